@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing Quenbrook needs.
+# Safe to run again: it does nothing (and prints nothing) when all are present.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config clang-format
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
+  libgl-dev libxkbcommon-dev
+  libwmf-dev libwmf-bin libemf2svg-dev
+  cups cups-client cups-bsd printer-driver-cups-pdf
+  xvfb xauth x11-utils imagemagick poppler-utils
+  fonts-dejavu-core python3
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

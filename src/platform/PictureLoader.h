@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/Picture.h"
+
+#include <QSize>
+#include <QString>
+
+#include <variant>
+
+namespace quenbrook {
+
+// A load either gives the picture or a readable reason that names the file.
+struct PictureError
+{
+    QString message; // e.g. "beach.jpg: not a readable JPEG picture"
+};
+
+using PictureResult = std::variant<Picture, PictureError>;
+
+namespace PictureLoader {
+
+// Largest decoded raster the loader will hold, in bytes (32 bits a pixel).
+inline constexpr qint64 MaxDecodedBytes = 256LL * 1024 * 1024;
+
+// Loads any file of the program's picture types. With a valid targetPixels the raster is decoded
+// at no more pixels than needed to fill that size (keeping proportions); metafiles ignore it.
+PictureResult load(const QString& path, QSize targetPixels = QSize());
+
+} // namespace PictureLoader
+} // namespace quenbrook

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+namespace quenbrook {
+
+// The per-user store of text values, addressed by application, section and key.
+// Each application keeps one INI file (~/.config/<application>/<application>.ini); every write
+// reaches the disk before SaveSetting returns and replaces the file whole, so a crash never
+// leaves a damaged store.
+class SettingsStore
+{
+public:
+    // The user's own store.
+    SettingsStore();
+    // A store kept in the given folder instead (tests, portable use).
+    explicit SettingsStore(const QString& folder);
+    ~SettingsStore();
+
+    QString GetSetting(const QString& application, const QString& section, const QString& key,
+                       const QString& defaultValue = QString()) const;
+    // A numeric default reads as its decimal text.
+    QString GetSetting(const QString& application, const QString& section, const QString& key,
+                       double defaultValue) const;
+    void SaveSetting(const QString& application, const QString& section, const QString& key,
+                     const QString& value);
+
+    // Where the application's values are kept.
+    QString fileName(const QString& application) const;
+
+private:
+    QSettings& settingsFor(const QString& application) const;
+
+    QString folder_; // empty: the user's configuration folder
+    mutable std::unique_ptr<QSettings> settings_;
+    mutable QString application_;
+};
+
+} // namespace quenbrook
