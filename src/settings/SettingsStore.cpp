@@ -19,8 +19,7 @@ SettingsStore::SettingsStore() = default;
 
 SettingsStore::SettingsStore(const QString& folder)
     : folder_(folder)
-{
-}
+{}
 
 SettingsStore::~SettingsStore() = default;
 

@@ -5,9 +5,10 @@ namespace quenbrook {
 const QStringList& PictureFileTypes()
 {
     static const QStringList types = {
-        QStringLiteral("bmp"), QStringLiteral("rle"),  QStringLiteral("wmf"), QStringLiteral("emf"),
-        QStringLiteral("gif"), QStringLiteral("jpg"),  QStringLiteral("jpeg"), QStringLiteral("jpe"),
-        QStringLiteral("jfif"), QStringLiteral("ico"), QStringLiteral("cur")};
+        QStringLiteral("bmp"),  QStringLiteral("rle"), QStringLiteral("wmf"),
+        QStringLiteral("emf"),  QStringLiteral("gif"), QStringLiteral("jpg"),
+        QStringLiteral("jpeg"), QStringLiteral("jpe"), QStringLiteral("jfif"),
+        QStringLiteral("ico"),  QStringLiteral("cur")};
     return types;
 }
 

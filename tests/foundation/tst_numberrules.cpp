@@ -119,8 +119,8 @@ void tst_NumberRules::doubleText_data()
     QTest::addColumn<QString>("text");
 
     QTest::newRow("tenth") << 0.1 << "0.1";
-    QTest::newRow("single tenth shows its error") << static_cast<double>(0.1f)
-                                                  << "0.100000001490116";
+    QTest::newRow("single tenth shows its error")
+        << static_cast<double>(0.1f) << "0.100000001490116";
     QTest::newRow("third keeps fifteen digits") << 1.0 / 3.0 << "0.333333333333333";
     QTest::newRow("sum rounds to fifteen digits") << 0.1 + 0.2 << "0.3";
     QTest::newRow("fifteen digits plain") << 123456789012345.0 << "123456789012345";

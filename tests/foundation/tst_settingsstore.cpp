@@ -87,9 +87,9 @@ void tst_SettingsStore::valuesSurviveInThisRunAndTheNext()
 void tst_SettingsStore::textsComeBackUnchanged()
 {
     QTemporaryDir dir;
-    const QStringList texts = {"1,5",           "  padded  ", "a=b;c",      "[Section]",
-                               "#not a comment", "",           "two\nlines", "back\\slash",
-                               "\"quoted\"",     "Grüße ✓",    "True",       "C:\\Photos\\a.jpg"};
+    const QStringList texts = {
+        "1,5",         "  padded  ", "a=b;c",   "[Section]", "#not a comment",   "", "two\nlines",
+        "back\\slash", "\"quoted\"", "Grüße ✓", "True",      "C:\\Photos\\a.jpg"};
     {
         SettingsStore store(dir.path());
         for (int i = 0; i < texts.size(); ++i)
@@ -118,8 +118,9 @@ void tst_SettingsStore::crashDuringWritesLeavesAReadableFile()
         child.setArguments({"--write-forever", dir.path()});
         child.start();
         QVERIFY(child.waitForStarted());
-        // Let it write for a while, then kill it wherever it is.
-        QTest::qWait(40 + 23 * round);
+        // Once it is writing, let it go on a little, then kill it wherever it is.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file), 20000);
+        QTest::qWait(5 + 13 * round);
         child.kill();
         QVERIFY(child.waitForFinished());
 

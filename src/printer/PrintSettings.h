@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace quenbrook {
+
+// Print distances are in inches or centimetres, as "Scale" says.
+enum class PrintUnit
+{
+    Inch,
+    Centimetre
+};
+
+// Codes as stored; an enum with a fixed underlying type also holds values outside the named ones,
+// which the store may contain (an alignment of 7 is kept and drawn as such).
+enum class BandStyle : qint32
+{
+    None = 0,
+    PageNumber = 1,
+    Text = 2
+};
+enum class BandAlignment : qint32
+{
+    Left = 0,
+    Center = 1,
+    Right = 2
+};
+enum class LabelPlace : qint32
+{
+    Above = 0,
+    Below = 1
+};
+enum class LabelKind : qint32
+{
+    None = 0,
+    FileName = 1,
+    FilePathName = 2
+};
+
+// A font of the album page. Sizes are in points, kept to four decimal places.
+struct PrintFont
+{
+    QString Name;
+    double Size = 0;
+    bool Bold = false;
+    bool Italic = false;
+    bool Strikethrough = false;
+    bool Underline = false;
+
+    friend bool operator==(const PrintFont&, const PrintFont&) = default;
+};
+
+// A colour as stored: red in the lowest byte, then green, then blue.
+using PrintColor = qint32;
+
+// Every album print option, one field per key of section "AlbumPrinter".
+// Lengths are single-precision numbers in the unit of Scale.
+struct PrintSettings
+{
+    PrintUnit Scale = PrintUnit::Inch;
+
+    PrintFont
+        LabelFont; // FontName, FontSize, FontBold, FontItalic, FontStrikethrough, FontUnderline
+    PrintColor FontColor = 0;
+    LabelPlace LabelPosition = LabelPlace::Above;
+    LabelKind PrintLabel = LabelKind::None;
+
+    float PictureMaxWidth = 2;
+    float PictureMaxHeight = 2;
+    float PictureSpacingX = 0.1f;
+    float PictureSpacingY = 0.1f;
+    float PictureLabelSpacingY = 0.1f;
+
+    BandStyle HeaderStyle = BandStyle::None;
+    QString HeaderText;
+    PrintFont HeaderFont;
+    PrintColor HeaderFontColor = 0;
+    BandAlignment HeaderAlignment = BandAlignment::Left;
+    float HeaderSpacing = 0.1f;
+
+    BandStyle FooterStyle = BandStyle::None;
+    QString FooterText;
+    PrintFont FooterFont;
+    PrintColor FooterFontColor = 0;
+    BandAlignment FooterAlignment = BandAlignment::Left;
+    float FooterSpacing = 0.1f;
+
+    bool Center = true;
+};
+
+} // namespace quenbrook
