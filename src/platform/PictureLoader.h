@@ -24,6 +24,8 @@ inline constexpr qint64 MaxDecodedBytes = 256LL * 1024 * 1024;
 
 // Loads any file of the program's picture types. With a valid targetPixels the raster is decoded
 // at no more pixels than needed to fill that size (keeping proportions); metafiles ignore it.
+// The type comes from the name's extension: a file whose contents are of another type, or that
+// is cut short, is refused rather than shown half-drawn.
 PictureResult load(const QString& path, QSize targetPixels = QSize());
 
 } // namespace PictureLoader

@@ -1,0 +1,5 @@
+# page surfaces
+target_sources(quenbrook_core PRIVATE
+  PainterSurface.cpp PainterSurface.h
+  PrinterSurface.cpp PrinterSurface.h
+  PreviewSurface.cpp PreviewSurface.h)

@@ -1,0 +1,3 @@
+# installed printers
+target_sources(quenbrook_core PRIVATE
+  Printers.cpp Printers.h)

@@ -1,0 +1,231 @@
+#include "printer/PrintSettingsLoader.h"
+
+#include "album/PageSurface.h"
+#include "printer/PrintSettingsKeys.h"
+#include "settings/NumberRules.h"
+#include "settings/SettingsStore.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace quenbrook {
+namespace {
+
+constexpr double CentimetresPerInch = 2.54;
+
+// Whole text a number by the Val rule (blanks, tabs and line feeds ignored anywhere).
+bool isNumberText(const QString& text)
+{
+    static const QRegularExpression number(
+        QStringLiteral(
+            "^(?:[+-]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[ed][+-]?\\d+)?|&h[0-9a-f]+|&o[0-7]+)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString compact = text;
+    compact.remove(QLatin1Char(' ')).remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
+    return number.match(compact).hasMatch();
+}
+
+// The product in double precision, kept in single precision (the largest single when it
+// would not fit, so the store and the record keep the same value).
+float converted(float length, bool toCentimetres)
+{
+    const double value =
+        toCentimetres ? double(length) * CentimetresPerInch : double(length) / CentimetresPerInch;
+    const float single = static_cast<float>(value);
+    return std::isfinite(single) ? single
+                                 : std::copysign(std::numeric_limits<float>::max(), single);
+}
+
+} // namespace
+
+PrintSettingsLoader::PrintSettingsLoader(SettingsStore& store, PageSurface& printer)
+    : store_(store)
+    , printer_(printer)
+{}
+
+void PrintSettingsLoader::writeSetting(const QString& key, const QString& value)
+{
+    store_.SaveSetting(PrintKeys::Application, PrintKeys::Section, key, value);
+}
+
+QString PrintSettingsLoader::readText(const QString& key, const QString& defaultValue) const
+{
+    return store_.GetSetting(PrintKeys::Application, PrintKeys::Section, key, defaultValue);
+}
+
+bool PrintSettingsLoader::readBoolean(const QString& key, bool defaultValue) const
+{
+    const QString text = readText(key, BooleanText(defaultValue)).trimmed();
+    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    if (isNumberText(text))
+        return NumericValue(text) != 0;
+    return defaultValue;
+}
+
+qint32 PrintSettingsLoader::readCode(const QString& key, qint32 defaultValue) const
+{
+    const double value =
+        std::nearbyint(NumericValue(readText(key, NumberText(double(defaultValue)))));
+    constexpr double lowest = std::numeric_limits<qint32>::min();
+    constexpr double highest = std::numeric_limits<quint32>::max();
+    if (!(value >= lowest && value <= highest)) // also NaN
+        return defaultValue;
+    if (value > std::numeric_limits<qint32>::max())
+        return static_cast<qint32>(static_cast<quint32>(value));
+    return static_cast<qint32>(value);
+}
+
+float PrintSettingsLoader::readLength(const QString& key, float defaultValue) const
+{
+    const float value = static_cast<float>(NumericValue(readText(key, NumberText(defaultValue))));
+    return std::isfinite(value) ? value : defaultValue;
+}
+
+double PrintSettingsLoader::readFontSize(const QString& key, double defaultValue) const
+{
+    const auto keepFourDecimals = [](double size) { return std::nearbyint(size * 10000) / 10000; };
+    const double value = keepFourDecimals(NumericValue(readText(key, NumberText(defaultValue))));
+    return std::isfinite(value) ? value : keepFourDecimals(defaultValue);
+}
+
+void PrintSettingsLoader::readScale(PrintSettings& settings)
+{
+    settings.Scale = readText(PrintKeys::Scale, PrintWords::Inch) == PrintWords::Inch
+                         ? PrintUnit::Inch
+                         : PrintUnit::Centimetre;
+}
+
+void PrintSettingsLoader::readCenter(PrintSettings& settings)
+{
+    settings.Center = readBoolean(PrintKeys::Center, true);
+}
+
+void PrintSettingsLoader::readPictureDistances(PrintSettings& settings)
+{
+    settings.PictureMaxWidth = readLength(PrintKeys::PictureMaxWidth, 2);
+    settings.PictureMaxHeight = readLength(PrintKeys::PictureMaxHeight, 2);
+    settings.PictureSpacingX = readLength(PrintKeys::PictureSpacingX, 0.1f);
+    settings.PictureSpacingY = readLength(PrintKeys::PictureSpacingY, 0.1f);
+    settings.PictureLabelSpacingY = readLength(PrintKeys::PictureLabelSpacingY, 0.1f);
+}
+
+void PrintSettingsLoader::readFontGroup(PrintFont& font, const PrintKeys::FontKeys& keys,
+                                        PrintColor& color, const QString& colorKey)
+{
+    // Each attribute defaults to the printer's current one, as it is at this moment.
+    const PrintFont current = printer_.font();
+    font.Name = readText(keys.Name, current.Name);
+    if (font.Name.isEmpty())
+        font.Name = current.Name;
+    font.Size = readFontSize(keys.Size, current.Size);
+    font.Bold = readBoolean(keys.Bold, current.Bold);
+    font.Italic = readBoolean(keys.Italic, current.Italic);
+    font.Strikethrough = readBoolean(keys.Strikethrough, current.Strikethrough);
+    font.Underline = readBoolean(keys.Underline, current.Underline);
+    color = readCode(colorKey, 0);
+    // Asking the printer for its font may have opened a document; nothing was drawn on it.
+    printer_.killDoc();
+}
+
+void PrintSettingsLoader::readLabelGroup(PrintSettings& settings)
+{
+    readFontGroup(settings.LabelFont, PrintKeys::LabelFont, settings.FontColor,
+                  PrintKeys::FontColor);
+    settings.LabelPosition =
+        readText(PrintKeys::LabelPosition, PrintWords::Above) == PrintWords::Above
+            ? LabelPlace::Above
+            : LabelPlace::Below;
+    const QString kind = readText(PrintKeys::PrintLabel, PrintWords::FileName);
+    if (kind == PrintWords::None)
+        settings.PrintLabel = LabelKind::None;
+    else if (kind == PrintWords::FileName)
+        settings.PrintLabel = LabelKind::FileName;
+    else if (kind == PrintWords::FilePathName)
+        settings.PrintLabel = LabelKind::FilePathName;
+}
+
+void PrintSettingsLoader::readHeaderGroup(PrintSettings& settings)
+{
+    readFontGroup(settings.HeaderFont, PrintKeys::HeaderFont, settings.HeaderFontColor,
+                  PrintKeys::HeaderFontColor);
+    settings.HeaderText = readText(PrintKeys::HeaderText, QString());
+    settings.HeaderAlignment = BandAlignment(readCode(PrintKeys::HeaderAlignment, 0));
+    settings.HeaderStyle = BandStyle(readCode(PrintKeys::HeaderStyle, 0));
+    settings.HeaderSpacing = readLength(PrintKeys::HeaderSpacing, 0.1f);
+}
+
+void PrintSettingsLoader::readFooterGroup(PrintSettings& settings)
+{
+    readFontGroup(settings.FooterFont, PrintKeys::FooterFont, settings.FooterFontColor,
+                  PrintKeys::FooterFontColor);
+    settings.FooterText = readText(PrintKeys::FooterText, QString());
+    settings.FooterAlignment = BandAlignment(readCode(PrintKeys::FooterAlignment, 0));
+    settings.FooterStyle = BandStyle(readCode(PrintKeys::FooterStyle, 0));
+    settings.FooterSpacing = readLength(PrintKeys::FooterSpacing, 0.1f);
+}
+
+void PrintSettingsLoader::LoadAll(PrintSettings& settings)
+{
+    readScale(settings);
+    readCenter(settings);
+    readPictureDistances(settings);
+    readLabelGroup(settings);
+    readHeaderGroup(settings);
+    readFooterGroup(settings);
+}
+
+void PrintSettingsLoader::ReloadLabelGroup(PrintSettings& settings)
+{
+    readLabelGroup(settings);
+}
+
+void PrintSettingsLoader::ReloadHeaderGroup(PrintSettings& settings)
+{
+    readHeaderGroup(settings);
+}
+
+void PrintSettingsLoader::ReloadFooterGroup(PrintSettings& settings)
+{
+    readFooterGroup(settings);
+}
+
+void PrintSettingsLoader::ReloadPictureDistances(PrintSettings& settings)
+{
+    readPictureDistances(settings);
+}
+
+void PrintSettingsLoader::SetUnit(PrintSettings& settings, PrintUnit unit)
+{
+    if (settings.Scale != unit) {
+        const bool toCentimetres = unit == PrintUnit::Centimetre;
+        const std::pair<float*, const QString*> lengths[] = {
+            {&settings.PictureMaxWidth, &PrintKeys::PictureMaxWidth},
+            {&settings.PictureMaxHeight, &PrintKeys::PictureMaxHeight},
+            {&settings.PictureSpacingX, &PrintKeys::PictureSpacingX},
+            {&settings.PictureSpacingY, &PrintKeys::PictureSpacingY},
+            {&settings.PictureLabelSpacingY, &PrintKeys::PictureLabelSpacingY},
+            {&settings.HeaderSpacing, &PrintKeys::HeaderSpacing},
+            {&settings.FooterSpacing, &PrintKeys::FooterSpacing},
+        };
+        for (const auto& [length, key] : lengths) {
+            *length = converted(*length, toCentimetres);
+            writeSetting(*key, NumberText(*length));
+        }
+    }
+    settings.Scale = unit;
+    writeSetting(PrintKeys::Scale, unit == PrintUnit::Inch ? PrintWords::Inch : PrintWords::CM);
+}
+
+void PrintSettingsLoader::ToggleCenter(PrintSettings& settings)
+{
+    settings.Center = !settings.Center;
+    writeSetting(PrintKeys::Center, BooleanText(settings.Center));
+}
+
+} // namespace quenbrook
