@@ -4,8 +4,6 @@
 #include "platform/PictureLoader.h"
 
 #include <QFileInfo>
-#include <QImageIOHandler>
-#include <QImageReader>
 
 #include <algorithm>
 #include <cmath>
@@ -50,35 +48,14 @@ int pixelsFor(double pageLength, double zoom, double pixelsPerUnit)
     return int(std::min(pixels, MaxTargetSide));
 }
 
-// The picture's upright size as its file's header gives it; empty when the header tells nothing
-// (metafiles, unreadable files). Only used to choose the decode size.
-QSize headerSize(const QString& path)
-{
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    QSize size = reader.size();
-    if (reader.transformation() & QImageIOHandler::TransformationRotate90)
-        size.transpose();
-    return size;
-}
-
-// The picture is decoded at its drawn size on this surface. The loader gives the smallest size
-// of the picture's own proportions that covers the target, so a header that is wrong about the
-// proportions costs pixels but never sharpness; without a header size the whole cell is asked for.
-QSize decodeTarget(const QString& path, const PrintSettings& settings, const PageView& view,
-                   double pixelsPerUnit)
+// The loader decodes a picture at the size it takes when fitted into this box, which is the size
+// the cell draws it at.
+QSize decodeTarget(const PrintSettings& settings, const PageView& view, double pixelsPerUnit)
 {
     if (!std::isfinite(pixelsPerUnit) || pixelsPerUnit <= 0)
         return QSize();
-    double width = settings.PictureMaxWidth;
-    double height = settings.PictureMaxHeight;
-    if (const QSize header = headerSize(path); !header.isEmpty()) {
-        const PictureFit fit = FitPicture(header.width(), header.height(), settings);
-        width = fit.DrawWidth;
-        height = fit.DrawHeight;
-    }
-    return QSize(pixelsFor(width, view.ZoomFactor, pixelsPerUnit),
-                 pixelsFor(height, view.ZoomFactor, pixelsPerUnit));
+    return QSize(pixelsFor(settings.PictureMaxWidth, view.ZoomFactor, pixelsPerUnit),
+                 pixelsFor(settings.PictureMaxHeight, view.ZoomFactor, pixelsPerUnit));
 }
 
 // Header or footer: the width is measured at the font's own size, so the position is a page
@@ -170,7 +147,7 @@ PageResult DrawAlbumPage(PageSurface& surface, const PrintSettings& settings,
             const QString& path = printList.at(cell.Index);
             // Only this one picture is held; it is released before the next one is loaded.
             const PictureResult loaded =
-                PictureLoader::load(path, decodeTarget(path, s, view, surface.pixelsPerUnit()));
+                PictureLoader::load(path, decodeTarget(s, view, surface.pixelsPerUnit()));
             if (const auto* error = std::get_if<PictureError>(&loaded))
                 return {PageOutcome::Failed, error->message};
             const Picture& picture = std::get<Picture>(loaded);

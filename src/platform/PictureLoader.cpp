@@ -119,16 +119,17 @@ int himetricFromPixels(int pixels)
     return int((qint64(pixels) * 2540 + 48) / 96);
 }
 
-// The smallest size of natural's proportions that covers target; natural itself if that is
-// smaller. Exact in integers, so asking for the natural proportions gives exactly the target.
-QSize coverSize(QSize natural, QSize target)
+// The largest size of natural's proportions that fits in target, rounded up so that a picture
+// drawn at that size is never short of pixels; natural itself if that is smaller. Exact in
+// integers, so asking for the natural proportions gives exactly the target.
+QSize fitSize(QSize natural, QSize target)
 {
     if (target.isEmpty() || natural.isEmpty())
         return natural;
     const qint64 nw = natural.width(), nh = natural.height();
     const qint64 tw = target.width(), th = target.height();
     qint64 w, h;
-    if (tw * nh >= th * nw) {
+    if (tw * nh <= th * nw) {
         w = tw;
         h = (nh * tw + nw - 1) / nw;
     } else {
@@ -417,7 +418,7 @@ PictureResult loadRaster(const QString& path, const QString& name, Kind kind, qi
     const QSize oriented = turned ? stored.transposed() : stored;
     const QSize natural(himetricFromPixels(oriented.width()),
                         himetricFromPixels(oriented.height()));
-    const QSize wanted = coverSize(oriented, target);
+    const QSize wanted = fitSize(oriented, target);
     // Scaled size applies to the picture as stored, before it is turned upright.
     const QSize wantedStored = turned ? wanted.transposed() : wanted;
     // Only the JPEG decoder decodes straight at a smaller size, and by no more than an eighth;
