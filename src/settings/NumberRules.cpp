@@ -106,25 +106,32 @@ template <typename T> QString shortestText(T value, int maxDigits)
     return QString::fromLatin1(text.c_str());
 }
 
-} // namespace
+struct Scan
+{
+    double value = 0;
+    bool whole = false; // the number took up all of the text
+};
 
-double NumericValue(const QString& text)
+Scan scanNumber(const QString& text)
 {
     std::string s;
     s.reserve(static_cast<size_t>(text.size()));
     for (QChar c : text) {
         if (isSkipped(c))
             continue;
-        // Characters outside Latin-1 cannot be part of a number; they end it.
+        // Characters outside ASCII cannot be part of a number; they end it.
         s += c.unicode() < 0x80 ? static_cast<char>(c.toLower().unicode()) : '\x01';
     }
+    const auto isDigit = [&s](size_t i) {
+        return i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]));
+    };
 
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'h')
-            return integerInBase(s, 2, 16);
-        if (s[1] == 'o')
-            return integerInBase(s, 2, 8);
-        return 0;
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'h' || s[1] == 'o')) {
+        const int base = s[1] == 'h' ? 16 : 8;
+        size_t end = 2;
+        while (end < s.size() && digitValue(s[end]) < base)
+            ++end;
+        return {integerInBase(s, 2, base), end > 2 && end == s.size()};
     }
 
     // Longest prefix of the form [sign] digits [. digits] [(e|d) [sign] digits].
@@ -133,31 +140,45 @@ double NumericValue(const QString& text)
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         number += s[i++];
     bool anyDigit = false;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+    while (isDigit(i)) {
         number += s[i++];
         anyDigit = true;
     }
     if (i < s.size() && s[i] == '.') {
         number += s[i++];
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+        while (isDigit(i)) {
             number += s[i++];
             anyDigit = true;
         }
     }
     if (!anyDigit)
-        return 0;
+        return {};
     if (i < s.size() && (s[i] == 'e' || s[i] == 'd')) {
         std::string exponent = "e";
         size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-'))
             exponent += s[j++];
         const size_t firstDigit = j;
-        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j])))
+        while (isDigit(j))
             exponent += s[j++];
-        if (j > firstDigit)
+        if (j > firstDigit) {
             number += exponent;
+            i = j;
+        }
     }
-    return parseCDouble(number);
+    return {parseCDouble(number), i == s.size()};
+}
+
+} // namespace
+
+double NumericValue(const QString& text)
+{
+    return scanNumber(text).value;
+}
+
+bool IsNumericText(const QString& text)
+{
+    return scanNumber(text).whole;
 }
 
 QString NumberText(float value)

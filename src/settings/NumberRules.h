@@ -10,6 +10,9 @@ namespace quenbrook {
 // reads as 0; a comma ends the number. A magnitude beyond the double range gives an infinity.
 double NumericValue(const QString& text);
 
+// True when the whole text, blanks, tabs and line feeds aside, is one number by the rule above.
+bool IsNumericText(const QString& text);
+
 // Shortest decimal text that gives the value back: at most 7 significant digits for a single,
 // 15 for a double; "0.1", "-2.5", "1E-05", "1.5E+16". Infinities and NaN, which the rule above
 // never yields from text, are written as "0".

@@ -15,6 +15,7 @@ private slots:
     void numericValue_data();
     void numericValue();
     void numericValueOutOfRange();
+    void wholeNumbers();
     void singleText_data();
     void singleText();
     void doubleText_data();
@@ -69,6 +70,14 @@ void tst_NumberRules::numericValue()
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(NumericValue(text), value);
+}
+
+void tst_NumberRules::wholeNumbers()
+{
+    for (const char* text : {"0", " 2 ", "-1.5E+3", "1D3", ".5", "&HFF", "&o17", "1 2"})
+        QVERIFY2(IsNumericText(text), text);
+    for (const char* text : {"", "abc", "1,5", "3 cm", "1E", "&H", "&O8", "-", ".", "True", "2x"})
+        QVERIFY2(!IsNumericText(text), text);
 }
 
 void tst_NumberRules::numericValueOutOfRange()
