@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libcups2-dev
   libgl-dev libxkbcommon-dev
   libwmf-dev libwmf-bin libemf2svg-dev
   cups cups-client cups-bsd printer-driver-cups-pdf

@@ -1,0 +1,1 @@
+# the Album Printer window: listed by its developer
