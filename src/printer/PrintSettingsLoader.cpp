@@ -5,8 +5,6 @@
 #include "settings/NumberRules.h"
 #include "settings/SettingsStore.h"
 
-#include <QRegularExpression>
-
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -15,18 +13,6 @@ namespace quenbrook {
 namespace {
 
 constexpr double CentimetresPerInch = 2.54;
-
-// Whole text a number by the Val rule (blanks, tabs and line feeds ignored anywhere).
-bool isNumberText(const QString& text)
-{
-    static const QRegularExpression number(
-        QStringLiteral(
-            "^(?:[+-]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[ed][+-]?\\d+)?|&h[0-9a-f]+|&o[0-7]+)$"),
-        QRegularExpression::CaseInsensitiveOption);
-    QString compact = text;
-    compact.remove(QLatin1Char(' ')).remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
-    return number.match(compact).hasMatch();
-}
 
 // The product in double precision, kept in single precision (the largest single when it
 // would not fit, so the store and the record keep the same value).
@@ -63,7 +49,7 @@ bool PrintSettingsLoader::readBoolean(const QString& key, bool defaultValue) con
         return true;
     if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
         return false;
-    if (isNumberText(text))
+    if (IsNumericText(text))
         return NumericValue(text) != 0;
     return defaultValue;
 }
