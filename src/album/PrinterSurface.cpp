@@ -5,11 +5,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
+
+#include <cups/cups.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -31,23 +32,9 @@ QString quoted(const QString& name)
 }
 
 // Sends a finished PDF to a CUPS queue with the options of the printer's setup, the way Qt's own
-// CUPS engine would. libcups is loaded at run time: Qt's CUPS support already depends on it.
+// CUPS engine would.
 QString submitToCups(const QPrinter& printer, const QString& queue, const QString& file)
 {
-    struct CupsOption
-    {
-        char* name;
-        char* value;
-    };
-    using PrintFile = int (*)(const char*, const char*, const char*, int, CupsOption*);
-    using LastErrorString = const char* (*)();
-
-    QLibrary cups(QStringLiteral("cups"), 2);
-    const auto printFile = reinterpret_cast<PrintFile>(cups.resolve("cupsPrintFile"));
-    const auto lastError = reinterpret_cast<LastErrorString>(cups.resolve("cupsLastErrorString"));
-    if (!printFile)
-        return QStringLiteral("The print system (CUPS) is not available.");
-
     std::vector<std::pair<QByteArray, QByteArray>> options;
     const QPageLayout layout = printer.pageLayout();
     options.emplace_back("media", layout.pageSize().key().toUtf8());
@@ -78,20 +65,21 @@ QString submitToCups(const QPrinter& printer, const QString& queue, const QStrin
     for (qsizetype i = 0; i + 1 < chosen.size(); i += 2)
         options.emplace_back(chosen.at(i).toUtf8(), chosen.at(i + 1).toUtf8());
 
-    std::vector<CupsOption> cupsOptions;
-    for (auto& [name, value] : options)
-        cupsOptions.push_back({name.data(), value.data()});
+    int optionCount = 0;
+    cups_option_t* cupsOptions = nullptr;
+    for (const auto& [name, value] : options)
+        optionCount = cupsAddOption(name.constData(), value.constData(), optionCount, &cupsOptions);
 
     // A queue name may carry an instance after "/"; CUPS wants the queue itself.
     const QByteArray queueName = queue.section(QLatin1Char('/'), 0, 0).toUtf8();
     const QString docName = printer.docName();
     const QByteArray title =
         (docName.isEmpty() ? QCoreApplication::applicationName() : docName).toUtf8();
-    const int job = printFile(queueName.constData(), QFile::encodeName(file).constData(),
-                              title.constData(), static_cast<int>(cupsOptions.size()),
-                              cupsOptions.empty() ? nullptr : cupsOptions.data());
+    const int job = cupsPrintFile(queueName.constData(), QFile::encodeName(file).constData(),
+                                  title.constData(), optionCount, cupsOptions);
+    cupsFreeOptions(optionCount, cupsOptions);
     if (job == 0) {
-        const QString reason = lastError ? QString::fromUtf8(lastError()) : QString();
+        const QString reason = QString::fromUtf8(cupsLastErrorString());
         return QStringLiteral("The printer %1 did not accept the job.").arg(quoted(queue)) +
                (reason.isEmpty() ? QString() : QStringLiteral(" ") + reason);
     }
