@@ -1,7 +1,10 @@
-#include "app/SampleWindow.h"
+#include "album/PrinterSurface.h"
+#include "dialogs/OptionDialogs.h"
+#include "platform/Printers.h"
+#include "printer/frmAlbumPrinter.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
-#include <QDir>
 
 int main(int argc, char* argv[])
 {
@@ -9,9 +12,14 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quenbrook"));
     QApplication::setApplicationVersion(QStringLiteral("1.4.5"));
 
-    const QStringList args = QApplication::arguments();
-    const QString folder = args.size() > 1 ? args.at(1) : QDir::currentPath();
-    quenbrook::SampleWindow window(folder);
+    quenbrook::SettingsStore store;
+    quenbrook::SystemPrinters printers;
+    const std::unique_ptr<quenbrook::PrinterSurface> printer =
+        printers.open(printers.defaultName());
+    quenbrook::frmAlbumPrinter window(store, printers, *printer);
+    window.setOptionDialogRunner([&](quenbrook::OptionDialog which, QWidget* owner) {
+        quenbrook::RunOptionDialog(which, owner, store, *printer);
+    });
     window.show();
     return QApplication::exec();
 }

@@ -54,6 +54,11 @@ inline const QString FooterSpacing = QStringLiteral("FooterSpacing");
 
 inline const QString Center = QStringLiteral("Center");
 
+// The preview's remembered choices.
+inline const QString PreviewZoom = QStringLiteral("PreviewZoom");
+inline const QString PrintableArea = QStringLiteral("PrintableArea");
+inline const QString PictureArea = QStringLiteral("PictureArea");
+
 // The six keys of one font, in the order name, size, bold, italic, strikethrough, underline.
 struct FontKeys
 {

@@ -42,16 +42,21 @@ QString PrintSettingsLoader::readText(const QString& key, const QString& default
     return store_.GetSetting(PrintKeys::Application, PrintKeys::Section, key, defaultValue);
 }
 
+bool BooleanValue(const QString& text, bool defaultValue)
+{
+    const QString word = text.trimmed();
+    if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    if (IsNumericText(word))
+        return NumericValue(word) != 0;
+    return defaultValue;
+}
+
 bool PrintSettingsLoader::readBoolean(const QString& key, bool defaultValue) const
 {
-    const QString text = readText(key, BooleanText(defaultValue)).trimmed();
-    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
-        return false;
-    if (IsNumericText(text))
-        return NumericValue(text) != 0;
-    return defaultValue;
+    return BooleanValue(readText(key, BooleanText(defaultValue)), defaultValue);
 }
 
 qint32 PrintSettingsLoader::readCode(const QString& key, qint32 defaultValue) const

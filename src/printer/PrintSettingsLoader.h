@@ -12,6 +12,9 @@ namespace PrintKeys {
 struct FontKeys;
 }
 
+// A stored Boolean by the reading rule below; any other text gives defaultValue.
+bool BooleanValue(const QString& text, bool defaultValue);
+
 // Reads the print options from the settings store into a PrintSettings record and writes the few
 // keys the Album Printer window changes itself (Scale with the seven lengths, Center).
 //

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QStringList>
+#include <QTreeWidget>
+
+#include <memory>
+
+class QMimeData;
+
+namespace quenbrook {
+
+// Drive1: the mounted volumes, the root volume first.
+class DriveList : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit DriveList(QWidget* parent = nullptr);
+
+    // Replaces the volumes by the given root folders, kept in their order.
+    void setDrives(const QStringList& roots);
+    QString drive() const;
+    // The drive a folder lies on (the longest root containing it); -1 when none does.
+    int indexOfDriveFor(const QString& folder) const;
+    // Shows the drive of the folder without reporting a choice.
+    void showDriveOf(const QString& folder);
+
+signals:
+    // The user chose a drive.
+    void driveChosen(const QString& root);
+};
+
+// Dir1: the folders from the root down to the open one, then the open one's subfolders.
+// A double-click or Enter opens the highlighted folder.
+class FolderList : public QTreeWidget
+{
+    Q_OBJECT
+public:
+    explicit FolderList(QWidget* parent = nullptr);
+
+    QString path() const { return path_; }
+    // False, changing nothing, when the folder cannot be listed.
+    bool setPath(const QString& folder);
+    QString highlighted() const;
+    void openHighlighted();
+
+signals:
+    void pathChanged(const QString& folder);
+    void folderUnreadable(const QString& folder);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    // No expand arrows: the folders shown are always open.
+    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
+
+private:
+    void open(const QString& folder);
+
+    QString path_;
+};
+
+// File1: the files of a folder that match a ";"-separated pattern, in a file manager's order.
+// Single selection; dragging offers the selected file as a text/uri-list.
+class FileList : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit FileList(QWidget* parent = nullptr);
+
+    QString path() const { return path_; }
+    void setPath(const QString& folder);
+    QString pattern() const { return pattern_; }
+    void setPattern(const QString& pattern);
+
+    QStringList fileNames() const;
+    // Empty when no file is selected.
+    QString selectedFileName() const;
+    // What a drag of the selected file carries; null when no file is selected.
+    std::unique_ptr<QMimeData> selectedFileData() const;
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
+
+private:
+    void refresh();
+
+    QString path_;
+    QString pattern_;
+};
+
+} // namespace quenbrook
