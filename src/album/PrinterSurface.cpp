@@ -292,6 +292,8 @@ void PrinterSurface::killDoc()
 {
     if (painter_.isActive())
         finishDocument(false);
+    // Whatever went wrong with the document went with it; the next one starts clean.
+    clearError();
 }
 
 } // namespace quenbrook

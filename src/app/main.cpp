@@ -1,6 +1,8 @@
+#include "album/PrintJob.h"
 #include "album/PrinterSurface.h"
 #include "dialogs/OptionDialogs.h"
 #include "platform/Printers.h"
+#include "preview/frmPreview.h"
 #include "printer/frmAlbumPrinter.h"
 #include "settings/SettingsStore.h"
 
@@ -19,6 +21,13 @@ int main(int argc, char* argv[])
     quenbrook::frmAlbumPrinter window(store, printers, *printer);
     window.setOptionDialogRunner([&](quenbrook::OptionDialog which, QWidget* owner) {
         quenbrook::RunOptionDialog(which, owner, store, *printer);
+    });
+    QObject::connect(&window, &quenbrook::frmAlbumPrinter::printRequested, &window, [&] {
+        quenbrook::RunPrintJob(&window, window.PrintList(), window.Settings(), *printer);
+    });
+    QObject::connect(&window, &quenbrook::frmAlbumPrinter::previewRequested, &window, [&] {
+        quenbrook::frmPreview::Open(&window, window.PrintList(), window.Settings(), *printer,
+                                    store);
     });
     window.show();
     return QApplication::exec();

@@ -1,0 +1,70 @@
+#include "album/frmOnPrinting.h"
+
+#include "ui/Twips.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace quenbrook {
+
+QString PrintProgressText(qint32 page, const QString& path)
+{
+    return QStringLiteral("Print Page:") + QString::number(page) +
+           QStringLiteral("\r\nFile Name: ") + path;
+}
+
+frmOnPrinting::frmOnPrinting(QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , lblMessage(new QLabel(this))
+    , cmdCancel(new QPushButton(QStringLiteral("Cancel"), this))
+{
+    setObjectName(QStringLiteral("frmOnPrinting"));
+    setWindowTitle(QStringLiteral("Printing"));
+    setFixedSize(Pixels(4044), Pixels(1068));
+
+    lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage->setTextFormat(Qt::PlainText);
+    lblMessage->move(Pixels(120), Pixels(120));
+
+    // Not the Esc key's button: only a click cancels.
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setAutoDefault(false);
+    cmdCancel->setGeometry(Pixels(2760), Pixels(720), Pixels(1212), Pixels(252));
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOnPrinting::cmdCancel_Click);
+
+    centreOnOwner();
+}
+
+void frmOnPrinting::showEvent(QShowEvent* event)
+{
+    // The frame is known now.
+    centreOnOwner();
+    QWidget::showEvent(event);
+}
+
+void frmOnPrinting::centreOnOwner()
+{
+    QRect area;
+    if (const QWidget* owner = parentWidget())
+        area = owner->window()->frameGeometry();
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    if (area.isValid())
+        move(area.center() - rect().center() - frameOffset);
+}
+
+void frmOnPrinting::ShowProgress(qint32 page, const QString& path)
+{
+    lblMessage->setText(PrintProgressText(page, path));
+    lblMessage->adjustSize();
+}
+
+void frmOnPrinting::cmdCancel_Click()
+{
+    cancelRequested_ = true;
+}
+
+} // namespace quenbrook

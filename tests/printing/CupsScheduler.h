@@ -1,0 +1,134 @@
+#pragma once
+
+// A CUPS scheduler of the test's own, with a PDF printer made by CUPS-PDF. Configuration, spool,
+// logs and socket sit in a temporary folder. CUPS-PDF reads only /etc/cups/cups-pdf.conf, so
+// the scheduler runs in a mount namespace of its own where a copy writing into the folder is
+// bound over that file: nothing outside the folder changes. The scheduler ends with the object,
+// or with the test program if that dies first.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cups/cups.h>
+
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+class CupsScheduler
+{
+public:
+    // Why no scheduler can run here; empty when one can.
+    static QString unavailable()
+    {
+        if (geteuid() != 0)
+            return QStringLiteral("printing through CUPS needs root");
+        for (const char* file : {Cupsd, "/usr/lib/cups/backend/cups-pdf", CupsPdfConf})
+            if (!QFileInfo::exists(QLatin1String(file)))
+                return QLatin1String(file) + QStringLiteral(" is not installed");
+        return QString();
+    }
+
+    ~CupsScheduler() { stop(); }
+
+    // Starts the scheduler, points this program's CUPS clients at it and adds the printer; the
+    // error, or empty when all is ready.
+    QString start(const QString& printer)
+    {
+        // Filters run as lp and must reach the spool.
+        QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) | QFile::ExeOther |
+                                               QFile::ReadOther | QFile::ExeGroup);
+        for (const char* folder : {"conf", "spool", "cache", "state", "log", "pdf"})
+            QDir(dir_.path()).mkpath(QLatin1String(folder));
+        write("conf/cupsd.conf", QStringLiteral("Listen %1\nLogLevel warn\nBrowsing No\n"
+                                                "<Location />\nOrder allow,deny\nAllow all\n"
+                                                "</Location>\n")
+                                     .arg(path("cups.sock")));
+        write("conf/cups-files.conf",
+              QStringLiteral("ServerRoot %1/conf\nRequestRoot %1/spool\nCacheDir %1/cache\n"
+                             "StateDir %1/state\nPrintcap %1/state/printcap\n"
+                             "ErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
+                             "PageLog %1/log/page_log\n")
+                  .arg(dir_.path()));
+        write("cups-pdf.conf", QStringLiteral("Out %1/pdf\nAnonDirName %1/pdf\nSpool %1/pdf-spool\n"
+                                              "Log %1/log\n")
+                                   .arg(dir_.path()));
+
+        cupsd_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        cupsd_.setProcessChannelMode(QProcess::MergedChannels);
+        cupsd_.start("unshare", {"--mount", "--propagation", "private", "/bin/sh", "-c",
+                                 "mount --bind \"$1\" \"$2\" && exec \"$3\" -f -c \"$4\" -s \"$5\"",
+                                 "sh", path("cups-pdf.conf"), CupsPdfConf, Cupsd,
+                                 path("conf/cupsd.conf"), path("conf/cups-files.conf")});
+        const bool answered = QTest::qWaitFor(
+            [&] {
+                QLocalSocket probe;
+                probe.connectToServer(path("cups.sock"));
+                return cupsd_.state() == QProcess::NotRunning || probe.waitForConnected(100);
+            },
+            30000);
+        if (!answered || cupsd_.state() == QProcess::NotRunning)
+            return "the scheduler did not start: " + cupsd_.readAll() + log();
+        qputenv("CUPS_SERVER", path("cups.sock").toLocal8Bit());
+        QProcess lpadmin;
+        lpadmin.setProcessChannelMode(QProcess::MergedChannels);
+        lpadmin.start("lpadmin", {"-h", path("cups.sock"), "-p", printer, "-E", "-v", "cups-pdf:/",
+                                  "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"});
+        if (!lpadmin.waitForFinished(60000) || lpadmin.exitCode() != 0)
+            return "lpadmin failed: " + lpadmin.readAll();
+        return QString();
+    }
+
+    void stop()
+    {
+        cupsd_.terminate();
+        if (!cupsd_.waitForFinished(15000))
+            cupsd_.kill();
+        cupsd_.waitForFinished(5000);
+    }
+
+    // True once every job of the printer is complete; a job that failed sets problem.
+    bool jobsDone(const QString& printer, QString& problem) const
+    {
+        cups_job_t* jobs = nullptr;
+        const int count =
+            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, qPrintable(printer), 0, CUPS_WHICHJOBS_ALL);
+        bool done = count > 0;
+        for (int i = 0; i < count; ++i) {
+            done = done && jobs[i].state == IPP_JSTATE_COMPLETED;
+            if (jobs[i].state >= IPP_JSTATE_STOPPED && jobs[i].state != IPP_JSTATE_COMPLETED)
+                problem = QStringLiteral("job %1 failed: %2").arg(jobs[i].id).arg(log());
+        }
+        cupsFreeJobs(count, jobs);
+        return done;
+    }
+
+    // Where CUPS-PDF puts the documents.
+    QString outputFolder() const { return path("pdf"); }
+
+    QString log() const
+    {
+        QFile file(path("log/error_log"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll().right(3000))
+                                              : QString();
+    }
+
+private:
+    static constexpr const char* Cupsd = "/usr/sbin/cupsd";
+    static constexpr const char* CupsPdfConf = "/etc/cups/cups-pdf.conf";
+
+    QString path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+    void write(const char* name, const QString& text)
+    {
+        QFile file(path(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text.toUtf8());
+    }
+
+    QTemporaryDir dir_;
+    QProcess cupsd_;
+};
