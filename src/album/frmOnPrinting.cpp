@@ -1,5 +1,7 @@
 #include "album/frmOnPrinting.h"
 
+#include "ui/Placement.h"
+
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
@@ -34,26 +36,14 @@ frmOnPrinting::frmOnPrinting(QWidget* owner)
     cmdCancel->setGeometry(Pixels(2760), Pixels(720), Pixels(1212), Pixels(252));
     connect(cmdCancel, &QPushButton::clicked, this, &frmOnPrinting::cmdCancel_Click);
 
-    centreOnOwner();
+    CentreOnOwner(*this);
 }
 
 void frmOnPrinting::showEvent(QShowEvent* event)
 {
     // The frame is known now.
-    centreOnOwner();
+    CentreOnOwner(*this);
     QWidget::showEvent(event);
-}
-
-void frmOnPrinting::centreOnOwner()
-{
-    QRect area;
-    if (const QWidget* owner = parentWidget())
-        area = owner->window()->frameGeometry();
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
-    if (area.isValid())
-        move(area.center() - rect().center() - frameOffset);
 }
 
 void frmOnPrinting::ShowProgress(qint32 page, const QString& path)

@@ -28,7 +28,6 @@ protected:
 
 private:
     void cmdCancel_Click();
-    void centreOnOwner();
 
     QLabel* lblMessage;
     QPushButton* cmdCancel;

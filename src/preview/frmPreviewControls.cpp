@@ -1,6 +1,7 @@
 // The controls of the preview window and their places.
 #include "preview/frmPreview.h"
 
+#include "ui/Placement.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
@@ -133,13 +134,7 @@ void frmPreview::createControls()
     setMinimumSize(Pixels(5000), Pixels(4000));
     const int menuHeight = menuBar_->sizeHint().height();
     resize(Pixels(8940), Pixels(4680) + menuHeight);
-    QRect area;
-    if (const QWidget* owner = parentWidget())
-        area = owner->window()->frameGeometry();
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    if (area.isValid())
-        move(area.center() - rect().center());
+    CentreOnOwner(*this);
 }
 
 void frmPreview::Form_Resize()

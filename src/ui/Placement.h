@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace quenbrook {
+
+// Puts a window's frame at the centre of its owner's frame (of the screen when it has none),
+// kept inside the screen's free area.
+void CentreOnOwner(QWidget& window);
+
+} // namespace quenbrook
