@@ -1,6 +1,8 @@
+#include "about/frmAbout.h"
 #include "album/PrintJob.h"
 #include "album/PrinterSurface.h"
 #include "dialogs/OptionDialogs.h"
+#include "imageviewer/frmImageViewer.h"
 #include "platform/Printers.h"
 #include "preview/frmPreview.h"
 #include "printer/frmAlbumPrinter.h"
@@ -28,6 +30,17 @@ int main(int argc, char* argv[])
     QObject::connect(&window, &quenbrook::frmAlbumPrinter::previewRequested, &window, [&] {
         quenbrook::frmPreview::Open(&window, window.PrintList(), window.Settings(), *printer,
                                     store);
+    });
+    QObject::connect(&window, &quenbrook::frmAlbumPrinter::viewFileRequested, &window,
+                     [](const QString& path) {
+                         // A new viewer every time; it deletes itself when closed.
+                         auto* viewer = new quenbrook::frmImageViewer;
+                         viewer->show();
+                         viewer->LoadImage(path);
+                     });
+    QObject::connect(&window, &quenbrook::frmAlbumPrinter::aboutRequested, &window, [&] {
+        quenbrook::frmAbout about(&window);
+        about.exec();
     });
     window.show();
     return QApplication::exec();

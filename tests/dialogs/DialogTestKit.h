@@ -54,7 +54,6 @@ public:
     using Dialog::Dialog;
     QStringList written;
     QStringList messages;
-    QList<MessageIcon> icons;
 
 protected:
     void writeSetting(const QString& key, const QString& value) override
@@ -62,19 +61,14 @@ protected:
         written << key + '=' + value;
         Dialog::writeSetting(key, value);
     }
-    void showMessage(const QString& text, MessageIcon icon) override
-    {
-        messages << text;
-        icons << icon;
-    }
+    void showMessage(const QString& text, MessageIcon) override { messages << text; }
 };
 
 template <class Control> Control* control(const QWidget& dialog, const QString& name)
 {
-    auto* found = dialog.findChild<Control*>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
+    if (auto* found = dialog.findChild<Control*>(name))
+        return found;
+    qFatal("no control %s", qPrintable(name));
 }
 
 // "cmdOk" clicks a button; "txtSpacing=.25" types into a text box and leaves it, as Tab would.
@@ -83,28 +77,12 @@ inline void act(const QWidget& dialog, const QStringList& steps)
     for (const QString& step : steps) {
         if (!step.contains('=')) {
             control<QAbstractButton>(dialog, step)->click();
-            continue;
+        } else if (auto* box = control<QLineEdit>(dialog, step.section('=', 0, 0))) {
+            box->setText(step.section('=', 1));
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(box, &out);
         }
-        auto* box = control<QLineEdit>(dialog, step.section('=', 0, 0));
-        box->setText(step.section('=', 1));
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(box, &out);
     }
 }
-
-// A font chooser that answers at once, keeping what it was shown.
-struct FakeChooser
-{
-    std::optional<ChosenFont> answer;
-    QList<ChosenFont> shown;
-
-    FontChooser chooser()
-    {
-        return [this](QWidget*, const ChosenFont& current) {
-            shown << current;
-            return answer;
-        };
-    }
-};
 
 } // namespace dialogtest

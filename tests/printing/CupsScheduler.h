@@ -74,12 +74,9 @@ public:
         if (!answered || cupsd_.state() == QProcess::NotRunning)
             return "the scheduler did not start: " + cupsd_.readAll() + log();
         qputenv("CUPS_SERVER", path("cups.sock").toLocal8Bit());
-        QProcess lpadmin;
-        lpadmin.setProcessChannelMode(QProcess::MergedChannels);
-        lpadmin.start("lpadmin", {"-h", path("cups.sock"), "-p", printer, "-E", "-v", "cups-pdf:/",
-                                  "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"});
-        if (!lpadmin.waitForFinished(60000) || lpadmin.exitCode() != 0)
-            return "lpadmin failed: " + lpadmin.readAll();
+        if (QProcess::execute("lpadmin", {"-h", path("cups.sock"), "-p", printer, "-E", "-v",
+                                          "cups-pdf:/", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}))
+            return "lpadmin failed: " + log();
         return QString();
     }
 
@@ -91,20 +88,14 @@ public:
         cupsd_.waitForFinished(5000);
     }
 
-    // True once every job of the printer is complete; a job that failed sets problem.
-    bool jobsDone(const QString& printer, QString& problem) const
+    // How many jobs of the printer are still pending, held, processing or stopped.
+    int activeJobs(const QString& printer) const
     {
         cups_job_t* jobs = nullptr;
         const int count =
-            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, qPrintable(printer), 0, CUPS_WHICHJOBS_ALL);
-        bool done = count > 0;
-        for (int i = 0; i < count; ++i) {
-            done = done && jobs[i].state == IPP_JSTATE_COMPLETED;
-            if (jobs[i].state >= IPP_JSTATE_STOPPED && jobs[i].state != IPP_JSTATE_COMPLETED)
-                problem = QStringLiteral("job %1 failed: %2").arg(jobs[i].id).arg(log());
-        }
+            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, qPrintable(printer), 0, CUPS_WHICHJOBS_ACTIVE);
         cupsFreeJobs(count, jobs);
-        return done;
+        return count;
     }
 
     // Where CUPS-PDF puts the documents.
