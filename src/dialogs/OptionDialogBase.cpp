@@ -3,6 +3,7 @@
 #include "album/PageSurface.h"
 #include "album/PainterSurface.h"
 #include "dialogs/TabStrip.h"
+#include "printer/PrintSettingsLoader.h"
 #include "settings/NumberRules.h"
 #include "settings/SettingsStore.h"
 
@@ -137,14 +138,13 @@ void OptionDialogBase::setFocusOrder(std::initializer_list<QWidget*> controls)
 
 PrintUnit OptionDialogBase::readUnit() const
 {
-    const QString scale = store_.GetSetting(PrintKeys::Application, PrintKeys::Section,
-                                            PrintKeys::Scale, PrintWords::Inch);
-    return scale == PrintWords::Inch ? PrintUnit::Inch : PrintUnit::Centimetre;
+    return UnitFromScaleText(store_.GetSetting(PrintKeys::Application, PrintKeys::Section,
+                                               PrintKeys::Scale, PrintWords::Inch));
 }
 
 QString OptionDialogBase::unitCaption(PrintUnit unit)
 {
-    return unit == PrintUnit::Inch ? PrintWords::Inch : PrintWords::CM;
+    return ScaleText(unit);
 }
 
 PrintFont OptionDialogBase::usableFont(PrintFont stored, const PrintFont& printerFont)

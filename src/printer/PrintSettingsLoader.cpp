@@ -85,11 +85,19 @@ double PrintSettingsLoader::readFontSize(const QString& key, double defaultValue
     return std::isfinite(value) ? value : keepFourDecimals(defaultValue);
 }
 
+PrintUnit UnitFromScaleText(const QString& text)
+{
+    return text == PrintWords::Inch ? PrintUnit::Inch : PrintUnit::Centimetre;
+}
+
+QString ScaleText(PrintUnit unit)
+{
+    return unit == PrintUnit::Inch ? PrintWords::Inch : PrintWords::CM;
+}
+
 void PrintSettingsLoader::readScale(PrintSettings& settings)
 {
-    settings.Scale = readText(PrintKeys::Scale, PrintWords::Inch) == PrintWords::Inch
-                         ? PrintUnit::Inch
-                         : PrintUnit::Centimetre;
+    settings.Scale = UnitFromScaleText(readText(PrintKeys::Scale, PrintWords::Inch));
 }
 
 void PrintSettingsLoader::readCenter(PrintSettings& settings)
@@ -210,7 +218,7 @@ void PrintSettingsLoader::SetUnit(PrintSettings& settings, PrintUnit unit)
         }
     }
     settings.Scale = unit;
-    writeSetting(PrintKeys::Scale, unit == PrintUnit::Inch ? PrintWords::Inch : PrintWords::CM);
+    writeSetting(PrintKeys::Scale, ScaleText(unit));
 }
 
 void PrintSettingsLoader::ToggleCenter(PrintSettings& settings)

@@ -15,6 +15,10 @@ struct FontKeys;
 // A stored Boolean by the reading rule below; any other text gives defaultValue.
 bool BooleanValue(const QString& text, bool defaultValue);
 
+// "Scale": exactly "Inch" is inches, any other text centimetres; written "Inch" or "CM".
+PrintUnit UnitFromScaleText(const QString& text);
+QString ScaleText(PrintUnit unit);
+
 // Reads the print options from the settings store into a PrintSettings record and writes the few
 // keys the Album Printer window changes itself (Scale with the seven lengths, Center).
 //
