@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/SystemInfo.h"
+#include "startup/Application.h"
 #include "ui/Messages.h"
 
 #include <QDialog>
@@ -11,10 +12,6 @@ class QLabel;
 class QPushButton;
 
 namespace quenbrook {
-
-inline constexpr int VersionMajor = 1;
-inline constexpr int VersionMinor = 4;
-inline constexpr int VersionRevision = 5;
 
 // The program's title, version and legal notice, and a way to the system-information tool.
 class frmAbout : public QDialog

@@ -7,14 +7,15 @@
 #include "preview/frmPreview.h"
 #include "printer/frmAlbumPrinter.h"
 #include "settings/SettingsStore.h"
+#include "startup/Application.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quenbrook"));
-    QApplication::setApplicationVersion(QStringLiteral("1.4.5"));
+    QApplication::setApplicationName(QString::fromUtf16(quenbrook::ApplicationTitle));
+    QApplication::setApplicationVersion(QString::fromUtf16(quenbrook::VersionText));
 
     quenbrook::SettingsStore store;
     quenbrook::SystemPrinters printers;

@@ -20,24 +20,15 @@ struct BandDialog::Keys
 {
     QString Form;
     QString Caption;
-    const PrintKeys::FontKeys& Font;
-    const QString& Color;
-    const QString& Text;
-    const QString& Alignment;
-    const QString& Style;
-    const QString& Spacing;
+    const PrintKeys::BandKeys& Band;
 };
 
 const BandDialog::Keys& BandDialog::keysOf(Band band)
 {
     static const Keys header{QStringLiteral("frmHeader"), QStringLiteral("Header"),
-                             PrintKeys::HeaderFont,       PrintKeys::HeaderFontColor,
-                             PrintKeys::HeaderText,       PrintKeys::HeaderAlignment,
-                             PrintKeys::HeaderStyle,      PrintKeys::HeaderSpacing};
+                             PrintKeys::HeaderBand};
     static const Keys footer{QStringLiteral("frmFooter"), QStringLiteral("Footer"),
-                             PrintKeys::FooterFont,       PrintKeys::FooterFontColor,
-                             PrintKeys::FooterText,       PrintKeys::FooterAlignment,
-                             PrintKeys::FooterStyle,      PrintKeys::FooterSpacing};
+                             PrintKeys::FooterBand};
     return band == Band::Header ? header : footer;
 }
 
@@ -197,7 +188,7 @@ void BandDialog::cmdFont_Click()
 
 void BandDialog::cmdOk_Click()
 {
-    const Keys& keys = keysOf(band_);
+    const PrintKeys::BandKeys& keys = keysOf(band_).Band;
     writeFontGroup(keys.Font, keys.Color, font_);
     writeSetting(keys.Text, txtContext->text());
     writeSetting(keys.Alignment, QString::number(alignment_));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "startup/Application.h"
+
 #include <QString>
 
 namespace quenbrook {
@@ -7,7 +9,7 @@ namespace quenbrook {
 // Where the print options live in the settings store, and the words stored in them.
 namespace PrintKeys {
 
-inline const QString Application = QStringLiteral("Quenbrook");
+inline const QString Application = QString::fromUtf16(ApplicationTitle);
 inline const QString Section = QStringLiteral("AlbumPrinter");
 
 inline const QString Scale = QStringLiteral("Scale");
@@ -76,6 +78,22 @@ inline const FontKeys HeaderFont{HeaderFontName,   HeaderFontSize,          Head
                                  HeaderFontItalic, HeaderFontStrikethrough, HeaderFontUnderline};
 inline const FontKeys FooterFont{FooterFontName,   FooterFontSize,          FooterFontBold,
                                  FooterFontItalic, FooterFontStrikethrough, FooterFontUnderline};
+
+// The eleven keys of the header or of the footer.
+struct BandKeys
+{
+    const FontKeys& Font;
+    const QString& Color;
+    const QString& Text;
+    const QString& Alignment;
+    const QString& Style;
+    const QString& Spacing;
+};
+
+inline const BandKeys HeaderBand{HeaderFont,      HeaderFontColor, HeaderText,
+                                 HeaderAlignment, HeaderStyle,     HeaderSpacing};
+inline const BandKeys FooterBand{FooterFont,      FooterFontColor, FooterText,
+                                 FooterAlignment, FooterStyle,     FooterSpacing};
 
 } // namespace PrintKeys
 

@@ -149,24 +149,27 @@ void PrintSettingsLoader::readLabelGroup(PrintSettings& settings)
         settings.PrintLabel = LabelKind::FilePathName;
 }
 
-void PrintSettingsLoader::readHeaderGroup(PrintSettings& settings)
+void PrintSettingsLoader::readBandGroup(const PrintKeys::BandKeys& keys, PrintFont& font,
+                                        PrintColor& color, QString& text, BandAlignment& alignment,
+                                        BandStyle& style, float& spacing)
 {
-    readFontGroup(settings.HeaderFont, PrintKeys::HeaderFont, settings.HeaderFontColor,
-                  PrintKeys::HeaderFontColor);
-    settings.HeaderText = readText(PrintKeys::HeaderText, QString());
-    settings.HeaderAlignment = BandAlignment(readCode(PrintKeys::HeaderAlignment, 0));
-    settings.HeaderStyle = BandStyle(readCode(PrintKeys::HeaderStyle, 0));
-    settings.HeaderSpacing = readLength(PrintKeys::HeaderSpacing, 0.1f);
+    readFontGroup(font, keys.Font, color, keys.Color);
+    text = readText(keys.Text, QString());
+    alignment = BandAlignment(readCode(keys.Alignment, 0));
+    style = BandStyle(readCode(keys.Style, 0));
+    spacing = readLength(keys.Spacing, 0.1f);
 }
 
-void PrintSettingsLoader::readFooterGroup(PrintSettings& settings)
+void PrintSettingsLoader::readHeaderGroup(PrintSettings& s)
 {
-    readFontGroup(settings.FooterFont, PrintKeys::FooterFont, settings.FooterFontColor,
-                  PrintKeys::FooterFontColor);
-    settings.FooterText = readText(PrintKeys::FooterText, QString());
-    settings.FooterAlignment = BandAlignment(readCode(PrintKeys::FooterAlignment, 0));
-    settings.FooterStyle = BandStyle(readCode(PrintKeys::FooterStyle, 0));
-    settings.FooterSpacing = readLength(PrintKeys::FooterSpacing, 0.1f);
+    readBandGroup(PrintKeys::HeaderBand, s.HeaderFont, s.HeaderFontColor, s.HeaderText,
+                  s.HeaderAlignment, s.HeaderStyle, s.HeaderSpacing);
+}
+
+void PrintSettingsLoader::readFooterGroup(PrintSettings& s)
+{
+    readBandGroup(PrintKeys::FooterBand, s.FooterFont, s.FooterFontColor, s.FooterText,
+                  s.FooterAlignment, s.FooterStyle, s.FooterSpacing);
 }
 
 void PrintSettingsLoader::LoadAll(PrintSettings& settings)

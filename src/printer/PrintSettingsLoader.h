@@ -10,7 +10,8 @@ class PageSurface;
 class SettingsStore;
 namespace PrintKeys {
 struct FontKeys;
-}
+struct BandKeys;
+} // namespace PrintKeys
 
 // A stored Boolean by the reading rule below; any other text gives defaultValue.
 bool BooleanValue(const QString& text, bool defaultValue);
@@ -72,6 +73,9 @@ private:
     void readCenter(PrintSettings& settings);
     void readPictureDistances(PrintSettings& settings);
     void readLabelGroup(PrintSettings& settings);
+    // The eleven keys of a header or footer, in the order they are read.
+    void readBandGroup(const PrintKeys::BandKeys& keys, PrintFont& font, PrintColor& color,
+                       QString& text, BandAlignment& alignment, BandStyle& style, float& spacing);
     void readHeaderGroup(PrintSettings& settings);
     void readFooterGroup(PrintSettings& settings);
 
