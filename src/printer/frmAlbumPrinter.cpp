@@ -2,6 +2,7 @@
 
 #include "album/PrinterSurface.h"
 #include "printer/AlbumPrinterKeys.h"
+#include "startup/ProgramKeys.h"
 #include "printer/AlbumPrinterParts.h"
 #include "printer/FilePane.h"
 #include "printer/PrintSettingsKeys.h"
@@ -379,8 +380,8 @@ void frmAlbumPrinter::closeEvent(QCloseEvent* event)
         hide();
         return;
     }
-    writeSetting(AlbumPrinterKeys::ProgramSection, AlbumPrinterKeys::Start,
-                 AlbumPrinterKeys::StartAlbumPrinter);
+    writeSetting(ProgramKeys::Section, ProgramKeys::Start,
+                 ProgramKeys::StartAlbumPrinter);
     if (!isMinimized()) {
         writeSetting(PrintKeys::Section, AlbumPrinterKeys::Left, NumberText(outerLeft()));
         writeSetting(PrintKeys::Section, AlbumPrinterKeys::Top, NumberText(outerTop()));

@@ -5,6 +5,7 @@
 #include "album/PrinterSurface.h"
 #include "platform/Printers.h"
 #include "printer/AlbumPrinterKeys.h"
+#include "startup/ProgramKeys.h"
 #include "printer/FilePane.h"
 #include "printer/PrintListRules.h"
 
@@ -145,8 +146,8 @@ void frmAlbumPrinter::mnuPrinterSetup_Click()
 
 void frmAlbumPrinter::mnuExit_Click()
 {
-    writeSetting(AlbumPrinterKeys::ProgramSection, AlbumPrinterKeys::Start,
-                 AlbumPrinterKeys::StartAlbumPrinter);
+    writeSetting(ProgramKeys::Section, ProgramKeys::Start,
+                 ProgramKeys::StartAlbumPrinter);
     if (endProgram_)
         endProgram_();
     else

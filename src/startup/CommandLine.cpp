@@ -1,0 +1,81 @@
+#include "startup/CommandLine.h"
+
+#include "settings/SettingsStore.h"
+#include "startup/Application.h"
+#include "startup/PictureFileTypes.h"
+#include "startup/ProgramKeys.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace quenbrook {
+
+CommandType GetCommandType(const QString& text)
+{
+    if (text.contains(AddSwitch, Qt::CaseSensitive))
+        return CommandType::AddToPrintList;
+    if (text.contains(ViewSwitch, Qt::CaseSensitive))
+        return CommandType::ViewImage;
+    return CommandType::None;
+}
+
+QString CommandLineText(const QStringList& arguments, const QDir& currentFolder)
+{
+    QStringList words;
+    for (QString argument : arguments) {
+        const QFileInfo relative(argument);
+        if (!argument.isEmpty() && relative.isRelative() &&
+            QFileInfo(currentFolder, argument).isFile())
+            argument = QFileInfo(currentFolder, argument).absoluteFilePath();
+        if (argument.isEmpty() || argument.contains(QLatin1Char(' ')))
+            argument = QLatin1Char('"') + argument + QLatin1Char('"');
+        words << argument;
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+QString CommandPath(const QString& text, const QString& commandSwitch)
+{
+    const qsizetype at = text.indexOf(commandSwitch, 0, Qt::CaseSensitive);
+    if (at < 0)
+        return {};
+    QString path = text.mid(at + commandSwitch.size()).trimmed();
+    if (path.startsWith(QLatin1Char('"')))
+        path.remove(0, 1);
+    if (path.endsWith(QLatin1Char('"')))
+        path.chop(1);
+    return path;
+}
+
+QString CommandFile(const QString& text, const QString& commandSwitch)
+{
+    const QString path = CommandPath(text, commandSwitch);
+    // Hidden files, folders and missing files all count as no file.
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.isFile() || file.isHidden())
+        return {};
+    if (!IsPictureFile(path))
+        return {};
+    return path.trimmed();
+}
+
+bool RefreshRegistration(SettingsStore& store, const QString& exeFolder,
+                         const std::function<void()>& registerTypes)
+{
+    const QString application = QString::fromUtf16(ApplicationTitle);
+    if (store.GetSetting(application, ProgramKeys::Section, ProgramKeys::Path) != exeFolder) {
+        registerTypes();
+        store.SaveSetting(application, ProgramKeys::Section, ProgramKeys::Path, exeFolder);
+        return true;
+    }
+    const QString version = QString::fromUtf16(VersionText);
+    if (store.GetSetting(application, ProgramKeys::Section, ProgramKeys::V,
+                         ProgramKeys::NoVersion) != version) {
+        registerTypes();
+        store.SaveSetting(application, ProgramKeys::Section, ProgramKeys::V, version);
+        return true;
+    }
+    return false;
+}
+
+} // namespace quenbrook

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QDir;
+
+namespace quenbrook {
+
+class SettingsStore;
+
+// The two switches that the file manager's verbs pass, each followed by a file path.
+inline const QString AddSwitch = QStringLiteral("/AddAlbumPrinterList");
+inline const QString ViewSwitch = QStringLiteral("/ViewImage");
+
+enum class CommandType
+{
+    None = 0,
+    AddToPrintList = 1,
+    ViewImage = 2
+};
+
+// AddToPrintList when "/AddAlbumPrinterList" occurs anywhere in the text, else ViewImage when
+// "/ViewImage" does; letter case counts.
+CommandType GetCommandType(const QString& text);
+
+// The command line as one text, the arguments after the program's name joined by blanks. An
+// argument holding a blank is quoted; one naming an existing file relative to the folder is made
+// absolute, so the running instance finds it whatever its own current folder.
+QString CommandLineText(const QStringList& arguments, const QDir& currentFolder);
+
+// The path after the first occurrence of the switch, blanks trimmed and one double quote taken off
+// each end.
+QString CommandPath(const QString& text, const QString& commandSwitch);
+
+// The picture file the command names, trimmed, when it exists as a normal, visible file and its
+// name is a picture type; empty otherwise.
+QString CommandFile(const QString& text, const QString& commandSwitch);
+
+// Registers the file types when the program's folder differs from the stored "Path" (then stores
+// the folder) or else when the stored "V" differs from this release (then stores the version).
+// True when it registered.
+bool RefreshRegistration(SettingsStore& store, const QString& exeFolder,
+                         const std::function<void()>& registerTypes);
+
+} // namespace quenbrook
