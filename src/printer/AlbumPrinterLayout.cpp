@@ -1,14 +1,11 @@
 #include "printer/AlbumPrinterLayout.h"
 
-#include "settings/NumberRules.h"
-
 #include <cmath>
 
 namespace quenbrook::AlbumPrinterLayout {
 namespace {
 
 constexpr float Gap = 50; // between the list and the arrows, and between the buttons below it
-constexpr double MaxPixels = 32767; // the largest window coordinate of X11
 
 float f(double value)
 {
@@ -34,20 +31,10 @@ Placement DefaultPlacement(const Limits& limits)
     return {0, 0, limits.MinimumWidth, limits.FixedHeight, limits.SplitterMin};
 }
 
-float PlacementValue(const QString& stored, float defaultValue)
-{
-    if (!IsNumericText(stored))
-        return defaultValue;
-    const float value = f(NumericValue(stored));
-    return std::isfinite(value) ? value : defaultValue;
-}
-
 Placement PlaceOnLoad(Placement stored, QSizeF screenTwips)
 {
-    if (stored.Left < 0 || stored.Left > screenTwips.width())
-        stored.Left = 0;
-    if (stored.Top < 0 || stored.Top > screenTwips.height())
-        stored.Top = 0;
+    stored.Left = PositionOnScreen(stored.Left, float(screenTwips.width()));
+    stored.Top = PositionOnScreen(stored.Top, float(screenTwips.height()));
     return stored;
 }
 
@@ -98,29 +85,6 @@ float DraggedBarLeft(float pointerX, float splitterLeft, float outerWidth, const
     if (proposed > rightmost)
         return rightmost;
     return proposed;
-}
-
-int ToPixels(float twips)
-{
-    const double pixels = std::floor(double(twips) / TwipsPerPixel + 0.5);
-    if (!(pixels > -MaxPixels)) // also NaN
-        return static_cast<int>(-MaxPixels);
-    if (pixels > MaxPixels)
-        return static_cast<int>(MaxPixels);
-    return static_cast<int>(pixels);
-}
-
-QRect ToPixels(const QRectF& twips)
-{
-    const int left = ToPixels(f(twips.left()));
-    const int top = ToPixels(f(twips.top()));
-    return {left, top, ToPixels(f(twips.left() + twips.width())) - left,
-            ToPixels(f(twips.top() + twips.height())) - top};
-}
-
-float ToTwips(int pixels, float known)
-{
-    return ToPixels(known) == pixels ? known : float(pixels) * TwipsPerPixel;
 }
 
 } // namespace quenbrook::AlbumPrinterLayout

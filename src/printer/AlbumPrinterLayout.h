@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Twips.h"
+#include "ui/TwipsPlacement.h"
 
 #include <QRect>
 #include <QRectF>
@@ -55,8 +55,8 @@ struct Placement
 
 // The values an empty store gives.
 Placement DefaultPlacement(const Limits& limits);
-// A stored placement value: the text must be one finite number, else the default applies.
-float PlacementValue(const QString& stored, float defaultValue);
+// A stored placement value (ui/TwipsPlacement.h).
+using quenbrook::PlacementValue;
 // A position left or above the screen, or beyond its width or height, becomes 0.
 Placement PlaceOnLoad(Placement stored, QSizeF screenTwips);
 
@@ -99,10 +99,8 @@ QRectF BarOnPress(const QRectF& imgSplitter);
 // Where the bar goes for a pointer at pointerX (relative to the grab area) while dragging.
 float DraggedBarLeft(float pointerX, float splitterLeft, float outerWidth, const Limits& limits);
 
-// Twips and logical pixels. A pixel count converts back to the twips it was made from when
-// `known` rounds to it, so exact placements survive the pixel grid.
-int ToPixels(float twips);
-QRect ToPixels(const QRectF& twips);
-float ToTwips(int pixels, float known);
+// Twips and logical pixels (ui/TwipsPlacement.h).
+using quenbrook::ToPixels;
+using quenbrook::ToTwips;
 
 } // namespace quenbrook::AlbumPrinterLayout

@@ -3,25 +3,7 @@
 #include <QStyledItemDelegate>
 #include <QWidget>
 
-class QLabel;
-
 namespace quenbrook {
-
-// stsbarHeader: two sunken panels naming the two panes, each with its caption as tooltip.
-class HeaderStrip : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit HeaderStrip(QWidget* parent = nullptr);
-
-    // Widths in pixels, the first panel from the left edge.
-    void setPanelWidths(int filesOnDisk, int selectedFiles);
-    QLabel* panel(const QString& key) const;
-
-private:
-    QLabel* filesOnDisk_;
-    QLabel* selectedFiles_;
-};
 
 // imgSplitter: an invisible grab area with the west-east pointer. Reports presses, moves and
 // releases of any button, x in pixels from its left edge.

@@ -7,29 +7,6 @@
 
 namespace quenbrook {
 
-QString FilterPattern(FilterButtons pressed)
-{
-    QString pattern;
-    if (pressed.Bitmap)
-        pattern += QLatin1String("*.bmp;*.rle;*.wmf;*.emf;");
-    if (pressed.Gif)
-        pattern += QLatin1String("*.gif;");
-    if (pressed.Jpeg)
-        pattern += QLatin1String("*.jpg;*.jpeg;");
-    if (pressed.Icon)
-        pattern += QLatin1String("*.ico;*.cur;");
-    if (pattern.endsWith(QLatin1Char(';')))
-        pattern.chop(1);
-    return pattern;
-}
-
-QString FolderAndFile(const QString& folder, const QString& fileName)
-{
-    if (folder.endsWith(QLatin1Char('/')))
-        return folder + fileName;
-    return folder + QLatin1Char('/') + fileName;
-}
-
 QStringList DroppedPictureFiles(const QMimeData& data)
 {
     QStringList pictures;

@@ -2,13 +2,14 @@
 
 #include "album/PrinterSurface.h"
 #include "printer/AlbumPrinterKeys.h"
-#include "startup/ProgramKeys.h"
 #include "printer/AlbumPrinterParts.h"
-#include "printer/FilePane.h"
 #include "printer/PrintSettingsKeys.h"
 #include "settings/NumberRules.h"
 #include "settings/SettingsStore.h"
 #include "startup/PictureFileTypes.h"
+#include "startup/ProgramKeys.h"
+#include "ui/FilePane.h"
+#include "ui/HeaderStrip.h"
 #include "ui/Messages.h"
 
 #include <QAction>
@@ -189,8 +190,13 @@ void frmAlbumPrinter::createControls()
     Toolbar->addAction(act_.ImageViewer);
     Toolbar->setGeometry(0, 0, ToPixels(float(Design::lstAlbumList.right())),
                          Toolbar->sizeHint().height());
-    stsbarHeader = new HeaderStrip(client);
+    stsbarHeader = new HeaderStrip(QStringLiteral("FilesonDisk"), tr("Files on Disk :"),
+                                   QStringLiteral("SelectedFiles"), tr("Selected Files :"), client);
     stsbarHeader->setObjectName(QStringLiteral("stsbarHeader"));
+    for (const char* key : {"FilesonDisk", "SelectedFiles"}) {
+        QLabel* panel = stsbarHeader->panel(QString::fromLatin1(key));
+        panel->setToolTip(panel->text());
+    }
     stsbarHeader->move(0, Toolbar->height());
 
     Dir1 = place(new FolderList(client), QStringLiteral("Dir1"), Design::Dir1);
@@ -251,9 +257,7 @@ void frmAlbumPrinter::createControls()
     connect(Drive1, &DriveList::driveChosen, this, &frmAlbumPrinter::Drive1_Change);
     connect(Dir1, &FolderList::pathChanged, this, &frmAlbumPrinter::Dir1_Change);
     connect(Dir1, &FolderList::folderUnreadable, this, [this](const QString& folder) {
-        ShowMessage(this,
-                    tr("The folder \"%1\" cannot be opened.").arg(QDir::toNativeSeparators(folder)),
-                    MessageIcon::Information);
+        ShowMessage(this, FolderUnreadableMessage(folder), MessageIcon::Information);
     });
 
     // The file pane starts in the process's current folder with the design pattern.
@@ -380,8 +384,7 @@ void frmAlbumPrinter::closeEvent(QCloseEvent* event)
         hide();
         return;
     }
-    writeSetting(ProgramKeys::Section, ProgramKeys::Start,
-                 ProgramKeys::StartAlbumPrinter);
+    writeSetting(ProgramKeys::Section, ProgramKeys::Start, ProgramKeys::StartAlbumPrinter);
     if (!isMinimized()) {
         writeSetting(PrintKeys::Section, AlbumPrinterKeys::Left, NumberText(outerLeft()));
         writeSetting(PrintKeys::Section, AlbumPrinterKeys::Top, NumberText(outerTop()));

@@ -5,7 +5,6 @@
 #include "printer/PrintSettings.h"
 #include "printer/PrintSettingsLoader.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QRectF>
 #include <QStringList>
@@ -183,12 +182,9 @@ private:
         QAction* About;
     } act_{};
 
-    // The folder last shown on each drive.
-    QHash<QString, QString> driveFolders_;
-
     AlbumPrinterLayout::Limits limits_{};
     // The outer placement last set, in twips, so values survive the pixel grid.
-    AlbumPrinterLayout::Placement placed_{};
+    OuterTwips outer_{*this};
     QRectF imgSplitterTwips_ = AlbumPrinterLayout::Design::imgSplitter;
     QRectF picSplitterTwips_ = AlbumPrinterLayout::Design::picSplitter;
     bool Dragging = false;

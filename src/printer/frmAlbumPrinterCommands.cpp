@@ -5,9 +5,10 @@
 #include "album/PrinterSurface.h"
 #include "platform/Printers.h"
 #include "printer/AlbumPrinterKeys.h"
-#include "startup/ProgramKeys.h"
-#include "printer/FilePane.h"
 #include "printer/PrintListRules.h"
+#include "startup/ProgramKeys.h"
+#include "ui/FilePane.h"
+#include "ui/FilePaneRules.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -146,8 +147,7 @@ void frmAlbumPrinter::mnuPrinterSetup_Click()
 
 void frmAlbumPrinter::mnuExit_Click()
 {
-    writeSetting(ProgramKeys::Section, ProgramKeys::Start,
-                 ProgramKeys::StartAlbumPrinter);
+    writeSetting(ProgramKeys::Section, ProgramKeys::Start, ProgramKeys::StartAlbumPrinter);
     if (endProgram_)
         endProgram_();
     else
@@ -190,7 +190,7 @@ void frmAlbumPrinter::mnuOptionDialog_Click(OptionDialog dialog)
 // The chosen drive's last folder; a drive that cannot be read is undone without a word.
 void frmAlbumPrinter::Drive1_Change(const QString& root)
 {
-    const QString folder = driveFolders_.value(root, root);
+    const QString folder = Drive1->folderOf(root);
     if (Dir1->setPath(folder) || (folder != root && Dir1->setPath(root)))
         return;
     Drive1->showDriveOf(Dir1->path());
@@ -199,9 +199,7 @@ void frmAlbumPrinter::Drive1_Change(const QString& root)
 void frmAlbumPrinter::Dir1_Change(const QString& folder)
 {
     File1->setPath(folder);
-    Drive1->showDriveOf(folder);
-    if (!Drive1->drive().isEmpty())
-        driveFolders_.insert(Drive1->drive(), folder);
+    Drive1->noteFolder(folder);
 }
 
 void frmAlbumPrinter::OLEDragOver(QDragMoveEvent* event)

@@ -4,10 +4,11 @@
 
 #include "printer/AlbumPrinterKeys.h"
 #include "printer/AlbumPrinterParts.h"
-#include "printer/FilePane.h"
 #include "printer/PrintSettingsKeys.h"
 #include "settings/NumberRules.h"
 #include "settings/SettingsStore.h"
+#include "ui/FilePane.h"
+#include "ui/HeaderStrip.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -153,45 +154,39 @@ void frmAlbumPrinter::showBar()
     Label1->raise();
 }
 
-// The outer placement in twips. The window's own frame counts (its menu bar included); the
-// window manager's decorations do not, as they are not the program's.
 float frmAlbumPrinter::outerLeft() const
 {
-    return ToTwips(pos().x(), placed_.Left);
+    return outer_.left();
 }
 
 float frmAlbumPrinter::outerTop() const
 {
-    return ToTwips(pos().y(), placed_.Top);
+    return outer_.top();
 }
 
 float frmAlbumPrinter::outerWidth() const
 {
-    return ToTwips(width(), placed_.Width);
+    return outer_.width();
 }
 
 float frmAlbumPrinter::outerHeight() const
 {
-    return ToTwips(height(), placed_.Height);
+    return outer_.height();
 }
 
 void frmAlbumPrinter::setOuterPlacement(float left, float top, float width, float height)
 {
-    placed_ = {left, top, width, height, 0};
-    move(ToPixels(left), ToPixels(top));
-    resize(ToPixels(width), ToPixels(height));
+    outer_.place(left, top, width, height);
 }
 
 void frmAlbumPrinter::setOuterWidth(float width)
 {
-    placed_.Width = width;
-    resize(ToPixels(width), QWidget::height());
+    outer_.setWidth(width);
 }
 
 void frmAlbumPrinter::setOuterHeight(float height)
 {
-    placed_.Height = height;
-    resize(QWidget::width(), ToPixels(height));
+    outer_.setHeight(height);
 }
 
 } // namespace quenbrook

@@ -3,7 +3,6 @@ target_sources(quenbrook_ui PRIVATE
   AlbumPrinterKeys.h
   AlbumPrinterLayout.cpp AlbumPrinterLayout.h
   AlbumPrinterParts.cpp AlbumPrinterParts.h
-  FilePane.cpp FilePane.h
   PrintListRules.cpp PrintListRules.h
   frmAlbumPrinter.cpp frmAlbumPrinter.h
   frmAlbumPrinterCommands.cpp

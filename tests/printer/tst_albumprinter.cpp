@@ -1,7 +1,7 @@
 #include "album/PrinterSurface.h"
 #include "platform/Printers.h"
 #include "printer/AlbumPrinterParts.h"
-#include "printer/FilePane.h"
+#include "ui/FilePane.h"
 #include "printer/frmAlbumPrinter.h"
 #include "settings/NumberRules.h"
 #include "settings/SettingsStore.h"

@@ -1,5 +1,5 @@
 #include "printer/AlbumPrinterLayout.h"
-#include "printer/PrintListRules.h"
+#include "ui/FilePaneRules.h"
 
 #include <QTest>
 

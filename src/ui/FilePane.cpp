@@ -1,6 +1,6 @@
-#include "printer/FilePane.h"
+#include "ui/FilePane.h"
 
-#include "printer/PrintListRules.h"
+#include "ui/FilePaneRules.h"
 
 #include <QCollator>
 #include <QDir>
@@ -10,7 +10,6 @@
 #include <QMimeData>
 #include <QStorageInfo>
 #include <QStyle>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -105,6 +104,23 @@ int DriveList::indexOfDriveFor(const QString& folder) const
 void DriveList::showDriveOf(const QString& folder)
 {
     setCurrentIndex(indexOfDriveFor(folder));
+}
+
+void DriveList::noteFolder(const QString& folder)
+{
+    showDriveOf(folder);
+    if (!drive().isEmpty())
+        folders_.insert(drive(), folder);
+}
+
+QString DriveList::folderOf(const QString& root) const
+{
+    return folders_.value(root, root);
+}
+
+QString FolderUnreadableMessage(const QString& folder)
+{
+    return QObject::tr("The folder \"%1\" cannot be opened.").arg(QDir::toNativeSeparators(folder));
 }
 
 FolderList::FolderList(QWidget* parent)
@@ -240,9 +256,7 @@ std::unique_ptr<QMimeData> FileList::selectedFileData() const
     const QString name = selectedFileName();
     if (name.isEmpty())
         return nullptr;
-    auto data = std::make_unique<QMimeData>();
-    data->setUrls({QUrl::fromLocalFile(FolderAndFile(path_, name))});
-    return data;
+    return FileDragData(FolderAndFile(path_, name));
 }
 
 void FileList::startDrag(Qt::DropActions)

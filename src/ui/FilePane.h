@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QHash>
 #include <QListWidget>
 #include <QStringList>
 #include <QTreeWidget>
@@ -25,11 +26,21 @@ public:
     int indexOfDriveFor(const QString& folder) const;
     // Shows the drive of the folder without reporting a choice.
     void showDriveOf(const QString& folder);
+    // Shows the drive of the folder and keeps the folder as that drive's current one.
+    void noteFolder(const QString& folder);
+    // The drive's current folder: the one last noted on it, else its root.
+    QString folderOf(const QString& root) const;
 
 signals:
     // The user chose a drive.
     void driveChosen(const QString& root);
+
+private:
+    QHash<QString, QString> folders_;
 };
+
+// What the user is told when a folder chosen in the folder list cannot be listed.
+QString FolderUnreadableMessage(const QString& folder);
 
 // Dir1: the folders from the root down to the open one, then the open one's subfolders.
 // A double-click or Enter opens the highlighted folder.
