@@ -1,48 +1,35 @@
-#include "about/frmAbout.h"
-#include "album/PrintJob.h"
-#include "album/PrinterSurface.h"
-#include "dialogs/OptionDialogs.h"
-#include "imageviewer/frmImageViewer.h"
+#include "platform/FreedesktopRegistry.h"
 #include "platform/Printers.h"
-#include "preview/frmPreview.h"
-#include "printer/frmAlbumPrinter.h"
 #include "settings/SettingsStore.h"
 #include "startup/Application.h"
+#include "startup/CommandLine.h"
+#include "startup/LocalHandOff.h"
+#include "startup/RegisterFileTypes.h"
+#include "startup/mQuenbrook.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 int main(int argc, char* argv[])
 {
+    using namespace quenbrook;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf16(quenbrook::ApplicationTitle));
-    QApplication::setApplicationVersion(QString::fromUtf16(quenbrook::VersionText));
+    QApplication::setApplicationName(QString::fromUtf16(ApplicationTitle));
+    QApplication::setApplicationVersion(QString::fromUtf16(VersionText));
+    // Hiding every window does not end the program; only the main windows' ending rules do.
+    QApplication::setQuitOnLastWindowClosed(false);
 
-    quenbrook::SettingsStore store;
-    quenbrook::SystemPrinters printers;
-    const std::unique_ptr<quenbrook::PrinterSurface> printer =
-        printers.open(printers.defaultName());
-    quenbrook::frmAlbumPrinter window(store, printers, *printer);
-    window.setOptionDialogRunner([&](quenbrook::OptionDialog which, QWidget* owner) {
-        quenbrook::RunOptionDialog(which, owner, store, *printer);
-    });
-    QObject::connect(&window, &quenbrook::frmAlbumPrinter::printRequested, &window, [&] {
-        quenbrook::RunPrintJob(&window, window.PrintList(), window.Settings(), *printer);
-    });
-    QObject::connect(&window, &quenbrook::frmAlbumPrinter::previewRequested, &window, [&] {
-        quenbrook::frmPreview::Open(&window, window.PrintList(), window.Settings(), *printer,
-                                    store);
-    });
-    QObject::connect(&window, &quenbrook::frmAlbumPrinter::viewFileRequested, &window,
-                     [](const QString& path) {
-                         // A new viewer every time; it deletes itself when closed.
-                         auto* viewer = new quenbrook::frmImageViewer;
-                         viewer->show();
-                         viewer->LoadImage(path);
-                     });
-    QObject::connect(&window, &quenbrook::frmAlbumPrinter::aboutRequested, &window, [&] {
-        quenbrook::frmAbout about(&window);
-        about.exec();
-    });
-    window.show();
+    const QString exeFolder = QCoreApplication::applicationDirPath();
+    const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    SettingsStore store;
+    SystemPrinters printers;
+    LocalHandOff handOff;
+    FreedesktopRegistry registry;
+    mQuenbrook program(
+        store, printers, handOff, [&] { RegisterFileTypes(registry, exeFolder, exeName); },
+        exeFolder);
+    if (!program.Main(CommandLineText(QCoreApplication::arguments().mid(1), QDir::current())))
+        return 0;
     return QApplication::exec();
 }
