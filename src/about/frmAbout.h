@@ -19,8 +19,6 @@ class frmAbout : public QDialog
     Q_OBJECT
 
 public:
-    using MessageFunction = std::function<void(QWidget*, const QString&, MessageIcon)>;
-
     explicit frmAbout(QWidget* owner);
 
     // Replace how the tool is found and started, and the message box, for tests.

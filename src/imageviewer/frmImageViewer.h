@@ -33,8 +33,6 @@ class frmImageViewer : public QMainWindow
     Q_OBJECT
 
 public:
-    using MessageFunction = std::function<void(QWidget*, const QString&, MessageIcon)>;
-
     explicit frmImageViewer(QWidget* parent = nullptr);
 
     // Loads and shows the file (blanks around the name are ignored; the caption keeps them).

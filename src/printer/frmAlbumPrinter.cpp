@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QLabel>
@@ -331,12 +330,12 @@ void frmAlbumPrinter::updateActions()
 
 void frmAlbumPrinter::setOtherWindowVisible(std::function<bool()> visible)
 {
-    otherWindowVisible_ = std::move(visible);
+    ending_.setOtherWindowVisible(std::move(visible));
 }
 
 void frmAlbumPrinter::setEndProgram(std::function<void()> endProgram)
 {
-    endProgram_ = std::move(endProgram);
+    ending_.setEndProgram(std::move(endProgram));
 }
 
 void frmAlbumPrinter::setOptionDialogRunner(OptionDialogRunner runner)
@@ -379,7 +378,7 @@ void frmAlbumPrinter::showEvent(QShowEvent* event)
 
 void frmAlbumPrinter::closeEvent(QCloseEvent* event)
 {
-    if (otherWindowVisible_ && otherWindowVisible_()) {
+    if (ending_.otherWindowVisible()) {
         event->ignore();
         hide();
         return;
@@ -390,10 +389,7 @@ void frmAlbumPrinter::closeEvent(QCloseEvent* event)
         writeSetting(PrintKeys::Section, AlbumPrinterKeys::Top, NumberText(outerTop()));
     }
     event->accept();
-    if (endProgram_)
-        endProgram_();
-    else
-        QCoreApplication::exit(0);
+    ending_.endProgram();
 }
 
 void frmAlbumPrinter::dragEnterEvent(QDragEnterEvent* event)

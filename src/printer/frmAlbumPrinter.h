@@ -4,6 +4,7 @@
 #include "printer/AlbumPrinterLayout.h"
 #include "printer/PrintSettings.h"
 #include "printer/PrintSettingsLoader.h"
+#include "ui/ProgramEnding.h"
 
 #include <QMainWindow>
 #include <QRectF>
@@ -135,8 +136,7 @@ private:
     PrintSettings settings_;
     PrintSettingsLoader loader_;
 
-    std::function<bool()> otherWindowVisible_;
-    std::function<void()> endProgram_;
+    ProgramEnding ending_;
     OptionDialogRunner optionDialogRunner_;
     PrinterSetupRunner printerSetupRunner_;
 

@@ -11,7 +11,6 @@
 #include "ui/FilePaneRules.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDropEvent>
 #include <QListWidget>
 
@@ -148,10 +147,7 @@ void frmAlbumPrinter::mnuPrinterSetup_Click()
 void frmAlbumPrinter::mnuExit_Click()
 {
     writeSetting(ProgramKeys::Section, ProgramKeys::Start, ProgramKeys::StartAlbumPrinter);
-    if (endProgram_)
-        endProgram_();
-    else
-        QCoreApplication::exit(0);
+    ending_.endProgram();
 }
 
 void frmAlbumPrinter::mnuScale_Click(PrintUnit unit)

@@ -11,8 +11,6 @@
 #include "settings/SettingsStore.h"
 #include "viewer/frmAlbumViewer.h"
 
-#include <QCoreApplication>
-
 namespace quenbrook {
 
 MainWindows::MainWindows(SettingsStore& store, Printers& printers, QObject* parent)
@@ -94,15 +92,12 @@ QList<frmImageViewer*> MainWindows::ImageViewers() const
 
 void MainWindows::setEndProgram(std::function<void()> endProgram)
 {
-    endProgram_ = std::move(endProgram);
+    ending_.setEndProgram(std::move(endProgram));
 }
 
 void MainWindows::EndProgram()
 {
-    if (endProgram_)
-        endProgram_();
-    else
-        QCoreApplication::exit(0);
+    ending_.endProgram();
 }
 
 void MainWindows::setMessageFunction(MessageFunction show)

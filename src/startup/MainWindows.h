@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Messages.h"
+#include "ui/ProgramEnding.h"
 
 #include <QList>
 #include <QObject>
@@ -53,7 +54,7 @@ private:
 
     SettingsStore& store_;
     Printers& printers_;
-    std::function<void()> endProgram_;
+    ProgramEnding ending_;
     MessageFunction showMessage_ = ShowMessage;
     // Declared before the windows, which print on it, so it outlives them.
     std::unique_ptr<PrinterSurface> printer_;

@@ -251,12 +251,12 @@ void frmAlbumViewer::createMenus()
 
 void frmAlbumViewer::setOtherWindowVisible(std::function<bool()> visible)
 {
-    otherWindowVisible_ = std::move(visible);
+    ending_.setOtherWindowVisible(std::move(visible));
 }
 
 void frmAlbumViewer::setEndProgram(std::function<void()> endProgram)
 {
-    endProgram_ = std::move(endProgram);
+    ending_.setEndProgram(std::move(endProgram));
 }
 
 void frmAlbumViewer::setMessageFunction(MessageFunction show)
@@ -443,7 +443,7 @@ void frmAlbumViewer::showEvent(QShowEvent* event)
 
 void frmAlbumViewer::closeEvent(QCloseEvent* event)
 {
-    if (otherWindowVisible_ && otherWindowVisible_()) {
+    if (ending_.otherWindowVisible()) {
         event->ignore();
         hide();
         return;
@@ -454,15 +454,7 @@ void frmAlbumViewer::closeEvent(QCloseEvent* event)
         saveSetting(AlbumViewerKeys::Section, AlbumViewerKeys::Top, NumberText(outer_.top()));
     }
     event->accept();
-    endProgram();
-}
-
-void frmAlbumViewer::endProgram()
-{
-    if (endProgram_)
-        endProgram_();
-    else
-        QCoreApplication::exit(0);
+    ending_.endProgram();
 }
 
 } // namespace quenbrook

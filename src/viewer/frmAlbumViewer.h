@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Messages.h"
+#include "ui/ProgramEnding.h"
 #include "ui/TwipsPlacement.h"
 #include "viewer/AlbumViewerLayout.h"
 
@@ -65,7 +66,6 @@ class frmAlbumViewer : public QMainWindow
 {
     Q_OBJECT
 public:
-    using MessageFunction = quenbrook::MessageFunction;
     static constexpr int SlotCount = AlbumViewerLayout::SlotCount;
 
     frmAlbumViewer(SettingsStore& store, Printers& printers, QWidget* parent = nullptr);
@@ -151,12 +151,10 @@ private:
     void picViewer_RightDown(int slot, const QPoint& globalPos);
     void picViewer_OLEStartDrag(int slot);
     void selectSlot(int slot);
-    void endProgram();
 
     SettingsStore& store_;
     Printers& printers_;
-    std::function<bool()> otherWindowVisible_;
-    std::function<void()> endProgram_;
+    ProgramEnding ending_;
     MessageFunction showMessage_ = ShowMessage;
 
     QToolBar* Toolbar = nullptr;

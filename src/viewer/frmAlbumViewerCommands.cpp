@@ -100,7 +100,7 @@ void frmAlbumViewer::mnuFileAlbumPrinter_Click()
 void frmAlbumViewer::mnuFileExit_Click()
 {
     saveSetting(ProgramKeys::Section, ProgramKeys::Start, ProgramKeys::StartAlbumViewer);
-    endProgram();
+    ending_.endProgram();
 }
 
 void frmAlbumViewer::AddSlotToPrintList(int slot)
