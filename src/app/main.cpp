@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 int main(int argc, char* argv[])
@@ -26,6 +27,9 @@ int main(int argc, char* argv[])
     SystemPrinters printers;
     LocalHandOff handOff;
     FreedesktopRegistry registry;
+    QFile icon(QStringLiteral(":/about/quenbrook.svg"));
+    if (icon.open(QIODevice::ReadOnly))
+        registry.setIconPicture(icon.readAll());
     mQuenbrook program(
         store, printers, handOff, [&] { RegisterFileTypes(registry, exeFolder, exeName); },
         exeFolder);

@@ -237,6 +237,10 @@ void FreedesktopRegistry::SetClassIcon(const QString& className, const QString& 
     updateClass(className, [&](QMap<QString, QString>& entry) {
         entry[QStringLiteral("Icon")] = EscapeValue(icon);
     });
+    if (!iconPicture_.isEmpty() && !icon.contains(QLatin1Char('/')))
+        WriteIfChanged(QDir(dataHome_).filePath(QStringLiteral("icons/hicolor/scalable/apps/") +
+                                                icon + QStringLiteral(".svg")),
+                       iconPicture_);
 }
 
 void FreedesktopRegistry::SetVerbCommand(const QString& className, const QString& verb,

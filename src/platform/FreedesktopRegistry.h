@@ -45,6 +45,9 @@ public:
     // Only the program's own classes are described; other programs' types are left alone.
     void SetClassDescription(const QString& key, const QString& text) override;
     void SetClassIcon(const QString& className, const QString& icon) override;
+    // The picture (SVG) that SetClassIcon installs in the user's icon theme under the icon's name,
+    // so file managers can show it; none set: only the name is recorded.
+    void setIconPicture(const QByteArray& svg) { iconPicture_ = svg; }
     void SetVerbCommand(const QString& className, const QString& verb,
                         const QString& command) override;
 
@@ -75,6 +78,7 @@ private:
     void refreshDesktopDatabase();
 
     QString dataHome_;
+    QByteArray iconPicture_;
     QString configHome_;
     QStringList dataDirs_;
     QStringList configDirs_;
