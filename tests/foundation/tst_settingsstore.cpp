@@ -28,112 +28,109 @@ class tst_SettingsStore : public QObject
 {
     Q_OBJECT
 private slots:
-    void userStoreLivesInConfigHome();
-    void missingKeysGiveDefaults();
-    void valuesSurviveInThisRunAndTheNext();
-    void textsComeBackUnchanged();
-    void crashDuringWritesLeavesAReadableFile();
-};
-
-void tst_SettingsStore::userStoreLivesInConfigHome()
-{
-    SettingsStore store;
-    QCOMPARE(store.fileName(App), configHome->filePath("Quenbrook/Quenbrook.ini"));
-    store.SaveSetting(App, "Quenbrook", "Start", "AlbumViewer");
-    QVERIFY(QFile::exists(configHome->filePath("Quenbrook/Quenbrook.ini")));
-    QCOMPARE(SettingsStore().GetSetting(App, "Quenbrook", "Start", "AlbumPrinter"),
-             QString("AlbumViewer"));
-}
-
-void tst_SettingsStore::missingKeysGiveDefaults()
-{
-    QTemporaryDir dir;
-    SettingsStore store(dir.path());
-    QCOMPARE(store.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("0.0.0"));
-    QCOMPARE(store.GetSetting(App, "Quenbrook", "Path", ""), QString(""));
-    QCOMPARE(store.GetSetting(App, "AlbumViewer", "Left", 0.0), QString("0"));
-    QCOMPARE(store.GetSetting(App, "AlbumPrinter", "PictureSpacingX", 0.1), QString("0.1"));
-    QCOMPARE(store.GetSetting(App, "AlbumViewer", "Width", 7605.0), QString("7605"));
-    // A key of one section is not seen from another.
-    store.SaveSetting(App, "AlbumViewer", "Left", "120");
-    QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Left", "none"), QString("none"));
-    // Reading never creates anything.
-    QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Top", "x"), QString("x"));
-    QSettings raw(store.fileName(App), QSettings::IniFormat);
-    QCOMPARE(raw.allKeys(), QStringList{"AlbumViewer/Left"});
-}
-
-void tst_SettingsStore::valuesSurviveInThisRunAndTheNext()
-{
-    QTemporaryDir dir;
+    void userStoreLivesInConfigHome()
     {
-        SettingsStore store(dir.path());
-        store.SaveSetting(App, "AlbumPrinter", "Scale", "CM");
-        QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), QString("CM"));
-        store.SaveSetting(App, "AlbumPrinter", "Scale", "Inch");
-        store.SaveSetting(App, "AlbumPrinter", "Scale", "CM");
-        QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), QString("CM"));
-        store.SaveSetting(App, "Quenbrook", "V", "1.4.5");
+        SettingsStore store;
+        QCOMPARE(store.fileName(App), configHome->filePath("Quenbrook/Quenbrook.ini"));
+        store.SaveSetting(App, "Quenbrook", "Start", "AlbumViewer");
+        QVERIFY(QFile::exists(configHome->filePath("Quenbrook/Quenbrook.ini")));
+        QCOMPARE(SettingsStore().GetSetting(App, "Quenbrook", "Start", "AlbumPrinter"),
+                 QString("AlbumViewer"));
     }
-    // A later run, with no store object in between.
-    SettingsStore later(dir.path());
-    QCOMPARE(later.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), QString("CM"));
-    QCOMPARE(later.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("1.4.5"));
-    // Another application name keeps its own values.
-    QCOMPARE(later.GetSetting("Other", "Quenbrook", "V", "none"), QString("none"));
-    QCOMPARE(later.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("1.4.5"));
-}
 
-void tst_SettingsStore::textsComeBackUnchanged()
-{
-    QTemporaryDir dir;
-    const QStringList texts = {
-        "1,5",         "  padded  ", "a=b;c",   "[Section]", "#not a comment",   "", "two\nlines",
-        "back\\slash", "\"quoted\"", "Grüße ✓", "True",      "C:\\Photos\\a.jpg"};
+    void missingKeysGiveDefaults()
     {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        QCOMPARE(store.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("0.0.0"));
+        QCOMPARE(store.GetSetting(App, "Quenbrook", "Path", ""), QString(""));
+        QCOMPARE(store.GetSetting(App, "AlbumViewer", "Left", 0.0), QString("0"));
+        QCOMPARE(store.GetSetting(App, "AlbumPrinter", "PictureSpacingX", 0.1), QString("0.1"));
+        QCOMPARE(store.GetSetting(App, "AlbumViewer", "Width", 7605.0), QString("7605"));
+        // A key of one section is not seen from another.
+        store.SaveSetting(App, "AlbumViewer", "Left", "120");
+        QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Left", "none"), QString("none"));
+        // Reading never creates anything.
+        QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Top", "x"), QString("x"));
+        QSettings raw(store.fileName(App), QSettings::IniFormat);
+        QCOMPARE(raw.allKeys(), QStringList{"AlbumViewer/Left"});
+    }
+
+    void valuesSurviveInThisRunAndTheNext()
+    {
+        QTemporaryDir dir;
+        {
+            SettingsStore store(dir.path());
+            store.SaveSetting(App, "AlbumPrinter", "Scale", "CM");
+            QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), QString("CM"));
+            store.SaveSetting(App, "AlbumPrinter", "Scale", "Inch");
+            store.SaveSetting(App, "AlbumPrinter", "Scale", "CM");
+            QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), QString("CM"));
+            store.SaveSetting(App, "Quenbrook", "V", "1.4.5");
+        }
+        // A later run, with no store object in between.
+        SettingsStore later(dir.path());
+        QCOMPARE(later.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), QString("CM"));
+        QCOMPARE(later.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("1.4.5"));
+        // Another application name keeps its own values.
+        QCOMPARE(later.GetSetting("Other", "Quenbrook", "V", "none"), QString("none"));
+        QCOMPARE(later.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("1.4.5"));
+    }
+
+    void textsComeBackUnchanged()
+    {
+        QTemporaryDir dir;
+        const QStringList texts = {"1,5",        "  padded  ",     "a=b;c",
+                                   "[Section]",  "#not a comment", "",
+                                   "two\nlines", "back\\slash",    "\"quoted\"",
+                                   "Grüße ✓",    "True",           "C:\\Photos\\a.jpg"};
+        {
+            SettingsStore store(dir.path());
+            for (int i = 0; i < texts.size(); ++i)
+                store.SaveSetting(App, "AlbumPrinter", QString("HeaderText%1").arg(i), texts[i]);
+        }
         SettingsStore store(dir.path());
         for (int i = 0; i < texts.size(); ++i)
-            store.SaveSetting(App, "AlbumPrinter", QString("HeaderText%1").arg(i), texts[i]);
+            QCOMPARE(
+                store.GetSetting(App, "AlbumPrinter", QString("HeaderText%1").arg(i), "missing"),
+                texts[i]);
+
+        // A hand-edited file with an unquoted comma still reads as the text written.
+        QFile file(store.fileName(App));
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("\n[Edited]\nFontSize=1,5\n");
+        file.close();
+        QCOMPARE(SettingsStore(dir.path()).GetSetting(App, "Edited", "FontSize", "0"),
+                 QString("1,5"));
     }
-    SettingsStore store(dir.path());
-    for (int i = 0; i < texts.size(); ++i)
-        QCOMPARE(store.GetSetting(App, "AlbumPrinter", QString("HeaderText%1").arg(i), "missing"),
-                 texts[i]);
 
-    // A hand-edited file with an unquoted comma still reads as the text written.
-    QFile file(store.fileName(App));
-    QVERIFY(file.open(QIODevice::Append));
-    file.write("\n[Edited]\nFontSize=1,5\n");
-    file.close();
-    QCOMPARE(SettingsStore(dir.path()).GetSetting(App, "Edited", "FontSize", "0"), QString("1,5"));
-}
+    void crashDuringWritesLeavesAReadableFile()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Quenbrook.ini");
+        for (int round = 0; round < 8; ++round) {
+            QProcess child;
+            child.setProgram(QCoreApplication::applicationFilePath());
+            child.setArguments({"--write-forever", dir.path()});
+            child.start();
+            QVERIFY(child.waitForStarted());
+            // Once it is writing, let it go on a little, then kill it wherever it is.
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file), 20000);
+            QTest::qWait(5 + 13 * round);
+            child.kill();
+            QVERIFY(child.waitForFinished());
 
-void tst_SettingsStore::crashDuringWritesLeavesAReadableFile()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath("Quenbrook.ini");
-    for (int round = 0; round < 8; ++round) {
-        QProcess child;
-        child.setProgram(QCoreApplication::applicationFilePath());
-        child.setArguments({"--write-forever", dir.path()});
-        child.start();
-        QVERIFY(child.waitForStarted());
-        // Once it is writing, let it go on a little, then kill it wherever it is.
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file), 20000);
-        QTest::qWait(5 + 13 * round);
-        child.kill();
-        QVERIFY(child.waitForFinished());
-
-        QSettings raw(file, QSettings::IniFormat);
-        QCOMPARE(raw.status(), QSettings::NoError);
-        const QStringList keys = raw.allKeys();
-        QVERIFY(!keys.isEmpty());
-        for (const QString& key : keys) {
-            QVERIFY2(key.startsWith("Crash/Key"), qPrintable(key));
-            QVERIFY2(raw.value(key).toString().startsWith("value-"), qPrintable(key));
+            QSettings raw(file, QSettings::IniFormat);
+            QCOMPARE(raw.status(), QSettings::NoError);
+            const QStringList keys = raw.allKeys();
+            QVERIFY(!keys.isEmpty());
+            for (const QString& key : keys) {
+                QVERIFY2(key.startsWith("Crash/Key"), qPrintable(key));
+                QVERIFY2(raw.value(key).toString().startsWith("value-"), qPrintable(key));
+            }
         }
     }
-}
+};
 
 int main(int argc, char* argv[])
 {

@@ -75,12 +75,117 @@ class tst_Preview : public QObject
 private slots:
     void initTestCase() { pictures_ = numberedPictures(dir_, 9); }
     void init() { store_.emplace(folder_.emplace().path()); } // a fresh store for each test
-    void opensAsRemembered_data();
-    void opensAsRemembered();
-    void remembersChoices();
-    void outlinesAndHeader();
-    void refusesToOpen_data();
-    void refusesToOpen();
+
+    void opensAsRemembered_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("stored"); // PreviewZoom, PrintableArea, PictureArea
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("pageWidth");
+
+        QTest::newRow("7 at 50%") << 7 << QStringList{"0.5", "False", "True"}
+                                  << "Preview 50%, 50%, 2 pages (of 2), printable area off, "
+                                     "picture area on"
+                                  << 408;
+        QTest::newRow("8 at 75%") << 8 << QStringList{" .75", "0", "false"}
+                                  << "Preview 75%, 75%, 2 pages (of 2), printable area off, "
+                                     "picture area off"
+                                  << 612;
+        QTest::newRow("9, nothing stored")
+            << 9 << QStringList{"", "", ""}
+            << "Preview 100%, 100%, 3 pages (of 3), printable area on, picture area on" << 816;
+    }
+
+    void opensAsRemembered()
+    {
+        QFETCH(int, count);
+        QFETCH(QStringList, stored);
+        QFETCH(QString, expected);
+        QFETCH(int, pageWidth);
+
+        for (int i = 0; i < 3; ++i)
+            if (!stored[i].isEmpty())
+                store(i, stored[i]);
+        frmPreview window(nullptr, pictures_.mid(0, count), previewSettings(), printer_, *store_);
+        QVERIFY(window.Form_Load());
+        QCOMPARE(opened(window), expected);
+        QCOMPARE(window.PageImage().width(), pageWidth);
+        QVERIFY(!printer_.documentOpen() && printer_.abandonedDocuments() > 0);
+        for (int i = 0; i < 3; ++i) // restoring wrote nothing
+            QCOMPARE(this->stored(i), stored[i]);
+    }
+
+    void remembersChoices()
+    {
+        frmPreview window(nullptr, pictures_, previewSettings(), printer_, *store_);
+        QVERIFY(window.Form_Load());
+        QTest::keyClick(control<QComboBox>(window, "cboZoom"), Qt::Key_Down);
+        QTest::mouseClick(control<QCheckBox>(window, "chkShowPrintableArea"), Qt::LeftButton);
+        QCOMPARE(window.PageImage().width(), 612);
+        QCOMPARE(QStringList({stored(0), stored(1), stored(2)}),
+                 QStringList({"0.75", "False", ""}));
+    }
+
+    void outlinesAndHeader()
+    {
+        QList<QRect> headers;
+        for (const char* zoom : {"1", "0.5"}) {
+            store(0, zoom);
+            store(2, "True"); // the last round turned the outlines off
+            frmPreview window(nullptr, pictures_.mid(0, 7), previewSettings(), printer_, *store_);
+            QVERIFY(window.Form_Load());
+            QCOMPARE(outlinedCells(window, 1), "1 1 1 1");
+            // The header's black ink (not the blue outline), centred above the first cells.
+            QRect ink;
+            const int top = pixel(window, 0, 0).y() + 1;
+            const int bottom = pixel(window, 0, window.Layout().HeaderHeight + 0.1).y();
+            for (int y = top; y < bottom; ++y)
+                for (int x = 0; x < window.PageImage().width(); ++x)
+                    if (const QRgb c = window.PageImage().pixel(x, y);
+                        qMax(qRed(c), qBlue(c)) < 128)
+                        ink |= QRect(x, y, 1, 1);
+            QVERIFY(qAbs(ink.center().x() - pixel(window, 4, 0).x()) <= 2);
+            headers << ink;
+
+            control<QScrollBar>(window, "hsrPage")->setValue(2);
+            QCOMPARE(outlinedCells(window, 2), "1 1 1 0");
+            QTest::mouseClick(control<QCheckBox>(window, "chkShowPictureArea"), Qt::LeftButton);
+            QCOMPARE(outlinedCells(window, 2), "0 0 0 0");
+        }
+        // Half the type size at half the zoom.
+        QVERIFY2(qAbs(headers[1].height() * 2 - headers[0].height()) <= 2,
+                 qPrintable(QDebug::toString(headers)));
+    }
+
+    void refusesToOpen_data()
+    {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("printer fails") << 3.0 << "critical: Print Error!|Can't Preview";
+        QTest::newRow("no cell fits")
+            << 9.0 << "critical: Picture is larger than the printable range!|Abort Print!";
+    }
+
+    void refusesToOpen()
+    {
+        QFETCH(double, width);
+        QFETCH(QString, message);
+        TestPrinters printers({"Office"});
+        printers.setFailing(width < 9);
+        const std::unique_ptr<PrinterSurface> printer = printers.open("Office");
+        PrintSettings s = previewSettings();
+        s.PictureMaxWidth = width;
+        bool shown = false;
+        WindowWatcher watcher([&] {
+            if (auto* w = qApp->activeModalWidget(); w && w->objectName() == "frmPreview") {
+                shown = true;
+                w->close();
+            }
+        });
+        frmPreview::Open(nullptr, pictures_, s, *printer, *store_);
+        QCOMPARE(watcher.messages, QStringList{message});
+        QVERIFY(!shown && !QGuiApplication::overrideCursor());
+    }
 
 private:
     QString stored(int key) const
@@ -98,115 +203,6 @@ private:
     std::optional<SettingsStore> store_;
     RecordingSurface printer_; // 8 × 10.5 inch printable on 8.5 × 11 inch paper
 };
-
-void tst_Preview::opensAsRemembered_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QStringList>("stored"); // PreviewZoom, PrintableArea, PictureArea
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<int>("pageWidth");
-
-    QTest::newRow("7 at 50%") << 7 << QStringList{"0.5", "False", "True"}
-                              << "Preview 50%, 50%, 2 pages (of 2), printable area off, "
-                                 "picture area on"
-                              << 408;
-    QTest::newRow("8 at 75%") << 8 << QStringList{" .75", "0", "false"}
-                              << "Preview 75%, 75%, 2 pages (of 2), printable area off, "
-                                 "picture area off"
-                              << 612;
-    QTest::newRow("9, nothing stored")
-        << 9 << QStringList{"", "", ""}
-        << "Preview 100%, 100%, 3 pages (of 3), printable area on, picture area on" << 816;
-}
-
-void tst_Preview::opensAsRemembered()
-{
-    QFETCH(int, count);
-    QFETCH(QStringList, stored);
-    QFETCH(QString, expected);
-    QFETCH(int, pageWidth);
-
-    for (int i = 0; i < 3; ++i)
-        if (!stored[i].isEmpty())
-            store(i, stored[i]);
-    frmPreview window(nullptr, pictures_.mid(0, count), previewSettings(), printer_, *store_);
-    QVERIFY(window.Form_Load());
-    QCOMPARE(opened(window), expected);
-    QCOMPARE(window.PageImage().width(), pageWidth);
-    QVERIFY(!printer_.documentOpen() && printer_.abandonedDocuments() > 0);
-    for (int i = 0; i < 3; ++i) // restoring wrote nothing
-        QCOMPARE(this->stored(i), stored[i]);
-}
-
-void tst_Preview::remembersChoices()
-{
-    frmPreview window(nullptr, pictures_, previewSettings(), printer_, *store_);
-    QVERIFY(window.Form_Load());
-    QTest::keyClick(control<QComboBox>(window, "cboZoom"), Qt::Key_Down);
-    QTest::mouseClick(control<QCheckBox>(window, "chkShowPrintableArea"), Qt::LeftButton);
-    QCOMPARE(window.PageImage().width(), 612);
-    QCOMPARE(QStringList({stored(0), stored(1), stored(2)}), QStringList({"0.75", "False", ""}));
-}
-
-void tst_Preview::outlinesAndHeader()
-{
-    QList<QRect> headers;
-    for (const char* zoom : {"1", "0.5"}) {
-        store(0, zoom);
-        store(2, "True"); // the last round turned the outlines off
-        frmPreview window(nullptr, pictures_.mid(0, 7), previewSettings(), printer_, *store_);
-        QVERIFY(window.Form_Load());
-        QCOMPARE(outlinedCells(window, 1), "1 1 1 1");
-        // The header's black ink (not the blue outline), centred above the first cells.
-        QRect ink;
-        const int top = pixel(window, 0, 0).y() + 1;
-        const int bottom = pixel(window, 0, window.Layout().HeaderHeight + 0.1).y();
-        for (int y = top; y < bottom; ++y)
-            for (int x = 0; x < window.PageImage().width(); ++x)
-                if (const QRgb c = window.PageImage().pixel(x, y); qMax(qRed(c), qBlue(c)) < 128)
-                    ink |= QRect(x, y, 1, 1);
-        QVERIFY(qAbs(ink.center().x() - pixel(window, 4, 0).x()) <= 2);
-        headers << ink;
-
-        control<QScrollBar>(window, "hsrPage")->setValue(2);
-        QCOMPARE(outlinedCells(window, 2), "1 1 1 0");
-        QTest::mouseClick(control<QCheckBox>(window, "chkShowPictureArea"), Qt::LeftButton);
-        QCOMPARE(outlinedCells(window, 2), "0 0 0 0");
-    }
-    // Half the type size at half the zoom.
-    QVERIFY2(qAbs(headers[1].height() * 2 - headers[0].height()) <= 2,
-             qPrintable(QDebug::toString(headers)));
-}
-
-void tst_Preview::refusesToOpen_data()
-{
-    QTest::addColumn<double>("width");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("printer fails") << 3.0 << "critical: Print Error!|Can't Preview";
-    QTest::newRow("no cell fits")
-        << 9.0 << "critical: Picture is larger than the printable range!|Abort Print!";
-}
-
-void tst_Preview::refusesToOpen()
-{
-    QFETCH(double, width);
-    QFETCH(QString, message);
-    TestPrinters printers({"Office"});
-    printers.setFailing(width < 9);
-    const std::unique_ptr<PrinterSurface> printer = printers.open("Office");
-    PrintSettings s = previewSettings();
-    s.PictureMaxWidth = width;
-    bool shown = false;
-    WindowWatcher watcher([&] {
-        if (auto* w = qApp->activeModalWidget(); w && w->objectName() == "frmPreview") {
-            shown = true;
-            w->close();
-        }
-    });
-    frmPreview::Open(nullptr, pictures_, s, *printer, *store_);
-    QCOMPARE(watcher.messages, QStringList{message});
-    QVERIFY(!shown && !QGuiApplication::overrideCursor());
-}
 
 QTEST_MAIN(tst_Preview)
 #include "tst_preview.moc"
