@@ -46,7 +46,6 @@ private slots:
         QCOMPARE(store.GetSetting(App, "Quenbrook", "Path", ""), QString(""));
         QCOMPARE(store.GetSetting(App, "AlbumViewer", "Left", 0.0), QString("0"));
         QCOMPARE(store.GetSetting(App, "AlbumPrinter", "PictureSpacingX", 0.1), QString("0.1"));
-        QCOMPARE(store.GetSetting(App, "AlbumViewer", "Width", 7605.0), QString("7605"));
         // A key of one section is not seen from another.
         store.SaveSetting(App, "AlbumViewer", "Left", "120");
         QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Left", "none"), QString("none"));
@@ -61,8 +60,6 @@ private slots:
         QTemporaryDir dir;
         {
             SettingsStore store(dir.path());
-            store.SaveSetting(App, "AlbumPrinter", "Scale", "CM");
-            QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), QString("CM"));
             store.SaveSetting(App, "AlbumPrinter", "Scale", "Inch");
             store.SaveSetting(App, "AlbumPrinter", "Scale", "CM");
             QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), QString("CM"));
@@ -74,7 +71,6 @@ private slots:
         QCOMPARE(later.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("1.4.5"));
         // Another application name keeps its own values.
         QCOMPARE(later.GetSetting("Other", "Quenbrook", "V", "none"), QString("none"));
-        QCOMPARE(later.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("1.4.5"));
     }
 
     void textsComeBackUnchanged()

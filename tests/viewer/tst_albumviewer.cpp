@@ -98,7 +98,6 @@ private slots:
         QTest::addColumn<int>("selected");
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("target"); // -1: the selection stays
-        QTest::newRow("7: Next4 stays") << 10 << 7 << "Next4" << -1;
         QTest::newRow("7: Prev4") << 10 << 7 << "Prev4" << 3;
         QTest::newRow("2: Prev4 stops at the first") << 10 << 2 << "Prev4" << 0;
         QTest::newRow("5: Next4 to the last") << 10 << 5 << "Next4" << 9;
