@@ -25,14 +25,6 @@ Picture solidPicture(QColor color)
     return Picture::fromImage(image, QSize(1693, 1693));
 }
 
-// The first page of a PDF at 72 dpi.
-QImage rasterise(const QString& pdf, const QString& folder)
-{
-    const QString stem = QDir(folder).filePath("page");
-    QProcess::execute("pdftoppm", {"-r", "72", "-png", "-f", "1", "-singlefile", pdf, stem});
-    return QImage(stem + ".png");
-}
-
 int pdfPages(const QString& pdf)
 {
     QProcess info;
@@ -112,22 +104,6 @@ private slots:
         surface.endDoc();
         QCOMPARE(pdfPages(fresh), 2);
         QCOMPARE(filesIn(dir.path()), (QStringList{"fresh.pdf", "old.pdf"}));
-
-        // One inch from the printable area's corner, two inches wide, at 72 pixels per inch.
-        const QImage page = rasterise(fresh, dir.path());
-        QCOMPARE(page.size(), QSize(612, 792));
-        const QRectF area = surface.printer().pageLayout().paintRect(QPageLayout::Point);
-        const QRect red(qRound(area.left() + 72), qRound(area.top() + 72), 144, 144);
-        const auto rgb = [&](QPoint at) { // each channel 0 or 1
-            const QRgb c = page.pixel(at);
-            return QString("%1%2%3").arg(qRed(c) / 128).arg(qGreen(c) / 128).arg(qBlue(c) / 128);
-        };
-        for (const QPoint inside : {red.topLeft() + QPoint(2, 2), red.bottomRight() - QPoint(2, 2)})
-            QCOMPARE(rgb(inside), QString("100"));
-        for (const QPoint outside :
-             {red.topLeft() - QPoint(2, -10), red.topLeft() - QPoint(-10, 2),
-              red.bottomRight() + QPoint(2, -10), red.bottomRight() + QPoint(-10, 2)})
-            QCOMPARE(rgb(outside), QString("111"));
     }
 
     void printerThatCannotPrint_data()
