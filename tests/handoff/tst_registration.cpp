@@ -87,6 +87,7 @@ struct Desktop
     void registerTypes() const
     {
         FreedesktopRegistry each = registry();
+        each.setIconPicture("<svg/>");
         RegisterFileTypes(each, R"(/opt/Quen brook $1 100% a\b)", "quenbrook");
     }
     QString entry(const QString& id) const { return data + "/applications/" + id; }
@@ -183,6 +184,9 @@ private slots:
         const QString classEntry = desktop.entry(FreedesktopRegistry::ClassDesktopId("Quenbrook"));
         QCOMPARE(entryValue(classEntry, "Name"), "Quenbrook");
         QCOMPARE(entryValue(classEntry, "Icon"), "quenbrook");
+        QFile icon(desktop.data + "/icons/hicolor/scalable/apps/quenbrook.svg");
+        QVERIFY(icon.open(QIODevice::ReadOnly));
+        QCOMPARE(icon.readAll(), "<svg/>");
         QCOMPARE(entryValue(classEntry, "Exec"), program + " /AddAlbumPrinterList %f");
         QCOMPARE(mimeTypes(classEntry), unclaimed);
 
