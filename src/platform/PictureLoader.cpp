@@ -1,6 +1,7 @@
 #include "platform/PictureLoader.h"
 
 #include "platform/MetafileToSvg.h"
+#include "startup/PictureFileTypes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,80 +16,46 @@
 namespace quenbrook {
 namespace {
 
-enum class Kind
-{
-    Bitmap,
-    RunLengthBitmap,
-    WindowsMetafile,
-    EnhancedMetafile,
-    Gif,
-    Jpeg,
-    Icon,
-    Cursor
-};
-
-std::optional<Kind> kindOf(const QString& suffix)
-{
-    const QString s = suffix.toLower();
-    if (s == u"bmp")
-        return Kind::Bitmap;
-    if (s == u"rle")
-        return Kind::RunLengthBitmap;
-    if (s == u"wmf")
-        return Kind::WindowsMetafile;
-    if (s == u"emf")
-        return Kind::EnhancedMetafile;
-    if (s == u"gif")
-        return Kind::Gif;
-    if (s == u"jpg" || s == u"jpeg" || s == u"jpe" || s == u"jfif")
-        return Kind::Jpeg;
-    if (s == u"ico")
-        return Kind::Icon;
-    if (s == u"cur")
-        return Kind::Cursor;
-    return std::nullopt;
-}
-
-QString kindWords(Kind kind)
+QString kindWords(PictureFormat kind)
 {
     switch (kind) {
-    case Kind::Bitmap:
+    case PictureFormat::Bitmap:
         return QStringLiteral("bitmap");
-    case Kind::RunLengthBitmap:
+    case PictureFormat::RunLengthBitmap:
         return QStringLiteral("run-length bitmap");
-    case Kind::WindowsMetafile:
+    case PictureFormat::WindowsMetafile:
         return QStringLiteral("Windows metafile");
-    case Kind::EnhancedMetafile:
+    case PictureFormat::EnhancedMetafile:
         return QStringLiteral("enhanced metafile");
-    case Kind::Gif:
+    case PictureFormat::Gif:
         return QStringLiteral("GIF picture");
-    case Kind::Jpeg:
+    case PictureFormat::Jpeg:
         return QStringLiteral("JPEG picture");
-    case Kind::Icon:
+    case PictureFormat::Icon:
         return QStringLiteral("icon");
-    case Kind::Cursor:
+    case PictureFormat::Cursor:
         return QStringLiteral("cursor");
     }
     return {};
 }
 
 // The Qt image format each raster kind is read as, whatever the file's contents claim.
-QByteArray qtFormat(Kind kind)
+QByteArray qtFormat(PictureFormat kind)
 {
     switch (kind) {
-    case Kind::Bitmap:
-    case Kind::RunLengthBitmap:
+    case PictureFormat::Bitmap:
+    case PictureFormat::RunLengthBitmap:
         return "bmp";
-    case Kind::Gif:
+    case PictureFormat::Gif:
         return "gif";
-    case Kind::Jpeg:
+    case PictureFormat::Jpeg:
         return "jpeg";
-    case Kind::Icon:
+    case PictureFormat::Icon:
         return "ico";
-    case Kind::Cursor:
+    case PictureFormat::Cursor:
         return "cur";
-    case Kind::WindowsMetafile:
-    case Kind::EnhancedMetafile:
+    case PictureFormat::WindowsMetafile:
+    case PictureFormat::EnhancedMetafile:
         break;
     }
     return {};
@@ -99,7 +66,7 @@ PictureError failure(const QString& name, const QString& what)
     return {name + QStringLiteral(": ") + what};
 }
 
-PictureError notReadable(const QString& name, Kind kind, const QString& detail = QString())
+PictureError notReadable(const QString& name, PictureFormat kind, const QString& detail = QString())
 {
     QString what = QStringLiteral("not a readable ") + kindWords(kind);
     if (!detail.isEmpty())
@@ -323,27 +290,27 @@ bool iconIsWhole(Bytes b)
     return true;
 }
 
-bool isWhole(Kind kind, Bytes b)
+bool isWhole(PictureFormat kind, Bytes b)
 {
     switch (kind) {
-    case Kind::Bitmap:
-    case Kind::RunLengthBitmap:
+    case PictureFormat::Bitmap:
+    case PictureFormat::RunLengthBitmap:
         return bitmapIsWhole(b);
-    case Kind::Gif:
+    case PictureFormat::Gif:
         return gifIsWhole(b);
-    case Kind::Jpeg:
+    case PictureFormat::Jpeg:
         return jpegIsWhole(b);
-    case Kind::Icon:
-    case Kind::Cursor:
+    case PictureFormat::Icon:
+    case PictureFormat::Cursor:
         return iconIsWhole(b);
-    case Kind::WindowsMetafile:
-    case Kind::EnhancedMetafile:
+    case PictureFormat::WindowsMetafile:
+    case PictureFormat::EnhancedMetafile:
         break;
     }
     return true;
 }
 
-bool fileIsWhole(const QString& path, Kind kind, qint64 size)
+bool fileIsWhole(const QString& path, PictureFormat kind, qint64 size)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -379,8 +346,8 @@ void chooseLargestImage(QImageReader& reader)
         reader.jumpToImage(best);
 }
 
-PictureResult loadRaster(const QString& path, const QString& name, Kind kind, qint64 fileSize,
-                         QSize target)
+PictureResult loadRaster(const QString& path, const QString& name, PictureFormat kind,
+                         qint64 fileSize, QSize target)
 {
     static const bool limitSet = [] {
         QImageReader::setAllocationLimit(int(PictureLoader::MaxDecodedBytes / (1024 * 1024)));
@@ -394,7 +361,7 @@ PictureResult loadRaster(const QString& path, const QString& name, Kind kind, qi
     QImageReader reader(&file, qtFormat(kind));
     reader.setAutoDetectImageFormat(false); // a file is read as what its name says, or not at all
     reader.setAutoTransform(true);
-    if (kind == Kind::Icon || kind == Kind::Cursor)
+    if (kind == PictureFormat::Icon || kind == PictureFormat::Cursor)
         chooseLargestImage(reader);
 
     const auto refuseSize = [&](QSize size) {
@@ -402,7 +369,7 @@ PictureResult loadRaster(const QString& path, const QString& name, Kind kind, qi
                         QStringLiteral("%1 × %2 pixels").arg(size.width()).arg(size.height()));
     };
     // Qt will not even read the size of a bitmap much beyond 16000 pixels a side.
-    if (kind == Kind::Bitmap || kind == Kind::RunLengthBitmap) {
+    if (kind == PictureFormat::Bitmap || kind == PictureFormat::RunLengthBitmap) {
         const QByteArray head = file.peek(64);
         const auto header =
             readBitmapHeader({reinterpret_cast<const uchar*>(head.constData()), head.size()});
@@ -440,7 +407,8 @@ PictureResult loadRaster(const QString& path, const QString& name, Kind kind, qi
     return Picture::fromImage(std::move(image), natural);
 }
 
-PictureResult loadMetafile(const QString& path, const QString& name, Kind kind, qint64 fileSize)
+PictureResult loadMetafile(const QString& path, const QString& name, PictureFormat kind,
+                           qint64 fileSize)
 {
     if (fileSize > MetafileToSvg::MaxFileBytes)
         return tooLarge(name, QStringLiteral("a file of %1 MB").arg(fileSize / (1024 * 1024)));
@@ -449,7 +417,7 @@ PictureResult loadMetafile(const QString& path, const QString& name, Kind kind, 
         return failure(name, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
     const QByteArray data = file.read(MetafileToSvg::MaxFileBytes + 1);
 
-    const MetafileToSvg::Result result = kind == Kind::WindowsMetafile
+    const MetafileToSvg::Result result = kind == PictureFormat::WindowsMetafile
                                              ? MetafileToSvg::wmfToSvg(data)
                                              : MetafileToSvg::emfToSvg(data);
     if (const auto* failed = std::get_if<MetafileToSvg::Failure>(&result)) {
@@ -479,14 +447,14 @@ PictureResult PictureLoader::load(const QString& path, QSize targetPixels)
     // Hidden files are not shown anywhere in the program, so they are not there to open either.
     if (name.startsWith(u'.') || !info.isFile())
         return failure(name, QStringLiteral("file not found"));
-    const std::optional<Kind> kind = kindOf(info.suffix());
+    const std::optional<PictureFormat> kind = PictureFormatOf(info.suffix());
     if (!kind)
         return failure(name, QStringLiteral("not a picture type that can be opened"));
     const qint64 size = info.size();
     if (size == 0)
         return failure(name, QStringLiteral("the file is empty"));
 
-    if (*kind == Kind::WindowsMetafile || *kind == Kind::EnhancedMetafile)
+    if (*kind == PictureFormat::WindowsMetafile || *kind == PictureFormat::EnhancedMetafile)
         return loadMetafile(path, name, *kind, size);
     return loadRaster(path, name, *kind, size, targetPixels);
 }
