@@ -1,7 +1,7 @@
 #include "about/frmAbout.h"
 
 #include "ui/Placement.h"
-#include "ui/Twips.h"
+#include "ui/TwipsPlacement.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -40,7 +40,7 @@ frmAbout::frmAbout(QWidget* owner)
     setWindowTitle(QStringLiteral("About ") + title);
 
     picIcon_ = new QLabel(this);
-    picIcon_->setPixmap(ProgramIcon(Pixels(720), devicePixelRatioF()));
+    picIcon_->setPixmap(ProgramIcon(ToPixels(720), devicePixelRatioF()));
     picIcon_->setAlignment(Qt::AlignTop);
 
     lblTitle_ = new QLabel(title, this);
@@ -76,12 +76,12 @@ frmAbout::frmAbout(QWidget* owner)
     auto* texts = new QVBoxLayout;
     texts->addWidget(lblTitle_);
     texts->addWidget(lblVersion_);
-    texts->addSpacing(Pixels(120));
+    texts->addSpacing(ToPixels(120));
     texts->addWidget(lblDescription_);
     texts->addStretch();
     auto* top = new QHBoxLayout;
     top->addWidget(picIcon_);
-    top->addSpacing(Pixels(180));
+    top->addSpacing(ToPixels(180));
     top->addLayout(texts, 1);
 
     auto* buttons = new QVBoxLayout;
@@ -90,15 +90,15 @@ frmAbout::frmAbout(QWidget* owner)
     buttons->addStretch();
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblDisclaimer_, 1);
-    bottom->addSpacing(Pixels(180));
+    bottom->addSpacing(ToPixels(180));
     bottom->addLayout(buttons);
 
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
     all->addWidget(Line1);
     all->addLayout(bottom);
-    lblDescription_->setMinimumWidth(Pixels(3600));
-    lblDisclaimer_->setMinimumWidth(Pixels(3600));
+    lblDescription_->setMinimumWidth(ToPixels(3600));
+    lblDisclaimer_->setMinimumWidth(ToPixels(3600));
 
     setFixedSize(sizeHint());
     CentreOnOwner(*this);

@@ -2,7 +2,7 @@
 
 #include "ui/Placement.h"
 
-#include "ui/Twips.h"
+#include "ui/TwipsPlacement.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -24,16 +24,16 @@ frmOnPrinting::frmOnPrinting(QWidget* owner)
 {
     setObjectName(QStringLiteral("frmOnPrinting"));
     setWindowTitle(QStringLiteral("Printing"));
-    setFixedSize(Pixels(4044), Pixels(1068));
+    setFixedSize(ToPixels(4044), ToPixels(1068));
 
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
     lblMessage->setTextFormat(Qt::PlainText);
-    lblMessage->move(Pixels(120), Pixels(120));
+    lblMessage->move(ToPixels(120), ToPixels(120));
 
     // Not the Esc key's button: only a click cancels.
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
-    cmdCancel->setGeometry(Pixels(2760), Pixels(720), Pixels(1212), Pixels(252));
+    cmdCancel->setGeometry(ToPixels(2760), ToPixels(720), ToPixels(1212), ToPixels(252));
     connect(cmdCancel, &QPushButton::clicked, this, &frmOnPrinting::cmdCancel_Click);
 
     CentreOnOwner(*this);

@@ -3,7 +3,7 @@
 #include "platform/PictureLoader.h"
 #include "settings/NumberRules.h"
 #include "ui/BusyCursor.h"
-#include "ui/Twips.h"
+#include "ui/TwipsPlacement.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -70,7 +70,7 @@ frmImageViewer::frmImageViewer(QWidget* parent)
     setCentralWidget(inner_);
     Picture2_ = new QWidget(inner_);
     Picture1_ = new ImageSurface(Picture2_);
-    Picture1_->setGeometry(0, 0, Pixels(2532), Pixels(1332));
+    Picture1_->setGeometry(0, 0, ToPixels(2532), ToPixels(1332));
     VScroll1_ = new QScrollBar(Qt::Vertical, inner_);
     HScroll1_ = new QScrollBar(Qt::Horizontal, inner_);
     for (QScrollBar* bar : {VScroll1_, HScroll1_}) {
@@ -78,15 +78,16 @@ frmImageViewer::frmImageViewer(QWidget* parent)
         bar->setPageStep(20);
         bar->setSingleStep(1);
     }
-    VScroll1_->resize(Pixels(ScrollBarTwips), Pixels(2172));
-    HScroll1_->resize(Pixels(1332), Pixels(ScrollBarTwips));
+    VScroll1_->resize(ToPixels(ScrollBarTwips), ToPixels(2172));
+    HScroll1_->resize(ToPixels(1332), ToPixels(ScrollBarTwips));
     connect(VScroll1_, &QScrollBar::valueChanged, this, &frmImageViewer::VScroll1_Change);
     connect(HScroll1_, &QScrollBar::valueChanged, this, &frmImageViewer::HScroll1_Change);
     inner_->installEventFilter(this);
 
     // The window itself cannot be made smaller than 3000 twips either way.
-    setMinimumSize(Pixels(MinimumTwips), Pixels(MinimumTwips));
-    resize(Pixels(DesignWidthTwips), Pixels(DesignHeightTwips) + menuBar()->sizeHint().height());
+    setMinimumSize(ToPixels(MinimumTwips), ToPixels(MinimumTwips));
+    resize(ToPixels(DesignWidthTwips),
+           ToPixels(DesignHeightTwips) + menuBar()->sizeHint().height());
 }
 
 bool frmImageViewer::LoadImage(const QString& path)

@@ -2,7 +2,7 @@
 #include "preview/frmPreview.h"
 
 #include "ui/Placement.h"
-#include "ui/Twips.h"
+#include "ui/TwipsPlacement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,8 +44,8 @@ QLabel* label(const QString& text, QWidget* parent, const char* name, QRect twip
 {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));
-    l->setGeometry(Pixels(twips.x()), Pixels(twips.y()), Pixels(twips.width()),
-                   Pixels(twips.height()));
+    l->setGeometry(ToPixels(twips.x()), ToPixels(twips.y()), ToPixels(twips.width()),
+                   ToPixels(twips.height()));
     if (autoSize)
         l->adjustSize();
     return l;
@@ -66,14 +66,14 @@ QScrollBar* scrollBar(Qt::Orientation orientation, QWidget* parent, const char* 
 void placeAtLeast(QWidget* widget, QRect twips)
 {
     const QSize hint = widget->sizeHint();
-    widget->setGeometry(Pixels(twips.x()), Pixels(twips.y()),
-                        std::max(Pixels(twips.width()), hint.width()),
-                        std::max(Pixels(twips.height()), hint.height()));
+    widget->setGeometry(ToPixels(twips.x()), ToPixels(twips.y()),
+                        std::max(ToPixels(twips.width()), hint.width()),
+                        std::max(ToPixels(twips.height()), hint.height()));
 }
 
 // Tool strip height and the panning bars' thickness.
-const int StripHeight = Pixels(612);
-const int BarThickness = Pixels(255);
+const int StripHeight = ToPixels(612);
+const int BarThickness = ToPixels(255);
 
 } // namespace
 
@@ -92,7 +92,7 @@ void frmPreview::createControls()
     lblTotalPage =
         label(QStringLiteral("of 1"), Picture2, "lblTotalPage", {1560, 120, 252, 192}, true);
     hsrPage = scrollBar(Qt::Horizontal, Picture2, "hsrPage", 1, 1, 10);
-    hsrPage->setGeometry(Pixels(2160), Pixels(120), Pixels(852), Pixels(252));
+    hsrPage->setGeometry(ToPixels(2160), ToPixels(120), ToPixels(852), ToPixels(252));
     Label2 = label(QStringLiteral("Zoom :"), Picture2, "Label2", {3600, 120, 492, 192}, true);
 
     cboZoom = new QComboBox(Picture2);
@@ -131,9 +131,9 @@ void frmPreview::createControls()
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmPreview::HScroll1_Change);
 
     // Opens at 8940 x 4680 twips inside, centred on the owner; never smaller than 5000 x 4000.
-    setMinimumSize(Pixels(5000), Pixels(4000));
+    setMinimumSize(ToPixels(5000), ToPixels(4000));
     const int menuHeight = menuBar_->sizeHint().height();
-    resize(Pixels(8940), Pixels(4680) + menuHeight);
+    resize(ToPixels(8940), ToPixels(4680) + menuHeight);
     CentreOnOwner(*this);
 }
 

@@ -55,8 +55,6 @@ struct Placement
 
 // The values an empty store gives.
 Placement DefaultPlacement(const Limits& limits);
-// A stored placement value (ui/TwipsPlacement.h).
-using quenbrook::PlacementValue;
 // A position left or above the screen, or beyond its width or height, becomes 0.
 Placement PlaceOnLoad(Placement stored, QSizeF screenTwips);
 
@@ -98,9 +96,5 @@ Arrangement CompleteLayout(float innerWidth, float innerHeight, float splitterLe
 QRectF BarOnPress(const QRectF& imgSplitter);
 // Where the bar goes for a pointer at pointerX (relative to the grab area) while dragging.
 float DraggedBarLeft(float pointerX, float splitterLeft, float outerWidth, const Limits& limits);
-
-// Twips and logical pixels (ui/TwipsPlacement.h).
-using quenbrook::ToPixels;
-using quenbrook::ToTwips;
 
 } // namespace quenbrook::AlbumPrinterLayout

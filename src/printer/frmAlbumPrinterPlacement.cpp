@@ -10,14 +10,10 @@
 #include "ui/FilePane.h"
 #include "ui/HeaderStrip.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolBar>
-
-#include <limits>
 
 namespace quenbrook {
 
@@ -45,10 +41,7 @@ void frmAlbumPrinter::PlaceOnLoad()
                         stored(AlbumPrinterKeys::Width, defaults.Width),
                         stored(AlbumPrinterKeys::Height, defaults.Height),
                         stored(AlbumPrinterKeys::SplitterLeft, defaults.SplitterLeft)};
-    QSizeF screen(std::numeric_limits<float>::max(), std::numeric_limits<float>::max());
-    if (const QScreen* primary = QGuiApplication::primaryScreen())
-        screen = QSizeF(primary->size()) * TwipsPerPixel;
-    placement = AlbumPrinterLayout::PlaceOnLoad(placement, screen);
+    placement = AlbumPrinterLayout::PlaceOnLoad(placement, ScreenTwips());
 
     setOuterPlacement(placement.Left, placement.Top, placement.Width, placement.Height);
     picSplitterTwips_.moveLeft(placement.SplitterLeft);

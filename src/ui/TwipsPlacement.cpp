@@ -2,9 +2,12 @@
 
 #include "settings/NumberRules.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <cmath>
+#include <limits>
 
 namespace quenbrook {
 namespace {
@@ -43,6 +46,13 @@ float PlacementValue(const QString& stored, float defaultValue)
         return defaultValue;
     const auto value = static_cast<float>(NumericValue(stored));
     return std::isfinite(value) ? value : defaultValue;
+}
+
+QSizeF ScreenTwips()
+{
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        return QSizeF(primary->size()) * TwipsPerPixel;
+    return {std::numeric_limits<float>::max(), std::numeric_limits<float>::max()};
 }
 
 float PositionOnScreen(float position, float screenExtent)

@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 class QWidget;
@@ -20,6 +21,9 @@ float ToTwips(int pixels, float known);
 
 // A stored placement value: the text must be one finite number, else the default applies.
 float PlacementValue(const QString& stored, float defaultValue);
+
+// The primary screen's size in twips; unbounded when there is no screen.
+QSizeF ScreenTwips();
 
 // A position left of or above the screen, or beyond its width or height, becomes 0.
 float PositionOnScreen(float position, float screenExtent);

@@ -17,15 +17,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QToolBar>
-
-#include <limits>
 
 namespace quenbrook {
 
@@ -283,10 +279,7 @@ void frmAlbumViewer::Form_Load()
                         stored(AlbumViewerKeys::Top, defaults.Top),
                         stored(AlbumViewerKeys::Width, defaults.Width),
                         stored(AlbumViewerKeys::Height, defaults.Height)};
-    QSizeF screen(std::numeric_limits<float>::max(), std::numeric_limits<float>::max());
-    if (const QScreen* primary = QGuiApplication::primaryScreen())
-        screen = QSizeF(primary->size()) * TwipsPerPixel;
-    placement = PlaceOnOpen(placement, screen);
+    placement = PlaceOnOpen(placement, ScreenTwips());
     outer_.place(placement.Left, placement.Top, placement.Width, placement.Height);
 
     // No folder is remembered: the pane starts in the process's current folder.

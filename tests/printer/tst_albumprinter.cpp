@@ -1,10 +1,10 @@
 #include "album/PrinterSurface.h"
 #include "platform/Printers.h"
 #include "printer/AlbumPrinterParts.h"
-#include "ui/FilePane.h"
 #include "printer/frmAlbumPrinter.h"
 #include "settings/NumberRules.h"
 #include "settings/SettingsStore.h"
+#include "ui/FilePane.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -15,7 +15,6 @@
 #include <QUrl>
 
 using namespace quenbrook;
-using AlbumPrinterLayout::ToPixels;
 
 Q_DECLARE_METATYPE(quenbrook::OptionDialog)
 
