@@ -26,12 +26,15 @@ int main(int argc, char* argv[])
     SettingsStore store;
     SystemPrinters printers;
     LocalHandOff handOff;
-    FreedesktopRegistry registry;
-    QFile icon(QStringLiteral(":/about/quenbrook.svg"));
-    if (icon.open(QIODevice::ReadOnly))
-        registry.setIconPicture(icon.readAll());
     mQuenbrook program(
-        store, printers, handOff, [&] { RegisterFileTypes(registry, exeFolder, exeName); },
+        store, printers, handOff,
+        [&] {
+            FreedesktopRegistry registry;
+            QFile icon(QStringLiteral(":/about/quenbrook.svg"));
+            if (icon.open(QIODevice::ReadOnly))
+                registry.setIconPicture(icon.readAll());
+            RegisterFileTypes(registry, exeFolder, exeName);
+        },
         exeFolder);
     if (!program.Main(CommandLineText(QCoreApplication::arguments().mid(1), QDir::current())))
         return 0;

@@ -1,9 +1,6 @@
 #include "startup/CommandLine.h"
 
-#include "settings/SettingsStore.h"
-#include "startup/Application.h"
 #include "startup/PictureFileTypes.h"
-#include "startup/ProgramKeys.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,25 +54,6 @@ QString CommandFile(const QString& text, const QString& commandSwitch)
     if (!IsPictureFile(path))
         return {};
     return path.trimmed();
-}
-
-bool RefreshRegistration(SettingsStore& store, const QString& exeFolder,
-                         const std::function<void()>& registerTypes)
-{
-    const QString application = QString::fromUtf16(ApplicationTitle);
-    if (store.GetSetting(application, ProgramKeys::Section, ProgramKeys::Path) != exeFolder) {
-        registerTypes();
-        store.SaveSetting(application, ProgramKeys::Section, ProgramKeys::Path, exeFolder);
-        return true;
-    }
-    const QString version = QString::fromUtf16(VersionText);
-    if (store.GetSetting(application, ProgramKeys::Section, ProgramKeys::V,
-                         ProgramKeys::NoVersion) != version) {
-        registerTypes();
-        store.SaveSetting(application, ProgramKeys::Section, ProgramKeys::V, version);
-        return true;
-    }
-    return false;
 }
 
 } // namespace quenbrook

@@ -3,13 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 class QDir;
 
 namespace quenbrook {
-
-class SettingsStore;
 
 // The two switches that the file manager's verbs pass, each followed by a file path.
 inline const QString AddSwitch = QStringLiteral("/AddAlbumPrinterList");
@@ -38,11 +34,5 @@ QString CommandPath(const QString& text, const QString& commandSwitch);
 // The picture file the command names, trimmed, when it exists as a normal, visible file and its
 // name is a picture type; empty otherwise.
 QString CommandFile(const QString& text, const QString& commandSwitch);
-
-// Registers the file types when the program's folder differs from the stored "Path" (then stores
-// the folder) or else when the stored "V" differs from this release (then stores the version).
-// True when it registered.
-bool RefreshRegistration(SettingsStore& store, const QString& exeFolder,
-                         const std::function<void()>& registerTypes);
 
 } // namespace quenbrook

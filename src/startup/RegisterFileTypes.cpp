@@ -1,8 +1,11 @@
 #include "startup/RegisterFileTypes.h"
 
 #include "platform/ClassRegistry.h"
+#include "settings/SettingsStore.h"
+#include "startup/Application.h"
 #include "startup/CommandLine.h"
 #include "startup/PictureFileTypes.h"
+#include "startup/ProgramKeys.h"
 
 #include <QFileInfo>
 
@@ -75,6 +78,25 @@ void RegisterExtension(ClassRegistry& registry, const QString& extension, const 
         // Someone else's class keeps its description, icon and other verbs.
         registry.SetVerbCommand(current, verb, command);
     }
+}
+
+bool RefreshRegistration(SettingsStore& store, const QString& exeFolder,
+                         const std::function<void()>& registerTypes)
+{
+    const QString application = QString::fromUtf16(ApplicationTitle);
+    if (store.GetSetting(application, ProgramKeys::Section, ProgramKeys::Path) != exeFolder) {
+        registerTypes();
+        store.SaveSetting(application, ProgramKeys::Section, ProgramKeys::Path, exeFolder);
+        return true;
+    }
+    const QString version = QString::fromUtf16(VersionText);
+    if (store.GetSetting(application, ProgramKeys::Section, ProgramKeys::V,
+                         ProgramKeys::NoVersion) != version) {
+        registerTypes();
+        store.SaveSetting(application, ProgramKeys::Section, ProgramKeys::V, version);
+        return true;
+    }
+    return false;
 }
 
 } // namespace quenbrook

@@ -2,9 +2,12 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace quenbrook {
 
 class ClassRegistry;
+class SettingsStore;
 
 // The two verbs offered on every picture type, and the program's own class that takes the types
 // no other program has claimed.
@@ -36,5 +39,11 @@ void RegisterFileTypes(ClassRegistry& registry, const QString& exeFolder,
 void RegisterExtension(ClassRegistry& registry, const QString& extension, const QString& command,
                        const QString& verb, const QString& className, const QString& description,
                        const QString& icon);
+
+// Registers the file types when the program's folder differs from the stored "Path" (then stores
+// the folder) or else when the stored "V" differs from this release (then stores the version).
+// True when it registered.
+bool RefreshRegistration(SettingsStore& store, const QString& exeFolder,
+                         const std::function<void()>& registerTypes);
 
 } // namespace quenbrook

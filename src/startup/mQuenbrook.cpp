@@ -9,6 +9,7 @@
 #include "startup/HandOff.h"
 #include "startup/ProgramKeys.h"
 #include "startup/ProgramMessages.h"
+#include "startup/RegisterFileTypes.h"
 
 namespace quenbrook {
 
