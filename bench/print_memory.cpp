@@ -4,9 +4,9 @@
 // later runs), then prints 20 and 200 of them, each album in a process of its own, and shows the
 // figures side by side. The job holds one decoded picture at a time, decoded for its 2 x 2 inch
 // cell at the printer's resolution, so the peak should not grow with the album.
-#include "album/PrintJob.h"
-#include "album/PrinterSurface.h"
-#include "platform/Printers.h"
+#include "print/PrinterSurface.h"
+#include "print/Printers.h"
+#include "windows/printing/RunPrintJob.h"
 
 #include <QApplication>
 #include <QDir>

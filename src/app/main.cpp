@@ -1,11 +1,11 @@
-#include "platform/FreedesktopRegistry.h"
-#include "platform/Printers.h"
-#include "settings/SettingsStore.h"
-#include "startup/Application.h"
-#include "startup/CommandLine.h"
-#include "startup/LocalHandOff.h"
-#include "startup/RegisterFileTypes.h"
-#include "startup/mQuenbrook.h"
+#include "core/program/Application.h"
+#include "core/settings/SettingsStore.h"
+#include "core/startup/CommandLine.h"
+#include "core/startup/FreedesktopRegistry.h"
+#include "core/startup/LocalHandOff.h"
+#include "core/startup/RegisterFileTypes.h"
+#include "print/Printers.h"
+#include "windows/startup/mQuenbrook.h"
 
 #include <QApplication>
 #include <QDir>

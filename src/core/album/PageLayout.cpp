@@ -1,0 +1,226 @@
+#include "core/album/PageLayout.h"
+
+#include "core/album/PageSurface.h"
+
+#include <cmath>
+#include <limits>
+
+namespace quenbrook {
+
+namespace {
+
+constexpr qint64 MaxCount = std::numeric_limits<qint32>::max();
+
+// Fix of a cells-across or rows-down quotient; nothing when not one whole cell fits or the count
+// does not fit in 32 bits.
+std::optional<qint32> cellCount(double quotient)
+{
+    if (!std::isfinite(quotient) || quotient < 1.0 || quotient >= double(MaxCount) + 1.0)
+        return std::nullopt;
+    return static_cast<qint32>(std::trunc(quotient));
+}
+
+LayoutFailure noCellFits()
+{
+    return {LayoutProblem::NoCellFits, QString::fromUtf16(NoCellFitsMessage)};
+}
+
+bool allFinite(std::initializer_list<float> values)
+{
+    for (float v : values) {
+        if (!std::isfinite(v))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void ApplyFont(PageSurface& surface, const PrintFont& font, double size)
+{
+    surface.setFontName(font.Name);
+    surface.setFontBold(font.Bold);
+    surface.setFontItalic(font.Italic);
+    surface.setFontSize(size);
+    surface.setFontStrikethrough(font.Strikethrough);
+    surface.setFontUnderline(font.Underline);
+}
+
+LayoutResult ComputePageLayout(const PrintSettings& settings, int n, PageSurface& surface)
+{
+    const QString sample = QString::fromUtf16(LineSample);
+    PageMeasures measures;
+
+    surface.setScaleMode(settings.Scale);
+    measures.PrintableWidth = surface.scaleWidth();
+    measures.PrintableHeight = surface.scaleHeight();
+
+    ApplyFont(surface, settings.HeaderFont, settings.HeaderFont.Size);
+    measures.HeaderLineHeight = surface.textHeight(sample);
+    ApplyFont(surface, settings.FooterFont, settings.FooterFont.Size);
+    measures.FooterLineHeight = surface.textHeight(sample);
+
+    // The label font, colour and transparency stay on the surface for the page drawing.
+    ApplyFont(surface, settings.LabelFont, settings.LabelFont.Size);
+    surface.setForeColor(settings.FontColor);
+    surface.setFontTransparent(true);
+    if (settings.PrintLabel != LabelKind::None)
+        measures.LabelLineHeight = surface.textHeight(sample);
+
+    if (const QString error = surface.error(); !error.isEmpty())
+        return LayoutFailure{LayoutProblem::SurfaceFailed, error};
+    return LayoutFromMeasures(settings, n, measures);
+}
+
+LayoutResult LayoutFromMeasures(const PrintSettings& settings, int n, const PageMeasures& measures)
+{
+    const PrintSettings& s = settings;
+    PageLayout layout;
+    layout.PrintableWidth = measures.PrintableWidth;
+    layout.PrintableHeight = measures.PrintableHeight;
+    if (s.HeaderStyle != BandStyle::None)
+        layout.HeaderHeight = measures.HeaderLineHeight + s.HeaderSpacing;
+    if (s.FooterStyle != BandStyle::None)
+        layout.FooterHeight = measures.FooterLineHeight + s.FooterSpacing;
+    if (s.PrintLabel != LabelKind::None) {
+        layout.LabelHeight = measures.LabelLineHeight;
+        layout.LabelGap = s.PictureLabelSpacingY;
+    }
+
+    const float width = layout.PrintableWidth;
+    const float height = layout.PrintableHeight;
+    if (!allFinite({width, height, layout.HeaderHeight, layout.FooterHeight, layout.LabelHeight,
+                    layout.LabelGap, s.PictureMaxWidth, s.PictureMaxHeight, s.PictureSpacingX,
+                    s.PictureSpacingY}))
+        return noCellFits();
+    // A cell of negative size holds no picture.
+    if (s.PictureMaxWidth < 0 || s.PictureMaxHeight < 0)
+        return noCellFits();
+
+    // Sums in single precision, the quotient in double.
+    const float columnSpan = width + s.PictureSpacingX;
+    const float columnPitch = s.PictureMaxWidth + s.PictureSpacingX;
+    const float rowSpan = s.PictureSpacingY + height - layout.HeaderHeight - layout.FooterHeight;
+    const float rowPitch =
+        s.PictureSpacingY + s.PictureMaxHeight + layout.LabelGap + layout.LabelHeight;
+    if (!(columnPitch > 0) || !(rowPitch > 0))
+        return noCellFits();
+
+    const std::optional<qint32> columns = cellCount(double(columnSpan) / double(columnPitch));
+    const std::optional<qint32> rows = cellCount(double(rowSpan) / double(rowPitch));
+    if (!columns || !rows)
+        return noCellFits();
+    const qint64 perPage = qint64(*rows) * qint64(*columns);
+    if (perPage > MaxCount)
+        return noCellFits();
+
+    layout.ColumnCount = *columns;
+    layout.RowCount = *rows;
+    layout.PicturesPerPage = qint32(perPage);
+    if (n > 0) {
+        layout.PageCount = n / layout.PicturesPerPage;
+        if (n % layout.PicturesPerPage > 0)
+            ++layout.PageCount;
+    }
+
+    if (s.Center) {
+        const double c = layout.ColumnCount;
+        const double r = layout.RowCount;
+        const double offsetX =
+            (double(width) - double(s.PictureSpacingX) * (c - 1) - double(s.PictureMaxWidth) * c) /
+            2;
+        const float heightLeft = height - layout.HeaderHeight - layout.FooterHeight;
+        const double offsetY = (double(heightLeft) - double(s.PictureSpacingY) * (r - 1) -
+                                double(s.PictureMaxHeight) * r - double(layout.LabelGap) * r -
+                                double(layout.LabelHeight) * r) /
+                               2;
+        layout.OffsetX = float(offsetX);
+        layout.OffsetY = float(offsetY);
+        if (!allFinite({layout.OffsetX, layout.OffsetY}))
+            return noCellFits();
+    }
+    return layout;
+}
+
+CellPlace CellOrigin(const PageLayout& layout, const PrintSettings& settings, qint32 page,
+                     qint32 row, qint32 column)
+{
+    const qint64 rowsBefore = qint64(row) - 1;
+    const qint64 columnsBefore = qint64(column) - 1;
+    CellPlace cell;
+    cell.Index = (qint64(page) - 1) * layout.PicturesPerPage + rowsBefore * layout.ColumnCount +
+                 columnsBefore;
+
+    const float columnPitch = settings.PictureMaxWidth + settings.PictureSpacingX;
+    const float rowPitch =
+        settings.PictureSpacingY + settings.PictureMaxHeight + layout.LabelGap + layout.LabelHeight;
+    cell.CellLeft = float(double(columnPitch) * double(columnsBefore) + layout.OffsetX);
+    double top = double(rowPitch) * double(rowsBefore) + layout.HeaderHeight + layout.OffsetY;
+    // The label line of the first row sits between the header and the cells.
+    if (settings.LabelPosition == LabelPlace::Above)
+        top += double(layout.LabelGap) + double(layout.LabelHeight);
+    cell.CellTop = float(top);
+    return cell;
+}
+
+PictureFit FitPicture(double w, double h, const PrintSettings& settings)
+{
+    const float cellWidth = settings.PictureMaxWidth;
+    const float cellHeight = settings.PictureMaxHeight;
+    PictureFit fit;
+    if (!allFinite({cellWidth, cellHeight}))
+        return fit;
+
+    const bool hasSize = std::isfinite(w) && std::isfinite(h) && w > 0 && h > 0;
+    if (hasSize) {
+        const float cellRatio = cellWidth / cellHeight;
+        const float pictureRatio = float(w / h);
+        // Equal ratios fill the width.
+        if (cellRatio <= pictureRatio) {
+            fit.DrawWidth = cellWidth;
+            fit.DrawHeight = float(h / w * double(cellWidth));
+        } else {
+            fit.DrawHeight = cellHeight;
+            fit.DrawWidth = float(w / h * double(cellHeight));
+        }
+    }
+    if (!hasSize || !allFinite({fit.DrawWidth, fit.DrawHeight})) {
+        fit.DrawWidth = cellWidth;
+        fit.DrawHeight = cellHeight;
+    }
+    fit.OffsetX = (cellWidth - fit.DrawWidth) / 2;
+    fit.OffsetY = (cellHeight - fit.DrawHeight) / 2;
+    return fit;
+}
+
+PagePoint LabelOrigin(const PageLayout& layout, const PrintSettings& settings, float cellLeft,
+                      float cellTop)
+{
+    PagePoint at;
+    at.X = cellLeft;
+    if (settings.LabelPosition == LabelPlace::Above)
+        at.Y = cellTop - (layout.LabelGap + layout.LabelHeight);
+    else
+        at.Y = cellTop + settings.PictureMaxHeight + layout.LabelGap;
+    return at;
+}
+
+std::optional<float> BandTextX(BandAlignment alignment, float printableWidth, float textWidth)
+{
+    switch (alignment) {
+    case BandAlignment::Left:
+        return 0.0f;
+    case BandAlignment::Center:
+        return (printableWidth - textWidth) / 2;
+    case BandAlignment::Right:
+        return printableWidth - textWidth;
+    }
+    return std::nullopt;
+}
+
+float FooterTextY(const PageLayout& layout, const PrintSettings& settings)
+{
+    return layout.PrintableHeight - layout.FooterHeight + settings.FooterSpacing;
+}
+
+} // namespace quenbrook

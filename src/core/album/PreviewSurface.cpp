@@ -1,0 +1,137 @@
+#include "core/album/PreviewSurface.h"
+
+#include "core/program/Units.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quenbrook {
+namespace {
+
+constexpr double InchesPerMetre = 1 / 0.0254;
+
+// Pixels for a length in inches; 0 for anything that is not a positive number.
+double pixelsFor(double inches, double dotsPerInch)
+{
+    const double pixels = std::round(inches * dotsPerInch);
+    return std::isfinite(pixels) && pixels > 0 ? pixels : 0;
+}
+
+} // namespace
+
+double PreviewSurface::screenDotsPerInch()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : 96;
+}
+
+PreviewSurface::PreviewSurface(double dotsPerInch)
+    : dotsPerInch_(std::isfinite(dotsPerInch) && dotsPerInch > 0 ? dotsPerInch : 96)
+{
+    makeImage(1, 1);
+}
+
+PreviewSurface::~PreviewSurface()
+{
+    endPainting();
+}
+
+void PreviewSurface::endPainting()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void PreviewSurface::makeImage(int width, int height)
+{
+    endPainting();
+    image_ = QImage(width, height, QImage::Format_RGB32);
+    if (image_.isNull()) {
+        setError(QStringLiteral("There is not enough memory to show the page."));
+        image_ = QImage(1, 1, QImage::Format_RGB32);
+    }
+    // Text is measured on the image: it must know the screen's resolution.
+    const int dotsPerMetre = qRound(dotsPerInch_ * InchesPerMetre);
+    image_.setDotsPerMeterX(dotsPerMetre);
+    image_.setDotsPerMeterY(dotsPerMetre);
+    image_.fill(Qt::white);
+}
+
+void PreviewSurface::resize(float paperWidth, float paperHeight, float zoom)
+{
+    clearError();
+    const double perInch = unitsPerInch(scaleMode());
+    widthInches_ = double(paperWidth) * double(zoom) / perInch;
+    heightInches_ = double(paperHeight) * double(zoom) / perInch;
+    if (!(widthInches_ > 0) || !std::isfinite(widthInches_))
+        widthInches_ = 0;
+    if (!(heightInches_ > 0) || !std::isfinite(heightInches_))
+        heightInches_ = 0;
+
+    const double width = pixelsFor(widthInches_, dotsPerInch_);
+    const double height = pixelsFor(heightInches_, dotsPerInch_);
+    if (width > MaxSide || height > MaxSide) {
+        setError(QStringLiteral("The page is too large to show."));
+        makeImage(1, 1);
+        return;
+    }
+    makeImage(std::max(1, int(width)), std::max(1, int(height)));
+}
+
+float PreviewSurface::scaleWidth() const
+{
+    return static_cast<float>(inchesToUnits(widthInches_));
+}
+
+float PreviewSurface::scaleHeight() const
+{
+    return static_cast<float>(inchesToUnits(heightInches_));
+}
+
+float PreviewSurface::paperWidthTwips() const
+{
+    return static_cast<float>(widthInches_ * TwipsPerInch);
+}
+
+float PreviewSurface::paperHeightTwips() const
+{
+    return static_cast<float>(heightInches_ * TwipsPerInch);
+}
+
+QPainter* PreviewSurface::pagePainter()
+{
+    if (!painter_.isActive() && !painter_.begin(&image_))
+        return nullptr;
+    return &painter_;
+}
+
+void PreviewSurface::clear()
+{
+    endPainting();
+    image_.fill(Qt::white);
+}
+
+void PreviewSurface::drawRectOutline(float x1, float y1, float x2, float y2, PrintColor color)
+{
+    if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2))
+        return;
+    // Edges far off the image are pulled to just outside it, where they stay invisible.
+    const auto near = [](double pixels, int side) {
+        return std::clamp(pixels, -2.0, double(side) + 2);
+    };
+    const double left = near(toDeviceX(std::min(x1, x2)), image_.width());
+    const double right = near(toDeviceX(std::max(x1, x2)), image_.width());
+    const double top = near(toDeviceY(std::min(y1, y2)), image_.height());
+    const double bottom = near(toDeviceY(std::max(y1, y2)), image_.height());
+    if (QPainter* painter = pagePainter()) {
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(QPen(toQColor(color), 0));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)));
+    }
+}
+
+} // namespace quenbrook

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/album/PainterSurface.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace quenbrook {
+
+// The preview's page: a white off-screen image at the screen's resolution that keeps its drawing
+// until it is cleared; the preview window shows image(). Its size is the paper times the zoom
+// factor; its scale is the print unit, unzoomed. New page, end and abandon do nothing here.
+class PreviewSurface final : public PainterSurface
+{
+public:
+    // The primary screen's logical resolution, 96 when there is no screen.
+    static double screenDotsPerInch();
+
+    explicit PreviewSurface(double dotsPerInch = screenDotsPerInch());
+    ~PreviewSurface() override;
+
+    // Sizes the page for paper of that size, in the current unit, shown at zoom; the page is
+    // white afterwards. A size that is not a positive number gives an empty page.
+    void resize(float paperWidth, float paperHeight, float zoom);
+    const QImage& image() const { return image_; }
+
+    float scaleWidth() const override;
+    float scaleHeight() const override;
+    // The page's own size.
+    float paperWidthTwips() const override;
+    float paperHeightTwips() const override;
+
+    void clear() override;
+    void drawRectOutline(float x1, float y1, float x2, float y2, PrintColor color) override;
+
+    // Longest side of the page image, in pixels.
+    static constexpr int MaxSide = 16384;
+
+protected:
+    double dotsPerInchX() const override { return dotsPerInch_; }
+    double dotsPerInchY() const override { return dotsPerInch_; }
+    const QPaintDevice& metricsDevice() const override { return image_; }
+    QPainter* pagePainter() override;
+
+private:
+    void makeImage(int width, int height);
+    void endPainting();
+
+    double dotsPerInch_;
+    double widthInches_ = 0;
+    double heightInches_ = 0;
+    QImage image_;
+    QPainter painter_;
+};
+
+} // namespace quenbrook

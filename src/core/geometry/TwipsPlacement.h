@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/program/Units.h"
+
+#include <QRect>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+// A main window's placement in twips, kept as single-precision numbers as the settings store
+// holds them.
+namespace quenbrook {
+
+// Twips and logical pixels. A pixel count converts back to the twips it was made from when
+// `known` rounds to it, so exact placements survive the pixel grid.
+QRect ToPixels(const QRectF& twips);
+float ToTwips(int pixels, float known);
+
+// A stored placement value: the text must be one finite number, else the default applies.
+float PlacementValue(const QString& stored, float defaultValue);
+
+// The primary screen's size in twips; unbounded when there is no screen.
+QSizeF ScreenTwips();
+
+// A position left of or above the screen, or beyond its width or height, becomes 0.
+float PositionOnScreen(float position, float screenExtent);
+
+} // namespace quenbrook

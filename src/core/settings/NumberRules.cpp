@@ -1,0 +1,209 @@
+#include "core/settings/NumberRules.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
+
+namespace quenbrook {
+namespace {
+
+bool isSkipped(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+int digitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return 99;
+}
+
+double integerInBase(const std::string& text, size_t from, int base)
+{
+    double value = 0;
+    for (size_t i = from; i < text.size(); ++i) {
+        const int digit = digitValue(text[i]);
+        if (digit >= base)
+            break;
+        value = value * base + digit;
+    }
+    return value;
+}
+
+// strtod in the C locale, whatever locale the application runs in.
+double parseCDouble(const std::string& text)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(text.c_str(), nullptr, cLocale);
+}
+
+// Decimal digits and decimal exponent of a finite, non-zero value rounded to `digits` places.
+struct Decimal
+{
+    std::string digits; // no trailing zeros
+    int exponent = 0;   // value = 0.d1d2d3... x 10^(exponent + 1), i.e. d1.d2d3 x 10^exponent
+};
+
+Decimal toDecimal(double magnitude, int digits)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, magnitude);
+    const std::string text(buffer);
+    const size_t e = text.find('e');
+    Decimal d;
+    for (size_t i = 0; i < e; ++i) {
+        if (text[i] != '.')
+            d.digits += text[i];
+    }
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    d.exponent = std::atoi(text.c_str() + e + 1);
+    return d;
+}
+
+template <typename T> bool givesBack(const Decimal& d, T value)
+{
+    const std::string text = "0." + d.digits + "e" + std::to_string(d.exponent + 1);
+    return static_cast<T>(parseCDouble(text)) == value;
+}
+
+template <typename T> QString shortestText(T value, int maxDigits)
+{
+    if (!std::isfinite(value) || value == 0)
+        return QStringLiteral("0");
+    const double magnitude = std::fabs(static_cast<double>(value));
+    Decimal d;
+    for (int digits = 1; digits <= maxDigits; ++digits) {
+        d = toDecimal(magnitude, digits);
+        if (givesBack(d, std::fabs(value)))
+            break;
+    }
+
+    std::string text = value < 0 ? "-" : "";
+    const int n = static_cast<int>(d.digits.size());
+    if (d.exponent < -4 || d.exponent >= maxDigits) {
+        text += d.digits.substr(0, 1);
+        if (n > 1)
+            text += "." + d.digits.substr(1);
+        char exponent[16];
+        std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+',
+                      std::abs(d.exponent));
+        text += exponent;
+    } else if (d.exponent < 0) {
+        text += "0." + std::string(static_cast<size_t>(-d.exponent - 1), '0') + d.digits;
+    } else if (n <= d.exponent + 1) {
+        text += d.digits + std::string(static_cast<size_t>(d.exponent + 1 - n), '0');
+    } else {
+        text += d.digits.substr(0, static_cast<size_t>(d.exponent + 1)) + "." +
+                d.digits.substr(static_cast<size_t>(d.exponent + 1));
+    }
+    return QString::fromLatin1(text.c_str());
+}
+
+struct Scan
+{
+    double value = 0;
+    bool whole = false; // the number took up all of the text
+};
+
+Scan scanNumber(const QString& text)
+{
+    std::string s;
+    s.reserve(static_cast<size_t>(text.size()));
+    for (QChar c : text) {
+        if (isSkipped(c))
+            continue;
+        // Characters outside ASCII cannot be part of a number; they end it.
+        s += c.unicode() < 0x80 ? static_cast<char>(c.toLower().unicode()) : '\x01';
+    }
+    const auto isDigit = [&s](size_t i) {
+        return i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]));
+    };
+
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'h' || s[1] == 'o')) {
+        const int base = s[1] == 'h' ? 16 : 8;
+        size_t end = 2;
+        while (end < s.size() && digitValue(s[end]) < base)
+            ++end;
+        return {integerInBase(s, 2, base), end > 2 && end == s.size()};
+    }
+
+    // Longest prefix of the form [sign] digits [. digits] [(e|d) [sign] digits].
+    std::string number;
+    size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        number += s[i++];
+    bool anyDigit = false;
+    while (isDigit(i)) {
+        number += s[i++];
+        anyDigit = true;
+    }
+    if (i < s.size() && s[i] == '.') {
+        number += s[i++];
+        while (isDigit(i)) {
+            number += s[i++];
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit)
+        return {};
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'd')) {
+        std::string exponent = "e";
+        size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            exponent += s[j++];
+        const size_t firstDigit = j;
+        while (isDigit(j))
+            exponent += s[j++];
+        if (j > firstDigit) {
+            number += exponent;
+            i = j;
+        }
+    }
+    return {parseCDouble(number), i == s.size()};
+}
+
+} // namespace
+
+double NumericValue(const QString& text)
+{
+    return scanNumber(text).value;
+}
+
+bool IsNumericText(const QString& text)
+{
+    return scanNumber(text).whole;
+}
+
+QString NumberText(float value)
+{
+    return shortestText(value, 7);
+}
+
+QString NumberText(double value)
+{
+    return shortestText(value, 15);
+}
+
+QString NumberTextNoLeadingZero(float value)
+{
+    QString text = NumberText(value);
+    if (text.startsWith(QLatin1String("0.")))
+        text.remove(0, 1);
+    else if (text.startsWith(QLatin1String("-0.")))
+        text.remove(1, 1);
+    return text;
+}
+
+QString BooleanText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+} // namespace quenbrook

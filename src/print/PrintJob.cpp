@@ -1,0 +1,95 @@
+#include "print/PrintJob.h"
+
+#include "core/album/PageLayout.h"
+#include "core/album/PageSurface.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace quenbrook {
+namespace {
+
+// The printer document of one job: ended by end(), abandoned on every other way out.
+class PrinterDocument
+{
+public:
+    explicit PrinterDocument(PageSurface& printer)
+        : printer_(printer)
+    {}
+    ~PrinterDocument()
+    {
+        if (open_)
+            printer_.killDoc();
+    }
+    PrinterDocument(const PrinterDocument&) = delete;
+    PrinterDocument& operator=(const PrinterDocument&) = delete;
+
+    void end()
+    {
+        open_ = false;
+        printer_.endDoc();
+    }
+
+private:
+    PageSurface& printer_;
+    bool open_ = true;
+};
+
+} // namespace
+
+void PrintPages(const QStringList& printList, const PrintSettings& settings, PageSurface& printer,
+                const PrintJobSteps& steps)
+{
+    if (printList.isEmpty())
+        return;
+    PrinterDocument document(printer);
+    const auto fail = [&](const QString& message) {
+        if (steps.failed)
+            steps.failed(message);
+    };
+
+    const LayoutResult computed =
+        ComputePageLayout(settings, int(std::min<qsizetype>(printList.size(), INT_MAX)), printer);
+    if (const auto* failure = std::get_if<LayoutFailure>(&computed)) {
+        if (steps.layoutFailed)
+            steps.layoutFailed(failure->message);
+        return;
+    }
+    const PageLayout& layout = std::get<PageLayout>(computed);
+
+    const std::optional<PageRange> range =
+        steps.chooseRange ? steps.chooseRange(layout.PageCount) : std::optional<PageRange>();
+    if (!range)
+        return;
+    if (steps.started)
+        steps.started();
+
+    // The dialog keeps to 1 .. PageCount; a range outside the album prints only what is in it.
+    const qint64 first = std::max<qint64>(range->FromPage, 1);
+    const qint64 last = std::min<qint64>(range->ToPage, layout.PageCount);
+    const PagePictureHook hook = [&](qint32 page, qint64, const QString& path) {
+        return steps.progress ? steps.progress(page, path) : PictureStep::Draw;
+    };
+    for (qint64 page = first; page <= last; ++page) {
+        const PageResult drawn =
+            DrawAlbumPage(printer, settings, layout, printList, qint32(page), PageView(), hook);
+        if (drawn.outcome == PageOutcome::Stopped)
+            return;
+        if (drawn.outcome == PageOutcome::Failed) {
+            fail(drawn.message);
+            return;
+        }
+        if (page < last) {
+            printer.newPage();
+            if (const QString error = printer.error(); !error.isEmpty()) {
+                fail(error);
+                return;
+            }
+        }
+    }
+    document.end();
+    if (const QString error = printer.error(); !error.isEmpty())
+        fail(error);
+}
+
+} // namespace quenbrook

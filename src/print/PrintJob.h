@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/album/AlbumPage.h"
+#include "core/album/PrintSettings.h"
+
+#include <QStringList>
+#include <QtGlobal>
+
+#include <functional>
+#include <optional>
+
+namespace quenbrook {
+
+class PageSurface;
+
+// Pages to print, counted from 1 for the first page of the list.
+struct PageRange
+{
+    qint32 FromPage = 1;
+    qint32 ToPage = 1;
+};
+
+// Asks which of the pages 1 to pageCount to print; nothing when the user cancels or the
+// question cannot be asked.
+using PageRangeChooser = std::function<std::optional<PageRange>(qint32 pageCount)>;
+
+// What the print loop asks of whoever runs it. Every step may be left empty.
+struct PrintJobSteps
+{
+    // The grid does not fit the printer; nothing is printed.
+    std::function<void(const QString& message)> layoutFailed;
+    PageRangeChooser chooseRange;
+    // The range is chosen and the first page is about to be drawn.
+    std::function<void()> started;
+    // Before each picture: Stop ends the job silently (Cancel).
+    std::function<PictureStep(qint32 page, const QString& path)> progress;
+    // An unreadable picture or a printer failure, after which the document is abandoned.
+    std::function<void(const QString& message)> failed;
+};
+
+// Lays the album out on the printer, asks for the page range, then draws page after page.
+// The document is ended only when every page was drawn; every other way out abandons it.
+void PrintPages(const QStringList& printList, const PrintSettings& settings, PageSurface& printer,
+                const PrintJobSteps& steps);
+
+} // namespace quenbrook

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <memory>
+
+namespace quenbrook {
+
+class PrinterSurface;
+
+// The built-in printer that writes the pages into a PDF file chosen by the user.
+inline constexpr QStringView SaveAsPdfPrinter = u"Save as PDF";
+
+// The installed printers: the CUPS printers, then "Save as PDF".
+class Printers
+{
+public:
+    virtual ~Printers() = default;
+
+    virtual QStringList names() const = 0;
+    // The printer the program prints on unless told otherwise; empty when there is none.
+    virtual QString defaultName() const = 0;
+    int count() const { return static_cast<int>(names().size()); }
+
+    // The page surface of the named printer. A name that is not installed gives a surface whose
+    // error() says so.
+    virtual std::unique_ptr<PrinterSurface> open(const QString& name) const = 0;
+};
+
+// The printers of this machine: QPrinterInfo's CUPS printers and "Save as PDF". The default is
+// CUPS's default printer, or "Save as PDF" when CUPS has none.
+class SystemPrinters final : public Printers
+{
+public:
+    QStringList names() const override;
+    QString defaultName() const override;
+    std::unique_ptr<PrinterSurface> open(const QString& name) const override;
+};
+
+} // namespace quenbrook

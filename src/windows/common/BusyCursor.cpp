@@ -1,0 +1,18 @@
+#include "windows/common/BusyCursor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace quenbrook {
+
+BusyCursor::BusyCursor()
+{
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+BusyCursor::~BusyCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
+
+} // namespace quenbrook

@@ -1,0 +1,30 @@
+#include "windows/common/ProgramEnding.h"
+
+#include <QCoreApplication>
+
+namespace quenbrook {
+
+void ProgramEnding::setOtherWindowVisible(std::function<bool()> visible)
+{
+    otherWindowVisible_ = std::move(visible);
+}
+
+void ProgramEnding::setEndProgram(std::function<void()> endProgram)
+{
+    endProgram_ = std::move(endProgram);
+}
+
+bool ProgramEnding::otherWindowVisible() const
+{
+    return otherWindowVisible_ && otherWindowVisible_();
+}
+
+void ProgramEnding::endProgram() const
+{
+    if (endProgram_)
+        endProgram_();
+    else
+        QCoreApplication::exit(0);
+}
+
+} // namespace quenbrook

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "core/album/PrintSettings.h"
+#include "core/program/PrintSettingsKeys.h"
+#include "windows/common/Messages.h"
+#include "windows/dialogs/FontChooser.h"
+#include "windows/dialogs/TwipsLayout.h"
+
+#include <QDialog>
+#include <QList>
+#include <QSize>
+#include <QString>
+
+#include <initializer_list>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace quenbrook {
+
+class PageSurface;
+class SettingsStore;
+class TabStrip;
+
+// What the option dialogs share: a modal, fixed-size tool window owned by the Album Printer
+// window, a tab strip whose tabs each show one borderless frame, "Ok" and "Cancel", and the
+// settings store they read when they open and write on OK.
+//
+// Controls are placed from their design positions in twips (see TwipsLayout); a dialog calls
+// layOutControls once all its controls have their texts.
+class OptionDialogBase : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum class Placement
+    {
+        CenteredOnOwner,
+        BySystem,
+    };
+
+    ~OptionDialogBase() override;
+
+protected:
+    // The font chooser is only needed by dialogs with a font button.
+    OptionDialogBase(QWidget* owner, SettingsStore& store, PageSurface& printer,
+                     const QString& formName, const QString& caption, QSize innerTwips,
+                     Placement placement, FontChooser fontChooser = {});
+
+    // Every write and every message of the dialog pass here.
+    virtual void writeSetting(const QString& key, const QString& value);
+    virtual void showMessage(const QString& text, MessageIcon icon);
+
+    // A design rectangle, in twips.
+    static QRect twips(int left, int top, int width, int height)
+    {
+        return QRect(left, top, width, height);
+    }
+    template <class Control> Control* place(Control* control, const QString& name, QRect design)
+    {
+        control->setObjectName(name);
+        layout_.add(control, design);
+        return control;
+    }
+    void layOutControls();
+
+    // An illustration drawn from one of the dialogs' SVG pictures, scaled to the rectangle.
+    QLabel* addPicture(QWidget* parent, const QString& name, const QString& picture, QRect design);
+
+    // The tab strip at its place, then one page per tab, in tab order.
+    void addTabStrip(QRect design);
+    QFrame* addPage(const QString& caption, const QString& key, const QString& frameName,
+                    QRect design);
+    // Shows the frame of the tab with this key; another key does nothing.
+    void TabStrip1_Click(const QString& key);
+
+    void addOkCancel(QRect ok, QRect cancel);
+    virtual void cmdOk_Click() = 0;
+    void cmdCancel_Click();
+
+    // Focus starts at the first control and moves through them in this order.
+    static void setFocusOrder(std::initializer_list<QWidget*> controls);
+
+    // "Scale", compared exactly as the print settings compare it, and its caption.
+    PrintUnit readUnit() const;
+    static QString unitCaption(PrintUnit unit);
+
+    // A font read from the store, with what the chooser cannot show replaced by the printer's
+    // font: a family the system does not have, a size that is not a positive number of points
+    // up to the largest the page draws.
+    static PrintFont usableFont(PrintFont stored, const PrintFont& printerFont);
+    // The font button: the chooser starts at `font`, which takes the choice unless it was
+    // cancelled.
+    void chooseFont(ChosenFont& font);
+    // Name, size, the four flags and the colour, in that order.
+    void writeFontGroup(const PrintKeys::FontKeys& keys, const QString& colorKey,
+                        const ChosenFont& font);
+
+    void showEvent(QShowEvent* event) override;
+
+    SettingsStore& store_;
+    PageSurface& printer_;
+    FontChooser fontChooser_;
+
+    TabStrip* TabStrip1 = nullptr;
+    QPushButton* cmdOk = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+private:
+    TwipsLayout layout_;
+    QSize innerTwips_;
+    QRect stripTwips_;
+    Placement placement_;
+    QList<std::pair<QString, QFrame*>> pages_;
+};
+
+// Sizes are written to four decimals: 10, 10.5, 10.3333.
+QString FontSizeText(double points);
+
+} // namespace quenbrook

@@ -1,0 +1,236 @@
+#include "windows/preview/frmPreview.h"
+
+#include "core/album/AlbumPage.h"
+#include "core/album/PageSurface.h"
+#include "core/album/PrintSettingsLoader.h"
+#include "core/program/PrintSettingsKeys.h"
+#include "core/program/Units.h"
+#include "core/settings/NumberRules.h"
+#include "core/settings/SettingsStore.h"
+#include "windows/common/BusyCursor.h"
+#include "windows/common/Messages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+#include <optional>
+
+namespace quenbrook {
+namespace {
+
+// The zoom list's entries and their factors, in list order.
+constexpr std::array<float, 4> ZoomFactors = {1, 0.75f, 0.5f, 0.25f};
+
+const QString CantPreviewMessage = QStringLiteral("Print Error!\r\nCan't Preview");
+
+} // namespace
+
+void frmPreview::Open(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
+                      PageSurface& printer, SettingsStore& store)
+{
+    if (printList.isEmpty())
+        return;
+    frmPreview window(owner, printList, settings, printer, store);
+    if (window.Form_Load())
+        window.exec();
+}
+
+frmPreview::frmPreview(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
+                       PageSurface& printer, SettingsStore& store)
+    : QDialog(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+    , printList_(printList)
+    , settings_(settings)
+    , printer_(printer)
+    , store_(store)
+{
+    setObjectName(QStringLiteral("frmPreview"));
+    createControls();
+}
+
+frmPreview::~frmPreview() = default;
+
+void frmPreview::saveSetting(const QString& key, const QString& value)
+{
+    store_.SaveSetting(PrintKeys::Application, PrintKeys::Section, key, value);
+}
+
+void frmPreview::fail(const QString& message)
+{
+    ShowMessage(parentWidget(), message, MessageIcon::Critical);
+}
+
+bool frmPreview::queryPrinter()
+{
+    const float perInch = float(PainterSurface::unitsPerInch(settings_.Scale));
+    printer_.setScaleMode(settings_.Scale);
+    layout_.PrintableWidth = printer_.scaleWidth();
+    layout_.PrintableHeight = printer_.scaleHeight();
+    PaperWidth = printer_.paperWidthTwips() / TwipsPerInch * perInch;
+    PaperHeight = printer_.paperHeightTwips() / TwipsPerInch * perInch;
+    // Asking may have opened a document; nothing is printed on it.
+    printer_.killDoc();
+    return printer_.error().isEmpty();
+}
+
+bool frmPreview::Form_Load()
+{
+    std::optional<BusyCursor> busy(std::in_place);
+    IsLoaded = false;
+    surface_.setScaleMode(settings_.Scale);
+    if (!queryPrinter()) {
+        busy.reset();
+        fail(CantPreviewMessage);
+        return false;
+    }
+
+    // The grid is measured on this surface, sized for the moment as the printer's printable area.
+    surface_.resize(layout_.PrintableWidth, layout_.PrintableHeight, 1);
+    const LayoutResult computed = ComputePageLayout(
+        settings_, int(std::min<qsizetype>(printList_.size(), INT_MAX)), surface_);
+    if (const auto* failure = std::get_if<LayoutFailure>(&computed)) {
+        busy.reset();
+        fail(failure->message);
+        return false;
+    }
+    layout_ = std::get<PageLayout>(computed);
+
+    // A stored zoom that is none of the four shows the page at 100%.
+    const double storedZoom = NumericValue(store_.GetSetting(
+        PrintKeys::Application, PrintKeys::Section, PrintKeys::PreviewZoom, QStringLiteral("1")));
+    const auto* found = std::find(ZoomFactors.begin(), ZoomFactors.end(), storedZoom);
+    const int zoomIndex = found == ZoomFactors.end() ? 0 : int(found - ZoomFactors.begin());
+    zoomFactor_ = ZoomFactors[size_t(zoomIndex)];
+    cboZoom->setCurrentIndex(zoomIndex);
+
+    const auto stored = [&](const QString& key) {
+        return BooleanValue(
+            store_.GetSetting(PrintKeys::Application, PrintKeys::Section, key, BooleanText(true)),
+            true);
+    };
+    chkShowPrintableArea->setChecked(stored(PrintKeys::PrintableArea));
+    chkShowPictureArea->setChecked(stored(PrintKeys::PictureArea));
+
+    SetupPreviewSize();
+
+    IsLoaded = true;
+    hsrPage->setRange(1, layout_.PageCount);
+    lblTotalPage->setText(QStringLiteral("of ") + QString::number(layout_.PageCount));
+    lblTotalPage->adjustSize();
+    hsrPage->setValue(1);
+    lblPage->setText(QStringLiteral("1"));
+    busy.reset();
+    PreviewPage(1);
+    return true;
+}
+
+void frmPreview::SetupPreviewSize()
+{
+    const BusyCursor busy;
+    setWindowTitle(QStringLiteral("Preview ") + NumberText(zoomFactor_ * 100) +
+                   QStringLiteral("%"));
+    surface_.clear();
+    surface_.setScaleMode(settings_.Scale);
+    surface_.resize(PaperWidth, PaperHeight, zoomFactor_);
+    picPreview->resize(surface_.image().size());
+    // The printable area is taken to be centred on the paper.
+    MarginX = (PaperWidth - layout_.PrintableWidth) / 2 * zoomFactor_;
+    MarginY = (PaperHeight - layout_.PrintableHeight) / 2 * zoomFactor_;
+    Form_Resize();
+}
+
+void frmPreview::PreviewPage(qint32 page)
+{
+    std::optional<BusyCursor> busy(std::in_place);
+    PageView view;
+    view.ZoomFactor = zoomFactor_;
+    view.MarginX = MarginX;
+    view.MarginY = MarginY;
+    view.showPrintableArea = chkShowPrintableArea->isChecked();
+    view.showPictureArea = chkShowPictureArea->isChecked();
+    view.clearFirst = true;
+    const PageResult drawn = DrawAlbumPage(surface_, settings_, layout_, printList_, page, view);
+    picPreview->update();
+    if (drawn.outcome == PageOutcome::Failed) {
+        busy.reset();
+        ShowMessage(this, drawn.message, MessageIcon::Critical);
+    }
+}
+
+void frmPreview::cboZoom_Click(int index)
+{
+    if (index < 0 || index >= int(ZoomFactors.size()))
+        return;
+    zoomFactor_ = ZoomFactors[size_t(index)];
+    saveSetting(PrintKeys::PreviewZoom, NumberText(zoomFactor_));
+    if (IsLoaded) {
+        SetupPreviewSize();
+        PreviewPage(hsrPage->value());
+    }
+}
+
+void frmPreview::chkShowPictureArea_Click()
+{
+    saveSetting(PrintKeys::PictureArea, BooleanText(chkShowPictureArea->isChecked()));
+    PreviewPage(hsrPage->value());
+}
+
+void frmPreview::chkShowPrintableArea_Click()
+{
+    const bool on = chkShowPrintableArea->isChecked();
+    saveSetting(PrintKeys::PrintableArea, BooleanText(on));
+    if (!on) {
+        PreviewPage(hsrPage->value());
+        return;
+    }
+    // Over the page as it is, in the current text colour.
+    surface_.drawRectOutline(MarginX, MarginY, surface_.scaleWidth() - MarginX,
+                             surface_.scaleHeight() - MarginY, surface_.foreColor());
+    picPreview->update();
+}
+
+void frmPreview::hsrPage_Change(int value)
+{
+    lblPage->setText(QString::number(value));
+    PreviewPage(value);
+}
+
+void frmPreview::HScroll1_Change(int value)
+{
+    picPreview->move(-int(std::lround(HScrollStep * value)), picPreview->y());
+}
+
+void frmPreview::VScroll1_Change(int value)
+{
+    picPreview->move(picPreview->x(), -int(std::lround(VScrollStep * value)));
+}
+
+void frmPreview::mnuClose_Click()
+{
+    close();
+}
+
+void frmPreview::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        mnuClose_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmPreview::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    Form_Resize();
+}
+
+} // namespace quenbrook

@@ -1,0 +1,152 @@
+#include "windows/printing/RunPrintJob.h"
+
+#include "print/PrintDialog.h"
+#include "print/PrinterSurface.h"
+#include "windows/common/BusyCursor.h"
+#include "windows/common/Messages.h"
+#include "windows/printing/frmOnPrinting.h"
+
+#include <QCoreApplication>
+#include <QPageLayout>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace quenbrook {
+namespace {
+
+// The owner stays disabled while the pages are printed.
+class DisabledWindow
+{
+public:
+    explicit DisabledWindow(QWidget* window)
+        : window_(window)
+        , wasEnabled_(window && window->isEnabled())
+    {
+        if (window_)
+            window_->setEnabled(false);
+    }
+    ~DisabledWindow()
+    {
+        if (window_)
+            window_->setEnabled(wasEnabled_);
+    }
+    DisabledWindow(const DisabledWindow&) = delete;
+    DisabledWindow& operator=(const DisabledWindow&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+    bool wasEnabled_;
+};
+
+// The Printing window for the life of the job. It belongs to the owner, which may be disabled,
+// so it is enabled on its own.
+class ProgressWindow
+{
+public:
+    explicit ProgressWindow(QWidget* owner)
+        : window_(new frmOnPrinting(owner))
+    {
+        window_->show();
+        window_->setEnabled(true);
+    }
+    ~ProgressWindow() { delete window_.data(); }
+    ProgressWindow(const ProgressWindow&) = delete;
+    ProgressWindow& operator=(const ProgressWindow&) = delete;
+
+    // Gone only if its owner went while events were let in.
+    const QPointer<frmOnPrinting>& window() const { return window_; }
+
+private:
+    QPointer<frmOnPrinting> window_;
+};
+
+// Shows the progress, lets the Cancel click in and says whether to go on.
+PictureStep showProgress(const QPointer<frmOnPrinting>& window, qint32 page, const QString& path)
+{
+    if (window) {
+        window->ShowProgress(page, path);
+        window->repaint();
+        QCoreApplication::processEvents();
+    }
+    return window && !window->CancelRequested() ? PictureStep::Draw : PictureStep::Stop;
+}
+
+} // namespace
+
+void PrintAlbum(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
+                PageSurface& printer, const PageRangeChooser& chooseRange)
+{
+    if (printList.isEmpty())
+        return;
+    // Message boxes and the print dialog are shown with the usual pointer.
+    std::optional<BusyCursor> busy(std::in_place);
+    std::optional<DisabledWindow> disabled;
+    std::optional<ProgressWindow> progress;
+    PrintJobSteps steps;
+    steps.layoutFailed = [&](const QString& message) {
+        busy.reset();
+        ShowMessage(owner, message, MessageIcon::Critical);
+    };
+    steps.chooseRange = [&](qint32 pageCount) {
+        busy.reset();
+        return chooseRange ? chooseRange(pageCount) : std::optional<PageRange>();
+    };
+    steps.started = [&] {
+        busy.emplace();
+        disabled.emplace(owner);
+        progress.emplace(owner);
+    };
+    steps.progress = [&](qint32 page, const QString& path) {
+        return showProgress(progress->window(), page, path);
+    };
+    steps.failed = [&](const QString& message) {
+        busy.reset();
+        ShowMessage(progress ? progress->window() : nullptr, message, MessageIcon::Critical);
+    };
+    PrintPages(printList, settings, printer, steps);
+}
+
+std::optional<PageRange> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint32 minPage,
+                                         qint32 maxPage)
+{
+    // Qt's dialog switches a PDF printer to the default print queue when it is made, and puts
+    // the queue's default paper on the printer when it is accepted. The printer the dialog opens
+    // with and the paper the pages were laid out on are kept.
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QPageLayout paper = printer.pageLayout();
+    QPrintDialog dialog(&printer, owner);
+    if (toFile)
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    // No "selection"; copies and collation go to the driver; printing to a PDF file is
+    // offered, as the built-in "Save as PDF" printer.
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
+                      QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile);
+    dialog.setMinMax(minPage, maxPage);
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(minPage, maxPage);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    printer.setPageLayout(paper);
+    if (printer.printRange() == QPrinter::PageRange)
+        return PageRange{printer.fromPage(), printer.toPage()};
+    return PageRange{minPage, maxPage};
+}
+
+void RunPrintJob(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
+                 PrinterSurface& printer, const PrintDialogRunner& runDialog)
+{
+    PrintAlbum(owner, printList, settings, printer,
+               [&](qint32 pageCount) -> std::optional<PageRange> {
+                   if (!runDialog)
+                       return std::nullopt;
+                   OfferOutputFile(printer);
+                   const std::optional<PageRange> range =
+                       runDialog(owner, printer.printer(), 1, pageCount);
+                   if (range)
+                       FollowPrintDialog(printer);
+                   return range;
+               });
+}
+
+} // namespace quenbrook

@@ -1,0 +1,224 @@
+#include "core/album/AlbumPage.h"
+#include "support/AlbumFixtures.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace albumtest;
+
+namespace {
+
+using Kind = SurfaceCall::Kind;
+
+// What reached the surface, in order, lengths to 1/1000:
+// "text 1 in Header 18 #ff at 7.875,0", "picture 2540 at 0.4,1.1 size 3.5x3.5" (natural width),
+// "outline #ff 0.325,0.55 to 2.075,2.55", "clear".
+QStringList marks(const RecordingSurface& surface)
+{
+    QStringList out;
+    for (const SurfaceCall& c : surface.calls()) {
+        const QString at = rounded(c.rect.left()) + ',' + rounded(c.rect.top());
+        if (c.kind == Kind::Text)
+            out << QStringLiteral("text %1 in %2 %3 #%4 at %5%6")
+                       .arg(c.text, c.font.Name, rounded(c.font.Size), QString::number(c.color, 16),
+                            at, c.transparent ? "" : " opaque");
+        else if (c.kind == Kind::Picture)
+            out << QStringLiteral("picture %1 at %2 size %3x%4")
+                       .arg(QString::number(c.natural.width()), at, rounded(c.rect.width()),
+                            rounded(c.rect.height()));
+        else if (c.kind == Kind::Outline)
+            out << QStringLiteral("outline #%1 %2 to %3,%4")
+                       .arg(QString::number(qint64(c.value), 16), at, rounded(c.rect.right()),
+                            rounded(c.rect.bottom()));
+        else if (c.kind == Kind::Clear)
+            out << QStringLiteral("clear");
+    }
+    return out;
+}
+
+// 2 × 2 cells of 3.5 × 4 at x 0.4, 4.1 and y 0.85, 5.35 with file names 0.1 below them, a
+// right-aligned red page number over them and a centred blue footer text under them.
+PrintSettings albumSettings()
+{
+    PrintSettings s = gridSettings();
+    s.PictureMaxWidth = 3.5f;
+    s.PictureMaxHeight = 4;
+    s.PrintLabel = LabelKind::FileName;
+    s.FontColor = 0xAA00;
+    s.HeaderStyle = BandStyle::PageNumber;
+    s.HeaderFontColor = 0xFF;
+    s.HeaderAlignment = BandAlignment::Right;
+    s.FooterStyle = BandStyle::Text;
+    s.FooterText = QStringLiteral("Holiday");
+    s.FooterFontColor = 0xFF0000;
+    s.FooterAlignment = BandAlignment::Center;
+    return s;
+}
+
+// The preview of the 8.5 × 11 inch paper at a zoom.
+PageView previewAt(float zoom)
+{
+    return PageView{zoom, 0.25f * zoom, 0.25f * zoom, false, false, true};
+}
+
+} // namespace
+
+class tst_AlbumPage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        for (int i = 0; i < 9; ++i)
+            pictures_ << solidPicture(dir_, QStringLiteral("p%1.bmp").arg(i),
+                                      QSize(96 + 48 * i, 96));
+        pictures_ << solidPicture(dir_, QStringLiteral("4x3.jpg"), QSize(1600, 1200))
+                  << solidPicture(dir_, QStringLiteral("4x1.jpg"), QSize(2000, 500));
+        QVERIFY(!pictures_.contains(QString()));
+    }
+
+    void pages_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<qint32>("page");
+        QTest::addColumn<float>("zoom"); // of the preview, with outlines; 0 on paper
+        QTest::addColumn<QStringList>("drawn");
+
+        const QString footer = "text Holiday in Footer 18 #ff0000 at 3.563,10.25";
+        const QStringList first = {"text 1 in Header 18 #ff at 7.875,0",
+                                   footer,
+                                   "picture 2540 at 0.4,1.1 size 3.5x3.5",
+                                   "text p0.bmp in Label 14.4 #aa00 at 0.4,4.95",
+                                   "picture 3810 at 4.1,1.683 size 3.5x2.333",
+                                   "text p1.bmp in Label 14.4 #aa00 at 4.1,4.95",
+                                   "picture 5080 at 0.4,6.475 size 3.5x1.75",
+                                   "text p2.bmp in Label 14.4 #aa00 at 0.4,9.45",
+                                   "picture 6350 at 4.1,6.65 size 3.5x1.4",
+                                   "text p3.bmp in Label 14.4 #aa00 at 4.1,9.45"};
+        QTest::newRow("5 pictures, page 1") << 5 << 1 << 0.f << first;
+        QTest::newRow("5 pictures, page 2")
+            << 5 << 2 << 0.f
+            << QStringList{"text 2 in Header 18 #ff at 7.875,0", footer,
+                           "picture 7620 at 0.4,2.267 size 3.5x1.167",
+                           "text p4.bmp in Label 14.4 #aa00 at 0.4,4.95"};
+        QTest::newRow("9 pictures, page 3")
+            << 9 << 3 << 0.f
+            << QStringList{"text 3 in Header 18 #ff at 7.875,0", footer,
+                           "picture 12700 at 0.4,2.5 size 3.5x0.7",
+                           "text p8.bmp in Label 14.4 #aa00 at 0.4,4.95"};
+        // The page number ends at the right edge.
+        QTest::newRow("page 12, past the list")
+            << 5 << 12 << 0.f << QStringList{"text 12 in Header 18 #ff at 7.75,0", footer};
+        // Blue around the printable area, red around the filled cells; band texts placed by their
+        // width at full size and written at half size.
+        const QStringList last = {"clear",
+                                  "outline #ff0000 0.125,0.125 to 4.125,5.375",
+                                  "text 2 in Header 9 #ff at 4.063,0.125",
+                                  "text Holiday in Footer 9 #ff0000 at 1.906,5.25",
+                                  "picture 7620 at 0.325,1.258 size 1.75x0.583",
+                                  "text p4.bmp in Label 7.2 #aa00 at 0.325,2.6",
+                                  "outline #ff 0.325,0.55 to 2.075,2.55",
+                                  "picture 8890 at 2.175,1.3 size 1.75x0.5",
+                                  "text p5.bmp in Label 7.2 #aa00 at 2.175,2.6",
+                                  "outline #ff 2.175,0.55 to 3.925,2.55",
+                                  "picture 10160 at 0.325,3.581 size 1.75x0.438",
+                                  "text p6.bmp in Label 7.2 #aa00 at 0.325,4.85",
+                                  "outline #ff 0.325,2.8 to 2.075,4.8"};
+        QTest::newRow("last page of 7 at 50%") << 7 << 2 << 0.5f << last;
+        QTest::newRow("page 0 at 50%")
+            << 7 << 0 << 0.5f << QStringList{"clear", "outline #ff0000 0.125,0.125 to 4.125,5.375"};
+    }
+
+    void pages()
+    {
+        QFETCH(int, n);
+        QFETCH(qint32, page);
+        QFETCH(float, zoom);
+        QFETCH(QStringList, drawn);
+
+        const PrintSettings s = albumSettings();
+        RecordingSurface surface(zoom > 0 ? QSizeF(8.5, 11) * zoom : QSizeF(8, 10.5));
+        PageView view;
+        if (zoom > 0) {
+            view = previewAt(zoom);
+            view.showPrintableArea = view.showPictureArea = true;
+        }
+        QCOMPARE(DrawAlbumPage(surface, s, layoutOf(s, n).value(), pictures_.mid(0, n), page, view)
+                     .outcome,
+                 PageOutcome::Drawn);
+        QCOMPARE(marks(surface), drawn);
+    }
+
+    void preview_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("pixelsPerInch");
+        QTest::addColumn<float>("zoom");
+        QTest::addColumn<QString>("drawn");
+
+        // The cell at (0.9, 0.95), 3 × 2, after margins of 0.25 × zoom.
+        QTest::newRow("3:2 at 50%")
+            << "p1.bmp" << 50. << 0.5f << "picture 3810 at 0.575,0.6 size 1.5x1";
+        QTest::newRow("4:3 at 600 dpi, 50%")
+            << "4x3.jpg" << 600. << 0.5f << "picture 42333 at 0.658,0.6 size 1.333x1";
+        QTest::newRow("4:1 at 300 dpi")
+            << "4x1.jpg" << 300. << 1.f << "picture 52917 at 1.15,1.825 size 3x0.75";
+    }
+
+    void preview()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, pixelsPerInch);
+        QFETCH(float, zoom);
+        QFETCH(QString, drawn);
+
+        const PrintSettings s = gridSettings();
+        RecordingSurface preview(QSizeF(8.5 * zoom, 11 * zoom), QSizeF(8.5, 11), pixelsPerInch);
+        QCOMPARE(DrawAlbumPage(preview, s, layoutOf(s, 1).value(), {dir_.filePath(name)}, 1,
+                               previewAt(zoom))
+                     .outcome,
+                 PageOutcome::Drawn);
+        QCOMPARE(marks(preview), (QStringList{"clear", drawn}));
+        // Decoded at the drawn size for the surface's density.
+        const SurfaceCall picture = preview.callsOf(Kind::Picture).value(0);
+        QCOMPARE(picture.decoded, (picture.rect.size() * pixelsPerInch).toSize());
+    }
+
+    void endsEarly_data()
+    {
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("second file deleted") << true;
+        QTest::newRow("hook stops at the second picture") << false;
+    }
+
+    void endsEarly()
+    {
+        QFETCH(bool, deleted);
+
+        QStringList list = pictures_.mid(0, 4);
+        if (deleted) {
+            list[1] = solidPicture(dir_, QStringLiteral("gone.bmp"), QSize(8, 8));
+            QVERIFY(QFile::remove(list[1]));
+        }
+        const PrintSettings s = albumSettings();
+        RecordingSurface printer;
+        const auto hook = [&](qint32 page, qint64 index, const QString& path) {
+            return page == 1 && index == 1 && path == list[1] ? PictureStep::Stop
+                                                              : PictureStep::Draw;
+        };
+        const PageResult result =
+            DrawAlbumPage(printer, s, layoutOf(s, 4).value(), list, 1, PageView(), hook);
+        QCOMPARE(result.outcome, deleted ? PageOutcome::Failed : PageOutcome::Stopped);
+        QCOMPARE(result.message.contains("gone.bmp"), deleted);
+        // Header, footer, the first picture and its label; nothing after.
+        QCOMPARE(marks(printer).size(), 4);
+    }
+
+private:
+    QTemporaryDir dir_;
+    // p0.bmp to p8.bmp, (96 + 48 i) × 96 pixels: 2540 + 1270 i HIMETRIC wide; then two JPEGs.
+    QStringList pictures_;
+};
+
+QTEST_GUILESS_MAIN(tst_AlbumPage)
+#include "tst_albumpage.moc"

@@ -1,0 +1,237 @@
+#include "core/album/PrintSettingsLoader.h"
+#include "core/program/PrintSettingsKeys.h"
+#include "core/settings/SettingsStore.h"
+#include "support/RecordingSurface.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quenbrook;
+
+namespace {
+
+// Keeps the order of the loader's writes and passes them on.
+class RecordingLoader final : public PrintSettingsLoader
+{
+public:
+    using PrintSettingsLoader::PrintSettingsLoader;
+    QStringList written;
+
+protected:
+    void writeSetting(const QString& key, const QString& value) override
+    {
+        written.append(key);
+        PrintSettingsLoader::writeSetting(key, value);
+    }
+};
+
+// A settings store in its own folder, with the printer and loader that go with it.
+struct Sandbox
+{
+    QTemporaryDir dir;
+    SettingsStore store{dir.path()};
+    RecordingSurface printer;
+    RecordingLoader loader{store, printer};
+
+    void put(const QString& key, const QString& value)
+    {
+        store.SaveSetting(PrintKeys::Application, PrintKeys::Section, key, value);
+    }
+    QStringList get(const QStringList& keys)
+    {
+        QStringList values;
+        for (const QString& key : keys)
+            values << store.GetSetting(PrintKeys::Application, PrintKeys::Section, key, "?");
+        return values;
+    }
+    PrintSettings loaded()
+    {
+        PrintSettings settings;
+        loader.LoadAll(settings);
+        return settings;
+    }
+};
+
+// The field a key is read into, as a number.
+double fieldOf(const PrintSettings& s, const QString& key)
+{
+    const QHash<QString, double> fields = {
+        {PrintKeys::Scale, double(s.Scale)},
+        {PrintKeys::LabelPosition, double(s.LabelPosition)},
+        {PrintKeys::PrintLabel, double(s.PrintLabel)},
+        {PrintKeys::Center, s.Center},
+        {PrintKeys::FontBold, s.LabelFont.Bold},
+        {PrintKeys::FontColor, s.FontColor},
+        {PrintKeys::HeaderFontSize, s.HeaderFont.Size},
+        {PrintKeys::FooterSpacing, s.FooterSpacing},
+    };
+    return fields.value(key, qQNaN());
+}
+
+// One group of the record: 0 label, 1 header, 2 footer, 3 picture distances, 4 the rest.
+QVariantList groupFields(const PrintSettings& s, int group)
+{
+    const auto font = [](const PrintFont& f) {
+        return QVariantList{f.Name, f.Size, f.Bold, f.Italic, f.Strikethrough, f.Underline};
+    };
+    const auto band = [&](const PrintFont& f, PrintColor color, const QString& text,
+                          BandAlignment alignment, BandStyle style, float spacing) {
+        return font(f) + QVariantList{color, text, int(alignment), int(style), spacing};
+    };
+    const QList<QVariantList> groups = {
+        font(s.LabelFont) + QVariantList{s.FontColor, int(s.LabelPosition), int(s.PrintLabel)},
+        band(s.HeaderFont, s.HeaderFontColor, s.HeaderText, s.HeaderAlignment, s.HeaderStyle,
+             s.HeaderSpacing),
+        band(s.FooterFont, s.FooterFontColor, s.FooterText, s.FooterAlignment, s.FooterStyle,
+             s.FooterSpacing),
+        {s.PictureMaxWidth, s.PictureMaxHeight, s.PictureSpacingX, s.PictureSpacingY,
+         s.PictureLabelSpacingY},
+        {int(s.Scale), s.Center}};
+    return groups.at(group);
+}
+
+} // namespace
+
+class tst_PrintSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void emptyStoreGivesDefaults()
+    {
+        Sandbox box;
+        box.printer.setFontItalic(true);        // the printer's font: Sans 10, italic
+        box.put(PrintKeys::FooterFontName, ""); // an empty name is no name
+        const PrintSettings s = box.loaded();
+        const QVariantList font = {"Sans", 10.0, false, true, false, false};
+        const QVariantList band =
+            font + QVariantList{0, QString(), 0, 0, 0.1f};           // black, left, none
+        QCOMPARE(groupFields(s, 0), (font + QVariantList{0, 0, 1})); // black, above, file name
+        QCOMPARE(groupFields(s, 1), band);
+        QCOMPARE(groupFields(s, 2), band);
+        QCOMPARE(groupFields(s, 3), (QVariantList{2.0f, 2.0f, 0.1f, 0.1f, 0.1f}));
+        QCOMPARE(groupFields(s, 4), (QVariantList{0, true})); // inch, centred
+        // Reading writes nothing; each font group discards the document the printer may have
+        // opened.
+        QVERIFY(box.loader.written.isEmpty());
+        QCOMPARE(box.printer.abandonedDocuments(), 3);
+    }
+
+    void readings_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<double>("expected");
+
+        // Scale and LabelPosition compare exactly; PrintLabel keeps its value for other words.
+        QTest::newRow("cm") << PrintKeys::Scale << "cm" << double(PrintUnit::Centimetre);
+        QTest::newRow("inch") << PrintKeys::Scale << "inch" << double(PrintUnit::Centimetre);
+        QTest::newRow("Inches") << PrintKeys::Scale << "Inches" << double(PrintUnit::Centimetre);
+        QTest::newRow("above") << PrintKeys::LabelPosition << "above" << double(LabelPlace::Below);
+        QTest::newRow("filename") << PrintKeys::PrintLabel << "filename" << double(LabelKind::None);
+        // Booleans: True or False in any case, or a number; else the default (Center true, bold
+        // false as the printer's).
+        QTest::newRow("True") << PrintKeys::FontBold << " True " << 1.0;
+        QTest::newRow("false") << PrintKeys::Center << "false" << 0.0;
+        QTest::newRow("0") << PrintKeys::Center << "0" << 0.0;
+        QTest::newRow("-0.5") << PrintKeys::FontBold << "-0.5" << 1.0;
+        QTest::newRow("bold yes") << PrintKeys::FontBold << "yes" << 0.0;
+        QTest::newRow("number then text") << PrintKeys::Center << "0abc" << 1.0;
+        // Colours: nearest integer, ties to even; 32 bits or the default.
+        QTest::newRow("2.5") << PrintKeys::FontColor << "2.5" << 2.0;
+        QTest::newRow("3.5") << PrintKeys::FontColor << "3.5" << 4.0;
+        QTest::newRow("bit pattern") << PrintKeys::FontColor << "&HFFFFFFFF" << -1.0;
+        QTest::newRow("1E10") << PrintKeys::FontColor << "1E10" << 0.0;
+        QTest::newRow("NaN") << PrintKeys::FontColor << "NaN" << 0.0;
+        // Font sizes to four decimals, lengths in single precision; infinite gives the default
+        // (the printer's 10 points, 0.1).
+        QTest::newRow("size") << PrintKeys::HeaderFontSize << "10.12346" << 10.1235;
+        QTest::newRow("huge size") << PrintKeys::HeaderFontSize << "1E400" << 10.0;
+        QTest::newRow("spacing") << PrintKeys::FooterSpacing << "-1.5" << -1.5;
+        QTest::newRow("huge spacing") << PrintKeys::FooterSpacing << "1E39" << double(0.1f);
+    }
+
+    void readings()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(double, expected);
+        Sandbox box;
+        box.put(key, stored);
+        QCOMPARE(fieldOf(box.loaded(), key), expected);
+    }
+
+    void unitSwitchConvertsAndWritesInOrder()
+    {
+        Sandbox box;
+        PrintSettings s = box.loaded();
+        const QStringList keys = {PrintKeys::PictureMaxWidth,      PrintKeys::PictureMaxHeight,
+                                  PrintKeys::PictureSpacingX,      PrintKeys::PictureSpacingY,
+                                  PrintKeys::PictureLabelSpacingY, PrintKeys::HeaderSpacing,
+                                  PrintKeys::FooterSpacing,        PrintKeys::Scale};
+        for (int i = 0; i < 2; ++i) { // the second time the unit does not change
+            box.loader.SetUnit(s, PrintUnit::Centimetre);
+            QCOMPARE(groupFields(s, 3), (QVariantList{5.08f, 5.08f, 0.254f, 0.254f, 0.254f}));
+            QCOMPARE(groupFields(s, 4), (QVariantList{int(PrintUnit::Centimetre), true}));
+            QCOMPARE(box.get(keys), (QStringList{"5.08", "5.08", "0.254", "0.254", "0.254", "0.254",
+                                                 "0.254", "CM"}));
+        }
+        box.loader.SetUnit(s, PrintUnit::Inch);
+        QCOMPARE(groupFields(s, 3), (QVariantList{2.0f, 2.0f, 0.1f, 0.1f, 0.1f}));
+        QCOMPARE(box.get(keys), (QStringList{"2", "2", "0.1", "0.1", "0.1", "0.1", "0.1", "Inch"}));
+        // The seven lengths, then Scale; only Scale when the unit stays.
+        QCOMPARE(box.loader.written, keys + QStringList{PrintKeys::Scale} + keys);
+
+        // A length beyond single precision in centimetres: the store keeps what the record holds.
+        box.put(PrintKeys::PictureMaxWidth, "3E38");
+        box.loader.ReloadPictureDistances(s);
+        box.loader.SetUnit(s, PrintUnit::Centimetre);
+        QCOMPARE(box.loaded().PictureMaxWidth, s.PictureMaxWidth);
+    }
+
+    void reloadTakesTheFontOfTheMomentAndOnlyItsGroup_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::newRow("label") << 0;
+        QTest::newRow("header") << 1;
+        QTest::newRow("footer") << 2;
+        QTest::newRow("picture distances") << 3;
+    }
+
+    void reloadTakesTheFontOfTheMomentAndOnlyItsGroup()
+    {
+        QFETCH(int, group);
+        Sandbox box;
+        box.put(PrintKeys::HeaderFontName, "Courier");
+        box.put(PrintKeys::HeaderFontItalic, "True");
+        PrintSettings s = box.loaded();
+        const PrintSettings before = s;
+
+        // Another printer with another font was chosen, and every group changed in the store.
+        box.printer.setFontName("Printer Font");
+        box.printer.setFontSize(8);
+        box.printer.setFontBold(true);
+        const QList<std::pair<QString, QString>> changes = {
+            {PrintKeys::FontColor, "255"},     {PrintKeys::HeaderText, "Holiday"},
+            {PrintKeys::FooterSpacing, "0.5"}, {PrintKeys::PictureSpacingY, "0.3"},
+            {PrintKeys::Scale, "CM"},          {PrintKeys::Center, "False"}};
+        for (const auto& [key, value] : changes)
+            box.put(key, value);
+        const PrintSettings now = box.loaded();
+        QCOMPARE(now.LabelFont, box.printer.font());
+        QCOMPARE(now.HeaderFont, (PrintFont{"Courier", 8, true, true, false, false}));
+
+        if (group == 0)
+            box.loader.ReloadLabelGroup(s);
+        else if (group == 1)
+            box.loader.ReloadHeaderGroup(s);
+        else if (group == 2)
+            box.loader.ReloadFooterGroup(s);
+        else
+            box.loader.ReloadPictureDistances(s);
+        for (int g = 0; g < 5; ++g)
+            QCOMPARE(groupFields(s, g), groupFields(g == group ? now : before, g));
+    }
+};
+
+QTEST_MAIN(tst_PrintSettings)
+#include "tst_printsettings.moc"

@@ -1,0 +1,127 @@
+#include "core/geometry/AlbumPrinterLayout.h"
+#include "core/geometry/FilePaneRules.h"
+
+#include <QTest>
+
+using namespace quenbrook;
+using namespace quenbrook::AlbumPrinterLayout;
+
+Q_DECLARE_METATYPE(quenbrook::AlbumPrinterLayout::WindowShow)
+Q_DECLARE_METATYPE(quenbrook::AlbumPrinterLayout::LayoutStep)
+Q_DECLARE_METATYPE(quenbrook::AlbumPrinterLayout::Placement)
+
+class tst_AlbumPrinterLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layoutStep_data()
+    {
+        QTest::addColumn<WindowShow>("show");
+        QTest::addColumn<float>("width");
+        QTest::addColumn<float>("height");
+        QTest::addColumn<LayoutStep>("step");
+        using enum WindowShow;
+        using enum LayoutStep;
+        QTest::newRow("minimised, however small") << Minimised << 10.f << 10.f << Nothing;
+        QTest::newRow("maximised before too narrow") << Maximised << 10.f << 10.f << Restore;
+        QTest::newRow("just below the limit") << Normal << 7612.4f << 9000.f << Widen;
+        QTest::newRow("at the limit, right height") << Normal << 7612.5f << 4464.f << CompletePass;
+        QTest::newRow("height too great") << Normal << 9000.f << 4470.f << FixHeight;
+        QTest::newRow("height too small") << Normal << 9000.f << 4000.f << FixHeight;
+    }
+    void layoutStep()
+    {
+        QFETCH(WindowShow, show);
+        QFETCH(float, width);
+        QFETCH(float, height);
+        QTEST(ChooseLayoutStep(show, width, height, DesignLimits()), "step");
+    }
+
+    void placeOnLoad_data()
+    {
+        QTest::addColumn<QStringList>("stored"); // Left, Top, Width, Height, SplitterLeft
+        QTest::addColumn<Placement>("placed");
+        QTest::newRow("at the screen's edges") << QStringList{"12000", "9000", "", "", ""}
+                                               << Placement{12000, 9000, 7612.5f, 4464, 4350};
+        QTest::newRow("not numbers or too large")
+            << QStringList{"left", "1e99", "7000px", " 8 000 ", "&H100"}
+            << Placement{0, 0, 7612.5f, 8000, 256};
+    }
+    void placeOnLoad()
+    {
+        QFETCH(QStringList, stored);
+        const Placement defaults = DefaultPlacement(DesignLimits());
+        const Placement read{
+            PlacementValue(stored[0], defaults.Left), PlacementValue(stored[1], defaults.Top),
+            PlacementValue(stored[2], defaults.Width), PlacementValue(stored[3], defaults.Height),
+            PlacementValue(stored[4], defaults.SplitterLeft)};
+        QTEST(PlaceOnLoad(read, QSizeF(12000, 9000)), "placed");
+    }
+
+    void completeLayout()
+    {
+        const Arrangement a = CompleteLayout(9000, 4000, 5000);
+        QCOMPARE(a.imgSplitter, QRectF(5000, 0, 100, 4000));
+        QCOMPARE(a.FilesOnDiskWidth, 5000.f);
+        QCOMPARE(a.SelectedFilesWidth, 4000.f);
+        QCOMPARE(a.listLeft, 5100.f);
+        QCOMPARE(a.listWidth, 9000.f - 5100 - 50 - 495);
+        QCOMPARE(a.upDownLeft, 9000.f - 495);
+        QCOMPARE(a.removeLeft, 5100.f);
+        QCOMPARE(a.removeAllLeft, 5100.f + 975 + 50);
+        QCOMPARE(a.printLeft, 5100.f + 2 * (975 + 50));
+        QCOMPARE(a.fileListWidth, 5000.f - 2160);
+    }
+
+    void splitterBar_data()
+    {
+        QTest::addColumn<float>("pointerX");
+        QTest::addColumn<float>("outerWidth");
+        QTest::addColumn<float>("barLeft");
+        // The grab area is at 5000.
+        QTest::newRow("both limits crossed: SplitterMin wins") << -4000.f << 7612.5f << 4350.f;
+        QTest::newRow("right limit below SplitterMin") << 0.f << 7612.5f << 4150.f;
+    }
+    void splitterBar()
+    {
+        QFETCH(float, pointerX);
+        QFETCH(float, outerWidth);
+        QTEST(DraggedBarLeft(pointerX, 5000, outerWidth, DesignLimits()), "barLeft");
+    }
+
+    void barOnPress_data()
+    {
+        QTest::addColumn<double>("gripWidth");
+        QTest::addColumn<double>("barWidth");
+        QTest::newRow("design width") << 100.0 << 50.0;
+        QTest::newRow("odd: remainder dropped") << 101.0 << 50.0;
+        QTest::newRow("half: ties to even, down") << 100.5 << 50.0;
+        QTest::newRow("half: ties to even, up") << 101.5 << 51.0;
+    }
+    void barOnPress()
+    {
+        QFETCH(double, gripWidth);
+        QFETCH(double, barWidth);
+        QCOMPARE(BarOnPress(QRectF(4350, 0, gripWidth, 4125)), QRectF(4350, 0, barWidth, 4105));
+    }
+
+    void pixels()
+    {
+        QCOMPARE(ToPixels(7612.5f), 508);
+        QCOMPARE(ToPixels(4464.f), 298);
+        QCOMPARE(ToPixels(QRectF(2280, 2880, 972, 732)), QRect(152, 192, 65, 49));
+        QCOMPARE(ToTwips(508, 7612.5f), 7612.5f); // an exact placement survives the pixels
+        QCOMPARE(ToTwips(507, 7612.5f), 7605.f);
+        QCOMPARE(ToPixels(1e30f), 32767);
+    }
+
+    void folderAndFile()
+    {
+        QCOMPARE(FolderAndFile("/", "a.jpg"), "/a.jpg");
+        QCOMPARE(FolderAndFile("/home/ann", "a.jpg"), "/home/ann/a.jpg");
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_AlbumPrinterLayout)
+#include "tst_albumprinterlayout.moc"

@@ -1,0 +1,8 @@
+// Must not build: the core has no printers.
+#include <QPrinter>
+
+int main()
+{
+    QPrinter printer;
+    return 0;
+}

@@ -1,0 +1,8 @@
+// Must not build: the core has no widgets.
+#include <QWidget>
+
+int main()
+{
+    QWidget window;
+    return 0;
+}

@@ -1,0 +1,144 @@
+#include "core/settings/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quenbrook;
+
+namespace {
+
+const QString App = QStringLiteral("Quenbrook");
+// Set before anything asks Qt for the user's folders, so the user's own store stays untouched.
+QTemporaryDir* configHome = nullptr;
+
+// Run as a child: write numbered values without end until killed.
+int writeForever(const QString& folder)
+{
+    SettingsStore store(folder);
+    for (int i = 0;; ++i)
+        store.SaveSetting(App, "Crash", QString("Key%1").arg(i % 50), QString("value-%1").arg(i));
+}
+
+} // namespace
+
+class tst_SettingsStore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void userStoreLivesInConfigHome()
+    {
+        SettingsStore store;
+        QCOMPARE(store.fileName(App), configHome->filePath("Quenbrook/Quenbrook.ini"));
+        store.SaveSetting(App, "Quenbrook", "Start", "AlbumViewer");
+        QVERIFY(QFile::exists(configHome->filePath("Quenbrook/Quenbrook.ini")));
+        QCOMPARE(SettingsStore().GetSetting(App, "Quenbrook", "Start", "AlbumPrinter"),
+                 QString("AlbumViewer"));
+    }
+
+    void missingKeysGiveDefaults()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        QCOMPARE(store.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("0.0.0"));
+        QCOMPARE(store.GetSetting(App, "Quenbrook", "Path", ""), QString(""));
+        QCOMPARE(store.GetSetting(App, "AlbumViewer", "Left", 0.0), QString("0"));
+        QCOMPARE(store.GetSetting(App, "AlbumPrinter", "PictureSpacingX", 0.1), QString("0.1"));
+        // A key of one section is not seen from another.
+        store.SaveSetting(App, "AlbumViewer", "Left", "120");
+        QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Left", "none"), QString("none"));
+        // Reading never creates anything.
+        QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Top", "x"), QString("x"));
+        QSettings raw(store.fileName(App), QSettings::IniFormat);
+        QCOMPARE(raw.allKeys(), QStringList{"AlbumViewer/Left"});
+    }
+
+    void valuesSurviveInThisRunAndTheNext()
+    {
+        QTemporaryDir dir;
+        {
+            SettingsStore store(dir.path());
+            store.SaveSetting(App, "AlbumPrinter", "Scale", "Inch");
+            store.SaveSetting(App, "AlbumPrinter", "Scale", "CM");
+            QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), QString("CM"));
+            store.SaveSetting(App, "Quenbrook", "V", "1.4.5");
+        }
+        // A later run, with no store object in between.
+        SettingsStore later(dir.path());
+        QCOMPARE(later.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), QString("CM"));
+        QCOMPARE(later.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("1.4.5"));
+        // Another application name keeps its own values.
+        QCOMPARE(later.GetSetting("Other", "Quenbrook", "V", "none"), QString("none"));
+    }
+
+    void textsComeBackUnchanged()
+    {
+        QTemporaryDir dir;
+        const QStringList texts = {"1,5",        "  padded  ",     "a=b;c",
+                                   "[Section]",  "#not a comment", "",
+                                   "two\nlines", "back\\slash",    "\"quoted\"",
+                                   "Grüße ✓",    "True",           "C:\\Photos\\a.jpg"};
+        {
+            SettingsStore store(dir.path());
+            for (int i = 0; i < texts.size(); ++i)
+                store.SaveSetting(App, "AlbumPrinter", QString("HeaderText%1").arg(i), texts[i]);
+        }
+        SettingsStore store(dir.path());
+        for (int i = 0; i < texts.size(); ++i)
+            QCOMPARE(
+                store.GetSetting(App, "AlbumPrinter", QString("HeaderText%1").arg(i), "missing"),
+                texts[i]);
+
+        // A hand-edited file with an unquoted comma still reads as the text written.
+        QFile file(store.fileName(App));
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("\n[Edited]\nFontSize=1,5\n");
+        file.close();
+        QCOMPARE(SettingsStore(dir.path()).GetSetting(App, "Edited", "FontSize", "0"),
+                 QString("1,5"));
+    }
+
+    void crashDuringWritesLeavesAReadableFile()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Quenbrook.ini");
+        for (int round = 0; round < 8; ++round) {
+            QProcess child;
+            child.setProgram(QCoreApplication::applicationFilePath());
+            child.setArguments({"--write-forever", dir.path()});
+            child.start();
+            QVERIFY(child.waitForStarted());
+            // Once it is writing, let it go on a little, then kill it wherever it is.
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file), 20000);
+            QTest::qWait(5 + 13 * round);
+            child.kill();
+            QVERIFY(child.waitForFinished());
+
+            QSettings raw(file, QSettings::IniFormat);
+            QCOMPARE(raw.status(), QSettings::NoError);
+            const QStringList keys = raw.allKeys();
+            QVERIFY(!keys.isEmpty());
+            for (const QString& key : keys) {
+                QVERIFY2(key.startsWith("Crash/Key"), qPrintable(key));
+                QVERIFY2(raw.value(key).toString().startsWith("value-"), qPrintable(key));
+            }
+        }
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], "--write-forever") == 0)
+        return writeForever(QString::fromLocal8Bit(argv[2]));
+
+    QTemporaryDir dir;
+    configHome = &dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    QCoreApplication app(argc, argv);
+    tst_SettingsStore test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_settingsstore.moc"

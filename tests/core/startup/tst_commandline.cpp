@@ -1,0 +1,75 @@
+#include "core/startup/CommandLine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quenbrook;
+
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void classifyAndCut_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("empty") << "" << 0 << "";
+        QTest::newRow("add, quoted") << "/AddAlbumPrinterList \"/p/a b.jpg\"" << 1 << "/p/a b.jpg";
+        QTest::newRow("add, bare") << "/AddAlbumPrinterList /p/a.jpg" << 1 << "/p/a.jpg";
+        QTest::newRow("blanks around") << "  /ViewImage   \"/p/a.jpg\"   " << 2 << "/p/a.jpg";
+        QTest::newRow("no blank after switch") << "/ViewImage/p/a.jpg" << 2 << "/p/a.jpg";
+        QTest::newRow("one quote only") << "/ViewImage \"/p/a.jpg" << 2 << "/p/a.jpg";
+        QTest::newRow("quotes inside stay") << "/ViewImage \"\"a\"b\".jpg\"" << 2 << "\"a\"b\".jpg";
+        QTest::newRow("switch in the middle") << "junk /ViewImage x.gif" << 2 << "x.gif";
+        QTest::newRow("first occurrence")
+            << "/ViewImage /ViewImage x.gif" << 2 << "/ViewImage x.gif";
+        QTest::newRow("both: add wins")
+            << "/ViewImage a.jpg /AddAlbumPrinterList b.jpg" << 1 << "b.jpg";
+        QTest::newRow("lower case is no command") << "/viewimage a.jpg" << 0 << "";
+        QTest::newRow("upper case is no command") << "/ADDALBUMPRINTERLIST a.jpg" << 0 << "";
+    }
+    void classifyAndCut()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, type);
+        QFETCH(QString, path);
+        QCOMPARE(int(GetCommandType(text)), type);
+        const QString commandSwitch = type == 1 ? AddSwitch : ViewSwitch;
+        QCOMPARE(CommandPath(text, commandSwitch), path);
+    }
+
+    // Only a normal, visible file with a picture name passes; a path with blanks survives being
+    // joined into one command text.
+    void commandFile()
+    {
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        for (const char* name : {"a b.jpg", ".hidden.jpg", "notes.txt", "Beach.JFIF"}) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(folder.mkdir(QStringLiteral("album.jpg")));
+
+        const auto fileOf = [&](const QStringList& arguments) {
+            return CommandFile(CommandLineText(arguments, folder), ViewSwitch);
+        };
+        const QString spaced = folder.filePath(QStringLiteral("a b.jpg"));
+        QCOMPARE(fileOf({ViewSwitch, spaced}), spaced);
+        QCOMPARE(fileOf({ViewSwitch, QStringLiteral("a b.jpg")}), spaced); // relative
+        QCOMPARE(fileOf({ViewSwitch, folder.filePath(QStringLiteral("Beach.JFIF"))}),
+                 folder.filePath(QStringLiteral("Beach.JFIF")));
+        for (const char* refused : {".hidden.jpg", "notes.txt", "album.jpg", "missing.jpg"})
+            QVERIFY2(fileOf({ViewSwitch, folder.filePath(QString::fromLatin1(refused))}).isEmpty(),
+                     refused);
+        QVERIFY(fileOf({}).isEmpty());
+        QCOMPARE(CommandLineText({}, folder), QString());
+        QCOMPARE(CommandLineText({AddSwitch, QString()}, folder), AddSwitch + " \"\"");
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CommandLine)
+#include "tst_commandline.moc"

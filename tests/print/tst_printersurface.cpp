@@ -1,0 +1,194 @@
+#include "core/album/PreviewSurface.h"
+#include "core/pictures/Picture.h"
+#include "print/PrinterSurface.h"
+#include "print/Printers.h"
+#include "support/TestPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quenbrook;
+
+namespace {
+
+const QString SaveAsPdf = SaveAsPdfPrinter.toString();
+const QString Sample = QString::fromUtf16(LineSample);
+
+Picture solidPicture(QColor color)
+{
+    QImage image(64, 64, QImage::Format_RGB32);
+    image.fill(color);
+    return Picture::fromImage(image, QSize(1693, 1693));
+}
+
+int pdfPages(const QString& pdf)
+{
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished();
+    const auto match = QRegularExpression("Pages:\\s+(\\d+)").match(info.readAllStandardOutput());
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// Every file in a folder, spool files too.
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class tst_PrinterSurface : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pdfPrinterMetrics()
+    {
+        PrinterSurface surface(SaveAsPdf);
+        surface.printer().setPageSize(QPageSize(QPageSize::Letter));
+        const QRectF area = surface.printer().pageLayout().paintRect(QPageLayout::Inch);
+
+        surface.setScaleMode(PrintUnit::Inch);
+        const float widthInches = surface.scaleWidth();
+        const float heightInches = surface.scaleHeight();
+        QVERIFY(qAbs(widthInches - area.width()) < 0.01 && widthInches < 8.5f);
+        QVERIFY(qAbs(heightInches - area.height()) < 0.01 && heightInches < 11);
+        surface.setFontSize(12);
+        const float textHeight = surface.textHeight(Sample);
+        QVERIFY2(textHeight > 0.15f && textHeight < 0.25f, qPrintable(QString::number(textHeight)));
+        surface.setFontSize(24);
+        QVERIFY(qAbs(surface.textHeight(Sample) / textHeight - 2) < 0.1);
+
+        surface.setScaleMode(PrintUnit::Centimetre);
+        QCOMPARE(surface.scaleWidth(), float(widthInches * 2.54));
+        QCOMPARE(surface.scaleHeight(), float(heightInches * 2.54));
+        QCOMPARE(surface.pixelsPerUnit(), surface.printer().resolution() / 2.54);
+        QVERIFY(qAbs(surface.textHeight(Sample) / (2 * textHeight) - 2.54) < 0.01);
+        // The paper (612 x 792 points), not the printable area, whatever the unit.
+        QCOMPARE(surface.paperWidthTwips(), 612.0f * 20);
+        QCOMPARE(surface.paperHeightTwips(), 792.0f * 20);
+    }
+
+    void pdfDocuments()
+    {
+        QTemporaryDir dir;
+        const QString fresh = dir.filePath("fresh.pdf");
+        const QString old = dir.filePath("old.pdf");
+        QFile file(old);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("the album of last year") > 0);
+        file.close();
+        PrinterSurface surface(SaveAsPdf);
+        surface.printer().setPageSize(QPageSize(QPageSize::Letter)); // the unit is the inch
+        // An abandoned document leaves no file, and an existing one as it was.
+        for (const QString& target : {fresh, old}) {
+            surface.setOutputFileName(target);
+            surface.printText("page 1");
+            surface.newPage();
+            surface.killDoc();
+        }
+        QVERIFY(surface.textHeight(Sample) > 0); // measuring starts no document
+        QCOMPARE(filesIn(dir.path()), QStringList{"old.pdf"});
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("the album of last year"));
+
+        // The next document starts afresh; its file is in place only at the end.
+        surface.setOutputFileName(fresh);
+        surface.paintPicture(solidPicture(Qt::red), 1, 1, 2, 2);
+        surface.newPage();
+        surface.printText("second");
+        QVERIFY(!QFile::exists(fresh));
+        surface.endDoc();
+        QCOMPARE(pdfPages(fresh), 2);
+        QCOMPARE(filesIn(dir.path()), (QStringList{"fresh.pdf", "old.pdf"}));
+    }
+
+    void printerThatCannotPrint_data()
+    {
+        QTest::addColumn<QStringList>("printerFileReason");
+        QTest::newRow("failing test printer") << QStringList{"Office", "a.pdf", "not responding"};
+        QTest::newRow("PDF without a file name") << QStringList{SaveAsPdf, "", "file name"};
+        QTest::newRow("PDF into a missing folder")
+            << QStringList{SaveAsPdf, "no/a.pdf", "cannot be written"};
+    }
+
+    void printerThatCannotPrint()
+    {
+        QFETCH(QStringList, printerFileReason);
+        const auto& [printer, file, reason] =
+            std::tuple(printerFileReason[0], printerFileReason[1], printerFileReason[2]);
+        QTemporaryDir dir;
+        TestPrinters printers({"Office"});
+        printers.setFailing(true);
+        const std::unique_ptr<PrinterSurface> surface =
+            printer == SaveAsPdf ? std::make_unique<PrinterSurface>(printer)
+                                 : printers.open(printer);
+        if (!file.isEmpty())
+            surface->setOutputFileName(dir.filePath(file));
+        surface->printText("text");
+        surface->newPage();
+        surface->endDoc();
+        QVERIFY2(surface->error().contains(reason), qPrintable(surface->error()));
+        QCOMPARE(filesIn(dir.path()), QStringList());
+    }
+
+    void printerLists()
+    {
+        QCOMPARE(TestPrinters({}).count(), 0);
+        const SystemPrinters printers;
+        QCOMPARE(printers.names().last(), SaveAsPdf);
+        QVERIFY(printers.names().contains(printers.defaultName()));
+    }
+
+    void previewSurface()
+    {
+        PreviewSurface surface; // 96 dots per inch on the offscreen platform
+        surface.setScaleMode(PrintUnit::Centimetre);
+        surface.resize(21.59f, 27.94f, 0.5f);
+        QCOMPARE(surface.image().size(), QSize(408, 528));
+        surface.setScaleMode(PrintUnit::Inch);
+        surface.resize(8.5f, 11, 0.5f);
+        QCOMPARE(surface.image().size(), QSize(408, 528));
+        QCOMPARE(surface.scaleWidth(), 4.25f);
+        QCOMPARE(surface.paperHeightTwips(), 5.5f * 1440);
+
+        surface.drawRectOutline(2, 2, 1, 1, 0xFF0000); // blue, corners in any order
+        const QImage& image = surface.image();
+        for (int i = 96; i <= 192; i += 8)
+            for (const QPoint edge : {QPoint(96, i), QPoint(192, i), QPoint(i, 96), QPoint(i, 192)})
+                QCOMPARE(image.pixel(edge), qRgb(0, 0, 255));
+        for (const QPoint white :
+             {QPoint(95, 150), QPoint(97, 150), QPoint(191, 150), QPoint(193, 150), QPoint(150, 95),
+              QPoint(150, 193), QPoint(150, 150)})
+            QCOMPARE(image.pixel(white), qRgb(255, 255, 255));
+        surface.clear();
+        QImage white(image.size(), image.format());
+        white.fill(Qt::white);
+        QCOMPARE(surface.image(), white);
+
+        // Text is drawn below and right of its position, which then moves to the next line.
+        surface.setFontSize(24);
+        surface.setCurrentX(1);
+        surface.setCurrentY(1);
+        const float height = surface.textHeight(Sample);
+        surface.printText(Sample);
+        QCOMPARE(surface.currentX(), 0.0f);
+        QCOMPARE(surface.currentY(), 1 + height);
+        QRect ink;
+        for (int y = 60; y < 160; ++y)
+            for (int x = 60; x < 300; ++x)
+                if (qGray(image.pixel(x, y)) < 128)
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY2(
+            ink.left() >= 96 && ink.left() <= 100 && ink.top() >= 96 &&
+                ink.bottom() <= 96 + height * 96,
+            qPrintable(QString("%1,%2 to %3").arg(ink.left()).arg(ink.top()).arg(ink.bottom())));
+    }
+};
+
+QTEST_MAIN(tst_PrinterSurface)
+#include "tst_printersurface.moc"

@@ -1,0 +1,66 @@
+#pragma once
+
+// Set-up shared by the printing tests.
+
+#include "support/AlbumFixtures.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+
+namespace printingtest {
+
+using namespace albumtest;
+
+// Closes every message box, keeping it as "critical: text" (lines joined by "|"), and calls
+// onPaint whenever a widget paints, as the Printing window does before each picture.
+class WindowWatcher : public QObject
+{
+public:
+    explicit WindowWatcher(std::function<void()> onPaint = {})
+        : onPaint_(std::move(onPaint))
+    {
+        connect(&timer_, &QTimer::timeout, this, &WindowWatcher::closeMessageBoxes);
+        timer_.start(5);
+        qApp->installEventFilter(this);
+    }
+
+    QStringList messages;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && onPaint_)
+            onPaint_();
+        return false;
+    }
+
+private:
+    void closeMessageBoxes()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                const bool critical = box->icon() == QMessageBox::Critical &&
+                                      box->windowTitle() == QLatin1String("Quenbrook");
+                messages << (critical ? "critical: " : "other: ") + box->text().replace('\n', '|');
+                box->button(QMessageBox::Ok)->click();
+            }
+    }
+
+    std::function<void()> onPaint_;
+    QTimer timer_;
+};
+
+// Picture i is 20 + i pixels wide, so a drawing tells which one it is.
+inline QStringList numberedPictures(const QTemporaryDir& dir, int count)
+{
+    QStringList list;
+    for (int i = 0; i < count; ++i)
+        list << solidPicture(dir, QStringLiteral("pic%1.bmp").arg(i), QSize(20 + i, 10));
+    return list;
+}
+
+} // namespace printingtest

@@ -1,0 +1,64 @@
+#include "support/TestPrinters.h"
+
+#include "print/PrinterSurface.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace quenbrook {
+namespace {
+
+// Test double: a printer of TestPrinters. It writes PDF through the real printing path; the
+// finished document goes to the output file when one is set and is thrown away otherwise.
+class TestPrinterSurface final : public PrinterSurface
+{
+public:
+    TestPrinterSurface(const QString& name, QStringList installed, bool failing)
+        : PrinterSurface(Unopened{})
+        , installed_(std::move(installed))
+        , failing_(failing)
+    {
+        selectPrinter(name);
+    }
+
+protected:
+    Setup setUpPrinter(QPrinter& printer, const QString& name) override
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        if (!installed_.contains(name))
+            return {Destination::PrintQueue,
+                    QStringLiteral("The printer \"%1\" is not installed.").arg(name)};
+        if (failing_)
+            return {Destination::PrintQueue,
+                    QStringLiteral("The printer \"%1\" is not responding.").arg(name)};
+        return {Destination::PrintQueue, QString()};
+    }
+
+    QString deliver(const QString& spoolFile) override
+    {
+        if (outputFileName().isEmpty())
+            return QString();
+        return moveIntoPlace(spoolFile, QFileInfo(outputFileName()).absoluteFilePath());
+    }
+
+private:
+    QStringList installed_;
+    bool failing_;
+};
+
+} // namespace
+
+TestPrinters::TestPrinters(QStringList names, QString defaultName)
+    : names_(std::move(names))
+    , defaultName_(std::move(defaultName))
+{
+    if (defaultName_.isEmpty() && !names_.isEmpty())
+        defaultName_ = names_.first();
+}
+
+std::unique_ptr<PrinterSurface> TestPrinters::open(const QString& name) const
+{
+    return std::make_unique<TestPrinterSurface>(name, names_, failing_);
+}
+
+} // namespace quenbrook

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "print/Printers.h"
+
+#include <QStringList>
+
+namespace quenbrook {
+
+// A printer list chosen by a test, possibly empty, never the machine's. Its printers
+// write PDF: into the surface's output file when one is set, otherwise nowhere. With setFailing,
+// every surface it opens afterwards reports an error and prints nothing.
+class TestPrinters final : public Printers
+{
+public:
+    // The default is the first name unless given.
+    explicit TestPrinters(QStringList names, QString defaultName = QString());
+
+    void setFailing(bool failing) { failing_ = failing; }
+    bool isFailing() const { return failing_; }
+
+    QStringList names() const override { return names_; }
+    QString defaultName() const override { return defaultName_; }
+    std::unique_ptr<PrinterSurface> open(const QString& name) const override;
+
+private:
+    QStringList names_;
+    QString defaultName_;
+    bool failing_ = false;
+};
+
+} // namespace quenbrook

@@ -1,0 +1,346 @@
+#include "core/settings/NumberRules.h"
+#include "core/settings/SettingsStore.h"
+#include "print/PrinterSurface.h"
+#include "print/Printers.h"
+#include "support/TestPrinters.h"
+#include "windows/albumprinter/AlbumPrinterParts.h"
+#include "windows/albumprinter/frmAlbumPrinter.h"
+#include "windows/common/FilePane.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace quenbrook;
+
+Q_DECLARE_METATYPE(quenbrook::OptionDialog)
+
+namespace {
+
+// Keeps every write of the window as "section/key=value".
+class RecordingWindow final : public frmAlbumPrinter
+{
+public:
+    using frmAlbumPrinter::frmAlbumPrinter;
+    QStringList writes;
+    void writeSetting(const QString& section, const QString& key, const QString& value) override
+    {
+        writes.append(section + '/' + key + '=' + value);
+        frmAlbumPrinter::writeSetting(section, key, value);
+    }
+};
+
+// A window on a store of its own, started in a folder of a few files.
+struct Sandbox
+{
+    QTemporaryDir storeDir;
+    QTemporaryDir folder;
+    QString dir;
+    SettingsStore store{storeDir.path()};
+    TestPrinters printers{{"First", "Second"}, "Second"};
+    std::unique_ptr<PrinterSurface> printer = printers.open("First");
+    std::unique_ptr<RecordingWindow> window;
+
+    explicit Sandbox(const QStringList& stored = {})
+    {
+        dir = QFileInfo(folder.path()).canonicalFilePath();
+        for (const char* name : {"b.jpg", "a.gif", "A10.bmp", "A9.bmp", "notes.txt"}) {
+            QFile file(path(name));
+            file.open(QIODevice::WriteOnly);
+        }
+        for (const QString& entry : stored)
+            store.SaveSetting("Quenbrook", "AlbumPrinter", entry.section('=', 0, 0),
+                              entry.section('=', 1));
+        QDir::setCurrent(dir);
+        window = std::make_unique<RecordingWindow>(store, printers, *printer);
+    }
+    // Shown, with the first complete layout done.
+    bool show()
+    {
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get()) &&
+               QTest::qWaitFor([this] { return window->writes.size() >= 5; });
+    }
+    QString path(const QString& name) const { return dir + '/' + name; }
+    template <class T = QWidget> T* child(const char* name) const
+    {
+        return window->findChild<T*>(name);
+    }
+    QAction* action(const char* name) const { return child<QAction>(name); }
+    QListWidget* list() const { return child<QListWidget>("lstAlbumList"); }
+    FileList* files() const { return child<FileList>("File1"); }
+    QString stored(const QString& key) const
+    {
+        return store.GetSetting("Quenbrook", "AlbumPrinter", key);
+    }
+
+    void click(const QString& button)
+    {
+        QTest::mouseClick(child<QPushButton>(button.toLatin1()), Qt::LeftButton);
+    }
+};
+
+} // namespace
+
+class tst_AlbumPrinter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printListCommands_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("selectedAfter");
+        const QStringList abc{"A", "B", "C"};
+        QTest::newRow("up on B") << "cmdUp" << 1 << QStringList{"B", "A", "C"} << 0;
+        QTest::newRow("down on B") << "cmdDown" << 1 << QStringList{"A", "C", "B"} << 2;
+        QTest::newRow("up on the first") << "cmdUp" << 0 << abc << 0;
+        QTest::newRow("down on the last") << "cmdDown" << 2 << abc << 2;
+        QTest::newRow("up, nothing selected") << "cmdUp" << -1 << abc << -1;
+        QTest::newRow("down, nothing selected") << "cmdDown" << -1 << abc << -1;
+        QTest::newRow("remove B") << "cmdRemove" << 1 << QStringList{"A", "C"} << 1;
+        QTest::newRow("remove, nothing selected") << "cmdRemove" << -1 << abc << -1;
+        QTest::newRow("add, no file selected") << "cmdAdd" << 1 << abc << 1;
+        QTest::newRow("remove all") << "cmdRemoveAll" << 1 << QStringList{} << -1;
+    }
+    void printListCommands()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, selected);
+        QFETCH(int, selectedAfter);
+        Sandbox s;
+        QVERIFY(s.show());
+        for (const char* entry : {"A", "B", "C"})
+            s.window->AddToPrintList(entry);
+        s.list()->setCurrentRow(selected);
+        s.click(command);
+        QTEST(s.window->PrintList(), "entries");
+        const auto chosen = s.list()->selectedItems();
+        QCOMPARE(chosen.isEmpty() ? -1 : s.list()->row(chosen.first()), selectedAfter);
+    }
+
+    void addFromFileList()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        FileList* files = s.files();
+        // Listed as a.gif, A9.bmp, A10.bmp, b.jpg.
+        s.click("cmdAdd");
+        QCOMPARE(s.window->PrintList(), QStringList());
+        files->setCurrentRow(3);
+        s.click("cmdAdd");
+        s.click("cmdAddAll");
+        QCOMPARE(s.window->PrintList(),
+                 (QStringList{s.path("b.jpg"), s.path("a.gif"), s.path("A9.bmp"), s.path("A10.bmp"),
+                              s.path("b.jpg")}));
+    }
+
+    void drops()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        QWidget* list = s.list()->viewport();
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+        QMimeData text;
+        text.setText(s.path("b.jpg"));
+        QDragEnterEvent refused(QPoint(5, 5), offered, &text, Qt::LeftButton, {});
+        QApplication::sendEvent(list, &refused);
+        QVERIFY(!refused.isAccepted());
+
+        QMimeData files; // a folder, a text file and two pictures
+        files.setUrls({QUrl::fromLocalFile(s.dir), QUrl::fromLocalFile(s.path("notes.txt")),
+                       QUrl::fromLocalFile(s.path("b.jpg")), QUrl::fromLocalFile(s.path("a.gif"))});
+        QDragEnterEvent enter(QPoint(5, 5), offered, &files, Qt::LeftButton, {});
+        QApplication::sendEvent(list, &enter);
+        QVERIFY(enter.isAccepted());
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+        QDropEvent drop(QPointF(5, 5), offered, &files, Qt::LeftButton, {});
+        QApplication::sendEvent(list, &drop);
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        QCOMPARE(s.window->PrintList(), (QStringList{s.path("b.jpg"), s.path("a.gif")}));
+    }
+
+    void filterPatterns_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QStringList>("listed");
+        const QStringList four{"Bitmap", "Gif", "Jpeg", "Icon"};
+        QTest::newRow("all four") << QStringList()
+                                  << "*.bmp;*.gif;*.jpg;*.ico;*.cur;*.wmf;*.rle;*.jpeg;*.emf"
+                                  << true << QStringList{"a.gif", "A9.bmp", "A10.bmp", "b.jpg"};
+        QTest::newRow("Gif released")
+            << QStringList{"Gif"} << "*.bmp;*.rle;*.wmf;*.emf;*.jpg;*.jpeg;*.ico;*.cur" << true
+            << QStringList{"A9.bmp", "A10.bmp", "b.jpg"};
+        QTest::newRow("all released: list disabled, last pattern kept")
+            << four << "*.ico;*.cur" << false << QStringList();
+        QTest::newRow("all released, then Gif alone")
+            << four + QStringList{"Gif"} << "*.gif" << true << QStringList{"a.gif"};
+    }
+    void filterPatterns()
+    {
+        QFETCH(QStringList, clicks);
+        Sandbox s;
+        QVERIFY(s.show());
+        for (const QString& key : clicks)
+            s.action(key.toLatin1())->trigger();
+        QTEST(s.files()->pattern(), "pattern");
+        QTEST(s.files()->isEnabled(), "enabled");
+        QTEST(s.files()->fileNames(), "listed");
+    }
+
+    void optionMenu()
+    {
+        Sandbox s;
+        s.action("mnuCm")->trigger();
+        QCOMPARE(s.stored("Scale"), "CM");
+        QCOMPARE(s.stored("PictureMaxWidth"), "5.08");
+        s.action("mnuCm")->trigger(); // already centimetres: nothing converted again
+        QCOMPARE(s.stored("PictureMaxWidth"), "5.08");
+        s.action("mnuInch")->trigger();
+        QCOMPARE(s.stored("Scale"), "Inch");
+        QCOMPARE(s.stored("PictureMaxWidth"), "2");
+        s.action("mnuCenter")->trigger();
+        QCOMPARE(s.stored("Center"), "False");
+        QVERIFY(!s.action("mnuCenter")->isChecked() && !s.window->Settings().Center);
+    }
+
+    void optionDialogs_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<OptionDialog>("dialog");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value"); // stored by the dialog, then read back
+        QTest::newRow("Label") << "mnuLabel" << OptionDialog::Label << "PrintLabel"
+                               << "FilePathName";
+        QTest::newRow("Print Size")
+            << "mnuPrintSize" << OptionDialog::PrintSize << "PictureMaxWidth"
+            << "3.5";
+        QTest::newRow("Header") << "mnuHeader" << OptionDialog::Header << "HeaderText"
+                                << "Hi";
+        QTest::newRow("Footer") << "mnuFooter" << OptionDialog::Footer << "FooterText"
+                                << "Bye";
+    }
+    void optionDialogs()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(OptionDialog, dialog);
+        Sandbox s;
+        QList<OptionDialog> shown;
+        s.window->setOptionDialogRunner([&](OptionDialog which, QWidget* owner) {
+            QCOMPARE(owner, s.window.get());
+            shown << which;
+            s.store.SaveSetting("Quenbrook", "AlbumPrinter", key, value); // as OK would
+        });
+        s.action(menu.toLatin1())->trigger();
+        QCOMPARE(shown, QList<OptionDialog>{dialog});
+        const PrintSettings& settings = s.window->Settings();
+        const QHash<QString, QString> fields = {
+            {"PrintLabel", QString::number(int(settings.PrintLabel))},
+            {"PictureMaxWidth", NumberText(settings.PictureMaxWidth)},
+            {"HeaderText", settings.HeaderText},
+            {"FooterText", settings.FooterText}};
+        QCOMPARE(fields.value(key), key == "PrintLabel" ? "2" : value);
+    }
+
+    void placementOnLoad_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("written"); // Left, Top, Width, Height, SplitterLeft
+        const QStringList firstRun{"0", "0", "7612.5", "4464", "4350"};
+        QTest::newRow("first run") << QStringList() << firstRun;
+        QTest::newRow("as stored, height fixed")
+            << QStringList{"Left=1500", "Top=750", "Width=9000", "Height=6000", "SplitterLeft=5000"}
+            << QStringList{"1500", "750", "9000", "4464", "5000"};
+        QTest::newRow("too narrow: widened, splitter reset")
+            << QStringList{"Width=6000", "SplitterLeft=5000"}
+            << QStringList{"0", "0", "7830", "4464", "4350"};
+    }
+    void placementOnLoad()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, written);
+        Sandbox s(stored);
+        QVERIFY(s.show());
+        const QStringList keys{"Left", "Top", "Width", "Height", "SplitterLeft"};
+        QStringList expected;
+        for (int i = 0; i < 5; ++i) {
+            expected << "AlbumPrinter/" + keys[i] + '=' + written[i];
+            QCOMPARE(s.stored(keys[i]), written[i]);
+        }
+        QCOMPARE(s.window->writes.mid(0, 5), expected);
+    }
+
+    void splitterDrag_data()
+    {
+        QTest::addColumn<int>("pointerX"); // pixels from the grab area's left edge (4350 twips)
+        QTest::addColumn<float>("splitter");
+        QTest::newRow("inside the limits") << 50 << 5100.f;
+        QTest::newRow("far left") << -250 << 4350.f;
+        QTest::newRow("far right") << 700 << 12000 - 3462.5f;
+    }
+    void splitterDrag()
+    {
+        QFETCH(int, pointerX);
+        QFETCH(float, splitter);
+        Sandbox s({"Width=12000"});
+        QVERIFY(s.show());
+        auto* grip = s.child("imgSplitter");
+        QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(1, 20));
+        QTest::mouseMove(grip, QPoint(pointerX, 20));
+        QCOMPARE(s.child("picSplitter")->x(), ToPixels(splitter));
+        QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(pointerX, 20));
+        QCOMPARE(s.window->writes.last(), "AlbumPrinter/SplitterLeft=" + NumberText(splitter));
+        QCOMPARE(s.list()->x(), ToPixels(splitter + 100));
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("viewerVisible");
+        QTest::addColumn<QStringList>("writes"); // none: hidden, the program goes on
+        const QString start = "Quenbrook/Start=AlbumPrinter";
+        QTest::newRow("Album Viewer visible: only hidden") << "close" << true << QStringList();
+        QTest::newRow("last window")
+            << "mnuClose" << false
+            << QStringList{start, "AlbumPrinter/Left=1500", "AlbumPrinter/Top=750"};
+        QTest::newRow("last window, minimised") << "minimise" << false << QStringList{start};
+        QTest::newRow("Exit, Album Viewer visible") << "mnuExit" << true << QStringList{start};
+    }
+    void closing()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, viewerVisible);
+        QFETCH(QStringList, writes);
+        Sandbox s({"Left=1500", "Top=750"});
+        int ends = 0;
+        s.window->setOtherWindowVisible([&] { return viewerVisible; });
+        s.window->setEndProgram([&] { ++ends; });
+        QVERIFY(s.show());
+        if (command == "minimise") {
+            s.window->showMinimized();
+            QTRY_VERIFY(s.window->isMinimized());
+        }
+        s.window->writes.clear();
+        if (command.startsWith("mnu"))
+            s.action(command.toLatin1())->trigger();
+        else
+            s.window->close();
+        QCOMPARE(s.window->writes, writes);
+        QCOMPARE(ends, writes.isEmpty() ? 0 : 1);
+        if (writes.isEmpty())
+            QVERIFY(s.window->isHidden());
+    }
+};
+
+QTEST_MAIN(tst_AlbumPrinter)
+#include "tst_albumprinter.moc"

@@ -1,0 +1,372 @@
+#include "core/geometry/AlbumViewerLayout.h"
+#include "core/settings/SettingsStore.h"
+#include "print/Printers.h"
+#include "support/TestPrinters.h"
+#include "windows/albumviewer/frmAlbumViewer.h"
+#include "windows/common/FilePane.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quenbrook;
+using namespace quenbrook::AlbumViewerLayout;
+
+namespace {
+
+// A window on a store of its own, started in a folder holding copies of the sample pictures
+// (11 of them listed: .jpe and .jfif are not), or only a damaged x.jpg.
+struct Sandbox
+{
+    QTemporaryDir storeDir;
+    QTemporaryDir folder;
+    QString dir;
+    SettingsStore store{storeDir.path()};
+    TestPrinters printers;
+    std::unique_ptr<frmAlbumViewer> window;
+    QStringList messages; // every one with the information icon
+    int ends = 0;
+
+    // Entries of `stored` read "Section/Key=value".
+    explicit Sandbox(const QStringList& stored = {}, QStringList printerNames = {"P"},
+                     const QByteArray& damaged = {})
+        : printers(std::move(printerNames))
+    {
+        dir = QFileInfo(folder.path()).canonicalFilePath();
+        QFile x(path("x.jpg"));
+        const QDir samples(QUENBROOK_SAMPLES_DIR);
+        if (!damaged.isEmpty() && x.open(QIODevice::WriteOnly))
+            x.write(damaged);
+        else
+            for (const QString& name : samples.entryList(QDir::Files))
+                QFile::copy(samples.filePath(name), path(name));
+        for (const QString& entry : stored)
+            store.SaveSetting("Quenbrook", entry.section('/', 0, 0),
+                              entry.section('/', 1).section('=', 0, 0), entry.section('=', 1));
+        QDir::setCurrent(dir);
+        window = std::make_unique<frmAlbumViewer>(store, printers);
+        window->setMessageFunction([this](QWidget*, const QString& text, MessageIcon icon) {
+            messages.append(icon == MessageIcon::Information ? text : "wrong icon: " + text);
+        });
+        window->setEndProgram([this] { ++ends; });
+    }
+    bool show()
+    {
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+    QString path(const QString& name) const { return dir + '/' + name; }
+    QString stored(const QString& key, const QString& section = "AlbumViewer") const
+    {
+        return store.GetSetting("Quenbrook", section, key);
+    }
+    void press(const QString& key) { window->toolbarButton(key)->trigger(); }
+    void select(int row) { window->File1()->setCurrentRow(row); }
+    QStringList slotFiles() const
+    {
+        QStringList files;
+        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i)
+            files << (window->SlotLoaded(i) ? window->SlotFile(i) : "-" + window->SlotFile(i));
+        return files;
+    }
+    QList<bool> highlights() const
+    {
+        QList<bool> shown;
+        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i)
+            shown << !window->shpFocus(i)->isHidden();
+        return shown;
+    }
+    void click(int slot, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QWidget* view = window->picViewer(slot);
+        QTest::mouseClick(view, button, {}, view->rect().center());
+    }
+};
+
+} // namespace
+
+class tst_AlbumViewer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void navigation_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("target"); // -1: the selection stays
+        QTest::newRow("7: Prev4") << 10 << 7 << "Prev4" << 3;
+        QTest::newRow("2: Prev4 stops at the first") << 10 << 2 << "Prev4" << 0;
+        QTest::newRow("5: Next4 to the last") << 10 << 5 << "Next4" << 9;
+        QTest::newRow("6: Next4 stays") << 10 << 6 << "Next4" << -1;
+        QTest::newRow("9: Next stays") << 10 << 9 << "Next" << -1;
+        QTest::newRow("0: Prev stays") << 10 << 0 << "Prev" << -1;
+        QTest::newRow("4: Prev") << 10 << 4 << "Prev" << 3;
+        QTest::newRow("4: Last") << 10 << 4 << "Last" << 9;
+        QTest::newRow("none: Next") << 10 << -1 << "Next" << 0;
+        QTest::newRow("none: Next4") << 10 << -1 << "Next4" << 3;
+        QTest::newRow("none: Prev stays") << 10 << -1 << "Prev" << -1;
+        QTest::newRow("none: Prev4") << 10 << -1 << "Prev4" << 0;
+        QTest::newRow("empty list: First") << 0 << -1 << "First" << -1;
+        QTest::newRow("not a navigation key") << 10 << 4 << "Information" << -1;
+    }
+    void navigation()
+    {
+        QFETCH(int, count);
+        QFETCH(int, selected);
+        QFETCH(QString, key);
+        const std::optional<ToolbarButton> button = ToolbarButtonOf(key);
+        QVERIFY(button);
+        QTEST(NavigationTarget(count, selected, *button).value_or(-1), "target");
+        QVERIFY(!ToolbarButtonOf("Separator"));
+    }
+
+    void fitAndPixels_data()
+    {
+        QTest::addColumn<QSizeF>("slot");
+        QTest::addColumn<QSizeF>("picture");
+        QTest::addColumn<QRectF>("drawn");
+        QTest::newRow("wide: full width, at the top")
+            << QSizeF(1000, 1000) << QSizeF(200, 100) << QRectF(0, 0, 1000, 500);
+        QTest::newRow("tall: full height, at the left")
+            << QSizeF(1000, 1000) << QSizeF(100, 200) << QRectF(0, 0, 500, 1000);
+        QTest::newRow("small picture is enlarged")
+            << QSizeF(1000, 500) << QSizeF(10, 10) << QRectF(0, 0, 500, 500);
+        QTest::newRow("picture without area") << QSizeF(1000, 1000) << QSizeF(0, 50) << QRectF();
+        QTest::newRow("slot without area") << QSizeF(0, 1000) << QSizeF(50, 50) << QRectF();
+    }
+    void fitAndPixels()
+    {
+        QFETCH(QSizeF, slot);
+        QFETCH(QSizeF, picture);
+        QTEST(FitPicture(slot, picture), "drawn");
+        // HIMETRIC as the loader rounds it (pixels x 2540 / 96) comes back whole.
+        for (int pixels : {1, 350, 400, 500, 4000})
+            QCOMPARE(HimetricToPixels(int((qint64(pixels) * 2540 + 48) / 96)), pixels);
+        QCOMPARE(HimetricToPixels(5079), 191); // a metafile just short of 2 inches
+        QCOMPARE(HimetricToPixels(-5), 0);
+    }
+
+    void layout()
+    {
+        const Arrangement a = CompleteLayout(7080, 4944, 60, 60);
+        QCOMPARE(a.DirectoryWidth, 2535.f);
+        QCOMPARE(a.PicturesWidth, 4545.f);
+        QCOMPARE(a.File1Height, 1854.f);
+        // X0 = 2595, W = 4425, Y0 = 840, H = 4044.
+        QCOMPARE(a.shpFocus[0], QRectF(2595, 840, 2212.5, 2022));
+        QCOMPARE(a.shpFocus[3], QRectF(4807.5, 2862, 2212.5, 2022));
+        QCOMPARE(a.picViewer[1], QRectF(4867.5, 900, 2092.5, 1902));
+        QCOMPARE(a.picViewer[2], QRectF(2655, 2922, 2092.5, 1902));
+        QCOMPARE(ChooseLayoutStep(true, 10, 10), LayoutStep::Nothing); // minimised
+    }
+
+    void filter_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("all released: list disabled, kept")
+            << QStringList{"Bitmap", "Gif", "Jpeg", "Icon"} << false << "*.ico;*.cur" << 2;
+        QTest::newRow("then Gif again")
+            << QStringList{"Bitmap", "Gif", "Jpeg", "Icon", "Gif"} << true << "*.gif" << 1;
+        QTest::newRow("Bitmap and Icon")
+            << QStringList{"Gif", "Jpeg"} << true << "*.bmp;*.rle;*.wmf;*.emf;*.ico;*.cur" << 6;
+    }
+    void filter()
+    {
+        QFETCH(QStringList, clicks);
+        Sandbox s;
+        QVERIFY(s.show());
+        s.press("Last");
+        const QStringList shown = s.slotFiles();
+        for (const QString& key : clicks)
+            s.press(key);
+        QTEST(s.window->File1()->isEnabled(), "enabled");
+        QTEST(s.window->File1()->pattern(), "pattern");
+        QTEST(s.window->File1()->count(), "entries");
+        QCOMPARE(s.slotFiles(), shown); // the slots keep their pictures
+    }
+
+    void slotFill_data()
+    {
+        QTest::addColumn<int>("fromEnd");
+        QTest::addColumn<QList<bool>>("loaded");
+        QTest::newRow("last") << 1 << QList<bool>{true, false, false, false};
+        QTest::newRow("third-last") << 3 << QList<bool>{true, true, true, false};
+        QTest::newRow("fourth-last") << 4 << QList<bool>{true, true, true, true};
+    }
+    void slotFill()
+    {
+        QFETCH(int, fromEnd);
+        QFETCH(QList<bool>, loaded);
+        Sandbox s;
+        QVERIFY(s.show());
+        s.press("First"); // every slot filled before
+        const QStringList names = s.window->File1()->fileNames();
+        s.select(int(names.size()) - fromEnd);
+        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
+            const QString name = loaded[i] ? names[names.size() - fromEnd + i] : QString();
+            QCOMPARE(s.window->SlotLoaded(i), loaded[i]);
+            QCOMPARE(s.window->SlotFile(i), name.isEmpty() ? name : s.path(name));
+            QCOMPARE(s.window->picViewer(i)->toolTip(), name);
+            QCOMPARE(s.window->picViewer(i)->image().isNull(), !loaded[i]);
+        }
+        // Another folder leaves the slots as they are.
+        const QStringList shown = s.slotFiles();
+        QVERIFY(s.window->Dir1()->setPath(QDir::tempPath()));
+        QCOMPARE(s.window->File1()->path(), QDir(QDir::tempPath()).canonicalPath());
+        QCOMPARE(s.slotFiles(), shown);
+    }
+
+    void damagedPicture()
+    {
+        Sandbox s({}, {"P"}, QByteArray("not a picture at all\n").repeated(10));
+        QVERIFY(s.show());
+        s.press("First");
+        QCOMPARE(s.window->SlotFile(0), s.path("x.jpg"));
+        QCOMPARE(s.window->SlotSize(0), 210);
+        QCOMPARE(s.window->SlotWidth(0), 0);
+        QVERIFY(!s.window->SlotLoaded(0));
+        QVERIFY(s.window->picViewer(0)->image().isNull());
+        QCOMPARE(s.window->picViewer(0)->toolTip(), "x.jpg");
+        // Nothing acts on it, and nothing breaks.
+        QSignalSpy added(s.window.get(), &frmAlbumViewer::addToPrintListRequested);
+        s.click(0);
+        for (const char* key : {"Information", "AddToList", "ImageViewer", "Next", "Last"})
+            s.press(key);
+        QCOMPARE(s.highlights(), (QList<bool>{false, false, false, false}));
+        QVERIFY(s.messages.isEmpty());
+        QCOMPARE(added.count(), 0);
+    }
+
+    void slotCommands()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        QSignalSpy added(s.window.get(), &frmAlbumViewer::addToPrintListRequested);
+        QSignalSpy viewed(s.window.get(), &frmAlbumViewer::viewFileRequested);
+        const QStringList names = s.window->File1()->fileNames();
+        s.select(int(names.size()) - 3); // shapes.wmf, star.ico, sunset.jpeg, empty
+
+        s.click(2);
+        QCOMPARE(s.window->CurrentSlot(), 2);
+        QCOMPARE(s.highlights(), (QList<bool>{false, false, true, false}));
+        s.press("Information");
+        const QString information = "File Name: " + s.path("sunset.jpeg") +
+                                    "\r\nFile Size: 10516 Bytes\r\nWidth: 500 Pixels"
+                                    "\r\nHeight: 350 Pixels";
+        QCOMPARE(s.messages, QStringList{information});
+
+        // Added twice, by the toolbar and by the context menu: two entries, same path.
+        s.press("AddToList");
+        s.window->findChild<QAction*>("mnuPopupAddtoAlbumPrintList")->trigger();
+        QCOMPARE(added, (QList<QVariantList>{{s.path("sunset.jpeg")}, {s.path("sunset.jpeg")}}));
+        s.press("ImageViewer");
+        s.window->findChild<QAction*>("mnupopupViewFile")->trigger();
+        QCOMPARE(viewed, (QList<QVariantList>{{s.path("sunset.jpeg")}, {s.path("sunset.jpeg")}}));
+
+        // A right click on the empty slot hides the highlight and opens nothing.
+        s.click(3, Qt::RightButton);
+        QCOMPARE(s.highlights(), (QList<bool>{false, false, false, false}));
+        QCOMPARE(s.window->CurrentSlot(), 2);
+        QVERIFY(!s.window->mnuPopup()->isVisible());
+        s.window->findChild<QAction*>("mnuPopupInformation")->trigger();
+        QCOMPARE(s.messages, (QStringList{information, information}));
+
+        // A right click on a loaded slot chooses it and opens the menu.
+        s.click(1, Qt::RightButton);
+        QCOMPARE(s.window->CurrentSlot(), 1);
+        QCOMPARE(s.highlights(), (QList<bool>{false, true, false, false}));
+        QTRY_VERIFY(s.window->mnuPopup()->isVisible());
+        s.window->mnuPopup()->close();
+    }
+
+    void albumPrinterCommand()
+    {
+        for (const QStringList& printers : {QStringList{}, QStringList{"P"}}) {
+            Sandbox s({}, printers);
+            QSignalSpy requested(s.window.get(), &frmAlbumViewer::albumPrinterRequested);
+            s.press("AlbumPrinter");
+            const QString noPrinter =
+                "Can't find the printer!\r\nYou may only run the Album Viewer!";
+            QCOMPARE(s.messages, printers.isEmpty() ? QStringList{noPrinter} : QStringList{});
+            QCOMPARE(requested.count(), printers.size());
+        }
+    }
+
+    void ending_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("printerVisible");
+        QTest::addColumn<QStringList>("after"); // Start, Left, Top
+        QTest::addColumn<int>("ends");
+        QTest::newRow("close, Album Printer visible")
+            << "mnuFileClose" << true << QStringList{"x", "-1", "-1"} << 0;
+        QTest::newRow("close") << "mnuFileClose" << false
+                               << QStringList{"AlbumViewer", "1500", "750"} << 1;
+        QTest::newRow("exit") << "mnuFileExit" << true << QStringList{"AlbumViewer", "-1", "-1"}
+                              << 1;
+    }
+    void ending()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, printerVisible);
+        Sandbox s({"AlbumViewer/Left=1500", "AlbumViewer/Top=750"}); // 100, 50 pixels
+        s.window->setOtherWindowVisible([printerVisible] { return printerVisible; });
+        QVERIFY(s.show());
+        // Marks that show what the command writes.
+        s.store.SaveSetting("Quenbrook", "Quenbrook", "Start", "x");
+        s.store.SaveSetting("Quenbrook", "AlbumViewer", "Left", "-1");
+        s.store.SaveSetting("Quenbrook", "AlbumViewer", "Top", "-1");
+        s.window->findChild<QAction*>(command)->trigger();
+        QTEST((QStringList{s.stored("Start", "Quenbrook"), s.stored("Left"), s.stored("Top")}),
+              "after");
+        QTEST(s.ends, "ends");
+        QCOMPARE(s.window->isHidden(), command == "mnuFileClose");
+    }
+
+    void opening_data()
+    {
+        const QSize screen = QGuiApplication::primaryScreen()->size() * 15;
+        const auto at = [](auto left, auto top) {
+            return QStringList{QString("AlbumViewer/Left=%1").arg(left),
+                               QString("AlbumViewer/Top=%1").arg(top)};
+        };
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QPoint>("position");
+        QTest::newRow("fresh store") << QStringList{} << QPoint(0, 0);
+        QTest::newRow("on the screen") << at(1500, 750) << QPoint(100, 50);
+        QTest::newRow("Left beyond the screen") << at(screen.width() + 15, 750) << QPoint(0, 50);
+        QTest::newRow("negative, Top beyond") << at(-15, screen.height() + 15) << QPoint(0, 0);
+        QTest::newRow("too small, not a number") << (at("left", 0) << "AlbumViewer/Width=3000"
+                                                                   << "AlbumViewer/Height=3000")
+                                                 << QPoint(0, 0);
+    }
+    void opening()
+    {
+        QFETCH(QStringList, stored);
+        Sandbox s(stored);
+        QVERIFY(s.show());
+        QTEST(s.window->pos(), "position");
+        // Outer size 7605 x 5670 twips, the smallest it can be; the layout pass stores it.
+        QTRY_COMPARE(s.window->size(), QSize(507, 378));
+        QTRY_COMPARE(s.stored("Width"), "7605");
+        QCOMPARE(s.stored("Height"), "5670");
+        QCOMPARE(s.window->File1()->path(), s.dir);
+        QVERIFY(s.window->File1()->selectedItems().isEmpty());
+        QCOMPARE(s.highlights(), (QList<bool>{false, false, false, false}));
+
+        // Narrower than three drive lists snaps back.
+        s.window->resize(300, 500);
+        QTRY_COMPARE(s.window->width(), 507);
+    }
+};
+
+QTEST_MAIN(tst_AlbumViewer)
+#include "tst_albumviewer.moc"

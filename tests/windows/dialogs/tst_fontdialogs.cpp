@@ -1,0 +1,192 @@
+#include "core/album/AlbumPage.h"
+#include "core/album/PageLayout.h"
+#include "core/album/PrintSettingsLoader.h"
+#include "core/settings/NumberRules.h"
+#include "support/DialogTestKit.h"
+#include "windows/dialogs/BandDialog.h"
+#include "windows/dialogs/frmLabel.h"
+
+#include <QFontDatabase>
+#include <QImage>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace dialogtest;
+
+namespace {
+
+// The Header, Footer or Label dialog and the writes it makes.
+using Opened = std::pair<std::unique_ptr<QDialog>, const QStringList*>;
+
+template <class Form> Opened make(Sandbox& box, FontChooser chooser)
+{
+    auto* dialog = new Recorded<Form>(nullptr, box.store, box.printer, std::move(chooser));
+    return {std::unique_ptr<QDialog>(dialog), &dialog->written};
+}
+
+Opened open(const QString& form, Sandbox& box, FontChooser chooser)
+{
+    return form == "frmHeader"   ? make<frmHeader>(box, std::move(chooser))
+           : form == "frmFooter" ? make<frmFooter>(box, std::move(chooser))
+                                 : make<frmLabel>(box, std::move(chooser));
+}
+
+const QStringList Band = {"FontName",          "FontSize",      "FontBold",  "FontItalic",
+                          "FontStrikethrough", "FontUnderline", "FontColor", "Text",
+                          "Alignment",         "Style",         "Spacing"};
+const QStringList PrinterFont = {"Sans", "10", "False", "False", "False", "False", "0"};
+
+QStringList entries(const QStringList& values, const QString& prefix)
+{
+    QStringList out;
+    for (int i = 0; i < values.size(); ++i)
+        out << prefix + Band[i] + '=' + values[i];
+    return out;
+}
+
+} // namespace
+
+class tst_FontDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void openEditOk_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("checked"); // on opening
+        QTest::addColumn<QStringList>("writes");  // all writes in order, or (fewer than 9) some
+
+        const QStringList bandDefaults = {"optAlignment0", "optSetting0"};
+        QTest::newRow("header, empty store")
+            << "frmHeader" << QStringList() << QStringList() << bandDefaults
+            << entries(PrinterFont + QStringList{"", "0", "0", "0.1"}, "Header");
+        QTest::newRow("label, empty store")
+            << "frmLabel" << QStringList() << QStringList()
+            << QStringList{"optLabelSetting1", "optPosition0"}
+            << entries(PrinterFont, "") + QStringList{"LabelPosition=Above", "PrintLabel=FileName"};
+        QTest::newRow("footer: text kept under None, only footer keys")
+            << "frmFooter" << QStringList{"Scale=CM", "FooterFontColor=-1", "HeaderText=other"}
+            << QStringList{"optSetting2", "txtContext=Holiday 2024", "optSetting0", "optAlignment2",
+                           "txtSpacing=.25"}
+            << bandDefaults
+            << entries({"Sans", "10", "False", "False", "False", "False", "-1", "Holiday 2024", "2",
+                        "0", "0.25"},
+                       "Footer");
+        QTest::newRow("chooser cancelled, 10.5 kept")
+            << "frmHeader"
+            << QStringList{"HeaderFontSize=10.5", "HeaderFontBold=1", "HeaderFontColor=&HFF"}
+            << QStringList{"cmdFont"} << bandDefaults
+            << QStringList{"HeaderFontSize=10.5", "HeaderFontBold=True", "HeaderFontColor=255"};
+        QTest::newRow("style 7, alignment -1")
+            << "frmHeader" << QStringList{"HeaderStyle=7", "HeaderAlignment=-1"} << QStringList()
+            << bandDefaults << QStringList{"HeaderAlignment=0", "HeaderStyle=0"};
+        QTest::newRow("style 2, alignment 1.5 to even, size 0, font the system lacks")
+            << "frmFooter"
+            << QStringList{"FooterStyle=2", "FooterAlignment=1.5", "FooterFontSize=0",
+                           "FooterFontName=No Such Font Qzx"}
+            << QStringList() << QStringList{"optAlignment2", "optSetting2"}
+            << QStringList{"FooterFontName=Sans", "FooterFontSize=10", "FooterAlignment=2",
+                           "FooterStyle=2"};
+        const QString present = QFontDatabase::families().value(0);
+        QTest::newRow("above in lower case, path and name, font the system has")
+            << "frmLabel"
+            << QStringList{"LabelPosition=above", "PrintLabel=FilePathName", "FontName=" + present}
+            << QStringList() << QStringList{"optLabelSetting2", "optPosition1"}
+            << QStringList{"FontName=" + present, "LabelPosition=Below", "PrintLabel=FilePathName"};
+        QTest::newRow("filename in lower case, then None chosen")
+            << "frmLabel" << QStringList{"PrintLabel=filename"}
+            << QStringList{"optPosition1", "optLabelSetting0"}
+            << QStringList{"optLabelSetting0", "optPosition0"}
+            << entries(PrinterFont, "") + QStringList{"LabelPosition=Below", "PrintLabel=None"};
+    }
+
+    void openEditOk()
+    {
+        QFETCH(QString, form);
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, checked);
+        QFETCH(QStringList, writes);
+        Sandbox box;
+        box.put(stored);
+        QList<ChosenFont> shown; // by a chooser that is cancelled
+        const auto [dialog, written] = open(form, box, [&](QWidget*, const ChosenFont& current) {
+            shown << current;
+            return std::optional<ChosenFont>();
+        });
+
+        QStringList checkedNow;
+        for (const QRadioButton* option : dialog->findChildren<QRadioButton*>())
+            if (option->isChecked())
+                checkedNow << option->objectName();
+        checkedNow.sort();
+        QCOMPARE(checkedNow, checked);
+        QCOMPARE(box.printer.abandonedDocuments(), 1); // after asking for the printer's font
+        act(*dialog, steps + QStringList{"cmdOk"});
+
+        if (writes.size() >= 9)
+            QCOMPARE(*written, writes);
+        for (const QString& entry : writes)
+            QVERIFY2(written->contains(entry), qPrintable(entry));
+        const QString own =
+            form == "frmLabel" ? "^(Font|LabelPosition|PrintLabel)" : "^" + form.mid(3);
+        for (const QString& entry : *written)
+            QVERIFY2(entry.contains(QRegularExpression(own)), qPrintable(entry));
+        // The chooser starts at the font read.
+        QCOMPARE(shown.size(), int(steps.contains("cmdFont")));
+        for (const ChosenFont& font : shown)
+            QCOMPARE(FontSizeText(font.Font.Size) + ' ' + QString::number(font.Color), "10.5 255");
+    }
+
+    void nextPage_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("header page number") << "frmHeader" << QStringList{"optSetting1"} << "1";
+        QTest::newRow("footer text")
+            << "frmFooter" << QStringList{"optSetting2", "txtContext=Holiday"} << "Holiday";
+        QTest::newRow("label below") << "frmLabel" << QStringList{"optPosition1"} << "beach.bmp";
+    }
+
+    // After OK with a chosen font, the next page shows the band or label in it, the size kept to
+    // four decimals.
+    void nextPage()
+    {
+        QFETCH(QString, form);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, text);
+        Sandbox box;
+        const QString picture = box.dir.filePath("beach.bmp");
+        QVERIFY(QImage(40, 30, QImage::Format_RGB32).save(picture));
+        const ChosenFont chosen{PrintFont{"Serif", 10.33333, true, true, false, true}, 0xFF00};
+        act(*open(form, box, [&](QWidget*, const ChosenFont&) { return std::optional(chosen); })
+                 .first,
+            steps + QStringList{"cmdFont", "cmdOk"});
+
+        PrintSettings settings;
+        PrintSettingsLoader(box.store, box.printer).LoadAll(settings);
+        RecordingSurface page;
+        const LayoutResult layout = ComputePageLayout(settings, 1, page);
+        QVERIFY(std::holds_alternative<PageLayout>(layout));
+        page.clearLog();
+        QCOMPARE(
+            DrawAlbumPage(page, settings, std::get<PageLayout>(layout), {picture}, 1, {}).outcome,
+            PageOutcome::Drawn);
+
+        QList<SurfaceCall> texts = page.callsOf(SurfaceCall::Kind::Text);
+        texts.removeIf([&](const SurfaceCall& call) { return call.text != text; });
+        QCOMPARE(texts.size(), 1);
+        QCOMPARE(texts[0].font, (PrintFont{"Serif", 10.3333, true, true, false, true}));
+        QCOMPARE(texts[0].color, 0xFF00);
+        if (form == "frmLabel")
+            QVERIFY(texts[0].rect.top() >
+                    page.callsOf(SurfaceCall::Kind::Picture).value(0).rect.bottom());
+    }
+};
+
+QTEST_MAIN(tst_FontDialogs)
+#include "tst_fontdialogs.moc"

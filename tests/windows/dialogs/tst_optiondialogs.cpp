@@ -1,0 +1,107 @@
+#include "support/DialogTestKit.h"
+#include "windows/dialogs/OptionDialogs.h"
+#include "windows/dialogs/TabStrip.h"
+
+#include <QDialog>
+#include <QFontDatabase>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace dialogtest;
+
+Q_DECLARE_METATYPE(quenbrook::OptionDialog)
+
+class tst_OptionDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cancel_data()
+    {
+        QTest::addColumn<OptionDialog>("which");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<bool>("byEscape");
+
+        QTest::newRow("print size, Cancel") << OptionDialog::PrintSize << "frmPrintSize" << false;
+        QTest::newRow("header, Esc") << OptionDialog::Header << "frmHeader" << true;
+        QTest::newRow("footer, Cancel") << OptionDialog::Footer << "frmFooter" << false;
+        QTest::newRow("label, Esc") << OptionDialog::Label << "frmLabel" << true;
+    }
+
+    // Opened modal to the window with nothing cut off or overlapping; whatever was edited, Cancel
+    // and Esc close it and write nothing.
+    void cancel()
+    {
+        QFETCH(OptionDialog, which);
+        QFETCH(QString, form);
+        QFETCH(bool, byEscape);
+        Sandbox box;
+        box.put({"HeaderText=kept", "PictureMaxWidth=3"});
+        const QStringList before = box.all();
+        QWidget owner;
+        owner.show();
+
+        QStringList problems{"not opened"};
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            problems.clear();
+            if (dialog->objectName() != form || dialog->parentWidget() != &owner)
+                problems << "wrong dialog or owner";
+            // Nothing leaves its parent or overlaps a sibling; the pages lie on each other and on
+            // the tab strip by design, and the strip's and the controls' own parts are not looked
+            // at.
+            const auto* strip = dialog->findChild<TabStrip*>();
+            const auto isPage = [&](const QWidget* w) {
+                return w->parentWidget() == dialog && w->inherits("QFrame") &&
+                       !w->inherits("QLabel");
+            };
+            for (const QWidget* w : dialog->findChildren<QWidget*>()) {
+                const QWidget* parent = w->parentWidget();
+                if (w == strip || (parent != dialog && !isPage(parent)))
+                    continue;
+                if (!parent->rect().contains(w->geometry()))
+                    problems << w->objectName() + " leaves its parent";
+                for (const QWidget* other :
+                     parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                    if (other != strip && w < other && !(isPage(w) && isPage(other)) &&
+                        w->geometry().intersects(other->geometry()))
+                        problems << w->objectName() + " overlaps " + other->objectName();
+            }
+            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>())
+                edit->setText("5");
+            for (QRadioButton* option : dialog->findChildren<QRadioButton*>())
+                option->click();
+            byEscape ? QTest::keyClick(dialog, Qt::Key_Escape) : act(*dialog, {"cmdCancel"});
+            if (dialog->isVisible())
+                problems << "still open";
+            dialog->reject();
+        });
+        RunOptionDialog(which, &owner, box.store, box.printer);
+
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+        QCOMPARE(box.all(), before);
+    }
+
+    // A fractional size, the effects and a colour with a top byte come back from an untouched OK;
+    // Cancel gives nothing.
+    void realFontChooser()
+    {
+        const ChosenFont start{
+            PrintFont{QFontDatabase::families().value(0), 10.5, true, false, true}, -1};
+        for (const bool accept : {true, false}) {
+            QTimer::singleShot(0, [&] {
+                if (auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                    accept ? chooser->accept() : chooser->reject();
+            });
+            const std::optional<ChosenFont> chosen = ChooseFont(nullptr, start);
+            QCOMPARE(chosen.has_value(), accept);
+            QVERIFY(!accept || *chosen == start);
+        }
+    }
+};
+
+QTEST_MAIN(tst_OptionDialogs)
+#include "tst_optiondialogs.moc"

@@ -1,0 +1,160 @@
+#include "print/PrinterSurface.h"
+#include "print/Printers.h"
+#include "support/CupsScheduler.h"
+#include "support/PrintingFixtures.h"
+#include "windows/printing/RunPrintJob.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+
+using namespace printingtest;
+
+namespace {
+
+const QString Queue = QStringLiteral("QuenbrookPDF");
+constexpr int Dpi = 50;
+const QList<QColor> Colours = {QColor(220, 0, 0),   QColor(0, 160, 0),   QColor(0, 0, 230),
+                               QColor(230, 180, 0), QColor(200, 0, 200), QColor(0, 180, 180)};
+
+QString output(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class tst_PrintCups : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanupTestCase() { scheduler_.stop(); }
+
+    void initTestCase()
+    {
+        for (int i = 0; i < Colours.size(); ++i)
+            pictures_ << solidPicture(dir_, QStringLiteral("%1.bmp").arg(i),
+                                      i % 2 ? QSize(200, 300) : QSize(300, 200), Colours[i]);
+        if (noScheduler_.isEmpty()) {
+            const QString error = scheduler_.start(Queue);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+        }
+    }
+
+    void printsTheAlbum_data()
+    {
+        QTest::addColumn<QString>("printer");
+        QTest::newRow("built-in Save as PDF") << SaveAsPdfPrinter.toString();
+        QTest::newRow("CUPS queue with CUPS-PDF") << Queue;
+    }
+
+    void printsTheAlbum()
+    {
+        QFETCH(QString, printer);
+        const bool throughCups = printer == Queue;
+        if (throughCups && !noScheduler_.isEmpty())
+            QSKIP(qPrintable(noScheduler_));
+
+        // 3.2 × 4.5 inch cells, 2 × 2 a page on Letter, under a centred page number.
+        PrintSettings s;
+        s.PictureMaxWidth = 3.2f;
+        s.PictureMaxHeight = 4.5f;
+        s.HeaderStyle = BandStyle::PageNumber;
+        s.HeaderAlignment = BandAlignment::Center;
+        s.HeaderFont = PrintFont{QStringLiteral("DejaVu Sans"), 28};
+        const QString pdf = dir_.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
+        PrinterSurface surface(printer);
+        if (!throughCups)
+            surface.setOutputFileName(pdf);
+        surface.printer().setPageLayout(
+            QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                        QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch));
+
+        QString offered;
+        WindowWatcher watcher;
+        QTimer dialogs;
+        connect(&dialogs, &QTimer::timeout, [&] { // accepts the print dialog, noting its page range
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                offered += QStringLiteral("%1 to %2").arg(dialog->minPage()).arg(dialog->maxPage());
+                dialog->accept();
+            }
+        });
+        dialogs.start(10);
+        RunPrintJob(nullptr, pictures_, s, surface);
+        QCOMPARE(watcher.messages, QStringList());
+        QCOMPARE(offered, "1 to 2");
+
+        QString made = pdf;
+        if (throughCups) {
+            QTRY_COMPARE_WITH_TIMEOUT(scheduler_.activeJobs(Queue), 0, 120000);
+            const QFileInfoList pdfs = QDir(scheduler_.outputFolder()).entryInfoList({"*.pdf"});
+            QVERIFY2(pdfs.size() == 1, qPrintable(scheduler_.log()));
+            made = pdfs.first().filePath();
+        }
+        // Two pages, each with its number as its only text (CUPS-PDF's fonts carry no text).
+        QString text = output("pdftotext", {made, "-"}).remove(QRegularExpression("[ \\n]"));
+        QCOMPARE(text, throughCups ? "\f\f" : "1\f2\f");
+
+        const LayoutResult computed = ComputePageLayout(s, int(pictures_.size()), surface);
+        QVERIFY(std::holds_alternative<PageLayout>(computed));
+        const PageLayout& layout = std::get<PageLayout>(computed);
+        const QPointF origin =
+            surface.printer().pageLayout().paintRect(QPageLayout::Inch).topLeft();
+        const auto at = [&](double x, double y) {
+            return ((origin + QPointF(x, y)) * Dpi).toPoint();
+        };
+        const QRect band(at(0, 0), at(layout.PrintableWidth, layout.HeaderHeight));
+        QStringList seen, expected;
+        QList<QImage> images;
+        for (int page = 1; page <= 2; ++page) {
+            const QString stem = dir_.filePath(QStringLiteral("page"));
+            const QString number = QString::number(page);
+            QProcess::execute("pdftoppm", {"-r", QString::number(Dpi), "-png", "-f", number,
+                                           "-singlefile", made, stem});
+            const QImage image(stem + ".png");
+            QCOMPARE(image.size(), QSize(425, 550));
+            images << image;
+
+            // Each colour in its cell; the last two cells stay white.
+            for (int cell = 0; cell < 4; ++cell) {
+                const int i = (page - 1) * 4 + cell;
+                const CellPlace place = CellOrigin(layout, s, page, cell / 2 + 1, cell % 2 + 1);
+                const QColor want = i < Colours.size() ? Colours[i] : QColor(Qt::white);
+                const QColor pixel = image.pixelColor(at(place.CellLeft + s.PictureMaxWidth / 2,
+                                                         place.CellTop + s.PictureMaxHeight / 2));
+                const int off = qAbs(pixel.red() - want.red()) +
+                                qAbs(pixel.green() - want.green()) +
+                                qAbs(pixel.blue() - want.blue());
+                seen << (off <= 60 ? want.name() : pixel.name() + "?");
+                expected << want.name();
+            }
+        }
+        QCOMPARE(seen, expected);
+        // The same digits as the first row's: each header nearer its own page's than the other's.
+        const auto unlike = [&](const QImage& a, const QImage& b) {
+            qint64 sum = 0;
+            for (int y = band.top(); y <= band.bottom(); ++y)
+                for (int x = band.left(); x <= band.right(); ++x)
+                    sum += qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+            return sum;
+        };
+        if (reference_.isEmpty())
+            reference_ = images;
+        for (int page = 0; page < 2; ++page)
+            QVERIFY(unlike(images[page], reference_[page]) <
+                    unlike(images[page], reference_[1 - page]));
+    }
+
+private:
+    CupsScheduler scheduler_;
+    QString noScheduler_ = CupsScheduler::unavailable();
+    QTemporaryDir dir_;
+    QStringList pictures_;
+    QList<QImage> reference_; // the first row's pages
+};
+
+QTEST_MAIN(tst_PrintCups)
+#include "tst_printcups.moc"
