@@ -4,4 +4,4 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/build.sh"
 cd "$root/samples"
-exec "$root/build/src/quenbrook" "$@"
+exec "$root/build/src/app/quenbrook" "$@"
