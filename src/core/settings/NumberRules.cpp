@@ -1,5 +1,6 @@
 #include "core/settings/NumberRules.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -67,10 +68,19 @@ Decimal toDecimal(double magnitude, int digits)
     return d;
 }
 
-template <typename T> bool givesBack(const Decimal& d, T value)
+template <typename T> T readBack(const Decimal& d)
 {
-    const std::string text = "0." + d.digits + "e" + std::to_string(d.exponent + 1);
-    return static_cast<T>(parseCDouble(text)) == value;
+    return static_cast<T>(parseCDouble("0." + d.digits + "e" + std::to_string(d.exponent + 1)));
+}
+
+// The first `digits` digits of the magnitude, cut rather than rounded.
+Decimal truncatedDecimal(double magnitude, int digits)
+{
+    Decimal d = toDecimal(magnitude, 25);
+    d.digits.resize(std::min<size_t>(d.digits.size(), static_cast<size_t>(digits)));
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    return d;
 }
 
 template <typename T> QString shortestText(T value, int maxDigits)
@@ -81,9 +91,12 @@ template <typename T> QString shortestText(T value, int maxDigits)
     Decimal d;
     for (int digits = 1; digits <= maxDigits; ++digits) {
         d = toDecimal(magnitude, digits);
-        if (givesBack(d, std::fabs(value)))
+        if (readBack<T>(d) == std::fabs(value))
             break;
     }
+    // Next to the largest value, rounding up would read back as infinity.
+    if (std::isinf(readBack<T>(d)))
+        d = truncatedDecimal(magnitude, maxDigits);
 
     std::string text = value < 0 ? "-" : "";
     const int n = static_cast<int>(d.digits.size());

@@ -1,6 +1,7 @@
 #include "core/startup/LocalHandOff.h"
 
 #include "core/program/Application.h"
+#include "core/startup/HandOffRequest.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -10,19 +11,15 @@
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QTimer>
-#include <QtEndian>
 
 #include <unistd.h>
 
 namespace quenbrook {
 namespace {
 
-constexpr char Magic[] = "QBH1";
-constexpr qsizetype MagicSize = 4;
-constexpr qsizetype HeaderSize = MagicSize + 8 + 4;
-constexpr char Ack = '\x06';
+using HandOffRequest::Ack;
+using HandOffRequest::HeaderSize;
 // Request numbers remembered to recognise a request sent again.
 constexpr qsizetype RecentRequests = 64;
 // How long a start waits to learn whether an instance answers, and for its turn at the lock.
@@ -36,15 +33,6 @@ QString endpointPath()
         folder = QDir::tempPath();
     return QDir(folder).filePath(QString::fromUtf16(ApplicationTitle) + QLatin1Char('-') +
                                  QString::number(::getuid()) + QStringLiteral(".handoff"));
-}
-
-QByteArray request(quint64 number, const QByteArray& text)
-{
-    QByteArray bytes(HeaderSize, '\0');
-    std::copy_n(Magic, MagicSize, bytes.data());
-    qToBigEndian<quint64>(number, bytes.data() + MagicSize);
-    qToBigEndian<quint32>(quint32(text.size()), bytes.data() + MagicSize + 8);
-    return bytes + text;
 }
 
 int remaining(const QDeadlineTimer& deadline)
@@ -135,7 +123,7 @@ bool LocalHandOff::sendAndConfirm(const QString& text)
                  qlonglong(utf8.size()), qlonglong(MaxTextBytes));
         return false;
     }
-    const QByteArray bytes = request(QRandomGenerator::system()->generate64(), utf8);
+    const QByteArray bytes = HandOffRequest::Encode(QRandomGenerator::system()->generate64(), utf8);
     for (int attempt = 0; attempt < timing_.attempts; ++attempt)
         if (tryRequest(endpoint_, bytes, timing_.attemptMs))
             return true;
@@ -150,53 +138,48 @@ void LocalHandOff::LoadServer(CommandHandler run)
 
 void LocalHandOff::acceptConnections()
 {
-    // Beyond the limit connections wait in the server's queue until a slot frees.
-    while (server_->hasPendingConnections() &&
-           server_->findChildren<QLocalSocket*>().size() < MaxConnections) {
+    // Beyond the limit connections wait in the server's queue until a taken one ends; only the
+    // taken ones count, each cut after the time-out, so waiting ones cannot jam the server.
+    while (taken_ < MaxConnections && server_->hasPendingConnections()) {
         QLocalSocket* socket = server_->nextPendingConnection();
+        ++taken_;
         socket->setReadBufferSize(HeaderSize + MaxTextBytes);
         auto* timer = new QTimer(socket);
         timer->setSingleShot(true);
         connect(timer, &QTimer::timeout, socket, &QLocalSocket::abort);
         timer->start(timing_.requestMs);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QObject::destroyed, this, &LocalHandOff::acceptConnections,
-                Qt::QueuedConnection);
+        connect(socket, &QObject::destroyed, this, [this] {
+            --taken_;
+            QMetaObject::invokeMethod(this, &LocalHandOff::acceptConnections, Qt::QueuedConnection);
+        });
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
         readRequest(socket);
+        // A client that left while waiting in the queue sends no further signal.
+        if (socket->state() == QLocalSocket::UnconnectedState)
+            socket->deleteLater();
     }
 }
 
 void LocalHandOff::readRequest(QLocalSocket* socket)
 {
-    auto drop = [socket] {
+    if (socket->property("answered").toBool())
+        return;
+    const HandOffRequest::Decoded request =
+        HandOffRequest::Decode(socket->peek(HeaderSize + MaxTextBytes));
+    if (request.state == HandOffRequest::State::Incomplete)
+        return;
+    if (request.state == HandOffRequest::State::Invalid) {
         socket->abort();
         socket->deleteLater();
-    };
-    if (socket->property("answered").toBool() || socket->bytesAvailable() < HeaderSize)
         return;
-    const QByteArray header = socket->peek(HeaderSize);
-    if (!header.startsWith(QByteArrayView(Magic, MagicSize)))
-        return drop();
-    const quint32 length = qFromBigEndian<quint32>(header.constData() + MagicSize + 8);
-    if (length > quint32(MaxTextBytes))
-        return drop();
-    if (socket->bytesAvailable() < HeaderSize + qint64(length))
-        return;
-    socket->skip(HeaderSize);
-    const QByteArray utf8 = socket->read(length);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                     QStringDecoder::Flag::ConvertInitialBom);
-    const QString text = decoder.decode(utf8);
-    if (decoder.hasError())
-        return drop();
-
-    const quint64 number = qFromBigEndian<quint64>(header.constData() + MagicSize);
-    if (!recentRequests_.contains(number)) {
-        recentRequests_.append(number);
+    }
+    socket->readAll();
+    if (!recentRequests_.contains(request.number)) {
+        recentRequests_.append(request.number);
         if (recentRequests_.size() > RecentRequests)
             recentRequests_.removeFirst();
-        queue_.append(text);
+        queue_.append(request.text);
         scheduleRun();
     }
     socket->setProperty("answered", true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/startup/HandOff.h"
+#include "core/startup/HandOffRequest.h"
 
 #include <QList>
 #include <QObject>
@@ -23,15 +24,14 @@ struct HandOffTiming
 // user. A later start connects, sends one request and waits for the running instance's
 // acknowledgement, reconnecting and sending the same request again on each attempt.
 //
-// A request: the 4 bytes "QBH1", an 8-byte request number, the 4-byte length of the text (both
-// big-endian), then the text in UTF-8. The answer: one byte 0x06, sent once the command is queued.
+// A request is read by HandOffRequest; the answer, one byte, is sent once the command is queued.
 // A request number seen lately is acknowledged but not queued again, so a request that was only
 // slow to be answered still runs once.
 class LocalHandOff : public QObject, public HandOff
 {
     Q_OBJECT
 public:
-    static constexpr qsizetype MaxTextBytes = 64 * 1024;
+    static constexpr qsizetype MaxTextBytes = HandOffRequest::MaxTextBytes;
     static constexpr int MaxConnections = 32;
 
     explicit LocalHandOff(const HandOffTiming& timing = HandOffTiming(), QObject* parent = nullptr);
@@ -63,6 +63,7 @@ private:
     QStringList queue_;
     QList<quint64> recentRequests_;
     bool running_ = false;
+    int taken_ = 0; // connections taken from the server's queue and not yet ended
 };
 
 } // namespace quenbrook

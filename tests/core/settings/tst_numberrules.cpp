@@ -97,6 +97,7 @@ private slots:
         QTest::newRow("hundred thousandth exponent") << 1e-5f << "1E-05";
         QTest::newRow("small negative exponent") << -2.5e-7f << "-2.5E-07";
         QTest::newRow("large exponent three digits") << 3e38f << "3E+38";
+        QTest::newRow("largest single") << std::numeric_limits<float>::max() << "3.402823E+38";
         QTest::newRow("sum that is not exact") << 0.1f + 0.2f << "0.3";
     }
 
@@ -121,6 +122,9 @@ private slots:
         QTest::newRow("big with fraction digits") << 1.5e16 << "1.5E+16";
         QTest::newRow("small") << 1e-5 << "1E-05";
         QTest::newRow("large negative") << -4.25e100 << "-4.25E+100";
+        QTest::newRow("largest negative reads back finite")
+            << std::numeric_limits<double>::lowest() << "-1.79769313486231E+308";
+        QTest::newRow("largest") << std::numeric_limits<double>::max() << "1.79769313486231E+308";
         QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "0";
         QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "0";
     }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -13,17 +14,20 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace quenbrook;
 
 namespace {
 
-// This program started again: "--send <text> <attempt ms>" is a later start handing its command
-// over (exit code 4: not acknowledged); "--race" says "ready", waits for a line, then tells which
-// part it got.
+// This program started again: "--send <text> <attempt ms> [<attempts>]" is a later start handing
+// its command over in at most <attempts> attempts (exit code 4: not acknowledged); "--race" says
+// "ready", waits for a line, then tells which part it got.
 int runChild(const QStringList& args)
 {
-    LocalHandOff handOff({args.value(3, "10000").toInt(), 5, 10000});
+    LocalHandOff handOff({args.value(3, "10000").toInt(), args.value(4, "5").toInt(), 10000});
     if (args[1] == "--send") {
         if (!handOff.PrevInstance())
             return 3;
@@ -39,12 +43,12 @@ int runChild(const QStringList& args)
     return 0;
 }
 
-std::unique_ptr<QProcess> startSender(const QString& text, int attemptMs = 10000)
+std::unique_ptr<QProcess> startSender(const QString& text, int attemptMs = 10000, int attempts = 5)
 {
     auto process = std::make_unique<QProcess>();
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->start(QCoreApplication::applicationFilePath(),
-                   {"--send", text, QString::number(attemptMs)});
+                   {"--send", text, QString::number(attemptMs), QString::number(attempts)});
     return process;
 }
 
@@ -157,6 +161,36 @@ private slots:
             QTRY_COMPARE(socket->state(), QLocalSocket::UnconnectedState);
             QVERIFY(!socket->readAll().contains('\x06'));
         }
+    }
+
+    void silentConnectionsDoNotJamTheServer()
+    {
+        LocalHandOff server({10000, 5, 60000}); // patient far beyond this test
+        QVERIFY(!server.PrevInstance());
+        server.LoadServer([this](const QString& text) { log_ << text; });
+        // A thousand clients connect and say nothing, as many as the socket's queues take.
+        std::vector<int> silent;
+        for (int i = 0; i < 1000; ++i) {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            const QByteArray path = QFile::encodeName(server.endpoint());
+            std::copy_n(path.constData(), path.size(), address.sun_path);
+            if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+                silent.push_back(fd);
+            else
+                ::close(fd);
+            if (i % 50 == 0)
+                QTest::qWait(10); // the server takes what it takes meanwhile
+        }
+        QVERIFY2(silent.size() > 2 * LocalHandOff::MaxConnections,
+                 qPrintable(QString::number(silent.size())));
+        QTest::qWait(200);
+        for (const int fd : silent)
+            ::close(fd);
+        // A later start is carried out on its first attempt of a second.
+        QCOMPARE(exitCode(*startSender("/ViewImage /x.gif", 1000, 1)), 0);
+        QTRY_COMPARE(log_, QStringList{"/ViewImage /x.gif"});
     }
 
     void unansweredRequestIsTriedFiveTimes()
