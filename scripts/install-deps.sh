@@ -11,6 +11,7 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf
   xvfb xauth x11-utils imagemagick poppler-utils
   fonts-dejavu-core python3
+  clang libclang-rt-14-dev
   desktop-file-utils shared-mime-info
 )
 

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) into build-fuzz/ and runs each over
+# its corpus in fuzz/corpus/, then for SECONDS more (default 300) looking for new failures.
+#   scripts/fuzz.sh [SECONDS] [TARGET...]
+# New inputs go to build-fuzz/corpus/<target>; a failing input is left as build-fuzz/crash-*:
+# copy it into fuzz/corpus/<target>/ as a regression row once fixed.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+seconds="${1:-300}"
+shift || true
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_pictures fuzz_numbers fuzz_commandline fuzz_handoff fuzz_printsettings)
+
+"$root/scripts/install-deps.sh"
+build="$root/build-fuzz"
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUENBROOK_FUZZ=ON >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+failed=0
+for target in "${targets[@]}"; do
+  mkdir -p "$build/corpus/$target"
+  # Every input of the corpus, the regression rows among them, then new ones for a while.
+  # A single input may take 5 s and 2 GiB at most.
+  if ! (cd "$build" && "$build/fuzz/$target" -max_total_time="$seconds" -timeout=5 \
+      -rss_limit_mb=2048 -print_final_stats=1 "$build/corpus/$target" \
+      "$root/fuzz/corpus/$target" 2>"$build/$target.log"); then
+    failed=1
+    echo "$target: FAILED, see $build/$target.log"
+    grep -E "ERROR|SUMMARY|Test unit written" "$build/$target.log" | head -5 || true
+  else
+    runs=$(grep -E "stat::number_of_executed_units" "$build/$target.log" | awk '{print $2}')
+    echo "$target: $runs runs in ${seconds} s, nothing found"
+  fi
+done
+exit "$failed"
