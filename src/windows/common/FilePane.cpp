@@ -1,8 +1,8 @@
 #include "windows/common/FilePane.h"
 
+#include "core/geometry/FileListOrder.h"
 #include "core/geometry/FilePaneRules.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QDrag>
 #include <QFileInfo>
@@ -18,22 +18,6 @@ namespace {
 
 constexpr int RootRole = Qt::UserRole;
 constexpr int FolderRole = Qt::UserRole;
-
-// Names as a file manager lists them: letter case ignored, numbers by value. The C locale has
-// no such collation, so it sorts as English there.
-void sortNames(QStringList& names)
-{
-    QLocale locale;
-    if (locale.language() == QLocale::C)
-        locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    QCollator collator(locale);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    std::sort(names.begin(), names.end());
-    std::stable_sort(names.begin(), names.end(), [&](const QString& a, const QString& b) {
-        return collator.compare(a, b) < 0;
-    });
-}
 
 QString cleanFolder(const QString& folder)
 {
@@ -158,7 +142,7 @@ bool FolderList::setPath(const QString& folder)
     QTreeWidgetItem* current = item;
 
     QStringList subfolders = QDir(clean).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    sortNames(subfolders);
+    SortAsFileList(subfolders);
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirIcon);
     for (const QString& name : subfolders) {
         auto* child = new QTreeWidgetItem(current, {name});
@@ -229,12 +213,7 @@ void FileList::refresh()
     clear();
     if (path_.isEmpty())
         return;
-    QDir dir(path_);
-    dir.setNameFilters(pattern_.split(QLatin1Char(';'), Qt::SkipEmptyParts));
-    dir.setFilter(QDir::Files | QDir::NoDotAndDotDot); // letter case ignored, hidden files left out
-    QStringList names = dir.entryList();
-    sortNames(names);
-    addItems(names);
+    addItems(FileListNames(path_, pattern_));
 }
 
 QStringList FileList::fileNames() const
