@@ -2,11 +2,24 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
+#include <QObject>
 
 #include <algorithm>
 
 namespace quenbrook {
+
+bool IsListableFolder(const QString& folder)
+{
+    const QDir dir(folder);
+    return dir.exists() && dir.isReadable() && QFileInfo(folder).isExecutable();
+}
+
+QString FolderUnreadableMessage(const QString& folder)
+{
+    return QObject::tr("The folder \"%1\" cannot be opened.").arg(QDir::toNativeSeparators(folder));
+}
 
 void SortAsFileList(QStringList& names)
 {

@@ -5,6 +5,12 @@
 
 namespace quenbrook {
 
+// A folder whose files can be listed: it exists and may be read and entered.
+bool IsListableFolder(const QString& folder);
+
+// What the user is told when a folder cannot be listed.
+QString FolderUnreadableMessage(const QString& folder);
+
 // Sorts names as a file manager lists them: letter case ignored, numbers by value ("A9" before
 // "a10"); names equal that way keep their plain text order.
 void SortAsFileList(QStringList& names);

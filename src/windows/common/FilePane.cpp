@@ -24,12 +24,6 @@ QString cleanFolder(const QString& folder)
     return QDir::cleanPath(QDir(folder).absolutePath());
 }
 
-bool isListable(const QString& folder)
-{
-    const QDir dir(folder);
-    return dir.exists() && dir.isReadable() && QFileInfo(folder).isExecutable();
-}
-
 bool contains(const QString& root, const QString& folder)
 {
     if (root == QLatin1String("/") || folder == root)
@@ -102,11 +96,6 @@ QString DriveList::folderOf(const QString& root) const
     return folders_.value(root, root);
 }
 
-QString FolderUnreadableMessage(const QString& folder)
-{
-    return QObject::tr("The folder \"%1\" cannot be opened.").arg(QDir::toNativeSeparators(folder));
-}
-
 FolderList::FolderList(QWidget* parent)
     : QTreeWidget(parent)
 {
@@ -124,7 +113,7 @@ FolderList::FolderList(QWidget* parent)
 bool FolderList::setPath(const QString& folder)
 {
     const QString clean = cleanFolder(folder);
-    if (!isListable(clean))
+    if (!IsListableFolder(clean))
         return false;
 
     clear();

@@ -1,0 +1,58 @@
+#include "cli/ApplyRequest.h"
+
+#include "core/album/PainterSurface.h"
+#include "core/album/PrintSettingsLoader.h"
+
+#include <QPrinter>
+
+namespace quenbrook {
+namespace {
+
+void setLength(const std::optional<TypedLength>& length, PrintUnit albumUnit, float& field)
+{
+    if (!length)
+        return;
+    const PrintUnit typed = length->Unit.value_or(albumUnit);
+    field = float(length->Value * PainterSurface::unitsPerInch(albumUnit) /
+                  PainterSurface::unitsPerInch(typed));
+}
+
+void setBand(const BandRequest& band, BandStyle& style, QString& text, BandAlignment& alignment)
+{
+    if (band.Style) {
+        style = *band.Style;
+        if (style == BandStyle::Text)
+            text = band.Text;
+    }
+    if (band.Alignment)
+        alignment = *band.Alignment;
+}
+
+} // namespace
+
+void ApplyRequest(const AlbumRequest& r, PrintSettings& s, PrintSettingsLoader& loader)
+{
+    if (r.Unit)
+        loader.SetUnit(s, *r.Unit);
+    setLength(r.CellWidth, s.Scale, s.PictureMaxWidth);
+    setLength(r.CellHeight, s.Scale, s.PictureMaxHeight);
+    setLength(r.GapX, s.Scale, s.PictureSpacingX);
+    setLength(r.GapY, s.Scale, s.PictureSpacingY);
+    setLength(r.LabelGap, s.Scale, s.PictureLabelSpacingY);
+    s.PrintLabel = r.Labels.value_or(s.PrintLabel);
+    s.LabelPosition = r.LabelPosition.value_or(s.LabelPosition);
+    setBand(r.Header, s.HeaderStyle, s.HeaderText, s.HeaderAlignment);
+    setBand(r.Footer, s.FooterStyle, s.FooterText, s.FooterAlignment);
+    s.Center = r.Center.value_or(s.Center);
+    // PictureResolution goes to the printer surface until PrintSettings carries it.
+}
+
+void ApplyPaper(const AlbumRequest& request, QPrinter& printer)
+{
+    if (request.Paper)
+        printer.setPageSize(*request.Paper);
+    if (request.Orientation)
+        printer.setPageOrientation(*request.Orientation);
+}
+
+} // namespace quenbrook
