@@ -31,12 +31,23 @@ QString CommandLineText(const QStringList& arguments, const QDir& currentFolder)
     return words.join(QLatin1Char(' '));
 }
 
+QString TrimBlanks(const QString& text)
+{
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && text[from] == u' ')
+        ++from;
+    while (to > from && text[to - 1] == u' ')
+        --to;
+    return text.sliced(from, to - from);
+}
+
 QString CommandPath(const QString& text, const QString& commandSwitch)
 {
     const qsizetype at = text.indexOf(commandSwitch, 0, Qt::CaseSensitive);
     if (at < 0)
         return {};
-    QString path = text.mid(at + commandSwitch.size()).trimmed();
+    QString path = TrimBlanks(text.mid(at + commandSwitch.size()));
     if (path.startsWith(QLatin1Char('"')))
         path.remove(0, 1);
     if (path.endsWith(QLatin1Char('"')))
@@ -53,7 +64,7 @@ QString CommandFile(const QString& text, const QString& commandSwitch)
         return {};
     if (!IsPictureFile(path))
         return {};
-    return path.trimmed();
+    return path;
 }
 
 } // namespace quenbrook

@@ -27,12 +27,15 @@ CommandType GetCommandType(const QString& text);
 // absolute, so the running instance finds it whatever its own current folder.
 QString CommandLineText(const QStringList& arguments, const QDir& currentFolder);
 
+// The text without the blanks (spaces) at its ends; tabs and line ends stay.
+QString TrimBlanks(const QString& text);
+
 // The path after the first occurrence of the switch, blanks trimmed and one double quote taken off
 // each end.
 QString CommandPath(const QString& text, const QString& commandSwitch);
 
-// The picture file the command names, trimmed, when it exists as a normal, visible file and its
-// name is a picture type; empty otherwise.
+// The picture file the command names, as CommandPath cuts it, when it exists as a normal, visible
+// file and its name is a picture type; empty otherwise.
 QString CommandFile(const QString& text, const QString& commandSwitch);
 
 } // namespace quenbrook

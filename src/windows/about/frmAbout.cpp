@@ -53,7 +53,6 @@ frmAbout::frmAbout(QWidget* owner)
         this);
     lblDescription_ =
         new QLabel(tr("Browse the pictures of a folder and print them as album pages."), this);
-    lblDescription_->setWordWrap(true);
     lblDisclaimer_ = new QLabel(
         tr("Warning: this program is protected by copyright law and international treaties. "
            "Copying or distributing it, or any part of it, without permission may result in "
@@ -97,7 +96,6 @@ frmAbout::frmAbout(QWidget* owner)
     all->addLayout(top);
     all->addWidget(Line1);
     all->addLayout(bottom);
-    lblDescription_->setMinimumWidth(ToPixels(3600));
     lblDisclaimer_->setMinimumWidth(ToPixels(3600));
 
     setFixedSize(sizeHint());

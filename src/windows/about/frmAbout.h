@@ -29,6 +29,7 @@ public:
 
     QLabel* lblTitle() const { return lblTitle_; }
     QLabel* lblVersion() const { return lblVersion_; }
+    QLabel* lblDescription() const { return lblDescription_; }
     QPushButton* cmdOK() const { return cmdOK_; }
     QPushButton* cmdSysInfo() const { return cmdSysInfo_; }
 

@@ -58,9 +58,13 @@ frmImageViewer::frmImageViewer(QWidget* parent)
     connect(mnuClose_, &QAction::triggered, this, &QWidget::close);
     QMenu* mnuZoom = menuBar()->addMenu(tr("&Zoom"));
     const char* const captions[ZoomCount] = {"400%", "200%", "100%", "75%", "50%", "25%"};
+    // One choice among six, shown as radio items.
+    auto* zoomChoice = new QActionGroup(this);
+    zoomChoice->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (int i = 0; i < ZoomCount; ++i) {
         QAction* item = mnuZoom->addAction(QString::fromLatin1(captions[i]));
         item->setCheckable(true);
+        item->setActionGroup(zoomChoice);
         connect(item, &QAction::triggered, this, [this, i] { mnuZoomScale_Click(i); });
         mnuZoomScale_[i] = item;
     }

@@ -82,7 +82,7 @@ bool mQuenbrook::AddFileFromCommand(const QString& text)
     const QString path = CommandFile(text, AddSwitch);
     if (path.isEmpty())
         return false;
-    windows_.AlbumPrinter().AddToPrintList(path);
+    windows_.AlbumPrinter().AddToPrintList(TrimBlanks(path));
     return true;
 }
 

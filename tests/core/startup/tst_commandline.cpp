@@ -29,6 +29,10 @@ private slots:
             << "/ViewImage /ViewImage x.gif" << 2 << "/ViewImage x.gif";
         QTest::newRow("both: add wins")
             << "/ViewImage a.jpg /AddAlbumPrinterList b.jpg" << 1 << "b.jpg";
+        QTest::newRow("only blanks are trimmed")
+            << "/ViewImage \t/p/a.jpg\n " << 2 << "\t/p/a.jpg\n";
+        QTest::newRow("blanks inside the quotes stay")
+            << "/ViewImage \" a.jpg \"" << 2 << " a.jpg ";
         QTest::newRow("lower case is no command") << "/viewimage a.jpg" << 0 << "";
         QTest::newRow("upper case is no command") << "/ADDALBUMPRINTERLIST a.jpg" << 0 << "";
     }

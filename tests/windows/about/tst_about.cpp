@@ -20,6 +20,12 @@ private slots:
         QCOMPARE(about.lblTitle()->text(), QStringLiteral("Quenbrook"));
         QCOMPARE(about.lblVersion()->text(), QStringLiteral("Version 1.4.5"));
         QCOMPARE(about.cmdSysInfo()->text(), QStringLiteral("&System Info..."));
+        // The description is one line, shown whole.
+        about.show();
+        const QLabel* description = about.lblDescription();
+        QVERIFY(!description->wordWrap() && !description->text().contains(u'\n'));
+        QVERIFY(description->width() >=
+                description->fontMetrics().horizontalAdvance(description->text()));
     }
 
     void systemInfo_data()

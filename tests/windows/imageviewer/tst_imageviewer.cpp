@@ -1,6 +1,7 @@
 #include "windows/imageviewer/frmImageViewer.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -46,8 +47,12 @@ private slots:
         QCOMPARE(viewer->Picture1()->size(), QSize(640, 480));
         viewer->mnuZoomScale(0)->trigger();
         viewer->mnuZoomScale(item)->trigger();
-        for (int i = 0; i < frmImageViewer::ZoomCount; ++i)
+        for (int i = 0; i < frmImageViewer::ZoomCount; ++i) {
             QCOMPARE(viewer->mnuZoomScale(i)->isChecked(), i == item);
+            // Radio items: one exclusive group for the six.
+            QVERIFY(viewer->mnuZoomScale(i)->actionGroup() &&
+                    viewer->mnuZoomScale(i)->actionGroup()->isExclusive());
+        }
         QCOMPARE(viewer->Picture1()->size(), surface);
         QCOMPARE(viewer->Picture1()->pos(), QPoint(0, 0));
         const QImage shown = viewer->Picture1()->grab(QRect(0, 0, 8, 8)).toImage();
