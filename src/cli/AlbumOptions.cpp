@@ -194,12 +194,6 @@ QString usageLines()
         .arg(ProgramName);
 }
 
-QString usageText(const QString& problem)
-{
-    return ProgramName + QStringLiteral(": ") + problem + QLatin1Char('\n') + usageLines() +
-           QStringLiteral("Try \"%1 --help\" for more.\n").arg(ProgramName);
-}
-
 // Qt's help names the program by the path it was started with.
 QString helpText(const QCommandLineParser& parser)
 {
@@ -208,6 +202,12 @@ QString helpText(const QCommandLineParser& parser)
 }
 
 } // namespace
+
+QString UsageText(const QString& problem)
+{
+    return ProgramName + QStringLiteral(": ") + problem + QLatin1Char('\n') + usageLines() +
+           QStringLiteral("Try \"%1 --help\" for more.\n").arg(ProgramName);
+}
 
 ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
 {
@@ -309,7 +309,7 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
         parser.addOption(*option);
 
     if (!parser.parse(arguments))
-        return {std::nullopt, usageText(parser.errorText()), ExitUsage};
+        return {std::nullopt, UsageText(parser.errorText()), ExitUsage};
     if (parser.isSet(help))
         return {std::nullopt, helpText(parser), ExitDone};
     if (parser.isSet(version))
@@ -357,7 +357,7 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
     if (r.PictureArguments.isEmpty())
         read.fail(QStringLiteral("No pictures were given."));
     if (!read.problem().isEmpty())
-        return {std::nullopt, usageText(read.problem()), ExitUsage};
+        return {std::nullopt, UsageText(read.problem()), ExitUsage};
     return {std::move(r), QString(), ExitDone};
 }
 

@@ -18,6 +18,9 @@ struct ParsedCommandLine
     int Status = ExitDone;
 };
 
+// A usage error's text: the problem, how to call the program, where to find more.
+QString UsageText(const QString& problem);
+
 // arguments include the program's name first.
 ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments);
 

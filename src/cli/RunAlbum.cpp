@@ -1,5 +1,6 @@
 #include "cli/RunAlbum.h"
 
+#include "cli/AlbumOptions.h"
 #include "cli/ApplyRequest.h"
 #include "cli/PictureArguments.h"
 #include "cli/ProgressLine.h"
@@ -87,8 +88,11 @@ int RunAlbum(const AlbumRequest& request)
         return ExitFailed;
     }
     if (pictures.Paths.isEmpty()) {
-        tell(QStringLiteral("No pictures were found in %1.")
-                 .arg(request.PictureArguments.join(QLatin1String(", "))));
+        std::fputs(UsageText(QStringLiteral("No pictures were found in %1.")
+                                 .arg(request.PictureArguments.join(QLatin1String(", "))))
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
         return ExitUsage;
     }
 
