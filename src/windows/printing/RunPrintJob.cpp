@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace quenbrook {
 namespace {
@@ -110,9 +111,8 @@ void PrintAlbum(QWidget* owner, const QStringList& printList, const PrintSetting
 std::optional<PageRange> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint32 minPage,
                                          qint32 maxPage)
 {
-    // Qt's dialog switches a PDF printer to the default print queue when it is made, and puts
-    // the queue's default paper on the printer when it is accepted. The printer the dialog opens
-    // with and the paper the pages were laid out on are kept.
+    // Qt's dialog switches a PDF printer to the default print queue when it is made; the printer
+    // it opens with is kept.
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     const QPageLayout paper = printer.pageLayout();
     QPrintDialog dialog(&printer, owner);
@@ -127,7 +127,17 @@ std::optional<PageRange> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint
     printer.setFromTo(minPage, maxPage);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    printer.setPageLayout(paper);
+    // The paper size and orientation chosen there are printed on. On a print queue an untouched
+    // dialog gives the queue's default paper, which is not a choice; the margins stay those the
+    // pages were laid out with, as the dialog puts its own on a PDF printer.
+    const QPageLayout shown = printer.pageLayout();
+    const QPageSize queueDefault =
+        QPrinterInfo::printerInfo(printer.printerName()).defaultPageSize();
+    QPageLayout chosen = paper;
+    chosen.setOrientation(shown.orientation());
+    if (toFile || !shown.pageSize().isEquivalentTo(queueDefault))
+        chosen.setPageSize(shown.pageSize());
+    printer.setPageLayout(chosen);
     if (printer.printRange() == QPrinter::PageRange)
         return PageRange{printer.fromPage(), printer.toPage()};
     return PageRange{minPage, maxPage};
