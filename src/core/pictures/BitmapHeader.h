@@ -31,6 +31,8 @@ struct BitmapHeader
     bool knownDepth() const;
     // Bytes of one row of uncompressed pixels, padded to a 32-bit boundary.
     qint64 rowBytes() const { return (width * bits + 31) / 32 * 4; }
+    // Whether all the rows of uncompressed pixels fit in `bytes` (worked out without overflow).
+    bool rowsFitIn(qint64 bytes) const { return bytes >= 0 && rowBytes() <= bytes / height; }
 };
 
 // The header at `at`; none when it is of no known form, cut short, or declares no pixels.

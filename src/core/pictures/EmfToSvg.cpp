@@ -1,6 +1,7 @@
 #include "core/pictures/MetafileToSvg.h"
 
 #include "core/pictures/ByteReader.h"
+#include "core/pictures/EmfRecords.h"
 #include "core/pictures/MetafileShared.h"
 
 #include <emf2svg.h>
@@ -13,7 +14,6 @@ Result emfToSvg(const QByteArray& data)
 {
     constexpr qsizetype HeaderBytes = 88;
     constexpr quint32 HeaderRecord = 1;
-    constexpr quint32 EndRecord = 14;
     constexpr quint32 Signature = 0x464D4520; // " EMF"
 
     if (data.size() > MaxFileBytes)
@@ -25,24 +25,10 @@ Result emfToSvg(const QByteArray& data)
     if (headerSize < HeaderBytes || headerSize % 4 != 0 || headerSize > quint64(data.size()))
         return unreadable();
 
-    // Every record must fit, up to the end record.
-    qsizetype end = 0;
-    bool ended = false;
-    while (end < data.size()) {
-        if (data.size() - end < 8)
-            break;
-        const quint32 type = bytes.u32(end);
-        const quint32 size = bytes.u32(end + 4);
-        if (size < 8 || size % 4 != 0 || size > quint64(data.size() - end))
-            return unreadable(QStringLiteral("damaged record"));
-        end += size;
-        if (type == EndRecord) {
-            ended = true;
-            break;
-        }
-    }
-    if (!ended)
-        return unreadable(QStringLiteral("cut short"));
+    const auto recordsEnd = emfRecordsEnd(bytes);
+    if (const auto* failure = std::get_if<Failure>(&recordsEnd))
+        return *failure;
+    const qsizetype end = std::get<qsizetype>(recordsEnd);
 
     const qint64 boundsLeft = bytes.s32(8);
     const qint64 boundsTop = bytes.s32(12);

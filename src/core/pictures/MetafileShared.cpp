@@ -1,5 +1,7 @@
 #include "core/pictures/MetafileShared.h"
 
+#include "core/pictures/DecodeLimits.h"
+
 #include <QRegularExpression>
 
 namespace quenbrook::MetafileToSvg {
@@ -40,6 +42,26 @@ std::optional<Failure> checkFrameSize(qint64 w, qint64 h)
     if (w > MaxFrameHimetric || h > MaxFrameHimetric)
         return Failure{Failure::Kind::TooLarge, millimetres(w, h)};
     return std::nullopt;
+}
+
+BitmapBudget::BitmapBudget(qint64 bytesPerPixel)
+    : maxPixels_(MaxDecodedBytes / bytesPerPixel)
+{}
+
+bool BitmapBudget::take(const BitmapHeader& bitmap)
+{
+    const qint64 pixels = bitmap.width * bitmap.height;
+    if (pixels > maxPixels_) {
+        detail_ = QStringLiteral("a bitmap of %1 × %2 pixels").arg(bitmap.width).arg(bitmap.height);
+        return false;
+    }
+    pixels_ += pixels;
+    if (pixels_ > maxPixels_) {
+        detail_ =
+            QStringLiteral("bitmaps of over %1 million pixels in all").arg(maxPixels_ / 1'000'000);
+        return false;
+    }
+    return true;
 }
 
 QByteArray withFrame(const QByteArray& svg, const QRectF& viewBox, QSize himetric)

@@ -1,7 +1,10 @@
 #include "core/pictures/PictureLoader.h"
 
 #include "core/pictures/BitmapHeader.h"
+#include "core/pictures/DecodeCost.h"
+#include "core/pictures/DecodeLimits.h"
 #include "core/pictures/MetafileToSvg.h"
+#include "core/pictures/RunLengthBitmap.h"
 #include "core/pictures/WholeFileChecks.h"
 #include "core/program/PictureFileTypes.h"
 #include "core/program/Units.h"
@@ -126,11 +129,42 @@ void chooseLargestImage(QImageReader& reader)
         reader.jumpToImage(best);
 }
 
+// A raster file's bytes for the checks before decoding: mapped, or read whole where that fails.
+class FileBytes
+{
+public:
+    FileBytes(QFile& file, qint64 size)
+        : file_(file)
+        , size_(size)
+        , mapped_(file.map(0, size))
+    {
+        if (!mapped_) {
+            copy_ = file.readAll();
+            file.seek(0);
+        }
+    }
+    ~FileBytes()
+    {
+        if (mapped_)
+            file_.unmap(mapped_);
+    }
+    FileBytes(const FileBytes&) = delete;
+    FileBytes& operator=(const FileBytes&) = delete;
+
+    ByteReader bytes() const { return mapped_ ? ByteReader(mapped_, size_) : ByteReader(copy_); }
+
+private:
+    QFile& file_;
+    qint64 size_;
+    uchar* mapped_;
+    QByteArray copy_;
+};
+
 PictureResult loadRaster(const QString& path, const QString& name, PictureFormat kind,
                          qint64 fileSize, QSize target)
 {
     static const bool limitSet = [] {
-        QImageReader::setAllocationLimit(int(PictureLoader::MaxDecodedBytes / (1024 * 1024)));
+        QImageReader::setAllocationLimit(int(MaxDecodedBytes / (1024 * 1024)));
         return true;
     }();
     Q_UNUSED(limitSet);
@@ -138,48 +172,54 @@ PictureResult loadRaster(const QString& path, const QString& name, PictureFormat
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(name, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+    const FileBytes contents(file, fileSize);
+    const ByteReader bytes = contents.bytes();
+    const std::optional<DecodeCost> cost = decodeCost(kind, bytes);
+    if (!cost)
+        return notReadable(name, kind);
+
     QImageReader reader(&file, qtFormat(kind));
     reader.setAutoDetectImageFormat(false); // a file is read as what its name says, or not at all
     reader.setAutoTransform(true);
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const auto refuseSize = [&] {
+        const qint64 w = turned ? cost->height : cost->width;
+        const qint64 h = turned ? cost->width : cost->height;
+        return tooLarge(name, QStringLiteral("%1 × %2 pixels").arg(w).arg(h));
+    };
+    // Refused from its headers alone, before Qt reads any more of it.
+    if (cost->jpegBlocks > MaxJpegBlocks || cost->leastHeldBytes() > MaxDecodedBytes)
+        return refuseSize();
     if (kind == PictureFormat::Icon || kind == PictureFormat::Cursor)
         chooseLargestImage(reader);
 
-    const auto refuseSize = [&](QSize size) {
-        return tooLarge(name,
-                        QStringLiteral("%1 × %2 pixels").arg(size.width()).arg(size.height()));
-    };
-    // Qt will not even read the size of a bitmap much beyond 16000 pixels a side.
-    if (kind == PictureFormat::Bitmap || kind == PictureFormat::RunLengthBitmap) {
-        const auto bitmap = readBitmapFile(ByteReader(file.peek(64)));
-        if (bitmap &&
-            bitmap->header.width * bitmap->header.height * 4 > PictureLoader::MaxDecodedBytes)
-            return refuseSize(QSize(int(bitmap->header.width), int(bitmap->header.height)));
-    }
-
-    // Everything up to the decode comes from the header.
     const QSize stored = reader.size();
     if (stored.isEmpty())
         return notReadable(name, kind);
-    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize oriented = turned ? stored.transposed() : stored;
     const QSize natural(int(ToHimetric(oriented.width())), int(ToHimetric(oriented.height())));
     const QSize wanted = fitSize(oriented, target);
     // Scaled size applies to the picture as stored, before it is turned upright.
     const QSize wantedStored = turned ? wanted.transposed() : wanted;
-    // Only the JPEG decoder decodes straight at a smaller size, and by no more than an eighth;
-    // the others hold the whole picture first.
-    QSize held = stored;
-    if (reader.supportsOption(QImageIOHandler::ScaledSize))
-        held = wantedStored.expandedTo(QSize((stored.width() + 7) / 8, (stored.height() + 7) / 8));
-    if (qint64(held.width()) * held.height() * 4 > PictureLoader::MaxDecodedBytes)
-        return refuseSize(oriented);
+    if (cost->heldBytes(wantedStored) > MaxDecodedBytes)
+        return refuseSize();
 
-    if (!fileIsWhole(path, kind, fileSize))
+    if (!isWhole(kind, bytes))
         return notReadable(name, kind);
 
-    if (wantedStored != stored)
-        reader.setScaledSize(wantedStored);
-    QImage image = reader.read();
+    QImage image;
+    const bool bitmap = kind == PictureFormat::Bitmap || kind == PictureFormat::RunLengthBitmap;
+    const std::optional<BitmapFile> header = bitmap ? readBitmapFile(bytes) : std::nullopt;
+    if (header && header->header.runLength()) {
+        // Decoded here so that pixels the codes skip come out transparent, not left unset.
+        image = decodeRunLength(bytes, *header);
+        if (!image.isNull() && wantedStored != stored)
+            image = image.scaled(wantedStored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } else {
+        if (wantedStored != stored)
+            reader.setScaledSize(wantedStored);
+        image = reader.read();
+    }
     if (image.isNull())
         return notReadable(name, kind);
     return Picture::fromImage(std::move(image), natural);

@@ -3,16 +3,11 @@
 #include "core/pictures/ByteReader.h"
 #include "core/program/PictureFileTypes.h"
 
-#include <QString>
-
 namespace quenbrook {
 
 // Qt decodes a cut-off bitmap, GIF or JPEG without complaint, filling the rest with grey or
 // nothing. These walk a raster file's structure to find such files before they are decoded.
 // Metafiles are checked by their conversion, so they always pass here.
 bool isWhole(PictureFormat kind, ByteReader bytes);
-
-// isWhole for the file at path, of size bytes; false when it cannot be read.
-bool fileIsWhole(const QString& path, PictureFormat kind, qint64 size);
 
 } // namespace quenbrook

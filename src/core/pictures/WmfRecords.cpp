@@ -101,61 +101,53 @@ bool draws(quint16 function)
     }
 }
 
-// Whether a device-independent bitmap at `at`, running to `end`, holds all the pixels its header
-// promises. libwmf trusts these headers and can spin for ever on a damaged one.
-bool dibIsSound(ByteReader d, qsizetype at, qsizetype end)
+// Whether a device-independent bitmap with header h, at `at` and running to `end`, holds all the
+// pixels its header promises. libwmf trusts these headers and can spin for ever on a damaged one.
+bool dibIsSound(const BitmapHeader& h, qsizetype at, qsizetype end)
 {
-    const std::optional<BitmapHeader> h = readBitmapHeader(ByteReader(d.data(), end), at);
-    if (!h || h->headerBytes > 124 || !h->knownDepth())
+    if (h.headerBytes > 124 || !h.knownDepth())
         return false;
-    if (h->width * h->height > 64LL * 1024 * 1024)
-        return false;
-    qint64 colours = h->colours;
-    if (h->bits <= 8) {
+    qint64 colours = h.colours;
+    if (h.bits <= 8) {
         if (colours == 0)
-            colours = 1LL << h->bits;
-        if (colours > (1LL << h->bits))
+            colours = 1LL << h.bits;
+        if (colours > (1LL << h.bits))
             return false;
     } else if (colours > 256) {
         return false;
     }
-    qint64 bytes = h->headerBytes + colours * (h->headerBytes == 12 ? 3 : 4);
-    switch (h->compression) {
+    const qint64 bytes = h.headerBytes + colours * (h.headerBytes == 12 ? 3 : 4);
+    switch (h.compression) {
     case BitmapHeader::BitFields:
-        bytes += 12;
-        [[fallthrough]];
+        return h.rowsFitIn(end - at - bytes - 12);
     case BitmapHeader::Plain:
-        bytes += h->rowBytes() * h->height;
-        break;
+        return h.rowsFitIn(end - at - bytes);
     case BitmapHeader::RunLength8:
     case BitmapHeader::RunLength4:
-        bytes += 2;
-        break;
+        return bytes + 2 <= end - at;
     default:
         return false;
     }
-    return bytes <= end - at;
 }
 
-// Records that carry a bitmap must carry all of it.
-bool recordIsSound(ByteReader d, qsizetype at, qsizetype bytes, quint16 function)
+// Where the bitmap of a record that carries one starts.
+std::optional<qsizetype> bitmapAt(ByteReader d, qsizetype at, qsizetype bytes, quint16 function)
 {
-    const qsizetype end = at + bytes;
     // Without a bitmap these records are exactly (function >> 8) + 3 words long.
     const bool hasBitmap = bytes / 2 != (function >> 8) + 3;
     switch (function) {
     case 0x0F43: // StretchDib
-        return dibIsSound(d, at + 28, end);
+        return at + 28;
     case 0x0B41: // DibStretchBlt
-        return !hasBitmap || dibIsSound(d, at + 26, end);
+        return hasBitmap ? std::optional(at + 26) : std::nullopt;
     case 0x0940: // DibBitBlt
-        return !hasBitmap || dibIsSound(d, at + 22, end);
+        return hasBitmap ? std::optional(at + 22) : std::nullopt;
     case 0x0D33: // SetDibToDev
-        return dibIsSound(d, at + 24, end);
-    case 0x0142: // DibCreatePatternBrush
-        return bytes < 10 || d.u16(at + 6) == 3 || dibIsSound(d, at + 10, end);
+        return at + 24;
+    case 0x0142: // DibCreatePatternBrush, unless it holds a bitmap of the older kind
+        return bytes < 10 || d.u16(at + 6) == 3 ? std::nullopt : std::optional(at + 10);
     default:
-        return true;
+        return std::nullopt;
     }
 }
 
@@ -180,6 +172,9 @@ std::variant<WmfLayout, Failure> readWmfLayout(const QByteArray& d)
     if ((type != 1 && type != 2) || r.u16(l.headerAt + 2) != 9)
         return unreadable();
 
+    // libwmf decodes each bitmap, then packs it as PNG in base64 for the SVG renderer to decode
+    // again: measured at some 9 bytes a pixel in all, counted as 16 to leave room.
+    BitmapBudget bitmaps(16);
     bool drawn = false;
     qsizetype pos = l.headerAt + WmfHeaderBytes;
     while (pos < d.size()) {
@@ -193,8 +188,14 @@ std::variant<WmfLayout, Failure> readWmfLayout(const QByteArray& d)
         const qsizetype bytes = qsizetype(words) * 2;
         if (function == EndOfFile)
             break;
-        if (!recordIsSound(r, pos, bytes, function))
-            return unreadable(QStringLiteral("damaged bitmap"));
+        if (const auto dib = bitmapAt(r, pos, bytes, function)) {
+            // Records that carry a bitmap must carry all of it.
+            const auto header = readBitmapHeader(ByteReader(r.data(), pos + bytes), *dib);
+            if (!header || !dibIsSound(*header, *dib, pos + bytes))
+                return unreadable(QStringLiteral("damaged bitmap"));
+            if (!bitmaps.take(*header))
+                return bitmaps.failure();
+        }
         if (!drawn && setsMapping(function)) {
             l.mapping += d.mid(pos, bytes);
             if ((function == SetWindowOrg || function == SetWindowExt) && words >= 5) {
