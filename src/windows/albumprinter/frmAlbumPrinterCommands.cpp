@@ -5,6 +5,7 @@
 #include "core/geometry/FilePaneRules.h"
 #include "core/geometry/PrintListRules.h"
 #include "core/program/AlbumPrinterKeys.h"
+#include "core/program/PrintSettingsKeys.h"
 #include "core/program/ProgramKeys.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
@@ -175,10 +176,10 @@ void frmAlbumPrinter::mnuOptionDialog_Click(OptionDialog dialog)
         loader_.ReloadPictureDistances(settings_);
         break;
     case OptionDialog::Header:
-        loader_.ReloadHeaderGroup(settings_);
+        settings_.Header = loader_.ReadBand(PrintKeys::HeaderBand);
         break;
     case OptionDialog::Footer:
-        loader_.ReloadFooterGroup(settings_);
+        settings_.Footer = loader_.ReadBand(PrintKeys::FooterBand);
         break;
     }
 }

@@ -247,8 +247,8 @@ private slots:
         const QHash<QString, QString> fields = {
             {"PrintLabel", QString::number(int(settings.PrintLabel))},
             {"PictureMaxWidth", NumberText(settings.PictureMaxWidth)},
-            {"HeaderText", settings.HeaderText},
-            {"FooterText", settings.FooterText}};
+            {"HeaderText", settings.Header.Text},
+            {"FooterText", settings.Footer.Text}};
         QCOMPARE(fields.value(key), key == "PrintLabel" ? "2" : value);
     }
 
