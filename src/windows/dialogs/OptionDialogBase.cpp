@@ -58,7 +58,7 @@ void OptionDialogBase::writeSetting(const QString& key, const QString& value)
 
 void OptionDialogBase::showMessage(const QString& text, MessageIcon icon)
 {
-    ShowMessage(this, text, icon);
+    message_(this, text, icon);
 }
 
 void OptionDialogBase::layOutControls()

@@ -42,6 +42,9 @@ public:
 
     ~OptionDialogBase() override;
 
+    // How the dialog's messages are shown (unset: ShowMessage).
+    void setMessageFunction(MessageFunction show) { message_ = std::move(show); }
+
 protected:
     // The font chooser is only needed by dialogs with a font button.
     OptionDialogBase(QWidget* owner, SettingsStore& store, PageSurface& printer,
@@ -113,6 +116,7 @@ private:
     QRect stripTwips_;
     Placement placement_;
     QList<std::pair<QString, QFrame*>> pages_;
+    MessageFunction message_ = ShowMessage;
 };
 
 // Sizes are written to four decimals: 10, 10.5, 10.3333.

@@ -76,7 +76,8 @@ PictureStep showProgress(const QPointer<frmOnPrinting>& window, qint32 page, con
 } // namespace
 
 void PrintAlbum(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
-                PageSurface& printer, const PageRangeChooser& chooseRange)
+                PageSurface& printer, const PageRangeChooser& chooseRange,
+                const MessageFunction& message)
 {
     if (printList.isEmpty())
         return;
@@ -85,9 +86,9 @@ void PrintAlbum(QWidget* owner, const QStringList& printList, const PrintSetting
     std::optional<DisabledWindow> disabled;
     std::optional<ProgressWindow> progress;
     PrintJobSteps steps;
-    steps.layoutFailed = [&](const QString& message) {
+    steps.layoutFailed = [&](const QString& text) {
         busy.reset();
-        ShowMessage(owner, message, MessageIcon::Critical);
+        message(owner, text, MessageIcon::Critical);
     };
     steps.chooseRange = [&](qint32 pageCount) {
         busy.reset();
@@ -101,9 +102,9 @@ void PrintAlbum(QWidget* owner, const QStringList& printList, const PrintSetting
     steps.progress = [&](qint32 page, const QString& path) {
         return showProgress(progress->window(), page, path);
     };
-    steps.failed = [&](const QString& message) {
+    steps.failed = [&](const QString& text) {
         busy.reset();
-        ShowMessage(progress ? progress->window() : nullptr, message, MessageIcon::Critical);
+        message(progress ? progress->window() : nullptr, text, MessageIcon::Critical);
     };
     PrintPages(printList, settings, printer, steps);
 }
@@ -144,19 +145,22 @@ std::optional<PageRange> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint
 }
 
 void RunPrintJob(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
-                 PrinterSurface& printer, const PrintDialogRunner& runDialog)
+                 PrinterSurface& printer, const PrintDialogRunner& runDialog,
+                 const MessageFunction& message)
 {
-    PrintAlbum(owner, printList, settings, printer,
-               [&](qint32 pageCount) -> std::optional<PageRange> {
-                   if (!runDialog)
-                       return std::nullopt;
-                   OfferOutputFile(printer);
-                   const std::optional<PageRange> range =
-                       runDialog(owner, printer.printer(), 1, pageCount);
-                   if (range)
-                       FollowPrintDialog(printer);
-                   return range;
-               });
+    PrintAlbum(
+        owner, printList, settings, printer,
+        [&](qint32 pageCount) -> std::optional<PageRange> {
+            if (!runDialog)
+                return std::nullopt;
+            OfferOutputFile(printer);
+            const std::optional<PageRange> range =
+                runDialog(owner, printer.printer(), 1, pageCount);
+            if (range)
+                FollowPrintDialog(printer);
+            return range;
+        },
+        message);
 }
 
 } // namespace quenbrook
