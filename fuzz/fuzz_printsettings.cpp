@@ -61,9 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     const PrintSettings a = read(folder.path());
     const PrintSettings b = read(folder.path());
-    if (a.LabelFont != b.LabelFont || a.HeaderFont != b.HeaderFont ||
-        a.FooterFont != b.FooterFont || a.HeaderText != b.HeaderText ||
-        a.FooterText != b.FooterText || !same(a.PictureMaxWidth, b.PictureMaxWidth) ||
+    if (a.LabelFont != b.LabelFont || a.Header.Font != b.Header.Font ||
+        a.Footer.Font != b.Footer.Font || a.Header.Text != b.Header.Text ||
+        a.Footer.Text != b.Footer.Text || !same(a.PictureMaxWidth, b.PictureMaxWidth) ||
         !same(a.PictureMaxHeight, b.PictureMaxHeight))
         std::abort();
     return 0;

@@ -17,15 +17,14 @@ void setLength(const std::optional<TypedLength>& length, PrintUnit albumUnit, fl
                   PainterSurface::unitsPerInch(typed));
 }
 
-void setBand(const BandRequest& band, BandStyle& style, QString& text, BandAlignment& alignment)
+void setBand(const BandRequest& request, PrintBand& band)
 {
-    if (band.Style) {
-        style = *band.Style;
-        if (style == BandStyle::Text)
-            text = band.Text;
+    if (request.Style) {
+        band.Style = *request.Style;
+        if (band.Style == BandStyle::Text)
+            band.Text = request.Text;
     }
-    if (band.Alignment)
-        alignment = *band.Alignment;
+    band.Alignment = request.Alignment.value_or(band.Alignment);
 }
 
 } // namespace
@@ -41,8 +40,8 @@ void ApplyRequest(const AlbumRequest& r, PrintSettings& s, PrintSettingsLoader& 
     setLength(r.LabelGap, s.Scale, s.PictureLabelSpacingY);
     s.PrintLabel = r.Labels.value_or(s.PrintLabel);
     s.LabelPosition = r.LabelPosition.value_or(s.LabelPosition);
-    setBand(r.Header, s.HeaderStyle, s.HeaderText, s.HeaderAlignment);
-    setBand(r.Footer, s.FooterStyle, s.FooterText, s.FooterAlignment);
+    setBand(r.Header, s.Header);
+    setBand(r.Footer, s.Footer);
     s.Center = r.Center.value_or(s.Center);
     // PictureResolution goes to the printer surface until PrintSettings carries it.
 }

@@ -35,8 +35,8 @@ inline PrintSettings gridSettings()
     s.PictureSpacingX = s.PictureSpacingY = 0.2f;
     s.LabelPosition = LabelPlace::Below;
     s.LabelFont = PrintFont{QStringLiteral("Label"), 14.4};
-    s.HeaderFont = PrintFont{QStringLiteral("Header"), 18};
-    s.FooterFont = PrintFont{QStringLiteral("Footer"), 18};
+    s.Header.Font = PrintFont{QStringLiteral("Header"), 18};
+    s.Footer.Font = PrintFont{QStringLiteral("Footer"), 18};
     return s;
 }
 

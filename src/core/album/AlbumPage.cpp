@@ -58,29 +58,33 @@ QSize decodeTarget(const PrintSettings& settings, const PageView& view, double p
                  pixelsFor(settings.PictureMaxHeight, view.ZoomFactor, pixelsPerUnit));
 }
 
-// Header or footer: the width is measured at the font's own size, so the position is a page
-// position; the text is then written at the zoomed size.
-void drawBand(PageSurface& surface, const ViewMap& map, const QString& text, const PrintFont& font,
-              PrintColor color, BandAlignment alignment, float pageY, float printableWidth)
+// Header or footer, unless its style is None: the width is measured at the font's own size, so the
+// position is a page position; the text is then written at the zoomed size.
+PageResult drawBand(PageSurface& surface, const ViewMap& map, const PrintBand& band, qint32 page,
+                    float pageY, float printableWidth)
 {
+    if (band.Style == BandStyle::None)
+        return {};
+    const QString text = BandText(band, page);
     surface.setFontTransparent(true);
-    ApplyFont(surface, font, font.Size);
-    surface.setForeColor(color);
+    ApplyFont(surface, band.Font, band.Font.Size);
+    surface.setForeColor(band.FontColor);
     const float width = surface.textWidth(text);
-    if (const std::optional<float> pageX = BandTextX(alignment, printableWidth, width))
+    if (const std::optional<float> pageX = BandTextX(band.Alignment, printableWidth, width))
         surface.setCurrentX(map.x(*pageX));
     surface.setCurrentY(map.y(pageY));
-    surface.setFontSize(font.Size * map.view.ZoomFactor);
+    surface.setFontSize(band.Font.Size * map.view.ZoomFactor);
     surface.printText(text);
+    return surfaceState(surface);
 }
 
 } // namespace
 
-QString BandText(BandStyle style, const QString& storedText, qint32 page)
+QString BandText(const PrintBand& band, qint32 page)
 {
-    if (style == BandStyle::PageNumber)
+    if (band.Style == BandStyle::PageNumber)
         return QString::number(page);
-    return storedText;
+    return band.Text;
 }
 
 QString LabelText(LabelKind kind, const QString& entry)
@@ -117,19 +121,13 @@ PageResult DrawAlbumPage(PageSurface& surface, const PrintSettings& settings,
     if (page < 1)
         return surfaceState(surface);
 
-    if (s.HeaderStyle != BandStyle::None) {
-        drawBand(surface, map, BandText(s.HeaderStyle, s.HeaderText, page), s.HeaderFont,
-                 s.HeaderFontColor, s.HeaderAlignment, HeaderTextY, layout.PrintableWidth);
-        if (PageResult r = surfaceState(surface); r.outcome != PageOutcome::Drawn)
-            return r;
-    }
-    if (s.FooterStyle != BandStyle::None) {
-        drawBand(surface, map, BandText(s.FooterStyle, s.FooterText, page), s.FooterFont,
-                 s.FooterFontColor, s.FooterAlignment, FooterTextY(layout, s),
-                 layout.PrintableWidth);
-        if (PageResult r = surfaceState(surface); r.outcome != PageOutcome::Drawn)
-            return r;
-    }
+    if (PageResult r = drawBand(surface, map, s.Header, page, HeaderTextY, layout.PrintableWidth);
+        r.outcome != PageOutcome::Drawn)
+        return r;
+    if (PageResult r = drawBand(surface, map, s.Footer, page, FooterTextY(layout, s.Footer),
+                                layout.PrintableWidth);
+        r.outcome != PageOutcome::Drawn)
+        return r;
 
     // The label font stays for all labels of the page.
     surface.setFontTransparent(true);

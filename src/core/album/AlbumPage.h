@@ -63,9 +63,9 @@ PageResult DrawAlbumPage(PageSurface& surface, const PrintSettings& settings,
                          const PageLayout& layout, const QStringList& printList, qint32 page,
                          const PageView& view, const PagePictureHook& hook = {});
 
-// Header or footer text of a page: the page number in decimal for style Page Number, the stored
+// Header or footer text of a page: the page number in decimal for style Page Number, the band's
 // text for any other style.
-QString BandText(BandStyle style, const QString& storedText, qint32 page);
+QString BandText(const PrintBand& band, qint32 page);
 
 // Label of a print-list entry: the entry itself for FilePathName; for FileName the name of the
 // file as found on disk, or "" when no visible regular file is there; "" when labels are off.

@@ -34,6 +34,12 @@ bool allFinite(std::initializer_list<float> values)
     return true;
 }
 
+// A band takes its line and its spacing; a band of style None takes nothing.
+float bandHeight(const PrintBand& band, float lineHeight)
+{
+    return band.Style == BandStyle::None ? 0 : lineHeight + band.Spacing;
+}
+
 } // namespace
 
 void ApplyFont(PageSurface& surface, const PrintFont& font, double size)
@@ -55,9 +61,9 @@ LayoutResult ComputePageLayout(const PrintSettings& settings, int n, PageSurface
     measures.PrintableWidth = surface.scaleWidth();
     measures.PrintableHeight = surface.scaleHeight();
 
-    ApplyFont(surface, settings.HeaderFont, settings.HeaderFont.Size);
+    ApplyFont(surface, settings.Header.Font, settings.Header.Font.Size);
     measures.HeaderLineHeight = surface.textHeight(sample);
-    ApplyFont(surface, settings.FooterFont, settings.FooterFont.Size);
+    ApplyFont(surface, settings.Footer.Font, settings.Footer.Font.Size);
     measures.FooterLineHeight = surface.textHeight(sample);
 
     // The label font, colour and transparency stay on the surface for the page drawing.
@@ -78,10 +84,8 @@ LayoutResult LayoutFromMeasures(const PrintSettings& settings, int n, const Page
     PageLayout layout;
     layout.PrintableWidth = measures.PrintableWidth;
     layout.PrintableHeight = measures.PrintableHeight;
-    if (s.HeaderStyle != BandStyle::None)
-        layout.HeaderHeight = measures.HeaderLineHeight + s.HeaderSpacing;
-    if (s.FooterStyle != BandStyle::None)
-        layout.FooterHeight = measures.FooterLineHeight + s.FooterSpacing;
+    layout.HeaderHeight = bandHeight(s.Header, measures.HeaderLineHeight);
+    layout.FooterHeight = bandHeight(s.Footer, measures.FooterLineHeight);
     if (s.PrintLabel != LabelKind::None) {
         layout.LabelHeight = measures.LabelLineHeight;
         layout.LabelGap = s.PictureLabelSpacingY;
@@ -218,9 +222,9 @@ std::optional<float> BandTextX(BandAlignment alignment, float printableWidth, fl
     return std::nullopt;
 }
 
-float FooterTextY(const PageLayout& layout, const PrintSettings& settings)
+float FooterTextY(const PageLayout& layout, const PrintBand& footer)
 {
-    return layout.PrintableHeight - layout.FooterHeight + settings.FooterSpacing;
+    return layout.PrintableHeight - layout.FooterHeight + footer.Spacing;
 }
 
 } // namespace quenbrook

@@ -112,6 +112,6 @@ std::optional<float> BandTextX(BandAlignment alignment, float printableWidth, fl
 
 // Tops of the header and footer lines: the footer line ends at the bottom of the printable area.
 inline constexpr float HeaderTextY = 0;
-float FooterTextY(const PageLayout& layout, const PrintSettings& settings);
+float FooterTextY(const PageLayout& layout, const PrintBand& footer);
 
 } // namespace quenbrook

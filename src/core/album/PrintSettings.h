@@ -54,7 +54,19 @@ struct PrintFont
 // A colour as stored: red in the lowest byte, then green, then blue.
 using PrintColor = qint32;
 
-// Every album print option, one field per key of section "AlbumPrinter".
+// A header or footer: what it shows, in which font and colour, where along the line, and its
+// distance from the pictures (a length in the unit of Scale).
+struct PrintBand
+{
+    BandStyle Style = BandStyle::None;
+    QString Text;
+    PrintFont Font;
+    PrintColor FontColor = 0;
+    BandAlignment Alignment = BandAlignment::Left;
+    float Spacing = 0.1f;
+};
+
+// Every album print option of section "AlbumPrinter": a field per key, a font or band per group.
 // Lengths are single-precision numbers in the unit of Scale.
 struct PrintSettings
 {
@@ -72,19 +84,8 @@ struct PrintSettings
     float PictureSpacingY = 0.1f;
     float PictureLabelSpacingY = 0.1f;
 
-    BandStyle HeaderStyle = BandStyle::None;
-    QString HeaderText;
-    PrintFont HeaderFont;
-    PrintColor HeaderFontColor = 0;
-    BandAlignment HeaderAlignment = BandAlignment::Left;
-    float HeaderSpacing = 0.1f;
-
-    BandStyle FooterStyle = BandStyle::None;
-    QString FooterText;
-    PrintFont FooterFont;
-    PrintColor FooterFontColor = 0;
-    BandAlignment FooterAlignment = BandAlignment::Left;
-    float FooterSpacing = 0.1f;
+    PrintBand Header; // HeaderStyle … HeaderSpacing
+    PrintBand Footer; // FooterStyle … FooterSpacing
 
     bool Center = true;
 };

@@ -149,27 +149,15 @@ void PrintSettingsLoader::readLabelGroup(PrintSettings& settings)
         settings.PrintLabel = LabelKind::FilePathName;
 }
 
-void PrintSettingsLoader::readBandGroup(const PrintKeys::BandKeys& keys, PrintFont& font,
-                                        PrintColor& color, QString& text, BandAlignment& alignment,
-                                        BandStyle& style, float& spacing)
+PrintBand PrintSettingsLoader::ReadBand(const PrintKeys::BandKeys& keys)
 {
-    readFontGroup(font, keys.Font, color, keys.Color);
-    text = readText(keys.Text, QString());
-    alignment = BandAlignment(readCode(keys.Alignment, 0));
-    style = BandStyle(readCode(keys.Style, 0));
-    spacing = readLength(keys.Spacing, 0.1f);
-}
-
-void PrintSettingsLoader::readHeaderGroup(PrintSettings& s)
-{
-    readBandGroup(PrintKeys::HeaderBand, s.HeaderFont, s.HeaderFontColor, s.HeaderText,
-                  s.HeaderAlignment, s.HeaderStyle, s.HeaderSpacing);
-}
-
-void PrintSettingsLoader::readFooterGroup(PrintSettings& s)
-{
-    readBandGroup(PrintKeys::FooterBand, s.FooterFont, s.FooterFontColor, s.FooterText,
-                  s.FooterAlignment, s.FooterStyle, s.FooterSpacing);
+    PrintBand band;
+    readFontGroup(band.Font, keys.Font, band.FontColor, keys.Color);
+    band.Text = readText(keys.Text, band.Text);
+    band.Alignment = BandAlignment(readCode(keys.Alignment, qint32(band.Alignment)));
+    band.Style = BandStyle(readCode(keys.Style, qint32(band.Style)));
+    band.Spacing = readLength(keys.Spacing, band.Spacing);
+    return band;
 }
 
 void PrintSettingsLoader::LoadAll(PrintSettings& settings)
@@ -178,23 +166,13 @@ void PrintSettingsLoader::LoadAll(PrintSettings& settings)
     readCenter(settings);
     readPictureDistances(settings);
     readLabelGroup(settings);
-    readHeaderGroup(settings);
-    readFooterGroup(settings);
+    settings.Header = ReadBand(PrintKeys::HeaderBand);
+    settings.Footer = ReadBand(PrintKeys::FooterBand);
 }
 
 void PrintSettingsLoader::ReloadLabelGroup(PrintSettings& settings)
 {
     readLabelGroup(settings);
-}
-
-void PrintSettingsLoader::ReloadHeaderGroup(PrintSettings& settings)
-{
-    readHeaderGroup(settings);
-}
-
-void PrintSettingsLoader::ReloadFooterGroup(PrintSettings& settings)
-{
-    readFooterGroup(settings);
 }
 
 void PrintSettingsLoader::ReloadPictureDistances(PrintSettings& settings)
@@ -212,8 +190,8 @@ void PrintSettingsLoader::SetUnit(PrintSettings& settings, PrintUnit unit)
             {&settings.PictureSpacingX, &PrintKeys::PictureSpacingX},
             {&settings.PictureSpacingY, &PrintKeys::PictureSpacingY},
             {&settings.PictureLabelSpacingY, &PrintKeys::PictureLabelSpacingY},
-            {&settings.HeaderSpacing, &PrintKeys::HeaderSpacing},
-            {&settings.FooterSpacing, &PrintKeys::FooterSpacing},
+            {&settings.Header.Spacing, &PrintKeys::HeaderBand.Spacing},
+            {&settings.Footer.Spacing, &PrintKeys::FooterBand.Spacing},
         };
         for (const auto& [length, key] : lengths) {
             *length = converted(*length, toCentimetres);

@@ -45,11 +45,13 @@ public:
 
     void LoadAll(PrintSettings& settings);
 
-    // After the Label, Header, Footer and Print Size dialogs, whether they ended by OK or not.
+    // After the Label and Print Size dialogs, whether they ended by OK or not.
     void ReloadLabelGroup(PrintSettings& settings);
-    void ReloadHeaderGroup(PrintSettings& settings);
-    void ReloadFooterGroup(PrintSettings& settings);
     void ReloadPictureDistances(PrintSettings& settings);
+
+    // The eleven keys of a header or footer (PrintKeys::HeaderBand or FooterBand), font first;
+    // read at start, by the Header and Footer dialogs, and after them.
+    PrintBand ReadBand(const PrintKeys::BandKeys& keys);
 
     // Converts the seven lengths and writes them only when the unit really changes; writes
     // Scale in every case.
@@ -73,11 +75,6 @@ private:
     void readCenter(PrintSettings& settings);
     void readPictureDistances(PrintSettings& settings);
     void readLabelGroup(PrintSettings& settings);
-    // The eleven keys of a header or footer, in the order they are read.
-    void readBandGroup(const PrintKeys::BandKeys& keys, PrintFont& font, PrintColor& color,
-                       QString& text, BandAlignment& alignment, BandStyle& style, float& spacing);
-    void readHeaderGroup(PrintSettings& settings);
-    void readFooterGroup(PrintSettings& settings);
 
     SettingsStore& store_;
     PageSurface& printer_;

@@ -1,6 +1,11 @@
 #include "core/pictures/PictureLoader.h"
 
+#include "core/pictures/BitmapHeader.h"
+#include "core/pictures/DecodeCost.h"
+#include "core/pictures/DecodeLimits.h"
 #include "core/pictures/MetafileToSvg.h"
+#include "core/pictures/RunLengthBitmap.h"
+#include "core/pictures/WholeFileChecks.h"
 #include "core/program/PictureFileTypes.h"
 #include "core/program/Units.h"
 
@@ -11,7 +16,6 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 namespace quenbrook {
@@ -103,222 +107,6 @@ QSize fitSize(QSize natural, QSize target)
     return QSize(int(std::max<qint64>(w, 1)), int(std::max<qint64>(h, 1)));
 }
 
-// ---- Whole-file checks ----
-// Qt decodes a cut-off bitmap, GIF or JPEG without complaint, filling the rest with grey or
-// nothing. These walk the file's structure to find such files before they are decoded.
-
-struct Bytes
-{
-    const uchar* d;
-    qint64 n;
-    quint32 u16(qint64 at) const { return quint32(d[at]) | quint32(d[at + 1]) << 8; }
-    quint32 u32(qint64 at) const { return u16(at) | u16(at + 2) << 16; }
-    qint32 s32(qint64 at) const { return qint32(u32(at)); }
-};
-
-// A JPEG is whole when its picture data is followed by the end-of-image marker.
-bool jpegIsWhole(Bytes b)
-{
-    if (b.n < 4 || b.d[0] != 0xFF || b.d[1] != 0xD8)
-        return false;
-    qint64 pos = 2;
-    while (pos < b.n) {
-        if (b.d[pos] != 0xFF)
-            return false;
-        while (pos < b.n && b.d[pos] == 0xFF)
-            ++pos;
-        if (pos >= b.n)
-            return false;
-        const uchar marker = b.d[pos++];
-        if (marker == 0xD9)
-            return false; // ends before any picture data
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
-            continue;
-        if (b.n - pos < 2)
-            return false;
-        const qint64 length = qint64(b.d[pos]) << 8 | b.d[pos + 1];
-        if (length < 2 || length > b.n - pos)
-            return false;
-        pos += length;
-        if (marker == 0xDA) {
-            // In the coded data an FF is always followed by 00 or a restart marker, so the
-            // first FF D9 from here on is the end (later scans of a progressive JPEG included).
-            while (pos + 1 < b.n) {
-                const void* ff = std::memchr(b.d + pos, 0xFF, size_t(b.n - pos - 1));
-                if (!ff)
-                    return false;
-                pos = static_cast<const uchar*>(ff) - b.d;
-                if (b.d[pos + 1] == 0xD9)
-                    return true;
-                ++pos;
-            }
-            return false;
-        }
-    }
-    return false;
-}
-
-// A GIF is whole enough when its first picture's data blocks are all there.
-bool gifIsWhole(Bytes b)
-{
-    if (b.n < 13 || std::memcmp(b.d, "GIF8", 4) != 0)
-        return false;
-    auto colourTable = [](uchar flags) { return (flags & 0x80) ? 3 * (2 << (flags & 7)) : 0; };
-    qint64 pos = 13 + colourTable(b.d[10]);
-    auto skipBlocks = [&] {
-        while (pos < b.n) {
-            const uchar length = b.d[pos++];
-            if (length == 0)
-                return true;
-            pos += length;
-        }
-        return false;
-    };
-    while (pos < b.n) {
-        const uchar introducer = b.d[pos];
-        if (introducer == 0x21) { // extension
-            pos += 2;
-            if (!skipBlocks())
-                return false;
-        } else if (introducer == 0x2C) { // picture
-            if (b.n - pos < 11)
-                return false;
-            pos += 10 + colourTable(b.d[pos + 9]) + 1; // descriptor, colours, LZW code size
-            return skipBlocks();
-        } else {
-            return false; // trailer or garbage before any picture
-        }
-    }
-    return false;
-}
-
-struct BitmapHeader
-{
-    qint64 offset, width, height, bits, compression;
-};
-
-std::optional<BitmapHeader> readBitmapHeader(Bytes b)
-{
-    if (b.n < 26 || b.d[0] != 'B' || b.d[1] != 'M')
-        return std::nullopt;
-    BitmapHeader h{};
-    h.offset = b.u32(10);
-    const qint64 headerSize = b.u32(14);
-    if (headerSize == 12) {
-        h.width = b.u16(18);
-        h.height = b.u16(20);
-        h.bits = b.u16(24);
-    } else if (headerSize >= 40 && b.n >= 34) {
-        h.width = b.s32(18);
-        h.height = std::abs(qint64(b.s32(22)));
-        h.bits = b.u16(28);
-        h.compression = b.u32(30);
-    } else {
-        return std::nullopt;
-    }
-    if (h.width <= 0 || h.height <= 0)
-        return std::nullopt;
-    return h;
-}
-
-// A bitmap is whole when its pixel rows are all there (or, run-length coded, all its lines).
-bool bitmapIsWhole(Bytes b)
-{
-    const std::optional<BitmapHeader> header = readBitmapHeader(b);
-    if (!header || header->offset >= b.n)
-        return false;
-    const auto [offset, width, height, bits, compression] = *header;
-    switch (compression) {
-    case 0: // plain
-    case 3: // bit fields
-    case 6: {
-        const qint64 rowBytes = (width * bits + 31) / 32 * 4;
-        return offset + rowBytes * height <= b.n;
-    }
-    case 1: // RLE8
-    case 2: // RLE4
-    {
-        qint64 pos = offset;
-        qint64 lines = 0;
-        while (b.n - pos >= 2) {
-            const uchar count = b.d[pos];
-            const uchar code = b.d[pos + 1];
-            pos += 2;
-            if (count > 0)
-                continue; // a run
-            if (code == 0) {
-                ++lines;
-            } else if (code == 1) {
-                return true;
-            } else if (code == 2) { // move
-                if (b.n - pos < 2)
-                    return false;
-                lines += b.d[pos + 1];
-                pos += 2;
-            } else { // pixels as they are, padded to a word
-                const qint64 bytes = compression == 1 ? code : (code + 1) / 2;
-                pos += (bytes + 1) & ~qint64(1);
-            }
-        }
-        return lines >= height; // every line ended, only the closing mark missing
-    }
-    default:
-        return true; // left to Qt, which reads only the kinds above
-    }
-}
-
-// An icon or cursor is whole when every picture its directory lists lies within the file.
-bool iconIsWhole(Bytes b)
-{
-    if (b.n < 6 || b.u16(0) != 0 || (b.u16(2) != 1 && b.u16(2) != 2))
-        return false;
-    const qint64 count = b.u16(4);
-    if (count == 0 || 6 + 16 * count > b.n)
-        return false;
-    for (qint64 i = 0; i < count; ++i) {
-        const qint64 entry = 6 + 16 * i;
-        const qint64 size = b.u32(entry + 8);
-        const qint64 offset = b.u32(entry + 12);
-        if (size == 0 || offset + size > b.n)
-            return false;
-    }
-    return true;
-}
-
-bool isWhole(PictureFormat kind, Bytes b)
-{
-    switch (kind) {
-    case PictureFormat::Bitmap:
-    case PictureFormat::RunLengthBitmap:
-        return bitmapIsWhole(b);
-    case PictureFormat::Gif:
-        return gifIsWhole(b);
-    case PictureFormat::Jpeg:
-        return jpegIsWhole(b);
-    case PictureFormat::Icon:
-    case PictureFormat::Cursor:
-        return iconIsWhole(b);
-    case PictureFormat::WindowsMetafile:
-    case PictureFormat::EnhancedMetafile:
-        break;
-    }
-    return true;
-}
-
-bool fileIsWhole(const QString& path, PictureFormat kind, qint64 size)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    if (const uchar* mapped = file.map(0, size)) {
-        const bool whole = isWhole(kind, {mapped, size});
-        file.unmap(const_cast<uchar*>(mapped));
-        return whole;
-    }
-    const QByteArray all = file.readAll();
-    return isWhole(kind, {reinterpret_cast<const uchar*>(all.constData()), all.size()});
-}
-
 // ---- Loading ----
 
 // Icons and cursors hold several sizes; the largest is the picture.
@@ -341,11 +129,42 @@ void chooseLargestImage(QImageReader& reader)
         reader.jumpToImage(best);
 }
 
+// A raster file's bytes for the checks before decoding: mapped, or read whole where that fails.
+class FileBytes
+{
+public:
+    FileBytes(QFile& file, qint64 size)
+        : file_(file)
+        , size_(size)
+        , mapped_(file.map(0, size))
+    {
+        if (!mapped_) {
+            copy_ = file.readAll();
+            file.seek(0);
+        }
+    }
+    ~FileBytes()
+    {
+        if (mapped_)
+            file_.unmap(mapped_);
+    }
+    FileBytes(const FileBytes&) = delete;
+    FileBytes& operator=(const FileBytes&) = delete;
+
+    ByteReader bytes() const { return mapped_ ? ByteReader(mapped_, size_) : ByteReader(copy_); }
+
+private:
+    QFile& file_;
+    qint64 size_;
+    uchar* mapped_;
+    QByteArray copy_;
+};
+
 PictureResult loadRaster(const QString& path, const QString& name, PictureFormat kind,
                          qint64 fileSize, QSize target)
 {
     static const bool limitSet = [] {
-        QImageReader::setAllocationLimit(int(PictureLoader::MaxDecodedBytes / (1024 * 1024)));
+        QImageReader::setAllocationLimit(int(MaxDecodedBytes / (1024 * 1024)));
         return true;
     }();
     Q_UNUSED(limitSet);
@@ -353,49 +172,54 @@ PictureResult loadRaster(const QString& path, const QString& name, PictureFormat
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(name, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+    const FileBytes contents(file, fileSize);
+    const ByteReader bytes = contents.bytes();
+    const std::optional<DecodeCost> cost = decodeCost(kind, bytes);
+    if (!cost)
+        return notReadable(name, kind);
+
     QImageReader reader(&file, qtFormat(kind));
     reader.setAutoDetectImageFormat(false); // a file is read as what its name says, or not at all
     reader.setAutoTransform(true);
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const auto refuseSize = [&] {
+        const qint64 w = turned ? cost->height : cost->width;
+        const qint64 h = turned ? cost->width : cost->height;
+        return tooLarge(name, QStringLiteral("%1 × %2 pixels").arg(w).arg(h));
+    };
+    // Refused from its headers alone, before Qt reads any more of it.
+    if (cost->jpegBlocks > MaxJpegBlocks || cost->leastHeldBytes() > MaxDecodedBytes)
+        return refuseSize();
     if (kind == PictureFormat::Icon || kind == PictureFormat::Cursor)
         chooseLargestImage(reader);
 
-    const auto refuseSize = [&](QSize size) {
-        return tooLarge(name,
-                        QStringLiteral("%1 × %2 pixels").arg(size.width()).arg(size.height()));
-    };
-    // Qt will not even read the size of a bitmap much beyond 16000 pixels a side.
-    if (kind == PictureFormat::Bitmap || kind == PictureFormat::RunLengthBitmap) {
-        const QByteArray head = file.peek(64);
-        const auto header =
-            readBitmapHeader({reinterpret_cast<const uchar*>(head.constData()), head.size()});
-        if (header && header->width * header->height * 4 > PictureLoader::MaxDecodedBytes)
-            return refuseSize(QSize(int(header->width), int(header->height)));
-    }
-
-    // Everything up to the decode comes from the header.
     const QSize stored = reader.size();
     if (stored.isEmpty())
         return notReadable(name, kind);
-    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize oriented = turned ? stored.transposed() : stored;
     const QSize natural(int(ToHimetric(oriented.width())), int(ToHimetric(oriented.height())));
     const QSize wanted = fitSize(oriented, target);
     // Scaled size applies to the picture as stored, before it is turned upright.
     const QSize wantedStored = turned ? wanted.transposed() : wanted;
-    // Only the JPEG decoder decodes straight at a smaller size, and by no more than an eighth;
-    // the others hold the whole picture first.
-    QSize held = stored;
-    if (reader.supportsOption(QImageIOHandler::ScaledSize))
-        held = wantedStored.expandedTo(QSize((stored.width() + 7) / 8, (stored.height() + 7) / 8));
-    if (qint64(held.width()) * held.height() * 4 > PictureLoader::MaxDecodedBytes)
-        return refuseSize(oriented);
+    if (cost->heldBytes(wantedStored) > MaxDecodedBytes)
+        return refuseSize();
 
-    if (!fileIsWhole(path, kind, fileSize))
+    if (!isWhole(kind, bytes))
         return notReadable(name, kind);
 
-    if (wantedStored != stored)
-        reader.setScaledSize(wantedStored);
-    QImage image = reader.read();
+    QImage image;
+    const bool bitmap = kind == PictureFormat::Bitmap || kind == PictureFormat::RunLengthBitmap;
+    const std::optional<BitmapFile> header = bitmap ? readBitmapFile(bytes) : std::nullopt;
+    if (header && header->header.runLength()) {
+        // Decoded here so that pixels the codes skip come out transparent, not left unset.
+        image = decodeRunLength(bytes, *header);
+        if (!image.isNull() && wantedStored != stored)
+            image = image.scaled(wantedStored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } else {
+        if (wantedStored != stored)
+            reader.setScaledSize(wantedStored);
+        image = reader.read();
+    }
     if (image.isNull())
         return notReadable(name, kind);
     return Picture::fromImage(std::move(image), natural);

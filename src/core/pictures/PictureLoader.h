@@ -19,14 +19,12 @@ using PictureResult = std::variant<Picture, PictureError>;
 
 namespace PictureLoader {
 
-// Largest decoded raster the loader will hold, in bytes (32 bits a pixel).
-inline constexpr qint64 MaxDecodedBytes = 256LL * 1024 * 1024;
-
 // Loads any file of the program's picture types. With a valid targetPixels a raster is decoded at
 // no more pixels than it needs when drawn as large as fits in that box keeping its proportions
 // (the way a picture is fitted into an album cell or a viewer slot); metafiles ignore it.
 // The type comes from the name's extension: a file whose contents are of another type, or that
-// is cut short, is refused rather than shown half-drawn.
+// is cut short, is refused rather than shown half-drawn, and so is one whose decoding would take
+// more than the limits in DecodeLimits.h.
 PictureResult load(const QString& path, QSize targetPixels = QSize());
 
 } // namespace PictureLoader

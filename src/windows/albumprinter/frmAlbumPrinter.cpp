@@ -1,27 +1,21 @@
 #include "windows/albumprinter/frmAlbumPrinter.h"
 
-#include "core/program/AlbumPrinterKeys.h"
-#include "core/program/PictureFileTypes.h"
 #include "core/program/PrintSettingsKeys.h"
 #include "core/program/ProgramKeys.h"
-#include "core/settings/NumberRules.h"
 #include "core/settings/SettingsStore.h"
 #include "print/PrinterSurface.h"
 #include "windows/albumprinter/AlbumPrinterParts.h"
 #include "windows/common/FilePane.h"
 #include "windows/common/HeaderStrip.h"
-#include "windows/common/Messages.h"
+#include "windows/common/WindowServices.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCloseEvent>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPageSetupDialog>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -43,25 +37,19 @@ template <class Control> Control* place(Control* control, const QString& name, c
     return control;
 }
 
-bool showPageSetup(PrinterSurface& printer, QWidget* parent)
-{
-    if (!printer.error().isEmpty())
-        return false;
-    QPageSetupDialog dialog(&printer.printer(), parent);
-    dialog.exec();
-    return true;
-}
-
 } // namespace
 
-frmAlbumPrinter::frmAlbumPrinter(SettingsStore& store, Printers& printers, PrinterSurface& printer,
+frmAlbumPrinter::frmAlbumPrinter(const WindowServices& services, PrinterSurface& printer,
                                  QWidget* parent)
     : QMainWindow(parent)
-    , store_(store)
-    , printers_(printers)
+    , services_(services)
     , printer_(printer)
-    , loader_(store, printer)
-    , printerSetupRunner_(showPageSetup)
+    , loader_(services.store, printer)
+    , frame_(
+          *this, services, PrintKeys::Section, ProgramKeys::StartAlbumPrinter, [this] { LayOut(); },
+          [this](const QString& section, const QString& key, const QString& value) {
+              writeSetting(section, key, value);
+          })
 {
     setWindowTitle(QStringLiteral("Album Printer"));
     setAcceptDrops(true);
@@ -100,11 +88,6 @@ void frmAlbumPrinter::createActions()
     act_.Gif = toolbarAction(QStringLiteral("Gif"), tr("Gif"), tr("Gif"));
     act_.Jpeg = toolbarAction(QStringLiteral("Jpeg"), tr("Jpeg"), tr("Jpeg"));
     act_.Icon = toolbarAction(QStringLiteral("Icon"), tr("Icon"), tr("Icon"));
-    for (QAction* filter : {act_.Bitmap, act_.Gif, act_.Jpeg, act_.Icon}) {
-        filter->setCheckable(true);
-        filter->setChecked(true);
-        connect(filter, &QAction::toggled, this, &frmAlbumPrinter::Toolbar_Filter);
-    }
     act_.ImageViewer =
         toolbarAction(QStringLiteral("ImageViewer"), tr("View Image"), tr("View Image"));
     connect(act_.ImageViewer, &QAction::triggered, this, &frmAlbumPrinter::Toolbar_ImageViewer);
@@ -119,7 +102,7 @@ void frmAlbumPrinter::createActions()
     act_.Close = command(QStringLiteral("mnuClose"), tr("&Close"));
     connect(act_.Close, &QAction::triggered, this, &QWidget::close);
     act_.Exit = command(QStringLiteral("mnuExit"), tr("E&xit"));
-    connect(act_.Exit, &QAction::triggered, this, &frmAlbumPrinter::mnuExit_Click);
+    connect(act_.Exit, &QAction::triggered, this, [this] { frame_.exit(); });
 
     act_.Inch = command(QStringLiteral("mnuInch"), tr("Inch"));
     act_.Centimetre = command(QStringLiteral("mnuCm"), tr("cm"));
@@ -198,9 +181,13 @@ void frmAlbumPrinter::createControls()
     }
     stsbarHeader->move(0, Toolbar->height());
 
-    Dir1 = place(new FolderList(client), QStringLiteral("Dir1"), Design::Dir1);
-    Drive1 = place(new DriveList(client), QStringLiteral("Drive1"), Design::Drive1);
-    File1 = place(new FileList(client), QStringLiteral("File1"), Design::File1);
+    auto* pane = new FilePane(*client, services_, FilePane::RefusedDrive::ShowOpenFolder);
+    pane->setFilterButtons({act_.Bitmap, act_.Gif, act_.Jpeg, act_.Icon});
+    place(pane->folders(), QStringLiteral("Dir1"), Design::Dir1);
+    place(pane->drives(), QStringLiteral("Drive1"), Design::Drive1);
+    File1 = place(pane->files(), QStringLiteral("File1"), Design::File1);
+    // Tab goes down the pane as it is drawn: the folders, then the drive below them.
+    QWidget::setTabOrder(pane->folders(), pane->drives());
     cmdAddAll = place(new QPushButton(tr("Add All"), client), QStringLiteral("cmdAddAll"),
                       Design::cmdAddAll);
     cmdAdd = place(new QPushButton(tr("Add"), client), QStringLiteral("cmdAdd"), Design::cmdAdd);
@@ -253,16 +240,6 @@ void frmAlbumPrinter::createControls()
     connect(cmdUp, &QPushButton::clicked, this, &frmAlbumPrinter::cmdUp_Click);
     connect(cmdDown, &QPushButton::clicked, this, &frmAlbumPrinter::cmdDown_Click);
     connect(lstAlbumList, &QListWidget::itemClicked, this, &frmAlbumPrinter::lstAlbumList_Click);
-    connect(Drive1, &DriveList::driveChosen, this, &frmAlbumPrinter::Drive1_Change);
-    connect(Dir1, &FolderList::pathChanged, this, &frmAlbumPrinter::Dir1_Change);
-    connect(Dir1, &FolderList::folderUnreadable, this, [this](const QString& folder) {
-        ShowMessage(this, FolderUnreadableMessage(folder), MessageIcon::Information);
-    });
-
-    // The file pane starts in the process's current folder with the design pattern.
-    File1->setPattern(QString::fromUtf16(FileListPattern));
-    if (!Dir1->setPath(QDir::currentPath()) && !Dir1->setPath(QDir::homePath()))
-        Dir1->setPath(QDir::rootPath());
 }
 
 void frmAlbumPrinter::createMenus()
@@ -328,68 +305,9 @@ void frmAlbumPrinter::updateActions()
     act_.Center->setChecked(settings_.Center);
 }
 
-void frmAlbumPrinter::setOtherWindowVisible(std::function<bool()> visible)
-{
-    ending_.setOtherWindowVisible(std::move(visible));
-}
-
-void frmAlbumPrinter::setEndProgram(std::function<void()> endProgram)
-{
-    ending_.setEndProgram(std::move(endProgram));
-}
-
-void frmAlbumPrinter::setOptionDialogRunner(OptionDialogRunner runner)
-{
-    optionDialogRunner_ = std::move(runner);
-}
-
-void frmAlbumPrinter::setPrinterSetupRunner(PrinterSetupRunner runner)
-{
-    printerSetupRunner_ = std::move(runner);
-}
-
 void frmAlbumPrinter::writeSetting(const QString& section, const QString& key, const QString& value)
 {
-    store_.SaveSetting(PrintKeys::Application, section, key, value);
-}
-
-void frmAlbumPrinter::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    if (isVisible())
-        LayOut();
-}
-
-void frmAlbumPrinter::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isVisible())
-        LayOut();
-}
-
-void frmAlbumPrinter::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!shown_) {
-        shown_ = true;
-        LayOut();
-    }
-}
-
-void frmAlbumPrinter::closeEvent(QCloseEvent* event)
-{
-    if (ending_.otherWindowVisible()) {
-        event->ignore();
-        hide();
-        return;
-    }
-    writeSetting(ProgramKeys::Section, ProgramKeys::Start, ProgramKeys::StartAlbumPrinter);
-    if (!isMinimized()) {
-        writeSetting(PrintKeys::Section, AlbumPrinterKeys::Left, NumberText(outerLeft()));
-        writeSetting(PrintKeys::Section, AlbumPrinterKeys::Top, NumberText(outerTop()));
-    }
-    event->accept();
-    ending_.endProgram();
+    services_.store.SaveSetting(PrintKeys::Application, section, key, value);
 }
 
 void frmAlbumPrinter::dragEnterEvent(QDragEnterEvent* event)

@@ -3,15 +3,12 @@
 #include "core/album/PrintSettings.h"
 #include "core/album/PrintSettingsLoader.h"
 #include "core/geometry/AlbumPrinterLayout.h"
-#include "windows/common/OuterTwips.h"
-#include "windows/common/ProgramEnding.h"
+#include "windows/common/MainWindowFrame.h"
 #include "windows/dialogs/OptionDialog.h"
 
 #include <QMainWindow>
 #include <QRectF>
 #include <QStringList>
-
-#include <functional>
 
 class QAction;
 class QDragMoveEvent;
@@ -25,14 +22,11 @@ class QToolBar;
 
 namespace quenbrook {
 
-class DriveList;
 class FileList;
-class FolderList;
 class HeaderStrip;
 class PrinterSurface;
-class Printers;
-class SettingsStore;
 class SplitterGrip;
+struct WindowServices;
 
 // The Album Printer: a file pane on the left, the print list on the right, a splitter between
 // them, and the commands that fill the list, set the print options, preview and print.
@@ -40,12 +34,8 @@ class frmAlbumPrinter : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Shows an option dialog modally, owned by the window.
-    using OptionDialogRunner = std::function<void(OptionDialog, QWidget*)>;
-    // Shows the page setup of the printer modally; false when it cannot be shown.
-    using PrinterSetupRunner = std::function<bool(PrinterSurface&, QWidget*)>;
-
-    frmAlbumPrinter(SettingsStore& store, Printers& printers, PrinterSurface& printer,
+    // The window lays out and prints on `printer`; both outlive it.
+    frmAlbumPrinter(const WindowServices& services, PrinterSurface& printer,
                     QWidget* parent = nullptr);
     ~frmAlbumPrinter() override;
 
@@ -53,14 +43,6 @@ public:
     void AddToPrintList(const QString& path);
     QStringList PrintList() const;
     const PrintSettings& Settings() const { return settings_; }
-
-    // Whether the Album Viewer is visible (unset: it is not).
-    void setOtherWindowVisible(std::function<bool()> visible);
-    // Ends the program at once (unset: leaves the event loop).
-    void setEndProgram(std::function<void()> endProgram);
-    // Unset: no dialog is shown, the group is still reloaded.
-    void setOptionDialogRunner(OptionDialogRunner runner);
-    void setPrinterSetupRunner(PrinterSetupRunner runner);
 
 signals:
     void previewRequested();
@@ -73,10 +55,6 @@ protected:
     // Every settings write of the window (placement, "Start") passes here.
     virtual void writeSetting(const QString& section, const QString& key, const QString& value);
 
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -101,15 +79,11 @@ private:
     void File1_ViewFile();
     void lstAlbumList_ViewFile();
     void Toolbar_ImageViewer();
-    void Toolbar_Filter();
     void mnuPreview_Click();
     void mnuPrinterSetup_Click();
-    void mnuExit_Click();
     void mnuScale_Click(PrintUnit unit);
     void mnuCenter_Click();
     void mnuOptionDialog_Click(OptionDialog dialog);
-    void Drive1_Change(const QString& root);
-    void Dir1_Change(const QString& folder);
     void OLEDragOver(QDragMoveEvent* event);
     void OLEDragDrop(QDropEvent* event);
     int selectedEntry() const;
@@ -118,33 +92,19 @@ private:
     void PlaceOnLoad();
     void LayOut();
     void completeLayout();
-    void writePlacement();
     void imgSplitter_MouseDown();
     void imgSplitter_MouseMove(int x);
     void imgSplitter_MouseUp();
     void showBar();
-    float outerLeft() const;
-    float outerTop() const;
-    float outerWidth() const;
-    float outerHeight() const;
-    void setOuterPlacement(float left, float top, float width, float height);
-    void setOuterWidth(float width);
-    void setOuterHeight(float height);
 
-    SettingsStore& store_;
-    Printers& printers_;
+    const WindowServices& services_;
     PrinterSurface& printer_;
     PrintSettings settings_;
     PrintSettingsLoader loader_;
-
-    ProgramEnding ending_;
-    OptionDialogRunner optionDialogRunner_;
-    PrinterSetupRunner printerSetupRunner_;
+    MainWindowFrame frame_;
 
     QToolBar* Toolbar = nullptr;
     HeaderStrip* stsbarHeader = nullptr;
-    FolderList* Dir1 = nullptr;
-    DriveList* Drive1 = nullptr;
     FileList* File1 = nullptr;
     QPushButton* cmdAddAll = nullptr;
     QPushButton* cmdAdd = nullptr;
@@ -184,12 +144,9 @@ private:
     } act_{};
 
     AlbumPrinterLayout::Limits limits_{};
-    // The outer placement last set, in twips, so values survive the pixel grid.
-    OuterTwips outer_{*this};
     QRectF imgSplitterTwips_ = AlbumPrinterLayout::Design::imgSplitter;
     QRectF picSplitterTwips_ = AlbumPrinterLayout::Design::picSplitter;
     bool Dragging = false;
-    bool shown_ = false;
 };
 
 } // namespace quenbrook

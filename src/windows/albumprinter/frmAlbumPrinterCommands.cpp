@@ -1,18 +1,21 @@
-// The commands of the Album Printer window: filling and ordering the print list, the file pane,
-// the options, and files dropped on the window.
+// The commands of the Album Printer window: filling and ordering the print list from the file
+// pane, the options, the page setup, and files dropped on the window.
 #include "windows/albumprinter/frmAlbumPrinter.h"
 
 #include "core/geometry/FilePaneRules.h"
 #include "core/geometry/PrintListRules.h"
 #include "core/program/AlbumPrinterKeys.h"
+#include "core/program/PrintSettingsKeys.h"
 #include "core/program/ProgramKeys.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
 #include "windows/common/FilePane.h"
+#include "windows/common/WindowServices.h"
+#include "windows/dialogs/OptionDialogs.h"
 
-#include <QAction>
 #include <QDropEvent>
 #include <QListWidget>
+#include <QPageSetupDialog>
 
 namespace quenbrook {
 
@@ -117,37 +120,23 @@ void frmAlbumPrinter::Toolbar_ImageViewer()
         lstAlbumList_ViewFile();
 }
 
-void frmAlbumPrinter::Toolbar_Filter()
-{
-    const QString pattern = FilterPattern({act_.Bitmap->isChecked(), act_.Gif->isChecked(),
-                                           act_.Jpeg->isChecked(), act_.Icon->isChecked()});
-    if (pattern.isEmpty()) {
-        File1->setEnabled(false);
-        return;
-    }
-    File1->setEnabled(true);
-    File1->setPattern(pattern);
-}
-
 void frmAlbumPrinter::mnuPreview_Click()
 {
     if (lstAlbumList->count() > 0)
         emit previewRequested();
 }
 
-// Page setup of the system's default printer. A dialog that cannot be shown leaves no document.
+// Page setup of the system's default printer. A printer that cannot be set up leaves no document.
 void frmAlbumPrinter::mnuPrinterSetup_Click()
 {
     printer_.killDoc();
-    printer_.selectPrinter(printers_.defaultName());
-    if (!printerSetupRunner_ || !printerSetupRunner_(printer_, this))
+    printer_.selectPrinter(services_.printers.defaultName());
+    if (!printer_.error().isEmpty()) {
         printer_.killDoc();
-}
-
-void frmAlbumPrinter::mnuExit_Click()
-{
-    writeSetting(ProgramKeys::Section, ProgramKeys::Start, ProgramKeys::StartAlbumPrinter);
-    ending_.endProgram();
+        return;
+    }
+    QPageSetupDialog dialog(&printer_.printer(), this);
+    services_.runDialog(dialog);
 }
 
 void frmAlbumPrinter::mnuScale_Click(PrintUnit unit)
@@ -164,8 +153,7 @@ void frmAlbumPrinter::mnuCenter_Click()
 
 void frmAlbumPrinter::mnuOptionDialog_Click(OptionDialog dialog)
 {
-    if (optionDialogRunner_)
-        optionDialogRunner_(dialog, this);
+    RunOptionDialog(dialog, this, services_, printer_);
     // Whatever closed the dialog, its group comes back from the store.
     switch (dialog) {
     case OptionDialog::Label:
@@ -175,27 +163,12 @@ void frmAlbumPrinter::mnuOptionDialog_Click(OptionDialog dialog)
         loader_.ReloadPictureDistances(settings_);
         break;
     case OptionDialog::Header:
-        loader_.ReloadHeaderGroup(settings_);
+        settings_.Header = loader_.ReadBand(PrintKeys::HeaderBand);
         break;
     case OptionDialog::Footer:
-        loader_.ReloadFooterGroup(settings_);
+        settings_.Footer = loader_.ReadBand(PrintKeys::FooterBand);
         break;
     }
-}
-
-// The chosen drive's last folder; a drive that cannot be read is undone without a word.
-void frmAlbumPrinter::Drive1_Change(const QString& root)
-{
-    const QString folder = Drive1->folderOf(root);
-    if (Dir1->setPath(folder) || (folder != root && Dir1->setPath(root)))
-        return;
-    Drive1->showDriveOf(Dir1->path());
-}
-
-void frmAlbumPrinter::Dir1_Change(const QString& folder)
-{
-    File1->setPath(folder);
-    Drive1->noteFolder(folder);
 }
 
 void frmAlbumPrinter::OLEDragOver(QDragMoveEvent* event)

@@ -5,7 +5,6 @@
 #include "core/program/AlbumPrinterKeys.h"
 #include "core/program/PrintSettingsKeys.h"
 #include "core/settings/NumberRules.h"
-#include "core/settings/SettingsStore.h"
 #include "windows/albumprinter/AlbumPrinterParts.h"
 #include "windows/common/FilePane.h"
 #include "windows/common/HeaderStrip.h"
@@ -32,19 +31,9 @@ void frmAlbumPrinter::PlaceOnLoad()
 {
     limits_ = DesignLimits();
     const Placement defaults = DefaultPlacement(limits_);
-    const auto stored = [this](const QString& key, float defaultValue) {
-        return PlacementValue(store_.GetSetting(PrintKeys::Application, PrintKeys::Section, key),
-                              defaultValue);
-    };
-    Placement placement{stored(AlbumPrinterKeys::Left, defaults.Left),
-                        stored(AlbumPrinterKeys::Top, defaults.Top),
-                        stored(AlbumPrinterKeys::Width, defaults.Width),
-                        stored(AlbumPrinterKeys::Height, defaults.Height),
-                        stored(AlbumPrinterKeys::SplitterLeft, defaults.SplitterLeft)};
-    placement = AlbumPrinterLayout::PlaceOnLoad(placement, ScreenTwips());
-
-    setOuterPlacement(placement.Left, placement.Top, placement.Width, placement.Height);
-    picSplitterTwips_.moveLeft(placement.SplitterLeft);
+    frame_.open({defaults.Left, defaults.Top, defaults.Width, defaults.Height});
+    picSplitterTwips_.moveLeft(
+        frame_.stored(AlbumPrinterKeys::SplitterLeft, defaults.SplitterLeft));
     picSplitter->setGeometry(ToPixels(picSplitterTwips_));
 }
 
@@ -58,7 +47,8 @@ void frmAlbumPrinter::LayOut()
     else if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         show = WindowShow::Maximised;
 
-    switch (ChooseLayoutStep(show, outerWidth(), outerHeight(), limits_)) {
+    OuterTwips& outer = frame_.outer();
+    switch (ChooseLayoutStep(show, outer.width(), outer.height(), limits_)) {
     case LayoutStep::Nothing:
         return;
     case LayoutStep::Restore:
@@ -66,14 +56,16 @@ void frmAlbumPrinter::LayOut()
         return;
     case LayoutStep::Widen:
         picSplitterTwips_.moveLeft(limits_.SplitterMin);
-        setOuterWidth(limits_.ResetWidth);
+        outer.setWidth(limits_.ResetWidth);
         return;
     case LayoutStep::FixHeight:
-        setOuterHeight(limits_.FixedHeight);
+        outer.setHeight(limits_.FixedHeight);
         return;
     case LayoutStep::CompletePass:
         completeLayout();
-        writePlacement();
+        frame_.writePlacement();
+        writeSetting(PrintKeys::Section, AlbumPrinterKeys::SplitterLeft,
+                     NumberText(float(imgSplitterTwips_.left())));
         return;
     }
 }
@@ -103,16 +95,6 @@ void frmAlbumPrinter::completeLayout()
     placeHorizontally(File1, Design::File1, float(Design::File1.left()), a.fileListWidth);
 }
 
-void frmAlbumPrinter::writePlacement()
-{
-    writeSetting(PrintKeys::Section, AlbumPrinterKeys::Left, NumberText(outerLeft()));
-    writeSetting(PrintKeys::Section, AlbumPrinterKeys::Top, NumberText(outerTop()));
-    writeSetting(PrintKeys::Section, AlbumPrinterKeys::Width, NumberText(outerWidth()));
-    writeSetting(PrintKeys::Section, AlbumPrinterKeys::Height, NumberText(outerHeight()));
-    writeSetting(PrintKeys::Section, AlbumPrinterKeys::SplitterLeft,
-                 NumberText(float(imgSplitterTwips_.left())));
-}
-
 void frmAlbumPrinter::imgSplitter_MouseDown()
 {
     picSplitterTwips_ = BarOnPress(imgSplitterTwips_);
@@ -124,8 +106,9 @@ void frmAlbumPrinter::imgSplitter_MouseMove(int x)
 {
     if (!Dragging)
         return;
-    picSplitterTwips_.moveLeft(DraggedBarLeft(
-        float(x) * TwipsPerPixel, float(imgSplitterTwips_.left()), outerWidth(), limits_));
+    picSplitterTwips_.moveLeft(DraggedBarLeft(float(x) * TwipsPerPixel,
+                                              float(imgSplitterTwips_.left()),
+                                              frame_.outer().width(), limits_));
     showBar();
 }
 
@@ -145,41 +128,6 @@ void frmAlbumPrinter::showBar()
     Toolbar->raise();
     stsbarHeader->raise();
     Label1->raise();
-}
-
-float frmAlbumPrinter::outerLeft() const
-{
-    return outer_.left();
-}
-
-float frmAlbumPrinter::outerTop() const
-{
-    return outer_.top();
-}
-
-float frmAlbumPrinter::outerWidth() const
-{
-    return outer_.width();
-}
-
-float frmAlbumPrinter::outerHeight() const
-{
-    return outer_.height();
-}
-
-void frmAlbumPrinter::setOuterPlacement(float left, float top, float width, float height)
-{
-    outer_.place(left, top, width, height);
-}
-
-void frmAlbumPrinter::setOuterWidth(float width)
-{
-    outer_.setWidth(width);
-}
-
-void frmAlbumPrinter::setOuterHeight(float height)
-{
-    outer_.setHeight(height);
 }
 
 } // namespace quenbrook

@@ -1,21 +1,15 @@
 #include "windows/albumviewer/frmAlbumViewer.h"
 
 #include "core/geometry/FilePaneRules.h"
-#include "core/pictures/PictureLoader.h"
 #include "core/program/AlbumViewerKeys.h"
-#include "core/program/Application.h"
-#include "core/program/PictureFileTypes.h"
 #include "core/program/ProgramKeys.h"
-#include "core/settings/NumberRules.h"
-#include "core/settings/SettingsStore.h"
 #include "windows/common/BusyCursor.h"
 #include "windows/common/FilePane.h"
 #include "windows/common/HeaderStrip.h"
+#include "windows/common/WindowServices.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,8 +22,6 @@ namespace quenbrook {
 using namespace AlbumViewerLayout;
 
 namespace {
-
-const QString Application = QString::fromUtf16(ApplicationTitle);
 
 QIcon picture(const QString& key)
 {
@@ -108,10 +100,11 @@ void FocusFrame::paintEvent(QPaintEvent*)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-frmAlbumViewer::frmAlbumViewer(SettingsStore& store, Printers& printers, QWidget* parent)
+frmAlbumViewer::frmAlbumViewer(const WindowServices& services, QWidget* parent)
     : QMainWindow(parent)
-    , store_(store)
-    , printers_(printers)
+    , services_(services)
+    , frame_(*this, services, AlbumViewerKeys::Section, ProgramKeys::StartAlbumViewer,
+             [this] { Form_Resize(); })
 {
     setWindowTitle(QStringLiteral("Album Viewer"));
     createActions();
@@ -156,12 +149,6 @@ void frmAlbumViewer::createActions()
     QAction* albumPrinter = buttons_.value(ToolbarKey(ToolbarButton::AlbumPrinter));
     albumPrinter->setObjectName(QStringLiteral("mnuFileAlbumPrinter"));
     albumPrinter->setText(tr("Album &Printer"));
-    for (ToolbarButton filter :
-         {ToolbarButton::Bitmap, ToolbarButton::Gif, ToolbarButton::Jpeg, ToolbarButton::Icon}) {
-        QAction* action = buttons_.value(ToolbarKey(filter));
-        action->setCheckable(true);
-        action->setChecked(true);
-    }
 }
 
 void frmAlbumViewer::createControls()
@@ -193,13 +180,15 @@ void frmAlbumViewer::createControls()
     stsbarHeader->setObjectName(QStringLiteral("stsbarHeader"));
     stsbarHeader->move(0, Toolbar->height());
 
-    Drive1_ = place(new DriveList(client), QStringLiteral("Drive1"), Design::Drive1);
-    Drive1_->setToolTip(tr("Select Drive"));
-    Dir1_ = place(new FolderList(client), QStringLiteral("Dir1"), Design::Dir1);
-    Dir1_->setToolTip(tr("Select Directory"));
-    File1_ = place(new FileList(client), QStringLiteral("File1"), Design::File1);
+    pane_ = new FilePane(*client, services_, FilePane::RefusedDrive::StayChosen);
+    pane_->setFilterButtons({button(ToolbarButton::Bitmap), button(ToolbarButton::Gif),
+                             button(ToolbarButton::Jpeg), button(ToolbarButton::Icon)});
+    place(pane_->drives(), QStringLiteral("Drive1"), Design::Drive1)
+        ->setToolTip(tr("Select Drive"));
+    place(pane_->folders(), QStringLiteral("Dir1"), Design::Dir1)
+        ->setToolTip(tr("Select Directory"));
+    File1_ = place(pane_->files(), QStringLiteral("File1"), Design::File1);
     File1_->setToolTip(tr("Select Start File"));
-    File1_->setPattern(QString::fromUtf16(FileListPattern));
 
     for (int i = 0; i < SlotCount; ++i) {
         shpFocus_[i] = new FocusFrame(client);
@@ -211,11 +200,6 @@ void frmAlbumViewer::createControls()
     }
 
     connect(File1_, &QListWidget::itemSelectionChanged, this, &frmAlbumViewer::File1_Click);
-    connect(Drive1_, &DriveList::driveChosen, this, &frmAlbumViewer::Drive1_Change);
-    connect(Dir1_, &FolderList::pathChanged, this, &frmAlbumViewer::Dir1_Change);
-    connect(Dir1_, &FolderList::folderUnreadable, this, [this](const QString& folder) {
-        showMessage_(this, FolderUnreadableMessage(folder), MessageIcon::Information);
-    });
 }
 
 void frmAlbumViewer::createMenus()
@@ -232,7 +216,7 @@ void frmAlbumViewer::createMenus()
     mnuFile->addAction(buttons_.value(ToolbarKey(ToolbarButton::AlbumPrinter)));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
     mnuFile->addAction(item("mnuFileClose", tr("&Close"), &QWidget::close));
-    mnuFile->addAction(item("mnuFileExit", tr("E&xit"), &frmAlbumViewer::mnuFileExit_Click));
+    mnuFile->addAction(item("mnuFileExit", tr("E&xit"), [this] { frame_.exit(); }));
     menuBar()->addAction(item("mnuAbout", tr("&About"), &frmAlbumViewer::aboutRequested));
 
     mnuPopup_ = new QMenu(tr("popup"), this);
@@ -245,24 +229,19 @@ void frmAlbumViewer::createMenus()
         item("mnupopupViewFile", tr("View File"), &frmAlbumViewer::mnupopupViewFile_Click));
 }
 
-void frmAlbumViewer::setOtherWindowVisible(std::function<bool()> visible)
+DriveList* frmAlbumViewer::Drive1() const
 {
-    ending_.setOtherWindowVisible(std::move(visible));
+    return pane_->drives();
 }
 
-void frmAlbumViewer::setEndProgram(std::function<void()> endProgram)
+FolderList* frmAlbumViewer::Dir1() const
 {
-    ending_.setEndProgram(std::move(endProgram));
+    return pane_->folders();
 }
 
-void frmAlbumViewer::setMessageFunction(MessageFunction show)
+FileList* frmAlbumViewer::File1() const
 {
-    showMessage_ = show ? std::move(show) : MessageFunction(ShowMessage);
-}
-
-void frmAlbumViewer::saveSetting(const QString& section, const QString& key, const QString& value)
-{
-    store_.SaveSetting(Application, section, key, value);
+    return File1_;
 }
 
 void frmAlbumViewer::Form_Load()
@@ -271,41 +250,26 @@ void frmAlbumViewer::Form_Load()
     SlotMarginY = SlotMargin;
 
     const Placement defaults;
-    const auto stored = [this](const QString& key, float defaultValue) {
-        return PlacementValue(store_.GetSetting(Application, AlbumViewerKeys::Section, key),
-                              defaultValue);
-    };
-    Placement placement{stored(AlbumViewerKeys::Left, defaults.Left),
-                        stored(AlbumViewerKeys::Top, defaults.Top),
-                        stored(AlbumViewerKeys::Width, defaults.Width),
-                        stored(AlbumViewerKeys::Height, defaults.Height)};
-    placement = PlaceOnOpen(placement, ScreenTwips());
-    outer_.place(placement.Left, placement.Top, placement.Width, placement.Height);
-
-    // No folder is remembered: the pane starts in the process's current folder.
-    if (!Dir1_->setPath(QDir::currentPath()) && !Dir1_->setPath(QDir::homePath()))
-        Dir1_->setPath(QDir::rootPath());
+    frame_.open({defaults.Left, defaults.Top, defaults.Width, defaults.Height});
 }
 
 // Runs after every change of size or state; a size put right starts the next pass.
 void frmAlbumViewer::Form_Resize()
 {
-    switch (ChooseLayoutStep(isMinimized(), outer_.width(), outer_.height())) {
+    OuterTwips& outer = frame_.outer();
+    switch (ChooseLayoutStep(isMinimized(), outer.width(), outer.height())) {
     case LayoutStep::Nothing:
         return;
     case LayoutStep::Widen:
-        outer_.setWidth(MinimumWidth);
+        outer.setWidth(MinimumWidth);
         return;
     case LayoutStep::Heighten:
-        outer_.setHeight(MinimumHeight);
+        outer.setHeight(MinimumHeight);
         return;
     case LayoutStep::CompletePass:
         break;
     }
-    saveSetting(AlbumViewerKeys::Section, AlbumViewerKeys::Left, NumberText(outer_.left()));
-    saveSetting(AlbumViewerKeys::Section, AlbumViewerKeys::Top, NumberText(outer_.top()));
-    saveSetting(AlbumViewerKeys::Section, AlbumViewerKeys::Width, NumberText(outer_.width()));
-    saveSetting(AlbumViewerKeys::Section, AlbumViewerKeys::Height, NumberText(outer_.height()));
+    frame_.writePlacement();
     completeLayout();
     if (selectedIndex() > -1 && File1_->count() > 0)
         File1_Click();
@@ -375,7 +339,7 @@ void frmAlbumViewer::fillSlot(int slot, const QString& path, const QString& name
     view->setToolTip(name);
 
     const QSize inside = view->contentsRect().size();
-    PictureResult result = PictureLoader::load(path, inside * view->devicePixelRatioF());
+    PictureResult result = services_.loadPicture(path, inside * view->devicePixelRatioF());
     if (auto* error = std::get_if<PictureError>(&result)) {
         view->showNote(error->message);
         return;
@@ -395,59 +359,6 @@ void frmAlbumViewer::clearSlot(int slot)
     slots_[slot] = Slot{};
     picViewer_[slot]->clear();
     picViewer_[slot]->setToolTip(QString());
-}
-
-void frmAlbumViewer::Drive1_Change(const QString& root)
-{
-    // A drive that cannot be read leaves the folder as it was, without a word.
-    const QString folder = Drive1_->folderOf(root);
-    if (!Dir1_->setPath(folder) && folder != root)
-        Dir1_->setPath(root);
-}
-
-void frmAlbumViewer::Dir1_Change(const QString& folder)
-{
-    File1_->setPath(folder);
-    Drive1_->noteFolder(folder);
-}
-
-void frmAlbumViewer::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    if (isVisible())
-        Form_Resize();
-}
-
-void frmAlbumViewer::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isVisible())
-        Form_Resize();
-}
-
-void frmAlbumViewer::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!shown_) {
-        shown_ = true;
-        Form_Resize();
-    }
-}
-
-void frmAlbumViewer::closeEvent(QCloseEvent* event)
-{
-    if (ending_.otherWindowVisible()) {
-        event->ignore();
-        hide();
-        return;
-    }
-    saveSetting(ProgramKeys::Section, ProgramKeys::Start, ProgramKeys::StartAlbumViewer);
-    if (!isMinimized()) {
-        saveSetting(AlbumViewerKeys::Section, AlbumViewerKeys::Left, NumberText(outer_.left()));
-        saveSetting(AlbumViewerKeys::Section, AlbumViewerKeys::Top, NumberText(outer_.top()));
-    }
-    event->accept();
-    ending_.endProgram();
 }
 
 } // namespace quenbrook

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "core/geometry/AlbumViewerLayout.h"
-#include "windows/common/Messages.h"
-#include "windows/common/OuterTwips.h"
-#include "windows/common/ProgramEnding.h"
+#include "windows/common/MainWindowFrame.h"
 
 #include <QFrame>
 #include <QHash>
@@ -12,7 +10,6 @@
 #include <QPoint>
 
 #include <array>
-#include <functional>
 
 class QAction;
 class QMenu;
@@ -22,11 +19,11 @@ namespace quenbrook {
 
 class DriveList;
 class FileList;
+class FilePane;
 class FolderList;
 class HeaderStrip;
 class Picture;
-class Printers;
-class SettingsStore;
+struct WindowServices;
 
 // picViewer: one slot of the strip, white inside its frame. The picture is drawn once, when the
 // slot is filled, at the slot's top-left corner; a file that could not be shown leaves its
@@ -68,14 +65,9 @@ class frmAlbumViewer : public QMainWindow
 public:
     static constexpr int SlotCount = AlbumViewerLayout::SlotCount;
 
-    frmAlbumViewer(SettingsStore& store, Printers& printers, QWidget* parent = nullptr);
+    // The services outlive the window.
+    explicit frmAlbumViewer(const WindowServices& services, QWidget* parent = nullptr);
     ~frmAlbumViewer() override;
-
-    // Whether the Album Printer is visible (unset: it is not).
-    void setOtherWindowVisible(std::function<bool()> visible);
-    // Ends the program at once (unset: leaves the event loop).
-    void setEndProgram(std::function<void()> endProgram);
-    void setMessageFunction(MessageFunction show);
 
     // Refills the four slots from the file list's selection; nothing when none is selected.
     void File1_Click();
@@ -91,9 +83,9 @@ public:
     qint64 SlotSize(int slot) const { return slots_.at(slot).Size; }
     bool SlotLoaded(int slot) const { return slots_.at(slot).Loaded; }
 
-    DriveList* Drive1() const { return Drive1_; }
-    FolderList* Dir1() const { return Dir1_; }
-    FileList* File1() const { return File1_; }
+    DriveList* Drive1() const;
+    FolderList* Dir1() const;
+    FileList* File1() const;
     SlotView* picViewer(int slot) const { return picViewer_.at(slot); }
     QWidget* shpFocus(int slot) const { return shpFocus_.at(slot); }
     QMenu* mnuPopup() const { return mnuPopup_; }
@@ -107,10 +99,6 @@ signals:
     void aboutRequested();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -126,7 +114,6 @@ private:
     void createActions();
     void createControls();
     void createMenus();
-    void saveSetting(const QString& section, const QString& key, const QString& value);
 
     // Opening, resizing, filling (frmAlbumViewer.cpp).
     void Form_Load();
@@ -135,15 +122,11 @@ private:
     void fillSlot(int slot, const QString& path, const QString& name);
     void clearSlot(int slot);
     int selectedIndex() const;
-    void Drive1_Change(const QString& root);
-    void Dir1_Change(const QString& folder);
 
     // Commands (frmAlbumViewerCommands.cpp).
     void Toolbar_ButtonClick(const QString& key);
-    void Toolbar_Filter();
     void Navigate(AlbumViewerLayout::ToolbarButton button);
     void mnuFileAlbumPrinter_Click();
-    void mnuFileExit_Click();
     void mnuPopupAddtoAlbumPrintList_Click();
     void mnuPopupInformation_Click();
     void mnupopupViewFile_Click();
@@ -152,15 +135,12 @@ private:
     void picViewer_OLEStartDrag(int slot);
     void selectSlot(int slot);
 
-    SettingsStore& store_;
-    Printers& printers_;
-    ProgramEnding ending_;
-    MessageFunction showMessage_ = ShowMessage;
+    const WindowServices& services_;
+    MainWindowFrame frame_;
 
     QToolBar* Toolbar = nullptr;
     HeaderStrip* stsbarHeader = nullptr;
-    DriveList* Drive1_ = nullptr;
-    FolderList* Dir1_ = nullptr;
+    FilePane* pane_ = nullptr;
     FileList* File1_ = nullptr;
     std::array<FocusFrame*, SlotCount> shpFocus_{};
     std::array<SlotView*, SlotCount> picViewer_{};
@@ -172,8 +152,6 @@ private:
     float SlotMarginX = 0;
     float SlotMarginY = 0;
 
-    OuterTwips outer_{*this};
-    bool shown_ = false;
     bool filling_ = false;
     bool refillPending_ = false;
     int pressedSlot_ = -1; // the slot the left button went down on

@@ -1,13 +1,13 @@
-// The commands of the Album Viewer window: the toolbar, navigation through the file list, the
-// file-type filter, choosing a slot with the mouse, dragging its picture out, and the commands
+// The commands of the Album Viewer window: the toolbar, navigation through the file list,
+// choosing a slot with the mouse, dragging its picture out, and the commands
 // on the chosen slot.
 #include "windows/albumviewer/frmAlbumViewer.h"
 
 #include "core/geometry/FilePaneRules.h"
-#include "core/program/ProgramKeys.h"
 #include "core/program/ProgramMessages.h"
 #include "print/Printers.h"
 #include "windows/common/FilePane.h"
+#include "windows/common/WindowServices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,7 +35,7 @@ void frmAlbumViewer::Toolbar_ButtonClick(const QString& key)
     case ToolbarButton::Gif:
     case ToolbarButton::Jpeg:
     case ToolbarButton::Icon:
-        Toolbar_Filter();
+        // The file pane follows its filter buttons; the slots stay as they are.
         break;
     case ToolbarButton::First:
     case ToolbarButton::Prev4:
@@ -57,23 +57,6 @@ void frmAlbumViewer::Toolbar_ButtonClick(const QString& key)
     }
 }
 
-// A list with no pattern left is disabled and keeps what it shows; the slots stay as they are.
-void frmAlbumViewer::Toolbar_Filter()
-{
-    const auto pressed = [this](ToolbarButton button) {
-        return buttons_.value(ToolbarKey(button))->isChecked();
-    };
-    const QString pattern =
-        FilterPattern({pressed(ToolbarButton::Bitmap), pressed(ToolbarButton::Gif),
-                       pressed(ToolbarButton::Jpeg), pressed(ToolbarButton::Icon)});
-    if (pattern.isEmpty()) {
-        File1_->setEnabled(false);
-        return;
-    }
-    File1_->setEnabled(true);
-    File1_->setPattern(pattern);
-}
-
 void frmAlbumViewer::Navigate(ToolbarButton button)
 {
     const std::optional<int> target = NavigationTarget(File1_->count(), selectedIndex(), button);
@@ -90,17 +73,11 @@ void frmAlbumViewer::Navigate(ToolbarButton button)
 
 void frmAlbumViewer::mnuFileAlbumPrinter_Click()
 {
-    if (printers_.count() == 0) {
-        showMessage_(this, ProgramMessages::OnlyAlbumViewer, MessageIcon::Information);
+    if (services_.printers.count() == 0) {
+        services_.message(this, ProgramMessages::OnlyAlbumViewer, MessageIcon::Information);
         return;
     }
     emit albumPrinterRequested();
-}
-
-void frmAlbumViewer::mnuFileExit_Click()
-{
-    saveSetting(ProgramKeys::Section, ProgramKeys::Start, ProgramKeys::StartAlbumViewer);
-    ending_.endProgram();
 }
 
 void frmAlbumViewer::AddSlotToPrintList(int slot)
@@ -120,8 +97,8 @@ void frmAlbumViewer::mnuPopupInformation_Click()
     const Slot& s = slots_[CurrentSlot_];
     if (!s.Loaded)
         return;
-    showMessage_(this, InformationText(s.File, s.Size, s.Width, s.Height),
-                 MessageIcon::Information);
+    services_.message(this, InformationText(s.File, s.Size, s.Width, s.Height),
+                      MessageIcon::Information);
 }
 
 void frmAlbumViewer::mnupopupViewFile_Click()

@@ -2,7 +2,10 @@
 
 #include "core/geometry/FileListOrder.h"
 #include "core/geometry/FilePaneRules.h"
+#include "core/program/PictureFileTypes.h"
+#include "windows/common/WindowServices.h"
 
+#include <QAction>
 #include <QDir>
 #include <QDrag>
 #include <QFileInfo>
@@ -236,6 +239,66 @@ void FileList::startDrag(Qt::DropActions)
     drag->setMimeData(data.release());
     drag->exec(Qt::CopyAction);
     drag->deleteLater();
+}
+
+FilePane::FilePane(QWidget& client, const WindowServices& services, RefusedDrive refused)
+    : QObject(&client)
+    , services_(services)
+    , refused_(refused)
+    , drives_(new DriveList(&client))
+    , folders_(new FolderList(&client))
+    , files_(new FileList(&client))
+{
+    drives_->setObjectName(QStringLiteral("Drive1"));
+    folders_->setObjectName(QStringLiteral("Dir1"));
+    files_->setObjectName(QStringLiteral("File1"));
+    files_->setPattern(QString::fromUtf16(FileListPattern));
+    connect(drives_, &DriveList::driveChosen, this, &FilePane::driveChosen);
+    connect(folders_, &FolderList::pathChanged, this, &FilePane::folderChanged);
+    connect(folders_, &FolderList::folderUnreadable, this, [this](const QString& folder) {
+        services_.message(folders_->window(), FolderUnreadableMessage(folder),
+                          MessageIcon::Information);
+    });
+
+    if (!folders_->setPath(QDir::currentPath()) && !folders_->setPath(QDir::homePath()))
+        folders_->setPath(QDir::rootPath());
+}
+
+void FilePane::setFilterButtons(const std::array<QAction*, 4>& buttons)
+{
+    filters_ = buttons;
+    for (QAction* button : filters_) {
+        button->setCheckable(true);
+        button->setChecked(true);
+        connect(button, &QAction::toggled, this, &FilePane::filterChanged);
+    }
+}
+
+void FilePane::driveChosen(const QString& root)
+{
+    const QString folder = drives_->folderOf(root);
+    if (folders_->setPath(folder) || (folder != root && folders_->setPath(root)))
+        return;
+    if (refused_ == RefusedDrive::ShowOpenFolder)
+        drives_->showDriveOf(folders_->path());
+}
+
+void FilePane::folderChanged(const QString& folder)
+{
+    files_->setPath(folder);
+    drives_->noteFolder(folder);
+}
+
+void FilePane::filterChanged()
+{
+    const QString pattern = FilterPattern({filters_[0]->isChecked(), filters_[1]->isChecked(),
+                                           filters_[2]->isChecked(), filters_[3]->isChecked()});
+    if (pattern.isEmpty()) {
+        files_->setEnabled(false);
+        return;
+    }
+    files_->setEnabled(true);
+    files_->setPattern(pattern);
 }
 
 } // namespace quenbrook

@@ -8,11 +8,15 @@
 #include <QStringList>
 #include <QTreeWidget>
 
+#include <array>
 #include <memory>
 
+class QAction;
 class QMimeData;
 
 namespace quenbrook {
+
+struct WindowServices;
 
 // Drive1: the mounted volumes, the root volume first.
 class DriveList : public QComboBox
@@ -97,6 +101,48 @@ private:
 
     QString path_;
     QString pattern_;
+};
+
+// The file pane of a main window: the three lists above, made on the window's client area and
+// wired together. It opens in the process's current folder (else the home folder, else the root)
+// with every picture type listed. A chosen drive opens the folder last open on it; a folder that
+// opens lists its files and is remembered for its drive; a folder that cannot be opened is
+// reported through the window's message function. The window places the lists.
+class FilePane : public QObject
+{
+    Q_OBJECT
+public:
+    // What the drive list shows when the chosen drive cannot be read. The Album Printer goes back
+    // to the open folder's drive; the Album Viewer has always left the refused drive showing, so
+    // choosing it again tries it again.
+    enum class RefusedDrive
+    {
+        ShowOpenFolder,
+        StayChosen
+    };
+
+    FilePane(QWidget& client, const WindowServices& services, RefusedDrive refused);
+
+    DriveList* drives() const { return drives_; }
+    FolderList* folders() const { return folders_; }
+    FileList* files() const { return files_; }
+
+    // The toolbar's Bitmap, Gif, Jpeg and Icon buttons, made checkable and pressed. The pressed
+    // ones choose the types listed; with none pressed the file list is disabled and keeps what
+    // it shows.
+    void setFilterButtons(const std::array<QAction*, 4>& buttons);
+
+private:
+    void driveChosen(const QString& root);
+    void folderChanged(const QString& folder);
+    void filterChanged();
+
+    const WindowServices& services_;
+    RefusedDrive refused_;
+    DriveList* drives_;
+    FolderList* folders_;
+    FileList* files_;
+    std::array<QAction*, 4> filters_{};
 };
 
 } // namespace quenbrook

@@ -4,7 +4,7 @@
 
 namespace quenbrook {
 
-void ProgramEnding::setOtherWindowVisible(std::function<bool()> visible)
+void ProgramEnding::setOtherWindowVisible(std::function<bool(const QWidget&)> visible)
 {
     otherWindowVisible_ = std::move(visible);
 }
@@ -14,9 +14,9 @@ void ProgramEnding::setEndProgram(std::function<void()> endProgram)
     endProgram_ = std::move(endProgram);
 }
 
-bool ProgramEnding::otherWindowVisible() const
+bool ProgramEnding::otherWindowVisible(const QWidget& window) const
 {
-    return otherWindowVisible_ && otherWindowVisible_();
+    return otherWindowVisible_ && otherWindowVisible_(window);
 }
 
 void ProgramEnding::endProgram() const

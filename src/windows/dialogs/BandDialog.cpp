@@ -34,37 +34,10 @@ const BandDialog::Keys& BandDialog::keysOf(Band band)
 
 namespace {
 
-// One band's values as the store holds them.
-struct BandValues
+// Codes that have no option button open with the first one, which OK then writes.
+template <class Code> Code shownCode(Code code)
 {
-    PrintFont Font;
-    PrintColor Color = 0;
-    QString Text;
-    qint32 Alignment = 0;
-    qint32 Style = 0;
-    float Spacing = 0;
-};
-
-// Read by the same rules as the print settings; the printer's document is discarded after its
-// font was asked for.
-BandValues readBand(BandDialog::Band band, SettingsStore& store, PageSurface& printer)
-{
-    PrintSettings s;
-    PrintSettingsLoader loader(store, printer);
-    if (band == BandDialog::Band::Header) {
-        loader.ReloadHeaderGroup(s);
-        return {s.HeaderFont,          s.HeaderFontColor, s.HeaderText, qint32(s.HeaderAlignment),
-                qint32(s.HeaderStyle), s.HeaderSpacing};
-    }
-    loader.ReloadFooterGroup(s);
-    return {s.FooterFont,          s.FooterFontColor, s.FooterText, qint32(s.FooterAlignment),
-            qint32(s.FooterStyle), s.FooterSpacing};
-}
-
-// Codes that have no option button open with the first one.
-qint32 shownCode(qint32 code)
-{
-    return code >= 0 && code <= 2 ? code : 0;
+    return qint32(code) >= 0 && qint32(code) <= 2 ? code : Code(0);
 }
 
 } // namespace
@@ -73,7 +46,7 @@ BandDialog::BandDialog(Band band, QWidget* owner, SettingsStore& store, PageSurf
                        FontChooser fontChooser)
     : OptionDialogBase(owner, store, printer, keysOf(band).Form, keysOf(band).Caption,
                        QSize(4644, 3936), Placement::CenteredOnOwner, std::move(fontChooser))
-    , band_(band)
+    , which_(band)
     , settingGroup_(new QButtonGroup(this))
     , alignmentGroup_(new QButtonGroup(this))
 {
@@ -144,29 +117,30 @@ void BandDialog::Form_Load()
 {
     lblUnit->setText(unitCaption(readUnit()));
 
-    // Asked before the group is read, whose reading discards the printer's document.
+    // Asked before the band is read, whose reading discards the printer's document.
     const PrintFont printerFont = printer_.font();
-    const BandValues stored = readBand(band_, store_, printer_);
-    font_ = ChosenFont{usableFont(stored.Font, printerFont), stored.Color};
-    txtContext->setText(stored.Text);
-    // Selecting a button runs its click handler.
-    optAlignment[shownCode(stored.Alignment)]->setChecked(true);
-    optSetting[shownCode(stored.Style)]->setChecked(true);
+    band_ = PrintSettingsLoader(store_, printer_).ReadBand(keysOf(which_).Band);
+    band_.Font = usableFont(band_.Font, printerFont);
+    band_.Alignment = shownCode(band_.Alignment);
+    band_.Style = shownCode(band_.Style);
+    txtContext->setText(band_.Text);
+    optAlignment[qint32(band_.Alignment)]->setChecked(true);
+    optSetting[qint32(band_.Style)]->setChecked(true);
     settingGroup_->checkedButton()->setFocus();
-    txtSpacing->setText(NumberText(stored.Spacing));
+    txtSpacing->setText(NumberText(band_.Spacing));
 
     TabStrip1_Click(TabStrip1->selectedKey());
 }
 
 void BandDialog::optSetting_Click(int index)
 {
-    txtContext->setEnabled(index == 2);
-    style_ = index;
+    band_.Style = BandStyle(index);
+    txtContext->setEnabled(band_.Style == BandStyle::Text);
 }
 
 void BandDialog::optAlignment_Click(int index)
 {
-    alignment_ = index;
+    band_.Alignment = BandAlignment(index);
 }
 
 bool BandDialog::eventFilter(QObject* watched, QEvent* event)
@@ -183,17 +157,19 @@ void BandDialog::txtSpacing_LostFocus()
 
 void BandDialog::cmdFont_Click()
 {
-    chooseFont(font_);
+    chooseFont(band_.Font, band_.FontColor);
 }
 
 void BandDialog::cmdOk_Click()
 {
-    const PrintKeys::BandKeys& keys = keysOf(band_).Band;
-    writeFontGroup(keys.Font, keys.Color, font_);
-    writeSetting(keys.Text, txtContext->text());
-    writeSetting(keys.Alignment, QString::number(alignment_));
-    writeSetting(keys.Style, QString::number(style_));
-    writeSetting(keys.Spacing, NumberText(static_cast<float>(NumericValue(txtSpacing->text()))));
+    band_.Text = txtContext->text();
+    band_.Spacing = static_cast<float>(NumericValue(txtSpacing->text()));
+    const PrintKeys::BandKeys& keys = keysOf(which_).Band;
+    writeFontGroup(keys.Font, keys.Color, band_.Font, band_.FontColor);
+    writeSetting(keys.Text, band_.Text);
+    writeSetting(keys.Alignment, QString::number(qint32(band_.Alignment)));
+    writeSetting(keys.Style, QString::number(qint32(band_.Style)));
+    writeSetting(keys.Spacing, NumberText(band_.Spacing));
     accept();
 }
 

@@ -43,10 +43,10 @@ private:
     void txtSpacing_LostFocus();
     void cmdFont_Click();
 
-    const Band band_;
-    ChosenFont font_;
-    qint32 alignment_ = 0;
-    qint32 style_ = 0;
+    const Band which_;
+    // As read when the dialog opened, then as edited; the text and spacing are taken from their
+    // boxes on OK.
+    PrintBand band_;
 
     std::array<QRadioButton*, 3> optSetting{};
     QButtonGroup* settingGroup_;

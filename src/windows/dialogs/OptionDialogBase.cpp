@@ -58,7 +58,7 @@ void OptionDialogBase::writeSetting(const QString& key, const QString& value)
 
 void OptionDialogBase::showMessage(const QString& text, MessageIcon icon)
 {
-    ShowMessage(this, text, icon);
+    message_(this, text, icon);
 }
 
 void OptionDialogBase::layOutControls()
@@ -158,24 +158,26 @@ PrintFont OptionDialogBase::usableFont(PrintFont stored, const PrintFont& printe
     return stored;
 }
 
-void OptionDialogBase::chooseFont(ChosenFont& font)
+void OptionDialogBase::chooseFont(PrintFont& font, PrintColor& color)
 {
     if (!fontChooser_)
         return;
-    if (const std::optional<ChosenFont> chosen = fontChooser_(this, font))
-        font = *chosen;
+    if (const std::optional<ChosenFont> chosen = fontChooser_(this, ChosenFont{font, color})) {
+        font = chosen->Font;
+        color = chosen->Color;
+    }
 }
 
 void OptionDialogBase::writeFontGroup(const PrintKeys::FontKeys& keys, const QString& colorKey,
-                                      const ChosenFont& font)
+                                      const PrintFont& font, PrintColor color)
 {
-    writeSetting(keys.Name, font.Font.Name);
-    writeSetting(keys.Size, FontSizeText(font.Font.Size));
-    writeSetting(keys.Bold, BooleanText(font.Font.Bold));
-    writeSetting(keys.Italic, BooleanText(font.Font.Italic));
-    writeSetting(keys.Strikethrough, BooleanText(font.Font.Strikethrough));
-    writeSetting(keys.Underline, BooleanText(font.Font.Underline));
-    writeSetting(colorKey, QString::number(font.Color));
+    writeSetting(keys.Name, font.Name);
+    writeSetting(keys.Size, FontSizeText(font.Size));
+    writeSetting(keys.Bold, BooleanText(font.Bold));
+    writeSetting(keys.Italic, BooleanText(font.Italic));
+    writeSetting(keys.Strikethrough, BooleanText(font.Strikethrough));
+    writeSetting(keys.Underline, BooleanText(font.Underline));
+    writeSetting(colorKey, QString::number(color));
 }
 
 void OptionDialogBase::showEvent(QShowEvent* event)

@@ -42,6 +42,9 @@ public:
 
     ~OptionDialogBase() override;
 
+    // How the dialog's messages are shown (unset: ShowMessage).
+    void setMessageFunction(MessageFunction show) { message_ = std::move(show); }
+
 protected:
     // The font chooser is only needed by dialogs with a font button.
     OptionDialogBase(QWidget* owner, SettingsStore& store, PageSurface& printer,
@@ -90,12 +93,12 @@ protected:
     // font: a family the system does not have, a size that is not a positive number of points
     // up to the largest the page draws.
     static PrintFont usableFont(PrintFont stored, const PrintFont& printerFont);
-    // The font button: the chooser starts at `font`, which takes the choice unless it was
-    // cancelled.
-    void chooseFont(ChosenFont& font);
+    // The font button: the chooser starts at `font` and `color`, which take the choice unless it
+    // was cancelled.
+    void chooseFont(PrintFont& font, PrintColor& color);
     // Name, size, the four flags and the colour, in that order.
     void writeFontGroup(const PrintKeys::FontKeys& keys, const QString& colorKey,
-                        const ChosenFont& font);
+                        const PrintFont& font, PrintColor color);
 
     void showEvent(QShowEvent* event) override;
 
@@ -113,6 +116,7 @@ private:
     QRect stripTwips_;
     Placement placement_;
     QList<std::pair<QString, QFrame*>> pages_;
+    MessageFunction message_ = ShowMessage;
 };
 
 // Sizes are written to four decimals: 10, 10.5, 10.3333.

@@ -1,25 +1,36 @@
 #include "windows/dialogs/OptionDialogs.h"
 
+#include "windows/common/WindowServices.h"
 #include "windows/dialogs/BandDialog.h"
 #include "windows/dialogs/frmLabel.h"
 #include "windows/dialogs/frmPrintSize.h"
 
 namespace quenbrook {
+namespace {
 
-void RunOptionDialog(OptionDialog which, QWidget* owner, SettingsStore& store, PageSurface& printer)
+void run(OptionDialogBase&& dialog, const WindowServices& services)
+{
+    dialog.setMessageFunction(services.message);
+    services.runDialog(dialog);
+}
+
+} // namespace
+
+void RunOptionDialog(OptionDialog which, QWidget* owner, const WindowServices& services,
+                     PageSurface& printer)
 {
     switch (which) {
     case OptionDialog::Label:
-        frmLabel(owner, store, printer).exec();
+        run(frmLabel(owner, services.store, printer), services);
         return;
     case OptionDialog::PrintSize:
-        frmPrintSize(owner, store, printer).exec();
+        run(frmPrintSize(owner, services.store, printer), services);
         return;
     case OptionDialog::Header:
-        frmHeader(owner, store, printer).exec();
+        run(frmHeader(owner, services.store, printer), services);
         return;
     case OptionDialog::Footer:
-        frmFooter(owner, store, printer).exec();
+        run(frmFooter(owner, services.store, printer), services);
         return;
     }
 }

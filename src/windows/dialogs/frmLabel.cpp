@@ -96,12 +96,12 @@ void frmLabel::optPosition_Click(int index)
 
 void frmLabel::cmdFont_Click()
 {
-    chooseFont(font_);
+    chooseFont(font_.Font, font_.Color);
 }
 
 void frmLabel::cmdOk_Click()
 {
-    writeFontGroup(PrintKeys::LabelFont, PrintKeys::FontColor, font_);
+    writeFontGroup(PrintKeys::LabelFont, PrintKeys::FontColor, font_.Font, font_.Color);
     writeSetting(PrintKeys::LabelPosition, position_ != 0 ? PrintWords::Below : PrintWords::Above);
     const QString kinds[] = {PrintWords::None, PrintWords::FileName, PrintWords::FilePathName};
     writeSetting(PrintKeys::PrintLabel, kinds[labelKind_]);

@@ -34,23 +34,24 @@ const QString CantPreviewMessage = QStringLiteral("Print Error!\r\nCan't Preview
 } // namespace
 
 void frmPreview::Open(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
-                      PageSurface& printer, SettingsStore& store)
+                      PageSurface& printer, SettingsStore& store, const MessageFunction& message)
 {
     if (printList.isEmpty())
         return;
-    frmPreview window(owner, printList, settings, printer, store);
+    frmPreview window(owner, printList, settings, printer, store, message);
     if (window.Form_Load())
         window.exec();
 }
 
 frmPreview::frmPreview(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
-                       PageSurface& printer, SettingsStore& store)
+                       PageSurface& printer, SettingsStore& store, MessageFunction message)
     : QDialog(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
     , printList_(printList)
     , settings_(settings)
     , printer_(printer)
     , store_(store)
+    , message_(std::move(message))
 {
     setObjectName(QStringLiteral("frmPreview"));
     createControls();
@@ -65,7 +66,7 @@ void frmPreview::saveSetting(const QString& key, const QString& value)
 
 void frmPreview::fail(const QString& message)
 {
-    ShowMessage(parentWidget(), message, MessageIcon::Critical);
+    message_(parentWidget(), message, MessageIcon::Critical);
 }
 
 bool frmPreview::queryPrinter()
@@ -161,7 +162,7 @@ void frmPreview::PreviewPage(qint32 page)
     picPreview->update();
     if (drawn.outcome == PageOutcome::Failed) {
         busy.reset();
-        ShowMessage(this, drawn.message, MessageIcon::Critical);
+        message_(this, drawn.message, MessageIcon::Critical);
     }
 }
 

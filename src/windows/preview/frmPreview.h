@@ -3,6 +3,7 @@
 #include "core/album/PageLayout.h"
 #include "core/album/PreviewSurface.h"
 #include "core/album/PrintSettings.h"
+#include "windows/common/Messages.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -28,12 +29,13 @@ class frmPreview final : public QDialog
     Q_OBJECT
 public:
     // Loads the preview of printList and shows it modally over owner. Nothing for an empty list;
-    // when loading fails the reason is shown and the window is not.
+    // when loading fails the reason is shown and the window is not. Messages go through `message`.
     static void Open(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
-                     PageSurface& printer, SettingsStore& store);
+                     PageSurface& printer, SettingsStore& store,
+                     const MessageFunction& message = ShowMessage);
 
     frmPreview(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
-               PageSurface& printer, SettingsStore& store);
+               PageSurface& printer, SettingsStore& store, MessageFunction message = ShowMessage);
     ~frmPreview() override;
 
     // Snapshot, printer metrics, page grid, remembered choices, first page. False when a message
@@ -71,6 +73,7 @@ private:
     PrintSettings settings_; // the snapshot
     PageSurface& printer_;
     SettingsStore& store_;
+    MessageFunction message_;
     PreviewSurface surface_;
 
     float PaperWidth = 0;

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace quenbrook {
 namespace {
@@ -75,7 +76,8 @@ PictureStep showProgress(const QPointer<frmOnPrinting>& window, qint32 page, con
 } // namespace
 
 void PrintAlbum(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
-                PageSurface& printer, const PageRangeChooser& chooseRange)
+                PageSurface& printer, const PageRangeChooser& chooseRange,
+                const MessageFunction& message)
 {
     if (printList.isEmpty())
         return;
@@ -84,9 +86,9 @@ void PrintAlbum(QWidget* owner, const QStringList& printList, const PrintSetting
     std::optional<DisabledWindow> disabled;
     std::optional<ProgressWindow> progress;
     PrintJobSteps steps;
-    steps.layoutFailed = [&](const QString& message) {
+    steps.layoutFailed = [&](const QString& text) {
         busy.reset();
-        ShowMessage(owner, message, MessageIcon::Critical);
+        message(owner, text, MessageIcon::Critical);
     };
     steps.chooseRange = [&](qint32 pageCount) {
         busy.reset();
@@ -100,9 +102,9 @@ void PrintAlbum(QWidget* owner, const QStringList& printList, const PrintSetting
     steps.progress = [&](qint32 page, const QString& path) {
         return showProgress(progress->window(), page, path);
     };
-    steps.failed = [&](const QString& message) {
+    steps.failed = [&](const QString& text) {
         busy.reset();
-        ShowMessage(progress ? progress->window() : nullptr, message, MessageIcon::Critical);
+        message(progress ? progress->window() : nullptr, text, MessageIcon::Critical);
     };
     PrintPages(printList, settings, printer, steps);
 }
@@ -110,9 +112,8 @@ void PrintAlbum(QWidget* owner, const QStringList& printList, const PrintSetting
 std::optional<PageRange> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint32 minPage,
                                          qint32 maxPage)
 {
-    // Qt's dialog switches a PDF printer to the default print queue when it is made, and puts
-    // the queue's default paper on the printer when it is accepted. The printer the dialog opens
-    // with and the paper the pages were laid out on are kept.
+    // Qt's dialog switches a PDF printer to the default print queue when it is made; the printer
+    // it opens with is kept.
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     const QPageLayout paper = printer.pageLayout();
     QPrintDialog dialog(&printer, owner);
@@ -127,26 +128,39 @@ std::optional<PageRange> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint
     printer.setFromTo(minPage, maxPage);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    printer.setPageLayout(paper);
+    // The paper size and orientation chosen there are printed on. On a print queue an untouched
+    // dialog gives the queue's default paper, which is not a choice; the margins stay those the
+    // pages were laid out with, as the dialog puts its own on a PDF printer.
+    const QPageLayout shown = printer.pageLayout();
+    const QPageSize queueDefault =
+        QPrinterInfo::printerInfo(printer.printerName()).defaultPageSize();
+    QPageLayout chosen = paper;
+    chosen.setOrientation(shown.orientation());
+    if (toFile || !shown.pageSize().isEquivalentTo(queueDefault))
+        chosen.setPageSize(shown.pageSize());
+    printer.setPageLayout(chosen);
     if (printer.printRange() == QPrinter::PageRange)
         return PageRange{printer.fromPage(), printer.toPage()};
     return PageRange{minPage, maxPage};
 }
 
 void RunPrintJob(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
-                 PrinterSurface& printer, const PrintDialogRunner& runDialog)
+                 PrinterSurface& printer, const PrintDialogRunner& runDialog,
+                 const MessageFunction& message)
 {
-    PrintAlbum(owner, printList, settings, printer,
-               [&](qint32 pageCount) -> std::optional<PageRange> {
-                   if (!runDialog)
-                       return std::nullopt;
-                   OfferOutputFile(printer);
-                   const std::optional<PageRange> range =
-                       runDialog(owner, printer.printer(), 1, pageCount);
-                   if (range)
-                       FollowPrintDialog(printer);
-                   return range;
-               });
+    PrintAlbum(
+        owner, printList, settings, printer,
+        [&](qint32 pageCount) -> std::optional<PageRange> {
+            if (!runDialog)
+                return std::nullopt;
+            OfferOutputFile(printer);
+            const std::optional<PageRange> range =
+                runDialog(owner, printer.printer(), 1, pageCount);
+            if (range)
+                FollowPrintDialog(printer);
+            return range;
+        },
+        message);
 }
 
 } // namespace quenbrook

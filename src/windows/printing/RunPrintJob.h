@@ -2,6 +2,7 @@
 
 #include "core/album/PrintSettings.h"
 #include "print/PrintJob.h"
+#include "windows/common/Messages.h"
 
 #include <QStringList>
 #include <QtGlobal>
@@ -34,12 +35,14 @@ std::optional<PageRange> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint
 // A printer or file chosen in the dialog is taken over by the printer surface. Cancel abandons
 // the document silently; an unreadable picture or a printer failure is reported, then the
 // document is abandoned. Every way out closes the Printing window, enables owner and restores
-// the pointer.
+// the pointer. Reports go through `message`.
 void RunPrintJob(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
-                 PrinterSurface& printer, const PrintDialogRunner& runDialog = ShowPrintDialog);
+                 PrinterSurface& printer, const PrintDialogRunner& runDialog = ShowPrintDialog,
+                 const MessageFunction& message = ShowMessage);
 
 // The same job on any page surface, the page range coming from chooseRange.
 void PrintAlbum(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
-                PageSurface& printer, const PageRangeChooser& chooseRange);
+                PageSurface& printer, const PageRangeChooser& chooseRange,
+                const MessageFunction& message = ShowMessage);
 
 } // namespace quenbrook

@@ -6,7 +6,6 @@
 #include "windows/about/frmAbout.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
-#include "windows/dialogs/OptionDialogs.h"
 #include "windows/imageviewer/frmImageViewer.h"
 #include "windows/preview/frmPreview.h"
 #include "windows/printing/RunPrintJob.h"
@@ -15,9 +14,11 @@ namespace quenbrook {
 
 MainWindows::MainWindows(SettingsStore& store, Printers& printers, QObject* parent)
     : QObject(parent)
-    , store_(store)
-    , printers_(printers)
-{}
+    , services_{store, printers}
+{
+    services_.ending.setOtherWindowVisible(
+        [this](const QWidget& window) { return otherMainWindowVisible(window); });
+}
 
 MainWindows::~MainWindows()
 {
@@ -28,7 +29,7 @@ MainWindows::~MainWindows()
 frmAlbumViewer& MainWindows::AlbumViewer()
 {
     if (!albumViewer_) {
-        albumViewer_ = std::make_unique<frmAlbumViewer>(store_, printers_);
+        albumViewer_ = std::make_unique<frmAlbumViewer>(services_);
         wireAlbumViewer();
     }
     return *albumViewer_;
@@ -37,8 +38,8 @@ frmAlbumViewer& MainWindows::AlbumViewer()
 frmAlbumPrinter& MainWindows::AlbumPrinter()
 {
     if (!albumPrinter_) {
-        printer_ = printers_.open(printers_.defaultName());
-        albumPrinter_ = std::make_unique<frmAlbumPrinter>(store_, printers_, *printer_);
+        printer_ = services_.printers.open(services_.printers.defaultName());
+        albumPrinter_ = std::make_unique<frmAlbumPrinter>(services_, *printer_);
         wireAlbumPrinter();
     }
     return *albumPrinter_;
@@ -73,7 +74,7 @@ void MainWindows::ShowAlbumPrinter()
 frmImageViewer* MainWindows::OpenImageViewer(const QString& path)
 {
     auto* viewer = new frmImageViewer;
-    viewer->setMessageFunction(showMessage_);
+    viewer->setMessageFunction(services_.message);
     imageViewers_ << viewer;
     viewer->show();
     viewer->LoadImage(path);
@@ -90,38 +91,31 @@ QList<frmImageViewer*> MainWindows::ImageViewers() const
     return open;
 }
 
-void MainWindows::setEndProgram(std::function<void()> endProgram)
-{
-    ending_.setEndProgram(std::move(endProgram));
-}
-
 void MainWindows::EndProgram()
 {
-    ending_.endProgram();
+    services_.ending.endProgram();
 }
 
-void MainWindows::setMessageFunction(MessageFunction show)
+bool MainWindows::otherMainWindowVisible(const QWidget& window) const
 {
-    showMessage_ = std::move(show);
-    if (albumViewer_)
-        albumViewer_->setMessageFunction(showMessage_);
+    const QWidget* windows[] = {albumPrinter_.get(), albumViewer_.get()};
+    for (const QWidget* other : windows) {
+        if (other && other != &window && other->isVisible())
+            return true;
+    }
+    return false;
 }
 
 void MainWindows::wireAlbumPrinter()
 {
     frmAlbumPrinter& window = *albumPrinter_;
-    window.setOtherWindowVisible([this] { return isAlbumViewerVisible(); });
-    window.setEndProgram([this] { EndProgram(); });
-    window.setOptionDialogRunner([this](OptionDialog which, QWidget* owner) {
-        RunOptionDialog(which, owner, store_, *printer_);
-    });
     connect(&window, &frmAlbumPrinter::printRequested, this, [this] {
         RunPrintJob(albumPrinter_.get(), albumPrinter_->PrintList(), albumPrinter_->Settings(),
-                    *printer_);
+                    *printer_, ShowPrintDialog, services_.message);
     });
     connect(&window, &frmAlbumPrinter::previewRequested, this, [this] {
         frmPreview::Open(albumPrinter_.get(), albumPrinter_->PrintList(), albumPrinter_->Settings(),
-                         *printer_, store_);
+                         *printer_, services_.store, services_.message);
     });
     connect(&window, &frmAlbumPrinter::viewFileRequested, this,
             [this](const QString& path) { OpenImageViewer(path); });
@@ -133,9 +127,6 @@ void MainWindows::wireAlbumPrinter()
 void MainWindows::wireAlbumViewer()
 {
     frmAlbumViewer& window = *albumViewer_;
-    window.setOtherWindowVisible([this] { return isAlbumPrinterVisible(); });
-    window.setEndProgram([this] { EndProgram(); });
-    window.setMessageFunction(showMessage_);
     connect(&window, &frmAlbumViewer::albumPrinterRequested, this, [this] { ShowAlbumPrinter(); });
     // The print list grows even while the Album Printer is hidden.
     connect(&window, &frmAlbumViewer::addToPrintListRequested, this,
@@ -149,7 +140,8 @@ void MainWindows::wireAlbumViewer()
 void MainWindows::showAbout(QWidget* owner)
 {
     frmAbout about(owner);
-    about.exec();
+    about.setMessageFunction(services_.message);
+    services_.runDialog(about);
 }
 
 } // namespace quenbrook

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "windows/common/Messages.h"
-#include "windows/common/ProgramEnding.h"
+#include "windows/common/WindowServices.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
 #include <memory>
 
 namespace quenbrook {
@@ -21,7 +19,7 @@ class SettingsStore;
 
 // The program's windows: the Album Viewer and the Album Printer, each made once on first use and
 // kept, hidden or shown, until the program ends; an Image Viewer made anew for every picture.
-// Wires each window's requests to the others.
+// Gives every window the same services and wires each window's requests to the others.
 class MainWindows : public QObject
 {
     Q_OBJECT
@@ -41,21 +39,19 @@ public:
     frmImageViewer* OpenImageViewer(const QString& path);
     QList<frmImageViewer*> ImageViewers() const;
 
-    // Ends the program at once, no other window's closing steps running (unset: leaves the event
-    // loop).
-    void setEndProgram(std::function<void()> endProgram);
+    // What the windows are given. Its message function and ending may be replaced (tests do),
+    // and windows already made follow.
+    WindowServices& Services() { return services_; }
+    // Ends the program at once, no other window's closing steps running.
     void EndProgram();
-    void setMessageFunction(MessageFunction show);
 
 private:
     void wireAlbumPrinter();
     void wireAlbumViewer();
     void showAbout(QWidget* owner);
+    bool otherMainWindowVisible(const QWidget& window) const;
 
-    SettingsStore& store_;
-    Printers& printers_;
-    ProgramEnding ending_;
-    MessageFunction showMessage_ = ShowMessage;
+    WindowServices services_;
     // Declared before the windows, which print on it, so it outlives them.
     std::unique_ptr<PrinterSurface> printer_;
     std::unique_ptr<frmAlbumPrinter> albumPrinter_;

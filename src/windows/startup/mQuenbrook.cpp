@@ -116,15 +116,9 @@ void mQuenbrook::Form_LinkExecute(const QString& text)
     }
 }
 
-void mQuenbrook::setMessageFunction(MessageFunction show)
-{
-    showMessage_ = show;
-    windows_.setMessageFunction(std::move(show));
-}
-
 void mQuenbrook::message(const QString& text)
 {
-    showMessage_(nullptr, text, MessageIcon::Information);
+    windows_.Services().message(nullptr, text, MessageIcon::Information);
 }
 
 } // namespace quenbrook

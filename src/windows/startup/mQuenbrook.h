@@ -1,6 +1,5 @@
 #pragma once
 
-#include "windows/common/Messages.h"
 #include "windows/startup/MainWindows.h"
 
 #include <QObject>
@@ -39,8 +38,8 @@ public:
     // A command handed over by a later start.
     void Form_LinkExecute(const QString& text);
 
+    // The windows, and through them the services, messages included.
     MainWindows& Windows() { return windows_; }
-    void setMessageFunction(MessageFunction show);
 
 private:
     void ShowMainWindow();
@@ -52,7 +51,6 @@ private:
     std::function<void()> registerFileTypes_;
     QString exeFolder_;
     MainWindows windows_;
-    MessageFunction showMessage_ = ShowMessage;
 };
 
 } // namespace quenbrook

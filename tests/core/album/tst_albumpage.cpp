@@ -45,13 +45,13 @@ PrintSettings albumSettings()
     s.PictureMaxHeight = 4;
     s.PrintLabel = LabelKind::FileName;
     s.FontColor = 0xAA00;
-    s.HeaderStyle = BandStyle::PageNumber;
-    s.HeaderFontColor = 0xFF;
-    s.HeaderAlignment = BandAlignment::Right;
-    s.FooterStyle = BandStyle::Text;
-    s.FooterText = QStringLiteral("Holiday");
-    s.FooterFontColor = 0xFF0000;
-    s.FooterAlignment = BandAlignment::Center;
+    s.Header.Style = BandStyle::PageNumber;
+    s.Header.FontColor = 0xFF;
+    s.Header.Alignment = BandAlignment::Right;
+    s.Footer.Style = BandStyle::Text;
+    s.Footer.Text = QStringLiteral("Holiday");
+    s.Footer.FontColor = 0xFF0000;
+    s.Footer.Alignment = BandAlignment::Center;
     return s;
 }
 
@@ -147,6 +147,22 @@ private slots:
                      .outcome,
                  PageOutcome::Drawn);
         QCOMPARE(marks(surface), drawn);
+    }
+
+    // Codes kept from the store that name no style or alignment: the text is written, where the
+    // surface's position already was; a footer of style None writes nothing.
+    void bandCodesOutsideTheNamedOnes()
+    {
+        PrintSettings s = gridSettings();
+        s.Header.Style = BandStyle(5);
+        s.Header.Text = QStringLiteral("Kept");
+        s.Header.Alignment = BandAlignment(7);
+        s.Footer.Text = QStringLiteral("Unused");
+        RecordingSurface surface;
+        const PageLayout layout = layoutOf(s, 0).value();
+        surface.setCurrentX(1.5f);
+        QCOMPARE(DrawAlbumPage(surface, s, layout, {}, 1, PageView()).outcome, PageOutcome::Drawn);
+        QCOMPARE(marks(surface), QStringList{"text Kept in Header 18 #0 at 1.5,0"});
     }
 
     void preview_data()

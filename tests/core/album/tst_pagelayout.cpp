@@ -55,16 +55,15 @@ private slots:
         };
         row("3 x 2 cells", 20, "2 x 4, 3 pages, offset 0.9, 0.95", [](Case&) {});
         row("header of style None with spacing", 20, "2 x 4, 3 pages, offset 0.9, 0.95",
-            [](Case& c) { c.s.HeaderSpacing = 5; });
+            [](Case& c) { c.s.Header.Spacing = 5; });
         row("labelled", 1, "3 x 4, 1 pages, offset 0.9, 0.5", [](Case& c) { c.s = labelled(); });
         row("labelled, header and footer of 0.35", 1, "3 x 4, 1 pages, offset 0.9, 0.15",
             [](Case& c) {
                 c.s = labelled();
-                c.s.HeaderStyle = BandStyle::PageNumber, c.s.FooterStyle = BandStyle::Text;
+                c.s.Header.Style = BandStyle::PageNumber, c.s.Footer.Style = BandStyle::Text;
             });
         row("8.1 / 2.7 makes 3 columns", 1, "3 x 4, 1 pages, offset 0, 0.95",
             [](Case& c) { c.s.PictureMaxWidth = 2.6f, c.s.PictureSpacingX = 0.1f; });
-        row("7 pictures", 7, "2 x 2, 2 pages, offset 0.05, 0.2", fourAPage);
         row("8 pictures", 8, "2 x 2, 2 pages, offset 0.05, 0.2", fourAPage);
         row("9 pictures", 9, "2 x 2, 3 pages, offset 0.05, 0.2", fourAPage);
         row("no pictures", 0, "2 x 2, 0 pages, offset 0.05, 0.2", fourAPage);
@@ -149,7 +148,7 @@ private slots:
 
         PrintSettings s = labelled();
         s.Center = false;
-        s.HeaderStyle = BandStyle::Text;
+        s.Header.Style = BandStyle::Text;
         s.LabelPosition = place;
         const std::optional<PageLayout> layout = layoutOf(s, 1);
         QVERIFY(layout);
@@ -189,8 +188,8 @@ private slots:
     void fontOrder()
     {
         PrintSettings s = gridSettings();
-        s.HeaderFont = PrintFont{QStringLiteral("Head"), 18, true, false, true, false};
-        s.FooterFont = PrintFont{QStringLiteral("Foot"), 9, false, true, false, true};
+        s.Header.Font = PrintFont{QStringLiteral("Head"), 18, true, false, true, false};
+        s.Footer.Font = PrintFont{QStringLiteral("Foot"), 9, false, true, false, true};
         s.FontColor = 0x123456;
         s.PrintLabel = LabelKind::FileName;
         RecordingSurface surface;

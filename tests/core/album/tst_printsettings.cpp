@@ -62,8 +62,10 @@ double fieldOf(const PrintSettings& s, const QString& key)
         {PrintKeys::Center, s.Center},
         {PrintKeys::FontBold, s.LabelFont.Bold},
         {PrintKeys::FontColor, s.FontColor},
-        {PrintKeys::HeaderFontSize, s.HeaderFont.Size},
-        {PrintKeys::FooterSpacing, s.FooterSpacing},
+        {PrintKeys::HeaderFontSize, s.Header.Font.Size},
+        {PrintKeys::HeaderAlignment, double(s.Header.Alignment)},
+        {PrintKeys::FooterStyle, double(s.Footer.Style)},
+        {PrintKeys::FooterSpacing, s.Footer.Spacing},
     };
     return fields.value(key, qQNaN());
 }
@@ -74,16 +76,14 @@ QVariantList groupFields(const PrintSettings& s, int group)
     const auto font = [](const PrintFont& f) {
         return QVariantList{f.Name, f.Size, f.Bold, f.Italic, f.Strikethrough, f.Underline};
     };
-    const auto band = [&](const PrintFont& f, PrintColor color, const QString& text,
-                          BandAlignment alignment, BandStyle style, float spacing) {
-        return font(f) + QVariantList{color, text, int(alignment), int(style), spacing};
+    const auto band = [&](const PrintBand& b) {
+        return font(b.Font) +
+               QVariantList{b.FontColor, b.Text, int(b.Alignment), int(b.Style), b.Spacing};
     };
     const QList<QVariantList> groups = {
         font(s.LabelFont) + QVariantList{s.FontColor, int(s.LabelPosition), int(s.PrintLabel)},
-        band(s.HeaderFont, s.HeaderFontColor, s.HeaderText, s.HeaderAlignment, s.HeaderStyle,
-             s.HeaderSpacing),
-        band(s.FooterFont, s.FooterFontColor, s.FooterText, s.FooterAlignment, s.FooterStyle,
-             s.FooterSpacing),
+        band(s.Header),
+        band(s.Footer),
         {s.PictureMaxWidth, s.PictureMaxHeight, s.PictureSpacingX, s.PictureSpacingY,
          s.PictureLabelSpacingY},
         {int(s.Scale), s.Center}};
@@ -142,6 +142,9 @@ private slots:
         QTest::newRow("bit pattern") << PrintKeys::FontColor << "&HFFFFFFFF" << -1.0;
         QTest::newRow("1E10") << PrintKeys::FontColor << "1E10" << 0.0;
         QTest::newRow("NaN") << PrintKeys::FontColor << "NaN" << 0.0;
+        // Codes by the same rule; those that name no alignment or style are kept.
+        QTest::newRow("alignment 7") << PrintKeys::HeaderAlignment << "7" << 7.0;
+        QTest::newRow("style -2.5") << PrintKeys::FooterStyle << "-2.5" << -2.0;
         // Font sizes to four decimals, lengths in single precision; infinite gives the default
         // (the printer's 10 points, 0.1).
         QTest::newRow("size") << PrintKeys::HeaderFontSize << "10.12346" << 10.1235;
@@ -218,14 +221,14 @@ private slots:
             box.put(key, value);
         const PrintSettings now = box.loaded();
         QCOMPARE(now.LabelFont, box.printer.font());
-        QCOMPARE(now.HeaderFont, (PrintFont{"Courier", 8, true, true, false, false}));
+        QCOMPARE(now.Header.Font, (PrintFont{"Courier", 8, true, true, false, false}));
 
         if (group == 0)
             box.loader.ReloadLabelGroup(s);
         else if (group == 1)
-            box.loader.ReloadHeaderGroup(s);
+            s.Header = box.loader.ReadBand(PrintKeys::HeaderBand);
         else if (group == 2)
-            box.loader.ReloadFooterGroup(s);
+            s.Footer = box.loader.ReadBand(PrintKeys::FooterBand);
         else
             box.loader.ReloadPictureDistances(s);
         for (int g = 0; g < 5; ++g)

@@ -1,4 +1,5 @@
 #include "core/pictures/PictureLoader.h"
+#include "support/PictureBytes.h"
 
 #include <QBuffer>
 #include <QDebug>
@@ -11,19 +12,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <initializer_list>
-
 using namespace quenbrook;
+using namespace picturetest;
 
 namespace {
-
-// Appends each value as `bytes` bytes, least significant first.
-void le(QByteArray& b, int bytes, std::initializer_list<qint64> values)
-{
-    for (qint64 v : values)
-        for (int i = 0; i < bytes; ++i)
-            b.append(char((v >> (8 * i)) & 0xff));
-}
 
 QString samplePath(const QString& name)
 {
@@ -47,22 +39,6 @@ QByteArray noise(quint32 seed)
 
 // ---- Metafiles the tests make ----
 
-// A Windows metafile record: its 16-bit parameters, then any bytes as they are.
-QByteArray wmfRecord(int function, std::initializer_list<qint64> words, const QByteArray& raw = {})
-{
-    QByteArray r;
-    le(r, 4, {3 + qint64(words.size()) + raw.size() / 2});
-    le(r, 2, {function});
-    le(r, 2, words);
-    return r + raw;
-}
-
-// Logical units with their origin at (x, y), w × h of them making the window.
-QByteArray wmfWindow(int x, int y, int w, int h)
-{
-    return wmfRecord(0x0103, {8}) + wmfRecord(0x020B, {y, x}) + wmfRecord(0x020C, {h, w});
-}
-
 // A red rectangle without an outline, in logical units.
 QByteArray wmfRedBox(int l, int t, int r, int b)
 {
@@ -71,45 +47,13 @@ QByteArray wmfRedBox(int l, int t, int r, int b)
            wmfRecord(0x041B, {b, r, t, l});
 }
 
-// Records with the header and end record; `placeable` is left, top, right, bottom, units per inch.
-QByteArray wmf(const QByteArray& records, std::initializer_list<qint64> placeable = {})
-{
-    QByteArray out;
-    if (placeable.size() == 5) {
-        le(out, 4, {0x9AC6CDD7});
-        le(out, 2, {0});
-        le(out, 2, placeable);
-        le(out, 2, {0, 0, 0}); // reserved, checksum
-    }
-    const QByteArray body = records + wmfRecord(0, {});
-    le(out, 2, {1, 9, 0x0300});
-    le(out, 4, {9 + body.size() / 2});
-    le(out, 2, {4}); // objects
-    le(out, 4, {body.size() / 2});
-    le(out, 2, {0});
-    return out + body;
-}
-
-QByteArray emfRecord(qint64 type, std::initializer_list<qint64> params)
-{
-    QByteArray r;
-    le(r, 4, {type, 8 + 4 * qint64(params.size())});
-    le(r, 4, params);
-    return r;
-}
-
 // An enhanced metafile of a red rectangle in device pixels (which are also its bounds), with
 // `frame` in HIMETRIC and a reference device of 4 pixels to the mm.
 QByteArray emfRedBox(int l, int t, int r, int b, std::initializer_list<qint64> frame)
 {
-    const QByteArray body = emfRecord(37, {0x80000008}) + emfRecord(39, {1, 0, 0xff, 0}) +
-                            emfRecord(37, {1}) + emfRecord(43, {l, t, r, b}) +
-                            emfRecord(14, {0, 16, 20});
-    QByteArray head;
-    le(head, 4, {1, 88, l, t, r, b});
-    le(head, 4, frame);
-    le(head, 4, {0x464D4520, 0x10000, 88 + body.size(), 6, 2, 0, 0, 0, 1000, 1000, 250, 250});
-    return head + body;
+    return emf(emfRecord(37, {0x80000008}) + emfRecord(39, {1, 0, 0xff, 0}) + emfRecord(37, {1}) +
+                   emfRecord(43, {l, t, r, b}),
+               {l, t, r, b}, frame);
 }
 
 // ---- Looking at painted pictures ----

@@ -6,8 +6,10 @@
 #include "windows/albumprinter/AlbumPrinterParts.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
 #include "windows/common/FilePane.h"
+#include "windows/common/WindowServices.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QPushButton>
@@ -16,8 +18,6 @@
 #include <QUrl>
 
 using namespace quenbrook;
-
-Q_DECLARE_METATYPE(quenbrook::OptionDialog)
 
 namespace {
 
@@ -34,7 +34,8 @@ public:
     }
 };
 
-// A window on a store of its own, started in a folder of a few files.
+// A window on a store of its own, started in a folder of a few files. Messages are kept, each
+// with its icon's number.
 struct Sandbox
 {
     QTemporaryDir storeDir;
@@ -43,6 +44,8 @@ struct Sandbox
     SettingsStore store{storeDir.path()};
     TestPrinters printers{{"First", "Second"}, "Second"};
     std::unique_ptr<PrinterSurface> printer = printers.open("First");
+    WindowServices services{store, printers};
+    QStringList messages;
     std::unique_ptr<RecordingWindow> window;
 
     explicit Sandbox(const QStringList& stored = {})
@@ -56,7 +59,11 @@ struct Sandbox
             store.SaveSetting("Quenbrook", "AlbumPrinter", entry.section('=', 0, 0),
                               entry.section('=', 1));
         QDir::setCurrent(dir);
-        window = std::make_unique<RecordingWindow>(store, printers, *printer);
+        services.message = [this](QWidget* owner, const QString& text, MessageIcon icon) {
+            QCOMPARE(owner, window.get());
+            messages << QString::number(int(icon)) + ' ' + text;
+        };
+        window = std::make_unique<RecordingWindow>(services, *printer);
     }
     // Shown, with the first complete layout done.
     bool show()
@@ -196,6 +203,29 @@ private slots:
         QTEST(s.files()->fileNames(), "listed");
     }
 
+    // A drive that cannot be read puts the drive list back on the open folder's drive; a folder
+    // that cannot be opened is reported through the window's message function.
+    void filePane()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        auto* drives = s.child<DriveList>("Drive1");
+        auto* folders = s.child<FolderList>("Dir1");
+        drives->setDrives({"/", s.path("gone")});
+        drives->setCurrentIndex(1);
+        emit drives->activated(1);
+        QCOMPARE(drives->currentText(), "/");
+        QCOMPARE(folders->path(), s.dir);
+
+        QVERIFY(QDir(s.dir).mkdir("sub"));
+        QVERIFY(folders->setPath(s.dir));
+        QVERIFY(QDir(s.dir).rmdir("sub"));
+        folders->setCurrentItem(folders->findItems("sub", Qt::MatchRecursive).value(0));
+        folders->openHighlighted();
+        QCOMPARE(s.messages, QStringList{"1 " + FolderUnreadableMessage(s.path("sub"))});
+        QCOMPARE(folders->path(), s.dir);
+    }
+
     void optionMenu()
     {
         Sandbox s;
@@ -215,17 +245,24 @@ private slots:
     void optionDialogs_data()
     {
         QTest::addColumn<QString>("menu");
-        QTest::addColumn<OptionDialog>("dialog");
+        QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value"); // stored by the dialog, then read back
-        QTest::newRow("Label") << "mnuLabel" << OptionDialog::Label << "PrintLabel"
+        QTest::newRow("Label") << "mnuLabel"
+                               << "frmLabel"
+                               << "PrintLabel"
                                << "FilePathName";
-        QTest::newRow("Print Size")
-            << "mnuPrintSize" << OptionDialog::PrintSize << "PictureMaxWidth"
-            << "3.5";
-        QTest::newRow("Header") << "mnuHeader" << OptionDialog::Header << "HeaderText"
+        QTest::newRow("Print Size") << "mnuPrintSize"
+                                    << "frmPrintSize"
+                                    << "PictureMaxWidth"
+                                    << "3.5";
+        QTest::newRow("Header") << "mnuHeader"
+                                << "frmHeader"
+                                << "HeaderText"
                                 << "Hi";
-        QTest::newRow("Footer") << "mnuFooter" << OptionDialog::Footer << "FooterText"
+        QTest::newRow("Footer") << "mnuFooter"
+                                << "frmFooter"
+                                << "FooterText"
                                 << "Bye";
     }
     void optionDialogs()
@@ -233,22 +270,23 @@ private slots:
         QFETCH(QString, menu);
         QFETCH(QString, key);
         QFETCH(QString, value);
-        QFETCH(OptionDialog, dialog);
         Sandbox s;
-        QList<OptionDialog> shown;
-        s.window->setOptionDialogRunner([&](OptionDialog which, QWidget* owner) {
-            QCOMPARE(owner, s.window.get());
-            shown << which;
+        QStringList shown;
+        s.services.runDialog = [&](QDialog& dialog) {
+            shown << dialog.objectName();
+            if (dialog.parentWidget() != s.window.get())
+                shown << "wrong owner";
             s.store.SaveSetting("Quenbrook", "AlbumPrinter", key, value); // as OK would
-        });
+            return int(QDialog::Accepted);
+        };
         s.action(menu.toLatin1())->trigger();
-        QCOMPARE(shown, QList<OptionDialog>{dialog});
+        QTEST(shown.join(", "), "dialog");
         const PrintSettings& settings = s.window->Settings();
         const QHash<QString, QString> fields = {
             {"PrintLabel", QString::number(int(settings.PrintLabel))},
             {"PictureMaxWidth", NumberText(settings.PictureMaxWidth)},
-            {"HeaderText", settings.HeaderText},
-            {"FooterText", settings.FooterText}};
+            {"HeaderText", settings.Header.Text},
+            {"FooterText", settings.Footer.Text}};
         QCOMPARE(fields.value(key), key == "PrintLabel" ? "2" : value);
     }
 
@@ -323,8 +361,9 @@ private slots:
         QFETCH(QStringList, writes);
         Sandbox s({"Left=1500", "Top=750"});
         int ends = 0;
-        s.window->setOtherWindowVisible([&] { return viewerVisible; });
-        s.window->setEndProgram([&] { ++ends; });
+        s.services.ending.setOtherWindowVisible(
+            [&](const QWidget& window) { return &window == s.window.get() && viewerVisible; });
+        s.services.ending.setEndProgram([&] { ++ends; });
         QVERIFY(s.show());
         if (command == "minimise") {
             s.window->showMinimized();

@@ -4,6 +4,7 @@
 #include "support/TestPrinters.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
 #include "windows/common/FilePane.h"
+#include "windows/common/WindowServices.h"
 
 #include <QAction>
 #include <QMenu>
@@ -26,6 +27,7 @@ struct Sandbox
     QString dir;
     SettingsStore store{storeDir.path()};
     TestPrinters printers;
+    WindowServices services{store, printers};
     std::unique_ptr<frmAlbumViewer> window;
     QStringList messages; // every one with the information icon
     int ends = 0;
@@ -47,11 +49,12 @@ struct Sandbox
             store.SaveSetting("Quenbrook", entry.section('/', 0, 0),
                               entry.section('/', 1).section('=', 0, 0), entry.section('=', 1));
         QDir::setCurrent(dir);
-        window = std::make_unique<frmAlbumViewer>(store, printers);
-        window->setMessageFunction([this](QWidget*, const QString& text, MessageIcon icon) {
+        services.message = [this](QWidget* owner, const QString& text, MessageIcon icon) {
+            QCOMPARE(owner, window.get());
             messages.append(icon == MessageIcon::Information ? text : "wrong icon: " + text);
-        });
-        window->setEndProgram([this] { ++ends; });
+        };
+        services.ending.setEndProgram([this] { ++ends; });
+        window = std::make_unique<frmAlbumViewer>(services);
     }
     bool show()
     {
@@ -245,6 +248,42 @@ private slots:
         QCOMPARE(added.count(), 0);
     }
 
+    // A drive that cannot be read stays chosen; the folder stays open.
+    void refusedDrive()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        DriveList* drives = s.window->Drive1();
+        drives->setDrives({"/", s.path("gone")});
+        drives->setCurrentIndex(1);
+        emit drives->activated(1);
+        QCOMPARE(drives->currentText(), s.path("gone"));
+        QCOMPARE(s.window->Dir1()->path(), s.dir);
+    }
+
+    // A resize while the slots are being filled fills them once more, at their new size.
+    void resizeWhileFilling()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        QList<QSize> asked;
+        s.services.loadPicture = [&](const QString& path, QSize box) {
+            asked << box;
+            if (asked.size() == 1)
+                s.window->resize(s.window->width() + 150, s.window->height() + 150);
+            return PictureLoader::load(path, box);
+        };
+        s.select(0);
+        QTRY_COMPARE(asked.size(), 2 * frmAlbumViewer::SlotCount);
+        const qreal ratio = s.window->picViewer(0)->devicePixelRatioF();
+        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
+            const QSize inside = s.window->picViewer(i)->contentsRect().size();
+            QCOMPARE(asked[frmAlbumViewer::SlotCount + i], inside * ratio);
+            QCOMPARE(s.window->picViewer(i)->image().size(), inside * ratio);
+        }
+        QVERIFY(asked.first() != asked.last());
+    }
+
     void slotCommands()
     {
         Sandbox s;
@@ -318,7 +357,8 @@ private slots:
         QFETCH(QString, command);
         QFETCH(bool, printerVisible);
         Sandbox s({"AlbumViewer/Left=1500", "AlbumViewer/Top=750"}); // 100, 50 pixels
-        s.window->setOtherWindowVisible([printerVisible] { return printerVisible; });
+        s.services.ending.setOtherWindowVisible(
+            [&](const QWidget& window) { return &window == s.window.get() && printerVisible; });
         QVERIFY(s.show());
         // Marks that show what the command writes.
         s.store.SaveSetting("Quenbrook", "Quenbrook", "Start", "x");

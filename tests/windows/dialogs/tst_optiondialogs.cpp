@@ -1,4 +1,6 @@
 #include "support/DialogTestKit.h"
+#include "support/TestPrinters.h"
+#include "windows/common/WindowServices.h"
 #include "windows/dialogs/OptionDialogs.h"
 #include "windows/dialogs/TabStrip.h"
 
@@ -79,7 +81,8 @@ private slots:
                 problems << "still open";
             dialog->reject();
         });
-        RunOptionDialog(which, &owner, box.store, box.printer);
+        TestPrinters printers({});
+        RunOptionDialog(which, &owner, WindowServices{box.store, printers}, box.printer);
 
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
         QCOMPARE(box.all(), before);

@@ -24,9 +24,9 @@ PrintSettings previewSettings()
 {
     PrintSettings s = gridSettings();
     s.PictureMaxHeight = 4;
-    s.HeaderStyle = BandStyle::PageNumber;
-    s.HeaderAlignment = BandAlignment::Center;
-    s.HeaderFont = PrintFont{QStringLiteral("DejaVu Sans"), 36};
+    s.Header.Style = BandStyle::PageNumber;
+    s.Header.Alignment = BandAlignment::Center;
+    s.Header.Font = PrintFont{QStringLiteral("DejaVu Sans"), 36};
     return s;
 }
 

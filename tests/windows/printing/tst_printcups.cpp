@@ -62,9 +62,9 @@ private slots:
         PrintSettings s;
         s.PictureMaxWidth = 3.2f;
         s.PictureMaxHeight = 4.5f;
-        s.HeaderStyle = BandStyle::PageNumber;
-        s.HeaderAlignment = BandAlignment::Center;
-        s.HeaderFont = PrintFont{QStringLiteral("DejaVu Sans"), 28};
+        s.Header.Style = BandStyle::PageNumber;
+        s.Header.Alignment = BandAlignment::Center;
+        s.Header.Font = PrintFont{QStringLiteral("DejaVu Sans"), 28};
         const QString pdf = dir_.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
         PrinterSurface surface(printer);
         if (!throughCups)

@@ -66,7 +66,7 @@ private slots:
             list[5] = dir.filePath("gone.bmp");
         PrintSettings s = gridSettings();
         s.PictureMaxHeight = 4;
-        s.HeaderStyle = BandStyle::PageNumber;
+        s.Header.Style = BandStyle::PageNumber;
         RecordingSurface printer;
 
         QWidget owner;

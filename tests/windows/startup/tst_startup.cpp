@@ -42,11 +42,12 @@ struct Start
         , printers(printerCount ? QStringList{QStringLiteral("Test")} : QStringList{})
     {
         handOff.running = running;
-        program.setMessageFunction([this](QWidget*, const QString& text, MessageIcon icon) {
+        WindowServices& services = program.Windows().Services();
+        services.message = [this](QWidget*, const QString& text, MessageIcon icon) {
             said << text;
             QCOMPARE(icon, MessageIcon::Information);
-        });
-        program.Windows().setEndProgram([this] { ++ended; });
+        };
+        services.ending.setEndProgram([this] { ++ended; });
     }
 
     QString setting(const QString& section, const QString& key)
@@ -221,6 +222,9 @@ private slots:
         noPrinter.handOff.handler(add(sample("Beach.jpg")));
         QCOMPARE(noPrinter.said,
                  (QStringList{ProgramMessages::QuenbrookStops, ProgramMessages::CantOpenFile}));
+        // The windows speak through the same message function.
+        trigger(noPrinter.program.Windows().AlbumViewer(), QStringLiteral("Album &Printer"));
+        QCOMPARE(noPrinter.said.last(), ProgramMessages::OnlyAlbumViewer);
         QVERIFY(!noPrinter.printerShown());
     }
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/pictures/ByteReader.h"
+#include "core/program/PictureFileTypes.h"
+
+#include <QSize>
+
+#include <optional>
+
+namespace quenbrook {
+
+// What decoding a raster file takes, worked out from its headers before anything is decoded.
+struct DecodeCost
+{
+    qint64 width = 0, height = 0; // of the largest picture the file holds, as its headers say
+    qint64 bytesPerPixel = 4;     // of the decoded picture
+    qint64 workingBytes = 0;      // held besides the decoded picture: a JPEG's coefficients
+    qint64 jpegBlocks = 0;        // 8 × 8 blocks a JPEG's scans decode, whatever the output size
+    bool scalable = false;        // decoded straight at down to an eighth of the size (JPEG)
+
+    // Bytes held while decoding to `output` pixels: the picture's own size unless scalable, and
+    // no less than an eighth of it each way when scalable.
+    qint64 heldBytes(QSize output) const;
+    // The least that decoding can hold, however small the output.
+    qint64 leastHeldBytes() const { return heldBytes(QSize(1, 1)); }
+};
+
+// None when the headers cannot be read; the decoder would refuse such a file too.
+// Metafiles have no such cost here: their conversion checks its own bitmaps.
+std::optional<DecodeCost> decodeCost(PictureFormat kind, ByteReader file);
+
+} // namespace quenbrook

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/pictures/ByteReader.h"
+
+#include <QList>
+
+namespace quenbrook {
+
+// A JPEG's frame and scans, read from its markers without decoding anything.
+struct JpegLayout
+{
+    struct Component
+    {
+        int id = 0;
+        int h = 1, v = 1; // sampling factors
+    };
+
+    uchar frameMarker = 0; // the SOFn code, 0 when there is no usable frame header
+    qint64 width = 0, height = 0;
+    QList<Component> components;
+    int scans = 0;
+    int firstScanComponents = 0;
+    qint64 blocksWalked = 0; // 8 × 8 blocks that all the scans together decode
+    bool whole = false;      // the picture data is followed by the end-of-image marker
+
+    bool hasFrame() const { return frameMarker != 0; }
+    // Only one-pass sequential JPEGs are decoded a row of blocks at a time; the others keep the
+    // coefficients of the whole picture until the last scan is in.
+    bool holdsWholePicture() const;
+    qint64 blocksWide(int component) const;
+    qint64 blocksHigh(int component) const;
+};
+
+JpegLayout readJpegLayout(ByteReader bytes);
+
+} // namespace quenbrook

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/pictures/BitmapHeader.h"
+#include "core/pictures/MetafileToSvg.h"
+
+#include <QRectF>
+
+#include <mutex>
+#include <optional>
+
+// What the Windows and enhanced metafile conversions have in common.
+namespace quenbrook::MetafileToSvg {
+
+// SVG text beyond this is cut off and the conversion refused.
+inline constexpr qsizetype MaxSvgBytes = 256LL * 1024 * 1024;
+
+// Neither converter library says it may run on two threads at once.
+std::mutex& converterMutex();
+
+Failure unreadable(const QString& detail = QString());
+Failure tooBigFile(qint64 bytes);
+// A frame of w × h HIMETRIC that is empty or absurdly large is refused.
+std::optional<Failure> checkFrameSize(qint64 w, qint64 h);
+
+// Adds up the pixels of a metafile's bitmaps before it is converted. A conversion holds each
+// bitmap several times over (decoded, packed as PNG, as base64 text in the SVG, decoded again by
+// the SVG renderer), so each converter gives what a pixel costs it in all.
+class BitmapBudget
+{
+public:
+    explicit BitmapBudget(qint64 bytesPerPixel);
+    // False once the bitmaps taken so far are beyond the limit; failure() then says which.
+    bool take(const BitmapHeader& bitmap);
+    Failure failure() const { return {Failure::Kind::TooLarge, detail_}; }
+
+private:
+    qint64 maxPixels_;
+    qint64 pixels_ = 0;
+    QString detail_;
+};
+
+// Gives the SVG root the frame as its viewBox, the natural size as its size, and the namespaces
+// that the converters use without always declaring them. Empty when svg has no root.
+QByteArray withFrame(const QByteArray& svg, const QRectF& viewBox, QSize himetric);
+
+} // namespace quenbrook::MetafileToSvg

@@ -1,0 +1,253 @@
+#include "core/pictures/MetafileToSvg.h"
+
+#include "core/pictures/MetafileShared.h"
+#include "core/pictures/WmfRecords.h"
+#include "core/program/Units.h"
+
+#include <QElapsedTimer>
+#include <QRegularExpression>
+
+#include <libwmf/api.h>
+#include <libwmf/svg.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+namespace quenbrook::MetafileToSvg {
+namespace {
+
+// A drawing that libwmf has not finished playing by then is given up.
+constexpr qint64 PlayTimeLimitMs = 20'000;
+
+struct SvgSink
+{
+    QByteArray text;
+    bool overflow = false;
+};
+
+int sinkPut(char* s, void* context)
+{
+    auto* sink = static_cast<SvgSink*>(context);
+    const qsizetype n = qsizetype(std::strlen(s));
+    if (sink->overflow || sink->text.size() + n > MaxSvgBytes) {
+        sink->overflow = true;
+        return EOF;
+    }
+    sink->text.append(s, n);
+    return 0;
+}
+
+int sinkReset(void* context)
+{
+    static_cast<SvgSink*>(context)->text.clear();
+    return 0;
+}
+
+int stopWhenTooLong(void* context, float)
+{
+    return static_cast<QElapsedTimer*>(context)->hasExpired(PlayTimeLimitMs) ? 1 : 0;
+}
+
+// One libwmf session over a metafile held in memory; the bytes must outlive it.
+class WmfSession
+{
+public:
+    explicit WmfSession(QByteArray& bytes)
+    {
+        wmfAPI_Options options;
+        std::memset(&options, 0, sizeof options);
+        options.function = wmf_svg_function;
+        const unsigned long flags =
+            WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+        if (wmf_api_create(&api_, flags, &options) != wmf_E_None)
+            return;
+        timer_.start();
+        wmf_status_function(api_, &timer_, stopWhenTooLong);
+        opened_ = wmf_mem_open(api_, reinterpret_cast<unsigned char*>(bytes.data()),
+                               long(bytes.size())) == wmf_E_None;
+    }
+    ~WmfSession()
+    {
+        if (opened_)
+            wmf_mem_close(api_);
+        if (api_)
+            wmf_api_destroy(api_);
+    }
+    WmfSession(const WmfSession&) = delete;
+    WmfSession& operator=(const WmfSession&) = delete;
+
+    wmfAPI* api() const { return opened_ ? api_ : nullptr; }
+
+private:
+    wmfAPI* api_ = nullptr;
+    bool opened_ = false;
+    QElapsedTimer timer_;
+};
+
+// Where libwmf's device coordinates put the frame, found by letting it scan a copy of the
+// metafile's own mapping records followed by a fill of exactly the frame.
+std::optional<QRectF> deviceFrame(const QByteArray& d, const WmfLayout& l, int x0, int y0, int x1,
+                                  int y1)
+{
+    QByteArray probe = wmfWithRecords(d, l, l.mapping + patBlts(x0, y0, x1, y1),
+                                      std::max<quint32>(l.largestRecordWords, 9));
+    WmfSession session(probe);
+    if (!session.api())
+        return std::nullopt;
+    wmfD_Rect box{};
+    if (wmf_scan(session.api(), 0, &box) != wmf_E_None)
+        return std::nullopt;
+    const QRectF frame(QPointF(box.TL.x, box.TL.y), QPointF(box.BR.x, box.BR.y));
+    if (!(frame.width() > 0 && frame.height() > 0))
+        return std::nullopt;
+    return frame;
+}
+
+// libwmf writes the metafile's text as it finds it: in the Windows code page, with no escaping.
+QString fromWindows1252(const QByteArray& bytes)
+{
+    static const char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : bytes) {
+        const uchar b = uchar(c);
+        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(high[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+// Makes libwmf's output well-formed: text content escaped and free of control characters, and
+// embedded pictures without the meaningless transform libwmf gives them (their x, y, width and
+// height alone place them).
+QByteArray tidiedLibwmfSvg(const QByteArray& raw)
+{
+    const QString svg = fromWindows1252(raw);
+    QString out;
+    out.reserve(svg.size() + svg.size() / 16);
+    static const QRegularExpression imageTransform(
+        QStringLiteral(R"(^(<image\b[^>]*?)\s+transform\s*=\s*"[^"]*")"));
+    qsizetype at = 0;
+    while (at < svg.size()) {
+        const qsizetype tag = svg.indexOf(u'<', at);
+        if (tag < 0) {
+            out += QStringView(svg).mid(at);
+            break;
+        }
+        out += QStringView(svg).mid(at, tag - at);
+        const qsizetype tagEnd = svg.indexOf(u'>', tag);
+        if (tagEnd < 0) {
+            out += QStringView(svg).mid(tag);
+            break;
+        }
+        QString element = svg.mid(tag, tagEnd + 1 - tag);
+        if (element.startsWith(u"<image"))
+            element.replace(imageTransform, QStringLiteral("\\1"));
+        out += element;
+        at = tagEnd + 1;
+        if (!element.startsWith(u"<text"))
+            continue;
+        const qsizetype close = svg.indexOf(u"</text>", at);
+        if (close < 0)
+            continue;
+        for (const QChar c : QStringView(svg).mid(at, close - at)) {
+            if (c == u'&')
+                out += u"&amp;";
+            else if (c == u'<')
+                out += u"&lt;";
+            else if (c == u'>')
+                out += u"&gt;";
+            else if (c.unicode() >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r')
+                out += c;
+        }
+        at = close;
+    }
+    return out.toUtf8();
+}
+
+} // namespace
+
+Result wmfToSvg(const QByteArray& data)
+{
+    if (data.size() > MaxFileBytes)
+        return tooBigFile(data.size());
+    auto layoutOrFailure = readWmfLayout(data);
+    if (auto* failure = std::get_if<Failure>(&layoutOrFailure))
+        return *failure;
+    const WmfLayout& l = std::get<WmfLayout>(layoutOrFailure);
+
+    int x0, y0, x1, y1, perInch;
+    if (l.placeable) {
+        if (l.unitsPerInch == 0)
+            return unreadable(QStringLiteral("no units per inch"));
+        x0 = std::min(l.left, l.right);
+        x1 = std::max(l.left, l.right);
+        y0 = std::min(l.top, l.bottom);
+        y1 = std::max(l.top, l.bottom);
+        perInch = l.unitsPerInch;
+    } else {
+        if (!l.hasWindow)
+            return Failure{Failure::Kind::NoSize, QString()};
+        x0 = std::min(l.windowX, l.windowX + l.windowW);
+        x1 = std::max(l.windowX, l.windowX + l.windowW);
+        y0 = std::min(l.windowY, l.windowY + l.windowH);
+        y1 = std::max(l.windowY, l.windowY + l.windowH);
+        perInch = PlainWmfUnitsPerInch;
+        if (x0 < -32768 || y0 < -32768 || x1 > 32767 || y1 > 32767)
+            return unreadable(QStringLiteral("its window lies outside its coordinates"));
+    }
+    const QSize natural(int(std::min<qint64>(ToHimetric(x1 - x0, perInch), INT_MAX)),
+                        int(std::min<qint64>(ToHimetric(y1 - y0, perInch), INT_MAX)));
+    if (auto failure = checkFrameSize(natural.width(), natural.height()))
+        return *failure;
+
+    const std::lock_guard lock(converterMutex());
+    const auto frame = deviceFrame(data, l, x0, y0, x1, y1);
+    if (!frame)
+        return unreadable();
+
+    const qsizetype firstRecord = l.headerAt + WmfHeaderBytes;
+    QByteArray playable = wmfWithRecords(data, l, data.mid(firstRecord, l.recordsEnd - firstRecord),
+                                         l.largestRecordWords);
+    SvgSink sink;
+    wmfStream stream{&sink, sinkPut, sinkReset};
+    wmf_error_t error = wmf_E_Glitch;
+    {
+        WmfSession session(playable);
+        if (!session.api())
+            return unreadable();
+        wmfD_Rect box{};
+        error = wmf_scan(session.api(), 0, &box);
+        if (error == wmf_E_None) {
+            wmf_svg_t* device = WMF_SVG_GetData(session.api());
+            device->out = &stream;
+            device->Description = nullptr;
+            device->bbox.TL.x = float(frame->left());
+            device->bbox.TL.y = float(frame->top());
+            device->bbox.BR.x = float(frame->right());
+            device->bbox.BR.y = float(frame->bottom());
+            device->width = unsigned(natural.width());
+            device->height = unsigned(natural.height());
+            device->flags |= WMF_SVG_INLINE_IMAGES;
+            error = wmf_play(session.api(), 0, &box);
+        }
+    } // the SVG is only complete once the session has ended
+    if (error == wmf_E_UserExit)
+        return unreadable(QStringLiteral("took too long to draw"));
+    if (error != wmf_E_None)
+        return unreadable();
+    if (sink.overflow)
+        return Failure{Failure::Kind::TooLarge, QStringLiteral("too much drawing")};
+
+    QByteArray svg = withFrame(tidiedLibwmfSvg(sink.text),
+                               QRectF(0, 0, natural.width(), natural.height()), natural);
+    if (svg.isEmpty())
+        return unreadable();
+    return Converted{svg, natural};
+}
+
+} // namespace quenbrook::MetafileToSvg

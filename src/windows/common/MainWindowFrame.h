@@ -1,0 +1,72 @@
+#pragma once
+
+#include "windows/common/OuterTwips.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QCloseEvent;
+class QMainWindow;
+
+namespace quenbrook {
+
+struct WindowServices;
+
+// A main window's outer position and size in twips.
+struct OuterPlacement
+{
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+};
+
+// What the two main windows share around their contents. The window opens where it was left, a
+// position off the screen becoming 0. After every change of size or state while it is visible,
+// and when it is first shown, its layout pass runs. Closed while another main window is visible
+// it only hides; closed as the last one, or by Exit, it is remembered as the window the next
+// start opens (closing also remembers its position, unless minimised) and the program ends.
+class MainWindowFrame : public QObject
+{
+public:
+    // Every write of the frame: section, key, value.
+    using Writer = std::function<void(const QString&, const QString&, const QString&)>;
+
+    // section: where the window's placement is kept; startWord: what "Start" says for it.
+    // Writes go to the store unless a writer is given.
+    MainWindowFrame(QMainWindow& window, const WindowServices& services, QString section,
+                    QString startWord, std::function<void()> layoutPass, Writer write = {});
+
+    // Places the window from the stored Left, Top, Width and Height; a value missing or not a
+    // number takes the default's.
+    void open(const OuterPlacement& defaults);
+    // A number of the window's section, read as a placement value.
+    float stored(const QString& key, float defaultValue) const;
+    // Left, Top, Width and Height as they are now.
+    void writePlacement();
+    // The Exit command.
+    void exit();
+
+    OuterTwips& outer() { return outer_; }
+    const OuterTwips& outer() const { return outer_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void close(QCloseEvent& event);
+    void write(const QString& section, const QString& key, const QString& value);
+
+    QMainWindow& window_;
+    const WindowServices& services_;
+    QString section_;
+    QString startWord_;
+    std::function<void()> layoutPass_;
+    Writer write_;
+    OuterTwips outer_;
+    bool shown_ = false;
+};
+
+} // namespace quenbrook

@@ -1,0 +1,12 @@
+#include "windows/common/WindowServices.h"
+
+#include <QDialog>
+
+namespace quenbrook {
+
+int RunModal(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+} // namespace quenbrook

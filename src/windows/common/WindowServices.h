@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/pictures/PictureLoader.h"
+#include "windows/common/Messages.h"
+#include "windows/common/ProgramEnding.h"
+
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+
+namespace quenbrook {
+
+class Printers;
+class SettingsStore;
+
+// Shows a dialog modally and returns its result code.
+using DialogRunner = std::function<int(QDialog&)>;
+int RunModal(QDialog& dialog);
+
+// Loads a picture file for a box of the given pixels.
+using PictureLoad = std::function<PictureResult(const QString& path, QSize targetPixels)>;
+
+// What the program gives its windows: where settings live, the printers, how messages are shown,
+// how modal dialogs run, how pictures are loaded and how the program ends. The windows keep a
+// reference to it, so it outlives them; what it holds may change while they are open.
+struct WindowServices
+{
+    SettingsStore& store;
+    Printers& printers;
+    MessageFunction message = ShowMessage;
+    DialogRunner runDialog = RunModal;
+    PictureLoad loadPicture = PictureLoader::load;
+    ProgramEnding ending{};
+};
+
+} // namespace quenbrook
