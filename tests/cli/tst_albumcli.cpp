@@ -1,5 +1,6 @@
 #include "core/program/PrintSettingsKeys.h"
 #include "core/settings/SettingsStore.h"
+#include "support/CupsScheduler.h"
 
 #include <QDebug>
 #include <QDir>
@@ -202,7 +203,13 @@ private slots:
         for (const char* name : {"pdfinfo", "pdfimages", "pdftoppm", "pdftotext"})
             if (QStandardPaths::findExecutable(name).isEmpty())
                 QSKIP("poppler-utils is not installed");
+        // Before any printer is made here: CUPS clients keep the server they first asked.
+        if (noScheduler_.isEmpty()) {
+            const QString error = scheduler_.start(Queue);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+        }
     }
+    void cleanupTestCase() { scheduler_.stop(); }
 
     void optionsReachTheLayout_data()
     {
@@ -378,6 +385,32 @@ private slots:
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QString());
     }
+
+    void printsOnACupsQueue()
+    {
+        if (!noScheduler_.isEmpty())
+            QSKIP(qPrintable(noScheduler_));
+        Sandbox s;
+        const Run run = s.run({"-P", Queue, "--paper", "A5", "pics"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(scheduler_.activeJobs(Queue), 0, 120000);
+        const QFileInfoList made = QDir(scheduler_.outputFolder()).entryInfoList({"*.pdf"});
+        QVERIFY2(made.size() == 1, qPrintable(scheduler_.log()));
+        const Pdf pdf(made.first().filePath());
+        // Two 2-inch cells across, three down on A5.
+        QCOMPARE(pdf.pages, 1);
+        QVERIFY2(
+            qAbs(pdf.points.width() - 420) < 2 && qAbs(pdf.points.height() - 595) < 2,
+            qPrintable(QStringLiteral("%1 x %2").arg(pdf.points.width()).arg(pdf.points.height())));
+        const double m = margin();
+        QVERIFY(near(pdf.box(Pictures[2].colour), QRectF(m, m + 2.5, 2, 2)));
+    }
+
+private:
+    const QString Queue = QStringLiteral("Album");
+    CupsScheduler scheduler_;
+    QString noScheduler_ = CupsScheduler::unavailable();
 };
 
 QTEST_MAIN(tst_AlbumCli)
