@@ -298,7 +298,8 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
         QStringLiteral("PPI"));
     const QCommandLineOption pages(QStringLiteral("pages"),
                                    QStringLiteral("Print only pages FROM to TO of the album, like "
-                                                  "2-5, or one page."),
+                                                  "2-5 (a TO past the end means the last page), "
+                                                  "or one page."),
                                    QStringLiteral("FROM-TO"));
     for (const QCommandLineOption* option :
          {&output,     &printer,     &paper,    &orientation, &unit,          &cellWidth,

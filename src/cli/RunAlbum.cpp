@@ -129,6 +129,7 @@ int RunAlbum(const AlbumRequest& request)
                        (range->FromPage - 1) * perPage);
 
     int status = ExitDone;
+    bool stopped = false;
     const InterruptionWatch watch;
     PrintJobSteps steps;
     steps.layoutFailed = [&](const QString& message) {
@@ -138,8 +139,10 @@ int RunAlbum(const AlbumRequest& request)
     };
     steps.chooseRange = [&](qint32) { return range; };
     steps.progress = [&](qint32 page, const QString& path) {
-        if (interruption)
+        if (stopped) {
+            stopped = true;
             return PictureStep::Stop;
+        }
         progress.picture(page, path);
         return PictureStep::Draw;
     };
@@ -150,7 +153,7 @@ int RunAlbum(const AlbumRequest& request)
     };
     PrintPages(pictures.Paths, settings, *surface, steps);
     progress.finish();
-    if (interruption) {
+    if (stopped) {
         tell(QStringLiteral("Interrupted; nothing was printed."));
         return 128 + interruption;
     }
