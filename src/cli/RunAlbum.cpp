@@ -139,7 +139,7 @@ int RunAlbum(const AlbumRequest& request)
     };
     steps.chooseRange = [&](qint32) { return range; };
     steps.progress = [&](qint32 page, const QString& path) {
-        if (stopped) {
+        if (interruption) {
             stopped = true;
             return PictureStep::Stop;
         }

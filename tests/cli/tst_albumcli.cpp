@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 using namespace quenbrook;
 
 namespace {
@@ -94,12 +96,8 @@ public:
     // through script(1) when asked.
     Run run(const QStringList& arguments, const QByteArray& input = {}, bool terminal = false) const
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(name);
-        environment.insert("XDG_CONFIG_HOME", path("config"));
         QProcess process;
-        process.setProcessEnvironment(environment);
+        process.setProcessEnvironment(environment());
         process.setWorkingDirectory(dir.path());
         if (terminal)
             process.start(QStandardPaths::findExecutable("script"),
@@ -116,6 +114,15 @@ public:
         const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
         return {status, QString::fromLocal8Bit(process.readAllStandardError() +
                                                (terminal ? process.readAll() : QByteArray()))};
+    }
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        environment.insert("XDG_CONFIG_HOME", path("config"));
+        return environment;
     }
 
     QTemporaryDir dir;
@@ -355,6 +362,33 @@ private slots:
         QCOMPARE(run.err.contains("Usage:"), run.status == 2);
         QCOMPARE(contents(s.path("album.pdf")), bytes);
         QCOMPARE(QDir(s.dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    }
+
+    void anInterruptionDeliversNothing()
+    {
+        Sandbox s;
+        const QByteArray bytes("an older album\n");
+        QFile older(s.path("album.pdf"));
+        QVERIFY(older.open(QIODevice::WriteOnly) && older.write(bytes) == bytes.size());
+        older.close();
+        QProcess album;
+        album.setProcessEnvironment(s.environment());
+        album.setWorkingDirectory(s.dir.path());
+        album.start(Program, {"-o", "album.pdf", "-"});
+        album.write(QByteArray("pics/a2.bmp\n").repeated(5000));
+        album.closeWriteChannel();
+        // Once the pages are under way.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !QDir(s.dir.path()).entryList({".album.pdf*"}, QDir::Hidden | QDir::Files).isEmpty(),
+            60000);
+        album.terminate();
+        QVERIFY(album.waitForFinished(60000));
+        QCOMPARE(album.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(album.exitCode(), 128 + SIGTERM);
+        QVERIFY(album.readAllStandardError().contains("Interrupted"));
+        QCOMPARE(contents(s.path("album.pdf")), bytes);
+        QCOMPARE(QDir(s.dir.path()).entryList(QDir::Hidden | QDir::Files),
+                 QStringList{"album.pdf"});
     }
 
     void standardInputProgressAndTheUsersSettings()
