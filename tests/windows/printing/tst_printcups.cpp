@@ -4,6 +4,8 @@
 #include "support/PrintingFixtures.h"
 #include "windows/printing/RunPrintJob.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -146,6 +148,42 @@ private slots:
         for (int page = 0; page < 2; ++page)
             QVERIFY(unlike(images[page], reference_[page]) <
                     unlike(images[page], reference_[1 - page]));
+    }
+
+    // Legal and Landscape picked in the dialog's properties are what the pages are printed on.
+    void printsOnThePaperChosenInTheDialog()
+    {
+        const QString pdf = dir_.filePath(QStringLiteral("chosen.pdf"));
+        PrinterSurface surface(SaveAsPdfPrinter.toString());
+        surface.setOutputFileName(pdf);
+        bool chosen = false;
+        QTimer dialogs;
+        connect(&dialogs, &QTimer::timeout, [&] {
+            QWidget* window = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QPrintDialog*>(window)) {
+                if (chosen)
+                    dialog->accept();
+                else if (auto* properties = dialog->findChild<QAbstractButton*>("properties"))
+                    QTimer::singleShot(0, properties, &QAbstractButton::click); // out of this tick
+
+            } else if (window && window->inherits("QPrintPropertiesDialog")) {
+                auto* sizes = window->findChild<QComboBox*>("pageSizeCombo");
+                auto* landscape = window->findChild<QAbstractButton*>("landscape");
+                QVERIFY(sizes && landscape);
+                sizes->setCurrentIndex(sizes->findText("Legal", Qt::MatchStartsWith));
+                landscape->click();
+                chosen = true;
+                static_cast<QDialog*>(window)->accept();
+            }
+        });
+        dialogs.start(10);
+        RunPrintJob(nullptr, pictures_.mid(0, 1), PrintSettings(), surface);
+        QVERIFY(chosen);
+        QVERIFY(QFileInfo::exists(pdf));
+        // Legal is 8.5 × 14 inches: 1008 × 612 points lying down.
+        QVERIFY2(
+            output("pdfinfo", {pdf}).contains(QRegularExpression("Page size: +1008 x 612 pts")),
+            qPrintable(output("pdfinfo", {pdf})));
     }
 
 private:
