@@ -260,9 +260,6 @@ private slots:
             << Words{{"a2.bmp", QRectF(m - 0.05, m + 2.45, 2, 0.4)},
                      {"a10.jpg", QRectF(m + 2.45, m + 2.45, 2, 0.4)}}
             << 150;
-        QTest::newRow("paths above")
-            << "--labels path --label-position above" << letter << Boxes()
-            << Words{{"pics/B3.bmp", QRectF(m + 4.95, m - 0.05, 2.5, 0.4)}} << 0;
         QTest::newRow("header right, page number footer centred")
             << "--header-text Holiday --header-align right --footer-page-number "
                "--footer-align center"
@@ -271,9 +268,13 @@ private slots:
                      {"1", QRectF(4.25 - 0.3, 11 - m - 0.5, 0.6, 0.55)},
                      {"Stored", QRectF()}}
             << 0;
-        QTest::newRow("page number header at the left")
-            << "--header-page-number --header-align left" << letter << Boxes()
-            << Words{{"1", QRectF(m - 0.05, m - 0.05, 0.4, 0.4)}, {"Stored", bottomLeft}} << 0;
+        QTest::newRow("page number header at the left, paths above")
+            << "--header-page-number --header-align left --labels path --label-position above"
+            << letter << Boxes()
+            << Words{{"1", QRectF(m - 0.05, m - 0.05, 0.4, 0.4)},
+                     {"pics/B3.bmp", QRectF(m + 4.95, m - 0.05, 2.5, 0.9)},
+                     {"Stored", bottomLeft}}
+            << 0;
         // One 4-inch cell across, two down: page 2 of 2 holds the last two pictures.
         QTest::newRow("pages 2 to 3")
             << "--pages 2-3 --cell-width 4 --cell-height 4" << letter
@@ -338,7 +339,6 @@ private slots:
         row("negative cell", "-o album.pdf --cell-width -1 pics", 2, "--cell-width");
         row("paper", "-o album.pdf --paper A11 pics", 2, "--paper");
         row("pages backwards", "-o album.pdf --pages 3-1 pics", 2, "--pages");
-        row("resolution", "-o album.pdf --resolution 200 pics", 2, "--resolution");
         row("two headers", "-o album.pdf --header-text x --no-header pics", 2, "together");
         row("file and printer", "-o album.pdf -P x pics", 2, "together");
         row("nowhere to go", "pics", 2, "-o FILE");
