@@ -102,7 +102,8 @@ public:
         bool ok = m.hasMatch();
         const double value = ok ? QLocale::c().toDouble(m.captured(1), &ok) : 0;
         const double largest = std::numeric_limits<float>::max() / 10;
-        if (!ok || !std::isfinite(value) || value > largest || (!zeroAllowed && value <= 0)) {
+        if (!ok || !std::isfinite(value) || value > largest ||
+            (!zeroAllowed && !(float(value) > 0))) {
             complain(option, text,
                      zeroAllowed ? QStringLiteral("a length of 0 or more, like 0.2, 0.5cm")
                                  : QStringLiteral("a length above 0, like 2, 2.5in, 6cm"));
@@ -131,17 +132,20 @@ public:
     {
         if (!parser_.isSet(option))
             return std::nullopt;
-        static const QRegularExpression form(QStringLiteral(R"(^\s*(\d+)\s*(?:-\s*(\d+)\s*)?$)"));
+        // "3", "2-5", or "2-" for page 2 to the end.
+        static const QRegularExpression form(QStringLiteral(R"(^\s*(\d+)\s*(-\s*(\d*))?\s*$)"));
         const QString text = parser_.value(option);
         const QRegularExpressionMatch m = form.match(text);
         bool fromOk = false;
-        bool toOk = false;
+        bool toOk = true;
         const int from = m.captured(1).toInt(&fromOk);
-        const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt(&toOk);
-        if (!m.hasMatch() || !fromOk || (!m.captured(2).isEmpty() && !toOk) || from < 1 ||
-            to < from) {
+        int to = from;
+        if (m.hasCaptured(2))
+            to = m.captured(3).isEmpty() ? std::numeric_limits<int>::max()
+                                         : m.captured(3).toInt(&toOk);
+        if (!m.hasMatch() || !fromOk || !toOk || from < 1 || to < from) {
             complain(option, text,
-                     QStringLiteral("pages FROM-TO counted from 1, like 2-5, or one page"));
+                     QStringLiteral("pages FROM-TO counted from 1, like 2-5, 2- or 3"));
             return std::nullopt;
         }
         return PageRange{from, to};
@@ -297,9 +301,9 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
                        "the printer's own."),
         QStringLiteral("PPI"));
     const QCommandLineOption pages(QStringLiteral("pages"),
-                                   QStringLiteral("Print only pages FROM to TO of the album, like "
-                                                  "2-5 (a TO past the end means the last page), "
-                                                  "or one page."),
+                                   QStringLiteral("Print only pages FROM to TO of the album: 2-5, "
+                                                  "2- (to the end) or 3; a TO past the end means "
+                                                  "the last page."),
                                    QStringLiteral("FROM-TO"));
     for (const QCommandLineOption* option :
          {&output,     &printer,     &paper,    &orientation, &unit,          &cellWidth,

@@ -276,8 +276,8 @@ private slots:
                      {"Stored", bottomLeft}}
             << 0;
         // One 4-inch cell across, two down: page 2 of 2 holds the last two pictures.
-        QTest::newRow("pages 2 to 3")
-            << "--pages 2-3 --cell-width 4 --cell-height 4" << letter
+        QTest::newRow("pages 2 to the end")
+            << "--pages 2- --cell-width 4 --cell-height 4" << letter
             << Boxes{{0, QRectF()}, {1, QRectF()}, {2, at(0, 0, 4)}, {3, at(0, 4.5, 4)}} << Words()
             << 0;
     }
