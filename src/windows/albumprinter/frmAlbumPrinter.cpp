@@ -134,6 +134,21 @@ void frmAlbumPrinter::createActions()
                 [this, dialog = entry.dialog] { mnuOptionDialog_Click(dialog); });
     }
 
+    auto* resolutions = new QActionGroup(this);
+    QList<qint32> choices(std::begin(PrintSettings::PictureResolutions),
+                          std::end(PrintSettings::PictureResolutions));
+    choices << PrintSettings::PrinterResolution;
+    for (const qint32 ppi : choices) {
+        QAction* item = command(QStringLiteral("mnuPictureResolution%1").arg(ppi),
+                                ppi == PrintSettings::PrinterResolution ? tr("Printer Resolution")
+                                                                        : tr("%1 ppi").arg(ppi));
+        item->setCheckable(true);
+        item->setData(ppi);
+        resolutions->addAction(item);
+        connect(item, &QAction::triggered, this, [this, ppi] { mnuPictureResolution_Click(ppi); });
+        act_.Resolutions << item;
+    }
+
     act_.About = command(QStringLiteral("mnuAbout"), tr("&About"));
     connect(act_.About, &QAction::triggered, this, &frmAlbumPrinter::aboutRequested);
 }
@@ -259,6 +274,8 @@ void frmAlbumPrinter::createMenus()
     option->addAction(act_.PrintSize);
     option->addSeparator();
     option->addActions({act_.Header, act_.Footer});
+    option->addSeparator();
+    option->addMenu(tr("Picture Resolution"))->addActions(act_.Resolutions);
 
     menuBar()->addAction(act_.About);
 
@@ -303,6 +320,8 @@ void frmAlbumPrinter::updateActions()
     act_.Inch->setChecked(settings_.Scale == PrintUnit::Inch);
     act_.Centimetre->setChecked(settings_.Scale != PrintUnit::Inch);
     act_.Center->setChecked(settings_.Center);
+    for (QAction* item : act_.Resolutions)
+        item->setChecked(item->data().toInt() == settings_.PictureResolution);
 }
 
 void frmAlbumPrinter::writeSetting(const QString& section, const QString& key, const QString& value)
