@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -30,6 +31,10 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf16(ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromUtf16(VersionText));
+    // The installed desktop entry: desktops take the windows' icon and name from it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUENBROOK_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUENBROOK_APP_ID),
+                                                 QIcon(QStringLiteral(":/about/quenbrook.svg"))));
     // Hiding every window does not end the program; only the main windows' ending rules do.
     QApplication::setQuitOnLastWindowClosed(false);
 

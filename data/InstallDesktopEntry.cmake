@@ -1,0 +1,47 @@
+# Installs the desktop entry. It runs at install time because only then is the prefix known
+# (`cmake --install --prefix` may choose another one than the build did): the entry starts the
+# installed program by its full path, so the menu works whether or not the prefix's bin folder is
+# on PATH.
+#
+# Set by data/CMakeLists.txt: QUENBROOK_APP_ID, QUENBROOK_BINDIR (GNUInstallDirs' bin folder),
+# QUENBROOK_ENTRY_TEMPLATE, QUENBROOK_ENTRY_STAGING (a folder of the build),
+# QUENBROOK_APPLICATIONS_DIR (relative to the prefix, or absolute).
+
+if(IS_ABSOLUTE "${QUENBROOK_BINDIR}")
+  set(bindir "${QUENBROOK_BINDIR}")
+else()
+  set(bindir "${CMAKE_INSTALL_PREFIX}/${QUENBROOK_BINDIR}")
+endif()
+set(program "${bindir}/quenbrook")
+cmake_path(ABSOLUTE_PATH program NORMALIZE)
+
+if(program MATCHES "[\n\r\t]")
+  message(FATAL_ERROR "The desktop entry cannot name a program whose path holds a line break or "
+    "tab: \"${program}\". Install into a prefix without one.")
+endif()
+
+# Exec: an argument holding a reserved character is quoted, and inside the quotes ", `, $ and \
+# take a backslash; a literal % is written %%. Then, as in every string value, \ becomes \\.
+set(exec "${program}")
+if(exec MATCHES "[ \"'\\\\><~|&;$*?#()`]")
+  string(REPLACE "\\" "\\\\" exec "${exec}")
+  string(REPLACE "\"" "\\\"" exec "${exec}")
+  string(REPLACE "`" "\\`" exec "${exec}")
+  string(REPLACE "$" "\\$" exec "${exec}")
+  set(exec "\"${exec}\"")
+endif()
+string(REPLACE "%" "%%" exec "${exec}")
+string(REPLACE "\\" "\\\\" EXEC "${exec}")
+# TryExec is a plain string value.
+string(REPLACE "\\" "\\\\" TRY_EXEC "${program}")
+set(APP_ID "${QUENBROOK_APP_ID}")
+
+if(IS_ABSOLUTE "${QUENBROOK_APPLICATIONS_DIR}")
+  set(destination "${QUENBROOK_APPLICATIONS_DIR}")
+else()
+  set(destination "${CMAKE_INSTALL_PREFIX}/${QUENBROOK_APPLICATIONS_DIR}")
+endif()
+set(entry "${QUENBROOK_ENTRY_STAGING}/${QUENBROOK_APP_ID}.desktop")
+configure_file("${QUENBROOK_ENTRY_TEMPLATE}" "${entry}" @ONLY)
+# file(INSTALL) adds DESTDIR and records the file in install_manifest.txt.
+file(INSTALL "${entry}" DESTINATION "${destination}")
