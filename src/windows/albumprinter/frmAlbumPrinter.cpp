@@ -224,15 +224,17 @@ void frmAlbumPrinter::createControls()
         place(new QPushButton(tr("Print"), client), QStringLiteral("cmdPrint"), Design::cmdPrint);
     cmdUp = place(new QPushButton(client), QStringLiteral("cmdUp"), Design::cmdUp);
     cmdUp->setIcon(picture(QStringLiteral("up")));
-    cmdUp->setAccessibleName(tr("up"));
+    cmdUp->setAccessibleName(tr("Move Up"));
     cmdDown = place(new QPushButton(client), QStringLiteral("cmdDown"), Design::cmdDown);
     cmdDown->setIcon(picture(QStringLiteral("down")));
-    cmdDown->setAccessibleName(tr("down"));
+    cmdDown->setAccessibleName(tr("Move Down"));
     for (QPushButton* arrow : {cmdUp, cmdDown})
         arrow->setIconSize(arrow->size() - QSize(12, 12));
 
     Label1 = new QLabel(tr("Print List"), client);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setBuddy(lstAlbumList);
+    lstAlbumList->setAccessibleName(Label1->text());
     Label1->adjustSize();
     Label1->move(ToPixels(float(Design::lstAlbumList.left())),
                  (Toolbar->height() - Label1->height()) / 2);
