@@ -43,7 +43,6 @@ constexpr Word<BandAlignment> Alignments[] = {{"left", BandAlignment::Left},
                                               {"right", BandAlignment::Right}};
 constexpr Word<QPageLayout::Orientation> Orientations[] = {{"portrait", QPageLayout::Portrait},
                                                            {"landscape", QPageLayout::Landscape}};
-constexpr Word<int> Resolutions[] = {{"150", 150}, {"300", 300}, {"600", 600}, {"printer", 0}};
 
 // The paper sizes QPageSize knows, by key or name in any letter case ("A4", "letter", "B5").
 std::optional<QPageSize> paperNamed(const QString& text)
@@ -63,6 +62,15 @@ std::optional<QPageSize> paperNamed(const QString& text)
         }
     }
     return std::nullopt;
+}
+
+// "150, 300, 600, printer"
+QString resolutionWords()
+{
+    QStringList words;
+    for (const qint32 ppi : PrintSettings::PictureResolutions)
+        words << QString::number(ppi);
+    return (words << QStringLiteral("printer")).join(QLatin1String(", "));
 }
 
 // Reads the option values, keeping the first complaint.
@@ -126,6 +134,22 @@ public:
             complain(option, parser_.value(option),
                      QStringLiteral("a paper size like A4, A3, A5, Letter, Legal, B5"));
         return size;
+    }
+
+    // One of the Album Printer's picture resolutions, or "printer".
+    std::optional<qint32> resolution(const QCommandLineOption& option)
+    {
+        if (!parser_.isSet(option))
+            return std::nullopt;
+        const QString text = parser_.value(option);
+        if (text.compare(QLatin1String("printer"), Qt::CaseInsensitive) == 0)
+            return PrintSettings::PrinterResolution;
+        for (const qint32 ppi : PrintSettings::PictureResolutions) {
+            if (text.trimmed() == QString::number(ppi))
+                return ppi;
+        }
+        complain(option, text, QStringLiteral("one of ") + resolutionWords());
+        return std::nullopt;
     }
 
     std::optional<PageRange> pages(const QCommandLineOption& option)
@@ -297,8 +321,8 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
                                          QStringLiteral("WHICH"));
     const QCommandLineOption resolution(
         QStringLiteral("resolution"),
-        QStringLiteral("Pixels per inch of the pictures on paper: 150, 300, 600, or printer for "
-                       "the printer's own."),
+        QStringLiteral("Most pixels per inch of a picture on paper: %1 (the printer's own).")
+            .arg(resolutionWords()),
         QStringLiteral("PPI"));
     const QCommandLineOption pages(QStringLiteral("pages"),
                                    QStringLiteral("Print only pages FROM to TO of the album: 2-5, "
@@ -352,7 +376,7 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
         r.Center = *chosen == 0;
     r.Paper = read.paper(paper);
     r.Orientation = read.word<QPageLayout::Orientation>(orientation, Orientations);
-    r.PictureResolution = read.word<int>(resolution, Resolutions);
+    r.PictureResolution = read.resolution(resolution);
     r.Pages = read.pages(pages);
 
     if (parser.isSet(output) && parser.isSet(printer))

@@ -57,8 +57,8 @@ struct AlbumRequest
 
     std::optional<QPageSize> Paper; // else the printer's own
     std::optional<QPageLayout::Orientation> Orientation;
-    std::optional<int> PictureResolution; // pixels per inch; 0 the printer's own
-    std::optional<PageRange> Pages;       // else every page
+    std::optional<qint32> PictureResolution; // pixels per inch, or PrintSettings::PrinterResolution
+    std::optional<PageRange> Pages;          // else every page
 };
 
 } // namespace quenbrook

@@ -43,7 +43,7 @@ void ApplyRequest(const AlbumRequest& r, PrintSettings& s, PrintSettingsLoader& 
     setBand(r.Header, s.Header);
     setBand(r.Footer, s.Footer);
     s.Center = r.Center.value_or(s.Center);
-    // PictureResolution goes to the printer surface until PrintSettings carries it.
+    s.PictureResolution = r.PictureResolution.value_or(s.PictureResolution);
 }
 
 void ApplyPaper(const AlbumRequest& request, QPrinter& printer)

@@ -4,10 +4,10 @@
 #include "cli/ApplyRequest.h"
 #include "cli/PictureArguments.h"
 #include "cli/ProgressLine.h"
-#include "cli/ResolutionSurface.h"
 #include "cli/SettingsReader.h"
 #include "core/album/PageLayout.h"
 #include "core/settings/SettingsStore.h"
+#include "print/PrinterSurface.h"
 #include "print/Printers.h"
 
 #include <QDir>
@@ -67,15 +67,15 @@ std::optional<PageRange> pagesToPrint(const std::optional<PageRange>& asked, qin
     return PageRange{asked->FromPage, std::min(asked->ToPage, pageCount)};
 }
 
-std::unique_ptr<ResolutionSurface> openSurface(const AlbumRequest& request)
+std::unique_ptr<PrinterSurface> openSurface(const AlbumRequest& request)
 {
     if (request.PrinterName.isEmpty()) {
-        auto surface = std::make_unique<ResolutionSurface>(SaveAsPdfPrinter.toString());
+        auto surface = std::make_unique<PrinterSurface>(SaveAsPdfPrinter.toString());
         surface->setOutputFileName(
             QDir::cleanPath(QDir::current().absoluteFilePath(request.OutputFile)));
         return surface;
     }
-    return std::make_unique<ResolutionSurface>(request.PrinterName);
+    return std::make_unique<PrinterSurface>(request.PrinterName);
 }
 
 } // namespace
@@ -96,13 +96,12 @@ int RunAlbum(const AlbumRequest& request)
         return ExitUsage;
     }
 
-    const std::unique_ptr<ResolutionSurface> surface = openSurface(request);
+    const std::unique_ptr<PrinterSurface> surface = openSurface(request);
     if (const QString problem = surface->error(); !problem.isEmpty()) {
         tell(problem);
         return ExitFailed;
     }
     ApplyPaper(request, surface->printer());
-    surface->setPictureResolution(request.PictureResolution.value_or(0));
 
     SettingsStore store;
     SettingsReader reader(store, *surface);

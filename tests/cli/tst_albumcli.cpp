@@ -56,7 +56,8 @@ struct Run
 
 // A folder with the pictures (1000 pixels square: 500 ppi in 2-inch cells), a garbled JPEG
 // between two good pictures, an empty folder, and the user's settings: 2-inch cells half an
-// inch apart from the printable area's corner, no labels, no header, a footer "Stored".
+// inch apart from the printable area's corner, no labels, no header, a footer "Stored", pictures
+// at 150 ppi.
 class Sandbox
 {
 public:
@@ -80,10 +81,10 @@ public:
 
         SettingsStore store(path("config/Quenbrook"));
         const QStringList settings{
-            "Scale",           "Inch", "PictureMaxWidth", "2",     "PictureMaxHeight",     "2",
-            "PictureSpacingX", "0.5",  "PictureSpacingY", "0.5",   "PictureLabelSpacingY", "0.1",
-            "PrintLabel",      "None", "Center",          "False", "HeaderStyle",          "0",
-            "FooterStyle",     "2",    "FooterText",      "Stored"};
+            "Scale",           "Inch", "PictureMaxWidth", "2",      "PictureMaxHeight",     "2",
+            "PictureSpacingX", "0.5",  "PictureSpacingY", "0.5",    "PictureLabelSpacingY", "0.1",
+            "PrintLabel",      "None", "Center",          "False",  "HeaderStyle",          "0",
+            "FooterStyle",     "2",    "FooterText",      "Stored", "PictureResolution",    "150"};
         for (qsizetype i = 0; i < settings.size(); i += 2)
             store.SaveSetting(PrintKeys::Application, PrintKeys::Section, settings[i],
                               settings[i + 1]);
@@ -234,7 +235,7 @@ private slots:
         const Boxes grid{{0, at(0, 0)}, {1, at(2.5, 0)}, {2, at(5, 0)}, {3, at(0, 2.5)}};
         const QRectF bottomLeft(m - 0.05, 11 - m - 0.5, 2, 0.55);
         QTest::newRow("the user's settings")
-            << "" << letter << grid << Words{{"Stored", bottomLeft}} << 500;
+            << "" << letter << grid << Words{{"Stored", bottomLeft}} << 150;
         QTest::newRow("A4 landscape in cm, a length in inches")
             << "--paper a4 --orientation landscape --unit cm --cell-width 2in" << QSizeF(842, 595)
             << Boxes{{0, at(0, 0)}, {1, at(2.5, 0)}, {2, at(5, 0)}, {3, at(7.5, 0)}} << Words()
@@ -254,12 +255,12 @@ private slots:
             << "--center --no-footer --resolution 300" << letter
             << Boxes{{0, at(c, r)}, {1, at(c + 2.5, r)}, {2, at(c + 5, r)}, {3, at(c, r + 2.5)}}
             << Words{{"Stored", QRectF()}} << 300;
-        QTest::newRow("names below, half an inch off, 150 ppi")
-            << "--labels name --label-position below --label-gap 0.5 --resolution 150" << letter
+        QTest::newRow("names below, half an inch off, at the printer's resolution")
+            << "--labels name --label-position below --label-gap 0.5 --resolution printer" << letter
             << Boxes{{0, at(0, 0)}, {1, at(2.5, 0)}}
             << Words{{"a2.bmp", QRectF(m - 0.05, m + 2.45, 2, 0.4)},
                      {"a10.jpg", QRectF(m + 2.45, m + 2.45, 2, 0.4)}}
-            << 150;
+            << 500;
         QTest::newRow("header right, page number footer centred")
             << "--header-text Holiday --header-align right --footer-page-number "
                "--footer-align center"

@@ -252,6 +252,9 @@ FilePane::FilePane(QWidget& client, const WindowServices& services, RefusedDrive
     drives_->setObjectName(QStringLiteral("Drive1"));
     folders_->setObjectName(QStringLiteral("Dir1"));
     files_->setObjectName(QStringLiteral("File1"));
+    drives_->setAccessibleName(tr("Drive"));
+    folders_->setAccessibleName(tr("Folders"));
+    files_->setAccessibleName(tr("Files"));
     files_->setPattern(QString::fromUtf16(FileListPattern));
     connect(drives_, &DriveList::driveChosen, this, &FilePane::driveChosen);
     connect(folders_, &FolderList::pathChanged, this, &FilePane::folderChanged);
