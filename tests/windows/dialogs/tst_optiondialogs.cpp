@@ -87,23 +87,6 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
         QCOMPARE(box.all(), before);
     }
-
-    // A fractional size, the effects and a colour with a top byte come back from an untouched OK;
-    // Cancel gives nothing.
-    void realFontChooser()
-    {
-        const ChosenFont start{
-            PrintFont{QFontDatabase::families().value(0), 10.5, true, false, true}, -1};
-        for (const bool accept : {true, false}) {
-            QTimer::singleShot(0, [&] {
-                if (auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                    accept ? chooser->accept() : chooser->reject();
-            });
-            const std::optional<ChosenFont> chosen = ChooseFont(nullptr, start);
-            QCOMPARE(chosen.has_value(), accept);
-            QVERIFY(!accept || *chosen == start);
-        }
-    }
 };
 
 QTEST_MAIN(tst_OptionDialogs)
