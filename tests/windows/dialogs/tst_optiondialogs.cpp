@@ -1,11 +1,15 @@
+#include "print/PrinterSurface.h"
 #include "support/DialogTestKit.h"
 #include "support/TestPrinters.h"
 #include "windows/common/WindowServices.h"
 #include "windows/dialogs/OptionDialogs.h"
+#include "windows/dialogs/PrinterSetupDialog.h"
 #include "windows/dialogs/TabStrip.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -86,6 +90,28 @@ private slots:
 
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
         QCOMPARE(box.all(), before);
+    }
+
+    // "Save as PDF" is set up like a print queue, without a warning: the usual paper sizes are
+    // offered and the paper and orientation chosen are what it lays out on.
+    void printerSetupSaveAsPdf()
+    {
+        QTest::failOnWarning(QRegularExpression(".*"));
+        SystemPrinters printers;
+        PrinterSurface printer(SaveAsPdfPrinter.toString());
+        PrinterSetupDialog dialog(nullptr, printers, printer);
+        auto* names = dialog.findChild<QComboBox*>("cboPrinter");
+        auto* papers = dialog.findChild<QComboBox*>("cboPaper");
+        QCOMPARE(names->currentText(), SaveAsPdfPrinter);
+        QVERIFY(papers->findText("A4") >= 0);
+        papers->setCurrentIndex(papers->findText("Legal"));
+        dialog.findChild<QRadioButton*>("optLandscape")->click();
+        dialog.accept();
+
+        QVERIFY(printer.writesPdf() && printer.error().isEmpty());
+        QCOMPARE(printer.printer().pageLayout().pageSize().id(), QPageSize::Legal);
+        QCOMPARE(printer.printer().pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(printer.paperWidthTwips(), 14 * 1440);
     }
 };
 
