@@ -27,6 +27,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <tuple>
 
 namespace quenbrook {
 namespace {
@@ -135,12 +136,17 @@ private:
         txtSize->setValidator(new QRegularExpressionValidator(
             QRegularExpression(QStringLiteral("[0-9]{0,4}([.,][0-9]{0,4})?")), txtSize));
         lstSize = new QListWidget(this);
-        for (QWidget* widget : {named(txtFamily, "txtFamily"), named(lstFamily, "lstFamily"),
-                                named(txtStyle, "txtStyle"), named(lstStyle, "lstStyle"),
-                                named(txtSize, "txtSize"), named(lstSize, "lstSize")})
-            widget->setMinimumWidth(fontMetrics().averageCharWidth() * 6);
-        lstFamily->setMinimumWidth(fontMetrics().averageCharWidth() * 28);
-        lstStyle->setMinimumWidth(fontMetrics().averageCharWidth() * 16);
+        const int letter = fontMetrics().averageCharWidth();
+        for (const auto& [widget, name, letters] :
+             {std::tuple<QWidget*, const char*, int>{txtFamily, "txtFamily", 28},
+              {lstFamily, "lstFamily", 28},
+              {txtStyle, "txtStyle", 16},
+              {lstStyle, "lstStyle", 16},
+              {txtSize, "txtSize", 7},
+              {lstSize, "lstSize", 7}}) {
+            named(widget, name);
+            widget->setMinimumWidth(letter * letters);
+        }
         for (int row = 0; row < StyleCount; ++row)
             lstStyle->addItem(QString());
         for (const int points : QFontDatabase::standardSizes())
@@ -167,7 +173,9 @@ private:
         named(lblSample, "lblSample");
         lblSample->setAlignment(Qt::AlignCenter);
         // A large size shows what fits; the box does not grow with it.
-        lblSample->setFixedSize(fontMetrics().averageCharWidth() * 30, fontMetrics().height() * 4);
+        lblSample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        lblSample->setMinimumSize(fontMetrics().averageCharWidth() * 30,
+                                  fontMetrics().height() * 4);
         (new QVBoxLayout(sample))->addWidget(lblSample);
 
         lblProblem = new QLabel(this);
@@ -200,6 +208,9 @@ private:
         grid->addWidget(sample, 3, 1, 1, 2);
         grid->addWidget(lblProblem, 4, 0, 1, 3);
         grid->addWidget(buttons_, 5, 0, 1, 3);
+        grid->setColumnStretch(0, 3);
+        grid->setColumnStretch(1, 2);
+        grid->setColumnStretch(2, 1);
         setTabOrder(txtFamily, lstFamily);
         setTabOrder(lstFamily, lstStyle);
         setTabOrder(lstStyle, txtSize);
@@ -207,6 +218,8 @@ private:
         setTabOrder(lstSize, chkStrikeout);
         setTabOrder(chkStrikeout, chkUnderline);
         setTabOrder(chkUnderline, cmdColor);
+        // Lists would ask for a quarter of the screen each.
+        resize(minimumSizeHint().width() + letter * 8, sizeHint().height());
     }
 
     // The scalable families in alphabetical order, and the given one wherever it is spelt
