@@ -15,6 +15,18 @@
 int main(int argc, char* argv[])
 {
     using namespace quenbrook;
+    // A later start only hands its command line over: it needs no display, so that is decided
+    // before the graphical application is made.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const QString commandText = CommandLineText(arguments, QDir::current());
+    LocalHandOff handOff;
+    if (handOff.PrevInstance()) {
+        handOff.SendCommand(commandText);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf16(ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromUtf16(VersionText));
@@ -25,7 +37,6 @@ int main(int argc, char* argv[])
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     SettingsStore store;
     SystemPrinters printers;
-    LocalHandOff handOff;
     mQuenbrook program(
         store, printers, handOff,
         [&] {
@@ -36,7 +47,7 @@ int main(int argc, char* argv[])
             RegisterFileTypes(registry, exeFolder, exeName);
         },
         exeFolder);
-    if (!program.Main(CommandLineText(QCoreApplication::arguments().mid(1), QDir::current())))
+    if (!program.Main(commandText))
         return 0;
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "core/album/PageLayout.h"
 #include "core/album/PageSurface.h"
+#include "core/album/PicturesAhead.h"
 
 #include <algorithm>
 #include <climits>
@@ -70,9 +71,19 @@ void PrintPages(const QStringList& printList, const PrintSettings& settings, Pag
     const PagePictureHook hook = [&](qint32 page, qint64, const QString& path) {
         return steps.progress ? steps.progress(page, path) : PictureStep::Draw;
     };
+    // Pictures on paper at no more than the chosen resolution, decoded ahead in list order
+    // while the one before is drawn.
+    PageView paper;
+    paper.MaxPixelsPerInch = settings.PictureResolution;
+    PicturesAhead ahead(
+        printList, (first - 1) * layout.PicturesPerPage, last * layout.PicturesPerPage - 1,
+        PictureDecodeSize(settings, paper, printer), PicturesAhead::workersForThisMachine());
+    const PictureSource source = [&](qint64 index, const QString& path, QSize) {
+        return ahead.take(index, path);
+    };
     for (qint64 page = first; page <= last; ++page) {
         const PageResult drawn =
-            DrawAlbumPage(printer, settings, layout, printList, qint32(page), PageView(), hook);
+            DrawAlbumPage(printer, settings, layout, printList, qint32(page), paper, hook, source);
         if (drawn.outcome == PageOutcome::Stopped)
             return;
         if (drawn.outcome == PageOutcome::Failed) {

@@ -7,7 +7,6 @@ namespace quenbrook {
 
 namespace {
 
-constexpr double CentimetresPerInch = 2.54;
 
 QString kindName(SurfaceCall::Kind kind)
 {

@@ -2,6 +2,7 @@
 
 #include "core/album/PageSurface.h"
 #include "core/pictures/PictureLoader.h"
+#include "core/program/Units.h"
 
 #include <QFileInfo>
 
@@ -46,16 +47,6 @@ int pixelsFor(double pageLength, double zoom, double pixelsPerUnit)
     if (!(pixels >= 1))
         return 1;
     return int(std::min(pixels, MaxTargetSide));
-}
-
-// The loader decodes a picture at the size it takes when fitted into this box, which is the size
-// the cell draws it at.
-QSize decodeTarget(const PrintSettings& settings, const PageView& view, double pixelsPerUnit)
-{
-    if (!std::isfinite(pixelsPerUnit) || pixelsPerUnit <= 0)
-        return QSize();
-    return QSize(pixelsFor(settings.PictureMaxWidth, view.ZoomFactor, pixelsPerUnit),
-                 pixelsFor(settings.PictureMaxHeight, view.ZoomFactor, pixelsPerUnit));
 }
 
 // Header or footer, unless its style is None: the width is measured at the font's own size, so the
@@ -104,9 +95,28 @@ QString LabelText(LabelKind kind, const QString& entry)
     return entry;
 }
 
+// The loader decodes a picture at the size it takes when fitted into this box, which is the size
+// the cell draws it at.
+QSize PictureDecodeSize(const PrintSettings& settings, const PageView& view,
+                        const PageSurface& surface)
+{
+    double pixelsPerUnit = surface.pixelsPerUnit();
+    if (view.MaxPixelsPerInch > 0) {
+        const double perUnit = settings.Scale == PrintUnit::Inch
+                                   ? view.MaxPixelsPerInch
+                                   : view.MaxPixelsPerInch / CentimetresPerInch;
+        pixelsPerUnit = std::min(pixelsPerUnit, perUnit / double(view.ZoomFactor));
+    }
+    if (!std::isfinite(pixelsPerUnit) || pixelsPerUnit <= 0)
+        return QSize();
+    return QSize(pixelsFor(settings.PictureMaxWidth, view.ZoomFactor, pixelsPerUnit),
+                 pixelsFor(settings.PictureMaxHeight, view.ZoomFactor, pixelsPerUnit));
+}
+
 PageResult DrawAlbumPage(PageSurface& surface, const PrintSettings& settings,
                          const PageLayout& layout, const QStringList& printList, qint32 page,
-                         const PageView& view, const PagePictureHook& hook)
+                         const PageView& view, const PagePictureHook& hook,
+                         const PictureSource& source)
 {
     if (!drawable(view))
         return {PageOutcome::Failed, QString::fromUtf16(BadPageViewMessage)};
@@ -143,9 +153,10 @@ PageResult DrawAlbumPage(PageSurface& surface, const PrintSettings& settings,
                 return surfaceState(surface);
 
             const QString& path = printList.at(cell.Index);
-            // Only this one picture is held; it is released before the next one is loaded.
-            const PictureResult loaded =
-                PictureLoader::load(path, decodeTarget(s, view, surface.pixelsPerUnit()));
+            // This picture is released before the next one is taken.
+            const QSize decodePixels = PictureDecodeSize(s, view, surface);
+            const PictureResult loaded = source ? source(cell.Index, path, decodePixels)
+                                                : PictureLoader::load(path, decodePixels);
             if (const auto* error = std::get_if<PictureError>(&loaded))
                 return {PageOutcome::Failed, error->message};
             const Picture& picture = std::get<Picture>(loaded);

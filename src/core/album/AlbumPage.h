@@ -2,6 +2,7 @@
 
 #include "core/album/PageLayout.h"
 #include "core/album/PrintSettings.h"
+#include "core/pictures/PictureLoader.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,7 +31,19 @@ struct PageView
     bool showPrintableArea = false;
     bool showPictureArea = false;
     bool clearFirst = false;
+    // Raster pictures are decoded for at most this many pixels per inch of paper; 0: as many as
+    // the surface has.
+    double MaxPixelsPerInch = 0;
 };
+
+// Where the page's pictures come from; by default the loader, at the decode size.
+using PictureSource =
+    std::function<PictureResult(qint64 index, const QString& path, QSize decodePixels)>;
+
+// The pixels a cell's picture is decoded for on this surface: the cell at the surface's density,
+// capped by the view's resolution, fitted by the loader to the picture's proportions.
+QSize PictureDecodeSize(const PrintSettings& settings, const PageView& view,
+                        const PageSurface& surface);
 
 enum class PictureStep
 {
@@ -61,7 +74,8 @@ struct PageResult
 // MarginY + ZoomFactor × y, lengths and font sizes × ZoomFactor. Does not start a new page.
 PageResult DrawAlbumPage(PageSurface& surface, const PrintSettings& settings,
                          const PageLayout& layout, const QStringList& printList, qint32 page,
-                         const PageView& view, const PagePictureHook& hook = {});
+                         const PageView& view, const PagePictureHook& hook = {},
+                         const PictureSource& source = {});
 
 // Header or footer text of a page: the page number in decimal for style Page Number, the band's
 // text for any other style.

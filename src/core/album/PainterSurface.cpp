@@ -1,6 +1,7 @@
 #include "core/album/PainterSurface.h"
 
 #include "core/pictures/Picture.h"
+#include "core/program/Units.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -32,7 +33,7 @@ PainterSurface::~PainterSurface() = default;
 
 double PainterSurface::unitsPerInch(PrintUnit unit)
 {
-    return unit == PrintUnit::Inch ? 1.0 : 2.54;
+    return unit == PrintUnit::Inch ? 1.0 : CentimetresPerInch;
 }
 
 QColor PainterSurface::toQColor(PrintColor color)

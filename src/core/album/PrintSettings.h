@@ -88,6 +88,12 @@ struct PrintSettings
     PrintBand Footer; // FooterStyle … FooterSpacing
 
     bool Center = true;
+
+    // Raster pictures are decoded and printed at no more pixels per inch of paper than this;
+    // PrinterResolution prints them at the printer's own.
+    static constexpr qint32 PrinterResolution = 0;
+    static constexpr qint32 PictureResolutions[] = {150, 300, 600};
+    qint32 PictureResolution = 300;
 };
 
 } // namespace quenbrook

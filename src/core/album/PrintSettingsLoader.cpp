@@ -2,17 +2,17 @@
 
 #include "core/album/PageSurface.h"
 #include "core/program/PrintSettingsKeys.h"
+#include "core/program/Units.h"
 #include "core/settings/NumberRules.h"
 #include "core/settings/SettingsStore.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
 
 namespace quenbrook {
 namespace {
-
-constexpr double CentimetresPerInch = 2.54;
 
 // The product in double precision, kept in single precision (the largest single when it
 // would not fit, so the store and the record keep the same value).
@@ -105,6 +105,18 @@ void PrintSettingsLoader::readCenter(PrintSettings& settings)
     settings.Center = readBoolean(PrintKeys::Center, true);
 }
 
+void PrintSettingsLoader::readPictureResolution(PrintSettings& settings)
+{
+    // One of the offered choices, else the default.
+    const qint32 stored = readCode(PrintKeys::PictureResolution, PrintSettings().PictureResolution);
+    const auto& offered = PrintSettings::PictureResolutions;
+    if (stored == PrintSettings::PrinterResolution ||
+        std::find(std::begin(offered), std::end(offered), stored) != std::end(offered))
+        settings.PictureResolution = stored;
+    else
+        settings.PictureResolution = PrintSettings().PictureResolution;
+}
+
 void PrintSettingsLoader::readPictureDistances(PrintSettings& settings)
 {
     settings.PictureMaxWidth = readLength(PrintKeys::PictureMaxWidth, 2);
@@ -164,6 +176,7 @@ void PrintSettingsLoader::LoadAll(PrintSettings& settings)
 {
     readScale(settings);
     readCenter(settings);
+    readPictureResolution(settings);
     readPictureDistances(settings);
     readLabelGroup(settings);
     settings.Header = ReadBand(PrintKeys::HeaderBand);
@@ -200,6 +213,12 @@ void PrintSettingsLoader::SetUnit(PrintSettings& settings, PrintUnit unit)
     }
     settings.Scale = unit;
     writeSetting(PrintKeys::Scale, ScaleText(unit));
+}
+
+void PrintSettingsLoader::SetPictureResolution(PrintSettings& settings, qint32 pixelsPerInch)
+{
+    settings.PictureResolution = pixelsPerInch;
+    writeSetting(PrintKeys::PictureResolution, QString::number(pixelsPerInch));
 }
 
 void PrintSettingsLoader::ToggleCenter(PrintSettings& settings)

@@ -57,6 +57,7 @@ public:
     // Scale in every case.
     void SetUnit(PrintSettings& settings, PrintUnit unit);
     void ToggleCenter(PrintSettings& settings);
+    void SetPictureResolution(PrintSettings& settings, qint32 pixelsPerInch);
 
 protected:
     // Every write of the loader passes here.
@@ -73,6 +74,7 @@ private:
                        const QString& colorKey);
     void readScale(PrintSettings& settings);
     void readCenter(PrintSettings& settings);
+    void readPictureResolution(PrintSettings& settings);
     void readPictureDistances(PrintSettings& settings);
     void readLabelGroup(PrintSettings& settings);
 

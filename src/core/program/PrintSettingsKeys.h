@@ -55,6 +55,8 @@ inline const QString FooterAlignment = QStringLiteral("FooterAlignment");
 inline const QString FooterSpacing = QStringLiteral("FooterSpacing");
 
 inline const QString Center = QStringLiteral("Center");
+// Pixels per inch of paper that raster pictures are printed at, at most; 0: the printer's own.
+inline const QString PictureResolution = QStringLiteral("PictureResolution");
 
 // The preview's remembered choices.
 inline const QString PreviewZoom = QStringLiteral("PreviewZoom");

@@ -8,6 +8,7 @@ namespace quenbrook {
 
 inline constexpr int TwipsPerInch = 1440;
 inline constexpr int HimetricPerInch = 2540;
+inline constexpr double CentimetresPerInch = 2.54;
 inline constexpr int PixelsPerInch = 96;
 // Window sizes are designed in twips; a logical pixel is 15 of them.
 inline constexpr int TwipsPerPixel = TwipsPerInch / PixelsPerInch;

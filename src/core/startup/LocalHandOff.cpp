@@ -3,6 +3,7 @@
 #include "core/program/Application.h"
 #include "core/startup/HandOffRequest.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalServer>
@@ -79,25 +80,30 @@ bool LocalHandOff::isServing() const
 
 bool LocalHandOff::PrevInstance()
 {
-    if (server_)
+    if (server_ || turn_)
         return false;
     // Starts take turns here, so of two at the same moment one listens and the other finds it.
-    QLockFile lock(endpoint_ + QStringLiteral(".lock"));
-    if (!lock.tryLock(LockMs))
+    auto turn = std::make_unique<QLockFile>(endpoint_ + QStringLiteral(".lock"));
+    if (!turn->tryLock(LockMs))
         qWarning("Quenbrook: could not lock %s, checking for a running instance without it",
-                 qPrintable(QDir::toNativeSeparators(lock.fileName())));
+                 qPrintable(QDir::toNativeSeparators(turn->fileName())));
     QLocalSocket probe;
     probe.connectToServer(endpoint_);
     if (probe.waitForConnected(ProbeMs)) {
         probe.abort();
         return true;
     }
-    listen();
+    // Listening needs the application's event loop. Without an application yet, the turn is
+    // kept until LoadServer, so a start at the same moment still waits and then finds us.
+    turn_ = std::move(turn);
+    if (QCoreApplication::instance())
+        listen();
     return false;
 }
 
 bool LocalHandOff::listen()
 {
+    const auto done = qScopeGuard([this] { turn_.reset(); });
     // Nobody answers, so a socket file left behind is a crashed instance's.
     QLocalServer::removeServer(endpoint_);
     server_ = new QLocalServer(this);
@@ -132,6 +138,8 @@ bool LocalHandOff::sendAndConfirm(const QString& text)
 
 void LocalHandOff::LoadServer(CommandHandler run)
 {
+    if (!server_ && turn_)
+        listen();
     run_ = std::move(run);
     scheduleRun();
 }

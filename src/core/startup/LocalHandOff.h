@@ -7,7 +7,10 @@
 #include <QObject>
 #include <QStringList>
 
+#include <memory>
+
 class QLocalServer;
+class QLockFile;
 class QLocalSocket;
 
 namespace quenbrook {
@@ -63,7 +66,8 @@ private:
     QStringList queue_;
     QList<quint64> recentRequests_;
     bool running_ = false;
-    int taken_ = 0; // connections taken from the server's queue and not yet ended
+    std::unique_ptr<QLockFile> turn_; // held from a PrevInstance that said no until listening
+    int taken_ = 0;                   // connections taken from the server's queue and not yet ended
 };
 
 } // namespace quenbrook

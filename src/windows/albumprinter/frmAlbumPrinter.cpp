@@ -30,13 +30,6 @@ QIcon picture(const QString& key)
     return QIcon(QStringLiteral(":/albumprinter/%1.svg").arg(key));
 }
 
-template <class Control> Control* place(Control* control, const QString& name, const QRectF& design)
-{
-    control->setObjectName(name);
-    control->setGeometry(ToPixels(design));
-    return control;
-}
-
 } // namespace
 
 frmAlbumPrinter::frmAlbumPrinter(const WindowServices& services, PrinterSurface& printer,
@@ -134,6 +127,21 @@ void frmAlbumPrinter::createActions()
                 [this, dialog = entry.dialog] { mnuOptionDialog_Click(dialog); });
     }
 
+    auto* resolutions = new QActionGroup(this);
+    QList<qint32> choices(std::begin(PrintSettings::PictureResolutions),
+                          std::end(PrintSettings::PictureResolutions));
+    choices << PrintSettings::PrinterResolution;
+    for (const qint32 ppi : choices) {
+        QAction* item = command(QStringLiteral("mnuPictureResolution%1").arg(ppi),
+                                ppi == PrintSettings::PrinterResolution ? tr("Printer Resolution")
+                                                                        : tr("%1 ppi").arg(ppi));
+        item->setCheckable(true);
+        item->setData(ppi);
+        resolutions->addAction(item);
+        connect(item, &QAction::triggered, this, [this, ppi] { mnuPictureResolution_Click(ppi); });
+        act_.Resolutions << item;
+    }
+
     act_.About = command(QStringLiteral("mnuAbout"), tr("&About"));
     connect(act_.About, &QAction::triggered, this, &frmAlbumPrinter::aboutRequested);
 }
@@ -149,11 +157,12 @@ void frmAlbumPrinter::createControls()
     client->setFont(small);
 
     imgSplitter =
-        place(new SplitterGrip(client), QStringLiteral("imgSplitter"), Design::imgSplitter);
+        PlaceControl(new SplitterGrip(client), QStringLiteral("imgSplitter"), Design::imgSplitter);
     connect(imgSplitter, &SplitterGrip::pressed, this, &frmAlbumPrinter::imgSplitter_MouseDown);
     connect(imgSplitter, &SplitterGrip::moved, this, &frmAlbumPrinter::imgSplitter_MouseMove);
     connect(imgSplitter, &SplitterGrip::released, this, &frmAlbumPrinter::imgSplitter_MouseUp);
-    picSplitter = place(new QWidget(client), QStringLiteral("picSplitter"), Design::picSplitter);
+    picSplitter =
+        PlaceControl(new QWidget(client), QStringLiteral("picSplitter"), Design::picSplitter);
     picSplitter->setAutoFillBackground(true);
     QPalette grey = picSplitter->palette();
     grey.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
@@ -183,17 +192,18 @@ void frmAlbumPrinter::createControls()
 
     auto* pane = new FilePane(*client, services_, FilePane::RefusedDrive::ShowOpenFolder);
     pane->setFilterButtons({act_.Bitmap, act_.Gif, act_.Jpeg, act_.Icon});
-    place(pane->folders(), QStringLiteral("Dir1"), Design::Dir1);
-    place(pane->drives(), QStringLiteral("Drive1"), Design::Drive1);
-    File1 = place(pane->files(), QStringLiteral("File1"), Design::File1);
+    PlaceControl(pane->folders(), QStringLiteral("Dir1"), Design::Dir1);
+    PlaceControl(pane->drives(), QStringLiteral("Drive1"), Design::Drive1);
+    File1 = PlaceControl(pane->files(), QStringLiteral("File1"), Design::File1);
     // Tab goes down the pane as it is drawn: the folders, then the drive below them.
     QWidget::setTabOrder(pane->folders(), pane->drives());
-    cmdAddAll = place(new QPushButton(tr("Add All"), client), QStringLiteral("cmdAddAll"),
-                      Design::cmdAddAll);
-    cmdAdd = place(new QPushButton(tr("Add"), client), QStringLiteral("cmdAdd"), Design::cmdAdd);
+    cmdAddAll = PlaceControl(new QPushButton(tr("Add All"), client), QStringLiteral("cmdAddAll"),
+                             Design::cmdAddAll);
+    cmdAdd =
+        PlaceControl(new QPushButton(tr("Add"), client), QStringLiteral("cmdAdd"), Design::cmdAdd);
 
     lstAlbumList =
-        place(new QListWidget(client), QStringLiteral("lstAlbumList"), Design::lstAlbumList);
+        PlaceControl(new QListWidget(client), QStringLiteral("lstAlbumList"), Design::lstAlbumList);
     lstAlbumList->setSelectionMode(QAbstractItemView::SingleSelection);
     lstAlbumList->setItemDelegate(new FittingItemDelegate(lstAlbumList));
     lstAlbumList->setTextElideMode(Qt::ElideLeft);
@@ -201,23 +211,25 @@ void frmAlbumPrinter::createControls()
     lstAlbumList->setResizeMode(QListView::Adjust);
     lstAlbumList->setAcceptDrops(true);
     lstAlbumList->viewport()->installEventFilter(this);
-    cmdRemove = place(new QPushButton(tr("Remove"), client), QStringLiteral("cmdRemove"),
-                      Design::cmdRemove);
-    cmdRemoveAll = place(new QPushButton(tr("Remove All"), client), QStringLiteral("cmdRemoveAll"),
-                         Design::cmdRemoveAll);
-    cmdPrint =
-        place(new QPushButton(tr("Print"), client), QStringLiteral("cmdPrint"), Design::cmdPrint);
-    cmdUp = place(new QPushButton(client), QStringLiteral("cmdUp"), Design::cmdUp);
+    cmdRemove = PlaceControl(new QPushButton(tr("Remove"), client), QStringLiteral("cmdRemove"),
+                             Design::cmdRemove);
+    cmdRemoveAll = PlaceControl(new QPushButton(tr("Remove All"), client),
+                                QStringLiteral("cmdRemoveAll"), Design::cmdRemoveAll);
+    cmdPrint = PlaceControl(new QPushButton(tr("Print"), client), QStringLiteral("cmdPrint"),
+                            Design::cmdPrint);
+    cmdUp = PlaceControl(new QPushButton(client), QStringLiteral("cmdUp"), Design::cmdUp);
     cmdUp->setIcon(picture(QStringLiteral("up")));
-    cmdUp->setAccessibleName(tr("up"));
-    cmdDown = place(new QPushButton(client), QStringLiteral("cmdDown"), Design::cmdDown);
+    cmdUp->setAccessibleName(tr("Move Up"));
+    cmdDown = PlaceControl(new QPushButton(client), QStringLiteral("cmdDown"), Design::cmdDown);
     cmdDown->setIcon(picture(QStringLiteral("down")));
-    cmdDown->setAccessibleName(tr("down"));
+    cmdDown->setAccessibleName(tr("Move Down"));
     for (QPushButton* arrow : {cmdUp, cmdDown})
         arrow->setIconSize(arrow->size() - QSize(12, 12));
 
     Label1 = new QLabel(tr("Print List"), client);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setBuddy(lstAlbumList);
+    lstAlbumList->setAccessibleName(Label1->text());
     Label1->adjustSize();
     Label1->move(ToPixels(float(Design::lstAlbumList.left())),
                  (Toolbar->height() - Label1->height()) / 2);
@@ -259,6 +271,8 @@ void frmAlbumPrinter::createMenus()
     option->addAction(act_.PrintSize);
     option->addSeparator();
     option->addActions({act_.Header, act_.Footer});
+    option->addSeparator();
+    option->addMenu(tr("Picture Resolution"))->addActions(act_.Resolutions);
 
     menuBar()->addAction(act_.About);
 
@@ -303,6 +317,8 @@ void frmAlbumPrinter::updateActions()
     act_.Inch->setChecked(settings_.Scale == PrintUnit::Inch);
     act_.Centimetre->setChecked(settings_.Scale != PrintUnit::Inch);
     act_.Center->setChecked(settings_.Center);
+    for (QAction* item : act_.Resolutions)
+        item->setChecked(item->data().toInt() == settings_.PictureResolution);
 }
 
 void frmAlbumPrinter::writeSetting(const QString& section, const QString& key, const QString& value)

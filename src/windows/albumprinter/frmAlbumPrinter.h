@@ -83,6 +83,7 @@ private:
     void mnuPrinterSetup_Click();
     void mnuScale_Click(PrintUnit unit);
     void mnuCenter_Click();
+    void mnuPictureResolution_Click(qint32 pixelsPerInch);
     void mnuOptionDialog_Click(OptionDialog dialog);
     void OLEDragOver(QDragMoveEvent* event);
     void OLEDragDrop(QDropEvent* event);
@@ -141,6 +142,8 @@ private:
         QAction* Header;
         QAction* Footer;
         QAction* About;
+        // Picture Resolution: 150, 300 and 600 ppi, then Printer Resolution.
+        QList<QAction*> Resolutions;
     } act_{};
 
     AlbumPrinterLayout::Limits limits_{};

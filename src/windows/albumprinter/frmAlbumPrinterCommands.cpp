@@ -149,6 +149,12 @@ void frmAlbumPrinter::mnuCenter_Click()
     updateActions();
 }
 
+void frmAlbumPrinter::mnuPictureResolution_Click(qint32 pixelsPerInch)
+{
+    loader_.SetPictureResolution(settings_, pixelsPerInch);
+    updateActions();
+}
+
 void frmAlbumPrinter::mnuOptionDialog_Click(OptionDialog dialog)
 {
     RunOptionDialog(dialog, this, services_, printer_);

@@ -28,13 +28,6 @@ QIcon picture(const QString& key)
     return QIcon(QStringLiteral(":/albumviewer/%1.svg").arg(key));
 }
 
-template <class Control> Control* place(Control* control, const QString& name, const QRectF& design)
-{
-    control->setObjectName(name);
-    control->setGeometry(ToPixels(design));
-    return control;
-}
-
 } // namespace
 
 SlotView::SlotView(QWidget* parent)
@@ -183,11 +176,11 @@ void frmAlbumViewer::createControls()
     pane_ = new FilePane(*client, services_, FilePane::RefusedDrive::StayChosen);
     pane_->setFilterButtons({button(ToolbarButton::Bitmap), button(ToolbarButton::Gif),
                              button(ToolbarButton::Jpeg), button(ToolbarButton::Icon)});
-    place(pane_->drives(), QStringLiteral("Drive1"), Design::Drive1)
+    PlaceControl(pane_->drives(), QStringLiteral("Drive1"), Design::Drive1)
         ->setToolTip(tr("Select Drive"));
-    place(pane_->folders(), QStringLiteral("Dir1"), Design::Dir1)
+    PlaceControl(pane_->folders(), QStringLiteral("Dir1"), Design::Dir1)
         ->setToolTip(tr("Select Directory"));
-    File1_ = place(pane_->files(), QStringLiteral("File1"), Design::File1);
+    File1_ = PlaceControl(pane_->files(), QStringLiteral("File1"), Design::File1);
     File1_->setToolTip(tr("Select Start File"));
 
     for (int i = 0; i < SlotCount; ++i) {

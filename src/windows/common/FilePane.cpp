@@ -1,11 +1,11 @@
 #include "windows/common/FilePane.h"
 
+#include "core/geometry/FileListOrder.h"
 #include "core/geometry/FilePaneRules.h"
 #include "core/program/PictureFileTypes.h"
 #include "windows/common/WindowServices.h"
 
 #include <QAction>
-#include <QCollator>
 #include <QDir>
 #include <QDrag>
 #include <QFileInfo>
@@ -22,31 +22,9 @@ namespace {
 constexpr int RootRole = Qt::UserRole;
 constexpr int FolderRole = Qt::UserRole;
 
-// Names as a file manager lists them: letter case ignored, numbers by value. The C locale has
-// no such collation, so it sorts as English there.
-void sortNames(QStringList& names)
-{
-    QLocale locale;
-    if (locale.language() == QLocale::C)
-        locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    QCollator collator(locale);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    std::sort(names.begin(), names.end());
-    std::stable_sort(names.begin(), names.end(), [&](const QString& a, const QString& b) {
-        return collator.compare(a, b) < 0;
-    });
-}
-
 QString cleanFolder(const QString& folder)
 {
     return QDir::cleanPath(QDir(folder).absolutePath());
-}
-
-bool isListable(const QString& folder)
-{
-    const QDir dir(folder);
-    return dir.exists() && dir.isReadable() && QFileInfo(folder).isExecutable();
 }
 
 bool contains(const QString& root, const QString& folder)
@@ -121,11 +99,6 @@ QString DriveList::folderOf(const QString& root) const
     return folders_.value(root, root);
 }
 
-QString FolderUnreadableMessage(const QString& folder)
-{
-    return QObject::tr("The folder \"%1\" cannot be opened.").arg(QDir::toNativeSeparators(folder));
-}
-
 FolderList::FolderList(QWidget* parent)
     : QTreeWidget(parent)
 {
@@ -143,7 +116,7 @@ FolderList::FolderList(QWidget* parent)
 bool FolderList::setPath(const QString& folder)
 {
     const QString clean = cleanFolder(folder);
-    if (!isListable(clean))
+    if (!IsListableFolder(clean))
         return false;
 
     clear();
@@ -161,7 +134,7 @@ bool FolderList::setPath(const QString& folder)
     QTreeWidgetItem* current = item;
 
     QStringList subfolders = QDir(clean).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    sortNames(subfolders);
+    SortAsFileList(subfolders);
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirIcon);
     for (const QString& name : subfolders) {
         auto* child = new QTreeWidgetItem(current, {name});
@@ -232,12 +205,7 @@ void FileList::refresh()
     clear();
     if (path_.isEmpty())
         return;
-    QDir dir(path_);
-    dir.setNameFilters(pattern_.split(QLatin1Char(';'), Qt::SkipEmptyParts));
-    dir.setFilter(QDir::Files | QDir::NoDotAndDotDot); // letter case ignored, hidden files left out
-    QStringList names = dir.entryList();
-    sortNames(names);
-    addItems(names);
+    addItems(FileListNames(path_, pattern_));
 }
 
 QStringList FileList::fileNames() const
@@ -284,6 +252,9 @@ FilePane::FilePane(QWidget& client, const WindowServices& services, RefusedDrive
     drives_->setObjectName(QStringLiteral("Drive1"));
     folders_->setObjectName(QStringLiteral("Dir1"));
     files_->setObjectName(QStringLiteral("File1"));
+    drives_->setAccessibleName(tr("Drive"));
+    folders_->setAccessibleName(tr("Folders"));
+    files_->setAccessibleName(tr("Files"));
     files_->setPattern(QString::fromUtf16(FileListPattern));
     connect(drives_, &DriveList::driveChosen, this, &FilePane::driveChosen);
     connect(folders_, &FolderList::pathChanged, this, &FilePane::folderChanged);

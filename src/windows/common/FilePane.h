@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/geometry/FileListOrder.h"
+
 #include <QComboBox>
 #include <QHash>
 #include <QListWidget>
@@ -42,9 +44,6 @@ signals:
 private:
     QHash<QString, QString> folders_;
 };
-
-// What the user is told when a folder chosen in the folder list cannot be listed.
-QString FolderUnreadableMessage(const QString& folder);
 
 // Dir1: the folders from the root down to the open one, then the open one's subfolders.
 // A double-click or Enter opens the highlighted folder.

@@ -2,9 +2,19 @@
 
 #include "core/geometry/TwipsPlacement.h"
 
-class QWidget;
+#include <QString>
+#include <QWidget>
 
 namespace quenbrook {
+
+// A control named and placed where the window's design puts it, in twips.
+template <class Control>
+Control* PlaceControl(Control* control, const QString& name, const QRectF& design)
+{
+    control->setObjectName(name);
+    control->setGeometry(ToPixels(design));
+    return control;
+}
 
 // The outer placement of a window in twips. The window's own frame counts (its menu bar
 // included); the window manager's decorations do not, as they are not the program's. Values set

@@ -66,6 +66,7 @@ BandDialog::BandDialog(Band band, QWidget* owner, SettingsStore& store, PageSurf
     txtContext =
         place(new QLineEdit(fraGeneral), QStringLiteral("txtContext"), twips(240, 1320, 3012, 288));
     txtContext->setEnabled(false);
+    txtContext->setAccessibleName(tr("Text"));
     cmdFont = place(new QPushButton(tr("&Font"), fraGeneral), QStringLiteral("cmdFont"),
                     twips(2640, 600, 732, 372));
     cmdFont->setAutoDefault(false);
@@ -79,6 +80,7 @@ BandDialog::BandDialog(Band band, QWidget* owner, SettingsStore& store, PageSurf
     txtSpacing =
         place(new QLineEdit(fraSpacing), QStringLiteral("txtSpacing"), twips(2520, 1080, 972, 288));
     txtSpacing->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtSpacing->setAccessibleName(tr("Spacing"));
     txtSpacing->installEventFilter(this);
 
     QFrame* fraAlignment = addPage(tr("Alignment"), QStringLiteral("Alignment"),

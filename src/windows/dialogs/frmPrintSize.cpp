@@ -43,30 +43,30 @@ frmPrintSize::frmPrintSize(QWidget* owner, SettingsStore& store, PageSurface& pr
                               twips(240, 480, 4932, 2292));
     addPicture(fraSize, QStringLiteral("Image1"), QStringLiteral("size-height.svg"),
                twips(120, 60, 960, 720));
-    txtPictureSizeY =
-        addNumberBox(fraSize, QStringLiteral("txtPictureSizeY"), twips(1200, 240, 1560, 372));
+    txtPictureSizeY = addNumberBox(fraSize, QStringLiteral("txtPictureSizeY"), tr("Picture Height"),
+                                   twips(1200, 240, 1560, 372));
     addPicture(fraSize, QStringLiteral("Image2"), QStringLiteral("size-width.svg"),
                twips(120, 900, 960, 720));
-    txtPictureSizeX =
-        addNumberBox(fraSize, QStringLiteral("txtPictureSizeX"), twips(1200, 1080, 1560, 372));
+    txtPictureSizeX = addNumberBox(fraSize, QStringLiteral("txtPictureSizeX"), tr("Picture Width"),
+                                   twips(1200, 1080, 1560, 372));
 
     QFrame* fraPicSpac = addPage(tr("Picture Spacing"), QStringLiteral("PicSpac"),
                                  QStringLiteral("fraPicSpac"), twips(240, 480, 4932, 2292));
     addPicture(fraPicSpac, QStringLiteral("Image3"), QStringLiteral("spacing-x.svg"),
                twips(120, 180, 1200, 720));
-    txtPictureSpacingX =
-        addNumberBox(fraPicSpac, QStringLiteral("txtPictureSpacingX"), twips(1440, 360, 1575, 375));
+    txtPictureSpacingX = addNumberBox(fraPicSpac, QStringLiteral("txtPictureSpacingX"),
+                                      tr("Horizontal Spacing"), twips(1440, 360, 1575, 375));
     addPicture(fraPicSpac, QStringLiteral("Image4"), QStringLiteral("spacing-y.svg"),
                twips(120, 1260, 1200, 720));
     txtPictureSpacingY = addNumberBox(fraPicSpac, QStringLiteral("txtPictureSpacingY"),
-                                      twips(1440, 1440, 1575, 375));
+                                      tr("Vertical Spacing"), twips(1440, 1440, 1575, 375));
 
     QFrame* fraPicLabel = addPage(tr("Picture/Label Spacing"), QStringLiteral("PicLabel"),
                                   QStringLiteral("fraPicLabel"), twips(240, 480, 4932, 2292));
     addPicture(fraPicLabel, QStringLiteral("Image5"), QStringLiteral("label-spacing.svg"),
                twips(120, 60, 960, 960));
     txtPictureLabelSpacing = addNumberBox(fraPicLabel, QStringLiteral("txtPictureLabelSpacing"),
-                                          twips(1200, 360, 1575, 375));
+                                          tr("Picture/Label Spacing"), twips(1200, 360, 1575, 375));
 
     place(new QLabel(tr("Unit :"), this), QStringLiteral("Label3"), twips(240, 3240, 372, 192));
     lblUnit = place(new QLabel(this), QStringLiteral("lblUnit"), twips(960, 3120, 1572, 372));
@@ -79,9 +79,11 @@ frmPrintSize::frmPrintSize(QWidget* owner, SettingsStore& store, PageSurface& pr
     layOutControls();
 }
 
-QLineEdit* frmPrintSize::addNumberBox(QWidget* frame, const QString& name, QRect design)
+QLineEdit* frmPrintSize::addNumberBox(QWidget* frame, const QString& name, const QString& spoken,
+                                      QRect design)
 {
     auto* box = place(new QLineEdit(frame), name, design);
+    box->setAccessibleName(spoken);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->installEventFilter(this);
     return box;

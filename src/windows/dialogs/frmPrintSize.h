@@ -30,7 +30,9 @@ private:
     void txtPictureSpacingY_LostFocus();
     void txtPictureLabelSpacing_LostFocus();
 
-    QLineEdit* addNumberBox(QWidget* frame, const QString& name, QRect design);
+    // A number box; its picture beside it says what it holds, so screen readers get `spoken`.
+    QLineEdit* addNumberBox(QWidget* frame, const QString& name, const QString& spoken,
+                            QRect design);
 
     PrintUnit unit_ = PrintUnit::Inch;
     QLineEdit* txtPictureSizeY;

@@ -97,6 +97,8 @@ void frmPreview::createControls()
 
     cboZoom = new QComboBox(Picture2);
     cboZoom->setObjectName(QStringLiteral("cboZoom"));
+    Label2->setBuddy(cboZoom);
+    cboZoom->setAccessibleName(tr("Zoom"));
     cboZoom->addItems({QStringLiteral("100%"), QStringLiteral("75%"), QStringLiteral("50%"),
                        QStringLiteral("25%")});
     placeAtLeast(cboZoom, {4320, 120, 1572, 288});

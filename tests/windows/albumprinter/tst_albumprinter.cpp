@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDragEnterEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
@@ -244,6 +246,20 @@ private slots:
         s.action("mnuCenter")->trigger();
         QCOMPARE(s.stored("Center"), "False");
         QVERIFY(!s.action("mnuCenter")->isChecked() && !s.window->Settings().Center);
+
+        // Picture Resolution, last after a separator: 300 ppi unless a choice is stored.
+        const QList<QAction*> option = s.window->menuBar()->actions()[1]->menu()->actions();
+        QVERIFY(option.size() >= 2 && option[option.size() - 2]->isSeparator());
+        QCOMPARE(option.last()->text(), "Picture Resolution");
+        QVERIFY(s.action("mnuPictureResolution300")->isChecked());
+        s.action("mnuPictureResolution0")->trigger();
+        QCOMPARE(s.stored("PictureResolution"), "0");
+        QCOMPARE(s.window->Settings().PictureResolution, 0);
+        QVERIFY(!s.action("mnuPictureResolution300")->isChecked());
+        Sandbox again({"PictureResolution=150"});
+        QVERIFY(again.action("mnuPictureResolution150")->isChecked());
+        Sandbox odd({"PictureResolution=42"}); // not a choice: the default
+        QCOMPARE(odd.window->Settings().PictureResolution, 300);
     }
 
     void optionDialogs_data()

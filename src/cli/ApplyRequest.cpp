@@ -1,0 +1,57 @@
+#include "cli/ApplyRequest.h"
+
+#include "core/album/PainterSurface.h"
+#include "core/album/PrintSettingsLoader.h"
+
+#include <QPrinter>
+
+namespace quenbrook {
+namespace {
+
+void setLength(const std::optional<TypedLength>& length, PrintUnit albumUnit, float& field)
+{
+    if (!length)
+        return;
+    const PrintUnit typed = length->Unit.value_or(albumUnit);
+    field = float(length->Value * PainterSurface::unitsPerInch(albumUnit) /
+                  PainterSurface::unitsPerInch(typed));
+}
+
+void setBand(const BandRequest& request, PrintBand& band)
+{
+    if (request.Style) {
+        band.Style = *request.Style;
+        if (band.Style == BandStyle::Text)
+            band.Text = request.Text;
+    }
+    band.Alignment = request.Alignment.value_or(band.Alignment);
+}
+
+} // namespace
+
+void ApplyRequest(const AlbumRequest& r, PrintSettings& s, PrintSettingsLoader& loader)
+{
+    if (r.Unit)
+        loader.SetUnit(s, *r.Unit);
+    setLength(r.CellWidth, s.Scale, s.PictureMaxWidth);
+    setLength(r.CellHeight, s.Scale, s.PictureMaxHeight);
+    setLength(r.GapX, s.Scale, s.PictureSpacingX);
+    setLength(r.GapY, s.Scale, s.PictureSpacingY);
+    setLength(r.LabelGap, s.Scale, s.PictureLabelSpacingY);
+    s.PrintLabel = r.Labels.value_or(s.PrintLabel);
+    s.LabelPosition = r.LabelPosition.value_or(s.LabelPosition);
+    setBand(r.Header, s.Header);
+    setBand(r.Footer, s.Footer);
+    s.Center = r.Center.value_or(s.Center);
+    s.PictureResolution = r.PictureResolution.value_or(s.PictureResolution);
+}
+
+void ApplyPaper(const AlbumRequest& request, QPrinter& printer)
+{
+    if (request.Paper)
+        printer.setPageSize(*request.Paper);
+    if (request.Orientation)
+        printer.setPageOrientation(*request.Orientation);
+}
+
+} // namespace quenbrook

@@ -1,0 +1,162 @@
+#include "cli/RunAlbum.h"
+
+#include "cli/AlbumOptions.h"
+#include "cli/ApplyRequest.h"
+#include "cli/PictureArguments.h"
+#include "cli/ProgressLine.h"
+#include "cli/SettingsReader.h"
+#include "core/album/PageLayout.h"
+#include "core/settings/SettingsStore.h"
+#include "print/PrinterSurface.h"
+#include "print/Printers.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+
+namespace quenbrook {
+namespace {
+
+volatile std::sig_atomic_t interruption = 0;
+
+extern "C" void noteInterruption(int signal)
+{
+    interruption = signal;
+}
+
+// Ctrl+C, a closed terminal or a kill end the job at the next picture, so the spool file is
+// removed and an older output file stays.
+class InterruptionWatch
+{
+public:
+    InterruptionWatch()
+    {
+        for (int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, noteInterruption);
+    }
+    ~InterruptionWatch()
+    {
+        for (int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, SIG_DFL);
+    }
+    InterruptionWatch(const InterruptionWatch&) = delete;
+    InterruptionWatch& operator=(const InterruptionWatch&) = delete;
+};
+
+void tell(const QString& message)
+{
+    QString text = message;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    std::fprintf(stderr, "quenbrook-album: %s\n", text.toLocal8Bit().constData());
+}
+
+// The pages to print, or nothing (after saying why) when the album has no such page.
+std::optional<PageRange> pagesToPrint(const std::optional<PageRange>& asked, qint32 pageCount)
+{
+    if (!asked)
+        return PageRange{1, pageCount};
+    if (asked->FromPage > pageCount) {
+        tell(QStringLiteral("The album has %1 page%2, so it has no page %3.")
+                 .arg(pageCount)
+                 .arg(pageCount == 1 ? QString() : QStringLiteral("s"))
+                 .arg(asked->FromPage));
+        return std::nullopt;
+    }
+    return PageRange{asked->FromPage, std::min(asked->ToPage, pageCount)};
+}
+
+std::unique_ptr<PrinterSurface> openSurface(const AlbumRequest& request)
+{
+    if (request.PrinterName.isEmpty()) {
+        auto surface = std::make_unique<PrinterSurface>(SaveAsPdfPrinter.toString());
+        surface->setOutputFileName(
+            QDir::cleanPath(QDir::current().absoluteFilePath(request.OutputFile)));
+        return surface;
+    }
+    return std::make_unique<PrinterSurface>(request.PrinterName);
+}
+
+} // namespace
+
+int RunAlbum(const AlbumRequest& request)
+{
+    const PictureList pictures = CollectPictures(request.PictureArguments, stdin);
+    if (!pictures.Problem.isEmpty()) {
+        tell(pictures.Problem);
+        return ExitFailed;
+    }
+    if (pictures.Paths.isEmpty()) {
+        std::fputs(UsageText(QStringLiteral("No pictures were found in %1.")
+                                 .arg(request.PictureArguments.join(QLatin1String(", "))))
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
+        return ExitUsage;
+    }
+
+    const std::unique_ptr<PrinterSurface> surface = openSurface(request);
+    if (const QString problem = surface->error(); !problem.isEmpty()) {
+        tell(problem);
+        return ExitFailed;
+    }
+    ApplyPaper(request, surface->printer());
+
+    SettingsStore store;
+    SettingsReader reader(store, *surface);
+    PrintSettings settings;
+    reader.LoadAll(settings);
+    ApplyRequest(request, settings, reader);
+
+    // The layout is known before the job starts, for the page range and the progress.
+    const int count = int(std::min<qsizetype>(pictures.Paths.size(), INT_MAX));
+    const LayoutResult planned = ComputePageLayout(settings, count, *surface);
+    if (const auto* failure = std::get_if<LayoutFailure>(&planned)) {
+        tell(failure->message);
+        return ExitFailed;
+    }
+    const PageLayout& layout = std::get<PageLayout>(planned);
+    const std::optional<PageRange> range = pagesToPrint(request.Pages, layout.PageCount);
+    if (!range)
+        return ExitFailed;
+
+    ProgressLine progress(request.Quiet);
+    const qint64 perPage = layout.PicturesPerPage;
+    progress.start(range->FromPage, range->ToPage,
+                   std::min<qint64>(count, range->ToPage * perPage) -
+                       (range->FromPage - 1) * perPage);
+
+    int status = ExitDone;
+    bool stopped = false;
+    const InterruptionWatch watch;
+    PrintJobSteps steps;
+    steps.layoutFailed = [&](const QString& message) {
+        progress.finish();
+        tell(message);
+        status = ExitFailed;
+    };
+    steps.chooseRange = [&](qint32) { return range; };
+    steps.progress = [&](qint32 page, const QString& path) {
+        if (interruption) {
+            stopped = true;
+            return PictureStep::Stop;
+        }
+        progress.picture(page, path);
+        return PictureStep::Draw;
+    };
+    steps.failed = [&](const QString& message) {
+        progress.finish();
+        tell(message);
+        status = ExitFailed;
+    };
+    PrintPages(pictures.Paths, settings, *surface, steps);
+    progress.finish();
+    if (stopped) {
+        tell(QStringLiteral("Interrupted; nothing was printed."));
+        return 128 + interruption;
+    }
+    return status;
+}
+
+} // namespace quenbrook

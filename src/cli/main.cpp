@@ -1,0 +1,37 @@
+#include "cli/AlbumOptions.h"
+#include "cli/RunAlbum.h"
+#include "core/program/Application.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+// Qt's notes (a missing runtime folder and the like) are not for the user of a terminal tool.
+void keepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "quenbrook-album: %s\n", message.toLocal8Bit().constData());
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    using namespace quenbrook;
+    // No window is ever shown; text needs a GUI application, which needs no display here.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(keepSeriousMessages);
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("quenbrook-album"));
+    QGuiApplication::setApplicationVersion(QString::fromUtf16(VersionText));
+
+    const ParsedCommandLine parsed = ParseAlbumCommandLine(QCoreApplication::arguments());
+    if (!parsed.Request) {
+        std::fputs(parsed.Text.toLocal8Bit().constData(),
+                   parsed.Status == ExitDone ? stdout : stderr);
+        return parsed.Status;
+    }
+    return RunAlbum(*parsed.Request);
+}

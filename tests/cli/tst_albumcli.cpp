@@ -1,0 +1,452 @@
+#include "core/program/PrintSettingsKeys.h"
+#include "core/settings/SettingsStore.h"
+#include "support/CupsScheduler.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace quenbrook;
+
+namespace {
+
+using Boxes = QMap<int, QRectF>;     // picture → where it lies on page 1, in inches; null: absent
+using Words = QMap<QString, QRectF>; // word of page 1 → region holding it, in inches; null: absent
+
+const QString Program = QStringLiteral(QUENBROOK_ALBUM_PROGRAM);
+constexpr int Dpi = 20;
+
+struct Picture
+{
+    const char* name;
+    QColor colour;
+};
+// In file-list order; a plain sort would put "B3.bmp" first and "a10.jpg" before "a2.bmp".
+const Picture Pictures[] = {{"a2.bmp", QColor(220, 0, 0)},
+                            {"a10.jpg", QColor(0, 160, 0)},
+                            {"B3.bmp", QColor(0, 0, 220)},
+                            {"c.jpg", QColor(200, 0, 200)}};
+
+QString tool(const QString& name, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(name), arguments);
+    process.waitForFinished(60000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+QRectF inches(const QRectF& r, double perInch)
+{
+    return QRectF(r.topLeft() / perInch, r.size() / perInch);
+}
+
+struct Run
+{
+    int status = -1;
+    QString err; // with a terminal: all it shows
+};
+
+// A folder with the pictures (1000 pixels square: 500 ppi in 2-inch cells), a garbled JPEG
+// between two good pictures, an empty folder, and the user's settings: 2-inch cells half an
+// inch apart from the printable area's corner, no labels, no header, a footer "Stored", pictures
+// at 150 ppi.
+class Sandbox
+{
+public:
+    Sandbox()
+    {
+        for (const char* folder : {"pics", "mixed", "empty"})
+            QDir(dir.path()).mkdir(folder);
+        for (const Picture& picture : Pictures) {
+            QImage image(1000, 1000, QImage::Format_RGB32);
+            image.fill(picture.colour);
+            image.save(path("pics/") + picture.name);
+        }
+        // Neither a hidden picture nor a folder named like one is listed.
+        QFile::copy(path("pics/a2.bmp"), path("pics/.hidden.bmp"));
+        QDir(dir.path()).mkdir("pics/sub.jpg");
+        QFile::copy(path("pics/a2.bmp"), path("mixed/a.bmp"));
+        QFile garbled(path("mixed/b.jpg"));
+        if (garbled.open(QIODevice::WriteOnly))
+            garbled.write(QByteArray("not a picture\n").repeated(40));
+        QFile::copy(path("pics/c.jpg"), path("mixed/c.jpg"));
+
+        SettingsStore store(path("config/Quenbrook"));
+        const QStringList settings{
+            "Scale",           "Inch", "PictureMaxWidth", "2",      "PictureMaxHeight",     "2",
+            "PictureSpacingX", "0.5",  "PictureSpacingY", "0.5",    "PictureLabelSpacingY", "0.1",
+            "PrintLabel",      "None", "Center",          "False",  "HeaderStyle",          "0",
+            "FooterStyle",     "2",    "FooterText",      "Stored", "PictureResolution",    "150"};
+        for (qsizetype i = 0; i < settings.size(); i += 2)
+            store.SaveSetting(PrintKeys::Application, PrintKeys::Section, settings[i],
+                              settings[i + 1]);
+        settingsFile = store.fileName(PrintKeys::Application);
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // The program with no display, in the sandbox, with its settings; on a terminal of its own
+    // through script(1) when asked.
+    Run run(const QStringList& arguments, const QByteArray& input = {}, bool terminal = false) const
+    {
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.setWorkingDirectory(dir.path());
+        if (terminal)
+            process.start(QStandardPaths::findExecutable("script"),
+                          {"-qec", (QStringList{Program} + arguments).join(' '), "/dev/null"});
+        else
+            process.start(Program, arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(120000)) {
+            process.kill();
+            process.waitForFinished();
+            return {};
+        }
+        const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        return {status, QString::fromLocal8Bit(process.readAllStandardError() +
+                                               (terminal ? process.readAll() : QByteArray()))};
+    }
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        environment.insert("XDG_CONFIG_HOME", path("config"));
+        return environment;
+    }
+
+    QTemporaryDir dir;
+    QString settingsFile;
+};
+
+// What poppler sees in a PDF; the page and the words are those of the first page.
+struct Pdf
+{
+    int pages = 0;
+    QSizeF points;
+    QList<int> ppi; // of every picture, across
+    QImage page;    // at Dpi
+    QMultiMap<QString, QRectF> words;
+
+    explicit Pdf(const QString& file)
+    {
+        const QString info = tool("pdfinfo", {file});
+        pages = QRegularExpression(R"(Pages:\s+(\d+))").match(info).captured(1).toInt();
+        const auto size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(info);
+        points = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
+        for (const QString& line : tool("pdfimages", {"-list", file}).split('\n')) {
+            const QStringList f = line.simplified().split(' ');
+            if (f.size() > 12 && f[2] == QLatin1String("image"))
+                ppi << f[12].toInt();
+        }
+        tool("pdftoppm", {"-r", QString::number(Dpi), "-f", "1", "-l", "1", "-png", "-singlefile",
+                          file, file + "-page"});
+        page = QImage(file + "-page.png");
+        static const QRegularExpression word(
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+        const QString html = tool("pdftotext", {"-bbox", "-f", "1", "-l", "1", file, "-"});
+        for (const QRegularExpressionMatch& m : word.globalMatch(html))
+            words.insert(m.captured(5),
+                         inches(QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                       QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                                72));
+    }
+
+    // Where the pixels of a colour lie, in inches; null when nowhere.
+    QRectF box(QColor colour) const
+    {
+        QRect box;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                if (qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green()) +
+                        qAbs(c.blue() - colour.blue()) <
+                    60)
+                    box |= QRect(x, y, 1, 1);
+            }
+        return box.isNull() ? QRectF() : inches(QRectF(box), Dpi);
+    }
+};
+
+bool near(const QRectF& a, const QRectF& b)
+{
+    const double d = 0.08; // less than two pixels at 20 dpi
+    return qAbs(a.left() - b.left()) < d && qAbs(a.top() - b.top()) < d &&
+           qAbs(a.right() - b.right()) < d && qAbs(a.bottom() - b.bottom()) < d;
+}
+
+// The margin of the PDF printer, the same on every side.
+double margin()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    return printer.pageLayout().margins(QPageLayout::Inch).left();
+}
+
+QByteArray contents(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class tst_AlbumCli : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        for (const char* name : {"pdfinfo", "pdfimages", "pdftoppm", "pdftotext"})
+            if (QStandardPaths::findExecutable(name).isEmpty())
+                QSKIP("poppler-utils is not installed");
+        // Before any printer is made here: CUPS clients keep the server they first asked.
+        if (noScheduler_.isEmpty()) {
+            const QString error = scheduler_.start(Queue);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+        }
+    }
+    void cleanupTestCase() { scheduler_.stop(); }
+
+    void optionsReachTheLayout_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QSizeF>("points");
+        QTest::addColumn<Boxes>("boxes");
+        QTest::addColumn<Words>("words");
+        QTest::addColumn<int>("ppi"); // 0: not looked at
+
+        const double m = margin();
+        const QSizeF letter(612, 792);
+        const auto at = [&](double x, double y, double side = 2) {
+            return QRectF(m + x, m + y, side, side);
+        };
+        const Boxes grid{{0, at(0, 0)}, {1, at(2.5, 0)}, {2, at(5, 0)}, {3, at(0, 2.5)}};
+        const QRectF bottomLeft(m - 0.05, 11 - m - 0.5, 2, 0.55);
+        QTest::newRow("the user's settings")
+            << "" << letter << grid << Words{{"Stored", bottomLeft}} << 150;
+        QTest::newRow("A4 landscape in cm, a length in inches")
+            << "--paper a4 --orientation landscape --unit cm --cell-width 2in" << QSizeF(842, 595)
+            << Boxes{{0, at(0, 0)}, {1, at(2.5, 0)}, {2, at(5, 0)}, {3, at(7.5, 0)}} << Words()
+            << 0;
+        // 8 × 4 cm cells 1 cm across, 2 cm down; the square pictures centred in them.
+        const double cm = 1 / 2.54;
+        QTest::newRow("cells and gaps in cm")
+            << "--unit cm --cell-width 8 --cell-height 4 --gap-x 1 --gap-y 2" << letter
+            << Boxes{{0, at(2 * cm, 0, 4 * cm)},
+                     {1, at(11 * cm, 0, 4 * cm)},
+                     {2, at(2 * cm, 6 * cm, 4 * cm)},
+                     {3, at(11 * cm, 6 * cm, 4 * cm)}}
+            << Words() << 0;
+        const double c = (8.5 - 2 * m - 7) / 2;  // three columns 7 inches wide
+        const double r = (11 - 2 * m - 9.5) / 2; // four rows 9.5 inches high, no footer
+        QTest::newRow("centred, no footer, 300 ppi")
+            << "--center --no-footer --resolution 300" << letter
+            << Boxes{{0, at(c, r)}, {1, at(c + 2.5, r)}, {2, at(c + 5, r)}, {3, at(c, r + 2.5)}}
+            << Words{{"Stored", QRectF()}} << 300;
+        QTest::newRow("names below, half an inch off, at the printer's resolution")
+            << "--labels name --label-position below --label-gap 0.5 --resolution printer" << letter
+            << Boxes{{0, at(0, 0)}, {1, at(2.5, 0)}}
+            << Words{{"a2.bmp", QRectF(m - 0.05, m + 2.45, 2, 0.4)},
+                     {"a10.jpg", QRectF(m + 2.45, m + 2.45, 2, 0.4)}}
+            << 500;
+        QTest::newRow("header right, page number footer centred")
+            << "--header-text Holiday --header-align right --footer-page-number "
+               "--footer-align center"
+            << letter << Boxes()
+            << Words{{"Holiday", QRectF(8.5 - m - 1.5, m - 0.05, 1.55, 0.4)},
+                     {"1", QRectF(4.25 - 0.3, 11 - m - 0.5, 0.6, 0.55)},
+                     {"Stored", QRectF()}}
+            << 0;
+        QTest::newRow("page number header at the left, paths above")
+            << "--header-page-number --header-align left --labels path --label-position above"
+            << letter << Boxes()
+            << Words{{"1", QRectF(m - 0.05, m - 0.05, 0.4, 0.4)},
+                     {"pics/B3.bmp", QRectF(m + 4.95, m - 0.05, 2.5, 0.9)},
+                     {"Stored", bottomLeft}}
+            << 0;
+        // One 4-inch cell across, two down: page 2 of 2 holds the last two pictures.
+        QTest::newRow("pages 2 to the end")
+            << "--pages 2- --cell-width 4 --cell-height 4" << letter
+            << Boxes{{0, QRectF()}, {1, QRectF()}, {2, at(0, 0, 4)}, {3, at(0, 4.5, 4)}} << Words()
+            << 0;
+    }
+    void optionsReachTheLayout()
+    {
+        QFETCH(QString, options);
+        QFETCH(QSizeF, points);
+        QFETCH(Boxes, boxes);
+        QFETCH(Words, words);
+        QFETCH(int, ppi);
+        Sandbox s;
+        // The row's own paper comes later and wins.
+        const Run run =
+            s.run(QStringList{"--paper", "Letter"} + options.split(' ', Qt::SkipEmptyParts) +
+                  QStringList{"-o", "album.pdf", "pics"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+
+        const Pdf pdf(s.path("album.pdf"));
+        QCOMPARE(pdf.pages, 1);
+        QVERIFY2(
+            qAbs(pdf.points.width() - points.width()) < 1 &&
+                qAbs(pdf.points.height() - points.height()) < 1,
+            qPrintable(QStringLiteral("%1 x %2").arg(pdf.points.width()).arg(pdf.points.height())));
+        if (ppi)
+            QCOMPARE(pdf.ppi, QList<int>(4, ppi));
+        for (auto it = boxes.cbegin(); it != boxes.cend(); ++it) {
+            const QRectF found = pdf.box(Pictures[it.key()].colour);
+            QString where;
+            QDebug(&where) << "picture" << it.key() << "found" << found << "expected" << it.value();
+            QVERIFY2(it.value().isNull() ? found.isNull() : near(found, it.value()),
+                     qPrintable(where));
+        }
+        for (auto it = words.cbegin(); it != words.cend(); ++it) {
+            const QList<QRectF> found = pdf.words.values(it.key());
+            QString where;
+            QDebug(&where) << it.key() << "found" << found << "expected in" << it.value();
+            QVERIFY2(it.value().isNull() ? found.isEmpty()
+                                         : found.size() == 1 && it.value().contains(found[0]),
+                     qPrintable(where));
+        }
+    }
+
+    void failuresDeliverNothing_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* name, const char* arguments, int status, const char* said) {
+            QTest::newRow(name) << arguments << status << said;
+        };
+        row("a broken picture in the middle", "-o album.pdf mixed", 1, "b.jpg");
+        row("a missing picture", "-o album.pdf pics gone.jpg", 1, "gone.jpg");
+        row("no cell fits", "-o album.pdf --cell-width 20 pics", 1, "larger than the printable");
+        row("pages past the end", "-o album.pdf --pages 5-6 pics", 1, "no page 5");
+        row("printer not installed", "-P no-such-printer pics", 1, "no-such-printer");
+        row("unknown option", "-o album.pdf --colour red pics", 2, "colour");
+        row("unit", "-o album.pdf --unit mm pics", 2, "--unit \"mm\"");
+        row("negative cell", "-o album.pdf --cell-width -1 pics", 2, "--cell-width");
+        row("paper", "-o album.pdf --paper A11 pics", 2, "--paper");
+        row("pages backwards", "-o album.pdf --pages 3-1 pics", 2, "--pages");
+        row("two headers", "-o album.pdf --header-text x --no-header pics", 2, "together");
+        row("file and printer", "-o album.pdf -P x pics", 2, "together");
+        row("nowhere to go", "pics", 2, "-o FILE");
+        row("no pictures", "-o album.pdf", 2, "No pictures");
+        row("a folder without pictures", "-o album.pdf empty", 2, "No pictures");
+    }
+    void failuresDeliverNothing()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, message);
+        Sandbox s;
+        QFile older(s.path("album.pdf"));
+        const QByteArray bytes = QByteArray("an older album\n").repeated(100);
+        QVERIFY(older.open(QIODevice::WriteOnly) && older.write(bytes) == bytes.size());
+        older.close();
+        const QStringList before = QDir(s.dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+        const Run run = s.run(arguments.split(' '));
+        QTEST(run.status, "status");
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(run.err.contains("Usage:"), run.status == 2);
+        QCOMPARE(contents(s.path("album.pdf")), bytes);
+        QCOMPARE(QDir(s.dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    }
+
+    void anInterruptionDeliversNothing()
+    {
+        Sandbox s;
+        const QByteArray bytes("an older album\n");
+        QFile older(s.path("album.pdf"));
+        QVERIFY(older.open(QIODevice::WriteOnly) && older.write(bytes) == bytes.size());
+        older.close();
+        QProcess album;
+        album.setProcessEnvironment(s.environment());
+        album.setWorkingDirectory(s.dir.path());
+        album.start(Program, {"-o", "album.pdf", "-"});
+        album.write(QByteArray("pics/a2.bmp\n").repeated(5000));
+        album.closeWriteChannel();
+        // Once the pages are under way.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !QDir(s.dir.path()).entryList({".album.pdf*"}, QDir::Hidden | QDir::Files).isEmpty(),
+            60000);
+        album.terminate();
+        QVERIFY(album.waitForFinished(60000));
+        QCOMPARE(album.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(album.exitCode(), 128 + SIGTERM);
+        QVERIFY(album.readAllStandardError().contains("Interrupted"));
+        QCOMPARE(contents(s.path("album.pdf")), bytes);
+        QCOMPARE(QDir(s.dir.path()).entryList(QDir::Hidden | QDir::Files),
+                 QStringList{"album.pdf"});
+    }
+
+    void standardInputProgressAndTheUsersSettings()
+    {
+        Sandbox s;
+        const QByteArray stored = contents(s.settingsFile);
+        // Paths one a line, empty lines skipped, line ends of either kind; the unit changes only
+        // this album.
+        Run run = s.run({"-o", "listed.pdf", "--unit", "cm", "-"}, "pics/c.jpg\r\n\npics/a2.bmp\n");
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        const Pdf pdf(s.path("listed.pdf"));
+        const double m = margin();
+        QCOMPARE(pdf.ppi.size(), 2);
+        QVERIFY(near(pdf.box(Pictures[3].colour), QRectF(m, m, 2, 2)));
+        QVERIFY(near(pdf.box(Pictures[0].colour), QRectF(m + 2.5, m, 2, 2)));
+        QCOMPARE(contents(s.settingsFile), stored);
+
+        // On a terminal the bar is redrawn on one line; --quiet keeps it quiet.
+        if (QStandardPaths::findExecutable("script").isEmpty())
+            QSKIP("script (util-linux) is not installed");
+        run = s.run({"-o", "shown.pdf", "pics"}, {}, true);
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.err.contains("\r[") && run.err.contains("page 1 of 1, picture 4 of 4") &&
+                     run.err.count('\n') == 1,
+                 qPrintable(run.err));
+        run = s.run({"-q", "-o", "shown.pdf", "pics"}, {}, true);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+    }
+
+    void printsOnACupsQueue()
+    {
+        if (!noScheduler_.isEmpty())
+            QSKIP(qPrintable(noScheduler_));
+        Sandbox s;
+        const Run run = s.run({"-P", Queue, "--paper", "A5", "pics"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(scheduler_.activeJobs(Queue), 0, 120000);
+        const QFileInfoList made = QDir(scheduler_.outputFolder()).entryInfoList({"*.pdf"});
+        QVERIFY2(made.size() == 1, qPrintable(scheduler_.log()));
+        const Pdf pdf(made.first().filePath());
+        // Two 2-inch cells across, three down on A5.
+        QCOMPARE(pdf.pages, 1);
+        QVERIFY2(
+            qAbs(pdf.points.width() - 420) < 2 && qAbs(pdf.points.height() - 595) < 2,
+            qPrintable(QStringLiteral("%1 x %2").arg(pdf.points.width()).arg(pdf.points.height())));
+        const double m = margin();
+        QVERIFY(near(pdf.box(Pictures[2].colour), QRectF(m, m + 2.5, 2, 2)));
+    }
+
+private:
+    const QString Queue = QStringLiteral("Album");
+    CupsScheduler scheduler_;
+    QString noScheduler_ = CupsScheduler::unavailable();
+};
+
+QTEST_MAIN(tst_AlbumCli)
+#include "tst_albumcli.moc"
