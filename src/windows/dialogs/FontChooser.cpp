@@ -137,14 +137,16 @@ private:
             QRegularExpression(QStringLiteral("[0-9]{0,4}([.,][0-9]{0,4})?")), txtSize));
         lstSize = new QListWidget(this);
         const int letter = fontMetrics().averageCharWidth();
-        for (const auto& [widget, name, letters] :
-             {std::tuple<QWidget*, const char*, int>{txtFamily, "txtFamily", 28},
-              {lstFamily, "lstFamily", 28},
-              {txtStyle, "txtStyle", 16},
-              {lstStyle, "lstStyle", 16},
-              {txtSize, "txtSize", 7},
-              {lstSize, "lstSize", 7}}) {
+        for (const auto& [widget, name, spoken, letters] :
+             {std::tuple<QWidget*, const char*, QString, int>{txtFamily, "txtFamily", tr("Font"),
+                                                              28},
+              {lstFamily, "lstFamily", tr("Fonts"), 28},
+              {txtStyle, "txtStyle", tr("Font style"), 16},
+              {lstStyle, "lstStyle", tr("Font styles"), 16},
+              {txtSize, "txtSize", tr("Size"), 7},
+              {lstSize, "lstSize", tr("Sizes"), 7}}) {
             named(widget, name);
+            widget->setAccessibleName(spoken);
             widget->setMinimumWidth(letter * letters);
         }
         for (int row = 0; row < StyleCount; ++row)

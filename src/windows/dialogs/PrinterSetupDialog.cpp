@@ -42,6 +42,8 @@ PrinterSetupDialog::PrinterSetupDialog(QWidget* owner, const Printers& printers,
     cboPaper->setObjectName(QStringLiteral("cboPaper"));
     optPortrait->setObjectName(QStringLiteral("optPortrait"));
     optLandscape->setObjectName(QStringLiteral("optLandscape"));
+    cboPrinter->setAccessibleName(tr("Printer"));
+    cboPaper->setAccessibleName(tr("Paper size"));
     cboPrinter->setMinimumContentsLength(24);
     cboPrinter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
