@@ -130,7 +130,13 @@ void PrinterSurface::selectPrinter(const QString& printerName)
     const Setup setup = setUpPrinter(*printer_, printerName);
     destination_ = setup.destination;
     problem_ = setup.problem;
+    resetFont(startingFont(printerName));
     clearError();
+}
+
+QFont PrinterSurface::startingFont(const QString&) const
+{
+    return QFont();
 }
 
 bool PrinterSurface::writesPdf() const

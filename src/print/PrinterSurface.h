@@ -2,6 +2,7 @@
 
 #include "core/album/PainterSurface.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QString>
 
@@ -28,7 +29,7 @@ public:
     ~PrinterSurface() override;
 
     // Switches to another printer (a document still open is abandoned first); the page setup
-    // is kept where the new printer supports it.
+    // is kept where the new printer supports it. The current font becomes that printer's.
     void selectPrinter(const QString& printerName);
     QString printerName() const { return name_; }
     bool writesPdf() const;
@@ -70,6 +71,8 @@ protected:
 
     // Sets the QPrinter up for the named printer.
     virtual Setup setUpPrinter(QPrinter& printer, const QString& name);
+    // The font QPainter starts with on the named printer: the application's.
+    virtual QFont startingFont(const QString& name) const;
     // Hands a finished spool file to its destination; an error text, or empty when it is done.
     // The spool file is deleted afterwards if it is still there.
     virtual QString deliver(const QString& spoolFile);

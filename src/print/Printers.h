@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -28,6 +30,13 @@ public:
     // error() says so.
     virtual std::unique_ptr<PrinterSurface> open(const QString& name) const = 0;
 };
+
+// The paper a printer takes: the sizes CUPS reports for one of its queues; for "Save as PDF",
+// and for a printer that reports none, the usual ISO and North American sizes.
+QList<QPageSize> PaperSizes(const QString& printerName);
+// Its usual paper: CUPS's default for a queue; otherwise Letter where the locale measures in US
+// units, A4 elsewhere.
+QPageSize DefaultPaperSize(const QString& printerName);
 
 // The printers of this machine: QPrinterInfo's CUPS printers and "Save as PDF". The default is
 // CUPS's default printer, or "Save as PDF" when CUPS has none.

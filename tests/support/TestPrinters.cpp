@@ -13,9 +13,11 @@ namespace {
 class TestPrinterSurface final : public PrinterSurface
 {
 public:
-    TestPrinterSurface(const QString& name, QStringList installed, bool failing)
+    TestPrinterSurface(const QString& name, QStringList installed, QHash<QString, QFont> fonts,
+                       bool failing)
         : PrinterSurface(Unopened{})
         , installed_(std::move(installed))
+        , fonts_(std::move(fonts))
         , failing_(failing)
     {
         selectPrinter(name);
@@ -34,6 +36,11 @@ protected:
         return {Destination::PrintQueue, QString()};
     }
 
+    QFont startingFont(const QString& name) const override
+    {
+        return fonts_.value(name, PrinterSurface::startingFont(name));
+    }
+
     QString deliver(const QString& spoolFile) override
     {
         if (outputFileName().isEmpty())
@@ -43,14 +50,16 @@ protected:
 
 private:
     QStringList installed_;
+    QHash<QString, QFont> fonts_;
     bool failing_;
 };
 
 } // namespace
 
-TestPrinters::TestPrinters(QStringList names, QString defaultName)
+TestPrinters::TestPrinters(QStringList names, QString defaultName, QHash<QString, QFont> fonts)
     : names_(std::move(names))
     , defaultName_(std::move(defaultName))
+    , fonts_(std::move(fonts))
 {
     if (defaultName_.isEmpty() && !names_.isEmpty())
         defaultName_ = names_.first();
@@ -58,7 +67,7 @@ TestPrinters::TestPrinters(QStringList names, QString defaultName)
 
 std::unique_ptr<PrinterSurface> TestPrinters::open(const QString& name) const
 {
-    return std::make_unique<TestPrinterSurface>(name, names_, failing_);
+    return std::make_unique<TestPrinterSurface>(name, names_, fonts_, failing_);
 }
 
 } // namespace quenbrook

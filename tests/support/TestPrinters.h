@@ -2,6 +2,8 @@
 
 #include "print/Printers.h"
 
+#include <QFont>
+#include <QHash>
 #include <QStringList>
 
 namespace quenbrook {
@@ -12,8 +14,10 @@ namespace quenbrook {
 class TestPrinters final : public Printers
 {
 public:
-    // The default is the first name unless given.
-    explicit TestPrinters(QStringList names, QString defaultName = QString());
+    // The default is the first name unless given. A printer not in `fonts` starts with the
+    // application's font.
+    explicit TestPrinters(QStringList names, QString defaultName = QString(),
+                          QHash<QString, QFont> fonts = {});
 
     void setFailing(bool failing) { failing_ = failing; }
     bool isFailing() const { return failing_; }
@@ -25,6 +29,7 @@ public:
 private:
     QStringList names_;
     QString defaultName_;
+    QHash<QString, QFont> fonts_;
     bool failing_ = false;
 };
 

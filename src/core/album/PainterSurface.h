@@ -86,6 +86,9 @@ protected:
     double inchesToUnits(double inches) const { return inches * unitsPerInch(unit_); }
     QRectF toDeviceRect(double x, double y, double width, double height) const;
 
+    // The font a newly chosen device starts with.
+    void resetFont(const QFont& font) { font_ = font; }
+
     // Keeps the first failure until clearError().
     void setError(const QString& reason);
     void clearError() { error_.clear(); }

@@ -1,5 +1,5 @@
 // The commands of the Album Printer window: filling and ordering the print list from the file
-// pane, the options, the page setup, and files dropped on the window.
+// pane, the options, the printer setup, and files dropped on the window.
 #include "windows/albumprinter/frmAlbumPrinter.h"
 
 #include "core/geometry/FilePaneRules.h"
@@ -12,10 +12,10 @@
 #include "windows/common/FilePane.h"
 #include "windows/common/WindowServices.h"
 #include "windows/dialogs/OptionDialogs.h"
+#include "windows/dialogs/PrinterSetupDialog.h"
 
 #include <QDropEvent>
 #include <QListWidget>
-#include <QPageSetupDialog>
 
 namespace quenbrook {
 
@@ -126,16 +126,14 @@ void frmAlbumPrinter::mnuPreview_Click()
         emit previewRequested();
 }
 
-// Page setup of the system's default printer. A printer that cannot be set up leaves no document.
+// The printer, paper and orientation chosen become those of the window's printer, which the
+// layout, the preview and printing share. With no printer to offer there is nothing to show.
 void frmAlbumPrinter::mnuPrinterSetup_Click()
 {
     printer_.killDoc();
-    printer_.selectPrinter(services_.printers.defaultName());
-    if (!printer_.error().isEmpty()) {
-        printer_.killDoc();
+    if (services_.printers.count() == 0)
         return;
-    }
-    QPageSetupDialog dialog(&printer_.printer(), this);
+    PrinterSetupDialog dialog(this, services_.printers, printer_);
     services_.runDialog(dialog);
 }
 

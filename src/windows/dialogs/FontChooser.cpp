@@ -1,125 +1,417 @@
 #include "windows/dialogs/FontChooser.h"
 
 #include "core/album/PainterSurface.h"
+#include "core/settings/NumberRules.h"
 
+#include <QCheckBox>
+#include <QCollator>
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFontDialog>
-#include <QHBoxLayout>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+#include <climits>
 #include <cmath>
+#include <cstdlib>
+#include <tuple>
 
 namespace quenbrook {
 namespace {
 
-QFont toQFont(const PrintFont& font)
+// The styles an album font can have, in list order; the row is 2 × bold + italic.
+constexpr int StyleCount = 4;
+int styleRow(bool bold, bool italic)
 {
-    QFont qfont(font.Name);
-    if (font.Size > 0 && std::isfinite(font.Size))
-        qfont.setPointSizeF(font.Size);
-    qfont.setBold(font.Bold);
-    qfont.setItalic(font.Italic);
-    qfont.setStrikeOut(font.Strikethrough);
-    qfont.setUnderline(font.Underline);
-    return qfont;
+    return (bold ? 2 : 0) + (italic ? 1 : 0);
 }
 
-PrintFont toPrintFont(const QFont& qfont)
+// The family's own names for the four styles where it has them ("Book" and "Oblique" for
+// DejaVu Sans), the usual names where it has not. Of several faces that fit, the one nearest
+// to the plain or bold weight wins, then the shortest name (no "Condensed").
+std::array<QString, StyleCount> styleNames(const QString& family)
 {
-    return PrintFont{qfont.family(), qfont.pointSizeF(), qfont.bold(),
-                     qfont.italic(), qfont.strikeOut(),  qfont.underline()};
+    std::array<QString, StyleCount> names = {QDialog::tr("Regular"), QDialog::tr("Italic"),
+                                             QDialog::tr("Bold"), QDialog::tr("Bold Italic")};
+    std::array<int, StyleCount> distance;
+    distance.fill(INT_MAX);
+    for (const QString& style : QFontDatabase::styles(family)) {
+        // QFontDatabase::italic() is false for an oblique face; the face itself knows.
+        const QFont face = QFontDatabase::font(family, style, 12);
+        const int weight = face.weight();
+        const bool bold = weight >= QFont::DemiBold;
+        const int row = styleRow(bold, face.style() != QFont::StyleNormal);
+        const int off = std::abs(weight - (bold ? QFont::Bold : QFont::Normal));
+        if (off < distance[row] || (off == distance[row] && style.size() < names[row].size())) {
+            distance[row] = off;
+            names[row] = style;
+        }
+    }
+    return names;
 }
 
-// The font dialog without its own buttons, the colour row and OK/Cancel.
-class FontColorDialog final : public QDialog
+// Sizes as typed: digits with up to four decimals, the point or the comma between them.
+std::optional<double> typedSize(QString text)
+{
+    bool ok = false;
+    const double points =
+        QLocale::c().toDouble(text.replace(QLatin1Char(','), QLatin1Char('.')), &ok);
+    if (!ok || !(points > 0 && points <= PainterSurface::MaxFontPoints))
+        return std::nullopt;
+    return points;
+}
+
+// The chooser. Each part remembers what it was given, and gives it back unless the user
+// changed that part: a family spelt differently from the database's, a size of more than four
+// decimals and a colour with a top byte all survive an untouched OK.
+class FontDialog final : public QDialog
 {
 public:
-    FontColorDialog(QWidget* parent, const ChosenFont& current)
+    FontDialog(QWidget* parent, const ChosenFont& current)
         : QDialog(parent)
-        , fonts_(new QFontDialog(this))
-        , cmdColor_(new QPushButton(this))
         , original_(current)
         , color_(PainterSurface::toQColor(current.Color))
     {
+        setObjectName(QStringLiteral("dlgFont"));
         setWindowTitle(tr("Font"));
-        // Qt's own dialog: the desktop's choosers offer no strikeout or underline.
-        fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog |
-                           QFontDialog::ScalableFonts);
-        fonts_->setWindowFlags(Qt::Widget);
-        fonts_->setSizeGripEnabled(false);
-        fonts_->layout()->setContentsMargins(0, 0, 0, 0); // this window has its own
-        const QFont shown = toQFont(current.Font);
-        fonts_->setCurrentFont(shown);
-        shownPoints_ = shown.pointSize();
+        createControls();
+        fillFamilies();
+        txtSize->setText(FontSizeText(current.Font.Size));
+        shownSize_ = txtSize->text();
+        chkStrikeout->setChecked(current.Font.Strikethrough);
+        chkUnderline->setChecked(current.Font.Underline);
+        lstStyle->setCurrentRow(styleRow(current.Font.Bold, current.Font.Italic));
+        showFamily();
+        showSizeInList();
+        showColor();
+        connectControls();
+        refresh();
+        txtFamily->setFocus();
+        txtFamily->selectAll();
+    }
 
-        cmdColor_->setObjectName(QStringLiteral("cmdColor"));
-        cmdColor_->setAutoDefault(false);
-        connect(cmdColor_, &QPushButton::clicked, this, [this] {
+    ChosenFont chosen() const
+    {
+        ChosenFont chosen = original_;
+        chosen.Font.Name = family();
+        if (txtSize->text() != shownSize_)
+            chosen.Font.Size = typedSize(txtSize->text()).value_or(original_.Font.Size);
+        const int row = std::max(lstStyle->currentRow(), 0);
+        chosen.Font.Bold = row >= 2;
+        chosen.Font.Italic = row % 2 == 1;
+        chosen.Font.Strikethrough = chkStrikeout->isChecked();
+        chosen.Font.Underline = chkUnderline->isChecked();
+        if (colorChosen_)
+            chosen.Color = ToPrintColor(color_);
+        return chosen;
+    }
+
+private:
+    void createControls()
+    {
+        const auto named = [](QWidget* widget, const char* name) {
+            widget->setObjectName(QLatin1String(name));
+            return widget;
+        };
+        txtFamily = new QLineEdit(this);
+        lstFamily = new QListWidget(this);
+        txtStyle = new QLineEdit(this);
+        txtStyle->setReadOnly(true);
+        txtStyle->setFocusPolicy(Qt::NoFocus);
+        lstStyle = new QListWidget(this);
+        txtSize = new QLineEdit(this);
+        txtSize->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9]{0,4}([.,][0-9]{0,4})?")), txtSize));
+        lstSize = new QListWidget(this);
+        const int letter = fontMetrics().averageCharWidth();
+        for (const auto& [widget, name, spoken, letters] :
+             {std::tuple<QWidget*, const char*, QString, int>{txtFamily, "txtFamily", tr("Font"),
+                                                              28},
+              {lstFamily, "lstFamily", tr("Fonts"), 28},
+              {txtStyle, "txtStyle", tr("Font style"), 16},
+              {lstStyle, "lstStyle", tr("Font styles"), 16},
+              {txtSize, "txtSize", tr("Size"), 7},
+              {lstSize, "lstSize", tr("Sizes"), 7}}) {
+            named(widget, name);
+            widget->setAccessibleName(spoken);
+            widget->setMinimumWidth(letter * letters);
+        }
+        for (int row = 0; row < StyleCount; ++row)
+            lstStyle->addItem(QString());
+        for (const int points : QFontDatabase::standardSizes())
+            lstSize->addItem(QString::number(points));
+
+        auto* effects = new QGroupBox(tr("Effects"), this);
+        chkStrikeout = new QCheckBox(tr("Stri&keout"), effects);
+        chkUnderline = new QCheckBox(tr("&Underline"), effects);
+        cmdColor = new QPushButton(effects);
+        cmdColor->setAutoDefault(false);
+        named(chkStrikeout, "chkStrikeout");
+        named(chkUnderline, "chkUnderline");
+        named(cmdColor, "cmdColor");
+        auto* colorLabel = new QLabel(tr("&Color:"), effects);
+        colorLabel->setBuddy(cmdColor);
+        auto* effectsLayout = new QVBoxLayout(effects);
+        effectsLayout->addWidget(chkStrikeout);
+        effectsLayout->addWidget(chkUnderline);
+        effectsLayout->addWidget(colorLabel);
+        effectsLayout->addWidget(cmdColor);
+
+        auto* sample = new QGroupBox(tr("Sample"), this);
+        lblSample = new QLabel(tr("AaBbYyZz"), sample);
+        named(lblSample, "lblSample");
+        lblSample->setAlignment(Qt::AlignCenter);
+        // A large size shows what fits; the box does not grow with it.
+        lblSample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        lblSample->setMinimumSize(fontMetrics().averageCharWidth() * 30,
+                                  fontMetrics().height() * 4);
+        (new QVBoxLayout(sample))->addWidget(lblSample);
+
+        lblProblem = new QLabel(this);
+        named(lblProblem, "lblProblem");
+        lblProblem->setWordWrap(true);
+        QPalette warning = lblProblem->palette();
+        warning.setColor(QPalette::WindowText, Qt::darkRed);
+        lblProblem->setPalette(warning);
+
+        buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+        named(buttons_->button(QDialogButtonBox::Ok), "cmdOk");
+        named(buttons_->button(QDialogButtonBox::Cancel), "cmdCancel");
+
+        const auto caption = [this](const QString& text, QWidget* buddy) {
+            auto* label = new QLabel(text, this);
+            label->setBuddy(buddy);
+            return label;
+        };
+        auto* grid = new QGridLayout(this);
+        grid->addWidget(caption(tr("&Font:"), txtFamily), 0, 0);
+        grid->addWidget(caption(tr("Font st&yle:"), lstStyle), 0, 1);
+        grid->addWidget(caption(tr("&Size:"), txtSize), 0, 2);
+        grid->addWidget(txtFamily, 1, 0);
+        grid->addWidget(txtStyle, 1, 1);
+        grid->addWidget(txtSize, 1, 2);
+        grid->addWidget(lstFamily, 2, 0);
+        grid->addWidget(lstStyle, 2, 1);
+        grid->addWidget(lstSize, 2, 2);
+        grid->addWidget(effects, 3, 0);
+        grid->addWidget(sample, 3, 1, 1, 2);
+        grid->addWidget(lblProblem, 4, 0, 1, 3);
+        grid->addWidget(buttons_, 5, 0, 1, 3);
+        grid->setColumnStretch(0, 3);
+        grid->setColumnStretch(1, 2);
+        grid->setColumnStretch(2, 1);
+        setTabOrder(txtFamily, lstFamily);
+        setTabOrder(lstFamily, lstStyle);
+        setTabOrder(lstStyle, txtSize);
+        setTabOrder(txtSize, lstSize);
+        setTabOrder(lstSize, chkStrikeout);
+        setTabOrder(chkStrikeout, chkUnderline);
+        setTabOrder(chkUnderline, cmdColor);
+        // Lists would ask for a quarter of the screen each.
+        resize(minimumSizeHint().width() + letter * 8, sizeHint().height());
+    }
+
+    // The scalable families in alphabetical order, and the given one wherever it is spelt
+    // differently or missing from the database.
+    void fillFamilies()
+    {
+        QStringList families;
+        for (const QString& family : QFontDatabase::families()) {
+            if (!QFontDatabase::isPrivateFamily(family) && QFontDatabase::isScalable(family))
+                families << family;
+        }
+        const QString& name = original_.Font.Name;
+        QString match;
+        for (const QString& family : std::as_const(families)) {
+            if (family == name || (match.isEmpty() && !family.compare(name, Qt::CaseInsensitive)))
+                match = family;
+        }
+        if (match.isEmpty()) {
+            match = name;
+            families << name;
+        }
+        QCollator order;
+        order.setCaseSensitivity(Qt::CaseInsensitive);
+        std::sort(families.begin(), families.end(), order);
+        lstFamily->addItems(families);
+        const QList<QListWidgetItem*> found = lstFamily->findItems(match, Qt::MatchExactly);
+        shownFamily_ = found.value(0);
+        lstFamily->setCurrentItem(shownFamily_);
+        txtFamily->setText(original_.Font.Name);
+    }
+
+    void connectControls()
+    {
+        connect(txtFamily, &QLineEdit::textEdited, this, [this](const QString& text) {
+            // Typing looks the family up; the list follows without changing what is typed.
+            for (int i = 0; i < lstFamily->count() && !text.isEmpty(); ++i) {
+                if (lstFamily->item(i)->text().startsWith(text, Qt::CaseInsensitive)) {
+                    typing_ = true;
+                    lstFamily->setCurrentRow(i);
+                    typing_ = false;
+                    break;
+                }
+            }
+            refresh();
+        });
+        connect(lstFamily, &QListWidget::currentItemChanged, this, [this] {
+            if (!typing_)
+                txtFamily->setText(lstFamily->currentItem()->text());
+            showFamily();
+            refresh();
+        });
+        connect(lstStyle, &QListWidget::currentRowChanged, this, [this](int row) {
+            txtStyle->setText(row >= 0 ? lstStyle->item(row)->text() : QString());
+            refresh();
+        });
+        connect(txtSize, &QLineEdit::textEdited, this, [this] {
+            showSizeInList();
+            refresh();
+        });
+        connect(lstSize, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+            txtSize->setText(item->text());
+            refresh();
+        });
+        connect(lstSize, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+            if (item && lstSize->hasFocus()) {
+                txtSize->setText(item->text());
+                refresh();
+            }
+        });
+        connect(chkStrikeout, &QCheckBox::toggled, this, [this] { refresh(); });
+        connect(chkUnderline, &QCheckBox::toggled, this, [this] { refresh(); });
+        connect(cmdColor, &QPushButton::clicked, this, [this] {
             const QColor chosen = QColorDialog::getColor(color_, this, tr("Color"));
             if (chosen.isValid()) {
                 color_ = chosen;
                 colorChosen_ = true;
                 showColor();
+                refresh();
             }
         });
-        showColor();
-        auto* colorLabel = new QLabel(tr("&Color:"), this);
-        colorLabel->setBuddy(cmdColor_);
-
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-        auto* colorRow = new QHBoxLayout;
-        colorRow->addWidget(colorLabel);
-        colorRow->addWidget(cmdColor_);
-        colorRow->addStretch();
-        auto* layout = new QVBoxLayout(this);
-        layout->addWidget(fonts_);
-        layout->addLayout(colorRow);
-        layout->addWidget(buttons);
+        connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     }
 
-    // Qt's font dialog knows whole points only: a size of 10.5 shows as 11 and comes back as
-    // 10.5 unless another size was chosen. An untouched colour comes back as it went in, top
-    // byte and all.
-    ChosenFont chosen() const
+    QString family() const
     {
-        const QFont font = fonts_->currentFont();
-        PrintFont chosen = toPrintFont(font);
-        if (font.pointSize() == shownPoints_)
-            chosen.Size = original_.Font.Size;
-        return {chosen, colorChosen_ ? ToPrintColor(color_) : original_.Color};
+        const QListWidgetItem* item = lstFamily->currentItem();
+        return !item || item == shownFamily_ ? original_.Font.Name : item->text();
     }
 
-private:
+    // The style names of the family now chosen, keeping the chosen style.
+    void showFamily()
+    {
+        const QListWidgetItem* item = lstFamily->currentItem();
+        const std::array<QString, StyleCount> names = styleNames(item ? item->text() : family());
+        for (int row = 0; row < StyleCount; ++row)
+            lstStyle->item(row)->setText(names[row]);
+        if (lstStyle->currentItem())
+            txtStyle->setText(lstStyle->currentItem()->text());
+    }
+
+    void showSizeInList()
+    {
+        const std::optional<double> points = typedSize(txtSize->text());
+        QListWidgetItem* match = nullptr;
+        for (int i = 0; i < lstSize->count() && points; ++i) {
+            if (lstSize->item(i)->text().toDouble() == *points)
+                match = lstSize->item(i);
+        }
+        const QSignalBlocker quiet(lstSize);
+        lstSize->setCurrentItem(match);
+        if (match)
+            lstSize->scrollToItem(match);
+        else
+            lstSize->clearSelection();
+    }
+
     void showColor()
     {
         const int side = fontMetrics().height();
         QPixmap swatch(side * 2, side);
         swatch.fill(color_);
         QPainter(&swatch).drawRect(swatch.rect().adjusted(0, 0, -1, -1));
-        cmdColor_->setIcon(swatch);
-        cmdColor_->setIconSize(swatch.size());
-        cmdColor_->setText(color_.name().toUpper());
+        cmdColor->setIcon(swatch);
+        cmdColor->setIconSize(swatch.size());
+        cmdColor->setText(color_.name().toUpper());
     }
 
-    QFontDialog* fonts_;
-    QPushButton* cmdColor_;
-    ChosenFont original_;
-    int shownPoints_ = 0;
+    // What stands in the way of OK, if anything.
+    QString problem() const
+    {
+        const QString typed = txtFamily->text().trimmed();
+        const QListWidgetItem* item = lstFamily->currentItem();
+        if (typed.isEmpty() || !item || !item->text().startsWith(typed, Qt::CaseInsensitive))
+            return tr("There is no font with that name. Choose a font from the list of fonts.");
+        if (!typedSize(txtSize->text()))
+            return tr("The size must be a number of points above 0 and up to %1, with at most "
+                      "four decimals.")
+                .arg(PainterSurface::MaxFontPoints);
+        return QString();
+    }
+
+    // The sample, the message and OK follow every change.
+    void refresh()
+    {
+        const ChosenFont now = chosen();
+        QFont sample(now.Font.Name);
+        if (const std::optional<double> points = typedSize(txtSize->text()))
+            sample.setPointSizeF(std::min(*points, 144.0));
+        sample.setBold(now.Font.Bold);
+        sample.setItalic(now.Font.Italic);
+        sample.setStrikeOut(now.Font.Strikethrough);
+        sample.setUnderline(now.Font.Underline);
+        lblSample->setFont(sample);
+        QPalette ink = lblSample->palette();
+        ink.setColor(QPalette::WindowText, color_);
+        lblSample->setPalette(ink);
+
+        const QString text = problem();
+        lblProblem->setText(text);
+        lblProblem->setVisible(!text.isEmpty());
+        buttons_->button(QDialogButtonBox::Ok)->setEnabled(text.isEmpty());
+    }
+
+    const ChosenFont original_;
+    QListWidgetItem* shownFamily_ = nullptr;
+    QString shownSize_;
     QColor color_;
     bool colorChosen_ = false;
+    bool typing_ = false;
+
+    QLineEdit* txtFamily = nullptr;
+    QListWidget* lstFamily = nullptr;
+    QLineEdit* txtStyle = nullptr;
+    QListWidget* lstStyle = nullptr;
+    QLineEdit* txtSize = nullptr;
+    QListWidget* lstSize = nullptr;
+    QCheckBox* chkStrikeout = nullptr;
+    QCheckBox* chkUnderline = nullptr;
+    QPushButton* cmdColor = nullptr;
+    QLabel* lblSample = nullptr;
+    QLabel* lblProblem = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
 };
 
 } // namespace
+
+QString FontSizeText(double points)
+{
+    return NumberText(std::nearbyint(points * 10000) / 10000);
+}
 
 PrintColor ToPrintColor(const QColor& color)
 {
@@ -129,7 +421,7 @@ PrintColor ToPrintColor(const QColor& color)
 
 std::optional<ChosenFont> ChooseFont(QWidget* parent, const ChosenFont& current)
 {
-    FontColorDialog dialog(parent, current);
+    FontDialog dialog(parent, current);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.chosen();

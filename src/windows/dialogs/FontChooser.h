@@ -24,11 +24,16 @@ struct ChosenFont
 using FontChooser =
     std::function<std::optional<ChosenFont>(QWidget* parent, const ChosenFont& current)>;
 
-// The program's chooser: Qt's font dialog (scalable fonts only, with strikeout and underline)
-// and below it a colour button that opens the colour dialog, in one window titled "Font".
+// The program's chooser, titled "Font": the scalable families of the font database, the four
+// styles an album font has (named as the family names them), a size in points with up to four
+// decimals, strikeout, underline, the colour and a sample. What the user leaves alone comes back
+// exactly as it went in, so an untouched OK changes nothing.
 std::optional<ChosenFont> ChooseFont(QWidget* parent, const ChosenFont& current);
 
 // Colours as stored (red in the lowest byte) and as Qt has them.
 PrintColor ToPrintColor(const QColor& color);
+
+// Sizes are written to four decimals: 10, 10.5, 10.3333.
+QString FontSizeText(double points);
 
 } // namespace quenbrook

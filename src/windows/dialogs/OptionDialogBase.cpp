@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <cmath>
 #include <utility>
 
 namespace quenbrook {
@@ -25,11 +24,6 @@ bool drawableSize(double points)
 }
 
 } // namespace
-
-QString FontSizeText(double points)
-{
-    return NumberText(std::nearbyint(points * 10000) / 10000);
-}
 
 OptionDialogBase::OptionDialogBase(QWidget* owner, SettingsStore& store, PageSurface& printer,
                                    const QString& formName, const QString& caption,

@@ -119,7 +119,4 @@ private:
     MessageFunction message_ = ShowMessage;
 };
 
-// Sizes are written to four decimals: 10, 10.5, 10.3333.
-QString FontSizeText(double points);
-
 } // namespace quenbrook

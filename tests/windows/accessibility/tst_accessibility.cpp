@@ -5,15 +5,19 @@
 #include "windows/albumprinter/frmAlbumPrinter.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
 #include "windows/common/WindowServices.h"
+#include "windows/dialogs/FontChooser.h"
 #include "windows/dialogs/OptionDialogs.h"
 #include "windows/imageviewer/frmImageViewer.h"
 #include "windows/preview/frmPreview.h"
 #include "windows/printing/frmOnPrinting.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace quenbrook;
@@ -125,6 +129,14 @@ private slots:
         for (OptionDialog dialog : {OptionDialog::PrintSize, OptionDialog::Header,
                                     OptionDialog::Footer, OptionDialog::Label})
             RunOptionDialog(dialog, &albumPrinter, services, *printer);
+        albumPrinter.findChild<QAction*>("mnuPrinterSetup")->trigger();
+        QTimer::singleShot(0, [&] {
+            if (auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                check("Font", *chooser);
+                chooser->reject();
+            }
+        });
+        ChooseFont(nullptr, ChosenFont{printer->font(), 0});
         QVERIFY2(found.isEmpty(), qPrintable("\n" + found.join('\n')));
     }
 };

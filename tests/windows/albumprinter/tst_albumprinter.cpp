@@ -9,14 +9,18 @@
 #include "windows/common/WindowServices.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 using namespace quenbrook;
@@ -44,7 +48,7 @@ struct Sandbox
     QTemporaryDir folder;
     QString dir;
     SettingsStore store{storeDir.path()};
-    TestPrinters printers{{"First", "Second"}, "Second"};
+    TestPrinters printers{{"First", "Second"}, "Second", {{"Second", QFont("DejaVu Serif", 13)}}};
     std::unique_ptr<PrinterSurface> printer = printers.open("First");
     WindowServices services{store, printers};
     QStringList messages;
@@ -304,6 +308,52 @@ private slots:
             {"HeaderText", settings.Header.Text},
             {"FooterText", settings.Footer.Text}};
         QCOMPARE(fields.value(key), key == "PrintLabel" ? "2" : value);
+    }
+
+    // Printer Setup opens at the window's printer; Cancel changes nothing, OK makes the printer,
+    // paper and orientation chosen those of the printer the window lays out, previews and prints
+    // on. A group whose font keys are not stored takes the new printer's font when next read.
+    void printerSetup()
+    {
+        Sandbox s({"HeaderFontName=DejaVu Sans Mono", "HeaderFontSize=11"});
+        const QPageLayout before = s.printer->printer().pageLayout();
+        QVERIFY(s.window->Settings().Footer.Font.Name != "DejaVu Serif");
+        QStringList opened;
+        bool accept = false;
+        s.services.runDialog = [&](QDialog& dialog) {
+            QTimer::singleShot(0, [&] {
+                auto* printers = dialog.findChild<QComboBox*>("cboPrinter");
+                auto* papers = dialog.findChild<QComboBox*>("cboPaper");
+                opened << dialog.windowTitle() + ": " + printers->currentText();
+                printers->setCurrentIndex(printers->findText("Second"));
+                papers->setCurrentIndex(papers->findText("A5"));
+                dialog.findChild<QRadioButton*>("optLandscape")->click();
+                dialog.findChild<QPushButton*>(accept ? "cmdOk" : "cmdCancel")->click();
+            });
+            return dialog.exec();
+        };
+        s.action("mnuPrinterSetup")->trigger();
+        QCOMPARE(s.printer->printerName(), "First");
+        QVERIFY(s.printer->printer().pageLayout().isEquivalentTo(before));
+
+        accept = true;
+        s.action("mnuPrinterSetup")->trigger();
+        QCOMPARE(opened, QStringList(2, "Printer Setup: First"));
+        QCOMPARE(s.printer->printerName(), "Second");
+        QVERIFY(s.printer->error().isEmpty());
+        const QPageLayout after = s.printer->printer().pageLayout();
+        QCOMPARE(after.pageSize().id(), QPageSize::A5);
+        QCOMPARE(after.orientation(), QPageLayout::Landscape);
+        QVERIFY(s.printer->scaleWidth() > s.printer->scaleHeight());
+
+        s.services.runDialog = [](QDialog&) { return int(QDialog::Rejected); };
+        s.action("mnuFooter")->trigger();
+        s.action("mnuHeader")->trigger();
+        const PrintSettings& settings = s.window->Settings();
+        QCOMPARE(settings.Footer.Font.Name + ' ' + NumberText(settings.Footer.Font.Size),
+                 "DejaVu Serif 13");
+        QCOMPARE(settings.Header.Font.Name + ' ' + NumberText(settings.Header.Font.Size),
+                 "DejaVu Sans Mono 11");
     }
 
     void placementOnLoad_data()

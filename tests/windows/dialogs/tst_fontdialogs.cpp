@@ -8,8 +8,11 @@
 
 #include <QFontDatabase>
 #include <QImage>
+#include <QLabel>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace dialogtest;
 
@@ -139,6 +142,105 @@ private slots:
         QCOMPARE(shown.size(), int(steps.contains("cmdFont")));
         for (const ChosenFont& font : shown)
             QCOMPARE(FontSizeText(font.Font.Size) + ' ' + QString::number(font.Color), "10.5 255");
+    }
+
+    void realChooser_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("stored"); // the group's font keys, name to colour
+        QTest::addColumn<QStringList>("steps");  // in the chooser, before its OK
+        QTest::addColumn<QString>("shown");      // its style and sample on opening
+        QTest::addColumn<QString>("problem");    // that keeps OK disabled, so the chooser is
+                                                 // cancelled
+        QTest::addColumn<QStringList>("after");  // the font keys after the dialog's OK
+
+        // DejaVu Sans names its plain style "Book" and its italic one "Oblique".
+        const QStringList plain{"DejaVu Sans", "10", "False", "False", "False", "False", "0"};
+        const QStringList all{"dejavu sans", "10.3333", "True", "True", "True", "True", "-1"};
+        QStringList typed = plain;
+        typed[1] = "10.5";
+        const QStringList serif{"DejaVu Serif", "10", "False", "True", "False", "True", "0"};
+        QTest::newRow("footer, untouched") << "frmFooter" << plain << QStringList() << "Book"
+                                           << "" << plain;
+        QTest::newRow("header, untouched") << "frmHeader" << plain << QStringList() << "Book"
+                                           << "" << plain;
+        QTest::newRow("label, untouched") << "frmLabel" << plain << QStringList() << "Book"
+                                          << "" << plain;
+        QTest::newRow("header, every flag, a spelling and a colour of its own, untouched")
+            << "frmHeader" << all << QStringList() << "Bold Oblique, italic, bold"
+            << "" << all;
+        QTest::newRow("footer, 10.5 typed")
+            << "frmFooter" << plain << QStringList{"txtSize=10.5"} << "Book"
+            << "" << typed;
+        QTest::newRow("label, another family, italic, underlined")
+            << "frmLabel" << plain
+            << QStringList{"lstFamily=DejaVu Serif", "lstStyle=Italic", "chkUnderline"} << "Book"
+            << "" << serif;
+        QTest::newRow("header, size too large")
+            << "frmHeader" << plain << QStringList{"chkStrikeout", "txtSize=2049"} << "Book"
+            << "The size must be a number of points above 0 and up to 2048" << plain;
+        QTest::newRow("footer, no such family")
+            << "frmFooter" << plain << QStringList{"txtFamily=Qzx"} << "Book"
+            << "There is no font with that name." << plain;
+        QTest::newRow("label, edited then cancelled")
+            << "frmLabel" << plain << QStringList{"txtSize=12", "lstStyle=Bold", "cmdCancel"}
+            << "Book"
+            << "" << plain;
+    }
+
+    // The real chooser, opened from the real dialog's font button: what the user leaves alone
+    // comes back as it was stored, whatever the family calls its styles.
+    void realChooser()
+    {
+        QFETCH(QString, form);
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, steps);
+        if (!QFontDatabase::hasFamily("DejaVu Sans") || !QFontDatabase::hasFamily("DejaVu Serif"))
+            QSKIP("needs the DejaVu fonts (scripts/install-deps.sh)");
+        const QString prefix = form == "frmLabel" ? "" : form.mid(3);
+        Sandbox box;
+        box.put(entries(stored, prefix));
+        const auto [dialog, written] = open(form, box, ChooseFont);
+
+        QString shown = "no chooser", message;
+        QTimer::singleShot(0, [&] {
+            auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!chooser || chooser->objectName() != "dlgFont") {
+                if (chooser)
+                    chooser->reject();
+                return;
+            }
+            const QFont sample = control<QLabel>(*chooser, "lblSample")->font();
+            shown = control<QLineEdit>(*chooser, "txtStyle")->text() +
+                    (sample.italic() ? ", italic" : "") + (sample.bold() ? ", bold" : "");
+            for (const QString& step : steps) {
+                const QString name = step.section('=', 0, 0), value = step.section('=', 1);
+                if (auto* edit = chooser->findChild<QLineEdit*>(name)) {
+                    edit->selectAll();
+                    QTest::keyClicks(edit, value);
+                } else if (auto* list = chooser->findChild<QListWidget*>(name)) {
+                    list->setCurrentItem(list->findItems(value, Qt::MatchExactly).value(0));
+                } else {
+                    control<QAbstractButton>(*chooser, name)->click();
+                }
+            }
+            if (chooser->isVisible()) {
+                const QLabel* problem = control<QLabel>(*chooser, "lblProblem");
+                message = problem->isVisible() ? problem->text() : QString();
+                auto* ok = control<QAbstractButton>(*chooser, "cmdOk");
+                ok->isEnabled() ? ok->click() : chooser->reject();
+            }
+        });
+        act(*dialog, {"cmdFont", "cmdOk"});
+        QStringList after;
+        for (int i = 0; i < 7; ++i)
+            after << box.store.GetSetting(PrintKeys::Application, PrintKeys::Section,
+                                          prefix + Band[i]);
+        QTEST(after, "after");
+        QTEST(shown, "shown");
+        QFETCH(QString, problem);
+        QVERIFY2(problem.isEmpty() ? message.isEmpty() : message.startsWith(problem),
+                 qPrintable(message));
     }
 
     void nextPage_data()

@@ -1,11 +1,15 @@
+#include "print/PrinterSurface.h"
 #include "support/DialogTestKit.h"
 #include "support/TestPrinters.h"
 #include "windows/common/WindowServices.h"
 #include "windows/dialogs/OptionDialogs.h"
+#include "windows/dialogs/PrinterSetupDialog.h"
 #include "windows/dialogs/TabStrip.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -88,21 +92,26 @@ private slots:
         QCOMPARE(box.all(), before);
     }
 
-    // A fractional size, the effects and a colour with a top byte come back from an untouched OK;
-    // Cancel gives nothing.
-    void realFontChooser()
+    // "Save as PDF" is set up like a print queue, without a warning: the usual paper sizes are
+    // offered and the paper and orientation chosen are what it lays out on.
+    void printerSetupSaveAsPdf()
     {
-        const ChosenFont start{
-            PrintFont{QFontDatabase::families().value(0), 10.5, true, false, true}, -1};
-        for (const bool accept : {true, false}) {
-            QTimer::singleShot(0, [&] {
-                if (auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                    accept ? chooser->accept() : chooser->reject();
-            });
-            const std::optional<ChosenFont> chosen = ChooseFont(nullptr, start);
-            QCOMPARE(chosen.has_value(), accept);
-            QVERIFY(!accept || *chosen == start);
-        }
+        QTest::failOnWarning(QRegularExpression(".*"));
+        SystemPrinters printers;
+        PrinterSurface printer(SaveAsPdfPrinter.toString());
+        PrinterSetupDialog dialog(nullptr, printers, printer);
+        auto* names = dialog.findChild<QComboBox*>("cboPrinter");
+        auto* papers = dialog.findChild<QComboBox*>("cboPaper");
+        QCOMPARE(names->currentText(), SaveAsPdfPrinter);
+        QVERIFY(papers->findText("A4") >= 0);
+        papers->setCurrentIndex(papers->findText("Legal"));
+        dialog.findChild<QRadioButton*>("optLandscape")->click();
+        dialog.accept();
+
+        QVERIFY(printer.writesPdf() && printer.error().isEmpty());
+        QCOMPARE(printer.printer().pageLayout().pageSize().id(), QPageSize::Legal);
+        QCOMPARE(printer.printer().pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(printer.paperWidthTwips(), 14 * 1440);
     }
 };
 

@@ -1,0 +1,130 @@
+#include "windows/dialogs/PrinterSetupDialog.h"
+
+#include "print/PrinterSurface.h"
+#include "print/Printers.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace quenbrook {
+namespace {
+
+qsizetype indexOf(const QList<QPageSize>& papers, const QPageSize& paper)
+{
+    for (qsizetype i = 0; i < papers.size(); ++i) {
+        if (papers[i].isEquivalentTo(paper))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+PrinterSetupDialog::PrinterSetupDialog(QWidget* owner, const Printers& printers,
+                                       PrinterSurface& printer)
+    : QDialog(owner)
+    , printer_(printer)
+    , cboPrinter(new QComboBox(this))
+    , cboPaper(new QComboBox(this))
+    , optPortrait(new QRadioButton(tr("&Portrait"), this))
+    , optLandscape(new QRadioButton(tr("&Landscape"), this))
+{
+    setObjectName(QStringLiteral("dlgPrinterSetup"));
+    setWindowTitle(tr("Printer Setup"));
+    cboPrinter->setObjectName(QStringLiteral("cboPrinter"));
+    cboPaper->setObjectName(QStringLiteral("cboPaper"));
+    optPortrait->setObjectName(QStringLiteral("optPortrait"));
+    optLandscape->setObjectName(QStringLiteral("optLandscape"));
+    cboPrinter->setAccessibleName(tr("Printer"));
+    cboPaper->setAccessibleName(tr("Paper size"));
+    cboPrinter->setMinimumContentsLength(24);
+    cboPrinter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    auto* printerBox = new QGroupBox(tr("Printer"), this);
+    (new QFormLayout(printerBox))->addRow(tr("&Name:"), cboPrinter);
+    auto* paperBox = new QGroupBox(tr("Paper"), this);
+    (new QFormLayout(paperBox))->addRow(tr("Si&ze:"), cboPaper);
+    auto* orientationBox = new QGroupBox(tr("Orientation"), this);
+    auto* orientations = new QVBoxLayout(orientationBox);
+    orientations->addWidget(optPortrait);
+    orientations->addWidget(optLandscape);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOk"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &PrinterSetupDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* paperRow = new QHBoxLayout;
+    paperRow->addWidget(paperBox, 1);
+    paperRow->addWidget(orientationBox);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(printerBox);
+    layout->addLayout(paperRow);
+    layout->addWidget(buttons);
+
+    const QPageLayout page = printer_.printer().pageLayout();
+    const QStringList names = printers.names();
+    cboPrinter->addItems(names);
+    const QString shown =
+        names.contains(printer_.printerName()) ? printer_.printerName() : printers.defaultName();
+    cboPrinter->setCurrentIndex(std::max<qsizetype>(names.indexOf(shown), 0));
+    cboPrinter_Click();
+    // The surface's own paper stays on offer, even one its printer does not list.
+    if (cboPrinter->currentText() == printer_.printerName()) {
+        qsizetype current = indexOf(papers_, page.pageSize());
+        if (current < 0 && page.pageSize().isValid()) {
+            papers_.prepend(page.pageSize());
+            cboPaper->insertItem(0, page.pageSize().name());
+            current = 0;
+        }
+        if (current >= 0)
+            cboPaper->setCurrentIndex(int(current));
+    }
+    (page.orientation() == QPageLayout::Landscape ? optLandscape : optPortrait)->setChecked(true);
+
+    connect(cboPrinter, &QComboBox::currentIndexChanged, this,
+            &PrinterSetupDialog::cboPrinter_Click);
+}
+
+void PrinterSetupDialog::cboPrinter_Click()
+{
+    const QString name = cboPrinter->currentText();
+    const QPageSize chosen =
+        cboPaper->count() > 0 ? papers_.value(cboPaper->currentIndex()) : DefaultPaperSize(name);
+    papers_ = PaperSizes(name);
+    cboPaper->clear();
+    for (const QPageSize& paper : std::as_const(papers_))
+        cboPaper->addItem(paper.name());
+    qsizetype index = indexOf(papers_, chosen);
+    if (index < 0)
+        index = indexOf(papers_, DefaultPaperSize(name));
+    cboPaper->setCurrentIndex(int(std::max<qsizetype>(index, 0)));
+}
+
+void PrinterSetupDialog::accept()
+{
+    const QString name = cboPrinter->currentText();
+    if (!name.isEmpty()) {
+        // Choosing the same printer again checks it anew when it could not be used.
+        if (name != printer_.printerName() || !printer_.error().isEmpty())
+            printer_.selectPrinter(name);
+        QPrinter& device = printer_.printer();
+        const QPageSize paper = papers_.value(cboPaper->currentIndex());
+        if (paper.isValid() && !device.pageLayout().pageSize().isEquivalentTo(paper))
+            device.setPageSize(paper);
+        const auto orientation =
+            optLandscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
+        if (device.pageLayout().orientation() != orientation)
+            device.setPageOrientation(orientation);
+    }
+    QDialog::accept();
+}
+
+} // namespace quenbrook

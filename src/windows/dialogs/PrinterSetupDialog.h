@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QPageSize>
+
+class QComboBox;
+class QRadioButton;
+
+namespace quenbrook {
+
+class PrinterSurface;
+class Printers;
+
+// "Printer Setup": the printer the album is printed on, its paper and the orientation. It opens
+// at the surface's printer and paper; OK makes the choice the surface's, Cancel leaves the
+// surface as it was.
+class PrinterSetupDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    PrinterSetupDialog(QWidget* owner, const Printers& printers, PrinterSurface& printer);
+
+    void accept() override;
+
+private:
+    // The paper of the printer now chosen, keeping the paper chosen where it has it.
+    void cboPrinter_Click();
+
+    PrinterSurface& printer_;
+    QList<QPageSize> papers_;
+
+    QComboBox* cboPrinter;
+    QComboBox* cboPaper;
+    QRadioButton* optPortrait;
+    QRadioButton* optLandscape;
+};
+
+} // namespace quenbrook
