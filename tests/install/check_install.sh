@@ -143,9 +143,18 @@ PY
 }
 
 installed="$prefix/bin/quenbrook"
-expected=$(printf '%s\n%s\n%s' "$installed" /ViewImage %f)
+script='exec "$0" ${1:+/ViewImage "$1"}'
+expected=$(printf '%s\n%s\n%s\n%s\n%s' sh -c "$script" "$installed" %f)
 [ "$(exec_arguments "$(value "$entry" Exec)")" = "$expected" ] ||
-  fail "the entry's Exec $(value "$entry" Exec) does not run $installed /ViewImage %f"
+  fail "the entry's Exec $(value "$entry" Exec) does not run $installed through its sh line"
+# That line, with a program that shows its arguments: a file gives /ViewImage and the file, none
+# gives a plain start.
+shows="$work/shows-arguments"
+printf '#!/bin/sh\nprintf "%%s:" "$#"\nprintf "[%%s]" "$@"\n' >"$shows"
+chmod +x "$shows"
+[ "$(sh -c "$script" "$shows" "/p/a b.jpg")" = "2:[/ViewImage][/p/a b.jpg]" ] ||
+  fail "the entry's Exec does not pass a file after /ViewImage"
+[ "$(sh -c "$script" "$shows")" = "0:[]" ] || fail "the entry's Exec passes a switch without a file"
 [ "$(value "$entry" TryExec)" = "$installed" ] ||
   fail "the entry's TryExec $(value "$entry" TryExec) is not $installed"
 [ "$(value "$entry" Icon)" = "$id" ] || fail "the entry's Icon is not $id"

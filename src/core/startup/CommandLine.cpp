@@ -9,10 +9,6 @@ namespace quenbrook {
 
 CommandType GetCommandType(const QString& text)
 {
-    // A launcher that runs the menu entry's "/ViewImage %f" with no file leaves the switch alone.
-    const QString trimmed = TrimBlanks(text);
-    if (trimmed == AddSwitch || trimmed == ViewSwitch)
-        return CommandType::None;
     if (text.contains(AddSwitch, Qt::CaseSensitive))
         return CommandType::AddToPrintList;
     if (text.contains(ViewSwitch, Qt::CaseSensitive))

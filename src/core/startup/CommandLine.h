@@ -19,8 +19,7 @@ enum class CommandType
 };
 
 // AddToPrintList when "/AddAlbumPrinterList" occurs anywhere in the text, else ViewImage when
-// "/ViewImage" does; letter case counts. A switch alone, with nothing but blanks around it, is
-// None: a plain start.
+// "/ViewImage" does; letter case counts.
 CommandType GetCommandType(const QString& text);
 
 // The command line as one text, the arguments after the program's name joined by blanks. An

@@ -33,10 +33,6 @@ private slots:
             << "/ViewImage \t/p/a.jpg\n " << 2 << "\t/p/a.jpg\n";
         QTest::newRow("blanks inside the quotes stay")
             << "/ViewImage \" a.jpg \"" << 2 << " a.jpg ";
-        // What a launcher leaves of the menu entry's "/ViewImage %f" when it is given no file.
-        QTest::newRow("view switch alone") << "/ViewImage" << 0 << "";
-        QTest::newRow("add switch alone, blanks") << "  /AddAlbumPrinterList " << 0 << "";
-        QTest::newRow("quoted empty file is a command") << "/ViewImage \"\"" << 2 << "";
         QTest::newRow("lower case is no command") << "/viewimage a.jpg" << 0 << "";
         QTest::newRow("upper case is no command") << "/ADDALBUMPRINTERLIST a.jpg" << 0 << "";
     }
