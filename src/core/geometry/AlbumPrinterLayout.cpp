@@ -1,5 +1,6 @@
 #include "core/geometry/AlbumPrinterLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quenbrook::AlbumPrinterLayout {
@@ -36,6 +37,13 @@ Placement PlaceOnLoad(Placement stored, QSizeF screenTwips)
     stored.Left = PositionOnScreen(stored.Left, float(screenTwips.width()));
     stored.Top = PositionOnScreen(stored.Top, float(screenTwips.height()));
     return stored;
+}
+
+float SplitterOnLoad(float stored, float outerWidth, const Limits& limits)
+{
+    if (!(stored > SplitterLeast)) // also NaN
+        return SplitterLeast;
+    return std::min(stored, std::max(outerWidth - limits.SplitterMargin, limits.SplitterMin));
 }
 
 LayoutStep ChooseLayoutStep(WindowShow show, float outerWidth, float outerHeight,

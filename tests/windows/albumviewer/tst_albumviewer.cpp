@@ -406,6 +406,50 @@ private slots:
         s.window->resize(300, 500);
         QTRY_COMPARE(s.window->width(), 507);
     }
+
+    // A store written by hand or by another program: the window stays on the screen, its four
+    // slots show inside it, and only sane numbers go back to the store.
+    void hostileStore_data()
+    {
+        const QSize screen = QGuiApplication::primaryScreen()->size() * 15;
+        QTest::addColumn<QStringList>("stored"); // Left, Top, Width, Height
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("far beyond") << QStringList{"1e30", "-0", "1E+30", "3.4E+38"}
+                                    << QStringList{"0", "0", QString::number(screen.width()),
+                                                   QString::number(screen.height())};
+        QTest::newRow("negative, not numbers")
+            << QStringList{"-1e30", "NaN", "-1e30", "-0"} << QStringList{"0", "0", "7605", "5670"};
+        QTest::newRow("beyond a single")
+            << QStringList{"1e39", "1e300", "7e38", "&HFFFFFFFF"}
+            << QStringList{"0", "0", "7605", QString::number(screen.height())};
+    }
+    void hostileStore()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, written);
+        const QStringList keys{"Left", "Top", "Width", "Height"};
+        QStringList entries;
+        for (int i = 0; i < 4; ++i)
+            entries << "AlbumViewer/" + keys[i] + '=' + stored[i];
+        Sandbox s(entries);
+        QVERIFY(s.show());
+        s.press("First");
+        QTRY_COMPARE(s.stored("Height"), written[3]);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(s.stored(keys[i]), written[i]);
+
+        const QRect client = s.window->centralWidget()->rect();
+        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
+            const QRect slot = s.window->picViewer(i)->geometry();
+            QVERIFY(slot.width() > 20 && slot.height() > 20);
+            QVERIFY(client.contains(slot));
+            QVERIFY(s.window->SlotLoaded(i));
+            QVERIFY(!s.window->picViewer(i)->image().isNull());
+        }
+        s.window->close();
+        QCOMPARE(s.stored("Left"), "0");
+        QCOMPARE(s.stored("Top"), "0");
+    }
 };
 
 QTEST_MAIN(tst_AlbumViewer)
