@@ -9,7 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libwmf-dev libwmf-bin libemf2svg-dev
   cups cups-client cups-bsd printer-driver-cups-pdf
-  xvfb xauth x11-utils imagemagick poppler-utils
+  xvfb xauth x11-utils xdotool imagemagick poppler-utils
   fonts-dejavu-core python3
   clang libclang-rt-14-dev
   desktop-file-utils shared-mime-info

@@ -8,10 +8,12 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 using namespace quenbrook;
 using namespace quenbrook::AlbumViewerLayout;
@@ -261,7 +263,8 @@ private slots:
         QCOMPARE(s.window->Dir1()->path(), s.dir);
     }
 
-    // A resize while the slots are being filled fills them once more, at their new size.
+    // A resize while the slots are being filled stops that fill after the slot in hand and fills
+    // all four again, at their new size.
     void resizeWhileFilling()
     {
         Sandbox s;
@@ -274,14 +277,50 @@ private slots:
             return PictureLoader::load(path, box);
         };
         s.select(0);
-        QTRY_COMPARE(asked.size(), 2 * frmAlbumViewer::SlotCount);
+        QTRY_COMPARE(asked.size(), 1 + frmAlbumViewer::SlotCount);
         const qreal ratio = s.window->picViewer(0)->devicePixelRatioF();
         for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
             const QSize inside = s.window->picViewer(i)->contentsRect().size();
-            QCOMPARE(asked[frmAlbumViewer::SlotCount + i], inside * ratio);
+            QCOMPARE(asked[1 + i], inside * ratio);
             QCOMPARE(s.window->picViewer(i)->image().size(), inside * ratio);
         }
         QVERIFY(asked.first() != asked.last());
+    }
+
+    // Next clicked while the slots are being filled: the fill stops after the slot in hand and
+    // starts again from the new selection, not after all four of the old one.
+    void nextDuringFill()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        const QStringList names = s.window->File1()->fileNames();
+        auto* next = s.window->findChild<QToolBar*>("Toolbar")->widgetForAction(
+            s.window->toolbarButton("Next"));
+        QVERIFY(next);
+        QStringList loaded; // "selected index: file" at each load
+        int loadsWhenClicked = -1;
+        connect(s.window->toolbarButton("Next"), &QAction::triggered, this,
+                [&] { loadsWhenClicked = int(loaded.size()); });
+        s.services.loadPicture = [&](const QString& path, QSize box) {
+            loaded << QString::number(s.window->File1()->currentRow()) + ": " +
+                          QFileInfo(path).fileName();
+            if (loaded.size() == 1) {
+                const QPoint at = next->rect().center();
+                for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                    QCoreApplication::postEvent(
+                        next, new QMouseEvent(type, at, next->mapToGlobal(at), Qt::LeftButton,
+                                              type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                               : Qt::NoButton,
+                                              {}));
+            }
+            return PictureLoader::load(path, box);
+        };
+        s.select(0);
+        QCOMPARE(loadsWhenClicked, 1);
+        QCOMPARE(loaded, (QStringList{"0: " + names[0], "1: " + names[1], "1: " + names[2],
+                                      "1: " + names[3], "1: " + names[4]}));
+        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i)
+            QCOMPARE(s.window->SlotFile(i), s.path(names[1 + i]));
     }
 
     void slotCommands()
