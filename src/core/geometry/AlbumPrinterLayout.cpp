@@ -32,13 +32,6 @@ Placement DefaultPlacement(const Limits& limits)
     return {0, 0, limits.MinimumWidth, limits.FixedHeight, limits.SplitterMin};
 }
 
-Placement PlaceOnLoad(Placement stored, QSizeF screenTwips)
-{
-    stored.Left = PositionOnScreen(stored.Left, float(screenTwips.width()));
-    stored.Top = PositionOnScreen(stored.Top, float(screenTwips.height()));
-    return stored;
-}
-
 float SplitterOnLoad(float stored, float outerWidth, const Limits& limits)
 {
     if (!(stored > SplitterLeast)) // also NaN

@@ -59,8 +59,6 @@ struct Placement
 
 // The values an empty store gives.
 Placement DefaultPlacement(const Limits& limits);
-// A position left or above the screen, or beyond its width or height, becomes 0.
-Placement PlaceOnLoad(Placement stored, QSizeF screenTwips);
 
 // A stored splitter as the window can show it, for a window of outerWidth: from SplitterLeast up
 // to SplitterMargin short of the right edge (SplitterMin when that is further left). In between,

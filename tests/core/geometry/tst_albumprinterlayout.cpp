@@ -11,7 +11,6 @@ using namespace quenbrook::AlbumPrinterLayout;
 
 Q_DECLARE_METATYPE(quenbrook::AlbumPrinterLayout::WindowShow)
 Q_DECLARE_METATYPE(quenbrook::AlbumPrinterLayout::LayoutStep)
-Q_DECLARE_METATYPE(quenbrook::AlbumPrinterLayout::Placement)
 
 class tst_AlbumPrinterLayout : public QObject
 {
@@ -39,27 +38,6 @@ private slots:
         QFETCH(float, width);
         QFETCH(float, height);
         QTEST(ChooseLayoutStep(show, width, height, DesignLimits()), "step");
-    }
-
-    void placeOnLoad_data()
-    {
-        QTest::addColumn<QStringList>("stored"); // Left, Top, Width, Height, SplitterLeft
-        QTest::addColumn<Placement>("placed");
-        QTest::newRow("at the screen's edges") << QStringList{"12000", "9000", "", "", ""}
-                                               << Placement{12000, 9000, 7612.5f, 4464, 4350};
-        QTest::newRow("not numbers or too large")
-            << QStringList{"left", "1e99", "7000px", " 8 000 ", "&H100"}
-            << Placement{0, 0, 7612.5f, 8000, 256};
-    }
-    void placeOnLoad()
-    {
-        QFETCH(QStringList, stored);
-        const Placement defaults = DefaultPlacement(DesignLimits());
-        const Placement read{
-            PlacementValue(stored[0], defaults.Left), PlacementValue(stored[1], defaults.Top),
-            PlacementValue(stored[2], defaults.Width), PlacementValue(stored[3], defaults.Height),
-            PlacementValue(stored[4], defaults.SplitterLeft)};
-        QTEST(PlaceOnLoad(read, QSizeF(12000, 9000)), "placed");
     }
 
     void splitterOnLoad_data()

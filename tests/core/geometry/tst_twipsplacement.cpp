@@ -34,9 +34,9 @@ private slots:
                               << OuterPlacement{0, 0, 12000, 9000};
         QTest::newRow("beyond a single")
             << QStringList{"1e39", "-1e39", "1e99", "-1e300"} << defaults;
-        QTest::newRow("not numbers") << QStringList{"NaN", "inf", "7000px", ""} << defaults;
+        QTest::newRow("not numbers") << QStringList{"NaN", "left", "7000px", ""} << defaults;
         QTest::newRow("blanks, hexadecimal, exponent")
-            << QStringList{" 1 500 ", "&H10", "&HFFFFFF", "6D3"}
+            << QStringList{" 1 500 ", "&H10", "&HFFFFFF", " 6D3 "}
             << OuterPlacement{1500, 16, 12000, 6000};
     }
     void placeOnScreen()

@@ -1,5 +1,4 @@
-#include "core/settings/SettingsStore.h"
-#include "support/TestPrinters.h"
+#include "windows/albumviewer/ViewerSandbox.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
 #include "windows/common/FilePane.h"
 #include "windows/common/WindowServices.h"
@@ -7,12 +6,12 @@
 #include <QAction>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QToolBar>
 
 using namespace quenbrook;
+using viewertest::Sandbox;
 
 // Clicks and keys that come from the window system while the Album Viewer fills its slots. They
 // go through an X server of the test's own (Xvfb) by xdotool, as a user's would, since only such
@@ -39,12 +38,8 @@ private slots:
     void inputDuringFill()
     {
         QFETCH(QString, input);
-        QTemporaryDir storeDir;
-        SettingsStore store(storeDir.path());
-        TestPrinters printers({"P"});
-        WindowServices services{store, printers};
-        QDir::setCurrent(QUENBROOK_SAMPLES_DIR);
-        frmAlbumViewer window(services);
+        Sandbox s;
+        frmAlbumViewer& window = *s.window;
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -56,7 +51,8 @@ private slots:
             window.findChild<QToolBar*>("Toolbar")->widgetForAction(window.toolbarButton("Next"));
         const QPoint at = next->mapToGlobal(next->rect().center());
         QStringList loaded; // "selected row: file" at each load
-        services.loadPicture = [&](const QString& path, QSize box) {
+        int sent = -1;      // xdotool's exit code
+        s.services.loadPicture = [&](const QString& path, QSize box) {
             loaded << QString::number(window.File1()->currentRow()) + ": " +
                           QFileInfo(path).fileName();
             if (loaded.size() == 1) {
@@ -64,7 +60,7 @@ private slots:
                     input == "click" ? QStringList{"mousemove", QString::number(at.x()),
                                                    QString::number(at.y()), "click", "1"}
                                      : QStringList{"key", "Down"};
-                QProcess::execute(xdotool_, arguments);
+                sent = QProcess::execute(xdotool_, arguments);
                 // The X server has sent the input once xdotool is done; the program's reader
                 // thread takes it in meanwhile, with no event handled here.
                 QThread::msleep(300);
@@ -72,13 +68,14 @@ private slots:
             return PictureLoader::load(path, box);
         };
         window.File1()->setCurrentRow(0);
+        QCOMPARE(sent, 0);
 
         // Handled after the first slot, so the fill started again from the second file.
         const QStringList expected{"0: " + names[0], "1: " + names[1], "1: " + names[2],
                                    "1: " + names[3], "1: " + names[4]};
         QCOMPARE(loaded, expected);
         for (int i = 0; i < frmAlbumViewer::SlotCount; ++i)
-            QCOMPARE(QFileInfo(window.SlotFile(i)).fileName(), names[1 + i]);
+            QCOMPARE(window.SlotFile(i), s.path(names[1 + i]));
     }
 
 private:
