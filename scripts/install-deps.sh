@@ -9,7 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libwmf-dev libwmf-bin libemf2svg-dev
   cups cups-client cups-bsd printer-driver-cups-pdf
-  xvfb xauth x11-utils imagemagick poppler-utils libjpeg-turbo-progs time
+  xvfb xauth x11-utils xdotool imagemagick poppler-utils libjpeg-turbo-progs time
   fonts-dejavu-core python3
   clang libclang-rt-14-dev
   desktop-file-utils shared-mime-info appstream groff-base man-db

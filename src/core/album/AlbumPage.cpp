@@ -4,6 +4,7 @@
 #include "core/pictures/PictureLoader.h"
 #include "core/program/Units.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -78,6 +79,17 @@ QString BandText(const PrintBand& band, qint32 page)
     return band.Text;
 }
 
+QString SpellingOnDisk(const QString& name, const QStringList& folderEntries)
+{
+    if (folderEntries.contains(name))
+        return name;
+    for (const QString& entry : folderEntries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return QString();
+}
+
 QString LabelText(LabelKind kind, const QString& entry)
 {
     switch (kind) {
@@ -85,9 +97,16 @@ QString LabelText(LabelKind kind, const QString& entry)
         return QString();
     case LabelKind::FileName: {
         const QFileInfo info(entry);
-        if (entry.isEmpty() || !info.exists() || !info.isFile() || info.isHidden())
+        if (entry.isEmpty() || !info.isFile())
             return QString();
-        return info.fileName();
+        // On a case-insensitive mount the entry may spell the name otherwise than the folder
+        // holds it. A folder that cannot be listed leaves the entry's spelling.
+        const QDir folder = info.dir();
+        QString name = SpellingOnDisk(info.fileName(),
+                                      folder.entryList(QDir::Files | QDir::Hidden, QDir::NoSort));
+        if (name.isEmpty())
+            name = info.fileName();
+        return QFileInfo(folder, name).isHidden() ? QString() : name;
     }
     case LabelKind::FilePathName:
         break;

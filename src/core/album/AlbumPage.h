@@ -82,8 +82,13 @@ PageResult DrawAlbumPage(PageSurface& surface, const PrintSettings& settings,
 QString BandText(const PrintBand& band, qint32 page);
 
 // Label of a print-list entry: the entry itself for FilePathName; for FileName the name of the
-// file as found on disk, or "" when no visible regular file is there; "" when labels are off.
-// Other codes are labelled like FilePathName.
+// file as its folder stores it (which a case-insensitive mount may spell otherwise than the
+// entry), or "" when no visible regular file is there; "" when labels are off. Other codes are
+// labelled like FilePathName.
 QString LabelText(LabelKind kind, const QString& entry);
+
+// How a folder holding the given entries spells `name`: the name itself when it is among them,
+// else the first entry equal to it but for case; "" when none is.
+QString SpellingOnDisk(const QString& name, const QStringList& folderEntries);
 
 } // namespace quenbrook

@@ -1,5 +1,6 @@
 #include "core/geometry/AlbumPrinterLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quenbrook::AlbumPrinterLayout {
@@ -31,11 +32,11 @@ Placement DefaultPlacement(const Limits& limits)
     return {0, 0, limits.MinimumWidth, limits.FixedHeight, limits.SplitterMin};
 }
 
-Placement PlaceOnLoad(Placement stored, QSizeF screenTwips)
+float SplitterOnLoad(float stored, float outerWidth, const Limits& limits)
 {
-    stored.Left = PositionOnScreen(stored.Left, float(screenTwips.width()));
-    stored.Top = PositionOnScreen(stored.Top, float(screenTwips.height()));
-    return stored;
+    if (!(stored > SplitterLeast)) // also NaN
+        return SplitterLeast;
+    return std::min(stored, std::max(outerWidth - limits.SplitterMargin, limits.SplitterMin));
 }
 
 LayoutStep ChooseLayoutStep(WindowShow show, float outerWidth, float outerHeight,

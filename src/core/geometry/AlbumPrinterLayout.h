@@ -29,6 +29,10 @@ inline constexpr QRectF imgSplitter{4320, 120, 100, 4305};
 inline constexpr QRectF picSplitter{4320, 240, 72, 4800};
 } // namespace Design
 
+// The leftmost splitter that covers nothing of the file side: the print list's buttons then
+// start where cmdAdd ends.
+inline constexpr float SplitterLeast = float(Design::cmdAdd.right() - Design::imgSplitter.width());
+
 // Limits computed once, on load, from the design widths.
 struct Limits
 {
@@ -55,8 +59,11 @@ struct Placement
 
 // The values an empty store gives.
 Placement DefaultPlacement(const Limits& limits);
-// A position left or above the screen, or beyond its width or height, becomes 0.
-Placement PlaceOnLoad(Placement stored, QSizeF screenTwips);
+
+// A stored splitter as the window can show it, for a window of outerWidth: from SplitterLeast up
+// to SplitterMargin short of the right edge (SplitterMin when that is further left). In between,
+// a value below SplitterMin included, it is used as stored.
+float SplitterOnLoad(float stored, float outerWidth, const Limits& limits);
 
 enum class WindowShow
 {

@@ -1,7 +1,5 @@
 #include "core/geometry/AlbumViewerLayout.h"
 
-#include "core/geometry/TwipsPlacement.h"
-
 #include <QStringList>
 
 namespace quenbrook::AlbumViewerLayout {
@@ -53,13 +51,6 @@ std::optional<int> NavigationTarget(int count, int selected, ToolbarButton butto
     default:
         return std::nullopt;
     }
-}
-
-Placement PlaceOnOpen(Placement stored, QSizeF screenTwips)
-{
-    stored.Left = PositionOnScreen(stored.Left, float(screenTwips.width()));
-    stored.Top = PositionOnScreen(stored.Top, float(screenTwips.height()));
-    return stored;
 }
 
 LayoutStep ChooseLayoutStep(bool minimised, float outerWidth, float outerHeight)

@@ -60,7 +60,7 @@ std::optional<ToolbarButton> ToolbarButtonOf(const QString& key);
 // six navigation buttons never move it.
 std::optional<int> NavigationTarget(int count, int selected, ToolbarButton button);
 
-// The window's outer position and size, as stored.
+// The window's outer position and size; as constructed, what an empty store gives.
 struct Placement
 {
     float Left = 0;
@@ -70,10 +70,6 @@ struct Placement
 
     friend bool operator==(const Placement&, const Placement&) = default;
 };
-
-// Left or Top off the screen (negative or beyond its width or height) becomes 0; the size is
-// left to the resize rule.
-Placement PlaceOnOpen(Placement stored, QSizeF screenTwips);
 
 enum class LayoutStep
 {

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -38,9 +39,21 @@ QSizeF ScreenTwips()
     return {std::numeric_limits<float>::max(), std::numeric_limits<float>::max()};
 }
 
+// Written so that NaN and -0 come out as 0 too.
 float PositionOnScreen(float position, float screenExtent)
 {
-    return position < 0 || position > screenExtent ? 0 : position;
+    return position > 0 && position <= screenExtent ? position : 0;
+}
+
+OuterPlacement PlaceOnScreen(const OuterPlacement& stored, QSizeF screenTwips)
+{
+    const auto width = float(screenTwips.width());
+    const auto height = float(screenTwips.height());
+    const auto size = [](float value, float screen) {
+        return value > 0 ? std::min(value, screen) : 0.f;
+    };
+    return {PositionOnScreen(stored.Left, width), PositionOnScreen(stored.Top, height),
+            size(stored.Width, width), size(stored.Height, height)};
 }
 
 } // namespace quenbrook

@@ -25,4 +25,20 @@ QSizeF ScreenTwips();
 // A position left of or above the screen, or beyond its width or height, becomes 0.
 float PositionOnScreen(float position, float screenExtent);
 
+// A main window's outer position and size.
+struct OuterPlacement
+{
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+
+    friend bool operator==(const OuterPlacement&, const OuterPlacement&) = default;
+};
+
+// A main window's placement as read from the store, kept to the screen: each position as
+// PositionOnScreen says, each size between 0 and the screen's. A window's least size is left to
+// its own layout rules.
+OuterPlacement PlaceOnScreen(const OuterPlacement& stored, QSizeF screenTwips);
+
 } // namespace quenbrook

@@ -1,30 +1,23 @@
 #include "core/startup/FreedesktopRegistry.h"
 
 #include "core/startup/DesktopKeyFile.h"
+#include "core/startup/ExecLine.h"
+#include "core/startup/OwnMimeTypes.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 namespace quenbrook {
 namespace {
 
 const QString EntryGroup = QStringLiteral("Desktop Entry");
-const QString DefaultsGroup = QStringLiteral("Default Applications");
-const QString AddedGroup = QStringLiteral("Added Associations");
-const QString CacheGroup = QStringLiteral("MIME Cache");
 const QString OwnPrefix = QStringLiteral("quenbrook-");
 const QString ClassPrefix = QStringLiteral("quenbrook-class-");
 const QString ClassKey = QStringLiteral("X-Quenbrook-Class");
 const QString VerbKey = QStringLiteral("X-Quenbrook-Verb");
 const QString MimeTypeKey = QStringLiteral("MimeType");
-const QString MimeNamespace =
-    QStringLiteral("http://www.freedesktop.org/standards/shared-mime-info");
 // Keys of this program's entries in the order they are written; others follow sorted.
 const QStringList EntryKeys = {QStringLiteral("Type"),
                                QStringLiteral("Name"),
@@ -78,61 +71,7 @@ void runTool(const QString& name, const QString& folder)
     }
 }
 
-// Reserved characters that make an Exec argument need quotes.
-bool needsQuotes(const QString& argument)
-{
-    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-    if (argument.isEmpty())
-        return true;
-    for (const QChar c : argument)
-        if (reserved.contains(c))
-            return true;
-    return false;
-}
-
-QString execArgument(QString argument)
-{
-    argument.replace(QLatin1Char('%'), QLatin1String("%%"));
-    if (!needsQuotes(argument))
-        return argument;
-    QString quoted = QStringLiteral("\"");
-    for (const QChar c : argument) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
-            c == QLatin1Char('\\'))
-            quoted += QLatin1Char('\\');
-        quoted += c;
-    }
-    return quoted + QLatin1Char('"');
-}
-
 } // namespace
-
-QString ExecLine(const QString& command)
-{
-    QStringList arguments;
-    QString argument;
-    bool inQuotes = false;
-    bool started = false;
-    for (const QChar c : command) {
-        if (c == QLatin1Char('"')) {
-            inQuotes = !inQuotes;
-            started = true;
-        } else if (c.isSpace() && !inQuotes) {
-            if (started)
-                arguments << argument;
-            argument.clear();
-            started = false;
-        } else {
-            argument += c;
-            started = true;
-        }
-    }
-    if (started)
-        arguments << argument;
-    for (QString& each : arguments)
-        each = each == QLatin1String("%1") ? QStringLiteral("%f") : execArgument(each);
-    return arguments.join(QLatin1Char(' '));
-}
 
 FreedesktopRegistry::FreedesktopRegistry()
     : FreedesktopRegistry(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
@@ -142,9 +81,7 @@ FreedesktopRegistry::FreedesktopRegistry()
 FreedesktopRegistry::FreedesktopRegistry(const QString& dataHome, const QString& configHome,
                                          const QStringList& dataDirs, const QStringList& configDirs)
     : dataHome_(dataHome)
-    , configHome_(configHome)
-    , dataDirs_(dataDirs)
-    , configDirs_(configDirs)
+    , mimeApps_(dataHome, configHome, dataDirs, configDirs)
 {}
 
 FreedesktopRegistry::~FreedesktopRegistry()
@@ -174,7 +111,7 @@ QString FreedesktopRegistry::applicationsFolder() const
 
 QString FreedesktopRegistry::mimeAppsFile() const
 {
-    return QDir(configHome_).filePath(QStringLiteral("mimeapps.list"));
+    return mimeApps_.userFile();
 }
 
 QString FreedesktopRegistry::mimePackageFile() const
@@ -195,7 +132,8 @@ QString FreedesktopRegistry::ClassDesktopId(const QString& className)
 QString FreedesktopRegistry::GetExtensionClass(const QString& extension)
 {
     const QString type = MimeTypeOf(extension);
-    const QString application = type.isEmpty() ? QString() : defaultApplication(type);
+    const QString application =
+        type.isEmpty() ? QString() : mimeApps_.defaultApplication(type, OwnPrefix);
     if (application.isEmpty())
         return {};
     if (application.startsWith(ClassPrefix)) {
@@ -216,9 +154,7 @@ void FreedesktopRegistry::SetExtensionClass(const QString& extension, const QStr
     updateClass(className, [&](QMap<QString, QString>& entry) {
         entry[MimeTypeKey] = JoinList(withAdded(SplitList(entry.value(MimeTypeKey)), {type}));
     });
-    DesktopKeyFile mimeApps = DesktopKeyFile::load(mimeAppsFile());
-    mimeApps.setValue(DefaultsGroup, type, JoinList({ClassDesktopId(className)}));
-    WriteIfChanged(mimeAppsFile(), mimeApps.text());
+    mimeApps_.setDefault(type, ClassDesktopId(className));
 }
 
 void FreedesktopRegistry::SetClassDescription(const QString& key, const QString& text)
@@ -273,7 +209,7 @@ void FreedesktopRegistry::SetVerbCommand(const QString& className, const QString
 QString FreedesktopRegistry::MimeTypeOf(const QString& extension) const
 {
     const QString lower = extension.toLower();
-    const QMap<QString, QString> own = ownMimeTypes();
+    const QMap<QString, QString> own = ReadOwnMimeTypes(mimePackageFile());
     if (own.contains(lower))
         return own.value(lower);
     const QMimeType type = QMimeDatabase().mimeTypeForFile(QStringLiteral("x.") + lower,
@@ -281,112 +217,12 @@ QString FreedesktopRegistry::MimeTypeOf(const QString& extension) const
     return type.isValid() && !type.isDefault() ? type.name() : QString();
 }
 
-QString FreedesktopRegistry::defaultApplication(const QString& mimeType) const
-{
-    const QStringList names =
-        QStringList{mimeType} + QMimeDatabase().mimeTypeForName(mimeType).aliases();
-    for (const QString& path : mimeAppsLists()) {
-        const DesktopKeyFile file = DesktopKeyFile::load(path);
-        for (const QString& group : {DefaultsGroup, AddedGroup})
-            for (const QString& name : names)
-                for (const QString& id : SplitList(file.value(group, name)))
-                    if (isInstalled(id))
-                        return id;
-    }
-    // Without a chosen default, file managers open a type with any application that lists it.
-    for (const QString& folder : QStringList{dataHome_} + dataDirs_) {
-        const DesktopKeyFile cache =
-            DesktopKeyFile::load(folder + QStringLiteral("/applications/mimeinfo.cache"));
-        for (const QString& name : names)
-            for (const QString& id : SplitList(cache.value(CacheGroup, name)))
-                if (!id.startsWith(OwnPrefix) && isInstalled(id))
-                    return id;
-    }
-    return {};
-}
-
-bool FreedesktopRegistry::isInstalled(const QString& desktopId) const
-{
-    // "vendor-name.desktop" may also be "vendor/name.desktop" under an applications folder.
-    QStringList names{desktopId};
-    QString name = desktopId;
-    for (qsizetype dash = name.indexOf(QLatin1Char('-')); dash > 0;
-         dash = name.indexOf(QLatin1Char('-'), dash + 1)) {
-        name[dash] = QLatin1Char('/');
-        names << name;
-    }
-    for (const QString& folder : QStringList{dataHome_} + dataDirs_) {
-        for (const QString& each : names) {
-            const QString path = folder + QStringLiteral("/applications/") + each;
-            if (QFileInfo(path).isFile())
-                return DesktopKeyFile::load(path).value(EntryGroup, QStringLiteral("Hidden")) !=
-                       QLatin1String("true");
-        }
-    }
-    return false;
-}
-
-QStringList FreedesktopRegistry::mimeAppsLists() const
-{
-    QStringList desktops;
-    for (const QString& desktop :
-         qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(QLatin1Char(':'), Qt::SkipEmptyParts))
-        desktops << desktop.toLower() + QStringLiteral("-mimeapps.list");
-    desktops << QStringLiteral("mimeapps.list");
-    QStringList lists;
-    for (const QString& folder : QStringList{configHome_} + configDirs_)
-        for (const QString& name : desktops)
-            lists << QDir(folder).filePath(name);
-    for (const QString& folder : QStringList{dataHome_} + dataDirs_) {
-        for (const QString& name : desktops + QStringList{QStringLiteral("defaults.list")})
-            lists << QDir(folder).filePath(QStringLiteral("applications/") + name);
-    }
-    return lists;
-}
-
-QMap<QString, QString> FreedesktopRegistry::ownMimeTypes() const
-{
-    QMap<QString, QString> types;
-    QFile file(mimePackageFile());
-    if (!file.open(QIODevice::ReadOnly))
-        return types;
-    QXmlStreamReader xml(&file);
-    QString type;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("mime-type"))
-            type = xml.attributes().value(QLatin1String("type")).toString();
-        const QString pattern = xml.attributes().value(QLatin1String("pattern")).toString();
-        if (xml.name() == QLatin1String("glob") && pattern.startsWith(QLatin1String("*.")))
-            types.insert(pattern.mid(2).toLower(), type);
-    }
-    return types;
-}
-
 QString FreedesktopRegistry::defineMimeType(const QString& extension)
 {
     const QString lower = extension.toLower();
-    QMap<QString, QString> types = ownMimeTypes();
+    QMap<QString, QString> types = ReadOwnMimeTypes(mimePackageFile());
     types.insert(lower, QStringLiteral("application/x-quenbrook-") + slug(lower));
-
-    QByteArray text;
-    QXmlStreamWriter xml(&text);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeDefaultNamespace(MimeNamespace);
-    xml.writeStartElement(MimeNamespace, QStringLiteral("mime-info"));
-    for (auto it = types.cbegin(); it != types.cend(); ++it) {
-        xml.writeStartElement(MimeNamespace, QStringLiteral("mime-type"));
-        xml.writeAttribute(QStringLiteral("type"), it.value());
-        xml.writeTextElement(MimeNamespace, QStringLiteral("comment"),
-                             it.key().toUpper() + QStringLiteral(" file"));
-        xml.writeEmptyElement(MimeNamespace, QStringLiteral("glob"));
-        xml.writeAttribute(QStringLiteral("pattern"), QStringLiteral("*.") + it.key());
-        xml.writeEndElement();
-    }
-    xml.writeEndDocument();
-    if (WriteIfChanged(mimePackageFile(), text))
+    if (WriteIfChanged(mimePackageFile(), OwnMimeTypesText(types)))
         runTool(QStringLiteral("update-mime-database"),
                 QDir(dataHome_).filePath(QStringLiteral("mime")));
     return types.value(lower);

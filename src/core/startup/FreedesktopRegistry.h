@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/startup/ClassRegistry.h"
+#include "core/startup/MimeApps.h"
 
 #include <QMap>
 #include <QStringList>
@@ -65,11 +66,7 @@ public:
     QString MimeTypeOf(const QString& extension) const;
 
 private:
-    QString defaultApplication(const QString& mimeType) const;
-    bool isInstalled(const QString& desktopId) const;
-    QStringList mimeAppsLists() const;
     QString defineMimeType(const QString& extension);
-    QMap<QString, QString> ownMimeTypes() const;
     // A desktop entry of this program's, key to value as written.
     QMap<QString, QString> readEntry(const QString& desktopId) const;
     void saveEntry(const QString& desktopId, const QMap<QString, QString>& values);
@@ -78,16 +75,9 @@ private:
     void refreshDesktopDatabase();
 
     QString dataHome_;
+    MimeApps mimeApps_;
     QByteArray iconPicture_;
-    QString configHome_;
-    QStringList dataDirs_;
-    QStringList configDirs_;
     bool applicationsChanged_ = false;
 };
-
-// The Exec line that runs a command written the registry way: arguments separated by blanks,
-// double quotes around one holding blanks, "%1" for the file. The file becomes the field code
-// %f; other arguments are quoted and escaped as desktop entries require.
-QString ExecLine(const QString& command);
 
 } // namespace quenbrook

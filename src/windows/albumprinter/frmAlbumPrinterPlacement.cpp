@@ -31,9 +31,11 @@ void frmAlbumPrinter::PlaceOnLoad()
 {
     limits_ = DesignLimits();
     const Placement defaults = DefaultPlacement(limits_);
-    frame_.open({defaults.Left, defaults.Top, defaults.Width, defaults.Height});
+    const OuterPlacement placed =
+        frame_.open({defaults.Left, defaults.Top, defaults.Width, defaults.Height});
     picSplitterTwips_.moveLeft(
-        frame_.stored(AlbumPrinterKeys::SplitterLeft, defaults.SplitterLeft));
+        SplitterOnLoad(frame_.stored(AlbumPrinterKeys::SplitterLeft, defaults.SplitterLeft),
+                       placed.Width, limits_));
     picSplitter->setGeometry(ToPixels(picSplitterTwips_));
 }
 

@@ -296,7 +296,8 @@ int frmAlbumViewer::selectedIndex() const
 
 void frmAlbumViewer::File1_Click()
 {
-    // A pass started while the slots are being filled (a resize) runs once the fill is done.
+    // Asked again while the slots are being filled (a resize, a click on Next, a key in the file
+    // list): the fill starts over from the selection as it is then.
     if (filling_) {
         refillPending_ = true;
         return;
@@ -309,15 +310,17 @@ void frmAlbumViewer::File1_Click()
     do {
         refillPending_ = false;
         const int first = selectedIndex();
+        if (first < 0) // the folder changed meanwhile: the slots keep what they show
+            break;
         const QStringList names = File1_->fileNames();
         const QString folder = File1_->path();
-        for (int i = 0; i < SlotCount; ++i) {
-            if (first >= 0 && first + i < names.size())
+        for (int i = 0; i < SlotCount && !refillPending_; ++i) {
+            if (first + i < names.size())
                 fillSlot(i, FolderAndFile(folder, names[first + i]), names[first + i]);
             else
                 clearSlot(i);
-            // Each slot shows as soon as it is drawn; clicks and keys wait for the fill.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            // Each slot shows as soon as it is drawn, and clicks and keys are not held back.
+            QCoreApplication::processEvents();
         }
     } while (refillPending_);
 }

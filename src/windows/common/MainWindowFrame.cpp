@@ -34,14 +34,15 @@ float MainWindowFrame::stored(const QString& key, float defaultValue) const
         defaultValue);
 }
 
-void MainWindowFrame::open(const OuterPlacement& defaults)
+OuterPlacement MainWindowFrame::open(const OuterPlacement& defaults)
 {
-    const QSizeF screen = ScreenTwips();
-    outer_.place(
-        PositionOnScreen(stored(PlacementKeys::Left, defaults.Left), float(screen.width())),
-        PositionOnScreen(stored(PlacementKeys::Top, defaults.Top), float(screen.height())),
-        stored(PlacementKeys::Width, defaults.Width),
-        stored(PlacementKeys::Height, defaults.Height));
+    const OuterPlacement placed = PlaceOnScreen({stored(PlacementKeys::Left, defaults.Left),
+                                                 stored(PlacementKeys::Top, defaults.Top),
+                                                 stored(PlacementKeys::Width, defaults.Width),
+                                                 stored(PlacementKeys::Height, defaults.Height)},
+                                                ScreenTwips());
+    outer_.place(placed.Left, placed.Top, placed.Width, placed.Height);
+    return placed;
 }
 
 void MainWindowFrame::writePlacement()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/geometry/TwipsPlacement.h"
 #include "windows/common/OuterTwips.h"
 
 #include <QObject>
@@ -14,17 +15,8 @@ namespace quenbrook {
 
 struct WindowServices;
 
-// A main window's outer position and size in twips.
-struct OuterPlacement
-{
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
-};
-
-// What the two main windows share around their contents. The window opens where it was left, a
-// position off the screen becoming 0. After every change of size or state while it is visible,
+// What the two main windows share around their contents. The window opens where it was left, kept
+// to the screen (PlaceOnScreen). After every change of size or state while it is visible,
 // and when it is first shown, its layout pass runs. Closed while another main window is visible
 // it only hides; closed as the last one, or by Exit, it is remembered as the window the next
 // start opens (closing also remembers its position, unless minimised) and the program ends.
@@ -39,9 +31,9 @@ public:
     MainWindowFrame(QMainWindow& window, const WindowServices& services, QString section,
                     QString startWord, std::function<void()> layoutPass, Writer write = {});
 
-    // Places the window from the stored Left, Top, Width and Height; a value missing or not a
-    // number takes the default's.
-    void open(const OuterPlacement& defaults);
+    // Places the window from the stored Left, Top, Width and Height, kept to the screen, and
+    // returns where it was put; a value missing or not a number takes the default's.
+    OuterPlacement open(const OuterPlacement& defaults);
     // A number of the window's section, read as a placement value.
     float stored(const QString& key, float defaultValue) const;
     // Left, Top, Width and Height as they are now.

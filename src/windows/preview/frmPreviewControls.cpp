@@ -143,6 +143,10 @@ void frmPreview::Form_Resize()
 {
     if (isMinimized())
         return;
+    // The size hint holds the window only where a window manager reads it; a smaller size that
+    // reaches the window all the same is put back here.
+    if (const QSize least = minimumSize(); width() < least.width() || height() < least.height())
+        resize(size().expandedTo(least));
     const int menuHeight = menuBar_->sizeHint().height();
     menuBar_->setGeometry(0, 0, width(), menuHeight);
     const int innerWidth = width();

@@ -1,6 +1,7 @@
 #include "core/album/AlbumPage.h"
 #include "support/AlbumFixtures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -163,6 +164,52 @@ private slots:
         surface.setCurrentX(1.5f);
         QCOMPARE(DrawAlbumPage(surface, s, layout, {}, 1, PageView()).outcome, PageOutcome::Drawn);
         QCOMPARE(marks(surface), QStringList{"text Kept in Header 18 #0 at 1.5,0"});
+    }
+
+    // A case-insensitive mount opens "beach.jpg" as the file its folder holds as "Beach.JPG";
+    // the label then reads as the folder spells it.
+    void spellingOnDisk_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("spelling");
+        QTest::newRow("only another case")
+            << "beach.jpg" << QStringList{"a.jpg", "Beach.JPG"} << "Beach.JPG";
+        QTest::newRow("the same spelling first")
+            << "beach.jpg" << QStringList{"Beach.JPG", "beach.jpg"} << "beach.jpg";
+        QTest::newRow("beyond ASCII") << "ÉTÉ.jpg" << QStringList{"été.JPG"} << "été.JPG";
+        QTest::newRow("longer or shorter names are others")
+            << "beach.jpg" << QStringList{"beach.jpeg", "beach.jpg.bak", "each.jpg"} << "";
+        QTest::newRow("empty folder") << "beach.jpg" << QStringList{} << "";
+    }
+    void spellingOnDisk()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, entries);
+        QTEST(SpellingOnDisk(name, entries), "spelling");
+    }
+
+    // Labels of real files: the name exactly as the folder holds it.
+    void labels()
+    {
+        QTemporaryDir dir;
+        for (const char* name : {"Beach.JPG", "beach.jpg", ".hidden.jpg", "Été 2024.Bmp"}) {
+            QFile file(dir.filePath(QString::fromUtf8(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir(dir.path()).mkdir("folder.jpg"));
+        const auto label = [&](const QString& name, LabelKind kind = LabelKind::FileName) {
+            return LabelText(kind, dir.filePath(name));
+        };
+        QCOMPARE(label("Beach.JPG"), QString("Beach.JPG"));
+        QCOMPARE(label("beach.jpg"), QString("beach.jpg"));
+        QCOMPARE(label("Été 2024.Bmp"), QString("Été 2024.Bmp"));
+        QCOMPARE(label("BEACH.jpg"), QString()); // no such file here
+        QCOMPARE(label(".hidden.jpg"), QString());
+        QCOMPARE(label("folder.jpg"), QString());
+        QCOMPARE(LabelText(LabelKind::FileName, QString()), QString());
+        QCOMPARE(label("BEACH.jpg", LabelKind::FilePathName), dir.filePath("BEACH.jpg"));
+        QCOMPARE(label("Beach.JPG", LabelKind::None), QString());
     }
 
     void preview_data()

@@ -3,12 +3,14 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 using namespace quenbrook;
 using namespace quenbrook::AlbumPrinterLayout;
 
 Q_DECLARE_METATYPE(quenbrook::AlbumPrinterLayout::WindowShow)
 Q_DECLARE_METATYPE(quenbrook::AlbumPrinterLayout::LayoutStep)
-Q_DECLARE_METATYPE(quenbrook::AlbumPrinterLayout::Placement)
 
 class tst_AlbumPrinterLayout : public QObject
 {
@@ -38,25 +40,41 @@ private slots:
         QTEST(ChooseLayoutStep(show, width, height, DesignLimits()), "step");
     }
 
-    void placeOnLoad_data()
+    void splitterOnLoad_data()
     {
-        QTest::addColumn<QStringList>("stored"); // Left, Top, Width, Height, SplitterLeft
-        QTest::addColumn<Placement>("placed");
-        QTest::newRow("at the screen's edges") << QStringList{"12000", "9000", "", "", ""}
-                                               << Placement{12000, 9000, 7612.5f, 4464, 4350};
-        QTest::newRow("not numbers or too large")
-            << QStringList{"left", "1e99", "7000px", " 8 000 ", "&H100"}
-            << Placement{0, 0, 7612.5f, 8000, 256};
+        QTest::addColumn<float>("stored");
+        QTest::addColumn<float>("outerWidth");
+        QTest::addColumn<float>("splitter");
+        const float nan = std::nanf("");
+        QTest::newRow("as stored") << 5000.f << 9000.f << 5000.f;
+        QTest::newRow("below SplitterMin, clear of the buttons: as stored")
+            << 4300.f << 9000.f << 4300.f;
+        QTest::newRow("over the file side") << 3000.f << 9000.f << 4232.f;
+        QTest::newRow("negative") << -5000.f << 9000.f << 4232.f;
+        QTest::newRow("minus zero") << -0.f << 9000.f << 4232.f;
+        QTest::newRow("not a number") << nan << 9000.f << 4232.f;
+        QTest::newRow("at the right limit") << 8537.5f << 12000.f << 8537.5f;
+        QTest::newRow("beyond the window") << 20000.f << 12000.f << 8537.5f;
+        QTest::newRow("1e30") << 1e30f << 12000.f << 8537.5f;
+        QTest::newRow("narrowest window: SplitterMin") << 5000.f << 7612.5f << 4350.f;
+        QTest::newRow("window of no width") << 1e30f << 0.f << 4350.f;
     }
-    void placeOnLoad()
+    void splitterOnLoad()
     {
-        QFETCH(QStringList, stored);
-        const Placement defaults = DefaultPlacement(DesignLimits());
-        const Placement read{
-            PlacementValue(stored[0], defaults.Left), PlacementValue(stored[1], defaults.Top),
-            PlacementValue(stored[2], defaults.Width), PlacementValue(stored[3], defaults.Height),
-            PlacementValue(stored[4], defaults.SplitterLeft)};
-        QTEST(PlaceOnLoad(read, QSizeF(12000, 9000)), "placed");
+        QFETCH(float, stored);
+        QFETCH(float, outerWidth);
+        QFETCH(float, splitter);
+        const float kept = SplitterOnLoad(stored, outerWidth, DesignLimits());
+        QCOMPARE(kept, splitter);
+
+        // What the pass then places: nothing leaves the window, the print list keeps a width, and
+        // the print list's buttons stay clear of the file side's.
+        const float width = std::max(outerWidth, DesignLimits().MinimumWidth);
+        const Arrangement a = CompleteLayout(width, 4464, kept);
+        QVERIFY(a.fileListWidth > 0);
+        QVERIFY(a.listWidth > 0);
+        QVERIFY(a.removeLeft >= float(Design::cmdAdd.right()));
+        QVERIFY(a.printLeft + float(Design::cmdPrint.width()) <= width);
     }
 
     void completeLayout()

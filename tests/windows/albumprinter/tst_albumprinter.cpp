@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -368,6 +369,21 @@ private slots:
         QTest::newRow("too narrow: widened, splitter reset")
             << QStringList{"Width=6000", "SplitterLeft=5000"}
             << QStringList{"0", "0", "7830", "4464", "4350"};
+        // Kept to the screen and the window, and written back so.
+        const QString screen =
+            QString::number(QGuiApplication::primaryScreen()->size().width() * 15);
+        QTest::newRow("far beyond")
+            << QStringList{"Left=1e30", "Top=-0", "Width=1e30", "Height=NaN", "SplitterLeft=1e30"}
+            << QStringList{"0", "0", screen, "4464", NumberText(screen.toFloat() - 3462.5f)};
+        QTest::newRow("negative") << QStringList{"Left=-1e30", "Top=1E+30", "Width=-7605",
+                                                 "Height=-1", "SplitterLeft=-1e30"}
+                                  << QStringList{"0", "0", "7830", "4464", "4350"};
+        QTest::newRow("splitter beyond the window")
+            << QStringList{"Width=8000", "SplitterLeft=9000"}
+            << QStringList{"0", "0", "8000", "4464", "4537.5"};
+        QTest::newRow("splitter over the file list")
+            << QStringList{"Width=9000", "SplitterLeft=100"}
+            << QStringList{"0", "0", "9000", "4464", "4232"};
     }
     void placementOnLoad()
     {
@@ -382,6 +398,19 @@ private slots:
             QCOMPARE(s.stored(keys[i]), written[i]);
         }
         QCOMPARE(s.window->writes.mid(0, 5), expected);
+
+        // Every control of both sides shows, inside the window, none over another's place.
+        const QRect client = s.window->centralWidget()->rect();
+        const QList<QWidget*> shown{
+            s.child("File1"), s.child("cmdAdd"),    s.child("cmdAddAll"),    s.child("imgSplitter"),
+            s.list(),         s.child("cmdRemove"), s.child("cmdRemoveAll"), s.child("cmdPrint"),
+            s.child("cmdUp"), s.child("cmdDown")};
+        for (const QWidget* control : shown) {
+            QVERIFY2(!control->geometry().isEmpty() && client.contains(control->geometry()),
+                     qPrintable(control->objectName()));
+        }
+        QVERIFY(s.child("cmdRemove")->x() >= s.child("cmdAdd")->geometry().right());
+        QVERIFY(s.list()->x() >= s.child("File1")->geometry().right());
     }
 
     void splitterDrag_data()

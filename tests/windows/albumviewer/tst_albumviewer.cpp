@@ -1,133 +1,23 @@
 #include "core/geometry/AlbumViewerLayout.h"
-#include "core/settings/SettingsStore.h"
-#include "print/Printers.h"
-#include "support/TestPrinters.h"
+#include "windows/albumviewer/ViewerSandbox.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
 #include "windows/common/FilePane.h"
 #include "windows/common/WindowServices.h"
 
-#include <QAction>
-#include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quenbrook;
 using namespace quenbrook::AlbumViewerLayout;
+using viewertest::Sandbox;
 
-namespace {
-
-// A window on a store of its own, started in a folder holding copies of the sample pictures
-// (11 of them listed: .jpe and .jfif are not), or only a damaged x.jpg.
-struct Sandbox
-{
-    QTemporaryDir storeDir;
-    QTemporaryDir folder;
-    QString dir;
-    SettingsStore store{storeDir.path()};
-    TestPrinters printers;
-    WindowServices services{store, printers};
-    std::unique_ptr<frmAlbumViewer> window;
-    QStringList messages; // every one with the information icon
-    int ends = 0;
-
-    // Entries of `stored` read "Section/Key=value".
-    explicit Sandbox(const QStringList& stored = {}, QStringList printerNames = {"P"},
-                     const QByteArray& damaged = {})
-        : printers(std::move(printerNames))
-    {
-        dir = QFileInfo(folder.path()).canonicalFilePath();
-        QFile x(path("x.jpg"));
-        const QDir samples(QUENBROOK_SAMPLES_DIR);
-        if (!damaged.isEmpty() && x.open(QIODevice::WriteOnly))
-            x.write(damaged);
-        else
-            for (const QString& name : samples.entryList(QDir::Files))
-                QFile::copy(samples.filePath(name), path(name));
-        for (const QString& entry : stored)
-            store.SaveSetting("Quenbrook", entry.section('/', 0, 0),
-                              entry.section('/', 1).section('=', 0, 0), entry.section('=', 1));
-        QDir::setCurrent(dir);
-        services.message = [this](QWidget* owner, const QString& text, MessageIcon icon) {
-            QCOMPARE(owner, window.get());
-            messages.append(icon == MessageIcon::Information ? text : "wrong icon: " + text);
-        };
-        services.ending.setEndProgram([this] { ++ends; });
-        window = std::make_unique<frmAlbumViewer>(services);
-    }
-    bool show()
-    {
-        window->show();
-        return QTest::qWaitForWindowExposed(window.get());
-    }
-    QString path(const QString& name) const { return dir + '/' + name; }
-    QString stored(const QString& key, const QString& section = "AlbumViewer") const
-    {
-        return store.GetSetting("Quenbrook", section, key);
-    }
-    void press(const QString& key) { window->toolbarButton(key)->trigger(); }
-    void select(int row) { window->File1()->setCurrentRow(row); }
-    QStringList slotFiles() const
-    {
-        QStringList files;
-        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i)
-            files << (window->SlotLoaded(i) ? window->SlotFile(i) : "-" + window->SlotFile(i));
-        return files;
-    }
-    QList<bool> highlights() const
-    {
-        QList<bool> shown;
-        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i)
-            shown << !window->shpFocus(i)->isHidden();
-        return shown;
-    }
-    void click(int slot, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QWidget* view = window->picViewer(slot);
-        QTest::mouseClick(view, button, {}, view->rect().center());
-    }
-};
-
-} // namespace
-
+// The Album Viewer window: its placement, its layout and the filling of its slots.
 class tst_AlbumViewer : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void navigation_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("target"); // -1: the selection stays
-        QTest::newRow("7: Prev4") << 10 << 7 << "Prev4" << 3;
-        QTest::newRow("2: Prev4 stops at the first") << 10 << 2 << "Prev4" << 0;
-        QTest::newRow("5: Next4 to the last") << 10 << 5 << "Next4" << 9;
-        QTest::newRow("6: Next4 stays") << 10 << 6 << "Next4" << -1;
-        QTest::newRow("9: Next stays") << 10 << 9 << "Next" << -1;
-        QTest::newRow("0: Prev stays") << 10 << 0 << "Prev" << -1;
-        QTest::newRow("4: Prev") << 10 << 4 << "Prev" << 3;
-        QTest::newRow("4: Last") << 10 << 4 << "Last" << 9;
-        QTest::newRow("none: Next") << 10 << -1 << "Next" << 0;
-        QTest::newRow("none: Next4") << 10 << -1 << "Next4" << 3;
-        QTest::newRow("none: Prev stays") << 10 << -1 << "Prev" << -1;
-        QTest::newRow("none: Prev4") << 10 << -1 << "Prev4" << 0;
-        QTest::newRow("empty list: First") << 0 << -1 << "First" << -1;
-        QTest::newRow("not a navigation key") << 10 << 4 << "Information" << -1;
-    }
-    void navigation()
-    {
-        QFETCH(int, count);
-        QFETCH(int, selected);
-        QFETCH(QString, key);
-        const std::optional<ToolbarButton> button = ToolbarButtonOf(key);
-        QVERIFY(button);
-        QTEST(NavigationTarget(count, selected, *button).value_or(-1), "target");
-        QVERIFY(!ToolbarButtonOf("Separator"));
-    }
-
     void fitAndPixels_data()
     {
         QTest::addColumn<QSizeF>("slot");
@@ -166,34 +56,6 @@ private slots:
         QCOMPARE(a.picViewer[1], QRectF(4867.5, 900, 2092.5, 1902));
         QCOMPARE(a.picViewer[2], QRectF(2655, 2922, 2092.5, 1902));
         QCOMPARE(ChooseLayoutStep(true, 10, 10), LayoutStep::Nothing); // minimised
-    }
-
-    void filter_data()
-    {
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<int>("entries");
-        QTest::newRow("all released: list disabled, kept")
-            << QStringList{"Bitmap", "Gif", "Jpeg", "Icon"} << false << "*.ico;*.cur" << 2;
-        QTest::newRow("then Gif again")
-            << QStringList{"Bitmap", "Gif", "Jpeg", "Icon", "Gif"} << true << "*.gif" << 1;
-        QTest::newRow("Bitmap and Icon")
-            << QStringList{"Gif", "Jpeg"} << true << "*.bmp;*.rle;*.wmf;*.emf;*.ico;*.cur" << 6;
-    }
-    void filter()
-    {
-        QFETCH(QStringList, clicks);
-        Sandbox s;
-        QVERIFY(s.show());
-        s.press("Last");
-        const QStringList shown = s.slotFiles();
-        for (const QString& key : clicks)
-            s.press(key);
-        QTEST(s.window->File1()->isEnabled(), "enabled");
-        QTEST(s.window->File1()->pattern(), "pattern");
-        QTEST(s.window->File1()->count(), "entries");
-        QCOMPARE(s.slotFiles(), shown); // the slots keep their pictures
     }
 
     void slotFill_data()
@@ -261,7 +123,8 @@ private slots:
         QCOMPARE(s.window->Dir1()->path(), s.dir);
     }
 
-    // A resize while the slots are being filled fills them once more, at their new size.
+    // A resize while the slots are being filled stops that fill after the slot in hand and fills
+    // all four again, at their new size.
     void resizeWhileFilling()
     {
         Sandbox s;
@@ -274,101 +137,14 @@ private slots:
             return PictureLoader::load(path, box);
         };
         s.select(0);
-        QTRY_COMPARE(asked.size(), 2 * frmAlbumViewer::SlotCount);
+        QTRY_COMPARE(asked.size(), 1 + frmAlbumViewer::SlotCount);
         const qreal ratio = s.window->picViewer(0)->devicePixelRatioF();
         for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
             const QSize inside = s.window->picViewer(i)->contentsRect().size();
-            QCOMPARE(asked[frmAlbumViewer::SlotCount + i], inside * ratio);
+            QCOMPARE(asked[1 + i], inside * ratio);
             QCOMPARE(s.window->picViewer(i)->image().size(), inside * ratio);
         }
         QVERIFY(asked.first() != asked.last());
-    }
-
-    void slotCommands()
-    {
-        Sandbox s;
-        QVERIFY(s.show());
-        QSignalSpy added(s.window.get(), &frmAlbumViewer::addToPrintListRequested);
-        QSignalSpy viewed(s.window.get(), &frmAlbumViewer::viewFileRequested);
-        const QStringList names = s.window->File1()->fileNames();
-        s.select(int(names.size()) - 3); // shapes.wmf, star.ico, sunset.jpeg, empty
-
-        s.click(2);
-        QCOMPARE(s.window->CurrentSlot(), 2);
-        QCOMPARE(s.highlights(), (QList<bool>{false, false, true, false}));
-        s.press("Information");
-        const QString information = "File Name: " + s.path("sunset.jpeg") +
-                                    "\r\nFile Size: 10516 Bytes\r\nWidth: 500 Pixels"
-                                    "\r\nHeight: 350 Pixels";
-        QCOMPARE(s.messages, QStringList{information});
-
-        // Added twice, by the toolbar and by the context menu: two entries, same path.
-        s.press("AddToList");
-        s.window->findChild<QAction*>("mnuPopupAddtoAlbumPrintList")->trigger();
-        QCOMPARE(added, (QList<QVariantList>{{s.path("sunset.jpeg")}, {s.path("sunset.jpeg")}}));
-        s.press("ImageViewer");
-        s.window->findChild<QAction*>("mnupopupViewFile")->trigger();
-        QCOMPARE(viewed, (QList<QVariantList>{{s.path("sunset.jpeg")}, {s.path("sunset.jpeg")}}));
-
-        // A right click on the empty slot hides the highlight and opens nothing.
-        s.click(3, Qt::RightButton);
-        QCOMPARE(s.highlights(), (QList<bool>{false, false, false, false}));
-        QCOMPARE(s.window->CurrentSlot(), 2);
-        QVERIFY(!s.window->mnuPopup()->isVisible());
-        s.window->findChild<QAction*>("mnuPopupInformation")->trigger();
-        QCOMPARE(s.messages, (QStringList{information, information}));
-
-        // A right click on a loaded slot chooses it and opens the menu.
-        s.click(1, Qt::RightButton);
-        QCOMPARE(s.window->CurrentSlot(), 1);
-        QCOMPARE(s.highlights(), (QList<bool>{false, true, false, false}));
-        QTRY_VERIFY(s.window->mnuPopup()->isVisible());
-        s.window->mnuPopup()->close();
-    }
-
-    void albumPrinterCommand()
-    {
-        for (const QStringList& printers : {QStringList{}, QStringList{"P"}}) {
-            Sandbox s({}, printers);
-            QSignalSpy requested(s.window.get(), &frmAlbumViewer::albumPrinterRequested);
-            s.press("AlbumPrinter");
-            const QString noPrinter =
-                "Can't find the printer!\r\nYou may only run the Album Viewer!";
-            QCOMPARE(s.messages, printers.isEmpty() ? QStringList{noPrinter} : QStringList{});
-            QCOMPARE(requested.count(), printers.size());
-        }
-    }
-
-    void ending_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<bool>("printerVisible");
-        QTest::addColumn<QStringList>("after"); // Start, Left, Top
-        QTest::addColumn<int>("ends");
-        QTest::newRow("close, Album Printer visible")
-            << "mnuFileClose" << true << QStringList{"x", "-1", "-1"} << 0;
-        QTest::newRow("close") << "mnuFileClose" << false
-                               << QStringList{"AlbumViewer", "1500", "750"} << 1;
-        QTest::newRow("exit") << "mnuFileExit" << true << QStringList{"AlbumViewer", "-1", "-1"}
-                              << 1;
-    }
-    void ending()
-    {
-        QFETCH(QString, command);
-        QFETCH(bool, printerVisible);
-        Sandbox s({"AlbumViewer/Left=1500", "AlbumViewer/Top=750"}); // 100, 50 pixels
-        s.services.ending.setOtherWindowVisible(
-            [&](const QWidget& window) { return &window == s.window.get() && printerVisible; });
-        QVERIFY(s.show());
-        // Marks that show what the command writes.
-        s.store.SaveSetting("Quenbrook", "Quenbrook", "Start", "x");
-        s.store.SaveSetting("Quenbrook", "AlbumViewer", "Left", "-1");
-        s.store.SaveSetting("Quenbrook", "AlbumViewer", "Top", "-1");
-        s.window->findChild<QAction*>(command)->trigger();
-        QTEST((QStringList{s.stored("Start", "Quenbrook"), s.stored("Left"), s.stored("Top")}),
-              "after");
-        QTEST(s.ends, "ends");
-        QCOMPARE(s.window->isHidden(), command == "mnuFileClose");
     }
 
     void opening_data()
@@ -405,6 +181,50 @@ private slots:
         // Narrower than three drive lists snaps back.
         s.window->resize(300, 500);
         QTRY_COMPARE(s.window->width(), 507);
+    }
+
+    // A store written by hand or by another program: the window stays on the screen, its four
+    // slots show inside it, and only sane numbers go back to the store.
+    void hostileStore_data()
+    {
+        const QSize screen = QGuiApplication::primaryScreen()->size() * 15;
+        QTest::addColumn<QStringList>("stored"); // Left, Top, Width, Height
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("far beyond") << QStringList{"1e30", "-0", "1E+30", "3.4E+38"}
+                                    << QStringList{"0", "0", QString::number(screen.width()),
+                                                   QString::number(screen.height())};
+        QTest::newRow("negative, not numbers")
+            << QStringList{"-1e30", "NaN", "-1e30", "-0"} << QStringList{"0", "0", "7605", "5670"};
+        QTest::newRow("beyond a single")
+            << QStringList{"1e39", "1e300", "7e38", "&HFFFFFFFF"}
+            << QStringList{"0", "0", "7605", QString::number(screen.height())};
+    }
+    void hostileStore()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, written);
+        const QStringList keys{"Left", "Top", "Width", "Height"};
+        QStringList entries;
+        for (int i = 0; i < 4; ++i)
+            entries << "AlbumViewer/" + keys[i] + '=' + stored[i];
+        Sandbox s(entries);
+        QVERIFY(s.show());
+        s.press("First");
+        QTRY_COMPARE(s.stored("Height"), written[3]);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(s.stored(keys[i]), written[i]);
+
+        const QRect client = s.window->centralWidget()->rect();
+        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
+            const QRect slot = s.window->picViewer(i)->geometry();
+            QVERIFY(slot.width() > 20 && slot.height() > 20);
+            QVERIFY(client.contains(slot));
+            QVERIFY(s.window->SlotLoaded(i));
+            QVERIFY(!s.window->picViewer(i)->image().isNull());
+        }
+        s.window->close();
+        QCOMPARE(s.stored("Left"), "0");
+        QCOMPARE(s.stored("Top"), "0");
     }
 };
 

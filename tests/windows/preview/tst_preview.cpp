@@ -1,4 +1,5 @@
 #include "core/program/PrintSettingsKeys.h"
+#include "core/program/Units.h"
 #include "core/settings/SettingsStore.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 
 using namespace printingtest;
 
@@ -156,6 +158,37 @@ private slots:
         // Half the type size at half the zoom.
         QVERIFY2(qAbs(headers[1].height() * 2 - headers[0].height()) <= 2,
                  qPrintable(QDebug::toString(headers)));
+    }
+
+    // The window holds itself to 5000 x 4000 twips even when nothing else does: a size that
+    // reaches it from the window system smaller than that is put back, and laid out at that size.
+    void minimumSize_data()
+    {
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<QSize>("kept");
+        const int width = ToPixels(5000.f);  // 333
+        const int height = ToPixels(4000.f); // 267
+        QTest::newRow("both too small") << QSize(100, 80) << QSize(width, height);
+        QTest::newRow("too narrow") << QSize(200, 500) << QSize(width, 500);
+        QTest::newRow("too low") << QSize(700, 120) << QSize(700, height);
+        QTest::newRow("large enough") << QSize(width, height) << QSize(width, height);
+    }
+    void minimumSize()
+    {
+        QFETCH(QSize, asked);
+        frmPreview window(nullptr, pictures_.mid(0, 2), previewSettings(), printer_, *store_);
+        QVERIFY(window.Form_Load());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // As a window system without a window manager would: straight to the window.
+        window.windowHandle()->resize(asked);
+        QFETCH(QSize, kept);
+        QTRY_COMPARE(window.size(), kept);
+        QCOMPARE(window.windowHandle()->size(), kept);
+        // The viewport and its bars fill the window at that size.
+        const auto* bar = control<QScrollBar>(window, "VScroll1");
+        QCOMPARE(bar->geometry().right() + 1, kept.width());
+        QCOMPARE(control<QScrollBar>(window, "HScroll1")->geometry().bottom() + 1, kept.height());
     }
 
     void refusesToOpen_data()
