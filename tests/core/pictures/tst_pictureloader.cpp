@@ -205,7 +205,6 @@ private slots:
         QTest::addColumn<QSize>("decoded");
 
         // The JPEG is 4000 × 3000.
-        QTest::newRow("tenth, same proportions") << true << QSize(400, 300) << QSize(400, 300);
         QTest::newRow("wide box: height decides") << true << QSize(800, 100) << QSize(134, 100);
         QTest::newRow("tall box: width decides") << true << QSize(100, 600) << QSize(100, 75);
         QTest::newRow("odd proportions round up") << true << QSize(333, 1000) << QSize(333, 250);
@@ -327,7 +326,6 @@ private slots:
         row("empty.bmp", QByteArray(""), "the file is empty");
         row("notes.txt", text, "not a picture type that can be opened");
         row("no-end.jpg", jpeg.chopped(2), "not a readable JPEG picture");
-        row("text.jpg", text, "not a readable JPEG picture");
         row("cut.bmp", half("landscape.bmp"), "not a readable bitmap");
         // Its last run and end mark missing: the last line is short.
         row("cut.rle", sample("rle8.rle").chopped(4), "not a readable run-length bitmap");
@@ -369,11 +367,7 @@ private slots:
 private:
     QString write(const QString& name, const QByteArray& bytes)
     {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return writeFile(dir_, name, bytes);
     }
 
     QTemporaryDir dir_;
