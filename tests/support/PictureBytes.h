@@ -3,6 +3,8 @@
 // Picture files built byte by byte, for the loader tests.
 
 #include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <initializer_list>
 
@@ -103,6 +105,16 @@ inline QByteArray bmp(qint64 width, qint64 height, int bits, int compression,
     return b +
            bitmapInfo(width, height, bits, compression, pixels.size(), int(palette.size() / 4)) +
            palette + pixels;
+}
+
+// Writes the bytes to a file of that name in dir and gives its path.
+inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
 }
 
 } // namespace picturetest

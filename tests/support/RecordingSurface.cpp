@@ -3,58 +3,19 @@
 #include "core/pictures/Picture.h"
 #include "core/program/Units.h"
 
+#include <iterator>
+
 namespace quenbrook {
 
 namespace {
 
-
-QString kindName(SurfaceCall::Kind kind)
-{
-    using K = SurfaceCall::Kind;
-    switch (kind) {
-    case K::ScaleMode:
-        return QStringLiteral("scaleMode");
-    case K::FontName:
-        return QStringLiteral("fontName");
-    case K::FontSize:
-        return QStringLiteral("fontSize");
-    case K::FontBold:
-        return QStringLiteral("fontBold");
-    case K::FontItalic:
-        return QStringLiteral("fontItalic");
-    case K::FontStrikethrough:
-        return QStringLiteral("fontStrikethrough");
-    case K::FontUnderline:
-        return QStringLiteral("fontUnderline");
-    case K::ForeColor:
-        return QStringLiteral("foreColor");
-    case K::Transparent:
-        return QStringLiteral("transparent");
-    case K::MeasureWidth:
-        return QStringLiteral("textWidth");
-    case K::MeasureHeight:
-        return QStringLiteral("textHeight");
-    case K::CurrentX:
-        return QStringLiteral("currentX");
-    case K::CurrentY:
-        return QStringLiteral("currentY");
-    case K::Text:
-        return QStringLiteral("text");
-    case K::Picture:
-        return QStringLiteral("picture");
-    case K::Outline:
-        return QStringLiteral("outline");
-    case K::Clear:
-        return QStringLiteral("clear");
-    case K::NewPage:
-        return QStringLiteral("newPage");
-    case K::EndDoc:
-        return QStringLiteral("endDoc");
-    case K::KillDoc:
-        return QStringLiteral("killDoc");
-    }
-    return QStringLiteral("?");
-}
+// In the order of SurfaceCall::Kind.
+const char* const KindNames[] = {
+    "scaleMode",         "fontName",      "fontSize",  "fontBold",    "fontItalic",
+    "fontStrikethrough", "fontUnderline", "foreColor", "transparent", "textWidth",
+    "textHeight",        "currentX",      "currentY",  "text",        "picture",
+    "outline",           "clear",         "newPage",   "endDoc",      "killDoc"};
+static_assert(std::size(KindNames) == size_t(SurfaceCall::Kind::KillDoc) + 1);
 
 // Seven significant digits: single-precision values read as they were written.
 QString num(double v)
@@ -86,7 +47,7 @@ QString pointText(double x, double y)
 QString SurfaceCall::toString() const
 {
     using K = Kind;
-    const QString name = kindName(kind);
+    const QString name = QLatin1String(KindNames[int(kind)]);
     switch (kind) {
     case K::FontName:
         return name + QLatin1Char(' ') + text;
@@ -127,11 +88,6 @@ void RecordingSurface::failAtCall(qsizetype index, const QString& message)
 {
     failAt_ = index;
     failAtMessage_ = message;
-}
-
-void RecordingSurface::failNewPage(const QString& message)
-{
-    newPageFailure_ = message;
 }
 
 QStringList RecordingSurface::log() const
@@ -262,7 +218,7 @@ void RecordingSurface::setFontTransparent(bool on)
 
 float RecordingSurface::textWidth(const QString& text) const
 {
-    const float width = float(inchesToUnit(text.size() * font_.Size * charWidthPerPoint_));
+    const float width = float(inchesToUnit(text.size() * font_.Size / 144));
     SurfaceCall call;
     call.kind = SurfaceCall::Kind::MeasureWidth;
     call.text = text;
@@ -273,7 +229,7 @@ float RecordingSurface::textWidth(const QString& text) const
 
 float RecordingSurface::textHeight(const QString& text) const
 {
-    const float height = float(inchesToUnit(font_.Size / 72 * lineHeightFactor_));
+    const float height = float(inchesToUnit(font_.Size / 72));
     SurfaceCall call;
     call.kind = SurfaceCall::Kind::MeasureHeight;
     call.text = text;
@@ -303,7 +259,7 @@ void RecordingSurface::printText(const QString& text)
     call.rect = QRectF(currentX_, currentY_, 0, 0);
     record(std::move(call));
     currentX_ = 0;
-    currentY_ += float(inchesToUnit(font_.Size / 72 * lineHeightFactor_));
+    currentY_ += float(inchesToUnit(font_.Size / 72));
 }
 
 void RecordingSurface::paintPicture(const Picture& picture, float x, float y, float width,
@@ -341,15 +297,12 @@ void RecordingSurface::newPage()
 {
     startDocument();
     recordValue(SurfaceCall::Kind::NewPage, 0);
-    if (!newPageFailure_.isEmpty() && error_.isEmpty())
-        error_ = newPageFailure_;
 }
 
 void RecordingSurface::endDoc()
 {
     recordValue(SurfaceCall::Kind::EndDoc, 0);
     documentOpen_ = false;
-    ++ended_;
 }
 
 void RecordingSurface::killDoc()

@@ -57,11 +57,11 @@ struct SurfaceCall
 };
 
 // A page surface for tests: it keeps every call in order and measures text with simple rules.
-// Text height is size / 72 × lineHeightFactor inch for any text; text width is
-// characters × size × charWidthPerPoint inch. Writing a line leaves the text position at the
-// left edge of the next line. Also stands in for the printer: new page, end and abandon are
-// recorded, and any call can be made to fail. Like the printer, the first text, picture or new
-// page after an end or abandon starts a document and forgets the last document's error.
+// Text height is size / 72 inch for any text; text width is characters × size / 144 inch.
+// Writing a line leaves the text position at the left edge of the next line. Also stands in for the
+// printer: new page, end and abandon are recorded, and any call can be made to fail. Like the
+// printer, the first text, picture or new page after an end or abandon starts a document and
+// forgets the last document's error.
 class RecordingSurface final : public PageSurface
 {
 public:
@@ -69,21 +69,14 @@ public:
     explicit RecordingSurface(QSizeF printableInches = QSizeF(8, 10.5),
                               QSizeF paperInches = QSizeF(8.5, 11), double pixelsPerInch = 100);
 
-    void setPrintableInches(QSizeF inches) { printable_ = inches; }
-    void setPixelsPerInch(double ppi) { pixelsPerInch_ = ppi; }
-    void setLineHeightFactor(double factor) { lineHeightFactor_ = factor; }
-    void setCharWidthPerPoint(double inches) { charWidthPerPoint_ = inches; }
     // The call with this position in the log (from 0) records `message` as the surface's error.
     void failAtCall(qsizetype index, const QString& message);
-    // Every new page fails with this message.
-    void failNewPage(const QString& message);
 
     const QList<SurfaceCall>& calls() const { return calls_; }
     QStringList log() const;
     QList<SurfaceCall> callsOf(SurfaceCall::Kind kind) const;
     void clearLog() { calls_.clear(); }
-    // Documents ended and abandoned so far, and whether drawing has started one.
-    int endedDocuments() const { return ended_; }
+    // Documents abandoned so far, and whether drawing has started one.
     int abandonedDocuments() const { return abandoned_; }
     bool documentOpen() const { return documentOpen_; }
 
@@ -134,8 +127,6 @@ private:
     QSizeF printable_;
     QSizeF paper_;
     double pixelsPerInch_;
-    double lineHeightFactor_ = 1.0;
-    double charWidthPerPoint_ = 0.5 / 72;
 
     PrintUnit unit_ = PrintUnit::Inch;
     PrintFont font_{QStringLiteral("Sans"), 10};
@@ -149,9 +140,7 @@ private:
     mutable QString error_;
     qsizetype failAt_ = -1;
     QString failAtMessage_;
-    QString newPageFailure_;
     bool documentOpen_ = false;
-    int ended_ = 0;
     int abandoned_ = 0;
 };
 

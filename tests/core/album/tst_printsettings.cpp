@@ -123,9 +123,7 @@ private slots:
         QTest::addColumn<double>("expected");
 
         // Scale and LabelPosition compare exactly; PrintLabel keeps its value for other words.
-        QTest::newRow("cm") << PrintKeys::Scale << "cm" << double(PrintUnit::Centimetre);
         QTest::newRow("inch") << PrintKeys::Scale << "inch" << double(PrintUnit::Centimetre);
-        QTest::newRow("Inches") << PrintKeys::Scale << "Inches" << double(PrintUnit::Centimetre);
         QTest::newRow("above") << PrintKeys::LabelPosition << "above" << double(LabelPlace::Below);
         QTest::newRow("filename") << PrintKeys::PrintLabel << "filename" << double(LabelKind::None);
         // Booleans: True or False in any case, or a number; else the default (Center true, bold

@@ -30,7 +30,6 @@ private slots:
         QTest::newRow("just below the limit") << Normal << 7612.4f << 9000.f << Widen;
         QTest::newRow("at the limit, right height") << Normal << 7612.5f << 4464.f << CompletePass;
         QTest::newRow("height too great") << Normal << 9000.f << 4470.f << FixHeight;
-        QTest::newRow("height too small") << Normal << 9000.f << 4000.f << FixHeight;
     }
     void layoutStep()
     {
@@ -50,11 +49,9 @@ private slots:
         QTest::newRow("below SplitterMin, clear of the buttons: as stored")
             << 4300.f << 9000.f << 4300.f;
         QTest::newRow("over the file side") << 3000.f << 9000.f << 4232.f;
-        QTest::newRow("negative") << -5000.f << 9000.f << 4232.f;
         QTest::newRow("minus zero") << -0.f << 9000.f << 4232.f;
         QTest::newRow("not a number") << nan << 9000.f << 4232.f;
         QTest::newRow("at the right limit") << 8537.5f << 12000.f << 8537.5f;
-        QTest::newRow("beyond the window") << 20000.f << 12000.f << 8537.5f;
         QTest::newRow("1e30") << 1e30f << 12000.f << 8537.5f;
         QTest::newRow("narrowest window: SplitterMin") << 5000.f << 7612.5f << 4350.f;
         QTest::newRow("window of no width") << 1e30f << 0.f << 4350.f;
@@ -112,7 +109,6 @@ private slots:
     {
         QTest::addColumn<double>("gripWidth");
         QTest::addColumn<double>("barWidth");
-        QTest::newRow("design width") << 100.0 << 50.0;
         QTest::newRow("odd: remainder dropped") << 101.0 << 50.0;
         QTest::newRow("half: ties to even, down") << 100.5 << 50.0;
         QTest::newRow("half: ties to even, up") << 101.5 << 51.0;

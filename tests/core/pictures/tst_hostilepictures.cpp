@@ -356,11 +356,7 @@ private slots:
 private:
     QString write(const QString& name, const QByteArray& bytes)
     {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return writeFile(dir_, name, bytes);
     }
 
     QTemporaryDir dir_;

@@ -205,7 +205,6 @@ private slots:
         QTest::addColumn<QSize>("decoded");
 
         // The JPEG is 4000 × 3000.
-        QTest::newRow("tenth, same proportions") << true << QSize(400, 300) << QSize(400, 300);
         QTest::newRow("wide box: height decides") << true << QSize(800, 100) << QSize(134, 100);
         QTest::newRow("tall box: width decides") << true << QSize(100, 600) << QSize(100, 75);
         QTest::newRow("odd proportions round up") << true << QSize(333, 1000) << QSize(333, 250);
@@ -313,7 +312,6 @@ private slots:
         const QByteArray text = "These are the notes for the album, not a picture.\n";
         const QByteArray shapes = wmfWindow(0, 0, 2880, 2160) + wmfRedBox(10, 10, 1000, 1000);
         const QByteArray placeable = wmf(shapes, {0, 0, 2880, 2160, 1440});
-        const QByteArray emf = emfRedBox(10, 10, 100, 100, {0, 0, 5080, 3810});
         QByteArray hugeBmp("BM");
         le(hugeBmp, 4, {54 + 64, 0, 54, 40, 60000, 60000, 0x180001, 0, 0, 2835, 2835, 0, 0});
         hugeBmp += QByteArray(64, '\x40');
@@ -326,9 +324,6 @@ private slots:
         row(".hidden.jpg", jpeg, "file not found");
         row("empty.bmp", QByteArray(""), "the file is empty");
         row("notes.txt", text, "not a picture type that can be opened");
-        row("no-end.jpg", jpeg.chopped(2), "not a readable JPEG picture");
-        row("text.jpg", text, "not a readable JPEG picture");
-        row("cut.bmp", half("landscape.bmp"), "not a readable bitmap");
         // Its last run and end mark missing: the last line is short.
         row("cut.rle", sample("rle8.rle").chopped(4), "not a readable run-length bitmap");
         row("cut.gif", half("portrait.gif"), "not a readable GIF picture");
@@ -340,7 +335,6 @@ private slots:
         row("noise.wmf", noise(4), "not a readable Windows metafile");
         row("noise.emf", noise(5), "not a readable enhanced metafile");
         row("cut.wmf", placeable.chopped(9), "not a readable Windows metafile (damaged record)");
-        row("cut.emf", emf.chopped(20), "not a readable enhanced metafile (cut short)");
         row("dib.wmf", wmf(wmfWindow(0, 0, 2880, 2160) + damagedBitmap, {0, 0, 2880, 2160, 1440}),
             "not a readable Windows metafile (damaged bitmap)");
         row("nosize.wmf", wmf(wmfRedBox(0, 0, 100, 100)), "does not say how big it is");
@@ -369,11 +363,7 @@ private slots:
 private:
     QString write(const QString& name, const QByteArray& bytes)
     {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return writeFile(dir_, name, bytes);
     }
 
     QTemporaryDir dir_;

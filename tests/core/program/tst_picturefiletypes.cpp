@@ -27,14 +27,11 @@ private slots:
         QTest::addColumn<bool>("picture");
 
         QTest::newRow("upper-case path") << "C:\\Photos\\BEACH.JPG" << true;
-        QTest::newRow("mixed-case jfif") << "x.Jfif" << true;
         QTest::newRow("unix path") << "/home/ann/Pictures/holiday 2026/IMG_0001.jpg" << true;
         QTest::newRow("extension alone") << ".bmp" << true;
-        QTest::newRow("tif") << "scan.tif" << false;
         QTest::newRow("jpgx") << "photo.jpgx" << false;
         QTest::newRow("bmp.txt") << "notes.bmp.txt" << false;
         QTest::newRow("no extension") << "README" << false;
-        QTest::newRow("three characters") << "bmp" << false;
         QTest::newRow("empty") << "" << false;
         QTest::newRow("jpeg without dot") << "xjpeg" << false;
         QTest::newRow("folder named like a picture") << "/photos.jpg/readme" << false;

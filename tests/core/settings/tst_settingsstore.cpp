@@ -43,8 +43,6 @@ private slots:
         QTemporaryDir dir;
         SettingsStore store(dir.path());
         QCOMPARE(store.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("0.0.0"));
-        QCOMPARE(store.GetSetting(App, "Quenbrook", "Path", ""), QString(""));
-        QCOMPARE(store.GetSetting(App, "AlbumViewer", "Left", 0.0), QString("0"));
         QCOMPARE(store.GetSetting(App, "AlbumPrinter", "PictureSpacingX", 0.1), QString("0.1"));
         // A key of one section is not seen from another.
         store.SaveSetting(App, "AlbumViewer", "Left", "120");

@@ -34,7 +34,6 @@ private slots:
         QTest::newRow("blanks inside the quotes stay")
             << "/ViewImage \" a.jpg \"" << 2 << " a.jpg ";
         QTest::newRow("lower case is no command") << "/viewimage a.jpg" << 0 << "";
-        QTest::newRow("upper case is no command") << "/ADDALBUMPRINTERLIST a.jpg" << 0 << "";
     }
     void classifyAndCut()
     {
