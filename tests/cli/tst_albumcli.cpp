@@ -337,8 +337,13 @@ private slots:
         row("printer not installed", "-P no-such-printer pics", 1, "no-such-printer");
         row("unknown option", "-o album.pdf --colour red pics", 2, "colour");
         row("unit", "-o album.pdf --unit mm pics", 2, "--unit \"mm\"");
+        row("negative cell", "-o album.pdf --cell-width -1 pics", 2, "--cell-width");
+        row("paper", "-o album.pdf --paper A11 pics", 2, "--paper");
+        row("pages backwards", "-o album.pdf --pages 3-1 pics", 2, "--pages");
+        row("two headers", "-o album.pdf --header-text x --no-header pics", 2, "together");
         row("file and printer", "-o album.pdf -P x pics", 2, "together");
         row("nowhere to go", "pics", 2, "-o FILE");
+        row("no pictures", "-o album.pdf", 2, "No pictures");
         row("a folder without pictures", "-o album.pdf empty", 2, "No pictures");
     }
     void failuresDeliverNothing()

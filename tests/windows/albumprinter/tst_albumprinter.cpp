@@ -116,7 +116,7 @@ private slots:
         QTest::newRow("down on B") << "cmdDown" << 1 << QStringList{"A", "C", "B"} << 2;
         QTest::newRow("up on the first") << "cmdUp" << 0 << abc << 0;
         QTest::newRow("down on the last") << "cmdDown" << 2 << abc << 2;
-        QTest::newRow("up, nothing selected") << "cmdUp" << -1 << abc << -1;
+        QTest::newRow("down, nothing selected") << "cmdDown" << -1 << abc << -1;
         QTest::newRow("remove B") << "cmdRemove" << 1 << QStringList{"A", "C"} << 1;
         QTest::newRow("remove, nothing selected") << "cmdRemove" << -1 << abc << -1;
         QTest::newRow("remove all") << "cmdRemoveAll" << 1 << QStringList{} << -1;

@@ -35,6 +35,7 @@ private slots:
         QTest::addColumn<QSize>("surface");
         QTest::newRow("200%") << 1 << QSize(1280, 960);
         QTest::newRow("25%") << 5 << QSize(160, 120);
+        QTest::newRow("75%") << 3 << QSize(480, 360);
     }
     void zoom()
     {
