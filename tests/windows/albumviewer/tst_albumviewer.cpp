@@ -30,7 +30,6 @@ private slots:
         QTest::newRow("small picture is enlarged")
             << QSizeF(1000, 500) << QSizeF(10, 10) << QRectF(0, 0, 500, 500);
         QTest::newRow("picture without area") << QSizeF(1000, 1000) << QSizeF(0, 50) << QRectF();
-        QTest::newRow("slot without area") << QSizeF(0, 1000) << QSizeF(50, 50) << QRectF();
     }
     void fitAndPixels()
     {
@@ -159,10 +158,6 @@ private slots:
         QTest::newRow("fresh store") << QStringList{} << QPoint(0, 0);
         QTest::newRow("on the screen") << at(1500, 750) << QPoint(100, 50);
         QTest::newRow("Left beyond the screen") << at(screen.width() + 15, 750) << QPoint(0, 50);
-        QTest::newRow("negative, Top beyond") << at(-15, screen.height() + 15) << QPoint(0, 0);
-        QTest::newRow("too small, not a number") << (at("left", 0) << "AlbumViewer/Width=3000"
-                                                                   << "AlbumViewer/Height=3000")
-                                                 << QPoint(0, 0);
     }
     void opening()
     {

@@ -34,9 +34,6 @@ private slots:
         QTest::newRow("4: Prev") << 10 << 4 << "Prev" << 3;
         QTest::newRow("4: Last") << 10 << 4 << "Last" << 9;
         QTest::newRow("none: Next") << 10 << -1 << "Next" << 0;
-        QTest::newRow("none: Next4") << 10 << -1 << "Next4" << 3;
-        QTest::newRow("none: Prev stays") << 10 << -1 << "Prev" << -1;
-        QTest::newRow("none: Prev4") << 10 << -1 << "Prev4" << 0;
         QTest::newRow("empty list: First") << 0 << -1 << "First" << -1;
         QTest::newRow("not a navigation key") << 10 << 4 << "Information" << -1;
     }

@@ -162,8 +162,6 @@ private slots:
         const QStringList serif{"DejaVu Serif", "10", "False", "True", "False", "True", "0"};
         QTest::newRow("footer, untouched") << "frmFooter" << plain << QStringList() << "Book"
                                            << "" << plain;
-        QTest::newRow("header, untouched") << "frmHeader" << plain << QStringList() << "Book"
-                                           << "" << plain;
         QTest::newRow("label, untouched") << "frmLabel" << plain << QStringList() << "Book"
                                           << "" << plain;
         QTest::newRow("header, every flag, a spelling and a colour of its own, untouched")

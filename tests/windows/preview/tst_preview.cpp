@@ -168,7 +168,6 @@ private slots:
         QTest::addColumn<QSize>("kept");
         const int width = ToPixels(5000.f);  // 333
         const int height = ToPixels(4000.f); // 267
-        QTest::newRow("both too small") << QSize(100, 80) << QSize(width, height);
         QTest::newRow("too narrow") << QSize(200, 500) << QSize(width, 500);
         QTest::newRow("too low") << QSize(700, 120) << QSize(700, height);
         QTest::newRow("large enough") << QSize(width, height) << QSize(width, height);

@@ -43,7 +43,6 @@ private slots:
         QTest::newRow("5 pictures") << 5 << all << 0 << "1: 0 1 2 3 | 2: 4 end;";
         QTest::newRow("pages 2 to 3")
             << 12 << PageRange{2, 3} << 4 << "2: 4 5 6 7 | 3: 8 9 10 11 end;";
-        QTest::newRow("page 10") << 40 << PageRange{10, 10} << 36 << "10: 36 37 38 39 end;";
         QTest::newRow("from after to") << 12 << PageRange{3, 2} << -1 << "end;";
         QTest::newRow("cancel") << 8 << all << 0 << "1: 0 1 2 3 | 2: kill;";
         QTest::newRow("deleted") << 8 << all << 0
