@@ -7,6 +7,7 @@
 #include "windows/albumprinter/AlbumPrinterParts.h"
 #include "windows/common/FilePane.h"
 #include "windows/common/HeaderStrip.h"
+#include "windows/common/ToolbarKeys.h"
 #include "windows/common/WindowServices.h"
 
 #include <QAction>
@@ -49,6 +50,7 @@ frmAlbumPrinter::frmAlbumPrinter(const WindowServices& services, PrinterSurface&
     createActions();
     createControls();
     createMenus();
+    JoinTabChain(*Toolbar);
 
     // Loading: the print options, then the placement.
     loader_.LoadAll(settings_);

@@ -6,6 +6,7 @@
 #include "windows/common/BusyCursor.h"
 #include "windows/common/FilePane.h"
 #include "windows/common/HeaderStrip.h"
+#include "windows/common/ToolbarKeys.h"
 #include "windows/common/WindowServices.h"
 
 #include <QAction>
@@ -103,6 +104,7 @@ frmAlbumViewer::frmAlbumViewer(const WindowServices& services, QWidget* parent)
     createActions();
     createControls();
     createMenus();
+    JoinTabChain(*Toolbar);
     Form_Load();
 }
 

@@ -18,6 +18,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace quenbrook;
@@ -138,6 +139,31 @@ private slots:
         });
         ChooseFont(nullptr, ChosenFont{printer->font(), 0});
         QVERIFY2(found.isEmpty(), qPrintable("\n" + found.join('\n')));
+    }
+
+    // Tab reaches every toolbar command of both main windows, which still open with the focus on
+    // their own first control.
+    void toolbarsReachedByTab()
+    {
+        SettingsStore store(store_.path());
+        TestPrinters printers({"First"});
+        std::unique_ptr<PrinterSurface> printer = printers.open("First");
+        WindowServices services{store, printers};
+        frmAlbumPrinter albumPrinter(services, *printer);
+        frmAlbumViewer albumViewer(services);
+        for (QWidget* window :
+             {static_cast<QWidget*>(&albumPrinter), static_cast<QWidget*>(&albumViewer)}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QVERIFY(window->focusWidget() && !qobject_cast<QToolButton*>(window->focusWidget()));
+            QSet<QWidget*> chain;
+            for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+                if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus))
+                    chain << w;
+            for (QToolButton* button : window->findChildren<QToolButton*>())
+                if (button->defaultAction() && button->isVisible())
+                    QVERIFY2(chain.contains(button), qPrintable(button->defaultAction()->text()));
+        }
     }
 };
 
