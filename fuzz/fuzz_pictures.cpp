@@ -4,7 +4,6 @@
 #include "core/pictures/PictureLoader.h"
 #include "core/program/PictureFileTypes.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -40,12 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QStringList& extensions = PictureFileTypes();
     const QString path =
         folder.filePath(QStringLiteral("input.") + extensions[data[0] % extensions.size()]);
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        file.write(reinterpret_cast<const char*>(data + 1), qint64(size - 1));
-    }
+    WriteFuzzInput(path, data + 1, size - 1);
     const PictureResult first = PictureLoader::load(path, QSize(200, 150));
     const PictureResult second = PictureLoader::load(path, QSize(200, 150));
     if (first.index() != second.index())

@@ -6,9 +6,6 @@
 #include "core/program/PrintSettingsKeys.h"
 #include "core/settings/SettingsStore.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -52,13 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const QTemporaryDir folder;
     const QString file = SettingsStore(folder.path()).fileName(PrintKeys::Application);
-    QDir().mkpath(QFileInfo(file).path());
-    {
-        QFile ini(file);
-        if (!ini.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        ini.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
+    WriteFuzzInput(file, data, size);
     const PrintSettings a = read(folder.path());
     const PrintSettings b = read(folder.path());
     if (a.LabelFont != b.LabelFont || a.Header.Font != b.Header.Font ||

@@ -36,7 +36,6 @@ public:
     // Where "Save as PDF" writes the document; needed before its first page.
     void setOutputFileName(const QString& path) { outputFileName_ = path; }
     QString outputFileName() const { return outputFileName_; }
-    bool hasDocument() const { return painter_.isActive(); }
     // The device settings, for the print and page setup dialogs; not to be painted on.
     QPrinter& printer() { return *printer_; }
 
