@@ -1,8 +1,10 @@
 #include "cli/AlbumOptions.h"
 
 #include "core/program/Application.h"
+#include "core/program/PictureFileTypes.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -254,8 +256,9 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
     const QCommandLineOption version(QStringLiteral("version"),
                                      QStringLiteral("Show the version and exit."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Write the album to this PDF file. It is "
-                                                   "replaced only once every page is written."),
+                                    QStringLiteral("Write the album to this PDF file (\"-\": "
+                                                   "standard output). Nothing is written until "
+                                                   "every page is done."),
                                     QStringLiteral("FILE"));
     const QCommandLineOption printer({QStringLiteral("P"), QStringLiteral("printer")},
                                      QStringLiteral("Print on this CUPS printer instead."),
@@ -383,6 +386,10 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
         read.fail(QStringLiteral("--output and --printer cannot be given together."));
     else if (r.OutputFile.isEmpty() && r.PrinterName.isEmpty())
         read.fail(QStringLiteral("Say where the album goes: -o FILE or -P PRINTER."));
+    else if (IsPictureFile(r.OutputFile))
+        read.fail(QStringLiteral("The output file %1 is named like a picture; the album is a PDF "
+                                 "file, like -o album.pdf.")
+                      .arg(QDir::toNativeSeparators(r.OutputFile)));
     if (r.PictureArguments.isEmpty())
         read.fail(QStringLiteral("No pictures were given."));
     if (!read.problem().isEmpty())

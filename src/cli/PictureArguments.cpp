@@ -2,10 +2,14 @@
 
 #include "core/geometry/FileListOrder.h"
 #include "core/geometry/FilePaneRules.h"
+#include "core/platform/OutputFile.h"
 #include "core/program/PictureFileTypes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace quenbrook {
 namespace {
@@ -49,6 +53,27 @@ PictureList CollectPictures(const QStringList& arguments, std::FILE* input)
             list.Paths << FolderAndFile(argument, name);
     }
     return list;
+}
+
+QString OutputAmongPictures(const QString& output, const QStringList& pictures)
+{
+    struct stat written = {};
+    if (output == OutputFile::StandardOutput ||
+        ::stat(QFile::encodeName(output).constData(), &written) != 0)
+        return QString(); // nothing there yet, so no picture to lose
+    const QString name = QDir::toNativeSeparators(output);
+    const QString target = QFileInfo(output).canonicalFilePath();
+    if (IsPictureFile(target))
+        return QStringLiteral("The output file %1 leads to the picture %2.")
+            .arg(name, QDir::toNativeSeparators(target));
+    for (const QString& picture : pictures) {
+        struct stat read = {};
+        if (::stat(QFile::encodeName(picture).constData(), &read) == 0 &&
+            read.st_dev == written.st_dev && read.st_ino == written.st_ino)
+            return QStringLiteral("The output file %1 is the picture %2.")
+                .arg(name, QDir::toNativeSeparators(picture));
+    }
+    return QString();
 }
 
 } // namespace quenbrook

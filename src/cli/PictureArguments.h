@@ -18,4 +18,8 @@ struct PictureList
 // a line (empty lines skipped). Files are not checked here; the picture loader judges them.
 PictureList CollectPictures(const QStringList& arguments, std::FILE* input);
 
+// Why the album cannot be written to output: it is one of the pictures (the same file, by any
+// name or link) or leads through a link to a picture's name; empty when it can. Nothing is read.
+QString OutputAmongPictures(const QString& output, const QStringList& pictures);
+
 } // namespace quenbrook

@@ -6,6 +6,7 @@
 #include "cli/ProgressLine.h"
 #include "cli/SettingsReader.h"
 #include "core/album/PageLayout.h"
+#include "core/platform/OutputFile.h"
 #include "core/settings/SettingsStore.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
@@ -72,7 +73,9 @@ std::unique_ptr<PrinterSurface> openSurface(const AlbumRequest& request)
     if (request.PrinterName.isEmpty()) {
         auto surface = std::make_unique<PrinterSurface>(SaveAsPdfPrinter.toString());
         surface->setOutputFileName(
-            QDir::cleanPath(QDir::current().absoluteFilePath(request.OutputFile)));
+            request.OutputFile == OutputFile::StandardOutput
+                ? request.OutputFile
+                : QDir::cleanPath(QDir::current().absoluteFilePath(request.OutputFile)));
         return surface;
     }
     return std::make_unique<PrinterSurface>(request.PrinterName);
@@ -87,12 +90,14 @@ int RunAlbum(const AlbumRequest& request)
         tell(pictures.Problem);
         return ExitFailed;
     }
-    if (pictures.Paths.isEmpty()) {
-        std::fputs(UsageText(QStringLiteral("No pictures were found in %1.")
-                                 .arg(request.PictureArguments.join(QLatin1String(", "))))
-                       .toLocal8Bit()
-                       .constData(),
-                   stderr);
+    QString unusable;
+    if (pictures.Paths.isEmpty())
+        unusable = QStringLiteral("No pictures were found in %1.")
+                       .arg(request.PictureArguments.join(QLatin1String(", ")));
+    else if (!request.OutputFile.isEmpty())
+        unusable = OutputAmongPictures(request.OutputFile, pictures.Paths);
+    if (!unusable.isEmpty()) {
+        std::fputs(UsageText(unusable).toLocal8Bit().constData(), stderr);
         return ExitUsage;
     }
 

@@ -1,20 +1,17 @@
 #include "print/PrinterSurface.h"
 
+#include "core/platform/OutputFile.h"
 #include "print/Printers.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#include <QPdfWriter>
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
 
 #include <cups/cups.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -188,13 +185,6 @@ QString PrinterSurface::error() const
     return problem_.isEmpty() ? PainterSurface::error() : problem_;
 }
 
-void PrinterSurface::setSpoolFile(const QString& path)
-{
-    spoolFile_ = path;
-    // Set on the engine itself: QPrinter::setOutputFileName would also change the output format.
-    printer_->printEngine()->setProperty(QPrintEngine::PPK_OutputFileName, path);
-}
-
 bool PrinterSurface::beginDocument()
 {
     if (painter_.isActive())
@@ -207,31 +197,26 @@ bool PrinterSurface::beginDocument()
         return false;
     }
 
-    // The spool file sits next to the output file, so that it can replace it in one step.
-    const QString folder =
-        outputFileName_.isEmpty() ? QDir::tempPath() : QFileInfo(outputFileName_).absolutePath();
-    const QString stem = outputFileName_.isEmpty() ? QStringLiteral("quenbrook-job")
-                                                   : QFileInfo(outputFileName_).fileName();
-    QTemporaryFile spool(
-        QDir(folder).filePath(QLatin1Char('.') + stem + QLatin1String(".XXXXXX.part")));
-    if (!spool.open()) {
-        setError(QStringLiteral("The folder %1 cannot be written to.")
-                     .arg(QDir::toNativeSeparators(folder)));
+    // The pages go through a writer of our own, on a device whose every write is checked: the
+    // output file itself for "Save as PDF", a spool file for a print queue. The QPrinter only
+    // holds the device settings.
+    output_ = std::make_unique<OutputFile>(destination_ == Destination::PdfFile ? outputFileName_
+                                                                                : QString());
+    if (!output_->open()) {
+        setError(output_->error());
+        output_.reset();
         return false;
     }
-    spool.setAutoRemove(false);
-    spool.close();
-    setSpoolFile(spool.fileName());
-
-    if (!painter_.begin(printer_.get())) {
+    writer_ = std::make_unique<QPdfWriter>(output_->device());
+    writer_->setPdfVersion(printer_->pdfVersion());
+    writer_->setResolution(printer_->resolution());
+    writer_->setPageLayout(printer_->pageLayout());
+    writer_->setTitle(printer_->docName());
+    writer_->setCreator(printer_->creator());
+    if (!painter_.begin(writer_.get())) {
         setError(QStringLiteral("The printer %1 cannot be opened.").arg(quoted(name_)));
-        QFile::remove(spoolFile_);
-        // A QPrinter that failed to begin may refuse every later attempt: start a fresh one.
-        const QPageLayout layout = printer_->pageLayout();
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        setUpPrinter(*printer_, name_);
-        printer_->setPageLayout(layout);
-        spoolFile_.clear();
+        writer_.reset();
+        output_.reset();
         return false;
     }
     return true;
@@ -239,40 +224,26 @@ bool PrinterSurface::beginDocument()
 
 void PrinterSurface::finishDocument(bool deliverPages)
 {
-    painter_.end();
-    const QString spool = std::exchange(spoolFile_, QString());
-    setSpoolFile(QString());
-    if (deliverPages) {
-        const QString problem = deliver(spool);
-        if (!problem.isEmpty())
-            setError(problem);
-    }
-    if (QFile::exists(spool))
-        QFile::remove(spool);
+    const bool ended = painter_.end();
+    writer_.reset();
+    // Not committed, the output goes with this: an older file stays as it was.
+    const std::unique_ptr<OutputFile> output = std::move(output_);
+    if (!deliverPages)
+        return;
+    QString problem;
+    if (!ended)
+        problem = QStringLiteral("The printer %1 cannot end the document.").arg(quoted(name_));
+    else if (!output->commit())
+        problem = output->error();
+    else if (destination_ == Destination::PrintQueue)
+        problem = deliver(output->spoolPath());
+    if (!problem.isEmpty())
+        setError(problem);
 }
 
 QString PrinterSurface::deliver(const QString& spoolFile)
 {
-    if (destination_ == Destination::PdfFile)
-        return moveIntoPlace(spoolFile, QFileInfo(outputFileName_).absoluteFilePath());
     return submitToCups(*printer_, name_, spoolFile);
-}
-
-QString PrinterSurface::moveIntoPlace(const QString& spoolFile, const QString& target)
-{
-    // Temporary files are private to the user; the document gets the target's permissions,
-    // or the usual ones for a new file.
-    const QFileInfo existing(target);
-    QFile::setPermissions(spoolFile, existing.exists() ? existing.permissions()
-                                                       : QFile::ReadOwner | QFile::WriteOwner |
-                                                             QFile::ReadUser | QFile::WriteUser |
-                                                             QFile::ReadGroup | QFile::ReadOther);
-    if (std::rename(QFile::encodeName(spoolFile).constData(),
-                    QFile::encodeName(target).constData()) != 0) {
-        return QStringLiteral("The file %1 cannot be written: %2")
-            .arg(QDir::toNativeSeparators(target), QString::fromLocal8Bit(std::strerror(errno)));
-    }
-    return QString();
 }
 
 QPainter* PrinterSurface::pagePainter()
@@ -284,8 +255,12 @@ void PrinterSurface::newPage()
 {
     if (!beginDocument())
         return;
-    if (!printer_->newPage())
-        setError(QStringLiteral("The printer %1 cannot start a new page.").arg(quoted(name_)));
+    // A full disk stops the job at the end of the page it was found on.
+    if (output_->failed() || !writer_->newPage())
+        setError(
+            output_->failed()
+                ? output_->error()
+                : QStringLiteral("The printer %1 cannot start a new page.").arg(quoted(name_)));
 }
 
 void PrinterSurface::endDoc()

@@ -8,18 +8,22 @@
 
 #include <memory>
 
+class QPdfWriter;
 class QPrinter;
 
 namespace quenbrook {
+
+class OutputFile;
 
 // The printer as a page surface: a QPainter on a QPrinter at the printer's own resolution, the
 // scale measured from the top-left corner of the printable area.
 //
 // The document starts with the first text, picture or new page after the last endDoc or
-// killDoc. Its pages are written to a spool file first: endDoc hands the file to the print
-// queue (or, for "Save as PDF", puts it in place of the output file), killDoc deletes it, so an
-// abandoned job prints nothing and an existing PDF is kept. Metrics and font queries never start
-// a document.
+// killDoc. Its pages are painted by a PDF writer of the printer's page layout and resolution
+// into an OutputFile, which checks every write: endDoc hands the spooled file to the print queue
+// (or, for "Save as PDF", puts the file in place of the output file), killDoc throws it away, so
+// an abandoned or failed job prints nothing and an existing PDF is kept. Metrics and font
+// queries never start a document.
 class PrinterSurface : public PainterSurface
 {
 public:
@@ -33,7 +37,8 @@ public:
     void selectPrinter(const QString& printerName);
     QString printerName() const { return name_; }
     bool writesPdf() const;
-    // Where "Save as PDF" writes the document; needed before its first page.
+    // Where "Save as PDF" writes the document ("-": standard output); needed before its first
+    // page.
     void setOutputFileName(const QString& path) { outputFileName_ = path; }
     QString outputFileName() const { return outputFileName_; }
     // The device settings, for the print and page setup dialogs; not to be painted on.
@@ -72,11 +77,9 @@ protected:
     virtual Setup setUpPrinter(QPrinter& printer, const QString& name);
     // The font QPainter starts with on the named printer: the application's.
     virtual QFont startingFont(const QString& name) const;
-    // Hands a finished spool file to its destination; an error text, or empty when it is done.
-    // The spool file is deleted afterwards if it is still there.
+    // Hands a finished spool file, readable by this name until it returns, to the print queue;
+    // an error text, or empty when it is done.
     virtual QString deliver(const QString& spoolFile);
-    // Puts the spool file in place of target in one step.
-    static QString moveIntoPlace(const QString& spoolFile, const QString& target);
 
     double dotsPerInchX() const override;
     double dotsPerInchY() const override;
@@ -86,7 +89,6 @@ protected:
 private:
     bool beginDocument();
     void finishDocument(bool deliverPages);
-    void setSpoolFile(const QString& path);
 
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
@@ -94,7 +96,9 @@ private:
     Destination destination_ = Destination::PrintQueue;
     QString problem_;
     QString outputFileName_;
-    QString spoolFile_;
+    // Only while a document is open.
+    std::unique_ptr<OutputFile> output_;
+    std::unique_ptr<QPdfWriter> writer_;
 };
 
 } // namespace quenbrook

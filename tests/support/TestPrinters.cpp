@@ -1,8 +1,9 @@
 #include "support/TestPrinters.h"
 
+#include "core/platform/OutputFile.h"
 #include "print/PrinterSurface.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QPrinter>
 
 namespace quenbrook {
@@ -45,7 +46,13 @@ protected:
     {
         if (outputFileName().isEmpty())
             return QString();
-        return moveIntoPlace(spoolFile, QFileInfo(outputFileName()).absoluteFilePath());
+        QFile spool(spoolFile);
+        OutputFile output(outputFileName());
+        if (!spool.open(QIODevice::ReadOnly))
+            return spool.errorString();
+        if (!output.open() || output.device()->write(spool.readAll()) < 0 || !output.commit())
+            return output.error();
+        return QString();
     }
 
 private:
