@@ -14,6 +14,11 @@
 
 #include <csignal>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace quenbrook;
 
 namespace {
@@ -52,6 +57,14 @@ struct Run
 {
     int status = -1;
     QString err; // with a terminal: all it shows
+    QByteArray out;
+};
+
+// What the program's process starts with besides its arguments.
+struct Child
+{
+    rlim_t fileSizeLimit = RLIM_INFINITY; // a full disk, for files of any size beyond it
+    mode_t umask = 022;
 };
 
 // A folder with the pictures (1000 pixels square: 500 ppi in 2-inch cells), a garbled JPEG
@@ -95,11 +108,18 @@ public:
 
     // The program with no display, in the sandbox, with its settings; on a terminal of its own
     // through script(1) when asked.
-    Run run(const QStringList& arguments, const QByteArray& input = {}, bool terminal = false) const
+    Run run(const QStringList& arguments, const QByteArray& input = {}, bool terminal = false,
+            Child child = {}) const
     {
         QProcess process;
         process.setProcessEnvironment(environment());
         process.setWorkingDirectory(dir.path());
+        process.setChildProcessModifier([child] {
+            const rlimit limit{child.fileSizeLimit, RLIM_INFINITY};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails instead
+            ::umask(child.umask);
+        });
         if (terminal)
             process.start(QStandardPaths::findExecutable("script"),
                           {"-qec", (QStringList{Program} + arguments).join(' '), "/dev/null"});
@@ -113,8 +133,11 @@ public:
             return {};
         }
         const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        return {status, QString::fromLocal8Bit(process.readAllStandardError() +
-                                               (terminal ? process.readAll() : QByteArray()))};
+        const QByteArray out = process.readAllStandardOutput();
+        return {status,
+                QString::fromLocal8Bit(process.readAllStandardError() +
+                                       (terminal ? out : QByteArray())),
+                terminal ? QByteArray() : out};
     }
 
     QProcessEnvironment environment() const
@@ -198,6 +221,41 @@ QByteArray contents(const QString& file)
 {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Every picture of the sandbox's folders, by path.
+QMap<QString, QByteArray> pictures(const Sandbox& s)
+{
+    QMap<QString, QByteArray> found;
+    for (const char* folder : {"pics", "mixed"})
+        for (const QFileInfo& file : QDir(s.path(folder)).entryInfoList(QDir::Files | QDir::Hidden))
+            found.insert(file.filePath(), contents(file.filePath()));
+    return found;
+}
+
+QStringList entries(const Sandbox& s)
+{
+    return QDir(s.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+}
+
+// Whether the process holds a file of the folder open that has no name there: an output being
+// written.
+bool writesUnnamedInto(qint64 pid, const QString& folder)
+{
+    const QDir handles(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QString& handle :
+         handles.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        const QFileInfo target(QFile::symLinkTarget(handles.filePath(handle)));
+        if (target.absolutePath() == folder && !target.exists())
+            return true;
+    }
+    return false;
+}
+
+int modeOf(const QString& path)
+{
+    struct stat status = {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode) : 0;
 }
 
 } // namespace
@@ -327,9 +385,24 @@ private slots:
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        const auto row = [](const char* name, const char* arguments, int status, const char* said) {
-            QTest::newRow(name) << arguments << status << said;
+        QTest::addColumn<qint64>("fileSizeLimit"); // 0: none
+        const auto row = [](const char* name, const char* arguments, int status, const char* said,
+                            qint64 limit = 0) {
+            QTest::newRow(name) << arguments << status << said << limit;
         };
+        // The album is some 17 000 bytes.
+        row("a full disk", "-o album.pdf pics", 1, "album.pdf cannot be written: File too large",
+            8000);
+        row("a full disk under standard output", "-o - pics", 1,
+            "cannot be written: File too large", 8000);
+        row("a folder as the output", "-o pics pics", 1, "pics cannot be written: It is a folder");
+        row("an output named like a picture", "-o pics/c.jpg pics", 2,
+            "pics/c.jpg is named like a picture");
+        row("an output forgotten before the pictures", "-o pics/a2.bmp pics/a10.jpg pics/B3.bmp", 2,
+            "pics/a2.bmp is named like a picture");
+        row("an output linked to a picture", "-o soft.pdf pics", 2, "leads to the picture");
+        row("an output that is a picture by another name", "-o hard.pdf mixed", 2,
+            "hard.pdf is the picture mixed/a.bmp");
         row("a broken picture in the middle", "-o album.pdf mixed", 1, "b.jpg");
         row("a missing picture", "-o album.pdf pics gone.jpg", 1, "gone.jpg");
         row("no cell fits", "-o album.pdf --cell-width 20 pics", 1, "larger than the printable");
@@ -350,28 +423,121 @@ private slots:
     {
         QFETCH(QString, arguments);
         QFETCH(QString, message);
+        QFETCH(qint64, fileSizeLimit);
         Sandbox s;
         QFile older(s.path("album.pdf"));
         const QByteArray bytes = QByteArray("an older album\n").repeated(100);
         QVERIFY(older.open(QIODevice::WriteOnly) && older.write(bytes) == bytes.size());
         older.close();
-        const QStringList before = QDir(s.dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+        QVERIFY(QFile::link("pics/c.jpg", s.path("soft.pdf")));
+        QCOMPARE(::link(QFile::encodeName(s.path("mixed/a.bmp")).constData(),
+                        QFile::encodeName(s.path("hard.pdf")).constData()),
+                 0);
+        const QStringList before = entries(s);
+        const QMap<QString, QByteArray> picturesBefore = pictures(s);
 
-        const Run run = s.run(arguments.split(' '));
+        Child child;
+        if (fileSizeLimit)
+            child.fileSizeLimit = rlim_t(fileSizeLimit);
+        const Run run = s.run(arguments.split(' '), {}, false, child);
         QTEST(run.status, "status");
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(run.err.contains("Usage:"), run.status == 2);
+        QCOMPARE(run.out, QByteArray());
         QCOMPARE(contents(s.path("album.pdf")), bytes);
-        QCOMPARE(QDir(s.dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+        QCOMPARE(entries(s), before);
+        QVERIFY(pictures(s) == picturesBefore);
     }
 
+    // Each way the output's name can lead: the PDF ends up there, whole, with the permissions a
+    // file would get from an editor, and nothing else is left in the folder.
+    void writesWhereTheNameLeads_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("umask");
+        QTest::addColumn<int>("mode"); // of the file written; 0: not looked at
+        QTest::newRow("a new file, umask 077") << "new" << 077 << 0600;
+        QTest::newRow("a new file, umask 022") << "new" << 022 << 0644;
+        QTest::newRow("an existing file keeps its mode") << "existing" << 077 << 0664;
+        QTest::newRow("a symbolic link is written through") << "link" << 022 << 0640;
+        QTest::newRow("standard output") << "-" << 022 << 0;
+        QTest::newRow("a FIFO is written to, not replaced") << "fifo" << 022 << 0;
+    }
+    void writesWhereTheNameLeads()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, umask);
+        QFETCH(int, mode);
+        Sandbox s;
+        const QString album = s.path("album.pdf");
+        QString written = album;
+        QProcess reader;
+        const auto older = [](const QString& path, int mode) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write("an older album\n") > 0 &&
+                   ::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0;
+        };
+        if (kind == "existing") {
+            QVERIFY(older(album, 0664));
+        } else if (kind == "link") {
+            written = s.path("target.pdf");
+            QVERIFY(older(written, 0640) && QFile::link("target.pdf", album));
+        } else if (kind == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(album).constData(), 0644), 0);
+            written = s.path("read.pdf");
+            reader.setStandardOutputFile(written);
+            reader.start("cat", {album});
+            QVERIFY(reader.waitForStarted());
+        } else if (kind == "-") {
+            written = s.path("out.pdf");
+        }
+        QStringList expected = entries(s);
+        expected << QFileInfo(written).fileName();
+        if (kind != "-")
+            expected << QFileInfo(album).fileName();
+        expected.removeDuplicates();
+        expected.sort();
+
+        Child child;
+        child.umask = mode_t(umask);
+        const Run run = s.run({"-o", kind == "-" ? "-" : "album.pdf", "pics"}, {}, false, child);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        if (kind == "-") {
+            QFile out(written);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(run.out) == run.out.size());
+        } else {
+            QCOMPARE(run.out, QByteArray());
+        }
+        if (kind == "fifo") {
+            QVERIFY(reader.waitForFinished(60000));
+            QVERIFY(S_ISFIFO(modeOf(album)));
+        }
+        if (kind == "link")
+            QVERIFY(S_ISLNK(modeOf(album)));
+        QCOMPARE(Pdf(written).pages, 1);
+        if (mode)
+            QCOMPARE(modeOf(written) & 07777, mode);
+        // The page pictures of Pdf() aside.
+        QCOMPARE(entries(s).filter(QRegularExpression("^(?!.*-page\\.png$)")), expected);
+    }
+
+    // Ended by a signal half-way: ended cleanly by one it catches, at once by SIGKILL.
+    void anInterruptionDeliversNothing_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGKILL") << int(SIGKILL);
+    }
     void anInterruptionDeliversNothing()
     {
+        QFETCH(int, signal);
         Sandbox s;
         const QByteArray bytes("an older album\n");
         QFile older(s.path("album.pdf"));
         QVERIFY(older.open(QIODevice::WriteOnly) && older.write(bytes) == bytes.size());
         older.close();
+        const QStringList before = entries(s);
         QProcess album;
         album.setProcessEnvironment(s.environment());
         album.setWorkingDirectory(s.dir.path());
@@ -379,17 +545,18 @@ private slots:
         album.write(QByteArray("pics/a2.bmp\n").repeated(5000));
         album.closeWriteChannel();
         // Once the pages are under way.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !QDir(s.dir.path()).entryList({".album.pdf*"}, QDir::Hidden | QDir::Files).isEmpty(),
-            60000);
-        album.terminate();
+        QTRY_VERIFY_WITH_TIMEOUT(writesUnnamedInto(album.processId(), s.dir.path()), 60000);
+        ::kill(pid_t(album.processId()), signal);
         QVERIFY(album.waitForFinished(60000));
-        QCOMPARE(album.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(album.exitCode(), 128 + SIGTERM);
-        QVERIFY(album.readAllStandardError().contains("Interrupted"));
+        if (signal == SIGKILL) {
+            QCOMPARE(album.exitStatus(), QProcess::CrashExit);
+        } else {
+            QCOMPARE(album.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(album.exitCode(), 128 + signal);
+            QVERIFY(album.readAllStandardError().contains("Interrupted"));
+        }
         QCOMPARE(contents(s.path("album.pdf")), bytes);
-        QCOMPARE(QDir(s.dir.path()).entryList(QDir::Hidden | QDir::Files),
-                 QStringList{"album.pdf"});
+        QCOMPARE(entries(s), before);
     }
 
     void standardInputProgressAndTheUsersSettings()

@@ -6,11 +6,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace quenbrook;
 
@@ -40,6 +45,36 @@ QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden);
 }
+
+// While it lives, no file of this process grows beyond the limit: a write past it fails as on a
+// full disk. None when the limit is 0.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        if (bytes == 0 || ::getrlimit(RLIMIT_FSIZE, &before_) != 0)
+            return;
+        active_ = true;
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, before_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        if (!active_)
+            return;
+        ::setrlimit(RLIMIT_FSIZE, &before_);
+        std::signal(SIGXFSZ, signal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    bool active_ = false;
+    rlimit before_ = {};
+    void (*signal_)(int) = SIG_DFL;
+};
 
 } // namespace
 
@@ -110,30 +145,52 @@ private slots:
     void printerThatCannotPrint_data()
     {
         QTest::addColumn<QStringList>("printerFileReason");
-        QTest::newRow("failing test printer") << QStringList{"Office", "a.pdf", "not responding"};
-        QTest::newRow("PDF without a file name") << QStringList{SaveAsPdf, "", "file name"};
+        QTest::addColumn<int>("fileSizeLimit"); // 0: none
+        QTest::newRow("failing test printer")
+            << QStringList{"Office", "a.pdf", "not responding"} << 0;
+        QTest::newRow("PDF without a file name") << QStringList{SaveAsPdf, "", "file name"} << 0;
         QTest::newRow("PDF into a missing folder")
-            << QStringList{SaveAsPdf, "no/a.pdf", "cannot be written"};
+            << QStringList{SaveAsPdf, "no/a.pdf", "cannot be written"} << 0;
+        // The page's font alone takes more.
+        QTest::newRow("PDF on a full disk")
+            << QStringList{SaveAsPdf, "a.pdf", "a.pdf cannot be written: File too large"} << 2048;
+        QTest::newRow("print queue on a full disk")
+            << QStringList{"Office", "", "spool file in"} << 2048;
     }
 
     void printerThatCannotPrint()
     {
         QFETCH(QStringList, printerFileReason);
+        QFETCH(int, fileSizeLimit);
         const auto& [printer, file, reason] =
             std::tuple(printerFileReason[0], printerFileReason[1], printerFileReason[2]);
         QTemporaryDir dir;
+        // An older file where the folder is there.
+        QFile older(dir.filePath(file));
+        const bool hasOlder = !file.isEmpty() && QFileInfo(older).dir().exists();
+        if (hasOlder)
+            QVERIFY(older.open(QIODevice::WriteOnly) && older.write("last year's") > 0);
+        older.close();
+        const QStringList before = filesIn(dir.path());
         TestPrinters printers({"Office"});
-        printers.setFailing(true);
+        printers.setFailing(fileSizeLimit == 0);
         const std::unique_ptr<PrinterSurface> surface =
             printer == SaveAsPdf ? std::make_unique<PrinterSurface>(printer)
                                  : printers.open(printer);
         if (!file.isEmpty())
             surface->setOutputFileName(dir.filePath(file));
-        surface->printText("text");
-        surface->newPage();
-        surface->endDoc();
+        {
+            const FileSizeLimit limit{rlim_t(fileSizeLimit)};
+            surface->printText("text");
+            surface->newPage();
+            surface->endDoc();
+        }
         QVERIFY2(surface->error().contains(reason), qPrintable(surface->error()));
-        QCOMPARE(filesIn(dir.path()), QStringList());
+        QCOMPARE(filesIn(dir.path()), before);
+        if (hasOlder) {
+            QVERIFY(older.open(QIODevice::ReadOnly));
+            QCOMPARE(older.readAll(), QByteArray("last year's"));
+        }
     }
 
     void printerLists()
