@@ -256,11 +256,10 @@ void PrinterSurface::newPage()
     if (!beginDocument())
         return;
     // A full disk stops the job at the end of the page it was found on.
-    if (output_->failed() || !writer_->newPage())
-        setError(
-            output_->failed()
-                ? output_->error()
-                : QStringLiteral("The printer %1 cannot start a new page.").arg(quoted(name_)));
+    if (output_->failed())
+        setError(output_->error());
+    else if (!writer_->newPage())
+        setError(QStringLiteral("The printer %1 cannot start a new page.").arg(quoted(name_)));
 }
 
 void PrinterSurface::endDoc()
