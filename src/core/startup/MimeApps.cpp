@@ -41,7 +41,8 @@ MimeApps::Default MimeApps::defaultApplication(const QString& mimeType,
             for (const QString& name : names)
                 for (const QString& id : SplitList(file.value(group, name)))
                     if (isInstalled(id))
-                        return {id, group == DefaultsGroup && name == mimeType};
+                        return {id, group == DefaultsGroup && name == mimeType &&
+                                        path.endsWith(QLatin1String("mimeapps.list"))};
         }
     }
     // Without a chosen default, launchers open a type with any application that lists it.

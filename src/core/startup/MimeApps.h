@@ -22,8 +22,10 @@ public:
     struct Default
     {
         QString desktopId; // "" when no installed application opens the type
-        // True when a [Default Applications] line names it for the type itself (not an alias):
-        // every launcher honours such a line before any entry that merely lists the type.
+        // True when a mimeapps.list's [Default Applications] line names it for the type itself
+        // (not an alias): every launcher honours such a line before any entry that merely lists
+        // the type. (xdg-mime reads the older defaults.list only after the user's desktop
+        // database.)
         bool chosen = false;
     };
     // The desktop entry that opens the type or one of its aliases: the first installed one that a

@@ -66,9 +66,10 @@ QString typeOf(const QString& extension)
 }
 
 // A user and a system in a temporary folder. The system's viewer is the default for JPEG, is
-// listed for GIF in the desktop database, and is the default for the icon type under one of its
-// aliases; BMP is listed only for a program that is not installed; the user's default for EMF
-// names a program that is gone. An older release left a type of its own for ".jfif".
+// listed for GIF in the desktop database, is the default for the icon type under one of its
+// aliases and for cursors in the older defaults.list; BMP is listed only for a program that is not
+// installed; the user's default for EMF names a program that is gone. An older release left a type
+// of its own for ".jfif".
 struct Desktop
 {
     QTemporaryDir root;
@@ -85,6 +86,8 @@ struct Desktop
         write(systemData + "/applications/mimeinfo.cache",
               "[MIME Cache]\n" + typeOf("gif") + "=viewer.desktop;\n" + typeOf("bmp") +
                   "=missing.desktop;\n");
+        write(systemData + "/applications/defaults.list",
+              "[Default Applications]\n" + typeOf("cur") + "=viewer.desktop\n");
         write(systemConfig + "/mimeapps.list", "[Default Applications]\n" + typeOf("jpg") +
                                                    "=viewer.desktop\n" + iconAlias +
                                                    "=viewer.desktop\n");
@@ -195,7 +198,7 @@ private slots:
                 all << typeOf(extension);
         all.sort();
         QStringList unclaimed = all;
-        for (const QString extension : {"jpg", "gif", "ico"})
+        for (const QString extension : {"jpg", "gif", "ico", "cur"})
             unclaimed.removeAll(typeOf(extension));
 
         // Exec quoting: blanks need quotes, "$" and "\" a backslash, "%" doubling. TryExec is the
@@ -222,8 +225,9 @@ private slots:
         QCOMPARE(mimeTypes(classEntry), unclaimed);
 
         // The user's list keeps what it had, gains the unclaimed types, and writes down the
-        // defaults that only the desktop database or an alias gave; the one a list already
-        // chooses stays where it is. The older release's type is gone with its line.
+        // defaults that only the desktop database, an alias or defaults.list gave; the one a
+        // mimeapps.list already chooses stays where it is. The older release's type is gone with
+        // its line.
         const DesktopKeyFile mimeApps = DesktopKeyFile::load(desktop.config + "/mimeapps.list");
         QVERIFY(mimeApps.text().startsWith(UserMimeApps.toUtf8()));
         QCOMPARE(mimeApps.value("Default Applications", "text/plain"), "vim.desktop");
