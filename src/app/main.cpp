@@ -1,10 +1,12 @@
 #include "core/program/Application.h"
+#include "core/program/ProgramMessages.h"
 #include "core/settings/SettingsStore.h"
 #include "core/startup/CommandLine.h"
 #include "core/startup/FreedesktopRegistry.h"
 #include "core/startup/LocalHandOff.h"
 #include "core/startup/RegisterFileTypes.h"
 #include "print/Printers.h"
+#include "windows/common/Messages.h"
 #include "windows/startup/mQuenbrook.h"
 
 #include <QApplication>
@@ -22,6 +24,12 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const QString commandText = CommandLineText(arguments, QDir::current());
+    if (RefusedFromFileManager(arguments, QDir::current())) {
+        // Refused by this process alone: a running instance keeps its windows and print list.
+        QApplication app(argc, argv);
+        ShowMessage(nullptr, ProgramMessages::CantOpenFile, MessageIcon::Information);
+        return 0;
+    }
     LocalHandOff handOff;
     if (handOff.PrevInstance()) {
         handOff.SendCommand(commandText);

@@ -143,7 +143,7 @@ PY
 }
 
 installed="$prefix/bin/quenbrook"
-script='exec "$0" ${1:+/ViewImage "$1"}'
+script='exec "$0" ${1:+--from-file-manager /ViewImage "$1"}'
 expected=$(printf '%s\n%s\n%s\n%s\n%s' sh -c "$script" "$installed" %f)
 [ "$(exec_arguments "$(value "$entry" Exec)")" = "$expected" ] ||
   fail "the entry's Exec $(value "$entry" Exec) does not run $installed through its sh line"
@@ -152,7 +152,7 @@ expected=$(printf '%s\n%s\n%s\n%s\n%s' sh -c "$script" "$installed" %f)
 shows="$work/shows-arguments"
 printf '#!/bin/sh\nprintf "%%s:" "$#"\nprintf "[%%s]" "$@"\n' >"$shows"
 chmod +x "$shows"
-[ "$(sh -c "$script" "$shows" "/p/a b.jpg")" = "2:[/ViewImage][/p/a b.jpg]" ] ||
+[ "$(sh -c "$script" "$shows" "/p/a b.jpg")" = "3:[--from-file-manager][/ViewImage][/p/a b.jpg]" ] ||
   fail "the entry's Exec does not pass a file after /ViewImage"
 [ "$(sh -c "$script" "$shows")" = "0:[]" ] || fail "the entry's Exec passes a switch without a file"
 [ "$(value "$entry" TryExec)" = "$installed" ] ||
@@ -211,8 +211,10 @@ if [ ! -s "$verb" ]; then
 else
   real=$(realpath "$installed")
   got=$(exec_arguments "$(value "$verb" Exec)")
-  [ "$got" = "$(printf '%s\n%s\n%s' "$real" /AddAlbumPrinterList %f)" ] ||
+  [ "$got" = "$(printf '%s\n%s\n%s\n%s' "$real" --from-file-manager /AddAlbumPrinterList %f)" ] ||
     fail "the verb runs $(value "$verb" Exec), not the installed $real"
+  [ "$(value "$verb" TryExec)" = "$real" ] ||
+    fail "the verb's TryExec $(value "$verb" TryExec) is not the installed $real"
   if ! out=$(desktop-file-validate "$verb" 2>&1) || [ -n "$out" ]; then
     fail "desktop-file-validate on the verb entry:"$'\n'"$out"
   fi

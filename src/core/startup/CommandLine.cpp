@@ -67,4 +67,13 @@ QString CommandFile(const QString& text, const QString& commandSwitch)
     return path;
 }
 
+bool RefusedFromFileManager(const QStringList& arguments, const QDir& currentFolder)
+{
+    if (arguments.value(0) != FileManagerMark)
+        return false;
+    const QString text = CommandLineText(arguments, currentFolder);
+    return GetCommandType(text) == CommandType::ViewImage &&
+           CommandFile(text, ViewSwitch).isEmpty();
+}
+
 } // namespace quenbrook

@@ -10,6 +10,9 @@ namespace quenbrook {
 // The two switches that the file manager's verbs pass, each followed by a file path.
 inline const QString AddSwitch = QStringLiteral("/AddAlbumPrinterList");
 inline const QString ViewSwitch = QStringLiteral("/ViewImage");
+// The first argument of every command the program's desktop entries run: the start came from a
+// file manager. It stands before the switch, so the command reads as without it.
+inline const QString FileManagerMark = QStringLiteral("--from-file-manager");
 
 enum class CommandType
 {
@@ -37,5 +40,11 @@ QString CommandPath(const QString& text, const QString& commandSwitch);
 // The picture file the command names, as CommandPath cuts it, when it exists as a normal, visible
 // file and its name is a picture type; empty otherwise.
 QString CommandFile(const QString& text, const QString& commandSwitch);
+
+// True when a start from a file manager asks to view a file that the program does not open. A
+// file manager offers the viewer for every file of a picture's MIME type, and those types cover
+// more extensions than the program reads (".dib" files are "image/bmp" too): such a start is
+// refused on its own, and never handed to a running instance, which a failed view would end.
+bool RefusedFromFileManager(const QStringList& arguments, const QDir& currentFolder);
 
 } // namespace quenbrook

@@ -79,6 +79,24 @@ void DesktopKeyFile::setValue(const QString& group, const QString& key, const QS
     lines_.append({group, key, text});
 }
 
+bool DesktopKeyFile::removeValue(const QString& group, const QString& key)
+{
+    bool inGroup = false;
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].group != group) {
+            if (inGroup)
+                return false;
+            continue;
+        }
+        inGroup = true;
+        if (lines_[i].key == key) {
+            lines_.removeAt(i);
+            return true;
+        }
+    }
+    return false;
+}
+
 QByteArray DesktopKeyFile::text() const
 {
     QByteArray bytes;

@@ -25,6 +25,8 @@ public:
     QStringList keys(const QString& group) const;
     // Replaces the key's line, or adds one at the end of the group, adding the group if needed.
     void setValue(const QString& group, const QString& key, const QString& value);
+    // Takes the key's line out of the first group of that name; false when there was none.
+    bool removeValue(const QString& group, const QString& key);
 
     QByteArray text() const;
 

@@ -34,7 +34,7 @@ QString execArgument(QString argument)
 
 } // namespace
 
-QString ExecLine(const QString& command)
+QStringList CommandArguments(const QString& command)
 {
     QStringList arguments;
     QString argument;
@@ -56,6 +56,14 @@ QString ExecLine(const QString& command)
     }
     if (started)
         arguments << argument;
+    return arguments;
+}
+
+QString ExecLine(const QString& command, const QStringList& extra)
+{
+    QStringList arguments = CommandArguments(command);
+    if (!arguments.isEmpty())
+        arguments = arguments.mid(0, 1) + extra + arguments.mid(1);
     for (QString& each : arguments)
         each = each == QLatin1String("%1") ? QStringLiteral("%f") : execArgument(each);
     return arguments.join(QLatin1Char(' '));

@@ -1,12 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace quenbrook {
+
+// The arguments of a command written the registry way: separated by blanks, double quotes
+// around one holding blanks (the quotes themselves dropped).
+QStringList CommandArguments(const QString& command);
 
 // The Exec line of a desktop entry that runs a command written the registry way: arguments
 // separated by blanks, double quotes around one holding blanks, "%1" for the file. The file
 // becomes the field code %f; other arguments are quoted and escaped as desktop entries require.
-QString ExecLine(const QString& command);
+// `extra` goes right after the program.
+QString ExecLine(const QString& command, const QStringList& extra = {});
 
 } // namespace quenbrook

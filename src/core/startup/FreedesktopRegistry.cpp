@@ -1,10 +1,13 @@
 #include "core/startup/FreedesktopRegistry.h"
 
+#include "core/program/PictureFileTypes.h"
+#include "core/startup/CommandLine.h"
 #include "core/startup/DesktopKeyFile.h"
 #include "core/startup/ExecLine.h"
 #include "core/startup/OwnMimeTypes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
@@ -14,6 +17,7 @@ namespace {
 
 const QString EntryGroup = QStringLiteral("Desktop Entry");
 const QString OwnPrefix = QStringLiteral("quenbrook-");
+const QString OwnTypePrefix = QStringLiteral("application/x-quenbrook-");
 const QString ClassPrefix = QStringLiteral("quenbrook-class-");
 const QString ClassKey = QStringLiteral("X-Quenbrook-Class");
 const QString VerbKey = QStringLiteral("X-Quenbrook-Verb");
@@ -22,6 +26,7 @@ const QString MimeTypeKey = QStringLiteral("MimeType");
 const QStringList EntryKeys = {QStringLiteral("Type"),
                                QStringLiteral("Name"),
                                QStringLiteral("Icon"),
+                               QStringLiteral("TryExec"),
                                QStringLiteral("Exec"),
                                MimeTypeKey,
                                QStringLiteral("NoDisplay"),
@@ -41,6 +46,28 @@ QString slug(const QString& name)
     while (id.endsWith(QLatin1Char('-')))
         id.chop(1);
     return id;
+}
+
+// The type the MIME database gives files of the extension by their name, "" when it gives none
+// (or only one that this program once defined).
+QString typeByName(const QString& extension)
+{
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(
+        QStringLiteral("x.") + extension.toLower(), QMimeDatabase::MatchExtension);
+    if (!type.isValid() || type.isDefault() || type.name().startsWith(OwnTypePrefix))
+        return {};
+    return type.name();
+}
+
+// Whether files of the two extensions hold the same kind of content, so the MIME database tells
+// them apart by it alike. A run-length bitmap is a bitmap file.
+bool sameContent(const QString& one, const QString& other)
+{
+    const auto content = [](const QString& extension) {
+        const std::optional<PictureFormat> format = PictureFormatOf(extension);
+        return format == PictureFormat::RunLengthBitmap ? PictureFormat::Bitmap : format;
+    };
+    return content(one).has_value() && content(one) == content(other);
 }
 
 bool isMimeType(const QString& className)
@@ -131,9 +158,10 @@ QString FreedesktopRegistry::ClassDesktopId(const QString& className)
 
 QString FreedesktopRegistry::GetExtensionClass(const QString& extension)
 {
+    forgetKnownOwnTypes();
     const QString type = MimeTypeOf(extension);
     const QString application =
-        type.isEmpty() ? QString() : mimeApps_.defaultApplication(type, OwnPrefix);
+        type.isEmpty() ? QString() : mimeApps_.defaultApplication(type, OwnPrefix).desktopId;
     if (application.isEmpty())
         return {};
     if (application.startsWith(ClassPrefix)) {
@@ -182,9 +210,13 @@ void FreedesktopRegistry::SetClassIcon(const QString& className, const QString& 
 void FreedesktopRegistry::SetVerbCommand(const QString& className, const QString& verb,
                                          const QString& command)
 {
-    const QString exec = EscapeValue(ExecLine(command));
+    const QString exec = EscapeValue(ExecLine(command, {FileManagerMark}));
+    const QString tryExec = EscapeValue(CommandArguments(command).value(0));
     QStringList types;
     if (isMimeType(className)) {
+        // Listing the type in an entry of the user's own folder would make it the type's
+        // default wherever no list chooses one: the present default is written down first.
+        mimeApps_.keepDefault(className, OwnPrefix);
         types << className;
     } else if (!className.isEmpty()) {
         // The class opens its files with the first verb registered on it.
@@ -192,14 +224,17 @@ void FreedesktopRegistry::SetVerbCommand(const QString& className, const QString
             types = SplitList(entry.value(MimeTypeKey));
             if (entry.value(VerbKey).isEmpty())
                 entry[VerbKey] = EscapeValue(verb);
-            if (UnescapeValue(entry.value(VerbKey)) == verb)
+            if (UnescapeValue(entry.value(VerbKey)) == verb) {
                 entry[QStringLiteral("Exec")] = exec;
+                entry[QStringLiteral("TryExec")] = tryExec;
+            }
         });
     }
     const QString id = VerbDesktopId(verb);
     QMap<QString, QString> entry = readEntry(id);
     entry[QStringLiteral("Name")] = EscapeValue(verb);
     entry[QStringLiteral("Exec")] = exec;
+    entry[QStringLiteral("TryExec")] = tryExec;
     entry[MimeTypeKey] = JoinList(withAdded(SplitList(entry.value(MimeTypeKey)), types));
     saveEntry(id, entry);
     if (applicationsChanged_)
@@ -208,13 +243,56 @@ void FreedesktopRegistry::SetVerbCommand(const QString& className, const QString
 
 QString FreedesktopRegistry::MimeTypeOf(const QString& extension) const
 {
-    const QString lower = extension.toLower();
-    const QMap<QString, QString> own = ReadOwnMimeTypes(mimePackageFile());
-    if (own.contains(lower))
-        return own.value(lower);
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(QStringLiteral("x.") + lower,
-                                                           QMimeDatabase::MatchExtension);
-    return type.isValid() && !type.isDefault() ? type.name() : QString();
+    if (const QString known = KnownMimeTypeOf(extension); !known.isEmpty())
+        return known;
+    return ReadOwnMimeTypes(mimePackageFile()).value(extension.toLower());
+}
+
+QString FreedesktopRegistry::KnownMimeTypeOf(const QString& extension)
+{
+    if (const QString type = typeByName(extension); !type.isEmpty())
+        return type;
+    // A file whose name the database does not know is told by its content, that of the same
+    // format's other extensions (".jfif" files are JPEG files).
+    for (const QString& other : PictureFileTypes())
+        if (sameContent(other, extension))
+            if (const QString type = typeByName(other); !type.isEmpty())
+                return type;
+    return {};
+}
+
+void FreedesktopRegistry::forgetKnownOwnTypes()
+{
+    QMap<QString, QString> own = ReadOwnMimeTypes(mimePackageFile());
+    QStringList forgotten;
+    for (auto it = own.begin(); it != own.end();) {
+        if (KnownMimeTypeOf(it.key()).isEmpty()) {
+            ++it;
+        } else {
+            forgotten << it.value();
+            it = own.erase(it);
+        }
+    }
+    if (forgotten.isEmpty())
+        return;
+    const bool written = own.isEmpty() ? QFile::remove(mimePackageFile())
+                                       : WriteIfChanged(mimePackageFile(), OwnMimeTypesText(own));
+    if (written)
+        runTool(QStringLiteral("update-mime-database"),
+                QDir(dataHome_).filePath(QStringLiteral("mime")));
+    for (const QString& type : forgotten)
+        mimeApps_.removeDefault(type);
+    const QStringList entries =
+        QDir(applicationsFolder())
+            .entryList({OwnPrefix + QStringLiteral("*.desktop")}, QDir::Files, QDir::Name);
+    for (const QString& id : entries) {
+        QMap<QString, QString> entry = readEntry(id);
+        QStringList types = SplitList(entry.value(MimeTypeKey));
+        for (const QString& type : forgotten)
+            types.removeAll(type);
+        entry[MimeTypeKey] = JoinList(types);
+        saveEntry(id, entry);
+    }
 }
 
 QString FreedesktopRegistry::defineMimeType(const QString& extension)

@@ -18,14 +18,22 @@ namespace quenbrook {
 //    menus while file managers offer it under "Open With".
 //  - <data>/applications/quenbrook-class-<class>.desktop, the program's class: its description as
 //    Name, its icon, the command of its first verb, and the types it has claimed.
-//  - <config>/mimeapps.list, [Default Applications]: each claimed type names the class entry.
-//  - <data>/mime/packages/quenbrook.xml: extensions that the MIME database does not know, each
-//    with a type "application/x-quenbrook-<extension>" of its own.
+//  - <config>/mimeapps.list, [Default Applications]: each claimed type names the class entry, and
+//    each type a verb is offered on keeps the default it had (see below).
+//  - <data>/mime/packages/quenbrook.xml: extensions that the MIME database knows neither by name
+//    nor by their content, each with a type "application/x-quenbrook-<extension>" of its own.
 //
-// An extension is unclaimed when its type has no default application: none in any mimeapps.list
-// or defaults.list of the user and the system (its aliases included, listed applications that are
-// not installed skipped), and none in the desktop database (mimeinfo.cache) other than this
-// program's own entries.
+// An extension's type is what the MIME database gives its files; ".jfif", which it may not know
+// by name, is a JPEG by content. An extension is unclaimed when its type has no default
+// application: none in any mimeapps.list or defaults.list of the user and the system (its aliases
+// included, listed applications that are not installed skipped), and no installed entry other
+// than this program's own lists the type.
+//
+// An entry of the user's folder that lists a type outranks the system's entries for it, so
+// offering a verb would make it the default wherever no list chooses one: before listing a type,
+// its present default is written into the user's mimeapps.list. Every entry carries TryExec, so
+// launchers drop the entries once the program is gone, and its Exec starts the program with
+// FileManagerMark before the switch.
 //
 // Writes go through QSaveFile and only when the text changes, so registering twice leaves every
 // file as it was. update-desktop-database and update-mime-database run when they are installed.
@@ -64,8 +72,14 @@ public:
     // The MIME type of files with the extension, "" when neither the MIME database nor this
     // program's own types know it.
     QString MimeTypeOf(const QString& extension) const;
+    // The type the MIME database gives files of the extension: by their name, or else by their
+    // content, which is that of the same picture format's other extensions. "" when it gives none.
+    static QString KnownMimeTypeOf(const QString& extension);
 
 private:
+    // Drops the types this program defined for extensions the MIME database has come to know,
+    // with their lines in the user's mimeapps.list and this program's entries.
+    void forgetKnownOwnTypes();
     QString defineMimeType(const QString& extension);
     // A desktop entry of this program's, key to value as written.
     QMap<QString, QString> readEntry(const QString& desktopId) const;

@@ -3,6 +3,7 @@
 #include "core/startup/DesktopKeyFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QMimeDatabase>
 
@@ -12,6 +13,7 @@ namespace {
 const QString DefaultsGroup = QStringLiteral("Default Applications");
 const QString AddedGroup = QStringLiteral("Added Associations");
 const QString CacheGroup = QStringLiteral("MIME Cache");
+const QString EntryGroup = QStringLiteral("Desktop Entry");
 
 } // namespace
 
@@ -28,26 +30,32 @@ QString MimeApps::userFile() const
     return QDir(configHome_).filePath(QStringLiteral("mimeapps.list"));
 }
 
-QString MimeApps::defaultApplication(const QString& mimeType, const QString& skippedPrefix) const
+MimeApps::Default MimeApps::defaultApplication(const QString& mimeType,
+                                               const QString& skippedPrefix) const
 {
     const QStringList names =
         QStringList{mimeType} + QMimeDatabase().mimeTypeForName(mimeType).aliases();
-    for (const QString& path : lists()) {
-        const DesktopKeyFile file = DesktopKeyFile::load(path);
-        for (const QString& group : {DefaultsGroup, AddedGroup})
+    for (const QString& group : {DefaultsGroup, AddedGroup}) {
+        for (const QString& path : lists()) {
+            const DesktopKeyFile file = DesktopKeyFile::load(path);
             for (const QString& name : names)
                 for (const QString& id : SplitList(file.value(group, name)))
                     if (isInstalled(id))
-                        return id;
+                        return {id, group == DefaultsGroup && name == mimeType &&
+                                        path.endsWith(QLatin1String("mimeapps.list"))};
+        }
     }
-    // Without a chosen default, file managers open a type with any application that lists it.
+    // Without a chosen default, launchers open a type with any application that lists it.
     for (const QString& folder : dataFolders()) {
         const DesktopKeyFile cache =
             DesktopKeyFile::load(folder + QStringLiteral("/applications/mimeinfo.cache"));
-        for (const QString& name : names)
-            for (const QString& id : SplitList(cache.value(CacheGroup, name)))
+        for (const QString& name : names) {
+            const QStringList ids =
+                SplitList(cache.value(CacheGroup, name)) + listedTypes(folder).value(name);
+            for (const QString& id : ids)
                 if (!id.startsWith(skippedPrefix) && isInstalled(id))
-                    return id;
+                    return {id, false};
+        }
     }
     return {};
 }
@@ -57,6 +65,20 @@ void MimeApps::setDefault(const QString& mimeType, const QString& desktopId) con
     DesktopKeyFile file = DesktopKeyFile::load(userFile());
     file.setValue(DefaultsGroup, mimeType, JoinList({desktopId}));
     WriteIfChanged(userFile(), file.text());
+}
+
+void MimeApps::keepDefault(const QString& mimeType, const QString& skippedPrefix) const
+{
+    const Default current = defaultApplication(mimeType, skippedPrefix);
+    if (!current.desktopId.isEmpty() && !current.chosen)
+        setDefault(mimeType, current.desktopId);
+}
+
+void MimeApps::removeDefault(const QString& mimeType) const
+{
+    DesktopKeyFile file = DesktopKeyFile::load(userFile());
+    if (file.removeValue(DefaultsGroup, mimeType))
+        WriteIfChanged(userFile(), file.text());
 }
 
 bool MimeApps::isInstalled(const QString& desktopId) const
@@ -73,8 +95,7 @@ bool MimeApps::isInstalled(const QString& desktopId) const
         for (const QString& each : names) {
             const QString path = folder + QStringLiteral("/applications/") + each;
             if (QFileInfo(path).isFile())
-                return DesktopKeyFile::load(path).value(QStringLiteral("Desktop Entry"),
-                                                        QStringLiteral("Hidden")) !=
+                return DesktopKeyFile::load(path).value(EntryGroup, QStringLiteral("Hidden")) !=
                        QLatin1String("true");
         }
     }
@@ -102,6 +123,29 @@ QStringList MimeApps::lists() const
 QStringList MimeApps::dataFolders() const
 {
     return QStringList{dataHome_} + dataDirs_;
+}
+
+const QMap<QString, QStringList>& MimeApps::listedTypes(const QString& folder) const
+{
+    const auto found = listed_.constFind(folder);
+    if (found != listed_.cend())
+        return *found;
+    QMap<QString, QStringList>& types = listed_[folder];
+    const QDir applications(folder + QStringLiteral("/applications"));
+    for (QDirIterator it(applications.path(), {QStringLiteral("*.desktop")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString path = it.next();
+        QString id = applications.relativeFilePath(path);
+        id.replace(QLatin1Char('/'), QLatin1Char('-'));
+        const QStringList listed =
+            SplitList(DesktopKeyFile::load(path).value(EntryGroup, QStringLiteral("MimeType")));
+        for (const QString& type : listed)
+            types[type] << id;
+    }
+    for (QStringList& each : types)
+        each.sort();
+    return types;
 }
 
 } // namespace quenbrook

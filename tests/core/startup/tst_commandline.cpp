@@ -72,6 +72,38 @@ private slots:
         QCOMPARE(CommandLineText({}, folder), QString());
         QCOMPARE(CommandLineText({AddSwitch, QString()}, folder), AddSwitch + " \"\"");
     }
+
+    // A start from a file manager's entry that asks to view a file the program does not open is
+    // refused before it reaches a running instance; every other command line goes on as before.
+    void refusedFromFileManager_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("refused");
+        const QString mark = FileManagerMark;
+        QTest::newRow("view a picture") << QStringList{mark, ViewSwitch, "a b.jpg"} << false;
+        QTest::newRow("view a bitmap of another name")
+            << QStringList{mark, ViewSwitch, "old.dib"} << true;
+        QTest::newRow("view a missing picture")
+            << QStringList{mark, ViewSwitch, "missing.jpg"} << true;
+        QTest::newRow("view a hidden picture")
+            << QStringList{mark, ViewSwitch, ".hidden.jpg"} << true;
+        QTest::newRow("without the mark") << QStringList{ViewSwitch, "old.dib"} << false;
+        QTest::newRow("mark not first") << QStringList{ViewSwitch, "old.dib", mark} << false;
+        QTest::newRow("add") << QStringList{mark, AddSwitch, "old.dib"} << false;
+        QTest::newRow("mark alone") << QStringList{mark} << false;
+    }
+    void refusedFromFileManager()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, refused);
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        for (const char* name : {"a b.jpg", ".hidden.jpg", "old.dib"}) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(RefusedFromFileManager(arguments, folder), refused);
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

@@ -3,6 +3,7 @@
 #include "core/startup/CommandLine.h"
 #include "core/startup/DesktopKeyFile.h"
 #include "core/startup/FreedesktopRegistry.h"
+#include "core/startup/OwnMimeTypes.h"
 #include "core/startup/RegisterFileTypes.h"
 #include "support/MemoryRegistry.h"
 
@@ -53,35 +54,48 @@ QStringList mimeTypes(const QString& path)
     return types;
 }
 
+// The type the MIME database gives files of the extension. ".jfif" is a JPEG even where the
+// database does not know the name.
+QString typeOf(const QString& extension)
+{
+    if (extension == "jfif")
+        return "image/jpeg";
+    const QMimeType type =
+        QMimeDatabase().mimeTypeForFile("x." + extension, QMimeDatabase::MatchExtension);
+    return type.isDefault() ? QString() : type.name();
+}
+
 // A user and a system in a temporary folder. The system's viewer is the default for JPEG, is
-// listed for GIF in the desktop database, and is the default for the icon type under one of its
-// aliases; BMP is listed only for a program that is not installed; the user's default for EMF
-// names a program that is gone.
+// listed for GIF in the desktop database, is the default for the icon type under one of its
+// aliases and for cursors in the older defaults.list; BMP is listed only for a program that is not
+// installed; the user's default for EMF names a program that is gone. An older release left a type
+// of its own for ".jfif".
 struct Desktop
 {
     QTemporaryDir root;
     QString data = root.filePath("data"), config = root.filePath("config");
     QString systemData = root.filePath("sys/share"), systemConfig = root.filePath("sys/xdg");
+    QString ownPackage = data + "/mime/packages/quenbrook.xml";
 
-    static QString type(const QString& extension)
-    {
-        const QMimeType type =
-            QMimeDatabase().mimeTypeForFile("x." + extension, QMimeDatabase::MatchExtension);
-        return type.isDefault() ? "application/x-quenbrook-" + extension : type.name();
-    }
     Desktop()
     {
         const QString iconAlias =
-            QMimeDatabase().mimeTypeForName(type("ico")).aliases().value(0, type("ico"));
+            QMimeDatabase().mimeTypeForName(typeOf("ico")).aliases().value(0, typeOf("ico"));
         write(systemData + "/applications/viewer.desktop",
               "[Desktop Entry]\nType=Application\nName=Viewer\nExec=viewer %f\n");
-        write(systemData + "/applications/mimeinfo.cache", "[MIME Cache]\n" + type("gif") +
-                                                               "=viewer.desktop;\n" + type("bmp") +
-                                                               "=missing.desktop;\n");
-        write(systemConfig + "/mimeapps.list", "[Default Applications]\n" + type("jpg") +
+        write(systemData + "/applications/mimeinfo.cache",
+              "[MIME Cache]\n" + typeOf("gif") + "=viewer.desktop;\n" + typeOf("bmp") +
+                  "=missing.desktop;\n");
+        write(systemData + "/applications/defaults.list",
+              "[Default Applications]\n" + typeOf("cur") + "=viewer.desktop\n");
+        write(systemConfig + "/mimeapps.list", "[Default Applications]\n" + typeOf("jpg") +
                                                    "=viewer.desktop\n" + iconAlias +
                                                    "=viewer.desktop\n");
-        write(config + "/mimeapps.list", UserMimeApps + type("emf") + "=gone.desktop\n");
+        write(config + "/mimeapps.list", UserMimeApps + typeOf("emf") + "=gone.desktop\n" +
+                                             StaleType + "=quenbrook-class-quenbrook.desktop;\n");
+        write(ownPackage, QString::fromUtf8(OwnMimeTypesText({{"jfif", StaleType}})));
+        write(entry(FreedesktopRegistry::ClassDesktopId("Quenbrook")),
+              "[Desktop Entry]\nName=Quenbrook\nMimeType=" + StaleType + ";\n");
     }
     FreedesktopRegistry registry() const { return {data, config, {systemData}, {systemConfig}}; }
     void registerTypes() const
@@ -91,7 +105,23 @@ struct Desktop
         RegisterFileTypes(each, R"(/opt/Quen brook $1 100% a\b)", "quenbrook");
     }
     QString entry(const QString& id) const { return data + "/applications/" + id; }
+    static inline const QString StaleType = "application/x-quenbrook-jfif";
 };
+
+// A tool's output with the sandbox's environment, or "" when it cannot run.
+QString run(const QProcessEnvironment& environment, const QString& program,
+            const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
 
 } // namespace
 
@@ -164,20 +194,23 @@ private slots:
         desktop.registerTypes();
         QStringList all;
         for (const QString& extension : PictureFileTypes())
-            if (!all.contains(Desktop::type(extension)))
-                all << Desktop::type(extension);
+            if (!all.contains(typeOf(extension)))
+                all << typeOf(extension);
         all.sort();
         QStringList unclaimed = all;
-        for (const QString extension : {"jpg", "gif", "ico"})
-            unclaimed.removeAll(Desktop::type(extension));
+        for (const QString extension : {"jpg", "gif", "ico", "cur"})
+            unclaimed.removeAll(typeOf(extension));
 
-        // Exec quoting: blanks need quotes, "$" and "\" a backslash, "%" doubling.
-        const QString program = R"("/opt/Quen brook \$1 100%% a\\b/quenbrook")";
+        // Exec quoting: blanks need quotes, "$" and "\" a backslash, "%" doubling. TryExec is the
+        // program as it is.
+        const QString program = R"("/opt/Quen brook \$1 100%% a\\b/quenbrook" --from-file-manager)";
+        const QString tryExec = R"(/opt/Quen brook $1 100% a\b/quenbrook)";
         for (const auto& [verb, commandSwitch] :
              {std::pair{AddVerb, "/AddAlbumPrinterList"}, std::pair{ViewVerb, "/ViewImage"}}) {
             const QString path = desktop.entry(FreedesktopRegistry::VerbDesktopId(verb));
             QCOMPARE(entryValue(path, "Name"), verb);
             QCOMPARE(entryValue(path, "Exec"), program + " " + commandSwitch + " %f");
+            QCOMPARE(entryValue(path, "TryExec"), tryExec);
             QCOMPARE(entryValue(path, "NoDisplay"), "true");
             QCOMPARE(mimeTypes(path), all);
         }
@@ -188,28 +221,127 @@ private slots:
         QVERIFY(icon.open(QIODevice::ReadOnly));
         QCOMPARE(icon.readAll(), "<svg/>");
         QCOMPARE(entryValue(classEntry, "Exec"), program + " /AddAlbumPrinterList %f");
+        QCOMPARE(entryValue(classEntry, "TryExec"), tryExec);
         QCOMPARE(mimeTypes(classEntry), unclaimed);
 
-        // The user's list keeps what it had and gains exactly the unclaimed types.
+        // The user's list keeps what it had, gains the unclaimed types, and writes down the
+        // defaults that only the desktop database, an alias or defaults.list gave; the one a
+        // mimeapps.list already chooses stays where it is. The older release's type is gone with
+        // its line.
         const DesktopKeyFile mimeApps = DesktopKeyFile::load(desktop.config + "/mimeapps.list");
         QVERIFY(mimeApps.text().startsWith(UserMimeApps.toUtf8()));
         QCOMPARE(mimeApps.value("Default Applications", "text/plain"), "vim.desktop");
-        for (const QString& type : all)
-            QCOMPARE(mimeApps.value("Default Applications", type),
-                     unclaimed.contains(type) ? "quenbrook-class-quenbrook.desktop;" : "");
+        for (const QString& type : all) {
+            const QString expected = unclaimed.contains(type) ? "quenbrook-class-quenbrook.desktop;"
+                                     : type == typeOf("jpg")  ? ""
+                                                              : "viewer.desktop;";
+            QCOMPARE(mimeApps.value("Default Applications", type), expected);
+        }
+        QVERIFY(!mimeApps.text().contains(Desktop::StaleType.toUtf8()));
+        QVERIFY(!QFile::exists(desktop.ownPackage));
 
-        // A later start reads the same classes back and does not touch a file. An extension the
-        // MIME database did not know is known by a type of its own.
+        // A later start reads the same classes back and does not touch a file.
         const auto before = filesUnder(desktop.root.path());
-        if (Desktop::type("jfif").startsWith("application/x-quenbrook-"))
-            QVERIFY(before.value(desktop.data + "/mime/globs2").contains("quenbrook-jfif:*.jfif"));
         FreedesktopRegistry later = desktop.registry();
         QCOMPARE(later.GetExtensionClass("RLE"), "Quenbrook");
-        QCOMPARE(later.GetExtensionClass("jfif"), "Quenbrook");
-        QCOMPARE(later.GetExtensionClass("jpe"), Desktop::type("jpg"));
+        QCOMPARE(later.GetExtensionClass("jfif"), typeOf("jpg"));
+        QCOMPARE(later.GetExtensionClass("jpe"), typeOf("jpg"));
         QCOMPARE(later.GetExtensionClass("xyz-unknown"), "");
         desktop.registerTypes();
         QCOMPARE(filesUnder(desktop.root.path()), before);
+    }
+
+    // What xdg-mime and gio answer in a sandboxed desktop whose viewer the user has chosen for
+    // JPEG and that the system lists for GIF, BMP and icons.
+    void desktopToolsSeeTheUsersDefaultsKept()
+    {
+        const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
+        const QString gio = QStandardPaths::findExecutable("gio");
+        const QString mimeFolder = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                          "mime", QStandardPaths::LocateDirectory);
+        if (xdgMime.isEmpty() || gio.isEmpty() ||
+            QStandardPaths::findExecutable("update-desktop-database").isEmpty() ||
+            mimeFolder.isEmpty())
+            QSKIP("xdg-mime, gio, update-desktop-database or the MIME database is missing "
+                  "(scripts/install-deps.sh installs them)");
+        QTemporaryDir root;
+        const QString data = root.filePath("data"), config = root.filePath("config");
+        const QString system = root.filePath("sys"), bin = root.filePath("bin");
+        const QString program = bin + "/quenbrook";
+        QVERIFY(QDir().mkpath(system + "/applications") && QDir().mkpath(bin));
+        QVERIFY(QFile::link(mimeFolder, system + "/mime"));
+        for (const QString& path : {bin + "/viewer", program}) {
+            write(path, "#!/bin/sh\nexit 0\n");
+            QVERIFY(QFile::setPermissions(path,
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        write(
+            system + "/applications/viewer.desktop",
+            "[Desktop Entry]\nType=Application\nName=Viewer\nExec=" + bin +
+                "/viewer %f\nMimeType=image/jpeg;image/gif;image/bmp;image/vnd.microsoft.icon;\n");
+        QProcess::execute("update-desktop-database", {system + "/applications"});
+        write(config + "/mimeapps.list", "[Default Applications]\nimage/jpeg=viewer.desktop\n");
+        QFile jfif(root.filePath("photo.jfif"));
+        QVERIFY(jfif.open(QIODevice::WriteOnly) && jfif.write("\xff\xd8\xff\xe0\0\x10JFIF\0") > 0);
+        jfif.close();
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const auto& [name, value] :
+             {std::pair{"HOME", root.path()}, std::pair{"XDG_DATA_HOME", data},
+              std::pair{"XDG_CONFIG_HOME", config}, std::pair{"XDG_DATA_DIRS", system},
+              std::pair{"XDG_CONFIG_DIRS", root.filePath("xdg")},
+              std::pair{"XDG_CACHE_HOME", root.filePath("cache")}})
+            environment.insert(name, value);
+        environment.remove("XDG_CURRENT_DESKTOP");
+        QProcessEnvironment gnome = environment;
+        gnome.insert("XDG_CURRENT_DESKTOP", "GNOME"); // xdg-mime asks gio for a file's type
+        QStringList types;
+        for (const QString& extension : PictureFileTypes())
+            if (!types.contains(typeOf(extension)))
+                types << typeOf(extension);
+        const auto defaults = [&] {
+            QMap<QString, QString> answers;
+            for (const QString& type : types)
+                answers[type] = run(environment, xdgMime, {"query", "default", type}) + " | " +
+                                run(environment, gio, {"mime", type}).section('\n', 0, 0);
+            return answers;
+        };
+        const auto before = defaults();
+        QCOMPARE(before.value("image/jpeg"),
+                 "viewer.desktop | Default application for “image/jpeg”: viewer.desktop");
+
+        const auto registerTypes = [&] {
+            FreedesktopRegistry registry(data, config, {system}, {root.filePath("xdg")});
+            RegisterFileTypes(registry, bin, "quenbrook");
+        };
+        registerTypes();
+        const auto after = defaults();
+        const QString claimed = "quenbrook-class-quenbrook.desktop";
+        for (const QString& type : types) {
+            const bool opened = !before.value(type).startsWith(" |");
+            QCOMPARE(after.value(type),
+                     opened ? before.value(type)
+                            : claimed + " | Default application for “" + type + "”: " + claimed);
+        }
+        QVERIFY(before.value("image/gif").startsWith("viewer.desktop"));
+        QVERIFY(before.value("image/rle").startsWith(" |")); // no program opens it: claimed
+        for (const auto& each : {environment, gnome})
+            QCOMPARE(run(each, xdgMime, {"query", "filetype", jfif.fileName()}), "image/jpeg");
+        const QString offered = run(environment, gio, {"mime", "image/jpeg"});
+        for (const QString& verb : {AddVerb, ViewVerb})
+            QVERIFY2(offered.contains(FreedesktopRegistry::VerbDesktopId(verb)),
+                     qPrintable(offered));
+
+        // Again: not a byte or a time of change differs.
+        const auto files = filesUnder(root.path());
+        registerTypes();
+        QCOMPARE(filesUnder(root.path()), files);
+
+        // Without the program its entries are no longer offered.
+        QVERIFY(QFile::remove(program));
+        const QString left = run(environment, gio, {"mime", "image/jpeg"});
+        QVERIFY(left.contains("viewer.desktop"));
+        QVERIFY2(!left.contains("quenbrook-"), qPrintable(left));
     }
 
     void entriesPassTheValidator_data()
