@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -15,6 +16,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <unistd.h>
 
 namespace quenbrook {
@@ -34,10 +37,28 @@ int remaining(const QDeadlineTimer& deadline)
     return int(qMax<qint64>(0, deadline.remainingTime()));
 }
 
+QString lockPath(const QString& endpoint)
+{
+    return endpoint + QStringLiteral(".lock");
+}
+
+// False once the instance holding the lock has ended, crashed or not: nobody will answer.
+bool instanceLives(const QString& endpoint)
+{
+    if (!QFileInfo::exists(lockPath(endpoint)))
+        return false;
+    qint64 pid = 0;
+    QString host, application;
+    if (!QLockFile(lockPath(endpoint)).getLockInfo(&pid, &host, &application))
+        return true; // still being written
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
+
 enum class Attempt
 {
     Acknowledged,
     NotReached, // nobody listening in time
+    Ended,      // the instance is gone
     OtherUser,  // the socket is served by someone else
     Unanswered
 };
@@ -54,6 +75,8 @@ Attempt tryRequest(const QString& endpoint, const QByteArray& bytes, int timeout
         if (socket.waitForConnected(remaining(deadline)))
             break;
         socket.abort();
+        if (!instanceLives(endpoint))
+            return Attempt::Ended;
         if (deadline.hasExpired())
             return Attempt::NotReached;
         QThread::msleep(std::min(ReconnectMs, remaining(deadline)));
@@ -109,7 +132,7 @@ bool LocalHandOff::decide()
         qWarning("Quenbrook: later starts cannot hand their files over: %s", qPrintable(problem_));
         return false;
     }
-    auto lock = std::make_unique<QLockFile>(endpoint_ + QStringLiteral(".lock"));
+    auto lock = std::make_unique<QLockFile>(lockPath(endpoint_));
     // Held for the instance's whole life: only a dead owner makes it stale.
     lock->setStaleLockTime(0);
     if (lock->tryLock(0)) {
@@ -166,6 +189,9 @@ bool LocalHandOff::sendAndConfirm(const QString& text)
         case Attempt::OtherUser:
             qWarning("Quenbrook: %s is served by another user; the command was not handed over",
                      qPrintable(QDir::toNativeSeparators(endpoint_)));
+            return false;
+        case Attempt::Ended:
+            qWarning("Quenbrook: the running instance ended before taking the command");
             return false;
         case Attempt::Unanswered:
             reached = true;

@@ -33,7 +33,8 @@ namespace {
 
 // This program started again: "--send <text> <attempt ms> [<attempts>]" is a later start handing
 // its command over in at most <attempts> attempts (exit code 4: not acknowledged); "--race" says
-// "ready", waits for a line, then tells which part it got.
+// "ready", waits for a line, then tells which part it got; "--crash" is an instance that says
+// "ready" and dies when a start connects, leaving its lock and socket behind.
 int runChild(const QStringList& args)
 {
     LocalHandOff handOff({args.value(3, "10000").toInt(), args.value(4, "5").toInt()});
@@ -41,6 +42,15 @@ int runChild(const QStringList& args)
         if (!handOff.PrevInstance())
             return 3;
         return handOff.sendAndConfirm(args[2]) ? 0 : 4;
+    }
+    if (args[1] == "--crash") {
+        QLockFile lock(handOff.endpoint() + ".lock");
+        QLocalServer server;
+        if (!lock.tryLock(0) || !server.listen(handOff.endpoint()))
+            return 3;
+        std::cout << "ready" << std::endl;
+        server.waitForNewConnection(20000);
+        ::_exit(0);
     }
     std::string line;
     std::cout << "ready" << std::endl;
@@ -285,6 +295,18 @@ private slots:
         QCOMPARE(received.count(received.value(0)), requests); // the same request every time
     }
 
+    // A later start stops waiting once the instance it waits for is gone.
+    void instanceEndsWhileLaterStartWaits()
+    {
+        QProcess instance;
+        instance.start(QCoreApplication::applicationFilePath(), {"--crash"});
+        QVERIFY(QTest::qWaitFor([&] { return instance.canReadLine(); }, 10000));
+        auto later = startSender("/ViewImage /x.gif"); // five attempts of ten seconds
+        QCOMPARE(exitCode(*later, 20000), 4);
+        QVERIFY(later->readAllStandardError().contains("ended before taking the command"));
+        QCOMPARE(exitCode(instance), 0);
+    }
+
     void socketFolderIsPrivate_data()
     {
         QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: private, open, link or unset
@@ -375,7 +397,9 @@ private slots:
         const sockaddr_un address = localAddress(handOff.endpoint());
         const QByteArray request = HandOffRequest::Encode(1, "/ViewImage /x.gif");
         int listener = -1;
+        QLockFile lock(handOff.endpoint() + ".lock"); // the later start waits for its holder
         if (otherServes) {
+            QVERIFY(lock.tryLock(0));
             // Bound here, listening as the other user: that user is who a client finds.
             listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
             QCOMPARE(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address),
@@ -459,7 +483,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() > 1 && (args[1] == "--send" || args[1] == "--race"))
+    if (args.size() > 1 && (args[1] == "--send" || args[1] == "--race" || args[1] == "--crash"))
         return runChild(args);
     tst_LocalHandOff test;
     return QTest::qExec(&test, argc, argv);
