@@ -15,6 +15,26 @@
 #include <QFileInfo>
 #include <QIcon>
 
+namespace {
+
+// Why no graphical display can be opened, or empty when one may be: Qt would abort instead.
+QString missingDisplay()
+{
+    const QString platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
+    for (const QString& platform : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        // offscreen, vnc, eglfs and the like need no display server.
+        const QString name = platform.section(QLatin1Char(':'), 0, 0);
+        if (name != QStringLiteral("xcb") && !name.startsWith(QStringLiteral("wayland")))
+            return {};
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return QStringLiteral("Quenbrook needs a graphical display and found none: neither "
+                              "DISPLAY nor WAYLAND_DISPLAY is set.");
+    return {};
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     using namespace quenbrook;
@@ -32,8 +52,13 @@ int main(int argc, char* argv[])
     }
     LocalHandOff handOff;
     if (handOff.PrevInstance()) {
-        handOff.SendCommand(commandText);
-        return 0;
+        QCoreApplication later(argc, argv);
+        return handOff.sendAndConfirm(commandText) ? 0 : 1;
+    }
+    if (const QString missing = missingDisplay(); !missing.isEmpty()) {
+        // Returning releases the lock, so the next start is not kept waiting for this one.
+        qCritical("%s", qPrintable(missing));
+        return 1;
     }
 
     QApplication app(argc, argv);

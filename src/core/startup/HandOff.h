@@ -21,7 +21,8 @@ public:
     virtual bool PrevInstance() = 0;
 
     // Hands the command text to the running instance and waits for its acknowledgement: one
-    // request, at most five attempts of ten seconds each; gives up silently.
+    // request, at most five attempts of ten seconds each. Gives up silently when the instance took
+    // the request and never answered; says why when it reached no instance at all.
     virtual void SendCommand(const QString& text) = 0;
 
     // Passes every command handed over, on this thread, one at a time, in arrival order, each

@@ -1,21 +1,30 @@
+#include "core/startup/HandOffRequest.h"
 #include "core/startup/LocalHandOff.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
+#include <grp.h>
 #include <iostream>
 #include <memory>
+#include <pwd.h>
 #include <string>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace quenbrook;
@@ -24,14 +33,24 @@ namespace {
 
 // This program started again: "--send <text> <attempt ms> [<attempts>]" is a later start handing
 // its command over in at most <attempts> attempts (exit code 4: not acknowledged); "--race" says
-// "ready", waits for a line, then tells which part it got.
+// "ready", waits for a line, then tells which part it got; "--crash" is an instance that says
+// "ready" and dies when a start connects, leaving its lock and socket behind.
 int runChild(const QStringList& args)
 {
-    LocalHandOff handOff({args.value(3, "10000").toInt(), args.value(4, "5").toInt(), 10000});
+    LocalHandOff handOff({args.value(3, "10000").toInt(), args.value(4, "5").toInt()});
     if (args[1] == "--send") {
         if (!handOff.PrevInstance())
             return 3;
         return handOff.sendAndConfirm(args[2]) ? 0 : 4;
+    }
+    if (args[1] == "--crash") {
+        QLockFile lock(handOff.endpoint() + ".lock");
+        QLocalServer server;
+        if (!lock.tryLock(0) || !server.listen(handOff.endpoint()))
+            return 3;
+        std::cout << "ready" << std::endl;
+        server.waitForNewConnection(20000);
+        ::_exit(0);
     }
     std::string line;
     std::cout << "ready" << std::endl;
@@ -46,7 +65,7 @@ int runChild(const QStringList& args)
 std::unique_ptr<QProcess> startSender(const QString& text, int attemptMs = 10000, int attempts = 5)
 {
     auto process = std::make_unique<QProcess>();
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setProcessChannelMode(QProcess::ForwardedOutputChannel); // its messages are kept
     process->start(QCoreApplication::applicationFilePath(),
                    {"--send", text, QString::number(attemptMs), QString::number(attempts)});
     return process;
@@ -55,9 +74,44 @@ std::unique_ptr<QProcess> startSender(const QString& text, int attemptMs = 10000
 // Waits, serving events, until the process has ended; its exit code, or -1 when it crashed.
 int exitCode(QProcess& process, int ms = 20000)
 {
-    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, ms))
+    QSignalSpy finished(&process, &QProcess::finished);
+    if (process.state() != QProcess::NotRunning && !finished.wait(ms))
         return -2;
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+sockaddr_un localAddress(const QString& endpoint)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(endpoint);
+    std::copy_n(path.constData(), path.size(), address.sun_path);
+    return address;
+}
+
+// A client that connects and says nothing; -1 when the connection was refused.
+int silentClient(const QString& endpoint)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    const sockaddr_un address = localAddress(endpoint);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+        return fd;
+    ::close(fd);
+    return -1;
+}
+
+// The file's inode, 0 when there is none: tells a socket file made anew from the one before.
+ino_t inode(const QString& path)
+{
+    struct stat info = {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+// True when the running instance has closed its end of the connection.
+bool closedByServer(int fd)
+{
+    char byte;
+    return ::recv(fd, &byte, 1, MSG_DONTWAIT) == 0;
 }
 
 QByteArray header(quint32 length)
@@ -72,15 +126,19 @@ QByteArray header(quint32 length)
 class tst_LocalHandOff : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> runtime_;
+    const QString systemTemp_ = QDir::tempPath();
+    std::unique_ptr<QTemporaryDir> runtime_, temp_;
     QStringList log_;
 
 private slots:
     void init()
     {
-        // Each test gets its own runtime folder, so its socket is private to it and its children.
-        runtime_ = std::make_unique<QTemporaryDir>();
+        // Each test gets its own runtime and temporary folders, so its socket is private to it and
+        // its children.
+        runtime_ = std::make_unique<QTemporaryDir>(systemTemp_ + "/tst_localhandoff-XXXXXX");
+        temp_ = std::make_unique<QTemporaryDir>(systemTemp_ + "/tst_localhandoff-XXXXXX");
         qputenv("XDG_RUNTIME_DIR", runtime_->path().toLocal8Bit());
+        qputenv("TMPDIR", temp_->path().toLocal8Bit());
         log_.clear();
     }
 
@@ -122,100 +180,260 @@ private slots:
     void badConnectionsDoNotStopTheServer_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("connections");
         QTest::addColumn<int>("requestMs"); // the running instance's patience with each connection
         const int never = 60000;
-        QTest::newRow("garbage") << QByteArray("GET / HTTP/1.1\r\n\r\n") << 1 << never;
-        QTest::newRow("oversized") << header(1 << 20) + QByteArray(4096, 'x') << 1 << never;
-        QTest::newRow("not UTF-8") << header(2) + "\xff\xfe" << 1 << never;
-        QTest::newRow("half sent") << header(100) + "/AddAlbumPrinterList" << 1 << 300;
-        QTest::newRow("never sends") << QByteArray() << 1 << 300;
-        QTest::newRow("more than the limit")
-            << QByteArray() << LocalHandOff::MaxConnections + 2 << 1000;
+        QTest::newRow("garbage") << QByteArray("GET / HTTP/1.1\r\n\r\n") << never;
+        QTest::newRow("oversized") << header(1 << 20) + QByteArray(4096, 'x') << never;
+        QTest::newRow("not UTF-8") << header(2) + "\xff\xfe" << never;
+        QTest::newRow("half sent") << header(100) + "/AddAlbumPrinterList" << 300;
+        QTest::newRow("never sends") << QByteArray() << 300;
     }
 
     void badConnectionsDoNotStopTheServer()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, connections);
         QFETCH(int, requestMs);
         LocalHandOff server({10000, 5, requestMs});
         QVERIFY(!server.PrevInstance() && server.isServing());
         server.LoadServer([this](const QString& text) { log_ << text; });
-        std::vector<std::unique_ptr<QLocalSocket>> bad;
-        for (int i = 0; i < connections; ++i) {
-            bad.push_back(std::make_unique<QLocalSocket>());
-            bad.back()->connectToServer(server.endpoint());
-            QVERIFY(bad.back()->waitForConnected(2000));
-            bad.back()->write(bytes);
-            bad.back()->flush();
-        }
-        // A good start is served on its first attempt while the bad connections are still open or
+        QLocalSocket bad;
+        bad.connectToServer(server.endpoint());
+        QVERIFY(bad.waitForConnected(2000));
+        bad.write(bytes);
+        bad.flush();
+        // A good start is served on its first attempt while the bad connection is still open or
         // being dropped.
-        QElapsedTimer clock;
-        clock.start();
-        QCOMPARE(exitCode(*startSender("/ViewImage /x.gif", 5000)), 0);
-        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(exitCode(*startSender("/ViewImage /x.gif", 5000, 1)), 0);
         QTRY_COMPARE(log_, QStringList{"/ViewImage /x.gif"});
-        for (const auto& socket : bad) {
-            QTRY_COMPARE(socket->state(), QLocalSocket::UnconnectedState);
-            QVERIFY(!socket->readAll().contains('\x06'));
-        }
+        QTRY_COMPARE(bad.state(), QLocalSocket::UnconnectedState);
+        QVERIFY(!bad.readAll().contains('\x06'));
     }
 
-    void silentConnectionsDoNotJamTheServer()
+    void silentClientsHeldOpenDelayNobody_data()
     {
-        LocalHandOff server({10000, 5, 60000}); // patient far beyond this test
+        QTest::addColumn<int>("limit");   // connections the running instance keeps open at once
+        QTest::addColumn<int>("dropped"); // the oldest silent ones that must give way
+        QTest::newRow("within the limit") << HandOffLimits().connections << 0;
+        // The last one to give way makes room for the good start.
+        QTest::newRow("beyond the limit") << 150 << 51;
+    }
+
+    void silentClientsHeldOpenDelayNobody()
+    {
+        QFETCH(int, limit);
+        QFETCH(int, dropped);
+        LocalHandOff server({10000, 5, 60000, limit}); // patient far beyond this test
         QVERIFY(!server.PrevInstance());
         server.LoadServer([this](const QString& text) { log_ << text; });
-        // A thousand clients connect and say nothing, as many as the socket's queues take.
+        // All connect at once, before the instance takes any: the listen queue holds them.
         std::vector<int> silent;
-        for (int i = 0; i < 1000; ++i) {
-            const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            const QByteArray path = QFile::encodeName(server.endpoint());
-            std::copy_n(path.constData(), path.size(), address.sun_path);
-            if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
-                silent.push_back(fd);
-            else
+        for (int i = 0; i < 200; ++i)
+            silent.push_back(silentClient(server.endpoint()));
+        const auto closeAll = qScopeGuard([&] {
+            for (const int fd : silent)
                 ::close(fd);
-            if (i % 50 == 0)
-                QTest::qWait(10); // the server takes what it takes meanwhile
-        }
-        QVERIFY2(silent.size() > 2 * LocalHandOff::MaxConnections,
-                 qPrintable(QString::number(silent.size())));
-        QTest::qWait(200);
-        for (const int fd : silent)
-            ::close(fd);
-        // A later start is carried out on its first attempt of a second.
+        });
+        QCOMPARE(std::count(silent.cbegin(), silent.cend(), -1), 0);
+        // A later start is carried out on its first attempt of a second, the silent ones still
+        // open.
         QCOMPARE(exitCode(*startSender("/ViewImage /x.gif", 1000, 1)), 0);
         QTRY_COMPARE(log_, QStringList{"/ViewImage /x.gif"});
+        std::vector<bool> closed, oldestClosed;
+        for (int i = 0; i < int(silent.size()); ++i) {
+            closed.push_back(closedByServer(silent[i]));
+            oldestClosed.push_back(i < dropped);
+        }
+        QCOMPARE(closed, oldestClosed);
     }
 
-    void unansweredRequestIsTriedFiveTimes()
+    void lockHolderThatDoesNotAnswer_data()
     {
-        // An instance that takes requests and never acknowledges them.
+        QTest::addColumn<QString>("socket"); // what the lock holder has at its socket's path
+        QTest::addColumn<int>("requests");   // requests it receives from the later start
+        QTest::newRow("a crashed one's socket") << "stale" << 0;
+        QTest::newRow("takes requests, never answers") << "silent" << 5;
+    }
+
+    // A later start waits for the instance that holds the lock and never takes its place.
+    void lockHolderThatDoesNotAnswer()
+    {
+        QFETCH(QString, socket);
+        QFETCH(int, requests);
+        const QString endpoint = LocalHandOff().endpoint();
+        QLockFile lock(endpoint + ".lock");
+        QVERIFY(lock.tryLock(0));
         QLocalServer silent;
-        QVERIFY(silent.listen(LocalHandOff().endpoint()));
         QList<QLocalSocket*> connections;
         connect(&silent, &QLocalServer::newConnection, [&] {
-            while (QLocalSocket* socket = silent.nextPendingConnection())
-                connections << socket;
+            while (QLocalSocket* each = silent.nextPendingConnection())
+                connections << each;
         });
-        QElapsedTimer clock;
-        clock.start();
-        QCOMPARE(exitCode(*startSender("/AddAlbumPrinterList /x.jpg", 200), 10000), 4);
-        QVERIFY2(clock.elapsed() >= 5 * 200, qPrintable(QString::number(clock.elapsed())));
+        if (socket == "silent")
+            QVERIFY(silent.listen(endpoint));
+        if (socket == "stale") { // closed without removing its file: connecting is refused
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            const sockaddr_un address = localAddress(endpoint);
+            QCOMPARE(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+            ::close(fd);
+        }
+        const ino_t before = inode(endpoint);
+
+        auto later = startSender("/AddAlbumPrinterList /x.jpg", 200);
+        QCOMPARE(exitCode(*later), 4);
+        const QByteArray said = later->readAllStandardError();
+        // Only a start that found nobody says so; one that was never answered gives up silently.
+        QCOMPARE(said.contains("does not answer"), requests == 0);
+        QCOMPARE(inode(endpoint), before);
         QTRY_VERIFY(std::all_of(connections.cbegin(), connections.cend(), [](QLocalSocket* each) {
             return each->state() == QLocalSocket::UnconnectedState;
         }));
-        QByteArrayList requests; // the start's first connection only looks and sends nothing
-        for (QLocalSocket* socket : connections)
-            if (socket->bytesAvailable() > 0)
-                requests << socket->readAll();
-        QCOMPARE(requests.size(), 5);
-        QCOMPARE(requests.count(requests.first()), 5); // the same request every time
+        QByteArrayList received;
+        for (QLocalSocket* each : connections)
+            received << each->readAll();
+        QCOMPARE(received.size(), requests);
+        QCOMPARE(received.count(received.value(0)), requests); // the same request every time
+    }
+
+    // A later start stops waiting once the instance it waits for is gone.
+    void instanceEndsWhileLaterStartWaits()
+    {
+        QProcess instance;
+        instance.start(QCoreApplication::applicationFilePath(), {"--crash"});
+        QVERIFY(QTest::qWaitFor([&] { return instance.canReadLine(); }, 10000));
+        auto later = startSender("/ViewImage /x.gif"); // five attempts of ten seconds
+        QCOMPARE(exitCode(*later, 20000), 4);
+        QVERIFY(later->readAllStandardError().contains("ended before taking the command"));
+        QCOMPARE(exitCode(instance), 0);
+    }
+
+    void socketFolderIsPrivate_data()
+    {
+        QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: private, open or unset
+        QTest::addColumn<QString>("own"); // quenbrook-<uid> in TMPDIR: missing, open, link, other
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("runtime folder") << "private"
+                                        << "missing" << true;
+        QTest::newRow("runtime folder open to all") << "open"
+                                                    << "missing" << true;
+        QTest::newRow("no runtime folder") << "unset"
+                                           << "missing" << true;
+        QTest::newRow("own folder open to all") << "unset"
+                                                << "open" << false;
+        QTest::newRow("own folder a link") << "unset"
+                                           << "link" << false;
+        QTest::newRow("own folder another user's") << "unset"
+                                                   << "other" << false;
+    }
+
+    void socketFolderIsPrivate()
+    {
+        QFETCH(QString, runtime);
+        QFETCH(QString, own);
+        QFETCH(bool, usable);
+        const QString ownFolder = temp_->filePath(QString("quenbrook-%1").arg(::geteuid()));
+        if (runtime == "open")
+            QCOMPARE(::chmod(QFile::encodeName(runtime_->path()), 0755), 0);
+        if (runtime == "unset")
+            qunsetenv("XDG_RUNTIME_DIR");
+        if (own == "open") {
+            QCOMPARE(::mkdir(QFile::encodeName(ownFolder), 0700), 0);
+            QCOMPARE(::chmod(QFile::encodeName(ownFolder), 0755), 0);
+        }
+        if (own == "link") // to a private folder of the user's
+            QVERIFY(QFile::link(runtime_->path(), ownFolder));
+        if (own == "other") {
+            const passwd* nobody = ::getpwnam("nobody");
+            if (::geteuid() != 0 || !nobody)
+                QSKIP("needs root and the user nobody to give a folder to another user");
+            QCOMPARE(::mkdir(QFile::encodeName(ownFolder), 0700), 0);
+            QCOMPARE(::chown(QFile::encodeName(ownFolder), nobody->pw_uid, nobody->pw_gid), 0);
+        }
+
+        LocalHandOff handOff;
+        QCOMPARE(!handOff.endpoint().isEmpty(), usable);
+        if (usable) {
+            const QString folder = runtime == "private" ? runtime_->path() : ownFolder;
+            QCOMPARE(QFileInfo(handOff.endpoint()).path(), folder);
+            struct stat info = {};
+            QCOMPARE(::lstat(QFile::encodeName(folder), &info), 0);
+            QCOMPARE(info.st_mode & 07777, 0700u);
+            QVERIFY(!handOff.PrevInstance() && handOff.isServing());
+            return;
+        }
+        // The start runs on its own, telling why, and leaves nothing in the refused folder.
+        QVERIFY(handOff.problem().startsWith(QDir::toNativeSeparators(ownFolder) + ": "));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot hand their files over"));
+        QVERIFY(!handOff.PrevInstance());
+        QVERIFY(!handOff.isServing());
+        QCOMPARE(QDir(ownFolder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+
+    void otherUsersAreRefused_data()
+    {
+        QTest::addColumn<bool>("otherServes"); // else the other user sends a request
+        QTest::newRow("socket served by another user") << true;
+        QTest::newRow("request from another user") << false;
+    }
+
+    void otherUsersAreRefused()
+    {
+        QFETCH(bool, otherServes);
+        const passwd* nobody = ::getpwnam("nobody");
+        if (::geteuid() != 0 || !nobody)
+            QSKIP("needs root and the user nobody to play another user");
+        const uid_t uid = nobody->pw_uid;
+        const gid_t gid = nobody->pw_gid;
+        LocalHandOff handOff({1000, 1});
+        const sockaddr_un address = localAddress(handOff.endpoint());
+        const QByteArray request = HandOffRequest::Encode(1, "/ViewImage /x.gif");
+        int listener = -1;
+        QLockFile lock(handOff.endpoint() + ".lock"); // the later start waits for its holder
+        if (otherServes) {
+            QVERIFY(lock.tryLock(0));
+            // Bound here, listening as the other user: that user is who a client finds.
+            listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            QCOMPARE(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address),
+                     0);
+        } else {
+            QVERIFY(!handOff.PrevInstance());
+            handOff.LoadServer([this](const QString& text) { log_ << text; });
+            // As if the folder and the socket had been opened to everyone since.
+            QCOMPARE(::chmod(QFile::encodeName(runtime_->path()), 0711), 0);
+            QCOMPARE(::chmod(QFile::encodeName(handOff.endpoint()), 0777), 0);
+        }
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::alarm(20);
+            if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+                ::_exit(2);
+            char byte;
+            int connection = -1;
+            if (otherServes) {
+                ::listen(listener, 1);
+                connection = ::accept(listener, nullptr, nullptr);
+            } else {
+                connection = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                if (::connect(connection, reinterpret_cast<const sockaddr*>(&address),
+                              sizeof address) != 0)
+                    ::_exit(3);
+                if (::write(connection, request.constData(), request.size()) != request.size())
+                    ::_exit(4);
+            }
+            // Either way the other end closes having sent nothing: no request, no acknowledgement.
+            ::_exit(::read(connection, &byte, 1) == 1 ? 1 : 0);
+        }
+        if (otherServes) {
+            ::close(listener);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("served by another user"));
+            QVERIFY(!handOff.sendAndConfirm("/ViewImage /x.gif"));
+        }
+        int status = 0;
+        QVERIFY(
+            QTest::qWaitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }, 30000));
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QCOMPARE(log_, QStringList());
     }
 
     void racingStartsMakeOneServer()
@@ -247,6 +465,7 @@ private slots:
             for (const auto& start : starts)
                 QCOMPARE(exitCode(*start, 5000), round % 2 && start.get() == &server ? -1 : 0);
             QCOMPARE(QFileInfo::exists(endpoint), round % 2 == 1);
+            QCOMPARE(QFileInfo::exists(endpoint + ".lock"), round % 2 == 1);
         }
     }
 };
@@ -255,7 +474,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() > 1 && (args[1] == "--send" || args[1] == "--race"))
+    if (args.size() > 1 && (args[1] == "--send" || args[1] == "--race" || args[1] == "--crash"))
         return runChild(args);
     tst_LocalHandOff test;
     return QTest::qExec(&test, argc, argv);
