@@ -46,6 +46,10 @@ int main(int argc, char* argv[])
     const QString commandText = CommandLineText(arguments, QDir::current());
     if (RefusedFromFileManager(arguments, QDir::current())) {
         // Refused by this process alone: a running instance keeps its windows and print list.
+        if (!missingDisplay().isEmpty()) {
+            qCritical("%s", qPrintable(ProgramMessages::CantOpenFile));
+            return 1;
+        }
         QApplication app(argc, argv);
         ShowMessage(nullptr, ProgramMessages::CantOpenFile, MessageIcon::Information);
         return 0;
