@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
 #include <string>
@@ -51,20 +51,24 @@ struct Decimal
     int exponent = 0;   // value = 0.d1d2d3... x 10^(exponent + 1), i.e. d1.d2d3 x 10^exponent
 };
 
+// std::to_chars writes "." whatever the process locale says (printf would write its comma).
 Decimal toDecimal(double magnitude, int digits)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, magnitude);
-    const std::string text(buffer);
-    const size_t e = text.find('e');
+    const char* const end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                          std::chars_format::scientific, digits - 1)
+                                .ptr;
+    const char* const e = std::find(buffer, end, 'e');
     Decimal d;
-    for (size_t i = 0; i < e; ++i) {
-        if (text[i] != '.')
-            d.digits += text[i];
+    for (const char* c = buffer; c != e; ++c) {
+        if (*c != '.')
+            d.digits += *c;
     }
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
-    d.exponent = std::atoi(text.c_str() + e + 1);
+    // The exponent's sign is always written; from_chars takes only a minus.
+    const char* const exponent = e + (e[1] == '+' ? 2 : 1);
+    std::from_chars(exponent, end, d.exponent);
     return d;
 }
 
@@ -104,10 +108,9 @@ template <typename T> QString shortestText(T value, int maxDigits)
         text += d.digits.substr(0, 1);
         if (n > 1)
             text += "." + d.digits.substr(1);
-        char exponent[16];
-        std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+',
-                      std::abs(d.exponent));
-        text += exponent;
+        const std::string power = std::to_string(std::abs(d.exponent));
+        text += d.exponent < 0 ? "E-" : "E+";
+        text += (power.size() < 2 ? "0" : "") + power;
     } else if (d.exponent < 0) {
         text += "0." + std::string(static_cast<size_t>(-d.exponent - 1), '0') + d.digits;
     } else if (n <= d.exponent + 1) {
