@@ -55,8 +55,6 @@ private slots:
         QTest::newRow("own quotes") << QStringList{AddSwitch, "\"@/" + photo + '"'} << photo;
         QTest::newRow("own quotes, split in two")
             << QStringList{AddSwitch, "\"@/a folder/my", "photo.jpg\""} << photo;
-        QTest::newRow("own quotes, split at every blank")
-            << QStringList{AddSwitch, "\"@/a", "folder/my", "photo.jpg\""} << photo;
         QTest::newRow("relative, own quotes")
             << QStringList{ViewSwitch, '"' + photo + '"'} << photo;
         QTest::newRow("letter case of the type")
