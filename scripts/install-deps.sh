@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, running and testing Quenbrook needs.
-# Safe to run again: it does nothing (and prints nothing) when all are present.
+# Safe to run again: it does nothing (and prints nothing) when all are present. It also makes the
+# de_DE.UTF-8 locale that the tests run under a second time.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,7 @@ packages=(
   fonts-dejavu-core python3
   clang libclang-rt-14-dev
   desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin appstream groff-base man-db
+  locales
 )
 
 missing=()
@@ -21,11 +23,18 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The tests run a second time under a locale that writes numbers with a decimal comma.
+if ! locale -a 2>/dev/null | grep -qx 'de_DE\.utf8'; then
+  echo "Making the de_DE.UTF-8 locale"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

@@ -71,7 +71,7 @@ Result emfToSvg(const QByteArray& data)
     size_t outLength = 0;
     int ok = 0;
     {
-        const std::lock_guard lock(converterMutex());
+        const ConverterTurn turn;
         ok = emf2svg(records.data(), size_t(records.size()), &out, &outLength, &options);
     }
     QByteArray svg;

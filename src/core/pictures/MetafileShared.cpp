@@ -19,10 +19,28 @@ QByteArray number(double v)
 
 } // namespace
 
+namespace {
+
 std::mutex& converterMutex()
 {
     static std::mutex mutex;
     return mutex;
+}
+
+} // namespace
+
+ConverterTurn::ConverterTurn()
+    : lock_(converterMutex())
+    , numbers_(newlocale(LC_NUMERIC_MASK, "C", duplocale(LC_GLOBAL_LOCALE)))
+    , previous_(numbers_ ? uselocale(numbers_) : locale_t(nullptr))
+{}
+
+ConverterTurn::~ConverterTurn()
+{
+    if (numbers_) {
+        uselocale(previous_);
+        freelocale(numbers_);
+    }
 }
 
 Failure unreadable(const QString& detail)

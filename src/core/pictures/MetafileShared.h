@@ -5,6 +5,7 @@
 
 #include <QRectF>
 
+#include <locale.h>
 #include <mutex>
 #include <optional>
 
@@ -14,8 +15,22 @@ namespace quenbrook::MetafileToSvg {
 // SVG text beyond this is cut off and the conversion refused.
 inline constexpr qsizetype MaxSvgBytes = 256LL * 1024 * 1024;
 
-// Neither converter library says it may run on two threads at once.
-std::mutex& converterMutex();
+// A converter library's turn: one conversion at a time, since neither library says it may run on
+// two threads at once, and on this thread numbers in the C form while it lasts, since both print
+// their SVG through printf, which would write a decimal comma in such a locale.
+class ConverterTurn
+{
+public:
+    ConverterTurn();
+    ~ConverterTurn();
+    ConverterTurn(const ConverterTurn&) = delete;
+    ConverterTurn& operator=(const ConverterTurn&) = delete;
+
+private:
+    std::lock_guard<std::mutex> lock_;
+    locale_t numbers_;
+    locale_t previous_;
+};
 
 Failure unreadable(const QString& detail = QString());
 Failure tooBigFile(qint64 bytes);

@@ -205,7 +205,7 @@ Result wmfToSvg(const QByteArray& data)
     if (auto failure = checkFrameSize(natural.width(), natural.height()))
         return *failure;
 
-    const std::lock_guard lock(converterMutex());
+    const ConverterTurn turn;
     const auto frame = deviceFrame(data, l, x0, y0, x1, y1);
     if (!frame)
         return unreadable();

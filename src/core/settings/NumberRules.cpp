@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
 #include <string>
@@ -51,26 +51,34 @@ struct Decimal
     int exponent = 0;   // value = 0.d1d2d3... x 10^(exponent + 1), i.e. d1.d2d3 x 10^exponent
 };
 
+// std::to_chars writes "." whatever the process locale says (printf would write its comma).
 Decimal toDecimal(double magnitude, int digits)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, magnitude);
-    const std::string text(buffer);
-    const size_t e = text.find('e');
+    const char* const end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                          std::chars_format::scientific, digits - 1)
+                                .ptr;
+    const char* const e = std::find(static_cast<const char*>(buffer), end, 'e');
     Decimal d;
-    for (size_t i = 0; i < e; ++i) {
-        if (text[i] != '.')
-            d.digits += text[i];
+    for (const char* c = buffer; c != e; ++c) {
+        if (*c != '.')
+            d.digits += *c;
     }
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
-    d.exponent = std::atoi(text.c_str() + e + 1);
+    // The exponent's sign is always written; from_chars takes only a minus.
+    const char* const exponent = e + (e[1] == '+' ? 2 : 1);
+    std::from_chars(exponent, end, d.exponent);
     return d;
 }
 
 template <typename T> T readBack(const Decimal& d)
 {
-    return static_cast<T>(parseCDouble("0." + d.digits + "e" + std::to_string(d.exponent + 1)));
+    std::string text = "0.";
+    text += d.digits;
+    text += 'e';
+    text += std::to_string(d.exponent + 1);
+    return static_cast<T>(parseCDouble(text));
 }
 
 // The first `digits` digits of the magnitude, cut rather than rounded.
@@ -98,23 +106,32 @@ template <typename T> QString shortestText(T value, int maxDigits)
     if (std::isinf(readBack<T>(d)))
         d = truncatedDecimal(magnitude, maxDigits);
 
+    // Built by appending only: GCC 12 at -O3 takes "literal" + std::string for overlapping copies.
     std::string text = value < 0 ? "-" : "";
-    const int n = static_cast<int>(d.digits.size());
+    const size_t n = d.digits.size();
     if (d.exponent < -4 || d.exponent >= maxDigits) {
-        text += d.digits.substr(0, 1);
-        if (n > 1)
-            text += "." + d.digits.substr(1);
-        char exponent[16];
-        std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+',
-                      std::abs(d.exponent));
-        text += exponent;
+        text += d.digits.front();
+        if (n > 1) {
+            text += '.';
+            text.append(d.digits, 1);
+        }
+        const int power = std::abs(d.exponent);
+        text += d.exponent < 0 ? "E-" : "E+";
+        if (power < 10)
+            text += '0';
+        text += std::to_string(power);
     } else if (d.exponent < 0) {
-        text += "0." + std::string(static_cast<size_t>(-d.exponent - 1), '0') + d.digits;
-    } else if (n <= d.exponent + 1) {
-        text += d.digits + std::string(static_cast<size_t>(d.exponent + 1 - n), '0');
+        text += "0.";
+        text.append(static_cast<size_t>(-d.exponent - 1), '0');
+        text += d.digits;
+    } else if (n <= static_cast<size_t>(d.exponent) + 1) {
+        text += d.digits;
+        text.append(static_cast<size_t>(d.exponent) + 1 - n, '0');
     } else {
-        text += d.digits.substr(0, static_cast<size_t>(d.exponent + 1)) + "." +
-                d.digits.substr(static_cast<size_t>(d.exponent + 1));
+        const size_t point = static_cast<size_t>(d.exponent) + 1;
+        text.append(d.digits, 0, point);
+        text += '.';
+        text.append(d.digits, point);
     }
     return QString::fromLatin1(text.c_str());
 }

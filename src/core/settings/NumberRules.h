@@ -15,7 +15,7 @@ bool IsNumericText(const QString& text);
 
 // Shortest decimal text that gives the value back: at most 7 significant digits for a single,
 // 15 for a double; "0.1", "-2.5", "1E-05", "1.5E+16". Infinities and NaN, which the rule above
-// never yields from text, are written as "0".
+// never yields from text, are written as "0". Both directions use the point in every locale.
 QString NumberText(float value);
 QString NumberText(double value);
 

@@ -16,19 +16,32 @@ CommandType GetCommandType(const QString& text)
     return CommandType::None;
 }
 
-QString CommandLineText(const QStringList& arguments, const QDir& currentFolder)
+QString CommandLineText(const QStringList& arguments, const QDir& startFolder)
 {
+    const auto quoted = [](const QString& text) {
+        return QLatin1Char('"') + text + QLatin1Char('"');
+    };
     QStringList words;
-    for (QString argument : arguments) {
-        const QFileInfo relative(argument);
-        if (!argument.isEmpty() && relative.isRelative() &&
-            QFileInfo(currentFolder, argument).isFile())
-            argument = QFileInfo(currentFolder, argument).absoluteFilePath();
-        if (argument.isEmpty() || argument.contains(QLatin1Char(' ')))
-            argument = QLatin1Char('"') + argument + QLatin1Char('"');
-        words << argument;
+    for (const QString& argument : arguments) {
+        // The shell took its own quotes off, so an argument with a blank is one word and gets them
+        // back; one holding a double quote brings the user's own and stays as it came, which
+        // joins a quoted path that a shell split at its blanks.
+        const bool oneWord = argument.isEmpty() || argument.contains(QLatin1Char(' '));
+        words << (oneWord && !argument.contains(QLatin1Char('"')) ? quoted(argument) : argument);
     }
-    return words.join(QLatin1Char(' '));
+    const QString text = words.join(QLatin1Char(' '));
+
+    const CommandType type = GetCommandType(text);
+    if (type == CommandType::None)
+        return text;
+    const QString& commandSwitch = type == CommandType::AddToPrintList ? AddSwitch : ViewSwitch;
+    const QString path = CommandPath(text, commandSwitch);
+    if (path.isEmpty() || !QDir::isRelativePath(path))
+        return text;
+    // The running instance has a folder of its own: a relative path means this start's folder,
+    // whether or not the file is there.
+    const qsizetype end = text.indexOf(commandSwitch, 0, Qt::CaseSensitive) + commandSwitch.size();
+    return text.left(end) + QLatin1Char(' ') + quoted(startFolder.absoluteFilePath(path));
 }
 
 QString TrimBlanks(const QString& text)
@@ -58,9 +71,10 @@ QString CommandPath(const QString& text, const QString& commandSwitch)
 QString CommandFile(const QString& text, const QString& commandSwitch)
 {
     const QString path = CommandPath(text, commandSwitch);
-    // Hidden files, folders and missing files all count as no file.
+    // Hidden files, folders and missing files all count as no file, and so does a relative path:
+    // the folder it meant was the start's, not this process's.
     const QFileInfo file(path);
-    if (path.isEmpty() || !file.isFile() || file.isHidden())
+    if (path.isEmpty() || file.isRelative() || !file.isFile() || file.isHidden())
         return {};
     if (!IsPictureFile(path))
         return {};

@@ -26,9 +26,10 @@ enum class CommandType
 CommandType GetCommandType(const QString& text);
 
 // The command line as one text, the arguments after the program's name joined by blanks. An
-// argument holding a blank is quoted; one naming an existing file relative to the folder is made
-// absolute, so the running instance finds it whatever its own current folder.
-QString CommandLineText(const QStringList& arguments, const QDir& currentFolder);
+// argument holding a blank is quoted, unless it holds a double quote of its own. A relative path
+// after the switch is made absolute against the starting folder, so the running instance never
+// looks for it in its own folder.
+QString CommandLineText(const QStringList& arguments, const QDir& startFolder);
 
 // The text without the blanks (spaces) at its ends; tabs and line ends stay.
 QString TrimBlanks(const QString& text);
@@ -37,8 +38,8 @@ QString TrimBlanks(const QString& text);
 // each end.
 QString CommandPath(const QString& text, const QString& commandSwitch);
 
-// The picture file the command names, as CommandPath cuts it, when it exists as a normal, visible
-// file and its name is a picture type; empty otherwise.
+// The picture file the command names, as CommandPath cuts it, when its path is absolute, it
+// exists as a normal, visible file and its name is a picture type; empty otherwise.
 QString CommandFile(const QString& text, const QString& commandSwitch);
 
 // True when a start from a file manager asks to view a file that the program does not open. A

@@ -3,7 +3,9 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 using namespace quenbrook;
@@ -12,6 +14,27 @@ class tst_NumberRules : public QObject
 {
     Q_OBJECT
 private slots:
+    // Every row runs in the C locale and again in one that writes a decimal comma, set here since
+    // a program without an application object never takes the user's locale.
+    void initTestCase_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::newRow("C") << QByteArray("C");
+        QTest::newRow("de_DE") << QByteArray("de_DE.UTF-8");
+    }
+
+    void init()
+    {
+        QFETCH_GLOBAL(QByteArray, locale);
+        QVERIFY2(std::setlocale(LC_ALL, locale.constData()),
+                 QByteArray(locale + " is missing: scripts/install-deps.sh makes it").constData());
+        char printed[16];
+        std::snprintf(printed, sizeof printed, "%.2f", 1.75);
+        QCOMPARE(QByteArray(printed), QByteArray(locale == "C" ? "1.75" : "1,75"));
+    }
+
+    void cleanup() { std::setlocale(LC_ALL, "C"); }
+
     void numericValue_data()
     {
         QTest::addColumn<QString>("text");
@@ -94,6 +117,8 @@ private slots:
         QTest::newRow("large exponent three digits") << 3e38f << "3E+38";
         QTest::newRow("largest single") << std::numeric_limits<float>::max() << "3.402823E+38";
         QTest::newRow("sum that is not exact") << 0.1f + 0.2f << "0.3";
+        QTest::newRow("fraction") << 1.75f << "1.75";
+        QTest::newRow("quarter") << 0.25f << "0.25";
     }
 
     void singleText()
@@ -112,6 +137,7 @@ private slots:
         QTest::newRow("third keeps fifteen digits") << 1.0 / 3.0 << "0.333333333333333";
         QTest::newRow("sum rounds to fifteen digits") << 0.1 + 0.2 << "0.3";
         QTest::newRow("fifteen digits plain") << 123456789012345.0 << "123456789012345";
+        QTest::newRow("twips with a half") << 7612.5 << "7612.5";
         QTest::newRow("sixteen digits exponent") << 1e15 << "1E+15";
         QTest::newRow("big with fraction digits") << 1.5e16 << "1.5E+16";
         QTest::newRow("small") << 1e-5 << "1E-05";

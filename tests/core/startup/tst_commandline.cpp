@@ -45,32 +45,75 @@ private slots:
         QCOMPARE(CommandPath(text, commandSwitch), path);
     }
 
-    // Only a normal, visible file with a picture name passes; a path with blanks survives being
-    // joined into one command text.
+    void commandFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // "@" stands for the starting folder
+        QTest::addColumn<QString>("file");          // in the starting folder; empty: none
+        const QString photo = "a folder/my photo.jpg";
+        QTest::newRow("absolute, blanks inside") << QStringList{ViewSwitch, "@/" + photo} << photo;
+        QTest::newRow("relative") << QStringList{ViewSwitch, photo} << photo;
+        QTest::newRow("own quotes") << QStringList{AddSwitch, "\"@/" + photo + '"'} << photo;
+        QTest::newRow("own quotes, split in two")
+            << QStringList{AddSwitch, "\"@/a folder/my", "photo.jpg\""} << photo;
+        QTest::newRow("relative, own quotes")
+            << QStringList{ViewSwitch, '"' + photo + '"'} << photo;
+        QTest::newRow("letter case of the type")
+            << QStringList{ViewSwitch, "Beach.JFIF"} << "Beach.JFIF";
+        QTest::newRow("hidden") << QStringList{ViewSwitch, "@/.hidden.jpg"} << "";
+        QTest::newRow("not a picture type") << QStringList{ViewSwitch, "@/notes.txt"} << "";
+        QTest::newRow("folder") << QStringList{ViewSwitch, "@/album.jpg"} << "";
+        QTest::newRow("missing") << QStringList{ViewSwitch, "@/missing.jpg"} << "";
+        QTest::newRow("relative, only in the process's folder")
+            << QStringList{ViewSwitch, "elsewhere.jpg"} << "";
+        QTest::newRow("two files are one path")
+            << QStringList{AddSwitch, "Beach.JFIF", "Beach.JFIF"} << "";
+        QTest::newRow("no argument") << QStringList() << "";
+    }
+
+    // Only a normal, visible file with a picture name passes, whatever the shell did with its
+    // blanks and quotes. A relative path means the starting folder, never the folder of the
+    // process that reads the command.
     void commandFile()
     {
-        QTemporaryDir dir;
-        const QDir folder(dir.path());
-        for (const char* name : {"a b.jpg", ".hidden.jpg", "notes.txt", "Beach.JFIF"}) {
-            QFile file(folder.filePath(QString::fromLatin1(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-        QVERIFY(folder.mkdir(QStringLiteral("album.jpg")));
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        QTemporaryDir start;
+        QTemporaryDir elsewhere;
+        const QDir folder(start.path());
+        QVERIFY(folder.mkpath("a folder") && folder.mkdir("album.jpg"));
+        for (const char* name : {"a folder/my photo.jpg", ".hidden.jpg", "notes.txt", "Beach.JFIF"})
+            QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+        QVERIFY(QFile(QDir(elsewhere.path()).filePath("elsewhere.jpg")).open(QIODevice::WriteOnly));
+        const QString processFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
 
-        const auto fileOf = [&](const QStringList& arguments) {
-            return CommandFile(CommandLineText(arguments, folder), ViewSwitch);
-        };
-        const QString spaced = folder.filePath(QStringLiteral("a b.jpg"));
-        QCOMPARE(fileOf({ViewSwitch, spaced}), spaced);
-        QCOMPARE(fileOf({ViewSwitch, QStringLiteral("a b.jpg")}), spaced); // relative
-        QCOMPARE(fileOf({ViewSwitch, folder.filePath(QStringLiteral("Beach.JFIF"))}),
-                 folder.filePath(QStringLiteral("Beach.JFIF")));
-        for (const char* refused : {".hidden.jpg", "notes.txt", "album.jpg", "missing.jpg"})
-            QVERIFY2(fileOf({ViewSwitch, folder.filePath(QString::fromLatin1(refused))}).isEmpty(),
-                     refused);
-        QVERIFY(fileOf({}).isEmpty());
+        arguments.replaceInStrings("@", start.path());
+        const QString text = CommandLineText(arguments, folder);
+        const QString& commandSwitch =
+            GetCommandType(text) == CommandType::ViewImage ? ViewSwitch : AddSwitch;
+        const QString found = CommandFile(text, commandSwitch);
+        QVERIFY(QDir::setCurrent(processFolder));
+        QCOMPARE(found, file.isEmpty() ? QString() : folder.filePath(file));
+    }
+
+    void commandText()
+    {
+        const QDir folder("/start");
         QCOMPARE(CommandLineText({}, folder), QString());
         QCOMPARE(CommandLineText({AddSwitch, QString()}, folder), AddSwitch + " \"\"");
+        QCOMPARE(CommandLineText({"-x", ViewSwitch, "a b.jpg"}, folder),
+                 "-x " + ViewSwitch + " \"/start/a b.jpg\"");
+        QCOMPARE(CommandLineText({"a b", "c"}, folder), "\"a b\" c");
+        // A bare relative path handed over is not looked up in the reader's own folder.
+        QTemporaryDir here;
+        const QString picture = QDir(here.path()).filePath("here.jpg");
+        QVERIFY(QFile(picture).open(QIODevice::WriteOnly));
+        const QString processFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(here.path()));
+        const QString relative = CommandFile(ViewSwitch + " here.jpg", ViewSwitch);
+        QVERIFY(QDir::setCurrent(processFolder));
+        QCOMPARE(relative, QString());
+        QCOMPARE(CommandFile(ViewSwitch + ' ' + picture, ViewSwitch), picture);
     }
 
     // A start from a file manager's entry that asks to view a file the program does not open is

@@ -4,7 +4,10 @@
 #include "windows/dialogs/frmPrintSize.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QTest>
+
+#include <clocale>
 
 using namespace dialogtest;
 
@@ -17,6 +20,29 @@ const QStringList Boxes = {"txtPictureSizeX", "txtPictureSizeY", "txtPictureSpac
 const QStringList Keys = {"PictureMaxWidth", "PictureMaxHeight", "PictureSpacingX",
                           "PictureSpacingY", "PictureLabelSpacingY"};
 const QString TooLarge = "Picture size larger than paper size!!\r\nThe paper size is ";
+
+// The process and Qt speak German, decimal comma and all, while it lives.
+class GermanLocale
+{
+public:
+    GermanLocale()
+        : process_(std::setlocale(LC_ALL, nullptr))
+    {
+        german_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    ~GermanLocale()
+    {
+        std::setlocale(LC_ALL, process_.constData());
+        QLocale::setDefault(qt_);
+    }
+    bool german() const { return german_; }
+
+private:
+    QByteArray process_;
+    QLocale qt_;
+    bool german_ = false;
+};
 
 } // namespace
 
@@ -120,6 +146,24 @@ private slots:
             written << Keys[i] + '=' + typed[i];
         QCOMPARE(dialog.written, written);
         QCOMPARE(box.all() == before, !message.isEmpty());
+    }
+
+    // A decimal comma in the user's locale changes nothing: 1.75 shows and stays 1.75.
+    void germanLocale()
+    {
+        const GermanLocale locale;
+        QVERIFY2(locale.german(), "de_DE.UTF-8 is missing: scripts/install-deps.sh makes it");
+        Sandbox box;
+        box.put({"PictureMaxWidth=1.75", "PictureSpacingX=0.25"});
+        Dialog dialog(nullptr, box.store, box.printer);
+        QCOMPARE(control<QLineEdit>(dialog, "txtPictureSizeX")->text(), QString("1.75"));
+        QCOMPARE(control<QLineEdit>(dialog, "txtPictureSpacingX")->text(), QString(".25"));
+        dialog.show();
+        act(dialog, {"txtPictureSpacingY=.25", "cmdOk"});
+        QCOMPARE(dialog.messages, QStringList());
+        QCOMPARE(dialog.written,
+                 (QStringList{"PictureMaxWidth=1.75", "PictureMaxHeight=2", "PictureSpacingX=0.25",
+                              "PictureSpacingY=0.25", "PictureLabelSpacingY=0.1"}));
     }
 
     void nextPageUsesTheSizes()

@@ -199,22 +199,29 @@ private slots:
         QVERIFY(!start.printerShown());
         QVERIFY(start.said.isEmpty());
 
-        start.handOff.handler(add(sample("Beach.jpg")));
-        start.handOff.handler(add(sample("Beach.jpg")));
+        // One start, one file: several starts add theirs in the order they come, twice if twice.
+        for (const char* name : {"Beach.jpg", "portrait.gif", "Beach.jpg"})
+            start.handOff.handler(add(sample(name)));
         QVERIFY(start.printerShown() && start.viewerShown());
-        QCOMPARE(start.printList(), QStringList(2, sample("Beach.jpg")));
+        const QStringList added{sample("Beach.jpg"), sample("portrait.gif"), sample("Beach.jpg")};
+        QCOMPARE(start.printList(), added);
 
         start.handOff.handler(view(sample("Beach.jpg")));
         start.handOff.handler(view(sample("portrait.gif")));
         QCOMPARE(start.imageViewers(), 2);
 
         start.handOff.handler(add(sample("missing.jpg")));
-        QCOMPARE(start.said, QStringList{ProgramMessages::CantOpenFile});
+        // A relative path is not looked up in this instance's folder, even where it names a file.
+        const QString ownFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(QStringLiteral(QUENBROOK_SAMPLES_DIR)));
+        start.handOff.handler(add(QStringLiteral("Beach.jpg")));
+        QVERIFY(QDir::setCurrent(ownFolder));
+        QCOMPARE(start.said, QStringList(2, ProgramMessages::CantOpenFile));
         QCOMPARE(start.ended, 0);
         start.handOff.handler(view(sample("missing.jpg")));
-        QCOMPARE(start.said, QStringList(2, ProgramMessages::CantOpenFile));
+        QCOMPARE(start.said, QStringList(3, ProgramMessages::CantOpenFile));
         QCOMPARE(start.ended, 1);
-        QCOMPARE(start.printList().size(), 2);
+        QCOMPARE(start.printList(), added);
 
         Start noPrinter(dir_.path(), 0);
         QVERIFY(noPrinter.program.Main(QString()));
