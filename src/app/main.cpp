@@ -43,21 +43,28 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const QString commandText = CommandLineText(arguments, QDir::current());
-    if (RefusedFromFileManager(arguments, QDir::current())) {
-        // Refused by this process alone: a running instance keeps its windows and print list.
+    QStringList commands = StartCommands(arguments, QDir::current());
+    // Refused by this process alone: a running instance keeps its windows and print list.
+    const qsizetype refused =
+        commands.removeIf([](const QString& command) { return RefusedFromFileManager(command); });
+    if (refused > 0) {
         if (!missingDisplay().isEmpty()) {
             qCritical("%s", qPrintable(ProgramMessages::CantOpenFile));
             return 1;
         }
         QApplication app(argc, argv);
         ShowMessage(nullptr, ProgramMessages::CantOpenFile, MessageIcon::Information);
-        return 0;
+        if (commands.isEmpty())
+            return 0;
     }
     LocalHandOff handOff;
     if (handOff.PrevInstance()) {
         QCoreApplication later(argc, argv);
-        return handOff.sendAndConfirm(commandText) ? 0 : 1;
+        // One at a time, each acknowledged before the next, so they arrive in order.
+        for (const QString& command : std::as_const(commands))
+            if (!handOff.sendAndConfirm(command))
+                return 1;
+        return 0;
     }
     if (const QString missing = missingDisplay(); !missing.isEmpty()) {
         // Returning releases the lock, so the next start is not kept waiting for this one.
@@ -89,7 +96,9 @@ int main(int argc, char* argv[])
             RegisterFileTypes(registry, exeFolder, exeName);
         },
         exeFolder);
-    if (!program.Main(commandText))
+    if (!program.Main(commands.first()))
         return 0;
+    for (const QString& command : commands.sliced(1))
+        program.Form_LinkExecute(command);
     return QApplication::exec();
 }

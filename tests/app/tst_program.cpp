@@ -1,3 +1,4 @@
+#include "core/startup/CommandLine.h"
 #include "core/startup/LocalHandOff.h"
 
 #include <QCoreApplication>
@@ -70,6 +71,16 @@ private slots:
         QTRY_COMPARE(received, QStringList{"/AddAlbumPrinterList /photos/beach.jpg"});
         QVERIFY2(!later.readAllStandardError().contains("platform plugin"),
                  "the later start tried to open a display");
+
+        // Files a file manager passes together arrive one by one, in the order it gave them.
+        received.clear();
+        const QStringList files{"/p/b.jpg", "/p/a.jpg", "/p/c.jpg"};
+        QVERIFY(run(later, QStringList{FileManagerMark, "/AddAlbumPrinterList"} + files));
+        QCOMPARE(later.exitCode(), 0);
+        QStringList expected;
+        for (const QString& file : files)
+            expected << FileManagerMark + " /AddAlbumPrinterList " + file;
+        QTRY_COMPARE(received, expected);
     }
 
     // The first start with nothing to show its windows on says so and leaves no lock behind.

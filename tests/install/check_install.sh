@@ -211,7 +211,7 @@ if [ ! -s "$verb" ]; then
 else
   real=$(realpath "$installed")
   got=$(exec_arguments "$(value "$verb" Exec)")
-  [ "$got" = "$(printf '%s\n%s\n%s\n%s' "$real" --from-file-manager /AddAlbumPrinterList %f)" ] ||
+  [ "$got" = "$(printf '%s\n%s\n%s\n%s' "$real" --from-file-manager /AddAlbumPrinterList %F)" ] ||
     fail "the verb runs $(value "$verb" Exec), not the installed $real"
   [ "$(value "$verb" TryExec)" = "$real" ] ||
     fail "the verb's TryExec $(value "$verb" TryExec) is not the installed $real"

@@ -81,13 +81,21 @@ QString CommandFile(const QString& text, const QString& commandSwitch)
     return path;
 }
 
-bool RefusedFromFileManager(const QStringList& arguments, const QDir& currentFolder)
+bool RefusedFromFileManager(const QString& text)
 {
-    if (arguments.value(0) != FileManagerMark)
-        return false;
-    const QString text = CommandLineText(arguments, currentFolder);
-    return GetCommandType(text) == CommandType::ViewImage &&
+    return text.startsWith(FileManagerMark + QLatin1Char(' ')) &&
+           GetCommandType(text) == CommandType::ViewImage &&
            CommandFile(text, ViewSwitch).isEmpty();
+}
+
+QStringList StartCommands(const QStringList& arguments, const QDir& startFolder)
+{
+    if (arguments.size() <= 3 || arguments.first() != FileManagerMark)
+        return {CommandLineText(arguments, startFolder)};
+    QStringList commands;
+    for (const QString& file : arguments.mid(2))
+        commands << CommandLineText({FileManagerMark, arguments.at(1), file}, startFolder);
+    return commands;
 }
 
 } // namespace quenbrook

@@ -46,6 +46,10 @@ QString CommandFile(const QString& text, const QString& commandSwitch);
 // file manager offers the viewer for every file of a picture's MIME type, and those types cover
 // more extensions than the program reads (".dib" files are "image/bmp" too): such a start is
 // refused on its own, and never handed to a running instance, which a failed view would end.
-bool RefusedFromFileManager(const QStringList& arguments, const QDir& currentFolder);
+bool RefusedFromFileManager(const QString& text);
+
+// The commands one start carries, in the order given. A file manager's start names every chosen
+// file after its switch, each its own command; any other start is one command, its whole line.
+QStringList StartCommands(const QStringList& arguments, const QDir& startFolder);
 
 } // namespace quenbrook

@@ -65,7 +65,7 @@ QString ExecLine(const QString& command, const QStringList& extra)
     if (!arguments.isEmpty())
         arguments = arguments.mid(0, 1) + extra + arguments.mid(1);
     for (QString& each : arguments)
-        each = each == QLatin1String("%1") ? QStringLiteral("%f") : execArgument(each);
+        each = each == QLatin1String("%1") ? QStringLiteral("%F") : execArgument(each);
     return arguments.join(QLatin1Char(' '));
 }
 

@@ -11,8 +11,9 @@ QStringList CommandArguments(const QString& command);
 
 // The Exec line of a desktop entry that runs a command written the registry way: arguments
 // separated by blanks, double quotes around one holding blanks, "%1" for the file. The file
-// becomes the field code %f; other arguments are quoted and escaped as desktop entries require.
-// `extra` goes right after the program.
+// becomes the field code %F, so the files chosen together come in one start, in their order; other
+// arguments are quoted and escaped as desktop entries require. `extra` goes right after the
+// program.
 QString ExecLine(const QString& command, const QStringList& extra = {});
 
 } // namespace quenbrook

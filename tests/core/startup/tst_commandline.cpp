@@ -145,7 +145,24 @@ private slots:
             QFile file(folder.filePath(QString::fromLatin1(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
-        QCOMPARE(RefusedFromFileManager(arguments, folder), refused);
+        QCOMPARE(RefusedFromFileManager(CommandLineText(arguments, folder)), refused);
+    }
+
+    // Files a file manager passes together are one command each, in the order given; any other
+    // command line stays one command, however many words it has.
+    void startCommands()
+    {
+        const QDir folder("/start");
+        const QString mark = FileManagerMark;
+        QCOMPARE(StartCommands({mark, AddSwitch, "b.jpg", "/p/a b.jpg", "c.gif"}, folder),
+                 QStringList({mark + ' ' + AddSwitch + " \"/start/b.jpg\"",
+                              mark + ' ' + AddSwitch + " \"/p/a b.jpg\"",
+                              mark + ' ' + AddSwitch + " \"/start/c.gif\""}));
+        QCOMPARE(StartCommands({mark, ViewSwitch, "a.jpg"}, folder),
+                 QStringList{mark + ' ' + ViewSwitch + " \"/start/a.jpg\""});
+        QCOMPARE(StartCommands({AddSwitch, "a.jpg", "b.jpg"}, folder),
+                 QStringList{CommandLineText({AddSwitch, "a.jpg", "b.jpg"}, folder)});
+        QCOMPARE(StartCommands({}, folder), QStringList{QString()});
     }
 };
 

@@ -209,7 +209,7 @@ private slots:
              {std::pair{AddVerb, "/AddAlbumPrinterList"}, std::pair{ViewVerb, "/ViewImage"}}) {
             const QString path = desktop.entry(FreedesktopRegistry::VerbDesktopId(verb));
             QCOMPARE(entryValue(path, "Name"), verb);
-            QCOMPARE(entryValue(path, "Exec"), program + " " + commandSwitch + " %f");
+            QCOMPARE(entryValue(path, "Exec"), program + " " + commandSwitch + " %F");
             QCOMPARE(entryValue(path, "TryExec"), tryExec);
             QCOMPARE(entryValue(path, "NoDisplay"), "true");
             QCOMPARE(mimeTypes(path), all);
@@ -220,7 +220,7 @@ private slots:
         QFile icon(desktop.data + "/icons/hicolor/scalable/apps/quenbrook.svg");
         QVERIFY(icon.open(QIODevice::ReadOnly));
         QCOMPARE(icon.readAll(), "<svg/>");
-        QCOMPARE(entryValue(classEntry, "Exec"), program + " /AddAlbumPrinterList %f");
+        QCOMPARE(entryValue(classEntry, "Exec"), program + " /AddAlbumPrinterList %F");
         QCOMPARE(entryValue(classEntry, "TryExec"), tryExec);
         QCOMPARE(mimeTypes(classEntry), unclaimed);
 
