@@ -67,7 +67,7 @@ private slots:
                     input == "click" ? QStringList{"mousemove", QString::number(at.x()),
                                                    QString::number(at.y()), "click", "1"}
                                      : QStringList{"key", "Down"};
-                sent = QProcess::execute(xdotool_, arguments);
+                sent = xdotool(arguments);
                 // The X server has sent the input once xdotool is done; the program's reader
                 // thread takes it in meanwhile, with no event handled here.
                 QThread::msleep(300);
