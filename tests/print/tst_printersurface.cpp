@@ -200,32 +200,51 @@ private slots:
         QVERIFY(printers.names().contains(printers.defaultName()));
     }
 
+    void previewSurface_data()
+    {
+        QTest::addColumn<int>("ratio"); // image pixels to a logical pixel
+        QTest::newRow("one pixel to each") << 1;
+        QTest::newRow("two pixels to each") << 2;
+    }
     void previewSurface()
     {
-        PreviewSurface surface; // 96 dots per inch on the offscreen platform
+        QFETCH(int, ratio);
+        PreviewSurface surface(96, ratio);
         surface.setScaleMode(PrintUnit::Centimetre);
         surface.resize(21.59f, 27.94f, 0.5f);
-        QCOMPARE(surface.image().size(), QSize(408, 528));
+        QCOMPARE(surface.size(), QSize(408, 528));
+        QCOMPARE(surface.image().size(), QSize(408, 528) * ratio);
+        QCOMPARE(surface.image().devicePixelRatio(), double(ratio));
+        QCOMPARE(surface.pixelsPerUnit(), 96 * ratio / 2.54);
         surface.setScaleMode(PrintUnit::Inch);
         surface.resize(8.5f, 11, 0.5f);
-        QCOMPARE(surface.image().size(), QSize(408, 528));
+        QCOMPARE(surface.size(), QSize(408, 528));
+        QCOMPARE(surface.image().size(), QSize(408, 528) * ratio);
         QCOMPARE(surface.scaleWidth(), 4.25f);
         QCOMPARE(surface.paperHeightTwips(), 5.5f * 1440);
 
-        surface.drawRectOutline(2, 2, 1, 1, 0xFF0000); // blue, corners in any order
+        // Blue, corners in any order; one logical pixel wide.
+        surface.drawRectOutline(2, 2, 1, 1, 0xFF0000);
         const QImage& image = surface.image();
+        const auto at = [&](int x, int y) { return image.pixel(x * ratio, y * ratio); };
         for (int i = 96; i <= 192; i += 8)
             for (const QPoint edge : {QPoint(96, i), QPoint(192, i), QPoint(i, 96), QPoint(i, 192)})
-                QCOMPARE(image.pixel(edge), qRgb(0, 0, 255));
+                QCOMPARE(at(edge.x(), edge.y()), qRgb(0, 0, 255));
         for (const QPoint white : {QPoint(95, 150), QPoint(97, 150), QPoint(191, 150),
                                    QPoint(193, 150), QPoint(150, 150)})
-            QCOMPARE(image.pixel(white), qRgb(255, 255, 255));
+            QCOMPARE(at(white.x(), white.y()), qRgb(255, 255, 255));
+        int thickness = 0;
+        for (int x = 90 * ratio; x < 100 * ratio; ++x)
+            thickness += image.pixel(x, 150 * ratio) == qRgb(0, 0, 255);
+        QCOMPARE(thickness, ratio);
         surface.clear();
         QImage white(image.size(), image.format());
+        white.setDevicePixelRatio(ratio);
         white.fill(Qt::white);
         QCOMPARE(surface.image(), white);
 
-        // Text is drawn below and right of its position, which then moves to the next line.
+        // Text is drawn below and right of its position, which then moves to the next line; its
+        // size is the same in logical pixels, drawn with all the image's pixels.
         surface.setFontSize(24);
         surface.setCurrentX(1);
         surface.setCurrentY(1);
@@ -234,13 +253,14 @@ private slots:
         QCOMPARE(surface.currentX(), 0.0f);
         QCOMPARE(surface.currentY(), 1 + height);
         QRect ink;
-        for (int y = 60; y < 160; ++y)
-            for (int x = 60; x < 300; ++x)
+        for (int y = 60 * ratio; y < 160 * ratio; ++y)
+            for (int x = 60 * ratio; x < 300 * ratio; ++x)
                 if (qGray(image.pixel(x, y)) < 128)
                     ink |= QRect(x, y, 1, 1);
         QVERIFY2(
-            ink.left() >= 96 && ink.left() <= 100 && ink.top() >= 96 &&
-                ink.bottom() <= 96 + height * 96,
+            ink.left() >= 96 * ratio && ink.left() <= 100 * ratio && ink.top() >= 96 * ratio &&
+                ink.bottom() <= (96 + height * 96) * ratio &&
+                ink.height() > height * 96 * ratio / 2,
             qPrintable(QString("%1,%2 to %3").arg(ink.left()).arg(ink.top()).arg(ink.bottom())));
     }
 };

@@ -28,8 +28,14 @@ double PreviewSurface::screenDotsPerInch()
     return screen ? screen->logicalDotsPerInch() : 96;
 }
 
-PreviewSurface::PreviewSurface(double dotsPerInch)
+double PreviewSurface::screenPixelRatio()
+{
+    return QGuiApplication::primaryScreen() ? qGuiApp->devicePixelRatio() : 1;
+}
+
+PreviewSurface::PreviewSurface(double dotsPerInch, double pixelRatio)
     : dotsPerInch_(std::isfinite(dotsPerInch) && dotsPerInch > 0 ? dotsPerInch : 96)
+    , pixelRatio_(std::isfinite(pixelRatio) && pixelRatio >= 1 ? pixelRatio : 1)
 {
     makeImage(1, 1);
 }
@@ -48,10 +54,16 @@ void PreviewSurface::endPainting()
 void PreviewSurface::makeImage(int width, int height)
 {
     endPainting();
-    image_ = QImage(width, height, QImage::Format_RGB32);
+    size_ = QSize(width, height);
+    image_ =
+        QImage(qRound(width * pixelRatio_), qRound(height * pixelRatio_), QImage::Format_RGB32);
     if (image_.isNull()) {
         setError(QStringLiteral("There is not enough memory to show the page."));
+        size_ = QSize(1, 1);
         image_ = QImage(1, 1, QImage::Format_RGB32);
+    } else {
+        // The painter draws in logical pixels.
+        image_.setDevicePixelRatio(pixelRatio_);
     }
     // Text is measured on the image: it must know the screen's resolution.
     const int dotsPerMetre = qRound(dotsPerInch_ * InchesPerMetre);
@@ -73,7 +85,7 @@ void PreviewSurface::resize(float paperWidth, float paperHeight, float zoom)
 
     const double width = pixelsFor(widthInches_, dotsPerInch_);
     const double height = pixelsFor(heightInches_, dotsPerInch_);
-    if (width > MaxSide || height > MaxSide) {
+    if (width * pixelRatio_ > MaxSide || height * pixelRatio_ > MaxSide) {
         setError(QStringLiteral("The page is too large to show."));
         makeImage(1, 1);
         return;
@@ -89,6 +101,11 @@ float PreviewSurface::scaleWidth() const
 float PreviewSurface::scaleHeight() const
 {
     return static_cast<float>(inchesToUnits(heightInches_));
+}
+
+double PreviewSurface::pixelsPerUnit() const
+{
+    return PainterSurface::pixelsPerUnit() * image_.devicePixelRatio();
 }
 
 float PreviewSurface::paperWidthTwips() const
@@ -122,13 +139,14 @@ void PreviewSurface::drawRectOutline(float x1, float y1, float x2, float y2, Pri
     const auto near = [](double pixels, int side) {
         return std::clamp(pixels, -2.0, double(side) + 2);
     };
-    const double left = near(toDeviceX(std::min(x1, x2)), image_.width());
-    const double right = near(toDeviceX(std::max(x1, x2)), image_.width());
-    const double top = near(toDeviceY(std::min(y1, y2)), image_.height());
-    const double bottom = near(toDeviceY(std::max(y1, y2)), image_.height());
+    const double left = near(toDeviceX(std::min(x1, x2)), size_.width());
+    const double right = near(toDeviceX(std::max(x1, x2)), size_.width());
+    const double top = near(toDeviceY(std::min(y1, y2)), size_.height());
+    const double bottom = near(toDeviceY(std::max(y1, y2)), size_.height());
     if (QPainter* painter = pagePainter()) {
         painter->setRenderHint(QPainter::Antialiasing, false);
-        painter->setPen(QPen(toQColor(color), 0));
+        // One logical pixel wide, as the window's own lines are.
+        painter->setPen(QPen(toQColor(color), 1));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)));
     }

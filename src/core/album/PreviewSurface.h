@@ -10,19 +10,26 @@ namespace quenbrook {
 // The preview's page: a white off-screen image at the screen's resolution that keeps its drawing
 // until it is cleared; the preview window shows image(). Its size is the paper times the zoom
 // factor; its scale is the print unit, unzoomed. New page, end and abandon do nothing here.
+// Lengths are logical pixels at the screen's logical resolution; the image holds pixelRatio
+// pixels for each of them, so text and pictures stay sharp on a high-density screen.
 class PreviewSurface final : public PainterSurface
 {
 public:
     // The primary screen's logical resolution, 96 when there is no screen.
     static double screenDotsPerInch();
+    // The highest device pixel ratio of the screens, 1 when there is no screen.
+    static double screenPixelRatio();
 
-    explicit PreviewSurface(double dotsPerInch = screenDotsPerInch());
+    explicit PreviewSurface(double dotsPerInch = screenDotsPerInch(),
+                            double pixelRatio = screenPixelRatio());
     ~PreviewSurface() override;
 
     // Sizes the page for paper of that size, in the current unit, shown at zoom; the page is
     // white afterwards. A size that is not a positive number gives an empty page.
     void resize(float paperWidth, float paperHeight, float zoom);
     const QImage& image() const { return image_; }
+    // The page in logical pixels.
+    QSize size() const { return size_; }
 
     float scaleWidth() const override;
     float scaleHeight() const override;
@@ -32,8 +39,10 @@ public:
 
     void clear() override;
     void drawRectOutline(float x1, float y1, float x2, float y2, PrintColor color) override;
+    // Image pixels per unit: pictures are decoded for the image, not for the logical page.
+    double pixelsPerUnit() const override;
 
-    // Longest side of the page image, in pixels.
+    // Longest side of the page image, in image pixels.
     static constexpr int MaxSide = 16384;
 
 protected:
@@ -47,8 +56,10 @@ private:
     void endPainting();
 
     double dotsPerInch_;
+    double pixelRatio_;
     double widthInches_ = 0;
     double heightInches_ = 0;
+    QSize size_;
     QImage image_;
     QPainter painter_;
 };

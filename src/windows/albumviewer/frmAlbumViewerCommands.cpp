@@ -139,8 +139,8 @@ void frmAlbumViewer::picViewer_OLEStartDrag(int slot)
     if (!drawn.isNull())
         drag->setPixmap(QPixmap::fromImage(
             drawn.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    // The drag is Qt's from here: a program the picture was dropped on reads it after exec().
     drag->exec(Qt::CopyAction);
-    drag->deleteLater();
 }
 
 bool frmAlbumViewer::eventFilter(QObject* watched, QEvent* event)

@@ -237,8 +237,8 @@ void FileList::startDrag(Qt::DropActions)
         return;
     auto* drag = new QDrag(this);
     drag->setMimeData(data.release());
+    // The drag is Qt's from here: a program the file was dropped on reads it after exec().
     drag->exec(Qt::CopyAction);
-    drag->deleteLater();
 }
 
 FilePane::FilePane(QWidget& client, const WindowServices& services, RefusedDrive refused)

@@ -227,11 +227,7 @@ private:
     // differently or missing from the database.
     void fillFamilies()
     {
-        QStringList families;
-        for (const QString& family : QFontDatabase::families()) {
-            if (!QFontDatabase::isPrivateFamily(family) && QFontDatabase::isScalable(family))
-                families << family;
-        }
+        QStringList families = ChooserFamilies();
         const QString& name = original_.Font.Name;
         QString match;
         for (const QString& family : std::as_const(families)) {
@@ -407,6 +403,24 @@ private:
 };
 
 } // namespace
+
+QStringList ChooserFamilies()
+{
+    QStringList families;
+    for (const QString& family : QFontDatabase::families()) {
+        if (!QFontDatabase::isPrivateFamily(family) && QFontDatabase::isScalable(family))
+            families << family;
+    }
+    return families;
+}
+
+bool IsKnownFamily(const QString& name)
+{
+    // hasFamily() says no to fontconfig's Serif, Sans Serif and Monospace, which families()
+    // lists and fontconfig draws.
+    return !name.isEmpty() && (QFontDatabase::hasFamily(name) ||
+                               ChooserFamilies().contains(name, Qt::CaseInsensitive));
+}
 
 QString FontSizeText(double points)
 {

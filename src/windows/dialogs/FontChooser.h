@@ -2,6 +2,8 @@
 
 #include "core/album/PrintSettings.h"
 
+#include <QStringList>
+
 #include <functional>
 #include <optional>
 
@@ -29,6 +31,13 @@ using FontChooser =
 // decimals, strikeout, underline, the colour and a sample. What the user leaves alone comes back
 // exactly as it went in, so an untouched OK changes nothing.
 std::optional<ChosenFont> ChooseFont(QWidget* parent, const ChosenFont& current);
+
+// The families the chooser lists: the font database's scalable ones, fontconfig's Serif, Sans
+// Serif and Monospace among them.
+QStringList ChooserFamilies();
+// Whether a stored family is one the system draws: one the chooser lists or the database has,
+// in any letter case.
+bool IsKnownFamily(const QString& name);
 
 // Colours as stored (red in the lowest byte) and as Qt has them.
 PrintColor ToPrintColor(const QColor& color);

@@ -7,7 +7,6 @@
 #include "core/settings/SettingsStore.h"
 #include "windows/dialogs/TabStrip.h"
 
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
@@ -143,7 +142,7 @@ QString OptionDialogBase::unitCaption(PrintUnit unit)
 
 PrintFont OptionDialogBase::usableFont(PrintFont stored, const PrintFont& printerFont)
 {
-    if (stored.Name.isEmpty() || !QFontDatabase::hasFamily(stored.Name))
+    if (!IsKnownFamily(stored.Name))
         stored.Name = printerFont.Name;
     if (!drawableSize(stored.Size)) {
         stored.Size = drawableSize(printerFont.Size) ? printerFont.Size

@@ -141,7 +141,7 @@ void frmPreview::SetupPreviewSize()
     surface_.clear();
     surface_.setScaleMode(settings_.Scale);
     surface_.resize(PaperWidth, PaperHeight, zoomFactor_);
-    picPreview->resize(surface_.image().size());
+    picPreview->resize(surface_.size());
     // The printable area is taken to be centred on the paper.
     MarginX = (PaperWidth - layout_.PrintableWidth) / 2 * zoomFactor_;
     MarginY = (PaperHeight - layout_.PrintableHeight) / 2 * zoomFactor_;

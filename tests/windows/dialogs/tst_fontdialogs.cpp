@@ -99,6 +99,16 @@ private slots:
             << QStringList{"LabelPosition=above", "PrintLabel=FilePathName", "FontName=" + present}
             << QStringList() << QStringList{"optLabelSetting2", "optPosition1"}
             << QStringList{"FontName=" + present, "LabelPosition=Below", "PrintLabel=FilePathName"};
+        // fontconfig's aliases, which the chooser lists, are fonts the system has.
+        QTest::newRow("header, Serif")
+            << "frmHeader" << QStringList{"HeaderFontName=Serif"} << QStringList() << bandDefaults
+            << QStringList{"HeaderFontName=Serif"};
+        QTest::newRow("footer, Serif")
+            << "frmFooter" << QStringList{"FooterFontName=Serif"} << QStringList() << bandDefaults
+            << QStringList{"FooterFontName=Serif"};
+        QTest::newRow("label, Serif")
+            << "frmLabel" << QStringList{"FontName=Serif"} << QStringList()
+            << QStringList{"optLabelSetting1", "optPosition0"} << QStringList{"FontName=Serif"};
         QTest::newRow("filename in lower case, then None chosen")
             << "frmLabel" << QStringList{"PrintLabel=filename"}
             << QStringList{"optPosition1", "optLabelSetting0"}
@@ -167,6 +177,11 @@ private slots:
         QTest::newRow("header, every flag, a spelling and a colour of its own, untouched")
             << "frmHeader" << all << QStringList() << "Bold Oblique, italic, bold"
             << "" << all;
+        QStringList alias = plain;
+        alias[0] = "Monospace";
+        QTest::newRow("label, fontconfig's Monospace, untouched")
+            << "frmLabel" << alias << QStringList() << "Normal"
+            << "" << alias;
         QTest::newRow("footer, 10.5 typed")
             << "frmFooter" << plain << QStringList{"txtSize=10.5"} << "Book"
             << "" << typed;

@@ -50,11 +50,20 @@ QString opened(const frmPreview& w)
              onOff("chkShowPictureArea"));
 }
 
+// What the screen has for each logical pixel: QT_SCALE_FACTOR, which the tests run under at 1
+// and at 2.
+double pixelRatio()
+{
+    bool set = false;
+    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
+    return set ? factor : 1;
+}
+
 // The pixel of the page image at a page position (96 dpi, 0.25 inch margins).
 QPoint pixel(const frmPreview& w, double x, double y)
 {
-    const double zoom = w.ZoomFactor();
-    return QPoint(int((0.25 + x) * zoom * 96), int((0.25 + y) * zoom * 96));
+    const double scale = w.ZoomFactor() * 96 * pixelRatio();
+    return QPoint(int((0.25 + x) * scale), int((0.25 + y) * scale));
 }
 
 // Which cells of the page shown have a red outline: "1 1 1 0".
@@ -112,7 +121,11 @@ private slots:
         frmPreview window(nullptr, pictures_.mid(0, count), previewSettings(), printer_, *store_);
         QVERIFY(window.Form_Load());
         QCOMPARE(opened(window), expected);
-        QCOMPARE(window.PageImage().width(), pageWidth);
+        // The page is as large as the paper on screen, drawn with every pixel the screen has.
+        const QSize page(pageWidth, pageWidth * 22 / 17);
+        QCOMPARE(control<QWidget>(window, "picPreview")->size(), page);
+        QCOMPARE(window.PageImage().devicePixelRatio(), pixelRatio());
+        QCOMPARE(window.PageImage().size(), page * pixelRatio());
         QVERIFY(!printer_.documentOpen() && printer_.abandonedDocuments() > 0);
         for (int i = 0; i < 3; ++i) // restoring wrote nothing
             QCOMPARE(this->stored(i), stored[i]);
@@ -124,7 +137,7 @@ private slots:
         QVERIFY(window.Form_Load());
         QTest::keyClick(control<QComboBox>(window, "cboZoom"), Qt::Key_Down);
         QTest::mouseClick(control<QCheckBox>(window, "chkShowPrintableArea"), Qt::LeftButton);
-        QCOMPARE(window.PageImage().width(), 612);
+        QCOMPARE(control<QWidget>(window, "picPreview")->width(), 612);
         QCOMPARE(QStringList({stored(0), stored(1), stored(2)}),
                  QStringList({"0.75", "False", ""}));
     }
