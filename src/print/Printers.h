@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,12 @@ QList<QPageSize> PaperSizes(const QString& printerName);
 // Its usual paper: CUPS's default for a queue; otherwise Letter where the locale measures in US
 // units, A4 elsewhere.
 QPageSize DefaultPaperSize(const QString& printerName);
+// How its paper usually lies: CUPS's default orientation for a queue, else portrait.
+QPageLayout::Orientation DefaultOrientation(const QString& printerName);
+// The dots per inch it prints at: CUPS's default resolution for a queue; for "Save as PDF", and
+// for a queue that reports none, SaveAsPdfResolution.
+int PrinterResolution(const QString& printerName);
+inline constexpr int SaveAsPdfResolution = 300;
 
 // The printers of this machine: QPrinterInfo's CUPS printers and "Save as PDF". The default is
 // CUPS's default printer, or "Save as PDF" when CUPS has none.
