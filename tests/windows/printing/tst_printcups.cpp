@@ -116,7 +116,8 @@ private slots:
                  QSizeF(612, 1008));
     }
 
-    // The pages typed in the dialog, each once; into a file, the copies and order asked for too.
+    // The pages typed in the dialog, with the copies and the order asked for: a queue makes those
+    // from the job's pages, into a file the job makes them.
     void printsThePagesChosen_data()
     {
         QTest::addColumn<QString>("printer");
@@ -129,6 +130,8 @@ private slots:
         QTest::newRow("queue, 2-3") << Queue << "2-3" << 1 << false << false << QList<int>{1, 2};
         QTest::newRow("queue, 1,3") << Queue << "1,3" << 1 << false << false << QList<int>{0, 2};
         QTest::newRow("queue, 3") << Queue << "3" << 1 << false << false << QList<int>{2};
+        QTest::newRow("queue, 1,3, two copies, reversed")
+            << Queue << "1,3" << 2 << true << true << QList<int>{2, 0, 2, 0};
         QTest::newRow("file, two copies, reversed")
             << file << "" << 2 << true << true << QList<int>{2, 1, 0, 2, 1, 0};
         QTest::newRow("file, 2 to 3 twice, not collated")
