@@ -119,6 +119,8 @@ QPageLayout::Orientation DefaultOrientation(const QString& printerName)
 
 int PrinterResolution(const QString& printerName)
 {
+    if (printerName == SaveAsPdfPrinter)
+        return SaveAsPdfResolution;
     CupsQueue queue(printerName);
     for (const char* name : {"printer-resolution", "Resolution"})
         if (const int dots = dotsPerInch(QString::fromUtf8(queue.option(name))); dots > 0)
@@ -131,7 +133,7 @@ int PrinterResolution(const QString& printerName)
         if (dots > 0)
             return units == IPP_RES_PER_CM ? qRound(dots * CentimetresPerInch) : dots;
     }
-    return SaveAsPdfResolution;
+    return UsualPrinterResolution;
 }
 
 QStringList SystemPrinters::names() const
