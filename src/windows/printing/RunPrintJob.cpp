@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace quenbrook {
 namespace {
@@ -128,12 +129,15 @@ std::optional<PageSequence> ShowPrintDialog(QWidget* owner, QPrinter& printer, q
     printer.setFromTo(minPage, maxPage);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    // The paper size and orientation chosen there are printed on; the margins stay those the
+    // The paper size and orientation chosen there are printed on. On a print queue an untouched
+    // dialog gives the queue's own paper, which is not a choice; the margins stay those the
     // pages were laid out with, as the dialog puts its own on a PDF printer.
     const QPageLayout shown = printer.pageLayout();
+    const QPageSize queuePaper = QPrinterInfo::printerInfo(printer.printerName()).defaultPageSize();
     QPageLayout chosen = paper;
     chosen.setOrientation(shown.orientation());
-    chosen.setPageSize(shown.pageSize());
+    if (toFile || !shown.pageSize().isEquivalentTo(queuePaper))
+        chosen.setPageSize(shown.pageSize());
     printer.setPageLayout(chosen);
     return PagesChosen(printer, maxPage);
 }

@@ -114,6 +114,23 @@ private slots:
         QCOMPARE(surface.printerName(), SaveAsPdfPrinter.toString());
         QCOMPARE(surface.printer().pageLayout().fullRect(QPageLayout::Point).size(),
                  QSizeF(612, 1008));
+
+        // Legal picked for the queue is what it prints on, through a print dialog left as it is.
+        setup([&](QComboBox* printer, QComboBox* paper) {
+            printer->setCurrentText(Queue);
+            paper->setCurrentIndex(paper->findText("US Legal"));
+            emit paper->activated(paper->currentIndex());
+        });
+        QTimer dialogs;
+        connect(&dialogs, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        dialogs.start(10);
+        RunPrintJob(nullptr, pictures_.mid(0, 1), PrintSettings(), surface);
+        const QString legal = output("pdfinfo", {queueOutput()});
+        QVERIFY2(legal.contains(QRegularExpression("Page size: +612 x 1008 pts")),
+                 qPrintable(legal));
     }
 
     // The pages typed in the dialog, with the copies and the order asked for: a queue makes those
@@ -149,8 +166,6 @@ private slots:
         const bool throughCups = printer == Queue;
         if (throughCups && !noScheduler_.isEmpty())
             QSKIP(qPrintable(noScheduler_));
-        for (const QFileInfo& old : QDir(scheduler_.outputFolder()).entryInfoList({"*.pdf"}))
-            QFile::remove(old.filePath());
 
         // One picture a page: three pages.
         PrintSettings s;
@@ -187,13 +202,7 @@ private slots:
         RunPrintJob(nullptr, pictures_.mid(0, 3), s, surface);
         QCOMPARE(watcher.messages, QStringList());
 
-        QString made = pdf;
-        if (throughCups) {
-            QTRY_COMPARE_WITH_TIMEOUT(scheduler_.activeJobs(Queue), 0, 120000);
-            const QFileInfoList pdfs = QDir(scheduler_.outputFolder()).entryInfoList({"*.pdf"});
-            QVERIFY2(pdfs.size() == 1, qPrintable(scheduler_.log()));
-            made = pdfs.first().filePath();
-        }
+        const QString made = throughCups ? queueOutput() : pdf;
         QCOMPARE(pageColours(made, dir_.path()), expected);
     }
 
@@ -240,13 +249,7 @@ private slots:
         QCOMPARE(watcher.messages, QStringList());
         QCOMPARE(offered, "1 to 2");
 
-        QString made = pdf;
-        if (throughCups) {
-            QTRY_COMPARE_WITH_TIMEOUT(scheduler_.activeJobs(Queue), 0, 120000);
-            const QFileInfoList pdfs = QDir(scheduler_.outputFolder()).entryInfoList({"*.pdf"});
-            QVERIFY2(pdfs.size() == 1, qPrintable(scheduler_.log()));
-            made = pdfs.first().filePath();
-        }
+        const QString made = throughCups ? queueOutput() : pdf;
         // Two pages, each with its number as its only text (CUPS-PDF's fonts carry no text).
         QString text = output("pdftotext", {made, "-"}).remove(QRegularExpression("[ \\n]"));
         QCOMPARE(text, throughCups ? "\f\f" : "1\f2\f");
@@ -341,11 +344,29 @@ private slots:
     }
 
 private:
+    // The one document CUPS-PDF wrote since the last call, moved out of its folder once the
+    // queue is idle; empty when there is not exactly one.
+    QString queueOutput()
+    {
+        if (!QTest::qWaitFor([&] { return scheduler_.activeJobs(Queue) == 0; }, 120000))
+            qWarning("the queue is still busy");
+        const QFileInfoList pdfs = QDir(scheduler_.outputFolder()).entryInfoList({"*.pdf"});
+        for (const QFileInfo& pdf : pdfs)
+            QFile::rename(pdf.filePath(),
+                          dir_.filePath(QStringLiteral("queued%1.pdf").arg(++queued_)));
+        if (pdfs.size() == 1)
+            return dir_.filePath(QStringLiteral("queued%1.pdf").arg(queued_));
+        qWarning("%lld documents from the queue: %s", qlonglong(pdfs.size()),
+                 qPrintable(scheduler_.log()));
+        return QString();
+    }
+
     CupsScheduler scheduler_;
     QString noScheduler_ = CupsScheduler::unavailable();
     QTemporaryDir dir_;
     QStringList pictures_;
     QList<QImage> reference_; // the first row's pages
+    int queued_ = 0;
 };
 
 QTEST_MAIN(tst_PrintCups)
