@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace quenbrook {
 namespace {
@@ -58,42 +59,47 @@ void PrintPages(const QStringList& printList, const PrintSettings& settings, Pag
     }
     const PageLayout& layout = std::get<PageLayout>(computed);
 
-    const std::optional<PageRange> range =
-        steps.chooseRange ? steps.chooseRange(layout.PageCount) : std::optional<PageRange>();
-    if (!range)
+    const std::optional<PageSequence> pages =
+        steps.chooseRange ? steps.chooseRange(layout.PageCount) : std::optional<PageSequence>();
+    if (!pages)
         return;
     if (steps.started)
         steps.started();
 
-    // The dialog keeps to 1 .. PageCount; a range outside the album prints only what is in it.
-    const qint64 first = std::max<qint64>(range->FromPage, 1);
-    const qint64 last = std::min<qint64>(range->ToPage, layout.PageCount);
     const PagePictureHook hook = [&](qint32 page, qint64, const QString& path) {
         return steps.progress ? steps.progress(page, path) : PictureStep::Draw;
     };
-    // Pictures on paper at no more than the chosen resolution, decoded ahead in list order
-    // while the one before is drawn.
+    // Pictures on paper at no more than the chosen resolution.
     PageView paper;
     paper.MaxPixelsPerInch = settings.PictureResolution;
-    PicturesAhead ahead(
-        printList, (first - 1) * layout.PicturesPerPage, last * layout.PicturesPerPage - 1,
-        PictureDecodeSize(settings, paper, printer), PicturesAhead::workersForThisMachine());
-    const PictureSource source = [&](qint64 index, const QString& path, QSize) {
-        return ahead.take(index, path);
-    };
-    for (qint64 page = first; page <= last; ++page) {
-        const PageResult drawn =
-            DrawAlbumPage(printer, settings, layout, printList, qint32(page), paper, hook, source);
-        if (drawn.outcome == PageOutcome::Stopped)
-            return;
-        if (drawn.outcome == PageOutcome::Failed) {
-            fail(drawn.message);
-            return;
-        }
-        if (page < last) {
-            printer.newPage();
-            if (const QString error = printer.error(); !error.isEmpty()) {
-                fail(error);
+    const QSize decodePixels = PictureDecodeSize(settings, paper, printer);
+    bool firstPage = true;
+    for (const PageRange& run : pages->Runs) {
+        const qint64 first = std::max<qint64>(run.FromPage, 1);
+        const qint64 last = std::min<qint64>(run.ToPage, layout.PageCount);
+        if (first > last)
+            continue;
+        // The run's pictures are decoded ahead in list order while the one before is drawn.
+        PicturesAhead ahead(printList, (first - 1) * layout.PicturesPerPage,
+                            last * layout.PicturesPerPage - 1, decodePixels,
+                            PicturesAhead::workersForThisMachine());
+        const PictureSource source = [&](qint64 index, const QString& path, QSize) {
+            return ahead.take(index, path);
+        };
+        for (qint64 page = first; page <= last; ++page) {
+            if (!std::exchange(firstPage, false)) {
+                printer.newPage();
+                if (const QString error = printer.error(); !error.isEmpty()) {
+                    fail(error);
+                    return;
+                }
+            }
+            const PageResult drawn = DrawAlbumPage(printer, settings, layout, printList,
+                                                   qint32(page), paper, hook, source);
+            if (drawn.outcome == PageOutcome::Stopped)
+                return;
+            if (drawn.outcome == PageOutcome::Failed) {
+                fail(drawn.message);
                 return;
             }
         }

@@ -3,11 +3,13 @@
 #include "core/album/AlbumPage.h"
 #include "core/album/PrintSettings.h"
 
+#include <QList>
 #include <QStringList>
 #include <QtGlobal>
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace quenbrook {
 
@@ -20,9 +22,26 @@ struct PageRange
     qint32 ToPage = 1;
 };
 
+// The pages a job draws, in the order they go on paper: run after run, each from its FromPage
+// to its ToPage. A page may come more than once (copies); a run whose FromPage is past its
+// ToPage draws nothing, and pages outside the album are passed over.
+struct PageSequence
+{
+    PageSequence() = default;
+    // One run. Not explicit: a range is the usual sequence.
+    PageSequence(const PageRange& range)
+        : Runs{range}
+    {}
+    explicit PageSequence(QList<PageRange> runs)
+        : Runs(std::move(runs))
+    {}
+
+    QList<PageRange> Runs;
+};
+
 // Asks which of the pages 1 to pageCount to print; nothing when the user cancels or the
 // question cannot be asked.
-using PageRangeChooser = std::function<std::optional<PageRange>(qint32 pageCount)>;
+using PageRangeChooser = std::function<std::optional<PageSequence>(qint32 pageCount)>;
 
 // What the print loop asks of whoever runs it. Every step may be left empty.
 struct PrintJobSteps

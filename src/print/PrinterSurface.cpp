@@ -58,9 +58,13 @@ QString submitToCups(const QPrinter& printer, const QString& queue, const QStrin
     }
     if (layout.orientation() == QPageLayout::Landscape)
         options.emplace_back("landscape", "");
+    if (printer.pageOrder() == QPrinter::LastPageFirst)
+        options.emplace_back("outputorder", "reverse");
+    // The job holds exactly the pages asked for: the queue is not to pick from them again.
     const QStringList chosen = printer.printEngine()->property(CupsOptionsKey).toStringList();
     for (qsizetype i = 0; i + 1 < chosen.size(); i += 2)
-        options.emplace_back(chosen.at(i).toUtf8(), chosen.at(i + 1).toUtf8());
+        if (chosen.at(i) != u"page-ranges")
+            options.emplace_back(chosen.at(i).toUtf8(), chosen.at(i + 1).toUtf8());
 
     int optionCount = 0;
     cups_option_t* cupsOptions = nullptr;
@@ -81,6 +85,15 @@ QString submitToCups(const QPrinter& printer, const QString& queue, const QStrin
                (reason.isEmpty() ? QString() : QStringLiteral(" ") + reason);
     }
     return QString();
+}
+
+// The printer's own resolution, paper and orientation, in place of the last printer's.
+void takeOwnSetup(QPrinter& printer, const QString& name)
+{
+    printer.setResolution(PrinterResolution(name));
+    // The printable margins a queue gives depend on the orientation.
+    printer.setPageOrientation(DefaultOrientation(name));
+    printer.setPageSize(DefaultPaperSize(name));
 }
 
 } // namespace
@@ -106,6 +119,7 @@ PrinterSurface::Setup PrinterSurface::setUpPrinter(QPrinter& printer, const QStr
 {
     if (name == SaveAsPdfPrinter) {
         printer.setOutputFormat(QPrinter::PdfFormat);
+        takeOwnSetup(printer, name);
         return {Destination::PdfFile, QString()};
     }
     if (name.isEmpty())
@@ -117,6 +131,7 @@ PrinterSurface::Setup PrinterSurface::setUpPrinter(QPrinter& printer, const QStr
     if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName() != name)
         return {Destination::PrintQueue,
                 QStringLiteral("The printer %1 cannot be used.").arg(quoted(name))};
+    takeOwnSetup(printer, name);
     return {Destination::PrintQueue, QString()};
 }
 

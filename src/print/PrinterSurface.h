@@ -32,8 +32,8 @@ public:
     // A document still open is abandoned.
     ~PrinterSurface() override;
 
-    // Switches to another printer (a document still open is abandoned first); the page setup
-    // is kept where the new printer supports it. The current font becomes that printer's.
+    // Switches to another printer (a document still open is abandoned first). The paper,
+    // orientation, resolution and current font become that printer's own.
     void selectPrinter(const QString& printerName);
     QString printerName() const { return name_; }
     bool writesPdf() const;

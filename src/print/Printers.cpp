@@ -5,8 +5,73 @@
 #include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
+
+#include <cups/cups.h>
 
 namespace quenbrook {
+namespace {
+
+constexpr double CentimetresPerInch = 2.54;
+
+// A CUPS queue as the scheduler describes it: the options set for it and its defaults. Nothing
+// for "Save as PDF" or a queue that is not there.
+class CupsQueue
+{
+public:
+    explicit CupsQueue(const QString& name)
+    {
+        if (name.isEmpty() || name == SaveAsPdfPrinter)
+            return;
+        // A name may carry an instance after "/".
+        const QByteArray queue = name.section(QLatin1Char('/'), 0, 0).toUtf8();
+        const QByteArray instance = name.section(QLatin1Char('/'), 1).toUtf8();
+        dest_ = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
+                                 instance.isEmpty() ? nullptr : instance.constData());
+    }
+    ~CupsQueue()
+    {
+        if (info_)
+            cupsFreeDestInfo(info_);
+        if (dest_)
+            cupsFreeDests(1, dest_);
+    }
+    CupsQueue(const CupsQueue&) = delete;
+    CupsQueue& operator=(const CupsQueue&) = delete;
+
+    // An option set on the queue or by the user (lpadmin, lpoptions), or nullptr.
+    const char* option(const char* name) const
+    {
+        return dest_ ? cupsGetOption(name, dest_->num_options, dest_->options) : nullptr;
+    }
+
+    // The scheduler's default for an option, or nullptr.
+    ipp_attribute_t* printerDefault(const char* name)
+    {
+        if (!dest_)
+            return nullptr;
+        if (!info_)
+            info_ = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest_);
+        return info_ ? cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest_, info_, name) : nullptr;
+    }
+
+private:
+    cups_dest_t* dest_ = nullptr;
+    cups_dinfo_t* info_ = nullptr;
+};
+
+// "600dpi", "600x600dpi" or "240dpcm", the way CUPS options spell a resolution; 0 otherwise.
+int dotsPerInch(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d+)(?:x\\d+)?(dpi|dpcm)$"));
+    const QRegularExpressionMatch match = pattern.match(text.trimmed());
+    if (!match.hasMatch())
+        return 0;
+    const int dots = match.captured(1).toInt();
+    return match.captured(2) == u"dpcm" ? qRound(dots * CentimetresPerInch) : dots;
+}
+
+} // namespace
 
 QList<QPageSize> PaperSizes(const QString& printerName)
 {
@@ -33,6 +98,42 @@ QPageSize DefaultPaperSize(const QString& printerName)
     return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                          ? QPageSize::Letter
                          : QPageSize::A4);
+}
+
+QPageLayout::Orientation DefaultOrientation(const QString& printerName)
+{
+    // IPP's codes: 4 is landscape, 5 landscape the other way round.
+    const auto landscape = [](int code) { return code == 4 || code == 5; };
+    CupsQueue queue(printerName);
+    if (const char* chosen = queue.option("orientation-requested"))
+        return landscape(QByteArray(chosen).toInt()) ? QPageLayout::Landscape
+                                                     : QPageLayout::Portrait;
+    if (const char* lying = queue.option("landscape"); lying && qstrcmp(lying, "false") != 0)
+        return QPageLayout::Landscape;
+    ipp_attribute_t* standing = queue.printerDefault("orientation-requested");
+    if (standing && ippGetValueTag(standing) == IPP_TAG_ENUM &&
+        landscape(ippGetInteger(standing, 0)))
+        return QPageLayout::Landscape;
+    return QPageLayout::Portrait;
+}
+
+int PrinterResolution(const QString& printerName)
+{
+    if (printerName == SaveAsPdfPrinter)
+        return SaveAsPdfResolution;
+    CupsQueue queue(printerName);
+    for (const char* name : {"printer-resolution", "Resolution"})
+        if (const int dots = dotsPerInch(QString::fromUtf8(queue.option(name))); dots > 0)
+            return dots;
+    if (ipp_attribute_t* standing = queue.printerDefault("printer-resolution");
+        standing && ippGetValueTag(standing) == IPP_TAG_RESOLUTION) {
+        ipp_res_t units = IPP_RES_PER_INCH;
+        int dotsDown = 0;
+        const int dots = ippGetResolution(standing, 0, &dotsDown, &units);
+        if (dots > 0)
+            return units == IPP_RES_PER_CM ? qRound(dots * CentimetresPerInch) : dots;
+    }
+    return UsualPrinterResolution;
 }
 
 QStringList SystemPrinters::names() const

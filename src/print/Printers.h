@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,15 @@ QList<QPageSize> PaperSizes(const QString& printerName);
 // Its usual paper: CUPS's default for a queue; otherwise Letter where the locale measures in US
 // units, A4 elsewhere.
 QPageSize DefaultPaperSize(const QString& printerName);
+// How its paper usually lies: CUPS's default orientation for a queue, else portrait.
+QPageLayout::Orientation DefaultOrientation(const QString& printerName);
+// The dots per inch it prints at: CUPS's default resolution for a queue (UsualPrinterResolution
+// when it reports none), SaveAsPdfResolution for "Save as PDF".
+int PrinterResolution(const QString& printerName);
+inline constexpr int UsualPrinterResolution = 300;
+// A PDF has no dots of its own: Qt's PDF writer measures at 1200 to the inch, so at the printer's
+// resolution a picture keeps every pixel up to that.
+inline constexpr int SaveAsPdfResolution = 1200;
 
 // The printers of this machine: QPrinterInfo's CUPS printers and "Save as PDF". The default is
 // CUPS's default printer, or "Save as PDF" when CUPS has none.

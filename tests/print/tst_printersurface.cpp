@@ -85,6 +85,7 @@ private slots:
     void pdfPrinterMetrics()
     {
         PrinterSurface surface(SaveAsPdf);
+        QCOMPARE(surface.printer().resolution(), SaveAsPdfResolution);
         surface.printer().setPageSize(QPageSize(QPageSize::Letter));
         const QRectF area = surface.printer().pageLayout().paintRect(QPageLayout::Inch);
 

@@ -35,9 +35,10 @@ public:
 
     ~CupsScheduler() { stop(); }
 
-    // Starts the scheduler, points this program's CUPS clients at it and adds the printer; the
-    // error, or empty when all is ready.
-    QString start(const QString& printer)
+    // Starts the scheduler, points this program's CUPS clients at it and adds the printer, with
+    // lpadmin's `options` ("-o", "PageSize=Letter"), as its default printer; the error, or empty
+    // when all is ready.
+    QString start(const QString& printer, const QStringList& options = {})
     {
         // Filters run as lp and must reach the spool.
         QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) | QFile::ExeOther |
@@ -74,8 +75,11 @@ public:
         if (!answered || cupsd_.state() == QProcess::NotRunning)
             return "the scheduler did not start: " + cupsd_.readAll() + log();
         qputenv("CUPS_SERVER", path("cups.sock").toLocal8Bit());
-        if (QProcess::execute("lpadmin", {"-h", path("cups.sock"), "-p", printer, "-E", "-v",
-                                          "cups-pdf:/", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}))
+        if (QProcess::execute("lpadmin",
+                              QStringList{"-h", path("cups.sock"), "-p", printer, "-E", "-v",
+                                          "cups-pdf:/", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"} +
+                                  options) ||
+            QProcess::execute("lpadmin", {"-h", path("cups.sock"), "-d", printer}))
             return "lpadmin failed: " + log();
         return QString();
     }

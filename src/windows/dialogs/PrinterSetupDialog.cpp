@@ -13,16 +13,25 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quenbrook {
 namespace {
 
+// Where the list holds this paper: under its own name first, for a printer may list one size
+// under several ("ANSI A" and "US Letter"), then by its key, then by its size.
 qsizetype indexOf(const QList<QPageSize>& papers, const QPageSize& paper)
 {
-    for (qsizetype i = 0; i < papers.size(); ++i) {
-        if (papers[i].isEquivalentTo(paper))
-            return i;
-    }
-    return -1;
+    const auto find = [&](auto same) -> qsizetype {
+        const auto at = std::find_if(papers.begin(), papers.end(), same);
+        return at == papers.end() ? -1 : at - papers.begin();
+    };
+    qsizetype index = find([&](const QPageSize& listed) { return listed == paper; });
+    if (index < 0)
+        index = find([&](const QPageSize& listed) { return listed.key() == paper.key(); });
+    if (index < 0)
+        index = find([&](const QPageSize& listed) { return listed.isEquivalentTo(paper); });
+    return index;
 }
 
 } // namespace
@@ -91,21 +100,27 @@ PrinterSetupDialog::PrinterSetupDialog(QWidget* owner, const Printers& printers,
 
     connect(cboPrinter, &QComboBox::currentIndexChanged, this,
             &PrinterSetupDialog::cboPrinter_Click);
+    // What the user picks here is kept when another printer is chosen.
+    connect(cboPaper, &QComboBox::activated, this, [this] { paperPicked_ = true; });
+    for (QRadioButton* orientation : {optPortrait, optLandscape})
+        connect(orientation, &QRadioButton::clicked, this, [this] { orientationPicked_ = true; });
 }
 
 void PrinterSetupDialog::cboPrinter_Click()
 {
     const QString name = cboPrinter->currentText();
-    const QPageSize chosen =
-        cboPaper->count() > 0 ? papers_.value(cboPaper->currentIndex()) : DefaultPaperSize(name);
+    const QPageSize picked = papers_.value(cboPaper->currentIndex());
     papers_ = PaperSizes(name);
     cboPaper->clear();
     for (const QPageSize& paper : std::as_const(papers_))
         cboPaper->addItem(paper.name());
-    qsizetype index = indexOf(papers_, chosen);
+    qsizetype index = paperPicked_ ? indexOf(papers_, picked) : -1;
     if (index < 0)
         index = indexOf(papers_, DefaultPaperSize(name));
     cboPaper->setCurrentIndex(int(std::max<qsizetype>(index, 0)));
+    if (!orientationPicked_)
+        (DefaultOrientation(name) == QPageLayout::Landscape ? optLandscape : optPortrait)
+            ->setChecked(true);
 }
 
 void PrinterSetupDialog::accept()
@@ -116,8 +131,9 @@ void PrinterSetupDialog::accept()
         if (name != printer_.printerName() || !printer_.error().isEmpty())
             printer_.selectPrinter(name);
         QPrinter& device = printer_.printer();
+        // Under the name picked, even where the printer has the size under another name too.
         const QPageSize paper = papers_.value(cboPaper->currentIndex());
-        if (paper.isValid() && !device.pageLayout().pageSize().isEquivalentTo(paper))
+        if (paper.isValid() && !(device.pageLayout().pageSize() == paper))
             device.setPageSize(paper);
         const auto orientation =
             optLandscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;

@@ -25,11 +25,14 @@ public:
     void accept() override;
 
 private:
-    // The paper of the printer now chosen, keeping the paper chosen where it has it.
+    // The papers of the printer now chosen, at its own paper and orientation unless the user
+    // picked others here (a paper it does not have gives way to its own).
     void cboPrinter_Click();
 
     PrinterSurface& printer_;
     QList<QPageSize> papers_;
+    bool paperPicked_ = false;
+    bool orientationPicked_ = false;
 
     QComboBox* cboPrinter;
     QComboBox* cboPaper;

@@ -109,8 +109,8 @@ void PrintAlbum(QWidget* owner, const QStringList& printList, const PrintSetting
     PrintPages(printList, settings, printer, steps);
 }
 
-std::optional<PageRange> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint32 minPage,
-                                         qint32 maxPage)
+std::optional<PageSequence> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint32 minPage,
+                                            qint32 maxPage)
 {
     // Qt's dialog switches a PDF printer to the default print queue when it is made; the printer
     // it opens with is kept.
@@ -119,29 +119,27 @@ std::optional<PageRange> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint
     QPrintDialog dialog(&printer, owner);
     if (toFile)
         printer.setOutputFormat(QPrinter::PdfFormat);
-    // No "selection"; copies and collation go to the driver; printing to a PDF file is
-    // offered, as the built-in "Save as PDF" printer.
+    // No "selection"; copies and collation go to the driver; the paper and orientation can be
+    // changed (Properties); printing to a PDF file is offered, as the built-in "Save as PDF".
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
-                      QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile);
+                      QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
     dialog.setMinMax(minPage, maxPage);
     printer.setPrintRange(QPrinter::AllPages);
     printer.setFromTo(minPage, maxPage);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     // The paper size and orientation chosen there are printed on. On a print queue an untouched
-    // dialog gives the queue's default paper, which is not a choice; the margins stay those the
+    // dialog gives the queue's own paper, which is not a choice; the margins stay those the
     // pages were laid out with, as the dialog puts its own on a PDF printer.
     const QPageLayout shown = printer.pageLayout();
-    const QPageSize queueDefault =
-        QPrinterInfo::printerInfo(printer.printerName()).defaultPageSize();
+    const QPageSize queuePaper = QPrinterInfo::printerInfo(printer.printerName()).defaultPageSize();
     QPageLayout chosen = paper;
     chosen.setOrientation(shown.orientation());
-    if (toFile || !shown.pageSize().isEquivalentTo(queueDefault))
+    if (toFile || !shown.pageSize().isEquivalentTo(queuePaper))
         chosen.setPageSize(shown.pageSize());
     printer.setPageLayout(chosen);
-    if (printer.printRange() == QPrinter::PageRange)
-        return PageRange{printer.fromPage(), printer.toPage()};
-    return PageRange{minPage, maxPage};
+    return PagesChosen(printer, maxPage);
 }
 
 void RunPrintJob(QWidget* owner, const QStringList& printList, const PrintSettings& settings,
@@ -150,11 +148,11 @@ void RunPrintJob(QWidget* owner, const QStringList& printList, const PrintSettin
 {
     PrintAlbum(
         owner, printList, settings, printer,
-        [&](qint32 pageCount) -> std::optional<PageRange> {
+        [&](qint32 pageCount) -> std::optional<PageSequence> {
             if (!runDialog)
                 return std::nullopt;
             OfferOutputFile(printer);
-            const std::optional<PageRange> range =
+            const std::optional<PageSequence> range =
                 runDialog(owner, printer.printer(), 1, pageCount);
             if (range)
                 FollowPrintDialog(printer);

@@ -18,16 +18,16 @@ namespace quenbrook {
 class PageSurface;
 class PrinterSurface;
 
-// The print dialog on the printer's settings, offering pages minPage to maxPage; nothing when
-// it is cancelled or fails.
-using PrintDialogRunner = std::function<std::optional<PageRange>(QWidget* owner, QPrinter& printer,
-                                                                 qint32 minPage, qint32 maxPage)>;
+// The print dialog on the printer's settings, offering pages minPage to maxPage; the pages to
+// draw, or nothing when it is cancelled or fails.
+using PrintDialogRunner = std::function<std::optional<PageSequence>(
+    QWidget* owner, QPrinter& printer, qint32 minPage, qint32 maxPage)>;
 
 // The platform's print dialog: no "selection" choice, copies and collation left to the driver,
-// "Print to File (PDF)" offered, from and to page preset to the whole album. A range the user
-// typed is returned as typed; otherwise minPage to maxPage.
-std::optional<PageRange> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint32 minPage,
-                                         qint32 maxPage);
+// the paper and orientation offered, "Print to File (PDF)" offered, from and to page preset to
+// the whole album. Gives the pages typed (PagesChosen), otherwise minPage to maxPage.
+std::optional<PageSequence> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint32 minPage,
+                                            qint32 maxPage);
 
 // The Print command of the Album Printer window. Nothing for an empty list. Lays the pages out
 // on the printer, asks for the page range with runDialog, then prints page after page while the

@@ -2,13 +2,16 @@
 #include "print/Printers.h"
 #include "support/CupsScheduler.h"
 #include "support/PrintingFixtures.h"
+#include "windows/dialogs/PrinterSetupDialog.h"
 #include "windows/printing/RunPrintJob.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QSpinBox>
 
 using namespace printingtest;
 
@@ -27,6 +30,29 @@ QString output(const QString& program, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The colour nearest the middle of each page of a PDF, as an index into Colours (-1: none).
+QList<int> pageColours(const QString& pdf, const QString& folder)
+{
+    const auto pages = QRegularExpression("Pages:\\s+(\\d+)").match(output("pdfinfo", {pdf}));
+    QList<int> colours;
+    for (int page = 1; pages.hasMatch() && page <= pages.captured(1).toInt(); ++page) {
+        const QString stem = QDir(folder).filePath(QStringLiteral("middle"));
+        const QString number = QString::number(page);
+        QProcess::execute(
+            "pdftoppm", {"-r", "20", "-png", "-f", number, "-l", number, "-singlefile", pdf, stem});
+        const QImage image(stem + ".png");
+        const QColor pixel = image.pixelColor(image.width() / 2, image.height() / 2);
+        int found = -1;
+        for (int i = 0; i < Colours.size(); ++i)
+            if (qAbs(pixel.red() - Colours[i].red()) + qAbs(pixel.green() - Colours[i].green()) +
+                    qAbs(pixel.blue() - Colours[i].blue()) <=
+                60)
+                found = i;
+        colours << found;
+    }
+    return colours;
+}
+
 } // namespace
 
 class tst_PrintCups : public QObject
@@ -41,9 +67,143 @@ private slots:
             pictures_ << solidPicture(dir_, QStringLiteral("%1.bmp").arg(i),
                                       i % 2 ? QSize(200, 300) : QSize(300, 200), Colours[i]);
         if (noScheduler_.isEmpty()) {
-            const QString error = scheduler_.start(Queue);
+            const QString error = scheduler_.start(Queue, {"-o", "PageSize=Letter"});
             QVERIFY2(error.isEmpty(), qPrintable(error));
         }
+    }
+
+    // The default queue's own paper and resolution, and Printer Setup naming its paper.
+    void takesTheQueuesOwnSetup()
+    {
+        if (!noScheduler_.isEmpty())
+            QSKIP(qPrintable(noScheduler_));
+        const SystemPrinters printers;
+        QCOMPARE(printers.defaultName(), Queue);
+        PrinterSurface surface(printers.defaultName());
+        QCOMPARE(surface.printer().pageLayout().fullRect(QPageLayout::Point).size(),
+                 QSizeF(612, 792));
+        // "Printer Resolution" decodes pictures at the queue's 300 dots per inch.
+        PrintSettings s;
+        s.PictureResolution = PrintSettings::PrinterResolution;
+        QCOMPARE(PictureDecodeSize(s, PageView(), surface), QSize(600, 600));
+
+        const auto setup = [&](const std::function<void(QComboBox*, QComboBox*)>& use) {
+            PrinterSetupDialog dialog(nullptr, printers, surface);
+            use(dialog.findChild<QComboBox*>("cboPrinter"),
+                dialog.findChild<QComboBox*>("cboPaper"));
+            dialog.accept();
+        };
+        const QString pdfPaper = DefaultPaperSize(SaveAsPdfPrinter.toString()).name();
+        QStringList shown;
+        setup([&](QComboBox* printer, QComboBox* paper) {
+            shown << paper->currentText();
+            // Another printer comes with its own paper unless one was picked.
+            printer->setCurrentText(SaveAsPdfPrinter.toString());
+            shown << paper->currentText();
+            printer->setCurrentText(Queue);
+            shown << paper->currentText();
+        });
+        setup([&](QComboBox* printer, QComboBox* paper) {
+            shown << paper->currentText();
+            paper->setCurrentIndex(paper->findText("US Legal"));
+            emit paper->activated(paper->currentIndex()); // as a pick by the user
+            printer->setCurrentText(SaveAsPdfPrinter.toString());
+            shown << paper->currentText();
+        });
+        QCOMPARE(shown, (QStringList{"US Letter", pdfPaper, "US Letter", "US Letter", "Legal"}));
+        QCOMPARE(surface.printerName(), SaveAsPdfPrinter.toString());
+        QCOMPARE(surface.printer().pageLayout().fullRect(QPageLayout::Point).size(),
+                 QSizeF(612, 1008));
+
+        // Legal picked for the queue is what it prints on, through a print dialog left as it is.
+        setup([&](QComboBox* printer, QComboBox* paper) {
+            printer->setCurrentText(Queue);
+            paper->setCurrentIndex(paper->findText("US Legal"));
+            emit paper->activated(paper->currentIndex());
+        });
+        QTimer dialogs;
+        connect(&dialogs, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        dialogs.start(10);
+        RunPrintJob(nullptr, pictures_.mid(0, 1), PrintSettings(), surface);
+        const QString legal = output("pdfinfo", {queueOutput()});
+        QVERIFY2(legal.contains(QRegularExpression("Page size: +612 x 1008 pts")),
+                 qPrintable(legal));
+    }
+
+    // The pages typed in the dialog, with the copies and the order asked for: a queue makes those
+    // from the job's pages, into a file the job makes them.
+    void printsThePagesChosen_data()
+    {
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<QString>("pages"); // empty: all
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<bool>("collate");
+        QTest::addColumn<bool>("reverse");
+        QTest::addColumn<QList<int>>("expected"); // album pages printed, from 0
+        const QString file = SaveAsPdfPrinter.toString();
+        QTest::newRow("queue, 2-3") << Queue << "2-3" << 1 << false << false << QList<int>{1, 2};
+        QTest::newRow("queue, 1,3") << Queue << "1,3" << 1 << false << false << QList<int>{0, 2};
+        QTest::newRow("queue, 3") << Queue << "3" << 1 << false << false << QList<int>{2};
+        QTest::newRow("queue, 1,3, two copies, reversed")
+            << Queue << "1,3" << 2 << true << true << QList<int>{2, 0, 2, 0};
+        QTest::newRow("file, two copies, reversed")
+            << file << "" << 2 << true << true << QList<int>{2, 1, 0, 2, 1, 0};
+        QTest::newRow("file, 2 to 3 twice, not collated")
+            << file << "2-3" << 2 << false << false << QList<int>{1, 1, 2, 2};
+    }
+
+    void printsThePagesChosen()
+    {
+        QFETCH(QString, printer);
+        QFETCH(QString, pages);
+        QFETCH(int, copies);
+        QFETCH(bool, collate);
+        QFETCH(bool, reverse);
+        QFETCH(QList<int>, expected);
+        const bool throughCups = printer == Queue;
+        if (throughCups && !noScheduler_.isEmpty())
+            QSKIP(qPrintable(noScheduler_));
+
+        // One picture a page: three pages.
+        PrintSettings s;
+        s.PictureMaxWidth = 6;
+        s.PictureMaxHeight = 8;
+        const QString pdf = dir_.filePath(
+            QString(QTest::currentDataTag()).replace(QRegularExpression("\\W"), "_") + ".pdf");
+        PrinterSurface surface(printer);
+        if (!throughCups)
+            surface.setOutputFileName(pdf);
+        WindowWatcher watcher;
+        QTimer dialogs;
+        connect(&dialogs, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            if (pages.contains(',') || throughCups) { // the field a queue offers for any list
+                dialog->findChild<QAbstractButton*>("pagesRadioButton")->click();
+                dialog->findChild<QLineEdit*>("pagesLineEdit")->setText(pages);
+            } else if (!pages.isEmpty()) {
+                dialog->findChild<QAbstractButton*>("printRange")->click();
+                dialog->findChild<QSpinBox*>("from")->setValue(pages.section('-', 0, 0).toInt());
+                dialog->findChild<QSpinBox*>("to")->setValue(pages.section('-', 1, 1).toInt());
+            }
+            dialog->findChild<QSpinBox*>("copies")->setValue(copies);
+            auto* collated = dialog->findChild<QAbstractButton*>("collate");
+            if (collated->isChecked() != collate)
+                collated->click();
+            if (reverse)
+                dialog->findChild<QAbstractButton*>("reverse")->click();
+            dialog->accept();
+        });
+        dialogs.start(10);
+        RunPrintJob(nullptr, pictures_.mid(0, 3), s, surface);
+        QCOMPARE(watcher.messages, QStringList());
+
+        const QString made = throughCups ? queueOutput() : pdf;
+        QCOMPARE(pageColours(made, dir_.path()), expected);
     }
 
     void printsTheAlbum_data()
@@ -69,11 +229,11 @@ private slots:
         s.Header.Font = PrintFont{QStringLiteral("DejaVu Sans"), 28};
         const QString pdf = dir_.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
         PrinterSurface surface(printer);
-        if (!throughCups)
+        if (!throughCups) {
             surface.setOutputFileName(pdf);
-        surface.printer().setPageLayout(
-            QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                        QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch));
+            surface.printer().setPageSize(QPageSize(QPageSize::Letter)); // the queue's own paper
+        }
+        QVERIFY(surface.printer().setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch));
 
         QString offered;
         WindowWatcher watcher;
@@ -89,13 +249,7 @@ private slots:
         QCOMPARE(watcher.messages, QStringList());
         QCOMPARE(offered, "1 to 2");
 
-        QString made = pdf;
-        if (throughCups) {
-            QTRY_COMPARE_WITH_TIMEOUT(scheduler_.activeJobs(Queue), 0, 120000);
-            const QFileInfoList pdfs = QDir(scheduler_.outputFolder()).entryInfoList({"*.pdf"});
-            QVERIFY2(pdfs.size() == 1, qPrintable(scheduler_.log()));
-            made = pdfs.first().filePath();
-        }
+        const QString made = throughCups ? queueOutput() : pdf;
         // Two pages, each with its number as its only text (CUPS-PDF's fonts carry no text).
         QString text = output("pdftotext", {made, "-"}).remove(QRegularExpression("[ \\n]"));
         QCOMPARE(text, throughCups ? "\f\f" : "1\f2\f");
@@ -163,8 +317,11 @@ private slots:
             if (auto* dialog = qobject_cast<QPrintDialog*>(window)) {
                 if (chosen)
                     dialog->accept();
-                else if (auto* properties = dialog->findChild<QAbstractButton*>("properties"))
+                else if (auto* properties = dialog->findChild<QAbstractButton*>("properties");
+                         properties && properties->isVisible())
                     QTimer::singleShot(0, properties, &QAbstractButton::click); // out of this tick
+                else
+                    dialog->reject(); // the user cannot reach the paper
 
             } else if (window && window->inherits("QPrintPropertiesDialog")) {
                 auto* sizes = window->findChild<QComboBox*>("pageSizeCombo");
@@ -187,11 +344,29 @@ private slots:
     }
 
 private:
+    // The one document CUPS-PDF wrote since the last call, moved out of its folder once the
+    // queue is idle; empty when there is not exactly one.
+    QString queueOutput()
+    {
+        if (!QTest::qWaitFor([&] { return scheduler_.activeJobs(Queue) == 0; }, 120000))
+            qWarning("the queue is still busy");
+        const QFileInfoList pdfs = QDir(scheduler_.outputFolder()).entryInfoList({"*.pdf"});
+        for (const QFileInfo& pdf : pdfs)
+            QFile::rename(pdf.filePath(),
+                          dir_.filePath(QStringLiteral("queued%1.pdf").arg(++queued_)));
+        if (pdfs.size() == 1)
+            return dir_.filePath(QStringLiteral("queued%1.pdf").arg(queued_));
+        qWarning("%lld documents from the queue: %s", qlonglong(pdfs.size()),
+                 qPrintable(scheduler_.log()));
+        return QString();
+    }
+
     CupsScheduler scheduler_;
     QString noScheduler_ = CupsScheduler::unavailable();
     QTemporaryDir dir_;
     QStringList pictures_;
     QList<QImage> reference_; // the first row's pages
+    int queued_ = 0;
 };
 
 QTEST_MAIN(tst_PrintCups)

@@ -35,15 +35,17 @@ private slots:
     void job_data()
     {
         QTest::addColumn<int>("count");
-        QTest::addColumn<PageRange>("range");
+        QTest::addColumn<PageSequence>("pages");
         QTest::addColumn<int>("firstShown");   // list entry of the first progress text, -1: none
         QTest::addColumn<QString>("expected"); // what was printed; the messages shown
 
-        const PageRange all{1, 2};
+        const PageSequence all(PageRange{1, 2});
         QTest::newRow("5 pictures") << 5 << all << 0 << "1: 0 1 2 3 | 2: 4 end;";
         QTest::newRow("pages 2 to 3")
-            << 12 << PageRange{2, 3} << 4 << "2: 4 5 6 7 | 3: 8 9 10 11 end;";
-        QTest::newRow("from after to") << 12 << PageRange{3, 2} << -1 << "end;";
+            << 12 << PageSequence(PageRange{2, 3}) << 4 << "2: 4 5 6 7 | 3: 8 9 10 11 end;";
+        QTest::newRow("3, 1, and past the album") << 12 << PageSequence({{3, 3}, {1, 1}, {5, 9}})
+                                                  << 8 << "3: 8 9 10 11 | 1: 0 1 2 3 end;";
+        QTest::newRow("from after to") << 12 << PageSequence(PageRange{3, 2}) << -1 << "end;";
         QTest::newRow("cancel") << 8 << all << 0 << "1: 0 1 2 3 | 2: kill;";
         QTest::newRow("deleted") << 8 << all << 0
                                  << "1: 0 1 2 3 | 2: 4 kill;critical: gone.bmp: file not found";
@@ -53,7 +55,7 @@ private slots:
     void job()
     {
         QFETCH(int, count);
-        QFETCH(PageRange, range);
+        QFETCH(PageSequence, pages);
         QFETCH(int, firstShown);
         QFETCH(QString, expected);
         const QString trouble = QTest::currentDataTag();
@@ -86,7 +88,7 @@ private slots:
                                           &QPushButton::click, Qt::QueuedConnection);
         });
         PrintAlbum(&owner, list, s, printer, [&](qint32) {
-            return trouble == "dialog cancelled" ? std::nullopt : std::optional(range);
+            return trouble == "dialog cancelled" ? std::nullopt : std::optional(pages);
         });
 
         QCOMPARE(printed(printer) + ';' + watcher.messages.join('\n'), expected);
@@ -98,7 +100,7 @@ private slots:
             return;
         QVERIFY(busy);
         QCOMPARE(shown.first(), QStringLiteral("Print Page:%1\r\nFile Name: %2")
-                                    .arg(range.FromPage)
+                                    .arg(pages.Runs.first().FromPage)
                                     .arg(list[firstShown]));
     }
 };
