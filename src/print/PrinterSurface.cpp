@@ -60,6 +60,9 @@ QString submitToCups(const QPrinter& printer, const QString& queue, const QStrin
         options.emplace_back("landscape", "");
     if (printer.pageOrder() == QPrinter::LastPageFirst)
         options.emplace_back("outputorder", "reverse");
+    // The spool file is drawn in colour; the queue makes it grey.
+    if (printer.colorMode() == QPrinter::GrayScale)
+        options.emplace_back("print-color-mode", "monochrome");
     // The job holds exactly the pages asked for: the queue is not to pick from them again.
     const QStringList chosen = printer.printEngine()->property(CupsOptionsKey).toStringList();
     for (qsizetype i = 0; i + 1 < chosen.size(); i += 2)
