@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/pictures/LoadStop.h"
 #include "core/pictures/Picture.h"
 
 #include <QSize>
@@ -24,8 +25,13 @@ namespace PictureLoader {
 // (the way a picture is fitted into an album cell or a viewer slot); metafiles ignore it.
 // The type comes from the name's extension: a file whose contents are of another type, or that
 // is cut short, is refused rather than shown half-drawn, and so is one whose decoding would take
-// more than the limits in DecodeLimits.h.
-PictureResult load(const QString& path, QSize targetPixels = QSize());
+// more than the limits in DecodeLimits.h. Raising `stop` makes a load under way give up soon.
+PictureResult load(const QString& path, QSize targetPixels = QSize(),
+                   const LoadStop* stop = nullptr);
+
+// What loading the file for targetPixels holds in memory at most, judged from its headers: 0
+// for a file that would be refused, the most a conversion may hold for a metafile.
+qint64 heldBytes(const QString& path, QSize targetPixels = QSize());
 
 } // namespace PictureLoader
 } // namespace quenbrook
