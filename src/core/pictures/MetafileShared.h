@@ -19,7 +19,7 @@ inline constexpr qsizetype MaxSvgBytes = 8LL * 1024 * 1024;
 // the records, the objects made, and (for libwmf, faster than the count) nested saved states.
 inline constexpr qint64 MaxRecords = 50'000;
 inline constexpr qint64 MaxPoints = 200'000; // of lines, polygons and curves
-inline constexpr qint64 MaxObjectsMade = 50'000;
+inline constexpr qint64 MaxObjectsMade = 20'000;
 inline constexpr qint64 MaxSavedStates = 1'000;
 
 // Counts a metafile's records as its structure is walked.

@@ -6,6 +6,7 @@
 #include "core/pictures/MetafileToSvg.h"
 #include "core/pictures/RunLengthBitmap.h"
 #include "core/pictures/WholeFileChecks.h"
+#include "core/program/FileNames.h"
 #include "core/program/PictureFileTypes.h"
 #include "core/program/Units.h"
 
@@ -230,9 +231,9 @@ PictureResult loadRaster(const QString& path, const QString& name, PictureFormat
 
     if (auto refused = refusedFile(name, fileSize))
         return *refused;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(name, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+    QFile file;
+    if (const QString why = OpenForReading(file, path); !why.isEmpty())
+        return failure(name, QStringLiteral("cannot be read (%1)").arg(why));
     FileBytes contents(file, fileSize);
     if (!contents.isMapped())
         return failure(name, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
@@ -297,9 +298,9 @@ PictureResult loadMetafile(const QString& path, const QString& name, PictureForm
 {
     if (fileSize > MetafileToSvg::MaxFileBytes)
         return tooLarge(name, QStringLiteral("a file of %1 MB").arg(fileSize / (1024 * 1024)));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(name, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+    QFile file;
+    if (const QString why = OpenForReading(file, path); !why.isEmpty())
+        return failure(name, QStringLiteral("cannot be read (%1)").arg(why));
     const QByteArray data = file.read(MetafileToSvg::MaxFileBytes + 1);
 
     const MetafileToSvg::Result result = kind == PictureFormat::WindowsMetafile
@@ -331,16 +332,17 @@ qint64 PictureLoader::heldBytes(const QString& path, QSize targetPixels)
 {
     const QFileInfo info(path);
     const std::optional<PictureFormat> kind = PictureFormatOf(info.suffix());
-    if (!kind || !info.isFile())
+    const FileFacts facts = FileFactsOf(path);
+    if (!kind || !facts.isFile)
         return 0;
     if (*kind == PictureFormat::WindowsMetafile || *kind == PictureFormat::EnhancedMetafile)
         return MetafileToSvg::MaxHeldBytes;
-    if (info.size() > MaxPictureFileBytes)
+    if (facts.size > MaxPictureFileBytes)
         return 0;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenForReading(file, path).isEmpty())
         return 0;
-    const FileBytes contents(file, info.size());
+    const FileBytes contents(file, facts.size);
     const std::optional<DecodeCost> cost = decodeCost(*kind, contents.bytes());
     if (!cost || refusedUpFront(QString(), *cost, false))
         return 0;
@@ -355,14 +357,15 @@ qint64 PictureLoader::heldBytes(const QString& path, QSize targetPixels)
 PictureResult PictureLoader::load(const QString& path, QSize targetPixels, const LoadStop* stop)
 {
     const QFileInfo info(path);
-    const QString name = info.fileName().isEmpty() ? path : info.fileName();
+    const QString name = ShownFileName(info.fileName().isEmpty() ? path : info.fileName());
+    const FileFacts facts = FileFactsOf(path);
     // Hidden files are not shown anywhere in the program, so they are not there to open either.
-    if (name.startsWith(u'.') || !info.isFile())
+    if (name.startsWith(u'.') || !facts.isFile)
         return failure(name, QStringLiteral("file not found"));
     const std::optional<PictureFormat> kind = PictureFormatOf(info.suffix());
     if (!kind)
         return failure(name, QStringLiteral("not a picture type that can be opened"));
-    const qint64 size = info.size();
+    const qint64 size = facts.size;
     if (size == 0)
         return failure(name, QStringLiteral("the file is empty"));
 
