@@ -58,10 +58,11 @@ void PicturesAhead::startWhileRoom()
             return;
         // A metafile is converted when taken, on the taker's thread.
         const auto policy = decodedAhead(path) ? std::launch::async : std::launch::deferred;
-        ahead_.push_back(
-            {std::async(policy, [path, size = decodePixels_,
-                                 stop = stop_] { return PictureLoader::load(path, size, stop); }),
-             nextBytes_});
+        ahead_.push_back({std::async(policy,
+                                     [path, size = decodePixels_, stop = stop_] {
+                                         return PictureLoader::loadUnlessStopped(path, size, stop);
+                                     }),
+                          nextBytes_});
         aheadBytes_ += nextBytes_;
         nextBytes_ = -1;
         ++started_;
@@ -75,7 +76,7 @@ PictureResult PicturesAhead::take(qint64 index, const QString& path,
     if (ahead_.empty())
         startWhileRoom();
     if (index != next_ || ahead_.empty() || path != printList_.at(index))
-        return PictureLoader::load(path, decodePixels_, stop_);
+        return PictureLoader::loadUnlessStopped(path, decodePixels_, stop_);
     Ahead taken = std::move(ahead_.front());
     ahead_.pop_front();
     aheadBytes_ -= taken.bytes;

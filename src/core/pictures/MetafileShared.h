@@ -13,7 +13,7 @@ namespace quenbrook::MetafileToSvg {
 
 // SVG text beyond this is cut off and the conversion refused: the SVG renderer holds some ten
 // times the text's size, and takes its time over every element.
-inline constexpr qsizetype MaxSvgBytes = 8LL * 1024 * 1024;
+inline constexpr qsizetype MaxSvgBytes = 4LL * 1024 * 1024;
 
 // What a metafile may hold before a converter sees it; the converters' time and memory grow with
 // the records, the objects made, and (for libwmf, faster than the count) nested saved states.

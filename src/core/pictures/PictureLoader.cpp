@@ -354,7 +354,13 @@ qint64 PictureLoader::heldBytes(const QString& path, QSize targetPixels)
     return held > MaxDecodedBytes ? 0 : held;
 }
 
-PictureResult PictureLoader::load(const QString& path, QSize targetPixels, const LoadStop* stop)
+PictureResult PictureLoader::load(const QString& path, QSize targetPixels)
+{
+    return loadUnlessStopped(path, targetPixels, nullptr);
+}
+
+PictureResult PictureLoader::loadUnlessStopped(const QString& path, QSize targetPixels,
+                                               const LoadStop* stop)
 {
     const QFileInfo info(path);
     const QString name = ShownFileName(info.fileName().isEmpty() ? path : info.fileName());

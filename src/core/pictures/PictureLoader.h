@@ -25,9 +25,10 @@ namespace PictureLoader {
 // (the way a picture is fitted into an album cell or a viewer slot); metafiles ignore it.
 // The type comes from the name's extension: a file whose contents are of another type, or that
 // is cut short, is refused rather than shown half-drawn, and so is one whose decoding would take
-// more than the limits in DecodeLimits.h. Raising `stop` makes a load under way give up soon.
-PictureResult load(const QString& path, QSize targetPixels = QSize(),
-                   const LoadStop* stop = nullptr);
+// more than the limits in DecodeLimits.h.
+PictureResult load(const QString& path, QSize targetPixels = QSize());
+// The same, given up soon once `stop` is raised.
+PictureResult loadUnlessStopped(const QString& path, QSize targetPixels, const LoadStop* stop);
 
 // What loading the file for targetPixels holds in memory at most, judged from its headers: 0
 // for a file that would be refused, the most a conversion may hold for a metafile.
