@@ -3,6 +3,7 @@
 #include "core/geometry/FileListOrder.h"
 #include "core/geometry/FilePaneRules.h"
 #include "core/platform/OutputFile.h"
+#include "core/program/FileNames.h"
 #include "core/program/PictureFileTypes.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ QStringList linesOf(std::FILE* input)
         while (line.endsWith('\n') || line.endsWith('\r'))
             line.chop(1);
         if (!line.isEmpty())
-            lines << QFile::decodeName(line);
+            lines << FileNameFromBytes(line);
     }
     return lines;
 }
@@ -40,8 +41,7 @@ PictureList CollectPictures(const QStringList& arguments, std::FILE* input)
             list.Paths << linesOf(input);
             continue;
         }
-        const QFileInfo info(argument);
-        if (!info.isDir()) {
+        if (!FileFactsOf(argument).isFolder) {
             list.Paths << argument;
             continue;
         }

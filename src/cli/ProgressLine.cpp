@@ -1,5 +1,7 @@
 #include "cli/ProgressLine.h"
 
+#include "core/program/FileNames.h"
+
 #include <QFileInfo>
 
 #include <sys/ioctl.h>
@@ -56,7 +58,7 @@ void ProgressLine::picture(qint32 page, const QString& path)
              .arg(pages)
              .arg(done_)
              .arg(pictures_)
-             .arg(QFileInfo(path).fileName()));
+             .arg(ShownFileName(QFileInfo(path).fileName())));
 }
 
 void ProgressLine::draw(const QString& text)

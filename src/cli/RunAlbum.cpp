@@ -21,14 +21,17 @@ namespace quenbrook {
 namespace {
 
 volatile std::sig_atomic_t interruption = 0;
+LoadStop stopLoading{false};
+static_assert(LoadStop::is_always_lock_free, "raised from a signal handler");
 
 extern "C" void noteInterruption(int signal)
 {
     interruption = signal;
+    stopLoading = true;
 }
 
-// Ctrl+C, a closed terminal or a kill end the job at the next picture, so the spool file is
-// removed and an older output file stays.
+// Ctrl+C, a closed terminal or a kill end the job, a picture being loaded given up, so the spool
+// file is removed and an older output file stays.
 class InterruptionWatch
 {
 public:
@@ -142,11 +145,9 @@ int RunAlbum(const AlbumRequest& request)
         status = ExitFailed;
     };
     steps.chooseRange = [&](qint32) { return range; };
+    steps.stop = &stopLoading;
+    steps.stopped = [&] { stopped = true; };
     steps.progress = [&](qint32 page, const QString& path) {
-        if (interruption) {
-            stopped = true;
-            return PictureStep::Stop;
-        }
         progress.picture(page, path);
         return PictureStep::Draw;
     };

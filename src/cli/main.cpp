@@ -1,6 +1,7 @@
 #include "cli/AlbumOptions.h"
 #include "cli/RunAlbum.h"
 #include "core/program/Application.h"
+#include "core/program/FileNames.h"
 
 #include <QGuiApplication>
 
@@ -27,7 +28,11 @@ int main(int argc, char* argv[])
     QGuiApplication::setApplicationName(QStringLiteral("quenbrook-album"));
     QGuiApplication::setApplicationVersion(QString::fromUtf16(VersionText));
 
-    const ParsedCommandLine parsed = ParseAlbumCommandLine(QCoreApplication::arguments());
+    // Taken as bytes: Qt's own decoding loses file names that are not valid UTF-8.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << FileNameFromBytes(QByteArray(argv[i]));
+    const ParsedCommandLine parsed = ParseAlbumCommandLine(arguments);
     if (!parsed.Request) {
         std::fputs(parsed.Text.toLocal8Bit().constData(),
                    parsed.Status == ExitDone ? stdout : stderr);

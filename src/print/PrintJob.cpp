@@ -46,8 +46,12 @@ void PrintPages(const QStringList& printList, const PrintSettings& settings, Pag
         return;
     PrinterDocument document(printer);
     const auto fail = [&](const QString& message) {
-        if (steps.failed)
+        if (stopRaised(steps.stop)) {
+            if (steps.stopped)
+                steps.stopped(); // a picture given up half-way is no failure of its own
+        } else if (steps.failed) {
             steps.failed(message);
+        }
     };
 
     const LayoutResult computed =
@@ -67,6 +71,8 @@ void PrintPages(const QStringList& printList, const PrintSettings& settings, Pag
         steps.started();
 
     const PagePictureHook hook = [&](qint32 page, qint64, const QString& path) {
+        if (stopRaised(steps.stop))
+            return PictureStep::Stop;
         return steps.progress ? steps.progress(page, path) : PictureStep::Draw;
     };
     // Pictures on paper at no more than the chosen resolution.
@@ -82,9 +88,9 @@ void PrintPages(const QStringList& printList, const PrintSettings& settings, Pag
         // The run's pictures are decoded ahead in list order while the one before is drawn.
         PicturesAhead ahead(printList, (first - 1) * layout.PicturesPerPage,
                             last * layout.PicturesPerPage - 1, decodePixels,
-                            PicturesAhead::workersForThisMachine());
+                            PicturesAhead::workersForThisMachine(), steps.stop);
         const PictureSource source = [&](qint64 index, const QString& path, QSize) {
-            return ahead.take(index, path);
+            return ahead.take(index, path, steps.waiting);
         };
         for (qint64 page = first; page <= last; ++page) {
             if (!std::exchange(firstPage, false)) {
@@ -96,8 +102,11 @@ void PrintPages(const QStringList& printList, const PrintSettings& settings, Pag
             }
             const PageResult drawn = DrawAlbumPage(printer, settings, layout, printList,
                                                    qint32(page), paper, hook, source);
-            if (drawn.outcome == PageOutcome::Stopped)
+            if (drawn.outcome == PageOutcome::Stopped) {
+                if (steps.stopped)
+                    steps.stopped();
                 return;
+            }
             if (drawn.outcome == PageOutcome::Failed) {
                 fail(drawn.message);
                 return;

@@ -2,6 +2,7 @@
 
 #include "core/album/AlbumPage.h"
 #include "core/album/PrintSettings.h"
+#include "core/pictures/LoadStop.h"
 
 #include <QList>
 #include <QStringList>
@@ -55,6 +56,12 @@ struct PrintJobSteps
     std::function<PictureStep(qint32 page, const QString& path)> progress;
     // An unreadable picture or a printer failure, after which the document is abandoned.
     std::function<void(const QString& message)> failed;
+    // Ended by Stop or by the stop below; the document is abandoned.
+    std::function<void()> stopped;
+    // Raised by whoever runs the job to stop it at once, in the middle of a picture too.
+    const LoadStop* stop = nullptr;
+    // Called every 50 ms or so while the job waits for a picture decoded ahead.
+    std::function<void()> waiting;
 };
 
 // Lays the album out on the printer, asks for the page range, then draws page after page.

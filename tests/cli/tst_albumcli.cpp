@@ -8,11 +8,13 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <filesystem>
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -586,6 +588,43 @@ private slots:
         run = s.run({"-q", "-o", "shown.pdf", "pics"}, {}, true);
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QString());
+    }
+
+    // A name that is not UTF-8 (Latin-1 "café"): listed from its folder and taken from the
+    // command line, read through the name as it is stored.
+    void namesThatAreNotUtf8()
+    {
+        Sandbox s;
+        QVERIFY(QDir(s.dir.path()).mkdir("latin"));
+        const std::string stored =
+            QFile::encodeName(s.path("latin/caf")).toStdString() + "\xe9.bmp";
+        std::error_code error;
+        std::filesystem::copy_file(QFile::encodeName(s.path("pics/a2.bmp")).toStdString(), stored,
+                                   error);
+        QVERIFY2(!error, error.message().c_str());
+        // Qt cannot see the file to remove it.
+        const auto removed = qScopeGuard([&] { std::filesystem::remove(stored, error); });
+
+        const double m = margin();
+        const auto printed = [&](const QString& album) {
+            const Pdf pdf(s.path(album));
+            return pdf.pages == 1 && near(pdf.box(Pictures[0].colour), QRectF(m, m, 2, 2));
+        };
+        Run run = s.run({"-o", "folder.pdf", "latin"});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        QVERIFY(printed("folder.pdf"));
+
+        // QProcess would pass the name as UTF-8: the shell makes the byte.
+        QProcess shell;
+        shell.setProcessEnvironment(s.environment());
+        shell.setWorkingDirectory(s.dir.path());
+        shell.start("/bin/sh",
+                    {"-c", "exec \"$0\" -o named.pdf \"$(printf 'latin/caf\\351.bmp')\"", Program});
+        QVERIFY(shell.waitForFinished(120000));
+        QCOMPARE(shell.readAllStandardError(), QByteArray());
+        QCOMPARE(shell.exitCode(), 0);
+        QVERIFY(printed("named.pdf"));
     }
 
     void printsOnACupsQueue()

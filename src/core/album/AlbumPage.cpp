@@ -2,6 +2,7 @@
 
 #include "core/album/PageSurface.h"
 #include "core/pictures/PictureLoader.h"
+#include "core/program/FileNames.h"
 #include "core/program/Units.h"
 
 #include <QDir>
@@ -97,7 +98,7 @@ QString LabelText(LabelKind kind, const QString& entry)
         return QString();
     case LabelKind::FileName: {
         const QFileInfo info(entry);
-        if (entry.isEmpty() || !info.isFile())
+        if (entry.isEmpty() || !FileFactsOf(entry).isFile)
             return QString();
         // On a case-insensitive mount the entry may spell the name otherwise than the folder
         // holds it. A folder that cannot be listed leaves the entry's spelling.
@@ -106,12 +107,12 @@ QString LabelText(LabelKind kind, const QString& entry)
                                       folder.entryList(QDir::Files | QDir::Hidden, QDir::NoSort));
         if (name.isEmpty())
             name = info.fileName();
-        return QFileInfo(folder, name).isHidden() ? QString() : name;
+        return QFileInfo(folder, name).isHidden() ? QString() : ShownFileName(name);
     }
     case LabelKind::FilePathName:
         break;
     }
-    return entry;
+    return ShownFileName(entry);
 }
 
 // The loader decodes a picture at the size it takes when fitted into this box, which is the size

@@ -1,10 +1,13 @@
 #include "core/geometry/FileListOrder.h"
 
+#include "core/program/FileNames.h"
+
 #include <QCollator>
 #include <QDir>
-#include <QFileInfo>
 #include <QLocale>
 #include <QObject>
+
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -12,8 +15,8 @@ namespace quenbrook {
 
 bool IsListableFolder(const QString& folder)
 {
-    const QDir dir(folder);
-    return dir.exists() && dir.isReadable() && QFileInfo(folder).isExecutable();
+    return FileFactsOf(folder).isFolder &&
+           ::access(FileNameBytes(folder).constData(), R_OK | X_OK) == 0;
 }
 
 QString FolderUnreadableMessage(const QString& folder)
@@ -38,10 +41,17 @@ void SortAsFileList(QStringList& names)
 
 QStringList FileListNames(const QString& folder, const QString& pattern)
 {
-    QDir dir(folder);
-    dir.setNameFilters(pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts));
-    dir.setFilter(QDir::Files | QDir::NoDotAndDotDot); // letter case ignored, hidden files left out
-    QStringList names = dir.entryList();
+    // Listed by hand: Qt leaves out names that are not valid UTF-8.
+    const QStringList filters = pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    QStringList names;
+    for (const QString& name : FolderEntries(folder)) {
+        // Letter case ignored, hidden files left out; matched as shown, as Qt's patterns take
+        // text that is whole UTF-16.
+        if (!name.startsWith(QLatin1Char('.')) && QDir::match(filters, ShownFileName(name)) &&
+            FileFactsOf(prefix + name).isFile)
+            names << name;
+    }
     SortAsFileList(names);
     return names;
 }

@@ -78,10 +78,10 @@ std::optional<DecodeCost> iconCost(ByteReader b)
         const qint64 at = b.u32(6 + 16 * i + 12);
         DecodeCost cost;
         if (b.has(at, 26) && std::memcmp(b.data() + at, "\x89PNG\r\n\x1a\n", 8) == 0) {
+            // Read by the PNG decoder, then converted: two pictures at once.
             cost.width = b.be32(at + 16);
             cost.height = b.be32(at + 20);
-            if (b.u8(at + 24) == 16)
-                cost.bytesPerPixel = 8;
+            cost.bytesPerPixel = b.u8(at + 24) == 16 ? 16 : 8;
         } else if (const auto header = readBitmapHeader(b, at)) {
             cost.width = header->width;
             cost.height = std::max<qint64>(header->height / 2, 1);
@@ -106,6 +106,8 @@ std::optional<DecodeCost> jpegCost(ByteReader b)
     cost.height = jpeg.height;
     cost.scalable = true;
     cost.jpegBlocks = jpeg.blocksWalked;
+    constexpr qint64 BookkeepingPerMarker = 64;
+    cost.metadataBytes = jpeg.keptMarkerBytes + jpeg.keptMarkers * BookkeepingPerMarker;
     constexpr qint64 BlockBytes = 64 * 2;
     for (int i = 0; i < jpeg.components.size(); ++i) {
         const auto& c = jpeg.components[i];

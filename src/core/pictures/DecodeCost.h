@@ -17,6 +17,7 @@ struct DecodeCost
     qint64 workingBytes = 0;      // held besides the decoded picture: a JPEG's coefficients
     qint64 jpegBlocks = 0;        // 8 × 8 blocks a JPEG's scans decode, whatever the output size
     bool scalable = false;        // decoded straight at down to an eighth of the size (JPEG)
+    qint64 metadataBytes = 0;     // comments and the like that the decoder keeps (JPEG)
 
     // Bytes held while decoding to `output` pixels: the picture's own size unless scalable, and
     // no less than an eighth of it each way when scalable.

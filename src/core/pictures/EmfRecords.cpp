@@ -3,6 +3,7 @@
 #include "core/pictures/BitmapHeader.h"
 #include "core/pictures/MetafileShared.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -33,6 +34,87 @@ std::array<qsizetype, 2> bitmapFields(quint32 type)
         return {16, 0};
     default:
         return {0, 0};
+    }
+}
+
+bool makesObject(quint32 type)
+{
+    switch (type) {
+    case 38:  // CreatePen
+    case 39:  // CreateBrushIndirect
+    case 49:  // CreatePalette
+    case 82:  // ExtCreateFontIndirectW
+    case 93:  // CreateMonoBrush
+    case 94:  // CreateDIBPatternBrushPt
+    case 95:  // ExtCreatePen
+    case 99:  // CreateColorSpace
+    case 122: // CreateColorSpaceW
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The EMF+ records a comment carries count as records of their own.
+bool countedPlusRecords(ByteReader d, qsizetype at, qint64 recordBytes, RecordBudget& budget)
+{
+    constexpr quint32 PlusKey = 0x2B464D45; // "EMF+"
+    if (recordBytes < 16 || d.u32(at + 12) != PlusKey)
+        return true;
+    const qint64 end = at + std::min<qint64>(12 + qint64(d.u32(at + 8)), recordBytes);
+    for (qint64 pos = at + 16; pos + 12 <= end;) {
+        const quint16 type = d.u16(pos);
+        const qint64 size = d.u32(pos + 4);
+        if (size < 12 || size > end - pos)
+            break;
+        if (!budget.record())
+            return false;
+        if (type == 0x4008 && !budget.objectMade()) // Object
+            return false;
+        if (type == 0x4025 && !budget.stateSaved()) // Save
+            return false;
+        if (type == 0x4026) // Restore
+            budget.stateRestored();
+        pos += size;
+    }
+    return true;
+}
+
+// Within the limits of what libemf2svg is given to play.
+bool counted(ByteReader d, qsizetype at, quint32 type, qint64 recordBytes, RecordBudget& budget)
+{
+    if (!budget.record())
+        return false;
+    if (makesObject(type))
+        return budget.objectMade();
+    switch (type) {
+    case 33: // SaveDC
+        return budget.stateSaved();
+    case 34: // RestoreDC
+        budget.stateRestored();
+        return true;
+    case 2: // PolyBezier, Polygon, Polyline, PolyBezierTo, PolylineTo, PolyPolyline, PolyPolygon
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 56: // PolyDraw
+        return budget.points(recordBytes / 8);
+    case 85: // the same with 16-bit points
+    case 86:
+    case 87:
+    case 88:
+    case 89:
+    case 90:
+    case 91:
+    case 92:
+        return budget.points(recordBytes / 4);
+    case 70: // Comment
+        return countedPlusRecords(d, at, recordBytes, budget);
+    default:
+        return true;
     }
 }
 
@@ -76,12 +158,15 @@ std::variant<qsizetype, Failure> emfRecordsEnd(ByteReader d)
     // libemf2svg decodes each bitmap, packs it as PNG in base64, and the SVG renderer decodes it
     // again: measured at some 50 bytes a pixel in all, counted as 64 to leave room.
     BitmapBudget bitmaps(64);
+    RecordBudget records;
     qsizetype end = 0;
     while (d.has(end, 8)) {
         const quint32 type = d.u32(end);
         const quint32 size = d.u32(end + 4);
         if (size < 8 || size % 4 != 0 || !d.has(end, size))
             return unreadable(QStringLiteral("damaged record"));
+        if (!counted(d, end, type, size, records))
+            return records.failure();
         if (auto failure = checkBitmaps(d, end, type, size, bitmaps))
             return *failure;
         end += size;

@@ -3,6 +3,7 @@
 #include "core/pictures/ByteReader.h"
 #include "core/pictures/EmfRecords.h"
 #include "core/pictures/MetafileShared.h"
+#include "core/pictures/SvgBounds.h"
 
 #include <emf2svg.h>
 
@@ -10,7 +11,7 @@
 
 namespace quenbrook::MetafileToSvg {
 
-Result emfToSvg(const QByteArray& data)
+Result emfToSvg(const QByteArray& data, const LoadStop* stop)
 {
     constexpr qsizetype HeaderBytes = 88;
     constexpr quint32 HeaderRecord = 1;
@@ -58,6 +59,8 @@ Result emfToSvg(const QByteArray& data)
                          double(frameTop) * sy - double(boundsTop), double(frameW) * sx,
                          double(frameH) * sy);
 
+    if (stopRaised(stop))
+        return Failure{Failure::Kind::Stopped, QString()};
     QByteArray records = data.left(end);
     char noNamespace[] = "";
     generatorOptions options{};
@@ -75,12 +78,18 @@ Result emfToSvg(const QByteArray& data)
         ok = emf2svg(records.data(), size_t(records.size()), &out, &outLength, &options);
     }
     QByteArray svg;
-    if (ok == 1 && out && outLength > 0 && outLength <= size_t(MaxSvgBytes))
+    const bool tooMuch = outLength > size_t(MaxSvgBytes);
+    if (ok == 1 && out && outLength > 0 && !tooMuch)
         svg = QByteArray(out, qsizetype(outLength));
     std::free(out);
+    if (stopRaised(stop))
+        return Failure{Failure::Kind::Stopped, QString()};
+    if (tooMuch)
+        return Failure{Failure::Kind::TooLarge, QStringLiteral("too much drawing")};
     if (svg.isEmpty())
         return unreadable();
-
+    if (auto failure = keepNearFrame(svg, viewBox))
+        return *failure;
     svg = withFrame(svg, viewBox, natural);
     if (svg.isEmpty())
         return unreadable();

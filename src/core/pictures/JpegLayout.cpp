@@ -147,6 +147,10 @@ JpegLayout readJpegLayout(ByteReader b)
         const qint64 length = b.be16(pos);
         if (length < 2 || !b.has(pos, length))
             return l;
+        if (marker == 0xFE || marker == 0xE1 || marker == 0xE2) {
+            l.keptMarkerBytes += length;
+            ++l.keptMarkers;
+        }
         if (isFrameMarker(marker))
             readFrame(b, pos + 2, length - 2, marker, l);
         else if (marker == Sos) {

@@ -20,8 +20,10 @@ struct JpegLayout
     QList<Component> components;
     int scans = 0;
     int firstScanComponents = 0;
-    qint64 blocksWalked = 0; // 8 × 8 blocks that all the scans together decode
-    bool whole = false;      // the picture data is followed by the end-of-image marker
+    qint64 blocksWalked = 0;    // 8 × 8 blocks that all the scans together decode
+    bool whole = false;         // the picture data is followed by the end-of-image marker
+    qint64 keptMarkerBytes = 0; // comments, EXIF and colour profiles, which the decoder keeps
+    qint64 keptMarkers = 0;
 
     bool hasFrame() const { return frameMarker != 0; }
     // Only one-pass sequential JPEGs are decoded a row of blocks at a time; the others keep the

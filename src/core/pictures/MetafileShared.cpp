@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace quenbrook::MetafileToSvg {
 namespace {
 
@@ -80,6 +82,44 @@ bool BitmapBudget::take(const BitmapHeader& bitmap)
         return false;
     }
     return true;
+}
+
+bool RecordBudget::record()
+{
+    if (++records_ <= MaxRecords)
+        return true;
+    detail_ = QStringLiteral("over %1 records").arg(MaxRecords);
+    return false;
+}
+
+bool RecordBudget::objectMade()
+{
+    if (++objects_ <= MaxObjectsMade)
+        return true;
+    detail_ = QStringLiteral("over %1 drawing objects").arg(MaxObjectsMade);
+    return false;
+}
+
+bool RecordBudget::stateSaved()
+{
+    if (++saved_ <= MaxSavedStates)
+        return true;
+    detail_ = QStringLiteral("over %1 nested saved states").arg(MaxSavedStates);
+    return false;
+}
+
+bool RecordBudget::points(qint64 count)
+{
+    points_ += count;
+    if (points_ <= MaxPoints)
+        return true;
+    detail_ = QStringLiteral("over %1 points").arg(MaxPoints);
+    return false;
+}
+
+void RecordBudget::stateRestored()
+{
+    saved_ = std::max<qint64>(saved_ - 1, 0);
 }
 
 QByteArray withFrame(const QByteArray& svg, const QRectF& viewBox, QSize himetric)

@@ -12,8 +12,34 @@
 // What the Windows and enhanced metafile conversions have in common.
 namespace quenbrook::MetafileToSvg {
 
-// SVG text beyond this is cut off and the conversion refused.
-inline constexpr qsizetype MaxSvgBytes = 256LL * 1024 * 1024;
+// SVG text beyond this is cut off and the conversion refused: the SVG renderer holds some ten
+// times the text's size, and takes its time over every element.
+inline constexpr qsizetype MaxSvgBytes = 4LL * 1024 * 1024;
+
+// What a metafile may hold before a converter sees it; the converters' time and memory grow with
+// the records, the objects made, and (for libwmf, faster than the count) nested saved states.
+inline constexpr qint64 MaxRecords = 50'000;
+inline constexpr qint64 MaxPoints = 200'000; // of lines, polygons and curves
+inline constexpr qint64 MaxObjectsMade = 20'000;
+inline constexpr qint64 MaxSavedStates = 1'000;
+
+// Counts a metafile's records as its structure is walked.
+class RecordBudget
+{
+public:
+    // Each false once beyond the limits; failure() then says which.
+    bool record();
+    bool points(qint64 count);
+    bool objectMade();
+    bool stateSaved();
+    // Counted as one state let go of, whatever the record asks: libwmf takes back no more.
+    void stateRestored();
+    Failure failure() const { return {Failure::Kind::TooLarge, detail_}; }
+
+private:
+    qint64 records_ = 0, points_ = 0, objects_ = 0, saved_ = 0;
+    QString detail_;
+};
 
 // A converter library's turn: one conversion at a time, since neither library says it may run on
 // two threads at once, and on this thread numbers in the C form while it lasts, since both print

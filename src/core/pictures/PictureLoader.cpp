@@ -6,6 +6,7 @@
 #include "core/pictures/MetafileToSvg.h"
 #include "core/pictures/RunLengthBitmap.h"
 #include "core/pictures/WholeFileChecks.h"
+#include "core/program/FileNames.h"
 #include "core/program/PictureFileTypes.h"
 #include "core/program/Units.h"
 
@@ -16,6 +17,7 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <climits>
 #include <optional>
 
 namespace quenbrook {
@@ -129,7 +131,8 @@ void chooseLargestImage(QImageReader& reader)
         reader.jumpToImage(best);
 }
 
-// A raster file's bytes for the checks before decoding: mapped, or read whole where that fails.
+// A raster file's bytes for the checks before decoding, mapped rather than read, and let go of
+// before the pixels are decoded.
 class FileBytes
 {
 public:
@@ -137,31 +140,88 @@ public:
         : file_(file)
         , size_(size)
         , mapped_(file.map(0, size))
-    {
-        if (!mapped_) {
-            copy_ = file.readAll();
-            file.seek(0);
-        }
-    }
-    ~FileBytes()
-    {
-        if (mapped_)
-            file_.unmap(mapped_);
-    }
+    {}
+    ~FileBytes() { release(); }
     FileBytes(const FileBytes&) = delete;
     FileBytes& operator=(const FileBytes&) = delete;
 
-    ByteReader bytes() const { return mapped_ ? ByteReader(mapped_, size_) : ByteReader(copy_); }
+    bool isMapped() const { return mapped_ != nullptr; }
+    ByteReader bytes() const { return ByteReader(mapped_, mapped_ ? size_ : 0); }
+    void release()
+    {
+        if (mapped_)
+            file_.unmap(mapped_);
+        mapped_ = nullptr;
+    }
 
 private:
     QFile& file_;
     qint64 size_;
     uchar* mapped_;
-    QByteArray copy_;
 };
 
+// The file as the decoder reads it: it stops giving bytes once the stop is raised, which ends
+// the decoding soon after.
+class StoppableFile : public QIODevice
+{
+public:
+    StoppableFile(QFile& file, const LoadStop* stop)
+        : file_(file)
+        , stop_(stop)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return file_.size(); }
+    bool seek(qint64 pos) override { return QIODevice::seek(pos) && file_.seek(pos); }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        return stopRaised(stop_) ? -1 : file_.read(data, maxSize);
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QFile& file_;
+    const LoadStop* stop_;
+};
+
+PictureError stopped(const QString& name)
+{
+    return failure(name, QStringLiteral("loading was interrupted"));
+}
+
+// Before the decoder reads the headers, which keeps every comment of a JPEG in memory.
+std::optional<PictureError> refusedNotes(const QString& name, const DecodeCost& cost)
+{
+    if (cost.metadataBytes > MaxJpegMetadataBytes)
+        return tooLarge(name, QStringLiteral("%1 MB of comments and other notes")
+                                  .arg(cost.metadataBytes / (1024 * 1024)));
+    return std::nullopt;
+}
+
+// Refusals that a raster file's headers alone decide.
+std::optional<PictureError> refusedUpFront(const QString& name, const DecodeCost& cost, bool turned)
+{
+    if (auto refused = refusedNotes(name, cost))
+        return refused;
+    if (cost.jpegBlocks > MaxJpegBlocks || cost.leastHeldBytes() > MaxDecodedBytes)
+        return tooLarge(name, QStringLiteral("%1 × %2 pixels")
+                                  .arg(turned ? cost.height : cost.width)
+                                  .arg(turned ? cost.width : cost.height));
+    return std::nullopt;
+}
+
+std::optional<PictureError> refusedFile(const QString& name, qint64 fileSize)
+{
+    if (fileSize > MaxPictureFileBytes)
+        return tooLarge(name, QStringLiteral("a file of %1 MB").arg(fileSize / (1024 * 1024)));
+    return std::nullopt;
+}
+
 PictureResult loadRaster(const QString& path, const QString& name, PictureFormat kind,
-                         qint64 fileSize, QSize target)
+                         qint64 fileSize, QSize target, const LoadStop* stop)
 {
     static const bool limitSet = [] {
         QImageReader::setAllocationLimit(int(MaxDecodedBytes / (1024 * 1024)));
@@ -169,27 +229,29 @@ PictureResult loadRaster(const QString& path, const QString& name, PictureFormat
     }();
     Q_UNUSED(limitSet);
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (auto refused = refusedFile(name, fileSize))
+        return *refused;
+    QFile file;
+    if (const QString why = OpenForReading(file, path); !why.isEmpty())
+        return failure(name, QStringLiteral("cannot be read (%1)").arg(why));
+    FileBytes contents(file, fileSize);
+    if (!contents.isMapped())
         return failure(name, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-    const FileBytes contents(file, fileSize);
     const ByteReader bytes = contents.bytes();
     const std::optional<DecodeCost> cost = decodeCost(kind, bytes);
     if (!cost)
         return notReadable(name, kind);
+    if (auto refused = refusedNotes(name, *cost))
+        return *refused;
 
-    QImageReader reader(&file, qtFormat(kind));
+    StoppableFile device(file, stop);
+    QImageReader reader(&device, qtFormat(kind));
     reader.setAutoDetectImageFormat(false); // a file is read as what its name says, or not at all
     reader.setAutoTransform(true);
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    const auto refuseSize = [&] {
-        const qint64 w = turned ? cost->height : cost->width;
-        const qint64 h = turned ? cost->width : cost->height;
-        return tooLarge(name, QStringLiteral("%1 × %2 pixels").arg(w).arg(h));
-    };
     // Refused from its headers alone, before Qt reads any more of it.
-    if (cost->jpegBlocks > MaxJpegBlocks || cost->leastHeldBytes() > MaxDecodedBytes)
-        return refuseSize();
+    if (auto refused = refusedUpFront(name, *cost, turned))
+        return *refused;
     if (kind == PictureFormat::Icon || kind == PictureFormat::Cursor)
         chooseLargestImage(reader);
 
@@ -202,7 +264,9 @@ PictureResult loadRaster(const QString& path, const QString& name, PictureFormat
     // Scaled size applies to the picture as stored, before it is turned upright.
     const QSize wantedStored = turned ? wanted.transposed() : wanted;
     if (cost->heldBytes(wantedStored) > MaxDecodedBytes)
-        return refuseSize();
+        return tooLarge(name, QStringLiteral("%1 × %2 pixels")
+                                  .arg(turned ? cost->height : cost->width)
+                                  .arg(turned ? cost->width : cost->height));
 
     if (!isWhole(kind, bytes))
         return notReadable(name, kind);
@@ -213,31 +277,35 @@ PictureResult loadRaster(const QString& path, const QString& name, PictureFormat
     if (header && header->header.runLength()) {
         // Decoded here so that pixels the codes skip come out transparent, not left unset.
         image = decodeRunLength(bytes, *header);
+        contents.release();
         if (!image.isNull() && wantedStored != stored)
             image = image.scaled(wantedStored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     } else {
+        contents.release();
         if (wantedStored != stored)
             reader.setScaledSize(wantedStored);
         image = reader.read();
     }
+    if (stopRaised(stop))
+        return stopped(name);
     if (image.isNull())
         return notReadable(name, kind);
     return Picture::fromImage(std::move(image), natural);
 }
 
 PictureResult loadMetafile(const QString& path, const QString& name, PictureFormat kind,
-                           qint64 fileSize)
+                           qint64 fileSize, const LoadStop* stop)
 {
     if (fileSize > MetafileToSvg::MaxFileBytes)
         return tooLarge(name, QStringLiteral("a file of %1 MB").arg(fileSize / (1024 * 1024)));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(name, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+    QFile file;
+    if (const QString why = OpenForReading(file, path); !why.isEmpty())
+        return failure(name, QStringLiteral("cannot be read (%1)").arg(why));
     const QByteArray data = file.read(MetafileToSvg::MaxFileBytes + 1);
 
     const MetafileToSvg::Result result = kind == PictureFormat::WindowsMetafile
-                                             ? MetafileToSvg::wmfToSvg(data)
-                                             : MetafileToSvg::emfToSvg(data);
+                                             ? MetafileToSvg::wmfToSvg(data, stop)
+                                             : MetafileToSvg::emfToSvg(data, stop);
     if (const auto* failed = std::get_if<MetafileToSvg::Failure>(&result)) {
         switch (failed->kind) {
         case MetafileToSvg::Failure::Kind::Unreadable:
@@ -247,6 +315,8 @@ PictureResult loadMetafile(const QString& path, const QString& name, PictureForm
                 name, QStringLiteral("the %1 does not say how big it is").arg(kindWords(kind)));
         case MetafileToSvg::Failure::Kind::TooLarge:
             return tooLarge(name, failed->detail);
+        case MetafileToSvg::Failure::Kind::Stopped:
+            return stopped(name);
         }
     }
     const auto& converted = std::get<MetafileToSvg::Converted>(result);
@@ -258,23 +328,56 @@ PictureResult loadMetafile(const QString& path, const QString& name, PictureForm
 
 } // namespace
 
-PictureResult PictureLoader::load(const QString& path, QSize targetPixels)
+qint64 PictureLoader::heldBytes(const QString& path, QSize targetPixels)
 {
     const QFileInfo info(path);
-    const QString name = info.fileName().isEmpty() ? path : info.fileName();
+    const std::optional<PictureFormat> kind = PictureFormatOf(info.suffix());
+    const FileFacts facts = FileFactsOf(path);
+    if (!kind || !facts.isFile)
+        return 0;
+    if (*kind == PictureFormat::WindowsMetafile || *kind == PictureFormat::EnhancedMetafile)
+        return MetafileToSvg::MaxHeldBytes;
+    if (facts.size > MaxPictureFileBytes)
+        return 0;
+    QFile file;
+    if (!OpenForReading(file, path).isEmpty())
+        return 0;
+    const FileBytes contents(file, facts.size);
+    const std::optional<DecodeCost> cost = decodeCost(*kind, contents.bytes());
+    if (!cost || refusedUpFront(QString(), *cost, false))
+        return 0;
+    // Either way up, as the picture may be turned upright once decoded.
+    const QSize stored(int(std::min<qint64>(cost->width, INT_MAX)),
+                       int(std::min<qint64>(cost->height, INT_MAX)));
+    const qint64 held = std::max(cost->heldBytes(fitSize(stored, targetPixels)),
+                                 cost->heldBytes(fitSize(stored.transposed(), targetPixels)));
+    return held > MaxDecodedBytes ? 0 : held;
+}
+
+PictureResult PictureLoader::load(const QString& path, QSize targetPixels)
+{
+    return loadUnlessStopped(path, targetPixels, nullptr);
+}
+
+PictureResult PictureLoader::loadUnlessStopped(const QString& path, QSize targetPixels,
+                                               const LoadStop* stop)
+{
+    const QFileInfo info(path);
+    const QString name = ShownFileName(info.fileName().isEmpty() ? path : info.fileName());
+    const FileFacts facts = FileFactsOf(path);
     // Hidden files are not shown anywhere in the program, so they are not there to open either.
-    if (name.startsWith(u'.') || !info.isFile())
+    if (name.startsWith(u'.') || !facts.isFile)
         return failure(name, QStringLiteral("file not found"));
     const std::optional<PictureFormat> kind = PictureFormatOf(info.suffix());
     if (!kind)
         return failure(name, QStringLiteral("not a picture type that can be opened"));
-    const qint64 size = info.size();
+    const qint64 size = facts.size;
     if (size == 0)
         return failure(name, QStringLiteral("the file is empty"));
 
     if (*kind == PictureFormat::WindowsMetafile || *kind == PictureFormat::EnhancedMetafile)
-        return loadMetafile(path, name, *kind, size);
-    return loadRaster(path, name, *kind, size, targetPixels);
+        return loadMetafile(path, name, *kind, size, stop);
+    return loadRaster(path, name, *kind, size, targetPixels, stop);
 }
 
 } // namespace quenbrook

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/pictures/LoadStop.h"
 #include "core/pictures/Picture.h"
 
 #include <QSize>
@@ -26,6 +27,12 @@ namespace PictureLoader {
 // is cut short, is refused rather than shown half-drawn, and so is one whose decoding would take
 // more than the limits in DecodeLimits.h.
 PictureResult load(const QString& path, QSize targetPixels = QSize());
+// The same, given up soon once `stop` is raised.
+PictureResult loadUnlessStopped(const QString& path, QSize targetPixels, const LoadStop* stop);
+
+// What loading the file for targetPixels holds in memory at most, judged from its headers: 0
+// for a file that would be refused, the most a conversion may hold for a metafile.
+qint64 heldBytes(const QString& path, QSize targetPixels = QSize());
 
 } // namespace PictureLoader
 } // namespace quenbrook

@@ -65,6 +65,39 @@ bool setsMapping(quint16 function)
     }
 }
 
+bool makesObject(quint16 function)
+{
+    switch (function) {
+    case 0x00F7: // CreatePalette
+    case 0x0142: // DibCreatePatternBrush
+    case 0x01F9: // CreatePatternBrush
+    case 0x02FA: // CreatePenIndirect
+    case 0x02FB: // CreateFontIndirect
+    case 0x02FC: // CreateBrushIndirect
+    case 0x06FF: // CreateRegion
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Within the limits of what libwmf is given to play.
+bool counted(RecordBudget& budget, qsizetype bytes, quint16 function)
+{
+    if (!budget.record())
+        return false;
+    if (makesObject(function))
+        return budget.objectMade();
+    if (function == SaveDc)
+        return budget.stateSaved();
+    if (function == RestoreDc)
+        budget.stateRestored();
+    if (function == 0x0325 || function == 0x0324 ||
+        function == 0x0538) // Polyline, Polygon, PolyPolygon
+        return budget.points(bytes / 4);
+    return true;
+}
+
 bool draws(quint16 function)
 {
     switch (function) {
@@ -175,6 +208,7 @@ std::variant<WmfLayout, Failure> readWmfLayout(const QByteArray& d)
     // libwmf decodes each bitmap, then packs it as PNG in base64 for the SVG renderer to decode
     // again: measured at some 9 bytes a pixel in all, counted as 16 to leave room.
     BitmapBudget bitmaps(16);
+    RecordBudget records;
     bool drawn = false;
     qsizetype pos = l.headerAt + WmfHeaderBytes;
     while (pos < d.size()) {
@@ -188,6 +222,8 @@ std::variant<WmfLayout, Failure> readWmfLayout(const QByteArray& d)
         const qsizetype bytes = qsizetype(words) * 2;
         if (function == EndOfFile)
             break;
+        if (!counted(records, bytes, function))
+            return records.failure();
         if (const auto dib = bitmapAt(r, pos, bytes, function)) {
             // Records that carry a bitmap must carry all of it.
             const auto header = readBitmapHeader(ByteReader(r.data(), pos + bytes), *dib);

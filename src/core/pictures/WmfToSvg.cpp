@@ -1,6 +1,7 @@
 #include "core/pictures/MetafileToSvg.h"
 
 #include "core/pictures/MetafileShared.h"
+#include "core/pictures/SvgBounds.h"
 #include "core/pictures/WmfRecords.h"
 #include "core/program/Units.h"
 
@@ -19,7 +20,7 @@ namespace quenbrook::MetafileToSvg {
 namespace {
 
 // A drawing that libwmf has not finished playing by then is given up.
-constexpr qint64 PlayTimeLimitMs = 20'000;
+constexpr qint64 PlayTimeLimitMs = 1'500;
 
 struct SvgSink
 {
@@ -45,17 +46,28 @@ int sinkReset(void* context)
     return 0;
 }
 
+struct PlayWatch
+{
+    QElapsedTimer timer;
+    const LoadStop* stop = nullptr;
+    bool stopped = false;
+};
+
+// libwmf asks after every record whether to go on.
 int stopWhenTooLong(void* context, float)
 {
-    return static_cast<QElapsedTimer*>(context)->hasExpired(PlayTimeLimitMs) ? 1 : 0;
+    auto* watch = static_cast<PlayWatch*>(context);
+    watch->stopped = stopRaised(watch->stop);
+    return watch->stopped || watch->timer.hasExpired(PlayTimeLimitMs) ? 1 : 0;
 }
 
 // One libwmf session over a metafile held in memory; the bytes must outlive it.
 class WmfSession
 {
 public:
-    explicit WmfSession(QByteArray& bytes)
+    WmfSession(QByteArray& bytes, const LoadStop* stop)
     {
+        watch_.stop = stop;
         wmfAPI_Options options;
         std::memset(&options, 0, sizeof options);
         options.function = wmf_svg_function;
@@ -63,8 +75,8 @@ public:
             WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
         if (wmf_api_create(&api_, flags, &options) != wmf_E_None)
             return;
-        timer_.start();
-        wmf_status_function(api_, &timer_, stopWhenTooLong);
+        watch_.timer.start();
+        wmf_status_function(api_, &watch_, stopWhenTooLong);
         opened_ = wmf_mem_open(api_, reinterpret_cast<unsigned char*>(bytes.data()),
                                long(bytes.size())) == wmf_E_None;
     }
@@ -79,21 +91,22 @@ public:
     WmfSession& operator=(const WmfSession&) = delete;
 
     wmfAPI* api() const { return opened_ ? api_ : nullptr; }
+    bool stopped() const { return watch_.stopped; }
 
 private:
     wmfAPI* api_ = nullptr;
     bool opened_ = false;
-    QElapsedTimer timer_;
+    PlayWatch watch_;
 };
 
 // Where libwmf's device coordinates put the frame, found by letting it scan a copy of the
 // metafile's own mapping records followed by a fill of exactly the frame.
 std::optional<QRectF> deviceFrame(const QByteArray& d, const WmfLayout& l, int x0, int y0, int x1,
-                                  int y1)
+                                  int y1, const LoadStop* stop)
 {
     QByteArray probe = wmfWithRecords(d, l, l.mapping + patBlts(x0, y0, x1, y1),
                                       std::max<quint32>(l.largestRecordWords, 9));
-    WmfSession session(probe);
+    WmfSession session(probe, stop);
     if (!session.api())
         return std::nullopt;
     wmfD_Rect box{};
@@ -171,7 +184,7 @@ QByteArray tidiedLibwmfSvg(const QByteArray& raw)
 
 } // namespace
 
-Result wmfToSvg(const QByteArray& data)
+Result wmfToSvg(const QByteArray& data, const LoadStop* stop)
 {
     if (data.size() > MaxFileBytes)
         return tooBigFile(data.size());
@@ -206,7 +219,9 @@ Result wmfToSvg(const QByteArray& data)
         return *failure;
 
     const ConverterTurn turn;
-    const auto frame = deviceFrame(data, l, x0, y0, x1, y1);
+    const auto frame = deviceFrame(data, l, x0, y0, x1, y1, stop);
+    if (!frame && stopRaised(stop))
+        return Failure{Failure::Kind::Stopped, QString()};
     if (!frame)
         return unreadable();
 
@@ -216,8 +231,9 @@ Result wmfToSvg(const QByteArray& data)
     SvgSink sink;
     wmfStream stream{&sink, sinkPut, sinkReset};
     wmf_error_t error = wmf_E_Glitch;
+    bool stopped = false;
     {
-        WmfSession session(playable);
+        WmfSession session(playable, stop);
         if (!session.api())
             return unreadable();
         wmfD_Rect box{};
@@ -235,7 +251,10 @@ Result wmfToSvg(const QByteArray& data)
             device->flags |= WMF_SVG_INLINE_IMAGES;
             error = wmf_play(session.api(), 0, &box);
         }
+        stopped = session.stopped();
     } // the SVG is only complete once the session has ended
+    if (stopped || stopRaised(stop))
+        return Failure{Failure::Kind::Stopped, QString()};
     if (error == wmf_E_UserExit)
         return unreadable(QStringLiteral("took too long to draw"));
     if (error != wmf_E_None)
@@ -243,8 +262,12 @@ Result wmfToSvg(const QByteArray& data)
     if (sink.overflow)
         return Failure{Failure::Kind::TooLarge, QStringLiteral("too much drawing")};
 
-    QByteArray svg = withFrame(tidiedLibwmfSvg(sink.text),
-                               QRectF(0, 0, natural.width(), natural.height()), natural);
+    const QRectF viewBox(0, 0, natural.width(), natural.height());
+    QByteArray svg = tidiedLibwmfSvg(sink.text);
+    sink.text.clear();
+    if (auto failure = keepNearFrame(svg, viewBox))
+        return *failure;
+    svg = withFrame(svg, viewBox, natural);
     if (svg.isEmpty())
         return unreadable();
     return Converted{svg, natural};

@@ -85,7 +85,16 @@ void PrintAlbum(QWidget* owner, const QStringList& printList, const PrintSetting
     std::optional<BusyCursor> busy(std::in_place);
     std::optional<DisabledWindow> disabled;
     std::optional<ProgressWindow> progress;
+    LoadStop cancelled{false};
     PrintJobSteps steps;
+    steps.stop = &cancelled;
+    // Cancel is also seen while a picture decoded ahead is awaited.
+    steps.waiting = [&] {
+        QCoreApplication::processEvents();
+        const QPointer<frmOnPrinting> window = progress ? progress->window() : nullptr;
+        if (!window || window->CancelRequested())
+            cancelled = true;
+    };
     steps.layoutFailed = [&](const QString& text) {
         busy.reset();
         message(owner, text, MessageIcon::Critical);

@@ -1,4 +1,5 @@
 #include "core/album/AlbumPage.h"
+#include "core/album/PicturesAhead.h"
 #include "support/AlbumFixtures.h"
 
 #include <QDir>
@@ -204,6 +205,34 @@ private slots:
         QCOMPARE(LabelText(LabelKind::FileName, QString()), QString());
         QCOMPARE(label("BEACH.jpg", LabelKind::FilePathName), dir.filePath("BEACH.jpg"));
         QCOMPARE(label("Beach.JPG", LabelKind::None), QString());
+    }
+
+    // Pictures decoded ahead and the one taken stay within one budget, whatever the workers.
+    void picturesAheadShareOneBudget()
+    {
+        const QStringList list(6, pictures_[1]);
+        const qint64 each = PictureLoader::heldBytes(pictures_[1]);
+        QCOMPARE(each, qint64(144 * 96 * 4));
+
+        PicturesAhead ahead(list, 0, 5, QSize(), 16, nullptr, 2 * each + each / 2);
+        QCOMPARE(ahead.waiting(), 2);
+        for (qint64 i = 0; i < 6; ++i) {
+            const PictureResult taken = ahead.take(i, list[i]);
+            QVERIFY(std::holds_alternative<Picture>(taken));
+            QCOMPARE(ahead.waiting(), int(std::min<qint64>(1, 5 - i)));
+        }
+
+        PicturesAhead roomy(list, 0, 5, QSize(), 4, nullptr, 100 * each);
+        QCOMPARE(roomy.waiting(), 4);
+
+        // A picture beyond the budget is still decoded, while nothing else is held.
+        PicturesAhead tight(list, 0, 5, QSize(), 4, nullptr, each / 2);
+        QCOMPARE(tight.waiting(), 1);
+        for (qint64 i = 0; i < 2; ++i) {
+            const PictureResult taken = tight.take(i, list[i]);
+            QVERIFY(std::holds_alternative<Picture>(taken));
+            QCOMPARE(tight.waiting(), 0);
+        }
     }
 
     void preview_data()

@@ -1,9 +1,13 @@
+#include "core/pictures/DecodeLimits.h"
+#include "core/pictures/MetafileToSvg.h"
 #include "core/pictures/PictureLoader.h"
+#include "core/pictures/SvgBounds.h"
 #include "support/PictureBytes.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -157,6 +161,28 @@ QByteArray pngHeader(qint64 w, qint64 h)
     return p + codes({8, 6, 0, 0, 0, 0, 0, 0, 0});
 }
 
+// A polyline of 16-bit points, all alike.
+QByteArray emfPolyline16(qint64 points, const QByteArray& point = QByteArray(4, '\x01'))
+{
+    QByteArray r;
+    le(r, 4, {87, 28 + 4 * points, 0, 0, 100, 100, points});
+    return r + point.repeated(points);
+}
+
+// A wide pen, stretched by the mapping, along a polyline reaching a million frames out.
+QByteArray stretchedPen()
+{
+    QByteArray points;
+    for (int i = 0; i < 100; ++i)
+        le(points, 2, {i % 2 ? 1000 : -1000, i % 3 ? -1000 : 1000});
+    const QByteArray records = emfRecord(17, {8}) + emfRecord(9, {1, 1}) +
+                               emfRecord(11, {1000000, 1000000}) +
+                               emfRecord(38, {1, 0, 30000, 30000, 0xff}) + emfRecord(37, {1});
+    QByteArray polyline;
+    le(polyline, 4, {87, 28 + points.size(), 0, 0, 100, 100, 100});
+    return emf(records + polyline + points, {0, 0, 100, 100}, {0, 0, 2540, 2540});
+}
+
 QByteArray withU32(QByteArray b, int at, quint32 value)
 {
     QByteArray v;
@@ -265,6 +291,41 @@ private slots:
             emfBitmap(4, 4, bitmapInfo(4, 4, 8, 0, 16, 2) + palette(2), QByteArray(16, 0), 4000),
             "not a readable enhanced metafile (damaged bitmap)");
 
+        // Floods that the converters would take minutes or gigabytes over.
+        const auto placed = [](const QByteArray& records) {
+            return wmf(wmfWindow(0, 0, 2880, 2160) + records, {0, 0, 2880, 2160, 1440});
+        };
+        const QByteArray save = wmfRecord(0x001E, {});
+        row("saved-states.wmf", placed(save.repeated(1001)),
+            "picture too large (over 1000 nested saved states)");
+        // libwmf takes back one state whatever RestoreDC asks.
+        row("restored-by-two.wmf",
+            placed((save + save + wmfRecord(0x0127, {0xFFFE})).repeated(1001)),
+            "over 1000 nested saved states");
+        row("saved-and-restored.wmf", placed((save + wmfRecord(0x0127, {0xFFFF})).repeated(2000)));
+        row("records.wmf", placed(wmfRecord(0x0102, {1}).repeated(50001)),
+            "picture too large (over 50000 records)");
+        row("objects.wmf",
+            placed((wmfRecord(0x02FC, {0, 0, 0, 0}) + wmfRecord(0x01F0, {0})).repeated(20001)),
+            "picture too large (over 20000 drawing objects)");
+        row("points.wmf",
+            placed(wmfRecord(0x0325, {30000}, QByteArray(120000, '\x01')).repeated(7)),
+            "picture too large (over 200000 points)");
+
+        const auto drawnEmf = [](const QByteArray& records) {
+            return emf(records, {0, 0, 100, 100}, {0, 0, 2540, 2540});
+        };
+        row("saved-states.emf", drawnEmf(emfRecord(33, {}).repeated(1001)),
+            "picture too large (over 1000 nested saved states)");
+        row("records.emf", drawnEmf(emfRecord(18, {1}).repeated(50001)),
+            "picture too large (over 50000 records)");
+        row("objects.emf",
+            drawnEmf((emfRecord(39, {1, 0, 0, 0}) + emfRecord(40, {1})).repeated(20001)),
+            "picture too large (over 20000 drawing objects)");
+        row("points.emf", drawnEmf(emfPolyline16(200001)),
+            "picture too large (over 200000 points)");
+        row("stretched-pen.emf", stretchedPen());
+
         row("short-data.gif", gif(2, 2, 2, 2));
         row("cut.gif", gif(2, 2, 2, 2).left(20), "not a readable GIF picture");
         row("huge-screen.gif", gif(65535, 65535, 1, 1), "picture too large (65535 × 65535 pixels)");
@@ -280,12 +341,20 @@ private slots:
         row("vast-baseline.jpg", jpeg(0xC0, 65000, 65000, 3, 3), tooLarge);
         row("no-height.jpg", jpeg(0xC0, 16, 0, 1, 1), "not a readable JPEG picture");
         row("no-end.jpg", jpeg(0xC0, 16, 16, 1, 1).chopped(2), "not a readable JPEG picture");
+        // The decoder would keep every comment, each with its own bookkeeping.
+        row("comments.jpg",
+            codes({0xFF, 0xD8}) + codes({0xFF, 0xFE, 0, 2}).repeated(300000) +
+                jpeg(0xC0, 16, 16, 1, 1).mid(2),
+            "picture too large (18 MB of comments and other notes)");
 
         const QByteArray hugeBitmap = bitmapInfo(30000, 60000, 32, 0, 0, 0) + QByteArray(64, 0);
         row("huge.ico", icon(1, {hugeBitmap}), "picture too large (30000 × 30000 pixels)");
         row("huge.cur", icon(2, {hugeBitmap}), "picture too large (30000 × 30000 pixels)");
         row("huge-png.ico", icon(1, {pngHeader(40000, 40000)}),
             "picture too large (40000 × 40000 pixels)");
+        // Decoded by the PNG reader, then converted: two pictures at once.
+        row("png-6000.ico", icon(1, {pngHeader(6000, 6000)}),
+            "picture too large (6000 × 6000 pixels)");
         row("outside.cur", withU32(icon(2, {hugeBitmap}), 18, 0x10000), "not a readable cursor");
         row("no-images.ico", icon(1, {}), "not a readable icon");
     }
@@ -313,6 +382,90 @@ private slots:
         const PictureResult second = PictureLoader::load(path, Slot);
         QVERIFY(std::holds_alternative<Picture>(second));
         QVERIFY2(drawn(std::get<Picture>(second)) == once, "drawn differently the second time");
+    }
+
+    // Refused by their size, without their bytes being read or mapped (the address space is
+    // limited to 4 GiB here).
+    void filesBeyondTheLimit_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("jpg") << "sparse.jpg" << jpeg(0xC0, 16, 16, 1, 1) << (qint64(8) << 30)
+                             << "picture too large (a file of 8192 MB)";
+        QTest::newRow("bmp") << "sparse.bmp" << bmp(16, 16, 24, 0, {}, QByteArray(16 * 48, 0))
+                             << MaxPictureFileBytes + 1 << "picture too large (a file of 256 MB)";
+        QTest::newRow("wmf") << "sparse.wmf"
+                             << wmf(wmfWindow(0, 0, 100, 100), {0, 0, 100, 100, 1440})
+                             << MetafileToSvg::MaxFileBytes + 1
+                             << "picture too large (a file of 16 MB)";
+    }
+    void filesBeyondTheLimit()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, start);
+        QFETCH(qint64, size);
+        QFETCH(QString, reason);
+        QFile sparse(write(file, start));
+        QVERIFY(sparse.resize(size));
+        const PictureResult loaded = PictureLoader::load(sparse.fileName(), Slot);
+        QVERIFY(std::holds_alternative<PictureError>(loaded));
+        QCOMPARE(std::get<PictureError>(loaded).message, file + ": " + reason);
+    }
+
+    // Ink far outside the frame is pulled in, so that painting it costs no more than the frame.
+    void drawingKeptNearItsFrame_data()
+    {
+        QTest::addColumn<QByteArray>("svg");
+        QTest::addColumn<QByteArray>("kept"); // empty: refused
+        const QByteArray start = "<svg viewBox=\"0 0 100 100\">";
+        QTest::newRow("far line") << start + "<path d=\"M 0,0 L 1e9,-5.5e7 20,30\"/></svg>"
+                                  << start +
+                                         "<path d=\"M 0,0 L 6500.0000,-6500.0000 20,30\"/></svg>";
+        QTest::newRow("colours, names and pictures untouched")
+            << start + "<path id=\"p9999999\" fill=\"#9999999\" stroke=\"rgb(99999,0,0)\" "
+                       "xlink:href=\"data:image/png;base64,99999999\"/>text 99999999</svg>"
+            << start + "<path id=\"p9999999\" fill=\"#9999999\" stroke=\"rgb(99999,0,0)\" "
+                       "xlink:href=\"data:image/png;base64,99999999\"/>text 99999999</svg>";
+        QTest::newRow("wide line")
+            << start + "<path style=\"stroke-width:90000\" d=\"M 1 1\"/></svg>"
+            << start + "<path style=\"stroke-width:6500.0000\" d=\"M 1 1\"/></svg>";
+        QTest::newRow("inside a scaled group")
+            << start + "<g transform=\"scale(5 5)\"><path d=\"M 9000 2\"/></g><path d=\"M 9000 "
+                       "2\"/></svg>"
+            << start + "<g transform=\"scale(5 5)\"><path d=\"M 650.0000 2\"/></g>"
+                       "<path d=\"M 6500.0000 2\"/></svg>";
+        QTest::newRow("stretched group")
+            << start + "<g transform=\"matrix(2000 0 0 2000 0 0)\"><path d=\"M 1 1\"/></g></svg>"
+            << QByteArray();
+    }
+    void drawingKeptNearItsFrame()
+    {
+        QFETCH(QByteArray, svg);
+        QFETCH(QByteArray, kept);
+        const auto failure = MetafileToSvg::keepNearFrame(svg, QRectF(0, 0, 100, 100));
+        QCOMPARE(failure.has_value(), kept.isEmpty());
+        if (!kept.isEmpty())
+            QCOMPARE(svg, kept);
+    }
+
+    // The stretched pen of a converted metafile ends up near the frame.
+    void convertedDrawingNearItsFrame()
+    {
+        const auto converted = MetafileToSvg::emfToSvg(stretchedPen());
+        QVERIFY(std::holds_alternative<MetafileToSvg::Converted>(converted));
+        const QString svg = QString::fromUtf8(std::get<MetafileToSvg::Converted>(converted).svg);
+        const QString path =
+            QRegularExpression(QStringLiteral("<path d=\"([^\"]*)\"")).match(svg).captured(1);
+        QVERIFY2(path.size() > 100, qPrintable(svg));
+        double farthest = 0;
+        static const QRegularExpression number(QStringLiteral(R"(-?[\d.]+)"));
+        for (const auto& m : number.globalMatch(path))
+            farthest = std::max(farthest, std::abs(m.captured().toDouble()));
+        // The frame is some 102 device pixels across here.
+        QVERIFY2(farthest > 1000 && farthest <= (MetafileToSvg::ReachInFrames + 1) * 102,
+                 qPrintable(QString::number(farthest)));
     }
 
     void runLengthBitmaps()
