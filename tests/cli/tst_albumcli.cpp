@@ -13,7 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 
 #include <signal.h>
@@ -388,15 +390,17 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         QTest::addColumn<qint64>("fileSizeLimit"); // 0: none
-        const auto row = [](const char* name, const char* arguments, int status, const char* said,
-                            qint64 limit = 0) {
+        const auto row = [](const char* name, const char* arguments, int status,
+                            const QString& said, qint64 limit = 0) {
             QTest::newRow(name) << arguments << status << said << limit;
         };
         // The album is some 17 000 bytes.
-        row("a full disk", "-o album.pdf pics", 1, "album.pdf cannot be written: File too large",
+        // The system says why in the user's language.
+        const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG));
+        row("a full disk", "-o album.pdf pics", 1, "album.pdf cannot be written: " + tooLarge,
             8000);
-        row("a full disk under standard output", "-o - pics", 1,
-            "cannot be written: File too large", 8000);
+        row("a full disk under standard output", "-o - pics", 1, "cannot be written: " + tooLarge,
+            8000);
         row("a folder as the output", "-o pics pics", 1, "pics cannot be written: It is a folder");
         row("an output named like a picture", "-o pics/c.jpg pics", 2,
             "pics/c.jpg is named like a picture");

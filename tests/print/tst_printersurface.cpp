@@ -13,7 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 #include <sys/resource.h>
 
@@ -154,7 +156,10 @@ private slots:
             << QStringList{SaveAsPdf, "no/a.pdf", "cannot be written"} << 0;
         // The page's font alone takes more.
         QTest::newRow("PDF on a full disk")
-            << QStringList{SaveAsPdf, "a.pdf", "a.pdf cannot be written: File too large"} << 2048;
+            << QStringList{SaveAsPdf, "a.pdf",
+                           "a.pdf cannot be written: " +
+                               QString::fromLocal8Bit(std::strerror(EFBIG))}
+            << 2048;
         QTest::newRow("print queue on a full disk")
             << QStringList{"Office", "", "spool file in"} << 2048;
     }

@@ -293,6 +293,8 @@ private slots:
               std::pair{"XDG_CACHE_HOME", root.filePath("cache")}})
             environment.insert(name, value);
         environment.remove("XDG_CURRENT_DESKTOP");
+        // The tools' answers are compared as English text.
+        environment.insert("LC_ALL", "C.UTF-8");
         QProcessEnvironment gnome = environment;
         gnome.insert("XDG_CURRENT_DESKTOP", "GNOME"); // xdg-mime asks gio for a file's type
         QStringList types;
