@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# check_install.sh CMAKE BUILD_DIR APP_ID
+# check_install.sh CMAKE BUILD_DIR APP_ID VERSION RELEASE_DATE
 # Installs the build into a fresh prefix (one with a blank in its path) and checks what a desktop
-# needs: the programs, the desktop entry and metainfo as their validators see them, the icons,
-# the manual pages as groff renders them, and that the installed program, once started, offers
-# its file-manager verbs from where it is installed.
+# needs: the programs and the libraries they find, the desktop entry and metainfo as their
+# validators see them, the release they name, the icons, the manual pages as groff renders
+# them, and that the installed program, once started, offers its file-manager verbs from where
+# it is installed.
 set -uo pipefail
 cmake_command=$1
 build=$2
 id=$3
+version=$4
+release_date=$5
 
 failures=0
 fail() {
@@ -56,6 +59,55 @@ done
 cmp -s "$icons/scalable/apps/$id.svg" "$(dirname "$0")/../../src/windows/about/quenbrook.svg" ||
   fail "the scalable icon is not the program's SVG"
 
+# The programs look for libraries only in folders that exist once installed: no RUNPATH into the
+# build tree nor to a folder of the prefix that holds nothing.
+for program in quenbrook quenbrook-album; do
+  binary="$prefix/bin/$program"
+  if ! dynamic=$(readelf -d "$binary" 2>&1); then
+    fail "readelf -d bin/$program: $dynamic"
+    continue
+  fi
+  grep -qE '\((RUNPATH|RPATH)\)' <<<"$dynamic" || echo "bin/$program: no RUNPATH"
+  while read -r line; do
+    echo "bin/$program: $line"
+    paths=${line##*\[}
+    IFS=: read -ra folders <<<"${paths%]}"
+    for folder in "${folders[@]}"; do
+      real=${folder//\$ORIGIN/$prefix/bin}
+      real=${real//\$\{ORIGIN\}/$prefix/bin}
+      if [ ! -d "$real" ]; then
+        fail "bin/$program looks for libraries in $folder, which does not exist"
+      elif [[ "$(realpath "$real")/" == "$(realpath "$build")/"* ]]; then
+        fail "bin/$program looks for libraries in the build tree: $folder"
+      fi
+    done
+  done < <(grep -E '\((RUNPATH|RPATH)\)' <<<"$dynamic")
+  missing=$(ldd "$binary" 2>&1 | grep -F 'not found')
+  [ -z "$missing" ] || fail "bin/$program does not find its libraries:"$'\n'"$missing"
+done
+
+# The metainfo's newest release is this version on its release date, the version the program
+# itself reports; the manual pages are dated that day.
+[[ "$release_date" =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}$ ]] && date -d "$release_date" >/dev/null 2>&1 ||
+  fail "the release date $release_date is not a day written YYYY-MM-DD"
+reported=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/quenbrook-album" --version 2>&1)
+[ "$reported" = "quenbrook-album $version" ] ||
+  fail "quenbrook-album --version says \"$reported\", not version $version"
+release=$(python3 - "$metainfo" <<'PY'
+import sys
+import xml.etree.ElementTree as ET
+releases = ET.parse(sys.argv[1]).getroot().findall('releases/release')
+print('%s %s' % (releases[0].get('version'), releases[0].get('date')) if releases else 'none')
+PY
+)
+[ "$release" = "$version $release_date" ] ||
+  fail "the metainfo's newest release is \"$release\", not $version of $release_date"
+for page in quenbrook quenbrook-album; do
+  title=$(grep -m1 '^\.TH ' "$prefix/share/man/man1/$page.1")
+  [[ "$title" == ".TH "*" 1 \"$release_date\" \"Quenbrook $version\" "* ]] ||
+    fail "$page.1 is titled $title, not dated $release_date for Quenbrook $version"
+done
+
 # The manifest lists exactly the files installed, so it can take them away again.
 if ! diff <(sort "$manifest") <(find "$prefix" -type f | sort) >"$work/manifest.diff"; then
   fail "install_manifest.txt and the installed files differ:"$'\n'"$(cat "$work/manifest.diff")"
@@ -86,11 +138,14 @@ if ! out=$(desktop-file-validate "$entry" 2>&1) || [ -n "$out" ]; then
 else
   echo "desktop-file-validate: no complaint"
 fi
-# --strict fails on anything above a pedantic hint; the hints are shown.
+# --strict fails on anything above a pedantic hint; the hints are shown. The one hint allowed is
+# about the capitals of the id, which the desktop entry's name and the icon share.
 if ! out=$(appstreamcli validate --no-net --strict --pedantic "$metainfo" 2>&1); then
   fail "appstreamcli validate:"$'\n'"$out"
 else
   echo "appstreamcli validate --no-net --strict --pedantic:"$'\n'"$out"
+  hints=$(grep -E '^[A-Z]: ' <<<"$out" | grep -v ': cid-contains-uppercase-letter ')
+  [ -z "$hints" ] || fail "appstreamcli validate hints:"$'\n'"$hints"
 fi
 
 # One value of the entry's [Desktop Entry] group, and the arguments of an Exec value as a
