@@ -248,7 +248,8 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
     parser.addPositionalArgument(
         QStringLiteral("PICTURE"),
         QStringLiteral("Picture files; folders, for their pictures in the order of the program's "
-                       "file lists; \"-\" for paths on standard input, one a line."),
+                       "file lists; \"-\" for paths on standard input, one a line (with -0: "
+                       "each ended by a NUL byte)."),
         QStringLiteral("PICTURE..."));
 
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -263,6 +264,9 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
     const QCommandLineOption printer({QStringLiteral("P"), QStringLiteral("printer")},
                                      QStringLiteral("Print on this CUPS printer instead."),
                                      QStringLiteral("NAME"));
+    const QCommandLineOption null({QStringLiteral("0"), QStringLiteral("null")},
+                                  QStringLiteral("Paths on standard input (\"-\") are ended by "
+                                                 "NUL bytes, as find -print0 writes them."));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
                                    QStringLiteral("Show no progress. Progress is shown only when "
                                                   "standard error is a terminal."));
@@ -337,7 +341,7 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
           &cellHeight, &gapX,        &gapY,     &labels,      &labelPosition, &labelGap,
           &headerText, &headerPage,  &noHeader, &headerAlign, &footerText,    &footerPage,
           &noFooter,   &footerAlign, &center,   &noCenter,    &resolution,    &pages,
-          &quiet,      &help,        &version})
+          &null,       &quiet,       &help,     &version})
         parser.addOption(*option);
 
     if (!parser.parse(arguments))
@@ -355,6 +359,7 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
     r.OutputFile = parser.value(output);
     r.PrinterName = parser.value(printer);
     r.PictureArguments = parser.positionalArguments();
+    r.NulSeparated = parser.isSet(null);
     r.Quiet = parser.isSet(quiet);
     r.Unit = read.word<PrintUnit>(unit, Units);
     r.CellWidth = read.length(cellWidth, false);

@@ -41,6 +41,7 @@ struct AlbumRequest
     QString OutputFile;           // a PDF through "Save as PDF", or
     QString PrinterName;          // a CUPS printer
     QStringList PictureArguments; // files, folders and "-", in order
+    bool NulSeparated = false;    // "-" reads paths ended by NUL bytes, not lines
     bool Quiet = false;
 
     std::optional<PrintUnit> Unit;

@@ -15,30 +15,31 @@
 namespace quenbrook {
 namespace {
 
-QStringList linesOf(std::FILE* input)
+// Paths one a line, or separated by NUL bytes (find -print0), where a line end is part of a name.
+QStringList pathsOf(std::FILE* input, bool nulSeparated)
 {
     QFile file;
-    QStringList lines;
+    QStringList paths;
     if (!file.open(input, QIODevice::ReadOnly))
-        return lines;
-    while (!file.atEnd()) {
-        QByteArray line = file.readLine();
-        while (line.endsWith('\n') || line.endsWith('\r'))
-            line.chop(1);
-        if (!line.isEmpty())
-            lines << FileNameFromBytes(line);
+        return paths;
+    const QByteArray all = file.readAll();
+    for (QByteArray path : all.split(nulSeparated ? '\0' : '\n')) {
+        while (!nulSeparated && path.endsWith('\r'))
+            path.chop(1);
+        if (!path.isEmpty())
+            paths << FileNameFromBytes(path);
     }
-    return lines;
+    return paths;
 }
 
 } // namespace
 
-PictureList CollectPictures(const QStringList& arguments, std::FILE* input)
+PictureList CollectPictures(const QStringList& arguments, std::FILE* input, bool nulSeparated)
 {
     PictureList list;
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("-")) {
-            list.Paths << linesOf(input);
+            list.Paths << pathsOf(input, nulSeparated);
             continue;
         }
         if (!FileFactsOf(argument).isFolder) {

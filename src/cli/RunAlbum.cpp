@@ -88,7 +88,8 @@ std::unique_ptr<PrinterSurface> openSurface(const AlbumRequest& request)
 
 int RunAlbum(const AlbumRequest& request)
 {
-    const PictureList pictures = CollectPictures(request.PictureArguments, stdin);
+    const PictureList pictures =
+        CollectPictures(request.PictureArguments, stdin, request.NulSeparated);
     if (!pictures.Problem.isEmpty()) {
         tell(pictures.Problem);
         return ExitFailed;

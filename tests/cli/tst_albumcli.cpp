@@ -581,6 +581,16 @@ private slots:
         QVERIFY(near(pdf.box(Pictures[0].colour), QRectF(m + 2.5, m, 2, 2)));
         QCOMPARE(contents(s.settingsFile), stored);
 
+        // With -0 the paths end in NUL bytes and may hold blanks and line ends.
+        QVERIFY(QFile::copy(s.path("pics/B3.bmp"), s.path("a b\nc.bmp")));
+        run = s.run({"-0", "-o", "nul.pdf", "-"}, QByteArrayLiteral("a b\nc.bmp\0pics/a2.bmp\0"));
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        const Pdf nul(s.path("nul.pdf"));
+        QCOMPARE(nul.ppi.size(), 2);
+        QVERIFY(near(nul.box(Pictures[2].colour), QRectF(m, m, 2, 2)));
+        QVERIFY(near(nul.box(Pictures[0].colour), QRectF(m + 2.5, m, 2, 2)));
+
         // On a terminal the bar is redrawn on one line; --quiet keeps it quiet.
         if (QStandardPaths::findExecutable("script").isEmpty())
             QSKIP("script (util-linux) is not installed");
