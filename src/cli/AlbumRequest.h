@@ -20,11 +20,18 @@ enum ExitStatus : int
     ExitUsage = 2,  // the command line is wrong
 };
 
-// A length as typed: "2", "2.5in", "6cm". Without a unit it is in the album's unit.
+// A length as typed: "2", "2.5in", "6cm", "25mm". Without a unit it is in the album's unit.
 struct TypedLength
 {
+    enum class Unit
+    {
+        Album,
+        Inch,
+        Centimetre,
+        Millimetre,
+    };
     double Value = 0;
-    std::optional<PrintUnit> Unit;
+    Unit Typed = Unit::Album;
 };
 
 // What the command line says of a header or a footer; nothing set keeps the user's setting.

@@ -311,6 +311,16 @@ private slots:
                      {2, at(2 * cm, 6 * cm, 4 * cm)},
                      {3, at(11 * cm, 6 * cm, 4 * cm)}}
             << Words() << 0;
+        QTest::newRow("the same cells and gaps in mm, units in any case")
+            << "--unit cm --cell-width 80MM --cell-height 4Cm --gap-x 10mm --gap-y 20Mm" << letter
+            << Boxes{{0, at(2 * cm, 0, 4 * cm)},
+                     {1, at(11 * cm, 0, 4 * cm)},
+                     {2, at(2 * cm, 6 * cm, 4 * cm)},
+                     {3, at(11 * cm, 6 * cm, 4 * cm)}}
+            << Words() << 0;
+        QTest::newRow("mm in an album in inches")
+            << "--cell-width 76.2mm --cell-height 3IN --gap-x 25.4MM" << letter
+            << Boxes{{0, at(0, 0, 3)}, {1, at(4, 0, 3)}, {2, at(0, 3.5, 3)}} << Words() << 0;
         const double c = (8.5 - 2 * m - 7) / 2;  // three columns 7 inches wide
         const double r = (11 - 2 * m - 9.5) / 2; // four rows 9.5 inches high, no footer
         QTest::newRow("centred, no footer, 300 ppi")
@@ -417,6 +427,8 @@ private slots:
         row("unknown option", "-o album.pdf --colour red pics", 2, "colour");
         row("unit", "-o album.pdf --unit mm pics", 2, "--unit \"mm\"");
         row("negative cell", "-o album.pdf --cell-width -1 pics", 2, "--cell-width");
+        row("a decimal comma", "-o album.pdf --cell-width 2,5cm pics", 2, "--cell-width \"2,5cm\"");
+        row("a unit not known", "-o album.pdf --gap-x 2pt pics", 2, "--gap-x \"2pt\"");
         row("paper", "-o album.pdf --paper A11 pics", 2, "--paper");
         row("pages backwards", "-o album.pdf --pages 3-1 pics", 2, "--pages");
         row("two headers", "-o album.pdf --header-text x --no-header pics", 2, "together");
