@@ -327,6 +327,11 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
     const QCommandLineOption noCenter(QStringLiteral("no-center"),
                                       QStringLiteral("Start the grid at the printable area's "
                                                      "top-left corner."));
+    const QCommandLineOption title(QStringLiteral("title"),
+                                   QStringLiteral("The document's title, in the PDF and as the "
+                                                  "print job's name (default: the output file's "
+                                                  "name without its extension)."),
+                                   QStringLiteral("TEXT"));
     const QCommandLineOption paper(QStringLiteral("paper"),
                                    QStringLiteral("Paper size: A4, A3, A5, Letter, Legal, B5, "
                                                   "Tabloid... (default: the printer's)."),
@@ -349,7 +354,7 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
           &cellHeight, &gapX,        &gapY,     &labels,      &labelPosition, &labelGap,
           &headerText, &headerPage,  &noHeader, &headerAlign, &footerText,    &footerPage,
           &noFooter,   &footerAlign, &center,   &noCenter,    &resolution,    &pages,
-          &null,       &quiet,       &help,     &version})
+          &title,      &null,        &quiet,    &help,        &version})
         parser.addOption(*option);
 
     if (!parser.parse(arguments))
@@ -369,6 +374,7 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
     r.PictureArguments = parser.positionalArguments();
     r.NulSeparated = parser.isSet(null);
     r.Quiet = parser.isSet(quiet);
+    r.Title = parser.value(title);
     r.Unit = read.word<PrintUnit>(unit, Units);
     r.CellWidth = read.length(cellWidth, false);
     r.CellHeight = read.length(cellHeight, false);

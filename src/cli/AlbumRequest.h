@@ -50,6 +50,7 @@ struct AlbumRequest
     QStringList PictureArguments; // files, folders and "-", in order
     bool NulSeparated = false;    // "-" reads paths ended by NUL bytes, not lines
     bool Quiet = false;
+    QString Title; // of the document; else the output file's name without extension
 
     std::optional<PrintUnit> Unit;
     std::optional<TypedLength> CellWidth;

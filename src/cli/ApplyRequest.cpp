@@ -1,8 +1,11 @@
 #include "cli/ApplyRequest.h"
 
 #include "core/album/PrintSettingsLoader.h"
+#include "core/platform/OutputFile.h"
+#include "core/program/Application.h"
 #include "core/program/Units.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 
 namespace quenbrook {
@@ -68,6 +71,17 @@ void ApplyPaper(const AlbumRequest& request, QPrinter& printer)
         printer.setPageSize(*request.Paper);
     if (request.Orientation)
         printer.setPageOrientation(*request.Orientation);
+}
+
+void ApplyDocumentInfo(const AlbumRequest& request, QPrinter& printer)
+{
+    QString title = request.Title;
+    if (title.isEmpty() && !request.OutputFile.isEmpty() &&
+        request.OutputFile != OutputFile::StandardOutput)
+        title = QFileInfo(request.OutputFile).completeBaseName();
+    if (!title.isEmpty())
+        printer.setDocName(title);
+    printer.setCreator(QStringLiteral("Quenbrook ") + QString::fromUtf16(VersionText));
 }
 
 } // namespace quenbrook

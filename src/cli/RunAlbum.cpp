@@ -111,6 +111,7 @@ int RunAlbum(const AlbumRequest& request)
         return ExitFailed;
     }
     ApplyPaper(request, surface->printer());
+    ApplyDocumentInfo(request, surface->printer());
 
     SettingsStore store;
     SettingsReader reader(store, *surface);

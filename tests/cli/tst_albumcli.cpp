@@ -1,3 +1,4 @@
+#include "core/program/Application.h"
 #include "core/program/PrintSettingsKeys.h"
 #include "core/settings/SettingsStore.h"
 #include "support/CupsScheduler.h"
@@ -165,10 +166,18 @@ struct Pdf
     QList<int> ppi; // of every picture, across
     QImage page;    // at Dpi
     QMultiMap<QString, QRectF> words;
+    QString title;
+    QString creator;
 
     explicit Pdf(const QString& file)
     {
         const QString info = tool("pdfinfo", {file});
+        title = QRegularExpression("^Title: +(.*)$", QRegularExpression::MultilineOption)
+                    .match(info)
+                    .captured(1);
+        creator = QRegularExpression("^Creator: +(.*)$", QRegularExpression::MultilineOption)
+                      .match(info)
+                      .captured(1);
         pages = QRegularExpression(R"(Pages:\s+(\d+))").match(info).captured(1).toInt();
         const auto size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(info);
         points = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
@@ -592,14 +601,20 @@ private slots:
         QVERIFY(near(pdf.box(Pictures[3].colour), QRectF(m, m, 2, 2)));
         QVERIFY(near(pdf.box(Pictures[0].colour), QRectF(m + 2.5, m, 2, 2)));
         QCOMPARE(contents(s.settingsFile), stored);
+        const QString creator = "Quenbrook " + QString::fromUtf16(VersionText);
+        QCOMPARE(pdf.title, "listed");
+        QCOMPARE(pdf.creator, creator);
 
         // With -0 the paths end in NUL bytes and may hold blanks and line ends.
         QVERIFY(QFile::copy(s.path("pics/B3.bmp"), s.path("a b\nc.bmp")));
-        run = s.run({"-0", "-o", "nul.pdf", "-"}, QByteArrayLiteral("a b\nc.bmp\0pics/a2.bmp\0"));
+        run = s.run({"-0", "--title", "Holiday, 2019", "-o", "nul.pdf", "-"},
+                    QByteArrayLiteral("a b\nc.bmp\0pics/a2.bmp\0"));
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
         const Pdf nul(s.path("nul.pdf"));
         QCOMPARE(nul.ppi.size(), 2);
+        QCOMPARE(nul.title, "Holiday, 2019");
+        QCOMPARE(nul.creator, creator);
         QVERIFY(near(nul.box(Pictures[2].colour), QRectF(m, m, 2, 2)));
         QVERIFY(near(nul.box(Pictures[0].colour), QRectF(m + 2.5, m, 2, 2)));
 
