@@ -26,6 +26,8 @@ const char Description[] =
     "\"cm\" or \"mm\" after them, in any letter case: 2, 2.5in, 6cm, 25MM. The decimal point\n"
     "is \".\" in every language.\n"
     "\n"
+    "Messages name a picture by its path as given, or by the folder given and its name.\n"
+    "\n"
     "Exit status: 0 done, 1 a picture, the layout, the printer or the output failed (an older\n"
     "output file is then left as it was), 2 the command line is wrong.";
 

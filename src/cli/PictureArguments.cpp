@@ -56,6 +56,28 @@ PictureList CollectPictures(const QStringList& arguments, std::FILE* input, bool
     return list;
 }
 
+QString PictureMessage(const QString& path, const QString& message)
+{
+    const QString info = QFileInfo(path).fileName();
+    const QString prefix = ShownFileName(info.isEmpty() ? path : info) + QStringLiteral(": ");
+    if (!message.startsWith(prefix))
+        return message; // not about this picture
+    const QString shown = ShownFileName(QDir::toNativeSeparators(path)) + QStringLiteral(": ");
+    struct stat status = {};
+    if (::stat(FileNameBytes(path).constData(), &status) == 0) {
+        if (S_ISDIR(status.st_mode))
+            return shown + QStringLiteral("a folder, not a picture file");
+        if (!S_ISREG(status.st_mode))
+            return shown + QStringLiteral("not a regular file (%1)")
+                               .arg(S_ISFIFO(status.st_mode)   ? QStringLiteral("a FIFO")
+                                    : S_ISSOCK(status.st_mode) ? QStringLiteral("a socket")
+                                                               : QStringLiteral("a device"));
+        if (info.startsWith(QLatin1Char('.')))
+            return shown + QStringLiteral("a hidden file, which the program does not open");
+    }
+    return shown + message.mid(prefix.size());
+}
+
 QString OutputAmongPictures(const QString& output, const QStringList& pictures)
 {
     struct stat written = {};

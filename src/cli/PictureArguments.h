@@ -19,6 +19,11 @@ struct PictureList
 // picture loader judges them.
 PictureList CollectPictures(const QStringList& arguments, std::FILE* input, bool nulSeparated);
 
+// A picture loader's message about path, naming the picture by its path as given instead of its
+// file name, and saying what a name that is not a regular file (a FIFO, a device) or is hidden
+// leads to. Other messages are returned as they are.
+QString PictureMessage(const QString& path, const QString& message);
+
 // Why the album cannot be written to output: it is one of the pictures (the same file, by any
 // name or link) or leads through a link to a picture's name; empty when it can. Nothing is read.
 QString OutputAmongPictures(const QString& output, const QStringList& pictures);

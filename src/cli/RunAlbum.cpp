@@ -149,13 +149,17 @@ int RunAlbum(const AlbumRequest& request)
     steps.chooseRange = [&](qint32) { return range; };
     steps.stop = &stopLoading;
     steps.stopped = [&] { stopped = true; };
+    // Pictures are taken in list order; one that fails is the one after the last drawn.
+    qint64 next = (range->FromPage - 1) * perPage;
     steps.progress = [&](qint32 page, const QString& path) {
         progress.picture(page, path);
+        ++next;
         return PictureStep::Draw;
     };
     steps.failed = [&](const QString& message) {
         progress.finish();
-        tell(message);
+        tell(next < pictures.Paths.size() ? PictureMessage(pictures.Paths.at(next), message)
+                                          : message);
         status = ExitFailed;
     };
     PrintPages(pictures.Paths, settings, *surface, steps);

@@ -428,8 +428,15 @@ private slots:
         row("an output linked to a picture", "-o soft.pdf pics", 2, "leads to the picture");
         row("an output that is a picture by another name", "-o hard.pdf mixed", 2,
             "hard.pdf is the picture mixed/a.bmp");
-        row("a broken picture in the middle", "-o album.pdf mixed", 1, "b.jpg");
-        row("a missing picture", "-o album.pdf pics gone.jpg", 1, "gone.jpg");
+        row("a broken picture in the middle", "-o album.pdf mixed", 1, "mixed/b.jpg: not a");
+        row("a missing picture", "-o album.pdf pics pics/gone.jpg", 1,
+            "pics/gone.jpg: file not found");
+        row("a FIFO named like a picture", "-o album.pdf pics fifo.jpg", 1,
+            "fifo.jpg: not a regular file (a FIFO)");
+        row("a device named like a picture", "-o album.pdf zero.jpg", 1,
+            "zero.jpg: not a regular file (a device)");
+        row("a hidden picture", "-o album.pdf pics/.hidden.bmp", 1,
+            "pics/.hidden.bmp: a hidden file");
         row("no cell fits", "-o album.pdf --cell-width 20 pics", 1, "larger than the printable");
         row("pages past the end", "-o album.pdf --pages 5-6 pics", 1, "no page 5");
         row("printer not installed", "-P no-such-printer pics", 1, "no-such-printer");
@@ -457,6 +464,8 @@ private slots:
         QVERIFY(older.open(QIODevice::WriteOnly) && older.write(bytes) == bytes.size());
         older.close();
         QVERIFY(QFile::link("pics/c.jpg", s.path("soft.pdf")));
+        QVERIFY(QFile::link("/dev/zero", s.path("zero.jpg")));
+        QCOMPARE(::mkfifo(QFile::encodeName(s.path("fifo.jpg")).constData(), 0644), 0);
         QCOMPARE(::link(QFile::encodeName(s.path("mixed/a.bmp")).constData(),
                         QFile::encodeName(s.path("hard.pdf")).constData()),
                  0);
@@ -605,10 +614,12 @@ private slots:
         QCOMPARE(pdf.title, "listed");
         QCOMPARE(pdf.creator, creator);
 
-        // With -0 the paths end in NUL bytes and may hold blanks and line ends.
-        QVERIFY(QFile::copy(s.path("pics/B3.bmp"), s.path("a b\nc.bmp")));
+        // With -0 the paths end in NUL bytes and may hold blanks and line ends; a hidden folder
+        // named in a path is read.
+        QVERIFY(QDir(s.dir.path()).mkdir(".hid"));
+        QVERIFY(QFile::copy(s.path("pics/B3.bmp"), s.path(".hid/a b\nc.bmp")));
         run = s.run({"-0", "--title", "Holiday, 2019", "-o", "nul.pdf", "-"},
-                    QByteArrayLiteral("a b\nc.bmp\0pics/a2.bmp\0"));
+                    QByteArrayLiteral(".hid/a b\nc.bmp\0pics/a2.bmp\0"));
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
         const Pdf nul(s.path("nul.pdf"));
