@@ -2,6 +2,7 @@
 
 #include "cli/AlbumOptions.h"
 #include "cli/ApplyRequest.h"
+#include "cli/LayoutMessage.h"
 #include "cli/PictureArguments.h"
 #include "cli/ProgressLine.h"
 #include "cli/SettingsReader.h"
@@ -123,7 +124,8 @@ int RunAlbum(const AlbumRequest& request)
     const int count = int(std::min<qsizetype>(pictures.Paths.size(), INT_MAX));
     const LayoutResult planned = ComputePageLayout(settings, count, *surface);
     if (const auto* failure = std::get_if<LayoutFailure>(&planned)) {
-        tell(failure->message);
+        tell(failure->problem == LayoutProblem::NoCellFits ? NoCellFitsText(settings, *surface)
+                                                           : failure->message);
         return ExitFailed;
     }
     const PageLayout& layout = std::get<PageLayout>(planned);

@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -437,7 +438,16 @@ private slots:
             "zero.jpg: not a regular file (a device)");
         row("a hidden picture", "-o album.pdf pics/.hidden.bmp", 1,
             "pics/.hidden.bmp: a hidden file");
-        row("no cell fits", "-o album.pdf --cell-width 20 pics", 1, "larger than the printable");
+        // Letter paper, 8.5 × 11 inches less the margins; a footer line below the cells.
+        const double across = 8.5 - 2 * margin();
+        row("no cell fits across", "-o album.pdf --paper Letter --cell-width 20 pics", 1,
+            QStringLiteral("A cell 20 in wide does not fit across the printable area, %1 in wide: "
+                           "it is %2 in too wide.")
+                .arg(std::round(across * 100) / 100)
+                .arg(std::round((20 - across) * 100) / 100));
+        row("no cell fits down", "-o album.pdf --paper Letter --unit cm --cell-height 28 pics", 1,
+            QStringLiteral("A cell 28 cm high does not fit down the printable area, %1 cm high (")
+                .arg(std::round((11 - 2 * margin()) * 254) / 100));
         row("pages past the end", "-o album.pdf --pages 5-6 pics", 1, "no page 5");
         row("printer not installed", "-P no-such-printer pics", 1, "no-such-printer");
         row("unknown option", "-o album.pdf --colour red pics", 2, "colour");
