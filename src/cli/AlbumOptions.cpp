@@ -277,9 +277,11 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
     const QCommandLineOption null({QStringLiteral("0"), QStringLiteral("null")},
                                   QStringLiteral("Paths on standard input (\"-\") are ended by "
                                                  "NUL bytes, as find -print0 writes them."));
-    const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
-                                   QStringLiteral("Show no progress. Progress is shown only when "
-                                                  "standard error is a terminal."));
+    const QCommandLineOption quiet(
+        {QStringLiteral("q"), QStringLiteral("quiet")},
+        QStringLiteral("Show no progress. Progress, ending in a summary, is shown only when "
+                       "standard error is a terminal; as plain text when TERM=dumb or NO_COLOR "
+                       "is set."));
     const QCommandLineOption unit(QStringLiteral("unit"),
                                   QStringLiteral("The album's unit: inch or cm. The user's "
                                                  "lengths are converted to it."),

@@ -13,6 +13,7 @@
 #include "print/Printers.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <csignal>
@@ -83,6 +84,25 @@ std::unique_ptr<PrinterSurface> openSurface(const AlbumRequest& request)
         return surface;
     }
     return std::make_unique<PrinterSurface>(request.PrinterName);
+}
+
+// Where the album went, for the summary.
+QString destination(const AlbumRequest& request)
+{
+    if (!request.PrinterName.isEmpty())
+        return QStringLiteral("printer ") + request.PrinterName;
+    if (request.OutputFile == OutputFile::StandardOutput)
+        return QStringLiteral("standard output");
+    return QDir::toNativeSeparators(request.OutputFile);
+}
+
+// The size of the file written; -1 for a printer, standard output, a FIFO or a device.
+qint64 outputSize(const AlbumRequest& request)
+{
+    if (request.OutputFile.isEmpty() || request.OutputFile == OutputFile::StandardOutput)
+        return -1;
+    const QFileInfo written(request.OutputFile);
+    return written.isFile() ? written.size() : -1;
 }
 
 } // namespace
@@ -165,6 +185,10 @@ int RunAlbum(const AlbumRequest& request)
         status = ExitFailed;
     };
     PrintPages(pictures.Paths, settings, *surface, steps);
+    if (status == ExitDone && !stopped)
+        progress.summary(range->ToPage - range->FromPage + 1,
+                         next - (range->FromPage - 1) * perPage, destination(request),
+                         outputSize(request));
     progress.finish();
     if (stopped) {
         tell(QStringLiteral("Interrupted; nothing was printed."));

@@ -71,6 +71,7 @@ struct Child
 {
     rlim_t fileSizeLimit = RLIM_INFINITY; // a full disk, for files of any size beyond it
     mode_t umask = 022;
+    QStringList environment; // NAME=VALUE set besides the sandbox's
 };
 
 // A folder with the pictures (1000 pixels square: 500 ppi in 2-inch cells), a garbled JPEG
@@ -118,7 +119,10 @@ public:
             Child child = {}) const
     {
         QProcess process;
-        process.setProcessEnvironment(environment());
+        QProcessEnvironment variables = environment();
+        for (const QString& variable : child.environment)
+            variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        process.setProcessEnvironment(variables);
         process.setWorkingDirectory(dir.path());
         process.setChildProcessModifier([child] {
             const rlimit limit{child.fileSizeLimit, RLIM_INFINITY};
@@ -647,6 +651,18 @@ private slots:
         QVERIFY2(run.err.contains("\r[") && run.err.contains("page 1 of 1, picture 4 of 4") &&
                      run.err.count('\n') == 1,
                  qPrintable(run.err));
+        // The line ends in a summary, with no escape sequences for a dumb terminal or NO_COLOR.
+        const QString done =
+            QStringLiteral("\rDone: 1 page, 4 pictures, shown.pdf (%1 kB)")
+                .arg(double(QFileInfo(s.path("shown.pdf")).size()) / 1024, 0, 'f', 0);
+        QVERIFY2(run.err.contains(done + "\x1b[K\r\n"), qPrintable(run.err));
+        for (const char* plain : {"TERM=dumb", "NO_COLOR=1"}) {
+            Child child;
+            child.environment << plain;
+            run = s.run({"-o", "shown.pdf", "pics"}, {}, true, child);
+            QCOMPARE(run.status, 0);
+            QVERIFY2(run.err.contains(done) && !run.err.contains('\x1b'), qPrintable(run.err));
+        }
         run = s.run({"-q", "-o", "shown.pdf", "pics"}, {}, true);
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QString());
