@@ -2,10 +2,10 @@
 
 #include "core/program/Application.h"
 #include "core/program/PictureFileTypes.h"
+#include "core/settings/NumberRules.h"
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QLocale>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -22,8 +22,11 @@ const char Description[] =
     "inside the printable area, each picture scaled into its cell keeping its proportions.\n"
     "Settings not given here are the user's Album Printer settings.\n"
     "\n"
-    "Lengths are numbers in the album's unit (--unit, else the Album Printer's), or with \"in\"\n"
-    "or \"cm\" after them: 2, 2.5in, 6cm.\n"
+    "Lengths are numbers in the album's unit (--unit, else the Album Printer's), or with \"in\",\n"
+    "\"cm\" or \"mm\" after them, in any letter case: 2, 2.5in, 6cm, 25MM. The decimal point\n"
+    "is \".\" in every language.\n"
+    "\n"
+    "Messages name a picture by its path as given, or by the folder given and its name.\n"
     "\n"
     "Exit status: 0 done, 1 a picture, the layout, the printer or the output failed (an older\n"
     "output file is then left as it was), 2 the command line is wrong.";
@@ -101,29 +104,36 @@ public:
         return std::nullopt;
     }
 
+    // A number by the program's number rule ("." in every locale), then a unit in any case.
     std::optional<TypedLength> length(const QCommandLineOption& option, bool zeroAllowed)
     {
         if (!parser_.isSet(option))
             return std::nullopt;
-        static const QRegularExpression form(
-            QStringLiteral(R"(^\s*((?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?)\s*(in|cm)?\s*$)"));
+        using Unit = TypedLength::Unit;
+        static constexpr Word<Unit> unitWords[] = {
+            {"in", Unit::Inch}, {"cm", Unit::Centimetre}, {"mm", Unit::Millimetre}};
         const QString text = parser_.value(option);
-        const QRegularExpressionMatch m = form.match(text);
-        bool ok = m.hasMatch();
-        const double value = ok ? QLocale::c().toDouble(m.captured(1), &ok) : 0;
+        QString number = text.trimmed();
+        TypedLength length;
+        for (const Word<Unit>& w : unitWords) {
+            if (number.endsWith(QLatin1String(w.Text), Qt::CaseInsensitive)) {
+                number.chop(2);
+                length.Typed = w.Value;
+                break;
+            }
+        }
+        // Hexadecimal and octal are for stored settings, not for lengths.
+        const bool decimal = !number.contains(QLatin1Char('&'));
+        length.Value = NumericValue(number);
         const double largest = std::numeric_limits<float>::max() / 10;
-        if (!ok || !std::isfinite(value) || value > largest ||
-            (!zeroAllowed && !(float(value) > 0))) {
+        if (!decimal || !IsNumericText(number) || !std::isfinite(length.Value) ||
+            length.Value < 0 || length.Value > largest ||
+            (!zeroAllowed && !(float(length.Value) > 0))) {
             complain(option, text,
-                     zeroAllowed ? QStringLiteral("a length of 0 or more, like 0.2, 0.5cm")
-                                 : QStringLiteral("a length above 0, like 2, 2.5in, 6cm"));
+                     zeroAllowed ? QStringLiteral("a length of 0 or more, like 0.2, 0.5cm, 5mm")
+                                 : QStringLiteral("a length above 0, like 2, 2.5in, 6cm, 60mm"));
             return std::nullopt;
         }
-        TypedLength length{value, std::nullopt};
-        if (m.captured(2) == QLatin1String("in"))
-            length.Unit = PrintUnit::Inch;
-        else if (m.captured(2) == QLatin1String("cm"))
-            length.Unit = PrintUnit::Centimetre;
         return length;
     }
 
@@ -248,7 +258,8 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
     parser.addPositionalArgument(
         QStringLiteral("PICTURE"),
         QStringLiteral("Picture files; folders, for their pictures in the order of the program's "
-                       "file lists; \"-\" for paths on standard input, one a line."),
+                       "file lists; \"-\" for paths on standard input, one a line (with -0: "
+                       "each ended by a NUL byte)."),
         QStringLiteral("PICTURE..."));
 
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -263,9 +274,14 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
     const QCommandLineOption printer({QStringLiteral("P"), QStringLiteral("printer")},
                                      QStringLiteral("Print on this CUPS printer instead."),
                                      QStringLiteral("NAME"));
-    const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
-                                   QStringLiteral("Show no progress. Progress is shown only when "
-                                                  "standard error is a terminal."));
+    const QCommandLineOption null({QStringLiteral("0"), QStringLiteral("null")},
+                                  QStringLiteral("Paths on standard input (\"-\") are ended by "
+                                                 "NUL bytes, as find -print0 writes them."));
+    const QCommandLineOption quiet(
+        {QStringLiteral("q"), QStringLiteral("quiet")},
+        QStringLiteral("Show no progress. Progress, ending in a summary, is shown only when "
+                       "standard error is a terminal; as plain text when TERM=dumb or NO_COLOR "
+                       "is set."));
     const QCommandLineOption unit(QStringLiteral("unit"),
                                   QStringLiteral("The album's unit: inch or cm. The user's "
                                                  "lengths are converted to it."),
@@ -315,6 +331,11 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
     const QCommandLineOption noCenter(QStringLiteral("no-center"),
                                       QStringLiteral("Start the grid at the printable area's "
                                                      "top-left corner."));
+    const QCommandLineOption title(QStringLiteral("title"),
+                                   QStringLiteral("The document's title, in the PDF and as the "
+                                                  "print job's name (default: the output file's "
+                                                  "name without its extension)."),
+                                   QStringLiteral("TEXT"));
     const QCommandLineOption paper(QStringLiteral("paper"),
                                    QStringLiteral("Paper size: A4, A3, A5, Letter, Legal, B5, "
                                                   "Tabloid... (default: the printer's)."),
@@ -337,7 +358,7 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
           &cellHeight, &gapX,        &gapY,     &labels,      &labelPosition, &labelGap,
           &headerText, &headerPage,  &noHeader, &headerAlign, &footerText,    &footerPage,
           &noFooter,   &footerAlign, &center,   &noCenter,    &resolution,    &pages,
-          &quiet,      &help,        &version})
+          &title,      &null,        &quiet,    &help,        &version})
         parser.addOption(*option);
 
     if (!parser.parse(arguments))
@@ -355,7 +376,9 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
     r.OutputFile = parser.value(output);
     r.PrinterName = parser.value(printer);
     r.PictureArguments = parser.positionalArguments();
+    r.NulSeparated = parser.isSet(null);
     r.Quiet = parser.isSet(quiet);
+    r.Title = parser.value(title);
     r.Unit = read.word<PrintUnit>(unit, Units);
     r.CellWidth = read.length(cellWidth, false);
     r.CellHeight = read.length(cellHeight, false);

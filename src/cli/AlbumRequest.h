@@ -20,11 +20,18 @@ enum ExitStatus : int
     ExitUsage = 2,  // the command line is wrong
 };
 
-// A length as typed: "2", "2.5in", "6cm". Without a unit it is in the album's unit.
+// A length as typed: "2", "2.5in", "6cm", "25mm". Without a unit it is in the album's unit.
 struct TypedLength
 {
+    enum class Unit
+    {
+        Album,
+        Inch,
+        Centimetre,
+        Millimetre,
+    };
     double Value = 0;
-    std::optional<PrintUnit> Unit;
+    Unit Typed = Unit::Album;
 };
 
 // What the command line says of a header or a footer; nothing set keeps the user's setting.
@@ -41,7 +48,9 @@ struct AlbumRequest
     QString OutputFile;           // a PDF through "Save as PDF", or
     QString PrinterName;          // a CUPS printer
     QStringList PictureArguments; // files, folders and "-", in order
+    bool NulSeparated = false;    // "-" reads paths ended by NUL bytes, not lines
     bool Quiet = false;
+    QString Title; // of the document; else the output file's name without extension
 
     std::optional<PrintUnit> Unit;
     std::optional<TypedLength> CellWidth;

@@ -1,20 +1,39 @@
 #include "cli/ApplyRequest.h"
 
-#include "core/album/PainterSurface.h"
 #include "core/album/PrintSettingsLoader.h"
+#include "core/platform/OutputFile.h"
+#include "core/program/Application.h"
+#include "core/program/Units.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 
 namespace quenbrook {
 namespace {
 
+// Millimetres go to centimetres by a tenth, so that 25mm is 2.5cm to the last bit.
+double inAlbumUnit(const TypedLength& length, PrintUnit albumUnit)
+{
+    using Unit = TypedLength::Unit;
+    const double value = length.Value;
+    const bool inch = albumUnit == PrintUnit::Inch;
+    switch (length.Typed) {
+    case Unit::Album:
+        return value;
+    case Unit::Inch:
+        return inch ? value : value * CentimetresPerInch;
+    case Unit::Centimetre:
+        return inch ? value / CentimetresPerInch : value;
+    case Unit::Millimetre:
+        return inch ? value / (10 * CentimetresPerInch) : value / 10;
+    }
+    return value;
+}
+
 void setLength(const std::optional<TypedLength>& length, PrintUnit albumUnit, float& field)
 {
-    if (!length)
-        return;
-    const PrintUnit typed = length->Unit.value_or(albumUnit);
-    field = float(length->Value * PainterSurface::unitsPerInch(albumUnit) /
-                  PainterSurface::unitsPerInch(typed));
+    if (length)
+        field = float(inAlbumUnit(*length, albumUnit));
 }
 
 void setBand(const BandRequest& request, PrintBand& band)
@@ -52,6 +71,17 @@ void ApplyPaper(const AlbumRequest& request, QPrinter& printer)
         printer.setPageSize(*request.Paper);
     if (request.Orientation)
         printer.setPageOrientation(*request.Orientation);
+}
+
+void ApplyDocumentInfo(const AlbumRequest& request, QPrinter& printer)
+{
+    QString title = request.Title;
+    if (title.isEmpty() && !request.OutputFile.isEmpty() &&
+        request.OutputFile != OutputFile::StandardOutput)
+        title = QFileInfo(request.OutputFile).completeBaseName();
+    if (!title.isEmpty())
+        printer.setDocName(title);
+    printer.setCreator(QStringLiteral("Quenbrook ") + QString::fromUtf16(VersionText));
 }
 
 } // namespace quenbrook

@@ -16,4 +16,8 @@ void ApplyRequest(const AlbumRequest& request, PrintSettings& settings,
 // The paper size and orientation asked for, on the printer.
 void ApplyPaper(const AlbumRequest& request, QPrinter& printer);
 
+// The document's title (--title, else the output file's name without its extension) and its
+// creator, for the PDF's information and the print job's name.
+void ApplyDocumentInfo(const AlbumRequest& request, QPrinter& printer);
+
 } // namespace quenbrook

@@ -15,30 +15,31 @@
 namespace quenbrook {
 namespace {
 
-QStringList linesOf(std::FILE* input)
+// Paths one a line, or separated by NUL bytes (find -print0), where a line end is part of a name.
+QStringList pathsOf(std::FILE* input, bool nulSeparated)
 {
     QFile file;
-    QStringList lines;
+    QStringList paths;
     if (!file.open(input, QIODevice::ReadOnly))
-        return lines;
-    while (!file.atEnd()) {
-        QByteArray line = file.readLine();
-        while (line.endsWith('\n') || line.endsWith('\r'))
-            line.chop(1);
-        if (!line.isEmpty())
-            lines << FileNameFromBytes(line);
+        return paths;
+    const QByteArray all = file.readAll();
+    for (QByteArray path : all.split(nulSeparated ? '\0' : '\n')) {
+        while (!nulSeparated && path.endsWith('\r'))
+            path.chop(1);
+        if (!path.isEmpty())
+            paths << FileNameFromBytes(path);
     }
-    return lines;
+    return paths;
 }
 
 } // namespace
 
-PictureList CollectPictures(const QStringList& arguments, std::FILE* input)
+PictureList CollectPictures(const QStringList& arguments, std::FILE* input, bool nulSeparated)
 {
     PictureList list;
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("-")) {
-            list.Paths << linesOf(input);
+            list.Paths << pathsOf(input, nulSeparated);
             continue;
         }
         if (!FileFactsOf(argument).isFolder) {
@@ -53,6 +54,28 @@ PictureList CollectPictures(const QStringList& arguments, std::FILE* input)
             list.Paths << FolderAndFile(argument, name);
     }
     return list;
+}
+
+QString PictureMessage(const QString& path, const QString& message)
+{
+    const QString info = QFileInfo(path).fileName();
+    const QString prefix = ShownFileName(info.isEmpty() ? path : info) + QStringLiteral(": ");
+    if (!message.startsWith(prefix))
+        return message; // not about this picture
+    const QString shown = ShownFileName(QDir::toNativeSeparators(path)) + QStringLiteral(": ");
+    struct stat status = {};
+    if (::stat(FileNameBytes(path).constData(), &status) == 0) {
+        if (S_ISDIR(status.st_mode))
+            return shown + QStringLiteral("a folder, not a picture file");
+        if (!S_ISREG(status.st_mode))
+            return shown + QStringLiteral("not a regular file (%1)")
+                               .arg(S_ISFIFO(status.st_mode)   ? QStringLiteral("a FIFO")
+                                    : S_ISSOCK(status.st_mode) ? QStringLiteral("a socket")
+                                                               : QStringLiteral("a device"));
+        if (info.startsWith(QLatin1Char('.')))
+            return shown + QStringLiteral("a hidden file, which the program does not open");
+    }
+    return shown + message.mid(prefix.size());
 }
 
 QString OutputAmongPictures(const QString& output, const QStringList& pictures)

@@ -23,10 +23,38 @@ int terminalColumns()
     return 80;
 }
 
+// A terminal that takes no escape sequences, or a user who wants none.
+bool plainTerminal()
+{
+    return qgetenv("TERM") == "dumb" || qEnvironmentVariableIsSet("NO_COLOR");
+}
+
+QString sizeText(qint64 bytes)
+{
+    if (bytes < 1024)
+        return QStringLiteral("%1 bytes").arg(bytes);
+    const char* const units[] = {"kB", "MB", "GB"};
+    double value = double(bytes) / 1024;
+    int unit = 0;
+    for (; value >= 1024 && unit < 2; ++unit)
+        value /= 1024;
+    return QString::number(value, 'f', value < 10 ? 1 : 0) + QLatin1Char(' ') +
+           QLatin1String(units[unit]);
+}
+
+QString counted(qint64 count, const char* word)
+{
+    return QStringLiteral("%1 %2%3")
+        .arg(count)
+        .arg(QLatin1String(word))
+        .arg(count == 1 ? QString() : QStringLiteral("s"));
+}
+
 } // namespace
 
 ProgressLine::ProgressLine(bool quiet)
     : shown_(!quiet && isatty(STDERR_FILENO))
+    , plain_(plainTerminal())
 {}
 
 ProgressLine::~ProgressLine()
@@ -65,9 +93,26 @@ void ProgressLine::draw(const QString& text)
 {
     // One column is kept free so that the terminal does not wrap.
     const QString line = text.left(std::max(terminalColumns() - 1, 1));
-    std::fprintf(stderr, "\r%s\x1b[K", line.toLocal8Bit().constData());
+    // Without escape sequences, blanks clear what is left of a longer line before.
+    const QString rest =
+        plain_ ? QString(std::max<qsizetype>(width_ - line.size(), 0), QLatin1Char(' '))
+               : QStringLiteral("\x1b[K");
+    std::fprintf(stderr, "\r%s%s", line.toLocal8Bit().constData(), rest.toLatin1().constData());
     std::fflush(stderr);
+    width_ = line.size();
     drawn_ = true;
+}
+
+void ProgressLine::summary(qint32 pages, qint64 pictures, const QString& where, qint64 bytes)
+{
+    if (!shown_)
+        return;
+    QString text = QStringLiteral("Done: %1, %2, %3")
+                       .arg(counted(pages, "page"), counted(pictures, "picture"), where);
+    if (bytes >= 0)
+        text += QStringLiteral(" (%1)").arg(sizeText(bytes));
+    draw(text);
+    finish();
 }
 
 void ProgressLine::finish()

@@ -23,11 +23,16 @@ public:
     void picture(qint32 page, const QString& path);
     // Ends the line, so that a message or the shell prompt starts on a line of its own.
     void finish();
+    // Replaces the line with what was done and ends it: "Done: 2 pages, 7 pictures, album.pdf
+    // (1.2 MB)". bytes < 0: the size is not known.
+    void summary(qint32 pages, qint64 pictures, const QString& where, qint64 bytes);
 
 private:
     void draw(const QString& text);
 
     bool shown_ = false;
+    bool plain_ = false;  // TERM=dumb or NO_COLOR: no escape sequences
+    qsizetype width_ = 0; // of the line last drawn
     bool drawn_ = false;
     qint32 first_ = 1;
     qint32 last_ = 1;

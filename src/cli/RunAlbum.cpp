@@ -2,6 +2,7 @@
 
 #include "cli/AlbumOptions.h"
 #include "cli/ApplyRequest.h"
+#include "cli/LayoutMessage.h"
 #include "cli/PictureArguments.h"
 #include "cli/ProgressLine.h"
 #include "cli/SettingsReader.h"
@@ -12,6 +13,7 @@
 #include "print/Printers.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <csignal>
@@ -84,11 +86,31 @@ std::unique_ptr<PrinterSurface> openSurface(const AlbumRequest& request)
     return std::make_unique<PrinterSurface>(request.PrinterName);
 }
 
+// Where the album went, for the summary.
+QString destination(const AlbumRequest& request)
+{
+    if (!request.PrinterName.isEmpty())
+        return QStringLiteral("printer ") + request.PrinterName;
+    if (request.OutputFile == OutputFile::StandardOutput)
+        return QStringLiteral("standard output");
+    return QDir::toNativeSeparators(request.OutputFile);
+}
+
+// The size of the file written; -1 for a printer, standard output, a FIFO or a device.
+qint64 outputSize(const AlbumRequest& request)
+{
+    if (request.OutputFile.isEmpty() || request.OutputFile == OutputFile::StandardOutput)
+        return -1;
+    const QFileInfo written(request.OutputFile);
+    return written.isFile() ? written.size() : -1;
+}
+
 } // namespace
 
 int RunAlbum(const AlbumRequest& request)
 {
-    const PictureList pictures = CollectPictures(request.PictureArguments, stdin);
+    const PictureList pictures =
+        CollectPictures(request.PictureArguments, stdin, request.NulSeparated);
     if (!pictures.Problem.isEmpty()) {
         tell(pictures.Problem);
         return ExitFailed;
@@ -110,6 +132,7 @@ int RunAlbum(const AlbumRequest& request)
         return ExitFailed;
     }
     ApplyPaper(request, surface->printer());
+    ApplyDocumentInfo(request, surface->printer());
 
     SettingsStore store;
     SettingsReader reader(store, *surface);
@@ -121,7 +144,8 @@ int RunAlbum(const AlbumRequest& request)
     const int count = int(std::min<qsizetype>(pictures.Paths.size(), INT_MAX));
     const LayoutResult planned = ComputePageLayout(settings, count, *surface);
     if (const auto* failure = std::get_if<LayoutFailure>(&planned)) {
-        tell(failure->message);
+        tell(failure->problem == LayoutProblem::NoCellFits ? NoCellFitsText(settings, *surface)
+                                                           : failure->message);
         return ExitFailed;
     }
     const PageLayout& layout = std::get<PageLayout>(planned);
@@ -147,16 +171,24 @@ int RunAlbum(const AlbumRequest& request)
     steps.chooseRange = [&](qint32) { return range; };
     steps.stop = &stopLoading;
     steps.stopped = [&] { stopped = true; };
+    // Pictures are taken in list order; one that fails is the one after the last drawn.
+    qint64 next = (range->FromPage - 1) * perPage;
     steps.progress = [&](qint32 page, const QString& path) {
         progress.picture(page, path);
+        ++next;
         return PictureStep::Draw;
     };
     steps.failed = [&](const QString& message) {
         progress.finish();
-        tell(message);
+        tell(next < pictures.Paths.size() ? PictureMessage(pictures.Paths.at(next), message)
+                                          : message);
         status = ExitFailed;
     };
     PrintPages(pictures.Paths, settings, *surface, steps);
+    if (status == ExitDone && !stopped)
+        progress.summary(range->ToPage - range->FromPage + 1,
+                         next - (range->FromPage - 1) * perPage, destination(request),
+                         outputSize(request));
     progress.finish();
     if (stopped) {
         tell(QStringLiteral("Interrupted; nothing was printed."));

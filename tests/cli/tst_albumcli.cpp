@@ -1,3 +1,4 @@
+#include "core/program/Application.h"
 #include "core/program/PrintSettingsKeys.h"
 #include "core/settings/SettingsStore.h"
 #include "support/CupsScheduler.h"
@@ -14,6 +15,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -69,6 +71,7 @@ struct Child
 {
     rlim_t fileSizeLimit = RLIM_INFINITY; // a full disk, for files of any size beyond it
     mode_t umask = 022;
+    QStringList environment; // NAME=VALUE set besides the sandbox's
 };
 
 // A folder with the pictures (1000 pixels square: 500 ppi in 2-inch cells), a garbled JPEG
@@ -116,7 +119,10 @@ public:
             Child child = {}) const
     {
         QProcess process;
-        process.setProcessEnvironment(environment());
+        QProcessEnvironment variables = environment();
+        for (const QString& variable : child.environment)
+            variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        process.setProcessEnvironment(variables);
         process.setWorkingDirectory(dir.path());
         process.setChildProcessModifier([child] {
             const rlimit limit{child.fileSizeLimit, RLIM_INFINITY};
@@ -165,10 +171,18 @@ struct Pdf
     QList<int> ppi; // of every picture, across
     QImage page;    // at Dpi
     QMultiMap<QString, QRectF> words;
+    QString title;
+    QString creator;
 
     explicit Pdf(const QString& file)
     {
         const QString info = tool("pdfinfo", {file});
+        title = QRegularExpression("^Title: +(.*)$", QRegularExpression::MultilineOption)
+                    .match(info)
+                    .captured(1);
+        creator = QRegularExpression("^Creator: +(.*)$", QRegularExpression::MultilineOption)
+                      .match(info)
+                      .captured(1);
         pages = QRegularExpression(R"(Pages:\s+(\d+))").match(info).captured(1).toInt();
         const auto size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(info);
         points = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
@@ -311,6 +325,16 @@ private slots:
                      {2, at(2 * cm, 6 * cm, 4 * cm)},
                      {3, at(11 * cm, 6 * cm, 4 * cm)}}
             << Words() << 0;
+        QTest::newRow("the same cells and gaps in mm, units in any case")
+            << "--unit cm --cell-width 80MM --cell-height 4Cm --gap-x 10mm --gap-y 20Mm" << letter
+            << Boxes{{0, at(2 * cm, 0, 4 * cm)},
+                     {1, at(11 * cm, 0, 4 * cm)},
+                     {2, at(2 * cm, 6 * cm, 4 * cm)},
+                     {3, at(11 * cm, 6 * cm, 4 * cm)}}
+            << Words() << 0;
+        QTest::newRow("mm in an album in inches")
+            << "--cell-width 76.2mm --cell-height 3IN --gap-x 25.4MM" << letter
+            << Boxes{{0, at(0, 0, 3)}, {1, at(4, 0, 3)}, {2, at(0, 3.5, 3)}} << Words() << 0;
         const double c = (8.5 - 2 * m - 7) / 2;  // three columns 7 inches wide
         const double r = (11 - 2 * m - 9.5) / 2; // four rows 9.5 inches high, no footer
         QTest::newRow("centred, no footer, 300 ppi")
@@ -409,14 +433,32 @@ private slots:
         row("an output linked to a picture", "-o soft.pdf pics", 2, "leads to the picture");
         row("an output that is a picture by another name", "-o hard.pdf mixed", 2,
             "hard.pdf is the picture mixed/a.bmp");
-        row("a broken picture in the middle", "-o album.pdf mixed", 1, "b.jpg");
-        row("a missing picture", "-o album.pdf pics gone.jpg", 1, "gone.jpg");
-        row("no cell fits", "-o album.pdf --cell-width 20 pics", 1, "larger than the printable");
+        row("a broken picture in the middle", "-o album.pdf mixed", 1, "mixed/b.jpg: not a");
+        row("a missing picture", "-o album.pdf pics pics/gone.jpg", 1,
+            "pics/gone.jpg: file not found");
+        row("a FIFO named like a picture", "-o album.pdf pics fifo.jpg", 1,
+            "fifo.jpg: not a regular file (a FIFO)");
+        row("a device named like a picture", "-o album.pdf zero.jpg", 1,
+            "zero.jpg: not a regular file (a device)");
+        row("a hidden picture", "-o album.pdf pics/.hidden.bmp", 1,
+            "pics/.hidden.bmp: a hidden file");
+        // Letter paper, 8.5 × 11 inches less the margins; a footer line below the cells.
+        const double across = 8.5 - 2 * margin();
+        row("no cell fits across", "-o album.pdf --paper Letter --cell-width 20 pics", 1,
+            QStringLiteral("A cell 20 in wide does not fit across the printable area, %1 in wide: "
+                           "it is %2 in too wide.")
+                .arg(std::round(across * 100) / 100)
+                .arg(std::round((20 - across) * 100) / 100));
+        row("no cell fits down", "-o album.pdf --paper Letter --unit cm --cell-height 28 pics", 1,
+            QStringLiteral("A cell 28 cm high does not fit down the printable area, %1 cm high (")
+                .arg(std::round((11 - 2 * margin()) * 254) / 100));
         row("pages past the end", "-o album.pdf --pages 5-6 pics", 1, "no page 5");
         row("printer not installed", "-P no-such-printer pics", 1, "no-such-printer");
         row("unknown option", "-o album.pdf --colour red pics", 2, "colour");
         row("unit", "-o album.pdf --unit mm pics", 2, "--unit \"mm\"");
         row("negative cell", "-o album.pdf --cell-width -1 pics", 2, "--cell-width");
+        row("a decimal comma", "-o album.pdf --cell-width 2,5cm pics", 2, "--cell-width \"2,5cm\"");
+        row("a unit not known", "-o album.pdf --gap-x 2pt pics", 2, "--gap-x \"2pt\"");
         row("paper", "-o album.pdf --paper A11 pics", 2, "--paper");
         row("pages backwards", "-o album.pdf --pages 3-1 pics", 2, "--pages");
         row("two headers", "-o album.pdf --header-text x --no-header pics", 2, "together");
@@ -436,6 +478,8 @@ private slots:
         QVERIFY(older.open(QIODevice::WriteOnly) && older.write(bytes) == bytes.size());
         older.close();
         QVERIFY(QFile::link("pics/c.jpg", s.path("soft.pdf")));
+        QVERIFY(QFile::link("/dev/zero", s.path("zero.jpg")));
+        QCOMPARE(::mkfifo(QFile::encodeName(s.path("fifo.jpg")).constData(), 0644), 0);
         QCOMPARE(::link(QFile::encodeName(s.path("mixed/a.bmp")).constData(),
                         QFile::encodeName(s.path("hard.pdf")).constData()),
                  0);
@@ -580,6 +624,24 @@ private slots:
         QVERIFY(near(pdf.box(Pictures[3].colour), QRectF(m, m, 2, 2)));
         QVERIFY(near(pdf.box(Pictures[0].colour), QRectF(m + 2.5, m, 2, 2)));
         QCOMPARE(contents(s.settingsFile), stored);
+        const QString creator = "Quenbrook " + QString::fromUtf16(VersionText);
+        QCOMPARE(pdf.title, "listed");
+        QCOMPARE(pdf.creator, creator);
+
+        // With -0 the paths end in NUL bytes and may hold blanks and line ends; a hidden folder
+        // named in a path is read.
+        QVERIFY(QDir(s.dir.path()).mkdir(".hid"));
+        QVERIFY(QFile::copy(s.path("pics/B3.bmp"), s.path(".hid/a b\nc.bmp")));
+        run = s.run({"-0", "--title", "Holiday, 2019", "-o", "nul.pdf", "-"},
+                    QByteArrayLiteral(".hid/a b\nc.bmp\0pics/a2.bmp\0"));
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        const Pdf nul(s.path("nul.pdf"));
+        QCOMPARE(nul.ppi.size(), 2);
+        QCOMPARE(nul.title, "Holiday, 2019");
+        QCOMPARE(nul.creator, creator);
+        QVERIFY(near(nul.box(Pictures[2].colour), QRectF(m, m, 2, 2)));
+        QVERIFY(near(nul.box(Pictures[0].colour), QRectF(m + 2.5, m, 2, 2)));
 
         // On a terminal the bar is redrawn on one line; --quiet keeps it quiet.
         if (QStandardPaths::findExecutable("script").isEmpty())
@@ -589,6 +651,18 @@ private slots:
         QVERIFY2(run.err.contains("\r[") && run.err.contains("page 1 of 1, picture 4 of 4") &&
                      run.err.count('\n') == 1,
                  qPrintable(run.err));
+        // The line ends in a summary, with no escape sequences for a dumb terminal or NO_COLOR.
+        const QString done =
+            QStringLiteral("\rDone: 1 page, 4 pictures, shown.pdf (%1 kB)")
+                .arg(double(QFileInfo(s.path("shown.pdf")).size()) / 1024, 0, 'f', 0);
+        QVERIFY2(run.err.contains(done + "\x1b[K\r\n"), qPrintable(run.err));
+        for (const char* plain : {"TERM=dumb", "NO_COLOR=1"}) {
+            Child child;
+            child.environment << plain;
+            run = s.run({"-o", "shown.pdf", "pics"}, {}, true, child);
+            QCOMPARE(run.status, 0);
+            QVERIFY2(run.err.contains(done) && !run.err.contains('\x1b'), qPrintable(run.err));
+        }
         run = s.run({"-q", "-o", "shown.pdf", "pics"}, {}, true);
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QString());

@@ -1,0 +1,66 @@
+#include "cli/LayoutMessage.h"
+
+#include "core/album/PageLayout.h"
+#include "core/album/PageSurface.h"
+#include "core/album/PrintSettings.h"
+#include "core/settings/NumberRules.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quenbrook {
+namespace {
+
+float lineHeight(PageSurface& surface, const PrintFont& font)
+{
+    ApplyFont(surface, font, font.Size);
+    return surface.textHeight(QString::fromUtf16(LineSample));
+}
+
+float bandHeight(PageSurface& surface, const PrintBand& band)
+{
+    return band.Style == BandStyle::None ? 0 : lineHeight(surface, band.Font) + band.Spacing;
+}
+
+} // namespace
+
+QString NoCellFitsText(const PrintSettings& s, PageSurface& surface)
+{
+    surface.setScaleMode(s.Scale);
+    const double width = surface.scaleWidth();
+    const double height = surface.scaleHeight();
+    const double header = bandHeight(surface, s.Header);
+    const double footer = bandHeight(surface, s.Footer);
+    const double label = s.PrintLabel == LabelKind::None
+                             ? 0
+                             : lineHeight(surface, s.LabelFont) + s.PictureLabelSpacingY;
+
+    const QString unit = s.Scale == PrintUnit::Inch ? QStringLiteral("in") : QStringLiteral("cm");
+    const auto length = [&](double value) {
+        // To the hundredth.
+        return NumberText(std::round(value * 100) / 100) + QLatin1Char(' ') + unit;
+    };
+    if (s.PictureMaxWidth > width)
+        return QStringLiteral("A cell %1 wide does not fit across the printable area, %2 wide: "
+                              "it is %3 too wide.")
+            .arg(length(s.PictureMaxWidth), length(width), length(s.PictureMaxWidth - width));
+    const double room = height - header - footer;
+    const double needed = s.PictureMaxHeight + label;
+    if (needed > room) {
+        QString cell = QStringLiteral("A cell %1 high").arg(length(s.PictureMaxHeight));
+        if (label > 0)
+            cell += QStringLiteral(" and its label, %1 in all,").arg(length(needed));
+        QString area = QStringLiteral("the printable area, %1 high").arg(length(height));
+        if (header + footer > 0)
+            area += QStringLiteral(" (%1 below the header and above the footer)")
+                        .arg(length(std::max(room, 0.0)));
+        return QStringLiteral("%1 does not fit down %2: it is %3 too high.")
+            .arg(cell, area, length(needed - room));
+    }
+    return QStringLiteral("The cells (%1 wide, %2 high, %3 and %4 apart) make no grid on a "
+                          "printable area %5 wide and %6 high.")
+        .arg(length(s.PictureMaxWidth), length(s.PictureMaxHeight), length(s.PictureSpacingX),
+             length(s.PictureSpacingY), length(width), length(height));
+}
+
+} // namespace quenbrook
