@@ -20,8 +20,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
-#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -197,7 +195,6 @@ private slots:
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<QString>("expected");
         using K = QKeySequence;
-        const QString start = "print 0, about 0, ended 0, shown";
         QTest::newRow("printer Print")
             << "Album Printer"
             << "&Print" << QList<int>{K::Print} << "print 1, about 0, ended 0, shown";
@@ -269,63 +266,49 @@ private slots:
         services.ending.setEndProgram([&] { ++endings; });
         const QString picture = albumtest::solidPicture(folder, "a.bmp", QSize(40, 30));
 
-        std::unique_ptr<QWidget> owned;
-        QPointer<QWidget> shown;
-        std::function<QString()> state;
-        if (window == "Album Printer" || window == "Album Viewer") {
-            if (window == "Album Printer") {
-                auto* w = new frmAlbumPrinter(services, *printer);
-                connect(w, &frmAlbumPrinter::printRequested, [&] { ++prints; });
-                connect(w, &frmAlbumPrinter::aboutRequested, [&] { ++abouts; });
-                owned.reset(w);
-            } else {
-                auto* w = new frmAlbumViewer(services);
-                connect(w, &frmAlbumViewer::aboutRequested, [&] { ++abouts; });
-                owned.reset(w);
-            }
-            state = [&] {
-                return QStringLiteral("print %1, about %2, ended %3, %4")
-                    .arg(prints)
-                    .arg(abouts)
-                    .arg(endings)
-                    .arg(shown->isVisible() ? "shown" : "hidden");
-            };
+        std::unique_ptr<QWidget> shown;
+        if (window == "Album Printer") {
+            auto* w = new frmAlbumPrinter(services, *printer);
+            connect(w, &frmAlbumPrinter::printRequested, [&] { ++prints; });
+            connect(w, &frmAlbumPrinter::aboutRequested, [&] { ++abouts; });
+            shown.reset(w);
+        } else if (window == "Album Viewer") {
+            auto* w = new frmAlbumViewer(services);
+            connect(w, &frmAlbumViewer::aboutRequested, [&] { ++abouts; });
+            shown.reset(w);
         } else if (window == "Image Viewer") {
-            auto* w = new frmImageViewer; // deletes itself on closing
+            auto* w = new frmImageViewer;
+            w->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
             w->show();
             QVERIFY(w->LoadImage(picture));
-            state = [&] {
-                if (!shown || !shown->isVisible())
-                    return QStringLiteral("closed");
-                for (int i = 0; i < frmImageViewer::ZoomCount; ++i)
-                    if (auto* v = static_cast<frmImageViewer*>(shown.data());
-                        v->mnuZoomScale(i)->isChecked())
-                        return v->mnuZoomScale(i)->text();
-                return QStringLiteral("none checked");
-            };
-            shown = w;
+            shown.reset(w);
         } else {
             auto* w = new frmPreview(nullptr, QStringList(20, picture), albumtest::gridSettings(),
                                      *printer, store, [](QWidget*, const QString&, MessageIcon) {});
             QVERIFY(w->Form_Load());
-            owned.reset(w);
-            state = [&] {
-                if (!shown->isVisible())
-                    return QStringLiteral("closed");
-                return QStringLiteral("%1, page %2 %3")
-                    .arg(shown->findChild<QComboBox*>("cboZoom")->currentText(),
-                         shown->findChild<QLabel*>("lblPage")->text(),
-                         shown->findChild<QLabel*>("lblTotalPage")->text());
-            };
+            shown.reset(w);
         }
-        if (owned)
-            shown = owned.get();
-        const auto deleteViewer = qScopeGuard([&] {
-            if (!owned && shown)
-                delete shown.data();
-        });
+        // The main windows' commands, or the zoom and page of the other two.
+        const auto state = [&] {
+            if (!shown->isVisible() && window != "Album Printer" && window != "Album Viewer")
+                return QStringLiteral("closed");
+            if (auto* viewer = qobject_cast<frmImageViewer*>(shown.get())) {
+                for (int i = 0; i < frmImageViewer::ZoomCount; ++i)
+                    if (viewer->mnuZoomScale(i)->isChecked())
+                        return viewer->mnuZoomScale(i)->text();
+            }
+            if (auto* zoom = shown->findChild<QComboBox*>("cboZoom"))
+                return QStringLiteral("%1, page %2 %3")
+                    .arg(zoom->currentText(), shown->findChild<QLabel*>("lblPage")->text(),
+                         shown->findChild<QLabel*>("lblTotalPage")->text());
+            return QStringLiteral("print %1, about %2, ended %3, %4")
+                .arg(prints)
+                .arg(abouts)
+                .arg(endings)
+                .arg(shown->isVisible() ? "shown" : "hidden");
+        };
         shown->show();
-        QVERIFY(QTest::qWaitForWindowActive(shown));
+        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
 
         // Quit is Ctrl+Q even where the platform has no Quit key.
         const auto sequence = [](int key) {
@@ -338,7 +321,7 @@ private slots:
             QCOMPARE(item->shortcut(), sequence(keys.first()));
         }
         for (int key : keys)
-            QTest::keySequence(shown, sequence(key));
+            QTest::keySequence(shown.get(), sequence(key));
         QCOMPARE(state(), expected);
     }
 };
