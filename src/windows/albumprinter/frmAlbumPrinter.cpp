@@ -7,6 +7,7 @@
 #include "windows/albumprinter/AlbumPrinterParts.h"
 #include "windows/common/FilePane.h"
 #include "windows/common/HeaderStrip.h"
+#include "windows/common/StandardKeys.h"
 #include "windows/common/ToolbarKeys.h"
 #include "windows/common/WindowServices.h"
 
@@ -74,6 +75,7 @@ void frmAlbumPrinter::createActions()
     act_.Preview = toolbarAction(QStringLiteral("Preview"), tr("P&review"), tr("Preview"));
     connect(act_.Preview, &QAction::triggered, this, &frmAlbumPrinter::mnuPreview_Click);
     act_.Print = toolbarAction(QStringLiteral("Print"), tr("&Print"), tr("Print"));
+    SetStandardKeys(*act_.Print, QKeySequence::Print);
     connect(act_.Print, &QAction::triggered, this, &frmAlbumPrinter::printRequested);
     act_.AlbumViewer =
         toolbarAction(QStringLiteral("AlbumViewer"), tr("Album &Viewer"), tr("Album Viewer"));
@@ -95,8 +97,10 @@ void frmAlbumPrinter::createActions()
     act_.PrinterSetup = command(QStringLiteral("mnuPrinterSetup"), tr("Printer &Setup...."));
     connect(act_.PrinterSetup, &QAction::triggered, this, &frmAlbumPrinter::mnuPrinterSetup_Click);
     act_.Close = command(QStringLiteral("mnuClose"), tr("&Close"));
+    SetStandardKeys(*act_.Close, QKeySequence::Close);
     connect(act_.Close, &QAction::triggered, this, &QWidget::close);
     act_.Exit = command(QStringLiteral("mnuExit"), tr("E&xit"));
+    SetQuitKeys(*act_.Exit);
     connect(act_.Exit, &QAction::triggered, this, [this] { frame_.exit(); });
 
     act_.Inch = command(QStringLiteral("mnuInch"), tr("Inch"));
@@ -145,6 +149,7 @@ void frmAlbumPrinter::createActions()
     }
 
     act_.About = command(QStringLiteral("mnuAbout"), tr("&About"));
+    SetStandardKeys(*act_.About, QKeySequence::HelpContents);
     connect(act_.About, &QAction::triggered, this, &frmAlbumPrinter::aboutRequested);
 }
 

@@ -6,6 +6,7 @@
 #include "windows/common/BusyCursor.h"
 #include "windows/common/FilePane.h"
 #include "windows/common/HeaderStrip.h"
+#include "windows/common/StandardKeys.h"
 #include "windows/common/ToolbarKeys.h"
 #include "windows/common/WindowServices.h"
 
@@ -144,6 +145,25 @@ void frmAlbumViewer::createActions()
     QAction* albumPrinter = buttons_.value(ToolbarKey(ToolbarButton::AlbumPrinter));
     albumPrinter->setObjectName(QStringLiteral("mnuFileAlbumPrinter"));
     albumPrinter->setText(tr("Album &Printer"));
+
+    const auto item = [this](const char* name, const QString& text, auto slot) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    menu_.FileClose = item("mnuFileClose", tr("&Close"), &QWidget::close);
+    SetStandardKeys(*menu_.FileClose, QKeySequence::Close);
+    menu_.FileExit = item("mnuFileExit", tr("E&xit"), [this] { frame_.exit(); });
+    SetQuitKeys(*menu_.FileExit);
+    menu_.About = item("mnuAbout", tr("&About"), &frmAlbumViewer::aboutRequested);
+    SetStandardKeys(*menu_.About, QKeySequence::HelpContents);
+    menu_.PopupAdd = item("mnuPopupAddtoAlbumPrintList", tr("Add to Album Print List"),
+                          &frmAlbumViewer::mnuPopupAddtoAlbumPrintList_Click);
+    menu_.PopupInformation =
+        item("mnuPopupInformation", tr("Inoformation"), &frmAlbumViewer::mnuPopupInformation_Click);
+    menu_.PopupViewFile =
+        item("mnupopupViewFile", tr("View File"), &frmAlbumViewer::mnupopupViewFile_Click);
 }
 
 void frmAlbumViewer::createControls()
@@ -199,29 +219,16 @@ void frmAlbumViewer::createControls()
 
 void frmAlbumViewer::createMenus()
 {
-    const auto item = [this](const char* name, const QString& text, auto slot) {
-        auto* action = new QAction(text, this);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-
     QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFile->addAction(buttons_.value(ToolbarKey(ToolbarButton::AlbumPrinter)));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    mnuFile->addAction(item("mnuFileClose", tr("&Close"), &QWidget::close));
-    mnuFile->addAction(item("mnuFileExit", tr("E&xit"), [this] { frame_.exit(); }));
-    menuBar()->addAction(item("mnuAbout", tr("&About"), &frmAlbumViewer::aboutRequested));
+    mnuFile->addActions({menu_.FileClose, menu_.FileExit});
+    menuBar()->addAction(menu_.About);
 
     mnuPopup_ = new QMenu(tr("popup"), this);
     mnuPopup_->setObjectName(QStringLiteral("mnuPopup"));
-    mnuPopup_->addAction(item("mnuPopupAddtoAlbumPrintList", tr("Add to Album Print List"),
-                              &frmAlbumViewer::mnuPopupAddtoAlbumPrintList_Click));
-    mnuPopup_->addAction(item("mnuPopupInformation", tr("Inoformation"),
-                              &frmAlbumViewer::mnuPopupInformation_Click));
-    mnuPopup_->addAction(
-        item("mnupopupViewFile", tr("View File"), &frmAlbumViewer::mnupopupViewFile_Click));
+    mnuPopup_->addActions({menu_.PopupAdd, menu_.PopupInformation, menu_.PopupViewFile});
 }
 
 DriveList* frmAlbumViewer::Drive1() const

@@ -146,6 +146,15 @@ private:
     std::array<SlotView*, SlotCount> picViewer_{};
     QMenu* mnuPopup_ = nullptr;
     QHash<QString, QAction*> buttons_;
+    struct MenuItems
+    {
+        QAction* FileClose;
+        QAction* FileExit;
+        QAction* About;
+        QAction* PopupAdd;
+        QAction* PopupInformation;
+        QAction* PopupViewFile;
+    } menu_{};
 
     int CurrentSlot_ = 0;
     std::array<Slot, SlotCount> slots_{};

@@ -5,6 +5,7 @@
 #include "core/settings/NumberRules.h"
 #include "windows/common/BusyCursor.h"
 #include "windows/common/OuterTwips.h"
+#include "windows/common/StandardKeys.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -54,20 +55,10 @@ frmImageViewer::frmImageViewer(QWidget* parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
 
-    mnuClose_ = menuBar()->addAction(tr("&Close"));
-    connect(mnuClose_, &QAction::triggered, this, &QWidget::close);
+    createActions();
+    menuBar()->addAction(mnuClose_);
     QMenu* mnuZoom = menuBar()->addMenu(tr("&Zoom"));
-    const char* const captions[ZoomCount] = {"400%", "200%", "100%", "75%", "50%", "25%"};
-    // One choice among six, shown as radio items.
-    auto* zoomChoice = new QActionGroup(this);
-    zoomChoice->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    for (int i = 0; i < ZoomCount; ++i) {
-        QAction* item = mnuZoom->addAction(QString::fromLatin1(captions[i]));
-        item->setCheckable(true);
-        item->setActionGroup(zoomChoice);
-        connect(item, &QAction::triggered, this, [this, i] { mnuZoomScale_Click(i); });
-        mnuZoomScale_[i] = item;
-    }
+    mnuZoom->addActions(QList<QAction*>(mnuZoomScale_.begin(), mnuZoomScale_.end()));
     mnuZoomScale_[LoadZoom]->setChecked(true);
 
     inner_ = new QWidget(this);
@@ -92,6 +83,45 @@ frmImageViewer::frmImageViewer(QWidget* parent)
     setMinimumSize(ToPixels(MinimumTwips), ToPixels(MinimumTwips));
     resize(ToPixels(DesignWidthTwips),
            ToPixels(DesignHeightTwips) + menuBar()->sizeHint().height());
+}
+
+void frmImageViewer::createActions()
+{
+    mnuClose_ = new QAction(tr("&Close"), this);
+    SetStandardKeys(*mnuClose_, QKeySequence::Close);
+    connect(mnuClose_, &QAction::triggered, this, &QWidget::close);
+    const char* const captions[ZoomCount] = {"400%", "200%", "100%", "75%", "50%", "25%"};
+    // One choice among six, shown as radio items.
+    auto* zoomChoice = new QActionGroup(this);
+    zoomChoice->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (int i = 0; i < ZoomCount; ++i) {
+        auto* item = new QAction(QString::fromLatin1(captions[i]), this);
+        item->setCheckable(true);
+        item->setActionGroup(zoomChoice);
+        connect(item, &QAction::triggered, this, [this, i] { mnuZoomScale_Click(i); });
+        mnuZoomScale_[i] = item;
+    }
+    // Zooming in and out by key steps through the six, largest first, and stops at either end.
+    const auto step = [this](QKeySequence::StandardKey key, int by) {
+        auto* action = new QAction(this);
+        SetStandardKeys(*action, key);
+        connect(action, &QAction::triggered, this, [this, by] {
+            const int next = zoomIndex() + by;
+            if (next >= 0 && next < ZoomCount)
+                mnuZoomScale_Click(next);
+        });
+        addAction(action);
+    };
+    step(QKeySequence::ZoomIn, -1);
+    step(QKeySequence::ZoomOut, 1);
+}
+
+int frmImageViewer::zoomIndex() const
+{
+    for (int i = 0; i < ZoomCount; ++i)
+        if (mnuZoomScale_[i]->isChecked())
+            return i;
+    return LoadZoom;
 }
 
 bool frmImageViewer::LoadImage(const QString& path)

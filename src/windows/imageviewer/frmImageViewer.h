@@ -61,6 +61,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createActions();
+    int zoomIndex() const; // the checked zoom item
     void Form_Resize();
     void GetScale();
     void VScroll1_Change(int value);

@@ -54,6 +54,7 @@ frmPreview::frmPreview(QWidget* owner, const QStringList& printList, const Print
     , message_(std::move(message))
 {
     setObjectName(QStringLiteral("frmPreview"));
+    createActions();
     createControls();
 }
 
@@ -176,6 +177,16 @@ void frmPreview::cboZoom_Click(int index)
         SetupPreviewSize();
         PreviewPage(hsrPage->value());
     }
+}
+
+// The list runs from the largest factor down; a step past either end does nothing.
+void frmPreview::stepZoom(int by)
+{
+    const int next = cboZoom->currentIndex() + by;
+    if (cboZoom->currentIndex() < 0 || next < 0 || next >= cboZoom->count())
+        return;
+    cboZoom->setCurrentIndex(next);
+    cboZoom_Click(next);
 }
 
 void frmPreview::chkShowPictureArea_Click()

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -56,7 +57,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void createActions();
     void createControls();
+    void stepZoom(int by);
     void Form_Resize();
     void cboZoom_Click(int index);
     void chkShowPictureArea_Click();
@@ -86,6 +89,7 @@ private:
     double VScrollStep = 0;
     bool IsLoaded = false;
 
+    QAction* mnuClose = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QFrame* Picture2 = nullptr;
     QLabel* Label1 = nullptr;

@@ -3,6 +3,7 @@
 
 #include "windows/common/OuterTwips.h"
 #include "windows/common/Placement.h"
+#include "windows/common/StandardKeys.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -77,12 +78,31 @@ const int BarThickness = ToPixels(255);
 
 } // namespace
 
+void frmPreview::createActions()
+{
+    mnuClose = new QAction(QStringLiteral("&Close"), this);
+    mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    SetStandardKeys(*mnuClose, QKeySequence::Close);
+    connect(mnuClose, &QAction::triggered, this, &frmPreview::mnuClose_Click);
+
+    // Keys with no menu item: zoom in and out through the list, a page back and on.
+    const auto windowKey = [this](QKeySequence::StandardKey key, auto slot) {
+        auto* action = new QAction(this);
+        SetStandardKeys(*action, key);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+    };
+    windowKey(QKeySequence::ZoomIn, [this] { stepZoom(-1); });
+    windowKey(QKeySequence::ZoomOut, [this] { stepZoom(1); });
+    windowKey(QKeySequence::MoveToPreviousPage,
+              [this] { hsrPage->setValue(hsrPage->value() - 1); });
+    windowKey(QKeySequence::MoveToNextPage, [this] { hsrPage->setValue(hsrPage->value() + 1); });
+}
+
 void frmPreview::createControls()
 {
     menuBar_ = new QMenuBar(this);
-    QAction* mnuClose = menuBar_->addAction(QStringLiteral("&Close"));
-    mnuClose->setObjectName(QStringLiteral("mnuClose"));
-    connect(mnuClose, &QAction::triggered, this, &frmPreview::mnuClose_Click);
+    menuBar_->addAction(mnuClose);
 
     Picture2 = new QFrame(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
