@@ -44,11 +44,12 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QStringList commands = StartCommands(arguments, QDir::current());
+    const QString missing = missingDisplay();
     // Refused by this process alone: a running instance keeps its windows and print list.
     const qsizetype refused =
         commands.removeIf([](const QString& command) { return RefusedFromFileManager(command); });
     if (refused > 0) {
-        if (!missingDisplay().isEmpty()) {
+        if (!missing.isEmpty()) {
             qCritical("%s", qPrintable(ProgramMessages::CantOpenFile));
             return 1;
         }
@@ -66,7 +67,7 @@ int main(int argc, char* argv[])
                 return 1;
         return 0;
     }
-    if (const QString missing = missingDisplay(); !missing.isEmpty()) {
+    if (!missing.isEmpty()) {
         // Returning releases the lock, so the next start is not kept waiting for this one.
         qCritical("%s", qPrintable(missing));
         return 1;
