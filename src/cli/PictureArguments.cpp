@@ -1,6 +1,6 @@
 #include "cli/PictureArguments.h"
 
-#include "core/geometry/FileListOrder.h"
+#include "core/files/FolderListing.h"
 #include "core/geometry/FilePaneRules.h"
 #include "core/platform/OutputFile.h"
 #include "core/program/FileNames.h"

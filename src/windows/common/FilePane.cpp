@@ -1,6 +1,6 @@
 #include "windows/common/FilePane.h"
 
-#include "core/geometry/FileListOrder.h"
+#include "core/files/FolderListing.h"
 #include "core/geometry/FilePaneRules.h"
 #include "core/program/PictureFileTypes.h"
 #include "windows/common/WindowServices.h"
