@@ -50,7 +50,7 @@ PictureList CollectPictures(const QStringList& arguments, std::FILE* input, bool
             list.Problem = FolderUnreadableMessage(argument);
             return list;
         }
-        for (const QString& name : FileListNames(argument, QString::fromUtf16(FileListPattern)))
+        for (const QString& name : FileListNames(argument, FileListPattern()))
             list.Paths << FolderAndFile(argument, name);
     }
     return list;

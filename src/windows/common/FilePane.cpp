@@ -255,7 +255,7 @@ FilePane::FilePane(QWidget& client, const WindowServices& services, RefusedDrive
     drives_->setAccessibleName(tr("Drive"));
     folders_->setAccessibleName(tr("Folders"));
     files_->setAccessibleName(tr("Files"));
-    files_->setPattern(QString::fromUtf16(FileListPattern));
+    files_->setPattern(FileListPattern());
     connect(drives_, &DriveList::driveChosen, this, &FilePane::driveChosen);
     connect(folders_, &FolderList::pathChanged, this, &FilePane::folderChanged);
     connect(folders_, &FolderList::folderUnreadable, this, [this](const QString& folder) {
