@@ -14,7 +14,7 @@ using F = FilterGroup;
 
 // clang-format off
 constexpr PictureType Types[] = {
-//   extension  name in messages       decoder              Qt format  decode cost whole check  MIME type                   file panes
+//   ext     in messages          decoder              Qt      cost       whole      MIME type                   file panes
     {"bmp",  "bitmap",            D::Bitmap,           "bmp",  S::Bitmap, S::Bitmap, "image/bmp",                F::Bitmap,    1},
     {"rle",  "run-length bitmap", D::Bitmap,           "bmp",  S::Bitmap, S::Bitmap, "image/rle",                F::Bitmap,    7},
     {"wmf",  "Windows metafile",  D::WindowsMetafile,  "",     S::None,   S::None,   "image/wmf",                F::Bitmap,    6},
