@@ -1,6 +1,6 @@
 #include "cli/PictureArguments.h"
 
-#include "core/geometry/FileListOrder.h"
+#include "core/files/FolderListing.h"
 #include "core/geometry/FilePaneRules.h"
 #include "core/platform/OutputFile.h"
 #include "core/program/FileNames.h"
@@ -50,7 +50,7 @@ PictureList CollectPictures(const QStringList& arguments, std::FILE* input, bool
             list.Problem = FolderUnreadableMessage(argument);
             return list;
         }
-        for (const QString& name : FileListNames(argument, QString::fromUtf16(FileListPattern)))
+        for (const QString& name : FileListNames(argument, FileListPattern()))
             list.Paths << FolderAndFile(argument, name);
     }
     return list;

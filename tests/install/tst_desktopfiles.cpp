@@ -1,10 +1,12 @@
-// The installed desktop entry and metainfo offer the program for the picture types it reads.
+// The installed desktop entry and metainfo offer the program for the picture types it reads, and
+// the manual pages name them.
 
 #include "core/program/PictureFileTypes.h"
+#include "core/startup/FreedesktopRegistry.h"
 
 #include <QFile>
 #include <QMimeDatabase>
-#include <QSet>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -60,23 +62,21 @@ QString canonical(const QString& mimeType)
     return type.isValid() ? type.name() : QString();
 }
 
-// The MIME type a file manager gives a file of the extension. An extension the MIME database
-// does not know is told by its content, that of its format's other extensions (".jfif" is a
-// JPEG).
-QString typeOfExtension(const QString& extension)
+// The extensions a manual page names between two texts, in their order, without the dot.
+QStringList extensionsNamed(const QString& page, const QString& from, const QString& to)
 {
-    const QMimeDatabase mime;
-    const auto byName = [&](const QString& ext) {
-        const QMimeType type =
-            mime.mimeTypeForFile(QStringLiteral("x.") + ext, QMimeDatabase::MatchExtension);
-        return type.isDefault() ? QString() : type.name();
-    };
-    if (const QString type = byName(extension); !type.isEmpty())
-        return type;
-    for (const QString& other : PictureFileTypes())
-        if (PictureFormatOf(other) == PictureFormatOf(extension) && !byName(other).isEmpty())
-            return byName(other);
-    return {};
+    const QString text = QString::fromUtf8(
+        contents(DataDir + QStringLiteral("/man/") + page + QStringLiteral(".in")));
+    const qsizetype start = text.indexOf(from);
+    const qsizetype end = text.indexOf(to, start);
+    if (start < 0 || end < 0)
+        qFatal("%s does not hold \"%s\" before \"%s\"", qPrintable(page), qPrintable(from),
+               qPrintable(to));
+    static const QRegularExpression extension(QStringLiteral(R"((?<![\w.\\])\.([a-z]+)\b)"));
+    QStringList names;
+    for (const auto& match : extension.globalMatch(QStringView(text).mid(start, end - start)))
+        names << match.captured(1);
+    return names;
 }
 
 } // namespace
@@ -86,30 +86,45 @@ class tst_DesktopFiles : public QObject
     Q_OBJECT
 
 private slots:
-    // Every picture type is offered, in both files alike, and each listed type is one the MIME
-    // database knows by that very name.
+    // Both files offer exactly the picture types' MIME types, each a type of the MIME database by
+    // that very name and the one the program registers for its extensions.
     void pictureTypesOffered()
     {
-        const QStringList entryTypes = entryList(QStringLiteral("MimeType"));
-        const QStringList metainfoTypes = metainfoTexts(QStringLiteral("mediatype"));
-        QCOMPARE(QSet<QString>(metainfoTypes.cbegin(), metainfoTypes.cend()),
-                 QSet<QString>(entryTypes.cbegin(), entryTypes.cend()));
-        QCOMPARE(QSet<QString>(entryTypes.cbegin(), entryTypes.cend()).size(), entryTypes.size());
-        for (const QString& type : entryTypes)
+        QCOMPARE(entryList(QStringLiteral("MimeType")), PictureMimeTypes());
+        QCOMPARE(metainfoTexts(QStringLiteral("mediatype")), PictureMimeTypes());
+        for (const QString& type : PictureMimeTypes())
             QVERIFY2(canonical(type) == type,
                      qPrintable(type + QStringLiteral(" is not a type of the MIME database")));
+        for (const PictureType& type : PictureTypes())
+            QCOMPARE(FreedesktopRegistry::KnownMimeTypeOf(QLatin1String(type.extension)),
+                     QLatin1String(type.mimeType));
+    }
 
-        QSet<QString> needed;
-        for (const QString& extension : PictureFileTypes()) {
-            const QString type = typeOfExtension(extension);
-            QVERIFY2(!type.isEmpty(), qPrintable(extension + QStringLiteral(" has no type")));
-            QVERIFY2(entryTypes.contains(type),
-                     qPrintable(
-                         QStringLiteral("the entry does not offer .%1 (%2)").arg(extension, type)));
-            needed << type;
-        }
-        // Nothing is offered that the program does not read.
-        QCOMPARE(QSet<QString>(entryTypes.cbegin(), entryTypes.cend()), needed);
+    void manualPagesNameTheTypes_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QStringList>("extensions");
+        QStringList listed = FileListPattern().split(QLatin1Char(';'));
+        for (QString& pattern : listed)
+            pattern.remove(0, 2);
+        QTest::newRow("quenbrook reads") << "quenbrook.1"
+                                         << "It reads"
+                                         << "The extension decides" << PictureFileTypes();
+        QTest::newRow("album pictures") << "quenbrook-album.1"
+                                        << "a picture file:"
+                                        << "a folder," << PictureFileTypes();
+        QTest::newRow("album folders") << "quenbrook-album.1"
+                                       << "files ending in"
+                                       << "in any letter case" << listed;
+    }
+    void manualPagesNameTheTypes()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QTEST(extensionsNamed(page, from, to), "extensions");
     }
 
     // The menu and the software centre file the program alike.

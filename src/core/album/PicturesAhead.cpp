@@ -14,8 +14,8 @@ namespace {
 // Metafiles become SVG renderers, objects that belong to the thread that made them.
 bool decodedAhead(const QString& path)
 {
-    const auto format = PictureFormatOf(QFileInfo(path).suffix());
-    return format != PictureFormat::WindowsMetafile && format != PictureFormat::EnhancedMetafile;
+    const PictureType* type = PictureTypeOf(QFileInfo(path).suffix());
+    return !type || !IsMetafile(*type);
 }
 
 } // namespace

@@ -1,24 +1,28 @@
 #include "core/geometry/FilePaneRules.h"
 
+#include "core/program/PictureFileTypes.h"
+
 #include <QMimeData>
 #include <QUrl>
+
+#include <utility>
 
 namespace quenbrook {
 
 QString FilterPattern(FilterButtons pressed)
 {
-    QString pattern;
-    if (pressed.Bitmap)
-        pattern += QLatin1String("*.bmp;*.rle;*.wmf;*.emf;");
-    if (pressed.Gif)
-        pattern += QLatin1String("*.gif;");
-    if (pressed.Jpeg)
-        pattern += QLatin1String("*.jpg;*.jpeg;");
-    if (pressed.Icon)
-        pattern += QLatin1String("*.ico;*.cur;");
-    if (pattern.endsWith(QLatin1Char(';')))
-        pattern.chop(1);
-    return pattern;
+    const std::pair<bool, FilterGroup> buttons[] = {{pressed.Bitmap, FilterGroup::Bitmap},
+                                                    {pressed.Gif, FilterGroup::Gif},
+                                                    {pressed.Jpeg, FilterGroup::Jpeg},
+                                                    {pressed.Icon, FilterGroup::Icon}};
+    QStringList patterns;
+    for (const auto& [isPressed, group] : buttons) {
+        for (const PictureType& type : PictureTypes()) {
+            if (isPressed && type.filter == group)
+                patterns << QStringLiteral("*.") + QLatin1String(type.extension);
+        }
+    }
+    return patterns.join(QLatin1Char(';'));
 }
 
 QString FolderAndFile(const QString& folder, const QString& fileName)

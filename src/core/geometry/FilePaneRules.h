@@ -17,8 +17,8 @@ struct FilterButtons
     bool Icon = true;
 };
 
-// The file list's pattern for the pressed buttons, in the order Bitmap, Gif, Jpeg, Icon; empty
-// when none is pressed.
+// The file list's pattern for the pressed buttons, in the order Bitmap, Gif, Jpeg, Icon, each
+// button's types in their fixed order; empty when none is pressed.
 QString FilterPattern(FilterButtons pressed);
 
 // A file of a folder as one path: one "/" between them, none added after the root.

@@ -131,21 +131,18 @@ qint64 DecodeCost::heldBytes(QSize output) const
     return sum(workingBytes, product(product(w, h), bytesPerPixel));
 }
 
-std::optional<DecodeCost> decodeCost(PictureFormat kind, ByteReader file)
+std::optional<DecodeCost> decodeCost(RasterStructure structure, ByteReader file)
 {
-    switch (kind) {
-    case PictureFormat::Bitmap:
-    case PictureFormat::RunLengthBitmap:
+    switch (structure) {
+    case RasterStructure::Bitmap:
         return bitmapCost(file);
-    case PictureFormat::Gif:
+    case RasterStructure::Gif:
         return gifCost(file);
-    case PictureFormat::Jpeg:
+    case RasterStructure::Jpeg:
         return jpegCost(file);
-    case PictureFormat::Icon:
-    case PictureFormat::Cursor:
+    case RasterStructure::Icon:
         return iconCost(file);
-    case PictureFormat::WindowsMetafile:
-    case PictureFormat::EnhancedMetafile:
+    case RasterStructure::None:
         break;
     }
     return std::nullopt;

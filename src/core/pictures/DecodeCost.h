@@ -28,6 +28,6 @@ struct DecodeCost
 
 // None when the headers cannot be read; the decoder would refuse such a file too.
 // Metafiles have no such cost here: their conversion checks its own bitmaps.
-std::optional<DecodeCost> decodeCost(PictureFormat kind, ByteReader file);
+std::optional<DecodeCost> decodeCost(RasterStructure structure, ByteReader file);
 
 } // namespace quenbrook

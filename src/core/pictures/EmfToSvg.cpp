@@ -3,22 +3,30 @@
 #include "core/pictures/ByteReader.h"
 #include "core/pictures/EmfRecords.h"
 #include "core/pictures/MetafileShared.h"
-#include "core/pictures/SvgBounds.h"
 
 #include <emf2svg.h>
 
 #include <cstdlib>
 
 namespace quenbrook::MetafileToSvg {
+namespace {
 
-Result emfToSvg(const QByteArray& data, const LoadStop* stop)
+// What the header of an enhanced metafile says about its drawing.
+struct EmfFrame
+{
+    qsizetype recordsEnd = 0; // where the records the converter gets end
+    QSize natural;            // the frame, in 0.01 mm
+    QRectF viewBox;           // the frame in the converter's coordinates
+};
+
+// The header and the record chain checked, and the frame found in the coordinates libemf2svg
+// draws in.
+std::variant<EmfFrame, Failure> readEmfFrame(const QByteArray& data)
 {
     constexpr qsizetype HeaderBytes = 88;
     constexpr quint32 HeaderRecord = 1;
     constexpr quint32 Signature = 0x464D4520; // " EMF"
 
-    if (data.size() > MaxFileBytes)
-        return tooBigFile(data.size());
     const ByteReader bytes(data);
     if (data.size() < HeaderBytes || bytes.u32(0) != HeaderRecord || bytes.u32(40) != Signature)
         return unreadable();
@@ -29,7 +37,6 @@ Result emfToSvg(const QByteArray& data, const LoadStop* stop)
     const auto recordsEnd = emfRecordsEnd(bytes);
     if (const auto* failure = std::get_if<Failure>(&recordsEnd))
         return *failure;
-    const qsizetype end = std::get<qsizetype>(recordsEnd);
 
     const qint64 boundsLeft = bytes.s32(8);
     const qint64 boundsTop = bytes.s32(12);
@@ -39,7 +46,6 @@ Result emfToSvg(const QByteArray& data, const LoadStop* stop)
     const qint64 frameH = qint64(bytes.s32(36)) - frameTop;
     if (auto failure = checkFrameSize(frameW, frameH))
         return *failure;
-    const QSize natural{int(frameW), int(frameH)};
 
     // Device pixels per 0.01 mm of the reference device the metafile was made on.
     const qint64 deviceW = bytes.s32(72);
@@ -58,10 +64,17 @@ Result emfToSvg(const QByteArray& data, const LoadStop* stop)
     const QRectF viewBox(double(frameLeft) * sx - double(boundsLeft),
                          double(frameTop) * sy - double(boundsTop), double(frameW) * sx,
                          double(frameH) * sy);
+    return EmfFrame{std::get<qsizetype>(recordsEnd), QSize(int(frameW), int(frameH)), viewBox};
+}
 
-    if (stopRaised(stop))
-        return Failure{Failure::Kind::Stopped, QString()};
-    QByteArray records = data.left(end);
+struct Emf2SvgOutput
+{
+    QByteArray svg; // empty when the conversion failed or wrote too much
+    bool tooMuch = false;
+};
+
+Emf2SvgOutput runEmf2Svg(QByteArray records)
+{
     char noNamespace[] = "";
     generatorOptions options{};
     options.nameSpace = noNamespace;
@@ -77,23 +90,35 @@ Result emfToSvg(const QByteArray& data, const LoadStop* stop)
         const ConverterTurn turn;
         ok = emf2svg(records.data(), size_t(records.size()), &out, &outLength, &options);
     }
-    QByteArray svg;
-    const bool tooMuch = outLength > size_t(MaxSvgBytes);
-    if (ok == 1 && out && outLength > 0 && !tooMuch)
-        svg = QByteArray(out, qsizetype(outLength));
+    Emf2SvgOutput output;
+    output.tooMuch = outLength > size_t(MaxSvgBytes);
+    if (ok == 1 && out && outLength > 0 && !output.tooMuch)
+        output.svg = QByteArray(out, qsizetype(outLength));
     std::free(out);
+    return output;
+}
+
+} // namespace
+
+Result emfToSvg(const QByteArray& data, const LoadStop* stop)
+{
+    if (data.size() > MaxFileBytes)
+        return tooBigFile(data.size());
+    const auto frameOrFailure = readEmfFrame(data);
+    if (const auto* failure = std::get_if<Failure>(&frameOrFailure))
+        return *failure;
+    const EmfFrame& frame = std::get<EmfFrame>(frameOrFailure);
+
     if (stopRaised(stop))
         return Failure{Failure::Kind::Stopped, QString()};
-    if (tooMuch)
+    Emf2SvgOutput output = runEmf2Svg(data.left(frame.recordsEnd));
+    if (stopRaised(stop))
+        return Failure{Failure::Kind::Stopped, QString()};
+    if (output.tooMuch)
         return Failure{Failure::Kind::TooLarge, QStringLiteral("too much drawing")};
-    if (svg.isEmpty())
+    if (output.svg.isEmpty())
         return unreadable();
-    if (auto failure = keepNearFrame(svg, viewBox))
-        return *failure;
-    svg = withFrame(svg, viewBox, natural);
-    if (svg.isEmpty())
-        return unreadable();
-    return Converted{svg, natural};
+    return framed(std::move(output.svg), frame.viewBox, frame.natural);
 }
 
 } // namespace quenbrook::MetafileToSvg

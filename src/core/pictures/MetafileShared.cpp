@@ -1,6 +1,7 @@
 #include "core/pictures/MetafileShared.h"
 
 #include "core/pictures/DecodeLimits.h"
+#include "core/pictures/SvgBounds.h"
 
 #include <QRegularExpression>
 
@@ -154,6 +155,16 @@ QByteArray withFrame(const QByteArray& svg, const QRectF& viewBox, QSize himetri
             "\" preserveAspectRatio=\"none\"";
     root += tag.toUtf8();
     return svg.left(start) + root + svg.mid(end);
+}
+
+Result framed(QByteArray svg, const QRectF& viewBox, QSize himetric)
+{
+    if (auto failure = keepNearFrame(svg, viewBox))
+        return *failure;
+    svg = withFrame(svg, viewBox, himetric);
+    if (svg.isEmpty())
+        return unreadable();
+    return Converted{svg, himetric};
 }
 
 } // namespace quenbrook::MetafileToSvg

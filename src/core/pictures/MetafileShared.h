@@ -84,4 +84,7 @@ private:
 // that the converters use without always declaring them. Empty when svg has no root.
 QByteArray withFrame(const QByteArray& svg, const QRectF& viewBox, QSize himetric);
 
+// A converter's SVG as the picture: its drawing kept near the frame, which becomes its viewBox.
+Result framed(QByteArray svg, const QRectF& viewBox, QSize himetric);
+
 } // namespace quenbrook::MetafileToSvg

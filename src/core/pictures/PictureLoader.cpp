@@ -23,49 +23,9 @@
 namespace quenbrook {
 namespace {
 
-QString kindWords(PictureFormat kind)
+QString formatName(const PictureType& type)
 {
-    switch (kind) {
-    case PictureFormat::Bitmap:
-        return QStringLiteral("bitmap");
-    case PictureFormat::RunLengthBitmap:
-        return QStringLiteral("run-length bitmap");
-    case PictureFormat::WindowsMetafile:
-        return QStringLiteral("Windows metafile");
-    case PictureFormat::EnhancedMetafile:
-        return QStringLiteral("enhanced metafile");
-    case PictureFormat::Gif:
-        return QStringLiteral("GIF picture");
-    case PictureFormat::Jpeg:
-        return QStringLiteral("JPEG picture");
-    case PictureFormat::Icon:
-        return QStringLiteral("icon");
-    case PictureFormat::Cursor:
-        return QStringLiteral("cursor");
-    }
-    return {};
-}
-
-// The Qt image format each raster kind is read as, whatever the file's contents claim.
-QByteArray qtFormat(PictureFormat kind)
-{
-    switch (kind) {
-    case PictureFormat::Bitmap:
-    case PictureFormat::RunLengthBitmap:
-        return "bmp";
-    case PictureFormat::Gif:
-        return "gif";
-    case PictureFormat::Jpeg:
-        return "jpeg";
-    case PictureFormat::Icon:
-        return "ico";
-    case PictureFormat::Cursor:
-        return "cur";
-    case PictureFormat::WindowsMetafile:
-    case PictureFormat::EnhancedMetafile:
-        break;
-    }
-    return {};
+    return QLatin1String(type.formatName);
 }
 
 PictureError failure(const QString& name, const QString& what)
@@ -73,9 +33,10 @@ PictureError failure(const QString& name, const QString& what)
     return {name + QStringLiteral(": ") + what};
 }
 
-PictureError notReadable(const QString& name, PictureFormat kind, const QString& detail = QString())
+PictureError notReadable(const QString& name, const PictureType& type,
+                         const QString& detail = QString())
 {
-    QString what = QStringLiteral("not a readable ") + kindWords(kind);
+    QString what = QStringLiteral("not a readable ") + formatName(type);
     if (!detail.isEmpty())
         what += QStringLiteral(" (") + detail + u')';
     return failure(name, what);
@@ -220,7 +181,7 @@ std::optional<PictureError> refusedFile(const QString& name, qint64 fileSize)
     return std::nullopt;
 }
 
-PictureResult loadRaster(const QString& path, const QString& name, PictureFormat kind,
+PictureResult loadRaster(const QString& path, const QString& name, const PictureType& type,
                          qint64 fileSize, QSize target, const LoadStop* stop)
 {
     static const bool limitSet = [] {
@@ -238,26 +199,26 @@ PictureResult loadRaster(const QString& path, const QString& name, PictureFormat
     if (!contents.isMapped())
         return failure(name, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
     const ByteReader bytes = contents.bytes();
-    const std::optional<DecodeCost> cost = decodeCost(kind, bytes);
+    const std::optional<DecodeCost> cost = decodeCost(type.decodeCost, bytes);
     if (!cost)
-        return notReadable(name, kind);
+        return notReadable(name, type);
     if (auto refused = refusedNotes(name, *cost))
         return *refused;
 
     StoppableFile device(file, stop);
-    QImageReader reader(&device, qtFormat(kind));
+    QImageReader reader(&device, type.qtFormat);
     reader.setAutoDetectImageFormat(false); // a file is read as what its name says, or not at all
     reader.setAutoTransform(true);
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     // Refused from its headers alone, before Qt reads any more of it.
     if (auto refused = refusedUpFront(name, *cost, turned))
         return *refused;
-    if (kind == PictureFormat::Icon || kind == PictureFormat::Cursor)
+    if (type.decoder == PictureDecoder::QtLargestImage)
         chooseLargestImage(reader);
 
     const QSize stored = reader.size();
     if (stored.isEmpty())
-        return notReadable(name, kind);
+        return notReadable(name, type);
     const QSize oriented = turned ? stored.transposed() : stored;
     const QSize natural(int(ToHimetric(oriented.width())), int(ToHimetric(oriented.height())));
     const QSize wanted = fitSize(oriented, target);
@@ -268,11 +229,11 @@ PictureResult loadRaster(const QString& path, const QString& name, PictureFormat
                                   .arg(turned ? cost->height : cost->width)
                                   .arg(turned ? cost->width : cost->height));
 
-    if (!isWhole(kind, bytes))
-        return notReadable(name, kind);
+    if (!isWhole(type.wholeCheck, bytes))
+        return notReadable(name, type);
 
     QImage image;
-    const bool bitmap = kind == PictureFormat::Bitmap || kind == PictureFormat::RunLengthBitmap;
+    const bool bitmap = type.decoder == PictureDecoder::Bitmap;
     const std::optional<BitmapFile> header = bitmap ? readBitmapFile(bytes) : std::nullopt;
     if (header && header->header.runLength()) {
         // Decoded here so that pixels the codes skip come out transparent, not left unset.
@@ -289,11 +250,11 @@ PictureResult loadRaster(const QString& path, const QString& name, PictureFormat
     if (stopRaised(stop))
         return stopped(name);
     if (image.isNull())
-        return notReadable(name, kind);
+        return notReadable(name, type);
     return Picture::fromImage(std::move(image), natural);
 }
 
-PictureResult loadMetafile(const QString& path, const QString& name, PictureFormat kind,
+PictureResult loadMetafile(const QString& path, const QString& name, const PictureType& type,
                            qint64 fileSize, const LoadStop* stop)
 {
     if (fileSize > MetafileToSvg::MaxFileBytes)
@@ -303,16 +264,16 @@ PictureResult loadMetafile(const QString& path, const QString& name, PictureForm
         return failure(name, QStringLiteral("cannot be read (%1)").arg(why));
     const QByteArray data = file.read(MetafileToSvg::MaxFileBytes + 1);
 
-    const MetafileToSvg::Result result = kind == PictureFormat::WindowsMetafile
+    const MetafileToSvg::Result result = type.decoder == PictureDecoder::WindowsMetafile
                                              ? MetafileToSvg::wmfToSvg(data, stop)
                                              : MetafileToSvg::emfToSvg(data, stop);
     if (const auto* failed = std::get_if<MetafileToSvg::Failure>(&result)) {
         switch (failed->kind) {
         case MetafileToSvg::Failure::Kind::Unreadable:
-            return notReadable(name, kind, failed->detail);
+            return notReadable(name, type, failed->detail);
         case MetafileToSvg::Failure::Kind::NoSize:
             return failure(
-                name, QStringLiteral("the %1 does not say how big it is").arg(kindWords(kind)));
+                name, QStringLiteral("the %1 does not say how big it is").arg(formatName(type)));
         case MetafileToSvg::Failure::Kind::TooLarge:
             return tooLarge(name, failed->detail);
         case MetafileToSvg::Failure::Kind::Stopped:
@@ -322,7 +283,7 @@ PictureResult loadMetafile(const QString& path, const QString& name, PictureForm
     const auto& converted = std::get<MetafileToSvg::Converted>(result);
     auto renderer = std::make_unique<QSvgRenderer>(converted.svg);
     if (!renderer->isValid())
-        return notReadable(name, kind);
+        return notReadable(name, type);
     return Picture::fromSvg(std::move(renderer), converted.naturalHimetric);
 }
 
@@ -331,11 +292,11 @@ PictureResult loadMetafile(const QString& path, const QString& name, PictureForm
 qint64 PictureLoader::heldBytes(const QString& path, QSize targetPixels)
 {
     const QFileInfo info(path);
-    const std::optional<PictureFormat> kind = PictureFormatOf(info.suffix());
+    const PictureType* type = PictureTypeOf(info.suffix());
     const FileFacts facts = FileFactsOf(path);
-    if (!kind || !facts.isFile)
+    if (!type || !facts.isFile)
         return 0;
-    if (*kind == PictureFormat::WindowsMetafile || *kind == PictureFormat::EnhancedMetafile)
+    if (IsMetafile(*type))
         return MetafileToSvg::MaxHeldBytes;
     if (facts.size > MaxPictureFileBytes)
         return 0;
@@ -343,7 +304,7 @@ qint64 PictureLoader::heldBytes(const QString& path, QSize targetPixels)
     if (!OpenForReading(file, path).isEmpty())
         return 0;
     const FileBytes contents(file, facts.size);
-    const std::optional<DecodeCost> cost = decodeCost(*kind, contents.bytes());
+    const std::optional<DecodeCost> cost = decodeCost(type->decodeCost, contents.bytes());
     if (!cost || refusedUpFront(QString(), *cost, false))
         return 0;
     // Either way up, as the picture may be turned upright once decoded.
@@ -368,16 +329,16 @@ PictureResult PictureLoader::loadUnlessStopped(const QString& path, QSize target
     // Hidden files are not shown anywhere in the program, so they are not there to open either.
     if (name.startsWith(u'.') || !facts.isFile)
         return failure(name, QStringLiteral("file not found"));
-    const std::optional<PictureFormat> kind = PictureFormatOf(info.suffix());
-    if (!kind)
+    const PictureType* type = PictureTypeOf(info.suffix());
+    if (!type)
         return failure(name, QStringLiteral("not a picture type that can be opened"));
     const qint64 size = facts.size;
     if (size == 0)
         return failure(name, QStringLiteral("the file is empty"));
 
-    if (*kind == PictureFormat::WindowsMetafile || *kind == PictureFormat::EnhancedMetafile)
-        return loadMetafile(path, name, *kind, size, stop);
-    return loadRaster(path, name, *kind, size, targetPixels, stop);
+    if (IsMetafile(*type))
+        return loadMetafile(path, name, *type, size, stop);
+    return loadRaster(path, name, *type, size, targetPixels, stop);
 }
 
 } // namespace quenbrook

@@ -84,21 +84,18 @@ bool iconIsWhole(ByteReader b)
 
 } // namespace
 
-bool isWhole(PictureFormat kind, ByteReader bytes)
+bool isWhole(RasterStructure structure, ByteReader bytes)
 {
-    switch (kind) {
-    case PictureFormat::Bitmap:
-    case PictureFormat::RunLengthBitmap:
+    switch (structure) {
+    case RasterStructure::Bitmap:
         return bitmapIsWhole(bytes);
-    case PictureFormat::Gif:
+    case RasterStructure::Gif:
         return gifIsWhole(bytes);
-    case PictureFormat::Jpeg:
+    case RasterStructure::Jpeg:
         return readJpegLayout(bytes).whole; // picture data followed by the end-of-image marker
-    case PictureFormat::Icon:
-    case PictureFormat::Cursor:
+    case RasterStructure::Icon:
         return iconIsWhole(bytes);
-    case PictureFormat::WindowsMetafile:
-    case PictureFormat::EnhancedMetafile:
+    case RasterStructure::None:
         break;
     }
     return true;

@@ -182,49 +182,44 @@ QByteArray tidiedLibwmfSvg(const QByteArray& raw)
     return out.toUtf8();
 }
 
-} // namespace
-
-Result wmfToSvg(const QByteArray& data, const LoadStop* stop)
+// The frame in the metafile's logical units, and how many of them make an inch.
+struct LogicalFrame
 {
-    if (data.size() > MaxFileBytes)
-        return tooBigFile(data.size());
-    auto layoutOrFailure = readWmfLayout(data);
-    if (auto* failure = std::get_if<Failure>(&layoutOrFailure))
-        return *failure;
-    const WmfLayout& l = std::get<WmfLayout>(layoutOrFailure);
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0, perInch = 0;
+};
 
-    int x0, y0, x1, y1, perInch;
+// The placeable header gives the frame; a plain metafile's window is taken in twips.
+std::variant<LogicalFrame, Failure> logicalFrame(const WmfLayout& l)
+{
+    LogicalFrame f;
     if (l.placeable) {
         if (l.unitsPerInch == 0)
             return unreadable(QStringLiteral("no units per inch"));
-        x0 = std::min(l.left, l.right);
-        x1 = std::max(l.left, l.right);
-        y0 = std::min(l.top, l.bottom);
-        y1 = std::max(l.top, l.bottom);
-        perInch = l.unitsPerInch;
-    } else {
-        if (!l.hasWindow)
-            return Failure{Failure::Kind::NoSize, QString()};
-        x0 = std::min(l.windowX, l.windowX + l.windowW);
-        x1 = std::max(l.windowX, l.windowX + l.windowW);
-        y0 = std::min(l.windowY, l.windowY + l.windowH);
-        y1 = std::max(l.windowY, l.windowY + l.windowH);
-        perInch = PlainWmfUnitsPerInch;
-        if (x0 < -32768 || y0 < -32768 || x1 > 32767 || y1 > 32767)
-            return unreadable(QStringLiteral("its window lies outside its coordinates"));
+        f.x0 = std::min(l.left, l.right);
+        f.x1 = std::max(l.left, l.right);
+        f.y0 = std::min(l.top, l.bottom);
+        f.y1 = std::max(l.top, l.bottom);
+        f.perInch = l.unitsPerInch;
+        return f;
     }
-    const QSize natural(int(std::min<qint64>(ToHimetric(x1 - x0, perInch), INT_MAX)),
-                        int(std::min<qint64>(ToHimetric(y1 - y0, perInch), INT_MAX)));
-    if (auto failure = checkFrameSize(natural.width(), natural.height()))
-        return *failure;
+    if (!l.hasWindow)
+        return Failure{Failure::Kind::NoSize, QString()};
+    f.x0 = std::min(l.windowX, l.windowX + l.windowW);
+    f.x1 = std::max(l.windowX, l.windowX + l.windowW);
+    f.y0 = std::min(l.windowY, l.windowY + l.windowH);
+    f.y1 = std::max(l.windowY, l.windowY + l.windowH);
+    f.perInch = PlainWmfUnitsPerInch;
+    if (f.x0 < -32768 || f.y0 < -32768 || f.x1 > 32767 || f.y1 > 32767)
+        return unreadable(QStringLiteral("its window lies outside its coordinates"));
+    return f;
+}
 
-    const ConverterTurn turn;
-    const auto frame = deviceFrame(data, l, x0, y0, x1, y1, stop);
-    if (!frame && stopRaised(stop))
-        return Failure{Failure::Kind::Stopped, QString()};
-    if (!frame)
-        return unreadable();
-
+// Plays the metafile's records through libwmf's SVG device, the frame mapped onto the natural
+// size. The SVG as libwmf writes it, or why there is none.
+std::variant<QByteArray, Failure> playToSvg(const QByteArray& data, const WmfLayout& l,
+                                            const QRectF& frame, QSize natural,
+                                            const LoadStop* stop)
+{
     const qsizetype firstRecord = l.headerAt + WmfHeaderBytes;
     QByteArray playable = wmfWithRecords(data, l, data.mid(firstRecord, l.recordsEnd - firstRecord),
                                          l.largestRecordWords);
@@ -242,10 +237,10 @@ Result wmfToSvg(const QByteArray& data, const LoadStop* stop)
             wmf_svg_t* device = WMF_SVG_GetData(session.api());
             device->out = &stream;
             device->Description = nullptr;
-            device->bbox.TL.x = float(frame->left());
-            device->bbox.TL.y = float(frame->top());
-            device->bbox.BR.x = float(frame->right());
-            device->bbox.BR.y = float(frame->bottom());
+            device->bbox.TL.x = float(frame.left());
+            device->bbox.TL.y = float(frame.top());
+            device->bbox.BR.x = float(frame.right());
+            device->bbox.BR.y = float(frame.bottom());
             device->width = unsigned(natural.width());
             device->height = unsigned(natural.height());
             device->flags |= WMF_SVG_INLINE_IMAGES;
@@ -261,16 +256,42 @@ Result wmfToSvg(const QByteArray& data, const LoadStop* stop)
         return unreadable();
     if (sink.overflow)
         return Failure{Failure::Kind::TooLarge, QStringLiteral("too much drawing")};
+    return std::move(sink.text);
+}
 
-    const QRectF viewBox(0, 0, natural.width(), natural.height());
-    QByteArray svg = tidiedLibwmfSvg(sink.text);
-    sink.text.clear();
-    if (auto failure = keepNearFrame(svg, viewBox))
+} // namespace
+
+Result wmfToSvg(const QByteArray& data, const LoadStop* stop)
+{
+    if (data.size() > MaxFileBytes)
+        return tooBigFile(data.size());
+    auto layoutOrFailure = readWmfLayout(data);
+    if (auto* failure = std::get_if<Failure>(&layoutOrFailure))
         return *failure;
-    svg = withFrame(svg, viewBox, natural);
-    if (svg.isEmpty())
+    const WmfLayout& l = std::get<WmfLayout>(layoutOrFailure);
+    const auto frameOrFailure = logicalFrame(l);
+    if (const auto* failure = std::get_if<Failure>(&frameOrFailure))
+        return *failure;
+    const LogicalFrame& f = std::get<LogicalFrame>(frameOrFailure);
+
+    const QSize natural(int(std::min<qint64>(ToHimetric(f.x1 - f.x0, f.perInch), INT_MAX)),
+                        int(std::min<qint64>(ToHimetric(f.y1 - f.y0, f.perInch), INT_MAX)));
+    if (auto failure = checkFrameSize(natural.width(), natural.height()))
+        return *failure;
+
+    const ConverterTurn turn;
+    const auto frame = deviceFrame(data, l, f.x0, f.y0, f.x1, f.y1, stop);
+    if (!frame && stopRaised(stop))
+        return Failure{Failure::Kind::Stopped, QString()};
+    if (!frame)
         return unreadable();
-    return Converted{svg, natural};
+
+    auto played = playToSvg(data, l, *frame, natural, stop);
+    if (const auto* failure = std::get_if<Failure>(&played))
+        return *failure;
+    QByteArray svg = tidiedLibwmfSvg(std::get<QByteArray>(played));
+    played = QByteArray();
+    return framed(std::move(svg), QRectF(0, 0, natural.width(), natural.height()), natural);
 }
 
 } // namespace quenbrook::MetafileToSvg

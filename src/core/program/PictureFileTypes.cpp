@@ -1,28 +1,40 @@
 #include "core/program/PictureFileTypes.h"
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
 namespace quenbrook {
 
 namespace {
 
-struct PictureType
-{
-    const char* extension;
-    PictureFormat format;
-};
+using D = PictureDecoder;
+using S = RasterStructure;
+using F = FilterGroup;
 
-constexpr PictureType Types[] = {{"bmp", PictureFormat::Bitmap},
-                                 {"rle", PictureFormat::RunLengthBitmap},
-                                 {"wmf", PictureFormat::WindowsMetafile},
-                                 {"emf", PictureFormat::EnhancedMetafile},
-                                 {"gif", PictureFormat::Gif},
-                                 {"jpg", PictureFormat::Jpeg},
-                                 {"jpeg", PictureFormat::Jpeg},
-                                 {"jpe", PictureFormat::Jpeg},
-                                 {"jfif", PictureFormat::Jpeg},
-                                 {"ico", PictureFormat::Icon},
-                                 {"cur", PictureFormat::Cursor}};
+// clang-format off
+constexpr PictureType Types[] = {
+//   ext     in messages          decoder              Qt      cost       whole      MIME type                   file panes
+    {"bmp",  "bitmap",            D::Bitmap,           "bmp",  S::Bitmap, S::Bitmap, "image/bmp",                F::Bitmap,    1},
+    {"rle",  "run-length bitmap", D::Bitmap,           "bmp",  S::Bitmap, S::Bitmap, "image/rle",                F::Bitmap,    7},
+    {"wmf",  "Windows metafile",  D::WindowsMetafile,  "",     S::None,   S::None,   "image/wmf",                F::Bitmap,    6},
+    {"emf",  "enhanced metafile", D::EnhancedMetafile, "",     S::None,   S::None,   "image/emf",                F::Bitmap,    9},
+    {"gif",  "GIF picture",       D::QtImage,          "gif",  S::Gif,    S::Gif,    "image/gif",                F::Gif,       2},
+    {"jpg",  "JPEG picture",      D::QtImage,          "jpeg", S::Jpeg,   S::Jpeg,   "image/jpeg",               F::Jpeg,      3},
+    {"jpeg", "JPEG picture",      D::QtImage,          "jpeg", S::Jpeg,   S::Jpeg,   "image/jpeg",               F::Jpeg,      8},
+    {"jpe",  "JPEG picture",      D::QtImage,          "jpeg", S::Jpeg,   S::Jpeg,   "image/jpeg",               F::NotListed, 0},
+    {"jfif", "JPEG picture",      D::QtImage,          "jpeg", S::Jpeg,   S::Jpeg,   "image/jpeg",               F::NotListed, 0},
+    {"ico",  "icon",              D::QtLargestImage,   "ico",  S::Icon,   S::Icon,   "image/vnd.microsoft.icon", F::Icon,      4},
+    {"cur",  "cursor",            D::QtLargestImage,   "cur",  S::Icon,   S::Icon,   "image/x-win-bitmap",       F::Icon,      5},
+};
+// clang-format on
 
 } // namespace
+
+std::span<const PictureType> PictureTypes()
+{
+    return Types;
+}
 
 const QStringList& PictureFileTypes()
 {
@@ -35,13 +47,53 @@ const QStringList& PictureFileTypes()
     return types;
 }
 
-std::optional<PictureFormat> PictureFormatOf(const QString& extension)
+const PictureType* PictureTypeOf(const QString& extension)
 {
     for (const PictureType& type : Types) {
         if (extension.compare(QLatin1String(type.extension), Qt::CaseInsensitive) == 0)
-            return type.format;
+            return &type;
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+bool IsMetafile(const PictureType& type)
+{
+    return type.decoder == PictureDecoder::WindowsMetafile ||
+           type.decoder == PictureDecoder::EnhancedMetafile;
+}
+
+bool SameContent(const PictureType& one, const PictureType& other)
+{
+    return one.decoder == other.decoder && std::strcmp(one.qtFormat, other.qtFormat) == 0;
+}
+
+QStringList PictureMimeTypes()
+{
+    QStringList types;
+    for (const PictureType& type : Types) {
+        if (!types.contains(QLatin1String(type.mimeType)))
+            types << QLatin1String(type.mimeType);
+    }
+    return types;
+}
+
+QString FileListPattern()
+{
+    static const QString pattern = [] {
+        std::vector<const PictureType*> listed;
+        for (const PictureType& type : Types) {
+            if (type.fileListPlace > 0)
+                listed.push_back(&type);
+        }
+        std::sort(listed.begin(), listed.end(), [](const PictureType* a, const PictureType* b) {
+            return a->fileListPlace < b->fileListPlace;
+        });
+        QStringList patterns;
+        for (const PictureType* type : listed)
+            patterns << QStringLiteral("*.") + QLatin1String(type->extension);
+        return patterns.join(QLatin1Char(';'));
+    }();
+    return pattern;
 }
 
 bool IsPictureFile(const QString& path)

@@ -3,34 +3,79 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
+#include <span>
 
 namespace quenbrook {
 
-// What a picture file holds, told by its extension.
-enum class PictureFormat
+// How the files of a picture type are decoded.
+enum class PictureDecoder
+{
+    QtImage,          // Qt's image reader, in the type's Qt format
+    QtLargestImage,   // the same, taking the largest of the pictures the file holds
+    Bitmap,           // Qt's "bmp" reader; run-length coded bitmaps are decoded by the program
+    WindowsMetafile,  // converted to SVG, so it stays vector
+    EnhancedMetafile, // converted to SVG, so it stays vector
+};
+
+// The structure of a raster file that is walked before decoding it: to work out what decoding
+// takes, and whether the file is whole. Metafiles have none; their conversion checks them.
+enum class RasterStructure
+{
+    None,
+    Bitmap,
+    Gif,
+    Jpeg,
+    Icon, // icons and cursors
+};
+
+// The filter buttons of the file panes' toolbars, in their order, or not listed in the panes.
+enum class FilterGroup
 {
     Bitmap,
-    RunLengthBitmap,
-    WindowsMetafile,
-    EnhancedMetafile,
     Gif,
     Jpeg,
     Icon,
-    Cursor
+    NotListed,
 };
 
-// The picture extensions the program reads, lower case without the dot, in their fixed order.
+// One picture extension the program reads, and how its files are read and shown.
+struct PictureType
+{
+    const char* extension;  // lower case, without the dot
+    const char* formatName; // in messages: "not a readable <formatName>"
+    PictureDecoder decoder;
+    const char* qtFormat;       // read as this Qt image format whatever the file claims; or ""
+    RasterStructure decodeCost; // what the decode-cost estimate reads
+    RasterStructure wholeCheck; // what the check for a cut-off file walks
+    const char* mimeType;       // as the MIME database names the type
+    FilterGroup filter;         // the file panes' button that lists the type
+    int fileListPlace;          // its place in FileListPattern() from 1; 0 when not listed
+};
+
+// Every picture extension the program reads, in their fixed order. A new picture type is its rows
+// in PictureFileTypes.cpp, plus its decoder when no present one reads it.
+std::span<const PictureType> PictureTypes();
+
+// The picture extensions, lower case without the dot, in the fixed order.
 const QStringList& PictureFileTypes();
 
-// The format of a picture extension (any letter case, no dot); none for other extensions.
-std::optional<PictureFormat> PictureFormatOf(const QString& extension);
+// The type of a picture extension (any letter case, no dot); null for other extensions.
+const PictureType* PictureTypeOf(const QString& extension);
 
-// The wildcard pattern of the Album Viewer's and Album Printer's file lists. It names nine of the
-// types: ".jpe" and ".jfif" files open from the file manager and can be dropped, but are not
-// listed.
-inline constexpr char16_t FileListPattern[] =
-    u"*.bmp;*.gif;*.jpg;*.ico;*.cur;*.wmf;*.rle;*.jpeg;*.emf";
+// Metafiles are converted to SVG, not decoded to pixels.
+bool IsMetafile(const PictureType& type);
+
+// Whether files of the two types hold the same kind of content, read alike (a run-length bitmap is
+// a bitmap file, a ".jfif" a JPEG).
+bool SameContent(const PictureType& one, const PictureType& other);
+
+// The MIME types of the picture types, each once, in the fixed order.
+QStringList PictureMimeTypes();
+
+// The wildcard pattern of the Album Viewer's and Album Printer's file lists,
+// "*.bmp;*.gif;*.jpg;*.ico;*.cur;*.wmf;*.rle;*.jpeg;*.emf". It names nine of the types: ".jpe"
+// and ".jfif" files open from the file manager and can be dropped, but are not listed.
+QString FileListPattern();
 
 // True when the path ends in one of the picture extensions, in any letter case. Only the end of
 // the text counts; the file need not exist.

@@ -63,11 +63,9 @@ QString typeByName(const QString& extension)
 // them apart by it alike. A run-length bitmap is a bitmap file.
 bool sameContent(const QString& one, const QString& other)
 {
-    const auto content = [](const QString& extension) {
-        const std::optional<PictureFormat> format = PictureFormatOf(extension);
-        return format == PictureFormat::RunLengthBitmap ? PictureFormat::Bitmap : format;
-    };
-    return content(one).has_value() && content(one) == content(other);
+    const PictureType* a = PictureTypeOf(one);
+    const PictureType* b = PictureTypeOf(other);
+    return a && b && SameContent(*a, *b);
 }
 
 bool isMimeType(const QString& className)

@@ -1,6 +1,6 @@
 #include "windows/common/FilePane.h"
 
-#include "core/geometry/FileListOrder.h"
+#include "core/files/FolderListing.h"
 #include "core/geometry/FilePaneRules.h"
 #include "core/program/PictureFileTypes.h"
 #include "windows/common/WindowServices.h"
@@ -255,7 +255,7 @@ FilePane::FilePane(QWidget& client, const WindowServices& services, RefusedDrive
     drives_->setAccessibleName(tr("Drive"));
     folders_->setAccessibleName(tr("Folders"));
     files_->setAccessibleName(tr("Files"));
-    files_->setPattern(QString::fromUtf16(FileListPattern));
+    files_->setPattern(FileListPattern());
     connect(drives_, &DriveList::driveChosen, this, &FilePane::driveChosen);
     connect(folders_, &FolderList::pathChanged, this, &FilePane::folderChanged);
     connect(folders_, &FolderList::folderUnreadable, this, [this](const QString& folder) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/geometry/FileListOrder.h"
+#include "core/files/FolderListing.h"
 
 #include <QComboBox>
 #include <QHash>

@@ -1,5 +1,6 @@
 #include "core/program/PictureFileTypes.h"
 
+#include <QImageReader>
 #include <QTest>
 
 using namespace quenbrook;
@@ -15,10 +16,38 @@ private slots:
         // Every listed type passes the test by name, in capitals too.
         for (const QString& type : PictureFileTypes())
             QVERIFY2(IsPictureFile("x." + type.toUpper()), qPrintable(type));
-        // The file lists name nine of the eleven.
-        const QString pattern = QString::fromUtf16(FileListPattern);
-        QCOMPARE(pattern.split(';').size(), 9);
-        QVERIFY(!pattern.contains("jpe;") && !pattern.contains("jfif"));
+        // The file lists name nine of the eleven, in their own order.
+        QCOMPARE(FileListPattern(), "*.bmp;*.gif;*.jpg;*.ico;*.cur;*.wmf;*.rle;*.jpeg;*.emf");
+    }
+
+    // Every row can be read by its decoder and placed in the file panes.
+    void rowsUsable_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(PictureTypes().size()); ++i)
+            QTest::newRow(PictureTypes()[i].extension) << i;
+    }
+    void rowsUsable()
+    {
+        QFETCH(int, row);
+        const PictureType& type = PictureTypes()[row];
+        const QString extension = QLatin1String(type.extension);
+        QCOMPARE(extension, extension.toLower());
+        QCOMPARE(PictureTypeOf(extension.toUpper()), &type); // and no earlier row has it
+        QVERIFY(qstrlen(type.formatName) > 0);
+        QVERIFY(QByteArray(type.mimeType).startsWith("image/"));
+        if (IsMetafile(type)) {
+            QCOMPARE(qstrlen(type.qtFormat), 0u);
+            QVERIFY(type.decodeCost == RasterStructure::None);
+            QVERIFY(type.wholeCheck == RasterStructure::None);
+        } else {
+            QVERIFY2(QImageReader::supportedImageFormats().contains(type.qtFormat), type.qtFormat);
+            QVERIFY(type.decodeCost != RasterStructure::None);
+            QVERIFY(type.wholeCheck != RasterStructure::None);
+        }
+        const bool listed = type.filter != FilterGroup::NotListed;
+        QCOMPARE(type.fileListPlace > 0, listed);
+        QCOMPARE(FileListPattern().split(';').indexOf("*." + extension) + 1, type.fileListPlace);
     }
 
     void isPictureFile_data()

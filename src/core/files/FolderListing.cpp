@@ -1,4 +1,4 @@
-#include "core/geometry/FileListOrder.h"
+#include "core/files/FolderListing.h"
 
 #include "core/program/FileNames.h"
 
