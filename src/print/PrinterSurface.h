@@ -15,8 +15,8 @@ namespace quenbrook {
 
 class OutputFile;
 
-// The printer as a page surface: a QPainter on a QPrinter at the printer's own resolution, the
-// scale measured from the top-left corner of the printable area.
+// The printer as a page surface: a QPainter on a QPrinter, in the printer's own dots, measured
+// from the top-left corner of the printable area.
 //
 // The document starts with the first text, picture or new page after the last endDoc or
 // killDoc. Its pages are painted by a PDF writer of the printer's page layout and resolution

@@ -202,9 +202,9 @@ void frmPreview::chkShowPrintableArea_Click()
         return;
     }
     // Over the page as it is, in the text colour the drawing left: the labels'.
-    PagePen(surface_, settings_.Scale)
-        .drawOutline(MarginX, MarginY, surface_.drawableWidth(settings_.Scale) - MarginX,
-                     surface_.drawableHeight(settings_.Scale) - MarginY, settings_.FontColor);
+    PagePen pen(surface_, settings_.Scale);
+    pen.drawOutline(MarginX, MarginY, pen.scaleWidth() - MarginX, pen.scaleHeight() - MarginY,
+                    settings_.FontColor);
     picPreview->update();
 }
 
