@@ -1,6 +1,7 @@
 #include "cli/LayoutMessage.h"
 
 #include "core/album/PageLayout.h"
+#include "core/album/PagePen.h"
 #include "core/album/PageSurface.h"
 #include "core/album/PrintSettings.h"
 #include "core/settings/NumberRules.h"
@@ -11,29 +12,28 @@
 namespace quenbrook {
 namespace {
 
-float lineHeight(PageSurface& surface, const PrintFont& font)
+float lineHeight(PagePen& pen, const PrintFont& font)
 {
-    ApplyFont(surface, font, font.Size);
-    return surface.textHeight(QString::fromUtf16(LineSample));
+    pen.setFont(font, font.Size);
+    return pen.textHeight(QString::fromUtf16(LineSample));
 }
 
-float bandHeight(PageSurface& surface, const PrintBand& band)
+float bandHeight(PagePen& pen, const PrintBand& band)
 {
-    return band.Style == BandStyle::None ? 0 : lineHeight(surface, band.Font) + band.Spacing;
+    return band.Style == BandStyle::None ? 0 : lineHeight(pen, band.Font) + band.Spacing;
 }
 
 } // namespace
 
 QString NoCellFitsText(const PrintSettings& s, PageSurface& surface)
 {
-    surface.setScaleMode(s.Scale);
-    const double width = surface.scaleWidth();
-    const double height = surface.scaleHeight();
-    const double header = bandHeight(surface, s.Header);
-    const double footer = bandHeight(surface, s.Footer);
-    const double label = s.PrintLabel == LabelKind::None
-                             ? 0
-                             : lineHeight(surface, s.LabelFont) + s.PictureLabelSpacingY;
+    PagePen pen(surface, s.Scale);
+    const double width = pen.scaleWidth();
+    const double height = pen.scaleHeight();
+    const double header = bandHeight(pen, s.Header);
+    const double footer = bandHeight(pen, s.Footer);
+    const double label =
+        s.PrintLabel == LabelKind::None ? 0 : lineHeight(pen, s.LabelFont) + s.PictureLabelSpacingY;
 
     const QString unit = s.Scale == PrintUnit::Inch ? QStringLiteral("in") : QStringLiteral("cm");
     const auto length = [&](double value) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintJob.h"
+#include "core/album/PrintJob.h"
 
 #include <QtGlobal>
 

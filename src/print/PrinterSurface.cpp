@@ -159,16 +159,9 @@ bool PrinterSurface::writesPdf() const
     return destination_ == Destination::PdfFile;
 }
 
-float PrinterSurface::scaleWidth() const
+QSizeF PrinterSurface::drawableInches() const
 {
-    const QRectF area = printer_->pageLayout().paintRect(QPageLayout::Point);
-    return static_cast<float>(inchesToUnits(area.width() / PointsPerInch));
-}
-
-float PrinterSurface::scaleHeight() const
-{
-    const QRectF area = printer_->pageLayout().paintRect(QPageLayout::Point);
-    return static_cast<float>(inchesToUnits(area.height() / PointsPerInch));
+    return printer_->pageLayout().paintRect(QPageLayout::Point).size() / PointsPerInch;
 }
 
 float PrinterSurface::paperWidthTwips() const
@@ -183,14 +176,9 @@ float PrinterSurface::paperHeightTwips() const
                               TwipsPerPoint);
 }
 
-double PrinterSurface::dotsPerInchX() const
+double PrinterSurface::dotsPerInch() const
 {
     return printer_->logicalDpiX();
-}
-
-double PrinterSurface::dotsPerInchY() const
-{
-    return printer_->logicalDpiY();
 }
 
 const QPaintDevice& PrinterSurface::metricsDevice() const

@@ -15,8 +15,8 @@ namespace quenbrook {
 
 class OutputFile;
 
-// The printer as a page surface: a QPainter on a QPrinter at the printer's own resolution, the
-// scale measured from the top-left corner of the printable area.
+// The printer as a page surface: a QPainter on a QPrinter, in the printer's own dots, measured
+// from the top-left corner of the printable area.
 //
 // The document starts with the first text, picture or new page after the last endDoc or
 // killDoc. Its pages are painted by a PDF writer of the printer's page layout and resolution
@@ -44,11 +44,16 @@ public:
     // The device settings, for the print and page setup dialogs; not to be painted on.
     QPrinter& printer() { return *printer_; }
 
-    float scaleWidth() const override;
-    float scaleHeight() const override;
+    // The printer's resolution.
+    double dotsPerInch() const override;
+    // The printable area.
+    QSizeF drawableInches() const override;
     float paperWidthTwips() const override;
     float paperHeightTwips() const override;
+    double pixelsPerInch() const override { return dotsPerInch(); }
 
+    // A new page is white.
+    void clear() override {}
     void newPage() override;
     void endDoc() override;
     void killDoc() override;
@@ -81,8 +86,6 @@ protected:
     // an error text, or empty when it is done.
     virtual QString deliver(const QString& spoolFile);
 
-    double dotsPerInchX() const override;
-    double dotsPerInchY() const override;
     const QPaintDevice& metricsDevice() const override;
     QPainter* pagePainter() override;
 

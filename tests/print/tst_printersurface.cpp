@@ -25,6 +25,7 @@ namespace {
 
 const QString SaveAsPdf = SaveAsPdfPrinter.toString();
 const QString Sample = QString::fromUtf16(LineSample);
+const TextLook Black{PrintFont{"Sans", 12}, 0, true};
 
 Picture solidPicture(QColor color)
 {
@@ -91,22 +92,21 @@ private slots:
         surface.printer().setPageSize(QPageSize(QPageSize::Letter));
         const QRectF area = surface.printer().pageLayout().paintRect(QPageLayout::Inch);
 
-        surface.setScaleMode(PrintUnit::Inch);
-        const float widthInches = surface.scaleWidth();
-        const float heightInches = surface.scaleHeight();
+        const float widthInches = surface.drawableWidth(PrintUnit::Inch);
+        const float heightInches = surface.drawableHeight(PrintUnit::Inch);
         QVERIFY(qAbs(widthInches - area.width()) < 0.01 && widthInches < 8.5f);
         QVERIFY(qAbs(heightInches - area.height()) < 0.01 && heightInches < 11);
-        surface.setFontSize(12);
-        const float textHeight = surface.textHeight(Sample);
-        QVERIFY2(textHeight > 0.15f && textHeight < 0.25f, qPrintable(QString::number(textHeight)));
-        surface.setFontSize(24);
-        QVERIFY(qAbs(surface.textHeight(Sample) / textHeight - 2) < 0.1);
-
-        surface.setScaleMode(PrintUnit::Centimetre);
-        QCOMPARE(surface.scaleWidth(), float(widthInches * 2.54));
-        QCOMPARE(surface.scaleHeight(), float(heightInches * 2.54));
-        QCOMPARE(surface.pixelsPerUnit(), surface.printer().resolution() / 2.54);
-        QVERIFY(qAbs(surface.textHeight(Sample) / (2 * textHeight) - 2.54) < 0.01);
+        QCOMPARE(surface.drawableWidth(PrintUnit::Centimetre), float(widthInches * 2.54));
+        QCOMPARE(surface.drawableHeight(PrintUnit::Centimetre), float(heightInches * 2.54));
+        // Device units are the printer's dots, and pictures are decoded for them.
+        QCOMPARE(surface.dotsPerInch(), double(SaveAsPdfResolution));
+        QCOMPARE(surface.pixelsPerInch(), double(SaveAsPdfResolution));
+        const double textHeight = surface.textHeight(Black.font, Sample) / surface.dotsPerInch();
+        QVERIFY2(textHeight > 0.15 && textHeight < 0.25, qPrintable(QString::number(textHeight)));
+        PrintFont twice = Black.font;
+        twice.Size = 24;
+        QVERIFY(qAbs(surface.textHeight(twice, Sample) / surface.dotsPerInch() / textHeight - 2) <
+                0.1);
         // The paper (612 x 792 points), not the printable area, whatever the unit.
         QCOMPARE(surface.paperWidthTwips(), 612.0f * 20);
         QCOMPARE(surface.paperHeightTwips(), 792.0f * 20);
@@ -125,20 +125,20 @@ private slots:
         // An abandoned document leaves no file, and an existing one as it was.
         for (const QString& target : {fresh, old}) {
             surface.setOutputFileName(target);
-            surface.printText("page 1");
+            surface.drawText("page 1", QPointF(), Black);
             surface.newPage();
             surface.killDoc();
         }
-        QVERIFY(surface.textHeight(Sample) > 0); // measuring starts no document
+        QVERIFY(surface.textHeight(Black.font, Sample) > 0); // measuring starts no document
         QCOMPARE(filesIn(dir.path()), QStringList{"old.pdf"});
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("the album of last year"));
 
         // The next document starts afresh; its file is in place only at the end.
         surface.setOutputFileName(fresh);
-        surface.paintPicture(solidPicture(Qt::red), 1, 1, 2, 2);
+        surface.drawPicture(solidPicture(Qt::red), QRectF(1200, 1200, 2400, 2400));
         surface.newPage();
-        surface.printText("second");
+        surface.drawText("second", QPointF(), Black);
         QVERIFY(!QFile::exists(fresh));
         surface.endDoc();
         QCOMPARE(pdfPages(fresh), 2);
@@ -187,7 +187,7 @@ private slots:
             surface->setOutputFileName(dir.filePath(file));
         {
             const FileSizeLimit limit{rlim_t(fileSizeLimit)};
-            surface->printText("text");
+            surface->drawText("text", QPointF(), Black);
             surface->newPage();
             surface->endDoc();
         }
@@ -216,21 +216,19 @@ private slots:
     {
         QFETCH(int, ratio);
         PreviewSurface surface(96, ratio);
-        surface.setScaleMode(PrintUnit::Centimetre);
-        surface.resize(21.59f, 27.94f, 0.5f);
+        surface.resize(21.59f, 27.94f, 0.5f, PrintUnit::Centimetre);
         QCOMPARE(surface.size(), QSize(408, 528));
         QCOMPARE(surface.image().size(), QSize(408, 528) * ratio);
         QCOMPARE(surface.image().devicePixelRatio(), double(ratio));
-        QCOMPARE(surface.pixelsPerUnit(), 96 * ratio / 2.54);
-        surface.setScaleMode(PrintUnit::Inch);
-        surface.resize(8.5f, 11, 0.5f);
+        QCOMPARE(surface.pixelsPerInch(), 96.0 * ratio);
+        surface.resize(8.5f, 11, 0.5f, PrintUnit::Inch);
         QCOMPARE(surface.size(), QSize(408, 528));
         QCOMPARE(surface.image().size(), QSize(408, 528) * ratio);
-        QCOMPARE(surface.scaleWidth(), 4.25f);
+        QCOMPARE(surface.drawableWidth(PrintUnit::Inch), 4.25f);
         QCOMPARE(surface.paperHeightTwips(), 5.5f * 1440);
 
         // Blue, corners in any order; one logical pixel wide.
-        surface.drawRectOutline(2, 2, 1, 1, 0xFF0000);
+        surface.drawOutline(QPointF(192, 192), QPointF(96, 96), 0xFF0000);
         const QImage& image = surface.image();
         const auto at = [&](int x, int y) { return image.pixel(x * ratio, y * ratio); };
         for (int i = 96; i <= 192; i += 8)
@@ -249,15 +247,12 @@ private slots:
         white.fill(Qt::white);
         QCOMPARE(surface.image(), white);
 
-        // Text is drawn below and right of its position, which then moves to the next line; its
-        // size is the same in logical pixels, drawn with all the image's pixels.
-        surface.setFontSize(24);
-        surface.setCurrentX(1);
-        surface.setCurrentY(1);
-        const float height = surface.textHeight(Sample);
-        surface.printText(Sample);
-        QCOMPARE(surface.currentX(), 0.0f);
-        QCOMPARE(surface.currentY(), 1 + height);
+        // Text is drawn below and right of its position, one line high; its size is the same in
+        // logical pixels, drawn with all the image's pixels.
+        TextLook look = Black;
+        look.font.Size = 24;
+        const double height = surface.textHeight(look.font, Sample) / 96;
+        QCOMPARE(surface.drawText(Sample, QPointF(96, 96), look), height * 96);
         QRect ink;
         for (int y = 60 * ratio; y < 160 * ratio; ++y)
             for (int x = 60 * ratio; x < 300 * ratio; ++x)

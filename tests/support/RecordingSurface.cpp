@@ -10,11 +10,8 @@ namespace quenbrook {
 namespace {
 
 // In the order of SurfaceCall::Kind.
-const char* const KindNames[] = {
-    "scaleMode",         "fontName",      "fontSize",  "fontBold",    "fontItalic",
-    "fontStrikethrough", "fontUnderline", "foreColor", "transparent", "textWidth",
-    "textHeight",        "currentX",      "currentY",  "text",        "picture",
-    "outline",           "clear",         "newPage",   "endDoc",      "killDoc"};
+const char* const KindNames[] = {"drawable", "textWidth", "textHeight", "text",   "picture",
+                                 "outline",  "clear",     "newPage",    "endDoc", "killDoc"};
 static_assert(std::size(KindNames) == size_t(SurfaceCall::Kind::KillDoc) + 1);
 
 // Seven significant digits: single-precision values read as they were written.
@@ -42,6 +39,11 @@ QString pointText(double x, double y)
     return QStringLiteral("(%1, %2)").arg(num(x), num(y));
 }
 
+double lineHeight(const PrintFont& font)
+{
+    return font.Size / 72;
+}
+
 } // namespace
 
 QString SurfaceCall::toString() const
@@ -49,8 +51,6 @@ QString SurfaceCall::toString() const
     using K = Kind;
     const QString name = QLatin1String(KindNames[int(kind)]);
     switch (kind) {
-    case K::FontName:
-        return name + QLatin1Char(' ') + text;
     case K::MeasureWidth:
     case K::MeasureHeight:
         return QStringLiteral("%1 \"%2\" = %3 font %4").arg(name, text, num(value), fontText(font));
@@ -68,13 +68,8 @@ QString SurfaceCall::toString() const
             .arg(name, pointText(rect.left(), rect.top()),
                  pointText(rect.left() + rect.width(), rect.top() + rect.height()),
                  QString::number(qint64(value)));
-    case K::Clear:
-    case K::NewPage:
-    case K::EndDoc:
-    case K::KillDoc:
-        return name;
     default:
-        return name + QLatin1Char(' ') + num(value);
+        return name;
     }
 }
 
@@ -108,26 +103,17 @@ QList<SurfaceCall> RecordingSurface::callsOf(SurfaceCall::Kind kind) const
     return found;
 }
 
-double RecordingSurface::inchesToUnit(double inches) const
-{
-    return unit_ == PrintUnit::Inch ? inches : inches * CentimetresPerInch;
-}
-
 void RecordingSurface::record(SurfaceCall call) const
 {
-    call.font = font_;
-    call.color = color_;
-    call.transparent = transparent_;
     if (calls_.size() == failAt_ && error_.isEmpty())
         error_ = failAtMessage_;
     calls_.append(std::move(call));
 }
 
-void RecordingSurface::recordValue(SurfaceCall::Kind kind, double value)
+void RecordingSurface::record(SurfaceCall::Kind kind) const
 {
     SurfaceCall call;
     call.kind = kind;
-    call.value = value;
     record(std::move(call));
 }
 
@@ -139,20 +125,10 @@ void RecordingSurface::startDocument()
     error_.clear();
 }
 
-void RecordingSurface::setScaleMode(PrintUnit unit)
+QSizeF RecordingSurface::drawableInches() const
 {
-    unit_ = unit;
-    recordValue(SurfaceCall::Kind::ScaleMode, unit == PrintUnit::Inch ? 0 : 1);
-}
-
-float RecordingSurface::scaleWidth() const
-{
-    return float(inchesToUnit(printable_.width()));
-}
-
-float RecordingSurface::scaleHeight() const
-{
-    return float(inchesToUnit(printable_.height()));
+    record(SurfaceCall::Kind::Drawable);
+    return printable_;
 }
 
 float RecordingSurface::paperWidthTwips() const
@@ -165,149 +141,82 @@ float RecordingSurface::paperHeightTwips() const
     return float(paper_.height() * TwipsPerInch);
 }
 
-void RecordingSurface::setFontName(const QString& name)
+double RecordingSurface::textWidth(const PrintFont& font, const QString& text) const
 {
-    font_.Name = name;
-    SurfaceCall call;
-    call.kind = SurfaceCall::Kind::FontName;
-    call.text = name;
-    record(std::move(call));
-}
-
-void RecordingSurface::setFontSize(double points)
-{
-    font_.Size = points;
-    recordValue(SurfaceCall::Kind::FontSize, points);
-}
-
-void RecordingSurface::setFontBold(bool on)
-{
-    font_.Bold = on;
-    recordValue(SurfaceCall::Kind::FontBold, on);
-}
-
-void RecordingSurface::setFontItalic(bool on)
-{
-    font_.Italic = on;
-    recordValue(SurfaceCall::Kind::FontItalic, on);
-}
-
-void RecordingSurface::setFontStrikethrough(bool on)
-{
-    font_.Strikethrough = on;
-    recordValue(SurfaceCall::Kind::FontStrikethrough, on);
-}
-
-void RecordingSurface::setFontUnderline(bool on)
-{
-    font_.Underline = on;
-    recordValue(SurfaceCall::Kind::FontUnderline, on);
-}
-
-void RecordingSurface::setForeColor(PrintColor color)
-{
-    color_ = color;
-    recordValue(SurfaceCall::Kind::ForeColor, color);
-}
-
-void RecordingSurface::setFontTransparent(bool on)
-{
-    transparent_ = on;
-    recordValue(SurfaceCall::Kind::Transparent, on);
-}
-
-float RecordingSurface::textWidth(const QString& text) const
-{
-    const float width = float(inchesToUnit(text.size() * font_.Size / 144));
     SurfaceCall call;
     call.kind = SurfaceCall::Kind::MeasureWidth;
     call.text = text;
-    call.value = width;
-    record(std::move(call));
-    return width;
+    call.font = font;
+    call.value = text.size() * font.Size / 144;
+    record(call);
+    return call.value;
 }
 
-float RecordingSurface::textHeight(const QString& text) const
+double RecordingSurface::textHeight(const PrintFont& font, const QString& text) const
 {
-    const float height = float(inchesToUnit(font_.Size / 72));
     SurfaceCall call;
     call.kind = SurfaceCall::Kind::MeasureHeight;
     call.text = text;
-    call.value = height;
-    record(std::move(call));
-    return height;
+    call.font = font;
+    call.value = lineHeight(font);
+    record(call);
+    return call.value;
 }
 
-void RecordingSurface::setCurrentX(float x)
-{
-    currentX_ = x;
-    recordValue(SurfaceCall::Kind::CurrentX, x);
-}
-
-void RecordingSurface::setCurrentY(float y)
-{
-    currentY_ = y;
-    recordValue(SurfaceCall::Kind::CurrentY, y);
-}
-
-void RecordingSurface::printText(const QString& text)
+double RecordingSurface::drawText(const QString& text, QPointF at, const TextLook& look)
 {
     startDocument();
     SurfaceCall call;
     call.kind = SurfaceCall::Kind::Text;
     call.text = text;
-    call.rect = QRectF(currentX_, currentY_, 0, 0);
+    call.rect = QRectF(at, QSizeF());
+    call.font = look.font;
+    call.color = look.color;
+    call.transparent = look.transparent;
     record(std::move(call));
-    currentX_ = 0;
-    currentY_ += float(inchesToUnit(font_.Size / 72));
+    return lineHeight(look.font);
 }
 
-void RecordingSurface::paintPicture(const Picture& picture, float x, float y, float width,
-                                    float height)
+void RecordingSurface::drawPicture(const Picture& picture, const QRectF& target)
 {
     startDocument();
     SurfaceCall call;
     call.kind = SurfaceCall::Kind::Picture;
-    call.rect = QRectF(x, y, width, height);
+    call.rect = target;
     call.natural = picture.naturalHimetric();
     call.decoded = picture.decodedPixelSize();
     record(std::move(call));
 }
 
-double RecordingSurface::pixelsPerUnit() const
+void RecordingSurface::drawOutline(QPointF corner, QPointF opposite, PrintColor color)
 {
-    return unit_ == PrintUnit::Inch ? pixelsPerInch_ : pixelsPerInch_ / CentimetresPerInch;
+    SurfaceCall call;
+    call.kind = SurfaceCall::Kind::Outline;
+    call.rect = QRectF(corner, opposite);
+    call.value = color;
+    record(std::move(call));
 }
 
 void RecordingSurface::clear()
 {
-    recordValue(SurfaceCall::Kind::Clear, 0);
-}
-
-void RecordingSurface::drawRectOutline(float x1, float y1, float x2, float y2, PrintColor color)
-{
-    SurfaceCall call;
-    call.kind = SurfaceCall::Kind::Outline;
-    call.rect = QRectF(QPointF(x1, y1), QPointF(x2, y2));
-    call.value = color;
-    record(std::move(call));
+    record(SurfaceCall::Kind::Clear);
 }
 
 void RecordingSurface::newPage()
 {
     startDocument();
-    recordValue(SurfaceCall::Kind::NewPage, 0);
+    record(SurfaceCall::Kind::NewPage);
 }
 
 void RecordingSurface::endDoc()
 {
-    recordValue(SurfaceCall::Kind::EndDoc, 0);
+    record(SurfaceCall::Kind::EndDoc);
     documentOpen_ = false;
 }
 
 void RecordingSurface::killDoc()
 {
-    recordValue(SurfaceCall::Kind::KillDoc, 0);
+    record(SurfaceCall::Kind::KillDoc);
     documentOpen_ = false;
     ++abandoned_;
 }

@@ -16,19 +16,9 @@ struct SurfaceCall
 {
     enum class Kind
     {
-        ScaleMode,
-        FontName,
-        FontSize,
-        FontBold,
-        FontItalic,
-        FontStrikethrough,
-        FontUnderline,
-        ForeColor,
-        Transparent,
+        Drawable,
         MeasureWidth,
         MeasureHeight,
-        CurrentX,
-        CurrentY,
         Text,
         Picture,
         Outline,
@@ -39,12 +29,12 @@ struct SurfaceCall
     };
 
     Kind kind = Kind::Clear;
-    QString text;     // font name; printed or measured text
-    double value = 0; // size, flag (0/1), colour, coordinate, unit (0 inch, 1 cm), measure result
+    QString text;     // printed or measured text
+    double value = 0; // measure result, outline colour
     // Picture: the drawn rectangle. Outline: from (left, top) to (right, bottom) as given.
     // Text: the text position (size empty).
     QRectF rect;
-    // In effect when text is written or measured.
+    // Text: how it is written; measures: the font measured.
     PrintFont font;
     PrintColor color = 0;
     bool transparent = false;
@@ -57,20 +47,22 @@ struct SurfaceCall
 };
 
 // A page surface for tests: it keeps every call in order and measures text with simple rules.
-// Text height is size / 72 inch for any text; text width is characters × size / 144 inch.
-// Writing a line leaves the text position at the left edge of the next line. Also stands in for the
+// Its device unit is the inch, so places and lengths are recorded in inches. Text height is
+// size / 72 inch for any text; text width is characters × size / 144 inch. Also stands in for the
 // printer: new page, end and abandon are recorded, and any call can be made to fail. Like the
 // printer, the first text, picture or new page after an end or abandon starts a document and
 // forgets the last document's error.
 class RecordingSurface final : public PageSurface
 {
 public:
-    // The printable area and the paper, in inches; pixelsPerInch sets pixelsPerUnit.
+    // The printable area and the paper, in inches; pictures are decoded for pixelsPerInch.
     explicit RecordingSurface(QSizeF printableInches = QSizeF(8, 10.5),
                               QSizeF paperInches = QSizeF(8.5, 11), double pixelsPerInch = 100);
 
     // The call with this position in the log (from 0) records `message` as the surface's error.
     void failAtCall(qsizetype index, const QString& message);
+    // As when another printer with another font is chosen; Sans 10 at first.
+    void setDefaultFont(const PrintFont& font) { defaultFont_ = font; }
 
     const QList<SurfaceCall>& calls() const { return calls_; }
     QStringList log() const;
@@ -80,38 +72,21 @@ public:
     int abandonedDocuments() const { return abandoned_; }
     bool documentOpen() const { return documentOpen_; }
 
-    void setScaleMode(PrintUnit unit) override;
-    PrintUnit scaleMode() const override { return unit_; }
-    float scaleWidth() const override;
-    float scaleHeight() const override;
+    double dotsPerInch() const override { return 1; }
+    // Recorded: asking a printer for its metrics can fail.
+    QSizeF drawableInches() const override;
     float paperWidthTwips() const override;
     float paperHeightTwips() const override;
+    double pixelsPerInch() const override { return pixelsPerInch_; }
+    PrintFont defaultFont() const override { return defaultFont_; }
 
-    void setFontName(const QString& name) override;
-    void setFontSize(double points) override;
-    void setFontBold(bool on) override;
-    void setFontItalic(bool on) override;
-    void setFontStrikethrough(bool on) override;
-    void setFontUnderline(bool on) override;
-    PrintFont font() const override { return font_; }
-    void setForeColor(PrintColor color) override;
-    void setFontTransparent(bool on) override;
-
-    float textWidth(const QString& text) const override;
-    float textHeight(const QString& text) const override;
-
-    void setCurrentX(float x) override;
-    void setCurrentY(float y) override;
-    float currentX() const override { return currentX_; }
-    float currentY() const override { return currentY_; }
-    void printText(const QString& text) override;
-
-    void paintPicture(const Picture& picture, float x, float y, float width, float height) override;
-    double pixelsPerUnit() const override;
+    double textWidth(const PrintFont& font, const QString& text) const override;
+    double textHeight(const PrintFont& font, const QString& text) const override;
+    double drawText(const QString& text, QPointF at, const TextLook& look) override;
+    void drawPicture(const Picture& picture, const QRectF& target) override;
+    void drawOutline(QPointF corner, QPointF opposite, PrintColor color) override;
 
     void clear() override;
-    void drawRectOutline(float x1, float y1, float x2, float y2, PrintColor color) override;
-
     void newPage() override;
     void endDoc() override;
     void killDoc() override;
@@ -119,21 +94,14 @@ public:
     QString error() const override { return error_; }
 
 private:
-    double inchesToUnit(double inches) const;
     void record(SurfaceCall call) const;
-    void recordValue(SurfaceCall::Kind kind, double value);
+    void record(SurfaceCall::Kind kind) const;
     void startDocument();
 
     QSizeF printable_;
     QSizeF paper_;
     double pixelsPerInch_;
-
-    PrintUnit unit_ = PrintUnit::Inch;
-    PrintFont font_{QStringLiteral("Sans"), 10};
-    PrintColor color_ = 0;
-    bool transparent_ = false;
-    float currentX_ = 0;
-    float currentY_ = 0;
+    PrintFont defaultFont_{QStringLiteral("Sans"), 10};
 
     // Measuring is const on the surface but is recorded too.
     mutable QList<SurfaceCall> calls_;

@@ -1,15 +1,16 @@
 #include "core/album/AlbumPage.h"
 
+#include "core/album/PagePen.h"
 #include "core/album/PageSurface.h"
 #include "core/pictures/PictureLoader.h"
 #include "core/program/FileNames.h"
-#include "core/program/Units.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace quenbrook {
 
@@ -42,6 +43,11 @@ PageResult surfaceState(const PageSurface& surface)
     return {};
 }
 
+bool drawn(const PageResult& result)
+{
+    return result.outcome == PageOutcome::Drawn;
+}
+
 // Pixels needed for a page length on this surface, at least one, at most MaxTargetSide.
 int pixelsFor(double pageLength, double zoom, double pixelsPerUnit)
 {
@@ -51,25 +57,83 @@ int pixelsFor(double pageLength, double zoom, double pixelsPerUnit)
     return int(std::min(pixels, MaxTargetSide));
 }
 
-// Header or footer, unless its style is None: the width is measured at the font's own size, so the
-// position is a page position; the text is then written at the zoomed size.
-PageResult drawBand(PageSurface& surface, const ViewMap& map, const PrintBand& band, qint32 page,
-                    float pageY, float printableWidth)
+// One page being drawn: what stays the same from cell to cell.
+class PageDrawing
 {
-    if (band.Style == BandStyle::None)
-        return {};
-    const QString text = BandText(band, page);
-    surface.setFontTransparent(true);
-    ApplyFont(surface, band.Font, band.Font.Size);
-    surface.setForeColor(band.FontColor);
-    const float width = surface.textWidth(text);
-    if (const std::optional<float> pageX = BandTextX(band.Alignment, printableWidth, width))
-        surface.setCurrentX(map.x(*pageX));
-    surface.setCurrentY(map.y(pageY));
-    surface.setFontSize(band.Font.Size * map.view.ZoomFactor);
-    surface.printText(text);
-    return surfaceState(surface);
-}
+public:
+    PageDrawing(PageSurface& surface, const PrintSettings& settings, const PageLayout& layout,
+                const PageView& view)
+        : pen_(surface, settings.Scale)
+        , s_(settings)
+        , layout_(layout)
+        , view_(view)
+        , map_{view}
+    {}
+
+    void outlinePrintableArea()
+    {
+        pen_.drawOutline(view_.MarginX, view_.MarginY, pen_.scaleWidth() - view_.MarginX,
+                         pen_.scaleHeight() - view_.MarginY, PrintableAreaColor);
+    }
+
+    // Header or footer, unless its style is None: the width is measured at the font's own size,
+    // so the position is a page position; the text is then written at the zoomed size.
+    PageResult band(const PrintBand& band, qint32 page, float pageY)
+    {
+        if (band.Style == BandStyle::None)
+            return {};
+        const QString text = BandText(band, page);
+        pen_.setTransparent(true);
+        pen_.setFont(band.Font, band.Font.Size);
+        pen_.setForeColor(band.FontColor);
+        const float width = pen_.textWidth(text);
+        if (const std::optional<float> pageX =
+                BandTextX(band.Alignment, layout_.PrintableWidth, width))
+            pen_.setCurrentX(map_.x(*pageX));
+        pen_.setCurrentY(map_.y(pageY));
+        pen_.setFontSize(band.Font.Size * view_.ZoomFactor);
+        pen_.printText(text);
+        return surfaceState(pen_.surface());
+    }
+
+    // The label font stays for all labels of the page.
+    void useLabelFont()
+    {
+        pen_.setTransparent(true);
+        pen_.setFont(s_.LabelFont, s_.LabelFont.Size * view_.ZoomFactor);
+        pen_.setForeColor(s_.FontColor);
+    }
+
+    // The picture fitted into its cell, its label, and the cell's outline when asked for.
+    PageResult cell(const CellPlace& cell, const Picture& picture, const QString& path)
+    {
+        const PictureFit fit = FitPicture(picture.widthHimetric(), picture.heightHimetric(), s_);
+        pen_.paintPicture(picture, map_.x(double(cell.CellLeft) + fit.OffsetX),
+                          map_.y(double(cell.CellTop) + fit.OffsetY), map_.length(fit.DrawWidth),
+                          map_.length(fit.DrawHeight));
+        if (PageResult r = surfaceState(pen_.surface()); !drawn(r))
+            return r;
+
+        if (s_.PrintLabel != LabelKind::None) {
+            const PagePoint at = LabelOrigin(layout_, s_, cell.CellLeft, cell.CellTop);
+            pen_.setCurrentX(map_.x(at.X));
+            pen_.setCurrentY(map_.y(at.Y));
+            pen_.printText(LabelText(s_.PrintLabel, path));
+        }
+        if (view_.showPictureArea)
+            pen_.drawOutline(map_.x(cell.CellLeft), map_.y(cell.CellTop),
+                             map_.x(double(cell.CellLeft) + s_.PictureMaxWidth),
+                             map_.y(double(cell.CellTop) + s_.PictureMaxHeight), PictureAreaColor);
+        return surfaceState(pen_.surface());
+    }
+
+private:
+    PagePen pen_;
+    const PrintSettings& s_;
+    const PageLayout& layout_;
+    const PageView& view_;
+    const ViewMap map_;
+};
 
 } // namespace
 
@@ -120,13 +184,11 @@ QString LabelText(LabelKind kind, const QString& entry)
 QSize PictureDecodeSize(const PrintSettings& settings, const PageView& view,
                         const PageSurface& surface)
 {
-    double pixelsPerUnit = surface.pixelsPerUnit();
-    if (view.MaxPixelsPerInch > 0) {
-        const double perUnit = settings.Scale == PrintUnit::Inch
-                                   ? view.MaxPixelsPerInch
-                                   : view.MaxPixelsPerInch / CentimetresPerInch;
-        pixelsPerUnit = std::min(pixelsPerUnit, perUnit / double(view.ZoomFactor));
-    }
+    const double perUnit = UnitsPerInch(settings.Scale);
+    double pixelsPerUnit = surface.pixelsPerInch() / perUnit;
+    if (view.MaxPixelsPerInch > 0)
+        pixelsPerUnit =
+            std::min(pixelsPerUnit, view.MaxPixelsPerInch / perUnit / double(view.ZoomFactor));
     if (!std::isfinite(pixelsPerUnit) || pixelsPerUnit <= 0)
         return QSize();
     return QSize(pixelsFor(settings.PictureMaxWidth, view.ZoomFactor, pixelsPerUnit),
@@ -140,68 +202,40 @@ PageResult DrawAlbumPage(PageSurface& surface, const PrintSettings& settings,
 {
     if (!drawable(view))
         return {PageOutcome::Failed, QString::fromUtf16(BadPageViewMessage)};
-    const ViewMap map{view};
-    const PrintSettings& s = settings;
-
+    PageDrawing drawing(surface, settings, layout, view);
     if (view.clearFirst)
         surface.clear();
     if (view.showPrintableArea)
-        surface.drawRectOutline(view.MarginX, view.MarginY, surface.scaleWidth() - view.MarginX,
-                                surface.scaleHeight() - view.MarginY, PrintableAreaColor);
+        drawing.outlinePrintableArea();
     if (page < 1)
         return surfaceState(surface);
 
-    if (PageResult r = drawBand(surface, map, s.Header, page, HeaderTextY, layout.PrintableWidth);
-        r.outcome != PageOutcome::Drawn)
+    if (PageResult r = drawing.band(settings.Header, page, HeaderTextY); !drawn(r))
         return r;
-    if (PageResult r = drawBand(surface, map, s.Footer, page, FooterTextY(layout, s.Footer),
-                                layout.PrintableWidth);
-        r.outcome != PageOutcome::Drawn)
+    if (PageResult r = drawing.band(settings.Footer, page, FooterTextY(layout, settings.Footer));
+        !drawn(r))
         return r;
+    drawing.useLabelFont();
 
-    // The label font stays for all labels of the page.
-    surface.setFontTransparent(true);
-    ApplyFont(surface, s.LabelFont, s.LabelFont.Size * view.ZoomFactor);
-    surface.setForeColor(s.FontColor);
-
+    // The preview loads its pictures here, each for the same size.
+    const QSize decodePixels = source ? QSize() : PictureDecodeSize(settings, view, surface);
     const qint64 count = printList.size();
     for (qint32 row = 1; row <= layout.RowCount; ++row) {
         for (qint32 column = 1; column <= layout.ColumnCount; ++column) {
-            const CellPlace cell = CellOrigin(layout, s, page, row, column);
+            const CellPlace cell = CellOrigin(layout, settings, page, row, column);
             // Every later cell of the page lies past the list too.
             if (cell.Index < 0 || cell.Index >= count)
                 return surfaceState(surface);
 
             const QString& path = printList.at(cell.Index);
             // This picture is released before the next one is taken.
-            const QSize decodePixels = PictureDecodeSize(s, view, surface);
-            const PictureResult loaded = source ? source(cell.Index, path, decodePixels)
-                                                : PictureLoader::load(path, decodePixels);
+            const PictureResult loaded =
+                source ? source(cell.Index, path) : PictureLoader::load(path, decodePixels);
             if (const auto* error = std::get_if<PictureError>(&loaded))
                 return {PageOutcome::Failed, error->message};
-            const Picture& picture = std::get<Picture>(loaded);
             if (hook && hook(page, cell.Index, path) == PictureStep::Stop)
                 return {PageOutcome::Stopped, QString()};
-
-            const PictureFit fit = FitPicture(picture.widthHimetric(), picture.heightHimetric(), s);
-            surface.paintPicture(picture, map.x(double(cell.CellLeft) + fit.OffsetX),
-                                 map.y(double(cell.CellTop) + fit.OffsetY),
-                                 map.length(fit.DrawWidth), map.length(fit.DrawHeight));
-            if (PageResult r = surfaceState(surface); r.outcome != PageOutcome::Drawn)
-                return r;
-
-            if (s.PrintLabel != LabelKind::None) {
-                const PagePoint at = LabelOrigin(layout, s, cell.CellLeft, cell.CellTop);
-                surface.setCurrentX(map.x(at.X));
-                surface.setCurrentY(map.y(at.Y));
-                surface.printText(LabelText(s.PrintLabel, path));
-            }
-            if (view.showPictureArea)
-                surface.drawRectOutline(map.x(cell.CellLeft), map.y(cell.CellTop),
-                                        map.x(double(cell.CellLeft) + s.PictureMaxWidth),
-                                        map.y(double(cell.CellTop) + s.PictureMaxHeight),
-                                        PictureAreaColor);
-            if (PageResult r = surfaceState(surface); r.outcome != PageOutcome::Drawn)
+            if (PageResult r = drawing.cell(cell, std::get<Picture>(loaded), path); !drawn(r))
                 return r;
         }
     }

@@ -36,12 +36,12 @@ struct PageView
     double MaxPixelsPerInch = 0;
 };
 
-// Where the page's pictures come from; by default the loader, at the decode size.
-using PictureSource =
-    std::function<PictureResult(qint64 index, const QString& path, QSize decodePixels)>;
+// Where the page's pictures come from; by default the loader, at PictureDecodeSize.
+using PictureSource = std::function<PictureResult(qint64 index, const QString& path)>;
 
 // The pixels a cell's picture is decoded for on this surface: the cell at the surface's density,
-// capped by the view's resolution, fitted by the loader to the picture's proportions.
+// capped by the view's resolution, fitted by the loader to the picture's proportions. Empty when
+// the surface reports no density.
 QSize PictureDecodeSize(const PrintSettings& settings, const PageView& view,
                         const PageSurface& surface);
 
@@ -72,6 +72,7 @@ struct PageResult
 // header, footer, and the cells row by row, each picture before its label, until the first cell
 // past the end of the list. Page positions are drawn at MarginX + ZoomFactor × x and
 // MarginY + ZoomFactor × y, lengths and font sizes × ZoomFactor. Does not start a new page.
+// The drawing state (font, colour, text position) starts afresh with the surface's default font.
 PageResult DrawAlbumPage(PageSurface& surface, const PrintSettings& settings,
                          const PageLayout& layout, const QStringList& printList, qint32 page,
                          const PageView& view, const PagePictureHook& hook = {},

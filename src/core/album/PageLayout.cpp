@@ -1,5 +1,6 @@
 #include "core/album/PageLayout.h"
 
+#include "core/album/PagePen.h"
 #include "core/album/PageSurface.h"
 
 #include <cmath>
@@ -42,36 +43,23 @@ float bandHeight(const PrintBand& band, float lineHeight)
 
 } // namespace
 
-void ApplyFont(PageSurface& surface, const PrintFont& font, double size)
-{
-    surface.setFontName(font.Name);
-    surface.setFontBold(font.Bold);
-    surface.setFontItalic(font.Italic);
-    surface.setFontSize(size);
-    surface.setFontStrikethrough(font.Strikethrough);
-    surface.setFontUnderline(font.Underline);
-}
-
 LayoutResult ComputePageLayout(const PrintSettings& settings, int n, PageSurface& surface)
 {
     const QString sample = QString::fromUtf16(LineSample);
+    PagePen pen(surface, settings.Scale);
     PageMeasures measures;
+    measures.PrintableWidth = pen.scaleWidth();
+    measures.PrintableHeight = pen.scaleHeight();
 
-    surface.setScaleMode(settings.Scale);
-    measures.PrintableWidth = surface.scaleWidth();
-    measures.PrintableHeight = surface.scaleHeight();
-
-    ApplyFont(surface, settings.Header.Font, settings.Header.Font.Size);
-    measures.HeaderLineHeight = surface.textHeight(sample);
-    ApplyFont(surface, settings.Footer.Font, settings.Footer.Font.Size);
-    measures.FooterLineHeight = surface.textHeight(sample);
-
-    // The label font, colour and transparency stay on the surface for the page drawing.
-    ApplyFont(surface, settings.LabelFont, settings.LabelFont.Size);
-    surface.setForeColor(settings.FontColor);
-    surface.setFontTransparent(true);
-    if (settings.PrintLabel != LabelKind::None)
-        measures.LabelLineHeight = surface.textHeight(sample);
+    // A font without a name, or without a usable size, takes the one measured before it.
+    pen.setFont(settings.Header.Font, settings.Header.Font.Size);
+    measures.HeaderLineHeight = pen.textHeight(sample);
+    pen.setFont(settings.Footer.Font, settings.Footer.Font.Size);
+    measures.FooterLineHeight = pen.textHeight(sample);
+    if (settings.PrintLabel != LabelKind::None) {
+        pen.setFont(settings.LabelFont, settings.LabelFont.Size);
+        measures.LabelLineHeight = pen.textHeight(sample);
+    }
 
     if (const QString error = surface.error(); !error.isEmpty())
         return LayoutFailure{LayoutProblem::SurfaceFailed, error};

@@ -58,12 +58,8 @@ struct PageMeasures
     float LabelLineHeight = 0;
 };
 
-// Puts a print font on the surface at the given size, one attribute at a time in the order
-// name, bold, italic, size, strikethrough, underline.
-void ApplyFont(PageSurface& surface, const PrintFont& font, double size);
-
-// Measures the page on the surface and lays out the grid for n pictures. Leaves on the surface
-// the label font, the label colour and transparent text.
+// Measures the page on the surface in the settings' unit (the line heights of the header, footer
+// and label fonts in turn) and lays out the grid for n pictures.
 LayoutResult ComputePageLayout(const PrintSettings& settings, int n, PageSurface& surface);
 
 // The grid from measures already taken. Any size that makes no grid (a pitch of zero or less, a

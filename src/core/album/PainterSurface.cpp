@@ -1,7 +1,6 @@
 #include "core/album/PainterSurface.h"
 
 #include "core/pictures/Picture.h"
-#include "core/program/Units.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -26,55 +25,15 @@ bool isDrawable(const QRectF& rect)
 } // namespace
 
 PainterSurface::PainterSurface()
-    : font_(QGuiApplication::font())
+    : defaultFont_(QGuiApplication::font())
 {}
 
 PainterSurface::~PainterSurface() = default;
-
-double PainterSurface::unitsPerInch(PrintUnit unit)
-{
-    return unit == PrintUnit::Inch ? 1.0 : CentimetresPerInch;
-}
 
 QColor PainterSurface::toQColor(PrintColor color)
 {
     const auto bits = static_cast<quint32>(color);
     return QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF));
-}
-
-void PainterSurface::setScaleMode(PrintUnit unit)
-{
-    unit_ = unit;
-}
-
-double PainterSurface::toDeviceX(double units) const
-{
-    return units * dotsPerInchX() / unitsPerInch(unit_);
-}
-
-double PainterSurface::toDeviceY(double units) const
-{
-    return units * dotsPerInchY() / unitsPerInch(unit_);
-}
-
-double PainterSurface::fromDeviceX(double pixels) const
-{
-    return pixels * unitsPerInch(unit_) / dotsPerInchX();
-}
-
-double PainterSurface::fromDeviceY(double pixels) const
-{
-    return pixels * unitsPerInch(unit_) / dotsPerInchY();
-}
-
-QRectF PainterSurface::toDeviceRect(double x, double y, double width, double height) const
-{
-    return QRectF(toDeviceX(x), toDeviceY(y), toDeviceX(width), toDeviceY(height));
-}
-
-double PainterSurface::pixelsPerUnit() const
-{
-    return toDeviceX(1);
 }
 
 void PainterSurface::setError(const QString& reason)
@@ -83,99 +42,86 @@ void PainterSurface::setError(const QString& reason)
         error_ = reason;
 }
 
-void PainterSurface::setFontName(const QString& name)
-{
-    if (!name.isEmpty())
-        font_.setFamily(name);
-}
-
-void PainterSurface::setFontSize(double points)
-{
-    if (std::isfinite(points) && points > 0)
-        font_.setPointSizeF(std::min(points, MaxFontPoints));
-}
-
-void PainterSurface::setFontBold(bool on)
-{
-    font_.setBold(on);
-}
-
-void PainterSurface::setFontItalic(bool on)
-{
-    font_.setItalic(on);
-}
-
-void PainterSurface::setFontStrikethrough(bool on)
-{
-    font_.setStrikeOut(on);
-}
-
-void PainterSurface::setFontUnderline(bool on)
-{
-    font_.setUnderline(on);
-}
-
-PrintFont PainterSurface::font() const
+PrintFont PainterSurface::defaultFont() const
 {
     PrintFont font;
-    font.Name = QFontInfo(font_).family();
-    font.Size = font_.pointSizeF();
-    font.Bold = font_.bold();
-    font.Italic = font_.italic();
-    font.Strikethrough = font_.strikeOut();
-    font.Underline = font_.underline();
+    font.Name = QFontInfo(defaultFont_).family();
+    font.Size = defaultFont_.pointSizeF();
+    font.Bold = defaultFont_.bold();
+    font.Italic = defaultFont_.italic();
+    font.Strikethrough = defaultFont_.strikeOut();
+    font.Underline = defaultFont_.underline();
     return font;
 }
 
-void PainterSurface::setForeColor(PrintColor color)
+QFont PainterSurface::toQFont(const PrintFont& font) const
 {
-    foreColor_ = color;
+    QFont qfont = defaultFont_;
+    if (!font.Name.isEmpty())
+        qfont.setFamily(font.Name);
+    if (std::isfinite(font.Size) && font.Size > 0)
+        qfont.setPointSizeF(std::min(font.Size, MaxFontPoints));
+    qfont.setBold(font.Bold);
+    qfont.setItalic(font.Italic);
+    qfont.setStrikeOut(font.Strikethrough);
+    qfont.setUnderline(font.Underline);
+    return qfont;
 }
 
-void PainterSurface::setFontTransparent(bool on)
+double PainterSurface::textWidth(const PrintFont& font, const QString& text) const
 {
-    transparent_ = on;
+    return QFontMetricsF(toQFont(font), &metricsDevice()).horizontalAdvance(text);
 }
 
-float PainterSurface::textWidth(const QString& text) const
+double PainterSurface::textHeight(const PrintFont& font, const QString&) const
 {
-    const QFontMetricsF metrics(font_, &metricsDevice());
-    return static_cast<float>(fromDeviceX(metrics.horizontalAdvance(text)));
+    return QFontMetricsF(toQFont(font), &metricsDevice()).height();
 }
 
-float PainterSurface::textHeight(const QString&) const
+double PainterSurface::drawText(const QString& text, QPointF at, const TextLook& look)
 {
-    const QFontMetricsF metrics(font_, &metricsDevice());
-    return static_cast<float>(fromDeviceY(metrics.height()));
-}
-
-void PainterSurface::printText(const QString& text)
-{
-    const QFontMetricsF metrics(font_, &metricsDevice());
-    const QRectF box(toDeviceX(currentX_), toDeviceY(currentY_), metrics.horizontalAdvance(text),
-                     metrics.height());
+    const QFont font = toQFont(look.font);
+    const QFontMetricsF metrics(font, &metricsDevice());
+    const QRectF box(at, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
     if (isDrawable(box)) {
         if (QPainter* painter = pagePainter()) {
-            if (!transparent_)
+            if (!look.transparent)
                 painter->fillRect(box, Qt::white);
-            painter->setFont(font_);
-            painter->setPen(toQColor(foreColor_));
+            painter->setFont(font);
+            painter->setPen(toQColor(look.color));
             painter->drawText(QPointF(box.left(), box.top() + metrics.ascent()), text);
         }
     }
-    currentX_ = 0;
-    currentY_ += static_cast<float>(fromDeviceY(metrics.height()));
+    return metrics.height();
 }
 
-void PainterSurface::paintPicture(const Picture& picture, float x, float y, float width,
-                                  float height)
+void PainterSurface::drawPicture(const Picture& picture, const QRectF& target)
 {
-    const QRectF target = toDeviceRect(x, y, width, height);
     if (!isDrawable(target))
         return;
     if (QPainter* painter = pagePainter()) {
         painter->save();
         picture.paint(*painter, target);
+        painter->restore();
+    }
+}
+
+void PainterSurface::drawOutline(QPointF corner, QPointF opposite, PrintColor color)
+{
+    const QRectF rect = QRectF(corner, opposite).normalized();
+    if (std::isnan(rect.left()) || std::isnan(rect.top()) || std::isnan(rect.right()) ||
+        std::isnan(rect.bottom()))
+        return;
+    const QSizeF page = drawableInches() * dotsPerInch();
+    const auto near = [](double pixels, double side) { return std::clamp(pixels, -2.0, side + 2); };
+    const QPointF topLeft(near(rect.left(), page.width()), near(rect.top(), page.height()));
+    const QPointF bottomRight(near(rect.right(), page.width()), near(rect.bottom(), page.height()));
+    if (QPainter* painter = pagePainter()) {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(QPen(toQColor(color), 1));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(topLeft, bottomRight));
         painter->restore();
     }
 }

@@ -72,10 +72,10 @@ void PreviewSurface::makeImage(int width, int height)
     image_.fill(Qt::white);
 }
 
-void PreviewSurface::resize(float paperWidth, float paperHeight, float zoom)
+void PreviewSurface::resize(float paperWidth, float paperHeight, float zoom, PrintUnit unit)
 {
     clearError();
-    const double perInch = unitsPerInch(scaleMode());
+    const double perInch = UnitsPerInch(unit);
     widthInches_ = double(paperWidth) * double(zoom) / perInch;
     heightInches_ = double(paperHeight) * double(zoom) / perInch;
     if (!(widthInches_ > 0) || !std::isfinite(widthInches_))
@@ -93,19 +93,9 @@ void PreviewSurface::resize(float paperWidth, float paperHeight, float zoom)
     makeImage(std::max(1, int(width)), std::max(1, int(height)));
 }
 
-float PreviewSurface::scaleWidth() const
+double PreviewSurface::pixelsPerInch() const
 {
-    return static_cast<float>(inchesToUnits(widthInches_));
-}
-
-float PreviewSurface::scaleHeight() const
-{
-    return static_cast<float>(inchesToUnits(heightInches_));
-}
-
-double PreviewSurface::pixelsPerUnit() const
-{
-    return PainterSurface::pixelsPerUnit() * image_.devicePixelRatio();
+    return dotsPerInch_ * image_.devicePixelRatio();
 }
 
 float PreviewSurface::paperWidthTwips() const
@@ -129,27 +119,6 @@ void PreviewSurface::clear()
 {
     endPainting();
     image_.fill(Qt::white);
-}
-
-void PreviewSurface::drawRectOutline(float x1, float y1, float x2, float y2, PrintColor color)
-{
-    if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2))
-        return;
-    // Edges far off the image are pulled to just outside it, where they stay invisible.
-    const auto near = [](double pixels, int side) {
-        return std::clamp(pixels, -2.0, double(side) + 2);
-    };
-    const double left = near(toDeviceX(std::min(x1, x2)), size_.width());
-    const double right = near(toDeviceX(std::max(x1, x2)), size_.width());
-    const double top = near(toDeviceY(std::min(y1, y2)), size_.height());
-    const double bottom = near(toDeviceY(std::max(y1, y2)), size_.height());
-    if (QPainter* painter = pagePainter()) {
-        painter->setRenderHint(QPainter::Antialiasing, false);
-        // One logical pixel wide, as the window's own lines are.
-        painter->setPen(QPen(toQColor(color), 1));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)));
-    }
 }
 
 } // namespace quenbrook

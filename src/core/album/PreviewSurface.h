@@ -9,9 +9,9 @@ namespace quenbrook {
 
 // The preview's page: a white off-screen image at the screen's resolution that keeps its drawing
 // until it is cleared; the preview window shows image(). Its size is the paper times the zoom
-// factor; its scale is the print unit, unzoomed. New page, end and abandon do nothing here.
-// Lengths are logical pixels at the screen's logical resolution; the image holds pixelRatio
-// pixels for each of them, so text and pictures stay sharp on a high-density screen.
+// factor. New page, end and abandon do nothing here. Device units are logical pixels at the
+// screen's logical resolution; the image holds pixelRatio pixels for each of them, so text and
+// pictures stay sharp on a high-density screen.
 class PreviewSurface final : public PainterSurface
 {
 public:
@@ -24,30 +24,30 @@ public:
                             double pixelRatio = screenPixelRatio());
     ~PreviewSurface() override;
 
-    // Sizes the page for paper of that size, in the current unit, shown at zoom; the page is
-    // white afterwards. A size that is not a positive number gives an empty page.
-    void resize(float paperWidth, float paperHeight, float zoom);
+    // Sizes the page for paper of that size, in the unit, shown at zoom; the page is white
+    // afterwards. A size that is not a positive number gives an empty page.
+    void resize(float paperWidth, float paperHeight, float zoom, PrintUnit unit);
     const QImage& image() const { return image_; }
     // The page in logical pixels.
     QSize size() const { return size_; }
 
-    float scaleWidth() const override;
-    float scaleHeight() const override;
+    double dotsPerInch() const override { return dotsPerInch_; }
+    QSizeF drawableInches() const override { return QSizeF(widthInches_, heightInches_); }
     // The page's own size.
     float paperWidthTwips() const override;
     float paperHeightTwips() const override;
+    // Image pixels: pictures are decoded for the image, not for the logical page.
+    double pixelsPerInch() const override;
 
     void clear() override;
-    void drawRectOutline(float x1, float y1, float x2, float y2, PrintColor color) override;
-    // Image pixels per unit: pictures are decoded for the image, not for the logical page.
-    double pixelsPerUnit() const override;
+    void newPage() override {}
+    void endDoc() override {}
+    void killDoc() override {}
 
     // Longest side of the page image, in image pixels.
     static constexpr int MaxSide = 16384;
 
 protected:
-    double dotsPerInchX() const override { return dotsPerInch_; }
-    double dotsPerInchY() const override { return dotsPerInch_; }
     const QPaintDevice& metricsDevice() const override { return image_; }
     QPainter* pagePainter() override;
 

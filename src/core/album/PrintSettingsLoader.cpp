@@ -130,7 +130,7 @@ void PrintSettingsLoader::readFontGroup(PrintFont& font, const PrintKeys::FontKe
                                         PrintColor& color, const QString& colorKey)
 {
     // Each attribute defaults to the printer's current one, as it is at this moment.
-    const PrintFont current = printer_.font();
+    const PrintFont current = printer_.defaultFont();
     font.Name = readText(keys.Name, current.Name);
     if (font.Name.isEmpty())
         font.Name = current.Name;

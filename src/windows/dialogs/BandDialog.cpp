@@ -120,7 +120,7 @@ void BandDialog::Form_Load()
     lblUnit->setText(unitCaption(readUnit()));
 
     // Asked before the band is read, whose reading discards the printer's document.
-    const PrintFont printerFont = printer_.font();
+    const PrintFont printerFont = printer_.defaultFont();
     band_ = PrintSettingsLoader(store_, printer_).ReadBand(keysOf(which_).Band);
     band_.Font = usableFont(band_.Font, printerFont);
     band_.Alignment = shownCode(band_.Alignment);

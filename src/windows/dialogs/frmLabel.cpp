@@ -73,7 +73,7 @@ void frmLabel::Form_Load()
     // Read by the same rules as the print settings: "LabelPosition" other than "Above" is
     // below, a "PrintLabel" that is none of its three words is no label.
     // Asked before the group is read, whose reading discards the printer's document.
-    const PrintFont printerFont = printer_.font();
+    const PrintFont printerFont = printer_.defaultFont();
     PrintSettings stored;
     stored.PrintLabel = LabelKind::None;
     PrintSettingsLoader(store_, printer_).ReloadLabelGroup(stored);

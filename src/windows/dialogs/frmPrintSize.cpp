@@ -155,9 +155,8 @@ void frmPrintSize::cmdOk_Click()
     QString problem;
     {
         const BusyCursor busy;
-        printer_.setScaleMode(unit_);
-        paperWidth = printer_.scaleWidth();
-        paperHeight = printer_.scaleHeight();
+        paperWidth = printer_.drawableWidth(unit_);
+        paperHeight = printer_.drawableHeight(unit_);
         problem = printer_.error();
         printer_.killDoc();
     }

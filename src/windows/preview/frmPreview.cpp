@@ -1,6 +1,7 @@
 #include "windows/preview/frmPreview.h"
 
 #include "core/album/AlbumPage.h"
+#include "core/album/PagePen.h"
 #include "core/album/PageSurface.h"
 #include "core/album/PrintSettingsLoader.h"
 #include "core/program/PrintSettingsKeys.h"
@@ -72,10 +73,9 @@ void frmPreview::fail(const QString& message)
 
 bool frmPreview::queryPrinter()
 {
-    const float perInch = float(PainterSurface::unitsPerInch(settings_.Scale));
-    printer_.setScaleMode(settings_.Scale);
-    layout_.PrintableWidth = printer_.scaleWidth();
-    layout_.PrintableHeight = printer_.scaleHeight();
+    const float perInch = float(UnitsPerInch(settings_.Scale));
+    layout_.PrintableWidth = printer_.drawableWidth(settings_.Scale);
+    layout_.PrintableHeight = printer_.drawableHeight(settings_.Scale);
     PaperWidth = printer_.paperWidthTwips() / TwipsPerInch * perInch;
     PaperHeight = printer_.paperHeightTwips() / TwipsPerInch * perInch;
     // Asking may have opened a document; nothing is printed on it.
@@ -87,7 +87,6 @@ bool frmPreview::Form_Load()
 {
     std::optional<BusyCursor> busy(std::in_place);
     IsLoaded = false;
-    surface_.setScaleMode(settings_.Scale);
     if (!queryPrinter()) {
         busy.reset();
         fail(CantPreviewMessage);
@@ -95,7 +94,7 @@ bool frmPreview::Form_Load()
     }
 
     // The grid is measured on this surface, sized for the moment as the printer's printable area.
-    surface_.resize(layout_.PrintableWidth, layout_.PrintableHeight, 1);
+    surface_.resize(layout_.PrintableWidth, layout_.PrintableHeight, 1, settings_.Scale);
     const LayoutResult computed = ComputePageLayout(
         settings_, int(std::min<qsizetype>(printList_.size(), INT_MAX)), surface_);
     if (const auto* failure = std::get_if<LayoutFailure>(&computed)) {
@@ -140,8 +139,7 @@ void frmPreview::SetupPreviewSize()
     setWindowTitle(QStringLiteral("Preview ") + NumberText(zoomFactor_ * 100) +
                    QStringLiteral("%"));
     surface_.clear();
-    surface_.setScaleMode(settings_.Scale);
-    surface_.resize(PaperWidth, PaperHeight, zoomFactor_);
+    surface_.resize(PaperWidth, PaperHeight, zoomFactor_, settings_.Scale);
     picPreview->resize(surface_.size());
     // The printable area is taken to be centred on the paper.
     MarginX = (PaperWidth - layout_.PrintableWidth) / 2 * zoomFactor_;
@@ -203,9 +201,10 @@ void frmPreview::chkShowPrintableArea_Click()
         PreviewPage(hsrPage->value());
         return;
     }
-    // Over the page as it is, in the current text colour.
-    surface_.drawRectOutline(MarginX, MarginY, surface_.scaleWidth() - MarginX,
-                             surface_.scaleHeight() - MarginY, surface_.foreColor());
+    // Over the page as it is, in the text colour the drawing left: the labels'.
+    PagePen pen(surface_, settings_.Scale);
+    pen.drawOutline(MarginX, MarginY, pen.scaleWidth() - MarginX, pen.scaleHeight() - MarginY,
+                    settings_.FontColor);
     picPreview->update();
 }
 

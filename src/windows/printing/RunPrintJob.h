@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/album/PrintJob.h"
 #include "core/album/PrintSettings.h"
-#include "print/PrintJob.h"
 #include "windows/common/Messages.h"
 
 #include <QStringList>

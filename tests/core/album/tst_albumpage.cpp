@@ -146,7 +146,7 @@ private slots:
     }
 
     // Codes kept from the store that name no style or alignment: the text is written, where the
-    // surface's position already was; a footer of style None writes nothing.
+    // text position already was (the start of the line); a footer of style None writes nothing.
     void bandCodesOutsideTheNamedOnes()
     {
         PrintSettings s = gridSettings();
@@ -156,9 +156,8 @@ private slots:
         s.Footer.Text = QStringLiteral("Unused");
         RecordingSurface surface;
         const PageLayout layout = layoutOf(s, 0).value();
-        surface.setCurrentX(1.5f);
         QCOMPARE(DrawAlbumPage(surface, s, layout, {}, 1, PageView()).outcome, PageOutcome::Drawn);
-        QCOMPARE(marks(surface), QStringList{"text Kept in Header 18 #0 at 1.5,0"});
+        QCOMPARE(marks(surface), QStringList{"text Kept in Header 18 #0 at 0,0"});
     }
 
     // A case-insensitive mount opens "beach.jpg" as the file its folder holds as "Beach.JPG";

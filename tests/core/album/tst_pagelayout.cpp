@@ -1,3 +1,5 @@
+#include "core/album/PagePen.h"
+#include "core/pictures/Picture.h"
 #include "support/AlbumFixtures.h"
 
 #include <QTest>
@@ -183,27 +185,64 @@ private slots:
                  drawn);
     }
 
-    void fontOrder()
+    // The header's font is measured, then the footer's and the label's; a font without a name
+    // or a usable size keeps those of the one before. Line heights are in the settings' unit.
+    void measuredFonts()
     {
         PrintSettings s = gridSettings();
         s.Header.Font = PrintFont{QStringLiteral("Head"), 18, true, false, true, false};
-        s.Footer.Font = PrintFont{QStringLiteral("Foot"), 9, false, true, false, true};
-        s.FontColor = 0x123456;
+        s.Footer.Font = PrintFont{QString(), 0, false, true, false, true};
         s.PrintLabel = LabelKind::FileName;
         RecordingSurface surface;
         QVERIFY(std::holds_alternative<PageLayout>(ComputePageLayout(s, 3, surface)));
-
-        const QStringList log = surface.log();
-        QCOMPARE(log.mid(1, 6),
-                 (QStringList{"fontName Head", "fontBold 1", "fontItalic 0", "fontSize 18",
-                              "fontStrikethrough 1", "fontUnderline 0"}));
-        QCOMPARE(log.filter(QStringLiteral("textHeight")),
-                 (QStringList{"textHeight \"ABCxyz\" = 0.25 font Head 18 bold strikethrough",
-                              "textHeight \"ABCxyz\" = 0.125 font Foot 9 italic underline",
+        QCOMPARE(surface.log(),
+                 (QStringList{"drawable", "drawable",
+                              "textHeight \"ABCxyz\" = 0.25 font Head 18 bold strikethrough",
+                              "textHeight \"ABCxyz\" = 0.25 font Head 18 italic underline",
                               "textHeight \"ABCxyz\" = 0.2 font Label 14.4"}));
-        // The label font and colour stay on for the page.
-        QCOMPARE(surface.font(), s.LabelFont);
-        QVERIFY(log.contains("foreColor 1193046") && log.contains("transparent 1"));
+
+        s.Scale = PrintUnit::Centimetre;
+        s.Header.Style = BandStyle::Text;
+        s.Header.Spacing = 0.5f;
+        s.PrintLabel = LabelKind::None;
+        surface.clearLog();
+        const LayoutResult inCentimetres = ComputePageLayout(s, 3, surface);
+        QVERIFY(std::holds_alternative<PageLayout>(inCentimetres));
+        QCOMPARE(surface.callsOf(SurfaceCall::Kind::MeasureHeight).size(), 2);
+        const PageLayout& layout = std::get<PageLayout>(inCentimetres);
+        QCOMPARE(layout.PrintableWidth, 8 * 2.54f);
+        QCOMPARE(layout.HeaderHeight, 0.25f * 2.54f + 0.5f);
+    }
+
+    // What the surface does not keep, the pen does: the font set attribute by attribute (an
+    // empty name or an unusable size keeps the one in use), the colour, and the text position,
+    // which a written line moves to the start of the next. Lengths go in centimetres and reach
+    // the recording surface in inches.
+    void pen()
+    {
+        RecordingSurface surface;
+        PagePen pen(surface, PrintUnit::Centimetre);
+        QCOMPARE(pen.font(), surface.defaultFont());
+        pen.setFont(PrintFont{QStringLiteral("Head"), 18, true}, 18);
+        pen.setFont(PrintFont{QString(), -1, false, true}, qQNaN());
+        pen.setForeColor(0xFF);
+        pen.setTransparent(false);
+        QCOMPARE(pen.textWidth("four"), 4 * 18 / 144.f * 2.54f);
+        pen.setCurrentX(2.54f);
+        pen.setCurrentY(5.08f);
+        pen.printText("one");
+        pen.printText("two");
+        pen.setFontSize(5000);
+        pen.printText("big");
+        pen.paintPicture(Picture(), 2.54f, 0, 5.08f, 1.27f);
+        pen.drawOutline(0, 0, 2.54f, 5.08f, 0xFF0000);
+        QCOMPARE(surface.log().mid(1),
+                 (QStringList{"text \"one\" at (1, 2) font Head 18 italic color 255",
+                              "text \"two\" at (0, 2.25) font Head 18 italic color 255",
+                              "text \"big\" at (0, 2.5) font Head 2048 italic color 255",
+                              "picture -1x-1 decoded 0x0 at (1, 0) size 2 x 0.5",
+                              "outline (0, 0) to (1, 2) color 16711680"}));
+        QCOMPARE(pen.currentY(), 5.08f + 0.635f + 0.635f + 2048 / 72.f * 2.54f);
     }
 };
 

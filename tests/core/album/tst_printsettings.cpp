@@ -99,8 +99,8 @@ private slots:
     void emptyStoreGivesDefaults()
     {
         Sandbox box;
-        box.printer.setFontItalic(true);        // the printer's font: Sans 10, italic
-        box.put(PrintKeys::FooterFontName, ""); // an empty name is no name
+        box.printer.setDefaultFont(PrintFont{"Sans", 10, false, true}); // the printer's font
+        box.put(PrintKeys::FooterFontName, "");                         // an empty name is no name
         const PrintSettings s = box.loaded();
         const QVariantList font = {"Sans", 10.0, false, true, false, false};
         const QVariantList band =
@@ -208,9 +208,7 @@ private slots:
         const PrintSettings before = s;
 
         // Another printer with another font was chosen, and every group changed in the store.
-        box.printer.setFontName("Printer Font");
-        box.printer.setFontSize(8);
-        box.printer.setFontBold(true);
+        box.printer.setDefaultFont(PrintFont{"Printer Font", 8, true});
         const QList<std::pair<QString, QString>> changes = {
             {PrintKeys::FontColor, "255"},     {PrintKeys::HeaderText, "Holiday"},
             {PrintKeys::FooterSpacing, "0.5"}, {PrintKeys::PictureSpacingY, "0.3"},
@@ -218,7 +216,7 @@ private slots:
         for (const auto& [key, value] : changes)
             box.put(key, value);
         const PrintSettings now = box.loaded();
-        QCOMPARE(now.LabelFont, box.printer.font());
+        QCOMPARE(now.LabelFont, box.printer.defaultFont());
         QCOMPARE(now.Header.Font, (PrintFont{"Courier", 8, true, true, false, false}));
 
         if (group == 0)

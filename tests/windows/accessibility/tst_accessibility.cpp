@@ -157,7 +157,7 @@ private slots:
                 chooser->reject();
             }
         });
-        ChooseFont(nullptr, ChosenFont{printer->font(), 0});
+        ChooseFont(nullptr, ChosenFont{printer->defaultFont(), 0});
         QVERIFY2(found.isEmpty(), qPrintable("\n" + found.join('\n')));
     }
 

@@ -334,7 +334,7 @@ private slots:
         const QPageLayout after = s.printer->printer().pageLayout();
         QCOMPARE(after.pageSize().id(), QPageSize::A5);
         QCOMPARE(after.orientation(), QPageLayout::Landscape);
-        QVERIFY(s.printer->scaleWidth() > s.printer->scaleHeight());
+        QVERIFY(s.printer->drawableInches().width() > s.printer->drawableInches().height());
 
         s.services.runDialog = [](QDialog&) { return int(QDialog::Rejected); };
         s.action("mnuFooter")->trigger();

@@ -137,8 +137,6 @@ private slots:
         act(dialog, {"cmdOk"});
 
         QCOMPARE(box.printer.abandonedDocuments(), 1);
-        QCOMPARE(box.printer.scaleMode(),
-                 scale == "Inch" ? PrintUnit::Inch : PrintUnit::Centimetre);
         QCOMPARE(dialog.messages, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(dialog.isVisible(), !message.isEmpty());
         QStringList written;

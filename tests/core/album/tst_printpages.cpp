@@ -1,5 +1,5 @@
+#include "core/album/PrintJob.h"
 #include "core/pictures/PictureLoader.h"
-#include "print/PrintJob.h"
 #include "support/AlbumFixtures.h"
 #include "support/RecordingSurface.h"
 

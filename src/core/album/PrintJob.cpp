@@ -1,4 +1,4 @@
-#include "print/PrintJob.h"
+#include "core/album/PrintJob.h"
 
 #include "core/album/PageLayout.h"
 #include "core/album/PageSurface.h"
@@ -89,7 +89,7 @@ void PrintPages(const QStringList& printList, const PrintSettings& settings, Pag
         PicturesAhead ahead(printList, (first - 1) * layout.PicturesPerPage,
                             last * layout.PicturesPerPage - 1, decodePixels,
                             PicturesAhead::workersForThisMachine(), steps.stop);
-        const PictureSource source = [&](qint64 index, const QString& path, QSize) {
+        const PictureSource source = [&](qint64 index, const QString& path) {
             return ahead.take(index, path, steps.waiting);
         };
         for (qint64 page = first; page <= last; ++page) {
