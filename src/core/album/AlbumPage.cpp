@@ -5,6 +5,7 @@
 #include "core/program/FileNames.h"
 #include "core/program/Units.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -139,7 +140,7 @@ PageResult DrawAlbumPage(PageSurface& surface, const PrintSettings& settings,
                          const PictureSource& source)
 {
     if (!drawable(view))
-        return {PageOutcome::Failed, QString::fromUtf16(BadPageViewMessage)};
+        return {PageOutcome::Failed, QCoreApplication::translate("AlbumPage", BadPageViewMessage)};
     const ViewMap map{view};
     const PrintSettings& s = settings;
 

@@ -2,6 +2,7 @@
 
 #include "core/album/PageSurface.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 
@@ -22,7 +23,8 @@ std::optional<qint32> cellCount(double quotient)
 
 LayoutFailure noCellFits()
 {
-    return {LayoutProblem::NoCellFits, QString::fromUtf16(NoCellFitsMessage)};
+    return {LayoutProblem::NoCellFits,
+            QCoreApplication::translate("PageLayout", NoCellFitsMessage)};
 }
 
 bool allFinite(std::initializer_list<float> values)

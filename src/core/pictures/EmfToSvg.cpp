@@ -5,6 +5,7 @@
 #include "core/pictures/MetafileShared.h"
 #include "core/pictures/SvgBounds.h"
 
+#include <QCoreApplication>
 #include <emf2svg.h>
 
 #include <cstdlib>
@@ -51,7 +52,7 @@ Result emfToSvg(const QByteArray& data, const LoadStop* stop)
         himetricH = double(bytes.s32(104)) / 10;
     }
     if (deviceW <= 0 || deviceH <= 0 || !(himetricW > 0) || !(himetricH > 0))
-        return unreadable(QStringLiteral("no reference device"));
+        return unreadable(QCoreApplication::translate("PictureLoader", "no reference device"));
     const double sx = double(deviceW) / himetricW;
     const double sy = double(deviceH) / himetricH;
     // libemf2svg draws in device pixels, moved so that the bounds' corner is the origin.
@@ -85,7 +86,8 @@ Result emfToSvg(const QByteArray& data, const LoadStop* stop)
     if (stopRaised(stop))
         return Failure{Failure::Kind::Stopped, QString()};
     if (tooMuch)
-        return Failure{Failure::Kind::TooLarge, QStringLiteral("too much drawing")};
+        return Failure{Failure::Kind::TooLarge,
+                       QCoreApplication::translate("PictureLoader", "too much drawing")};
     if (svg.isEmpty())
         return unreadable();
     if (auto failure = keepNearFrame(svg, viewBox))

@@ -10,6 +10,7 @@
 #include "core/program/PictureFileTypes.h"
 #include "core/program/Units.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageIOHandler>
@@ -27,21 +28,21 @@ QString kindWords(PictureFormat kind)
 {
     switch (kind) {
     case PictureFormat::Bitmap:
-        return QStringLiteral("bitmap");
+        return QCoreApplication::translate("PictureLoader", "bitmap");
     case PictureFormat::RunLengthBitmap:
-        return QStringLiteral("run-length bitmap");
+        return QCoreApplication::translate("PictureLoader", "run-length bitmap");
     case PictureFormat::WindowsMetafile:
-        return QStringLiteral("Windows metafile");
+        return QCoreApplication::translate("PictureLoader", "Windows metafile");
     case PictureFormat::EnhancedMetafile:
-        return QStringLiteral("enhanced metafile");
+        return QCoreApplication::translate("PictureLoader", "enhanced metafile");
     case PictureFormat::Gif:
-        return QStringLiteral("GIF picture");
+        return QCoreApplication::translate("PictureLoader", "GIF picture");
     case PictureFormat::Jpeg:
-        return QStringLiteral("JPEG picture");
+        return QCoreApplication::translate("PictureLoader", "JPEG picture");
     case PictureFormat::Icon:
-        return QStringLiteral("icon");
+        return QCoreApplication::translate("PictureLoader", "icon");
     case PictureFormat::Cursor:
-        return QStringLiteral("cursor");
+        return QCoreApplication::translate("PictureLoader", "cursor");
     }
     return {};
 }
@@ -75,7 +76,8 @@ PictureError failure(const QString& name, const QString& what)
 
 PictureError notReadable(const QString& name, PictureFormat kind, const QString& detail = QString())
 {
-    QString what = QStringLiteral("not a readable ") + kindWords(kind);
+    QString what =
+        QCoreApplication::translate("PictureLoader", "not a readable %1").arg(kindWords(kind));
     if (!detail.isEmpty())
         what += QStringLiteral(" (") + detail + u')';
     return failure(name, what);
@@ -83,7 +85,7 @@ PictureError notReadable(const QString& name, PictureFormat kind, const QString&
 
 PictureError tooLarge(const QString& name, const QString& detail)
 {
-    const QString what = QStringLiteral("picture too large");
+    const QString what = QCoreApplication::translate("PictureLoader", "picture too large");
     return failure(name, detail.isEmpty() ? what : what + QStringLiteral(" (%1)").arg(detail));
 }
 
@@ -189,15 +191,16 @@ private:
 
 PictureError stopped(const QString& name)
 {
-    return failure(name, QStringLiteral("loading was interrupted"));
+    return failure(name, QCoreApplication::translate("PictureLoader", "loading was interrupted"));
 }
 
 // Before the decoder reads the headers, which keeps every comment of a JPEG in memory.
 std::optional<PictureError> refusedNotes(const QString& name, const DecodeCost& cost)
 {
     if (cost.metadataBytes > MaxJpegMetadataBytes)
-        return tooLarge(name, QStringLiteral("%1 MB of comments and other notes")
-                                  .arg(cost.metadataBytes / (1024 * 1024)));
+        return tooLarge(
+            name, QCoreApplication::translate("PictureLoader", "%1 MB of comments and other notes")
+                      .arg(cost.metadataBytes / (1024 * 1024)));
     return std::nullopt;
 }
 
@@ -207,7 +210,7 @@ std::optional<PictureError> refusedUpFront(const QString& name, const DecodeCost
     if (auto refused = refusedNotes(name, cost))
         return refused;
     if (cost.jpegBlocks > MaxJpegBlocks || cost.leastHeldBytes() > MaxDecodedBytes)
-        return tooLarge(name, QStringLiteral("%1 × %2 pixels")
+        return tooLarge(name, QCoreApplication::translate("PictureLoader", "%1 × %2 pixels")
                                   .arg(turned ? cost.height : cost.width)
                                   .arg(turned ? cost.width : cost.height));
     return std::nullopt;
@@ -216,7 +219,8 @@ std::optional<PictureError> refusedUpFront(const QString& name, const DecodeCost
 std::optional<PictureError> refusedFile(const QString& name, qint64 fileSize)
 {
     if (fileSize > MaxPictureFileBytes)
-        return tooLarge(name, QStringLiteral("a file of %1 MB").arg(fileSize / (1024 * 1024)));
+        return tooLarge(name, QCoreApplication::translate("PictureLoader", "a file of %1 MB")
+                                  .arg(fileSize / (1024 * 1024)));
     return std::nullopt;
 }
 
@@ -233,10 +237,12 @@ PictureResult loadRaster(const QString& path, const QString& name, PictureFormat
         return *refused;
     QFile file;
     if (const QString why = OpenForReading(file, path); !why.isEmpty())
-        return failure(name, QStringLiteral("cannot be read (%1)").arg(why));
+        return failure(
+            name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)").arg(why));
     FileBytes contents(file, fileSize);
     if (!contents.isMapped())
-        return failure(name, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+        return failure(name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)")
+                                 .arg(file.errorString()));
     const ByteReader bytes = contents.bytes();
     const std::optional<DecodeCost> cost = decodeCost(kind, bytes);
     if (!cost)
@@ -264,7 +270,7 @@ PictureResult loadRaster(const QString& path, const QString& name, PictureFormat
     // Scaled size applies to the picture as stored, before it is turned upright.
     const QSize wantedStored = turned ? wanted.transposed() : wanted;
     if (cost->heldBytes(wantedStored) > MaxDecodedBytes)
-        return tooLarge(name, QStringLiteral("%1 × %2 pixels")
+        return tooLarge(name, QCoreApplication::translate("PictureLoader", "%1 × %2 pixels")
                                   .arg(turned ? cost->height : cost->width)
                                   .arg(turned ? cost->width : cost->height));
 
@@ -297,10 +303,12 @@ PictureResult loadMetafile(const QString& path, const QString& name, PictureForm
                            qint64 fileSize, const LoadStop* stop)
 {
     if (fileSize > MetafileToSvg::MaxFileBytes)
-        return tooLarge(name, QStringLiteral("a file of %1 MB").arg(fileSize / (1024 * 1024)));
+        return tooLarge(name, QCoreApplication::translate("PictureLoader", "a file of %1 MB")
+                                  .arg(fileSize / (1024 * 1024)));
     QFile file;
     if (const QString why = OpenForReading(file, path); !why.isEmpty())
-        return failure(name, QStringLiteral("cannot be read (%1)").arg(why));
+        return failure(
+            name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)").arg(why));
     const QByteArray data = file.read(MetafileToSvg::MaxFileBytes + 1);
 
     const MetafileToSvg::Result result = kind == PictureFormat::WindowsMetafile
@@ -311,8 +319,9 @@ PictureResult loadMetafile(const QString& path, const QString& name, PictureForm
         case MetafileToSvg::Failure::Kind::Unreadable:
             return notReadable(name, kind, failed->detail);
         case MetafileToSvg::Failure::Kind::NoSize:
-            return failure(
-                name, QStringLiteral("the %1 does not say how big it is").arg(kindWords(kind)));
+            return failure(name, QCoreApplication::translate("PictureLoader",
+                                                             "the %1 does not say how big it is")
+                                     .arg(kindWords(kind)));
         case MetafileToSvg::Failure::Kind::TooLarge:
             return tooLarge(name, failed->detail);
         case MetafileToSvg::Failure::Kind::Stopped:
@@ -367,13 +376,14 @@ PictureResult PictureLoader::loadUnlessStopped(const QString& path, QSize target
     const FileFacts facts = FileFactsOf(path);
     // Hidden files are not shown anywhere in the program, so they are not there to open either.
     if (name.startsWith(u'.') || !facts.isFile)
-        return failure(name, QStringLiteral("file not found"));
+        return failure(name, QCoreApplication::translate("PictureLoader", "file not found"));
     const std::optional<PictureFormat> kind = PictureFormatOf(info.suffix());
     if (!kind)
-        return failure(name, QStringLiteral("not a picture type that can be opened"));
+        return failure(name, QCoreApplication::translate("PictureLoader",
+                                                         "not a picture type that can be opened"));
     const qint64 size = facts.size;
     if (size == 0)
-        return failure(name, QStringLiteral("the file is empty"));
+        return failure(name, QCoreApplication::translate("PictureLoader", "the file is empty"));
 
     if (*kind == PictureFormat::WindowsMetafile || *kind == PictureFormat::EnhancedMetafile)
         return loadMetafile(path, name, *kind, size, stop);

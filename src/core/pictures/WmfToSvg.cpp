@@ -5,6 +5,7 @@
 #include "core/pictures/WmfRecords.h"
 #include "core/program/Units.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRegularExpression>
 
@@ -196,7 +197,7 @@ Result wmfToSvg(const QByteArray& data, const LoadStop* stop)
     int x0, y0, x1, y1, perInch;
     if (l.placeable) {
         if (l.unitsPerInch == 0)
-            return unreadable(QStringLiteral("no units per inch"));
+            return unreadable(QCoreApplication::translate("PictureLoader", "no units per inch"));
         x0 = std::min(l.left, l.right);
         x1 = std::max(l.left, l.right);
         y0 = std::min(l.top, l.bottom);
@@ -211,7 +212,8 @@ Result wmfToSvg(const QByteArray& data, const LoadStop* stop)
         y1 = std::max(l.windowY, l.windowY + l.windowH);
         perInch = PlainWmfUnitsPerInch;
         if (x0 < -32768 || y0 < -32768 || x1 > 32767 || y1 > 32767)
-            return unreadable(QStringLiteral("its window lies outside its coordinates"));
+            return unreadable(QCoreApplication::translate(
+                "PictureLoader", "its window lies outside its coordinates"));
     }
     const QSize natural(int(std::min<qint64>(ToHimetric(x1 - x0, perInch), INT_MAX)),
                         int(std::min<qint64>(ToHimetric(y1 - y0, perInch), INT_MAX)));
@@ -256,11 +258,12 @@ Result wmfToSvg(const QByteArray& data, const LoadStop* stop)
     if (stopped || stopRaised(stop))
         return Failure{Failure::Kind::Stopped, QString()};
     if (error == wmf_E_UserExit)
-        return unreadable(QStringLiteral("took too long to draw"));
+        return unreadable(QCoreApplication::translate("PictureLoader", "took too long to draw"));
     if (error != wmf_E_None)
         return unreadable();
     if (sink.overflow)
-        return Failure{Failure::Kind::TooLarge, QStringLiteral("too much drawing")};
+        return Failure{Failure::Kind::TooLarge,
+                       QCoreApplication::translate("PictureLoader", "too much drawing")};
 
     const QRectF viewBox(0, 0, natural.width(), natural.height());
     QByteArray svg = tidiedLibwmfSvg(sink.text);

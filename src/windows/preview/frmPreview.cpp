@@ -29,7 +29,8 @@ namespace {
 // The zoom list's entries and their factors, in list order.
 constexpr std::array<float, 4> ZoomFactors = {1, 0.75f, 0.5f, 0.25f};
 
-const QString CantPreviewMessage = QStringLiteral("Print Error!\r\nCan't Preview");
+const char* const CantPreviewMessage =
+    QT_TRANSLATE_NOOP("quenbrook::frmPreview", "Print Error!\r\nCan't Preview");
 
 } // namespace
 
@@ -90,7 +91,7 @@ bool frmPreview::Form_Load()
     surface_.setScaleMode(settings_.Scale);
     if (!queryPrinter()) {
         busy.reset();
-        fail(CantPreviewMessage);
+        fail(tr(CantPreviewMessage));
         return false;
     }
 
@@ -125,7 +126,7 @@ bool frmPreview::Form_Load()
 
     IsLoaded = true;
     hsrPage->setRange(1, layout_.PageCount);
-    lblTotalPage->setText(QStringLiteral("of ") + QString::number(layout_.PageCount));
+    lblTotalPage->setText(tr("of %1").arg(layout_.PageCount));
     lblTotalPage->adjustSize();
     hsrPage->setValue(1);
     lblPage->setText(QStringLiteral("1"));
@@ -137,8 +138,7 @@ bool frmPreview::Form_Load()
 void frmPreview::SetupPreviewSize()
 {
     const BusyCursor busy;
-    setWindowTitle(QStringLiteral("Preview ") + NumberText(zoomFactor_ * 100) +
-                   QStringLiteral("%"));
+    setWindowTitle(tr("Preview %1%").arg(NumberText(zoomFactor_ * 100)));
     surface_.clear();
     surface_.setScaleMode(settings_.Scale);
     surface_.resize(PaperWidth, PaperHeight, zoomFactor_);
