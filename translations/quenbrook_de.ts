@@ -5,61 +5,61 @@
     <name>AlbumPage</name>
     <message>
         <source>The page cannot be drawn at this zoom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite kann in dieser Vergrößerung nicht gezeichnet werden.</translation>
     </message>
 </context>
 <context>
     <name>AlbumViewerLayout</name>
     <message>
         <source>File Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname: %1</translation>
     </message>
     <message>
         <source>File Size: %1 Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigröße: %1 Bytes</translation>
     </message>
     <message>
         <source>Width: %1 Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite: %1 Pixel</translation>
     </message>
     <message>
         <source>Height: %1 Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe: %1 Pixel</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>Nothing more could be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte nichts mehr geschrieben werden.</translation>
     </message>
     <message>
         <source>The spool file in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spool-Datei in %1</translation>
     </message>
     <message>
         <source>Standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Standardausgabe</translation>
     </message>
     <message>
         <source>The file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1</translation>
     </message>
     <message>
         <source>It is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Ordner.</translation>
     </message>
     <message>
         <source>It is neither a file, a FIFO nor a character device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist weder eine Datei noch ein FIFO noch ein zeichenorientiertes Gerät.</translation>
     </message>
     <message>
         <source>The document is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument ist nicht geöffnet.</translation>
     </message>
     <message>
         <source>Only part of the data was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Teil der Daten wurde geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -67,204 +67,205 @@
     <message>
         <source>Picture is larger than the printable range!<byte value="xd"/>
 Abort Print!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist größer als der bedruckbare Bereich!<byte value="xd"/>
+Drucken abgebrochen!</translation>
     </message>
 </context>
 <context>
     <name>PictureLoader</name>
     <message>
         <source>damaged bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigte Bitmap</translation>
     </message>
     <message>
         <source>damaged record</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigter Datensatz</translation>
     </message>
     <message>
         <source>cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>vorzeitig zu Ende</translation>
     </message>
     <message>
         <source>no reference device</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Referenzgerät</translation>
     </message>
     <message>
         <source>too much drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele Zeichenbefehle</translation>
     </message>
     <message>
         <source>%1 × %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 mm</translation>
     </message>
     <message>
         <source>a file of %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Datei mit %1 MB</translation>
     </message>
     <message>
         <source>its frame is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Rahmen ist leer</translation>
     </message>
     <message>
         <source>a bitmap of %1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Bitmap mit %1 × %2 Pixeln</translation>
     </message>
     <message>
         <source>bitmaps of over %1 million pixels in all</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmaps mit insgesamt über %1 Millionen Pixeln</translation>
     </message>
     <message>
         <source>over %1 records</source>
-        <translation type="unfinished"></translation>
+        <translation>über %1 Datensätze</translation>
     </message>
     <message>
         <source>over %1 drawing objects</source>
-        <translation type="unfinished"></translation>
+        <translation>über %1 Zeichenobjekte</translation>
     </message>
     <message>
         <source>over %1 nested saved states</source>
-        <translation type="unfinished"></translation>
+        <translation>über %1 verschachtelte gespeicherte Zustände</translation>
     </message>
     <message>
         <source>over %1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>über %1 Punkte</translation>
     </message>
     <message>
         <source>bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap</translation>
     </message>
     <message>
         <source>run-length bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>lauflängenkodierte Bitmap</translation>
     </message>
     <message>
         <source>Windows metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-Metadatei</translation>
     </message>
     <message>
         <source>enhanced metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>erweiterte Metadatei</translation>
     </message>
     <message>
         <source>GIF picture</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF-Bild</translation>
     </message>
     <message>
         <source>JPEG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-Bild</translation>
     </message>
     <message>
         <source>icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauszeiger</translation>
     </message>
     <message>
         <source>not a readable %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar als %1</translation>
     </message>
     <message>
         <source>picture too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild zu groß</translation>
     </message>
     <message>
         <source>loading was interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>das Laden wurde unterbrochen</translation>
     </message>
     <message>
         <source>%1 MB of comments and other notes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB an Kommentaren und anderen Anmerkungen</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 Pixel</translation>
     </message>
     <message>
         <source>cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <source>the %1 does not say how big it is</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei (%1) gibt ihre Größe nicht an</translation>
     </message>
     <message>
         <source>file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <source>not a picture type that can be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Bildtyp, der geöffnet werden kann</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <source>its drawing is stretched %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Zeichnung ist %1-fach gestreckt</translation>
     </message>
     <message>
         <source>no units per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Einheiten pro Zoll</translation>
     </message>
     <message>
         <source>its window lies outside its coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Fenster liegt außerhalb seiner Koordinaten</translation>
     </message>
     <message>
         <source>took too long to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>das Zeichnen dauerte zu lange</translation>
     </message>
 </context>
 <context>
     <name>PreviewSurface</name>
     <message>
         <source>There is not enough memory to show the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist nicht genug Speicher frei, um die Seite anzuzeigen.</translation>
     </message>
     <message>
         <source>The page is too large to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite ist zu groß, um angezeigt zu werden.</translation>
     </message>
 </context>
 <context>
     <name>PrinterSurface</name>
     <message>
         <source>The printer %1 did not accept the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker %1 hat den Auftrag nicht angenommen.</translation>
     </message>
     <message>
         <source>No printer is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Drucker ausgewählt.</translation>
     </message>
     <message>
         <source>No printer is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Drucker eingerichtet.</translation>
     </message>
     <message>
         <source>The printer %1 is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker %1 ist nicht eingerichtet.</translation>
     </message>
     <message>
         <source>The printer %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker %1 kann nicht verwendet werden.</translation>
     </message>
     <message>
         <source>No file name was given for the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die PDF-Datei wurde kein Dateiname angegeben.</translation>
     </message>
     <message>
         <source>The printer %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>The printer %1 cannot end the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker %1 kann das Dokument nicht abschließen.</translation>
     </message>
     <message>
         <source>The printer %1 cannot start a new page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker %1 kann keine neue Seite beginnen.</translation>
     </message>
 </context>
 <context>
@@ -272,680 +273,700 @@ Abort Print!</source>
     <message>
         <source>Can&apos;t find the printer!<byte value="xd"/>
 Quenbrook Stops!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Drucker gefunden!<byte value="xd"/>
+Quenbrook wird beendet!</translation>
     </message>
     <message>
         <source>Can&apos;t find the printer!<byte value="xd"/>
 You may only run the Album Viewer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Drucker gefunden!<byte value="xd"/>
+Nur der Albumbetrachter kann verwendet werden!</translation>
     </message>
     <message>
         <source>Can&apos;t Open the File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden!</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ kann nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
     <name>quenbrook-album</name>
     <message>
         <source>A cell %1 wide does not fit across the printable area, %2 wide: it is %3 too wide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zelle mit %1 Breite passt nicht in die Breite des bedruckbaren Bereichs von %2: Sie ist %3 zu breit.</translation>
     </message>
     <message>
         <source>A cell %1 high</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zelle mit %1 Höhe</translation>
     </message>
     <message>
         <source> and its label, %1 in all,</source>
-        <translation type="unfinished"></translation>
+        <translation> samt Beschriftung, insgesamt %1,</translation>
     </message>
     <message>
         <source>the printable area, %1 high</source>
-        <translation type="unfinished"></translation>
+        <translation>den bedruckbaren Bereich mit %1 Höhe</translation>
     </message>
     <message>
         <source> (%1 below the header and above the footer)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 unter der Kopfzeile und über der Fußzeile)</translation>
     </message>
     <message>
         <source>%1 does not fit down %2: it is %3 too high.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht in der Höhe in %2: Sie ist %3 zu hoch.</translation>
     </message>
     <message>
         <source>The cells (%1 wide, %2 high, %3 and %4 apart) make no grid on a printable area %5 wide and %6 high.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zellen (%1 breit, %2 hoch, %3 und %4 Abstand) ergeben kein Raster auf einem bedruckbaren Bereich von %5 Breite und %6 Höhe.</translation>
     </message>
     <message>
         <source>a folder, not a picture file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner, keine Bilddatei</translation>
     </message>
     <message>
         <source>not a regular file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei (%1)</translation>
     </message>
     <message>
         <source>a FIFO</source>
-        <translation type="unfinished"></translation>
+        <translation>ein FIFO</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gerät</translation>
     </message>
     <message>
         <source>a hidden file, which the program does not open</source>
-        <translation type="unfinished"></translation>
+        <translation>eine versteckte Datei, die das Programm nicht öffnet</translation>
     </message>
     <message>
         <source>The output file %1 leads to the picture %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabedatei %1 verweist auf das Bild %2.</translation>
     </message>
     <message>
         <source>The output file %1 is the picture %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabedatei %1 ist das Bild %2.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes</translation>
     </message>
     <message>
         <source>[%1] page %2 of %3, picture %4 of %5  %6</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1] Seite %2 von %3, Bild %4 von %5  %6</translation>
     </message>
     <message>
         <source>Done: %1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig: %1, %2, %3</translation>
     </message>
     <message>
         <source>%1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Seite</translation>
     </message>
     <message>
         <source>%1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Seiten</translation>
     </message>
     <message>
         <source>%1 picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bild</translation>
     </message>
     <message>
         <source>%1 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bilder</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::BandDialog</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Page Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenzahl</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schrift …</translation>
     </message>
     <message>
         <source>Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrichtung</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentriert</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Fußzeile</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::FilePane</name>
     <message>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerk</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::FontDialog</name>
     <message>
         <source>Regular</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Bold Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett kursiv</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftarten</translation>
     </message>
     <message>
         <source>Font style</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftstil</translation>
     </message>
     <message>
         <source>Font styles</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftstile</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Größen</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Effekte</translation>
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchgestrichen</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterstrichen</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbe:</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel</translation>
     </message>
     <message>
         <source>AaBbYyZz</source>
-        <translation type="unfinished"></translation>
+        <translation>AaBbÄäÖöÜü</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schriftart:</translation>
     </message>
     <message>
         <source>Font st&amp;yle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrifts&amp;til:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe:</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>There is no font with that name. Choose a font from the list of fonts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Schriftart mit diesem Namen. Wählen Sie eine Schriftart aus der Liste.</translation>
     </message>
     <message>
         <source>The size must be a number of points above 0 and up to %1, with at most four decimals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe muss eine Punktzahl über 0 und bis %1 sein, mit höchstens vier Nachkommastellen.</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::OptionDialogBase</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Inch</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>CM</source>
+        <translation>cm</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::PrinterSetupDialog</name>
     <message>
         <source>&amp;Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hochformat</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Querformat</translation>
     </message>
     <message>
         <source>Printer Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckereinrichtung</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker</translation>
     </message>
     <message>
         <source>Paper size</source>
-        <translation type="unfinished"></translation>
+        <translation>Papiergröße</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe:</translation>
     </message>
     <message>
         <source>Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrichtung</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::frmAbout</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Systeminformationen sind zurzeit nicht verfügbar</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Browse the pictures of a folder and print them as album pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilder eines Ordners durchsehen und als Albumseiten drucken.</translation>
     </message>
     <message>
         <source>Warning: this program is protected by copyright law and international treaties. Copying or distributing it, or any part of it, without permission may result in civil and criminal penalties.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Dieses Programm ist durch Urheberrecht und internationale Verträge geschützt. Wer es ganz oder teilweise ohne Erlaubnis vervielfältigt oder verbreitet, muss mit zivil- und strafrechtlichen Folgen rechnen.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeminformationen …</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::frmAlbumPrinter</name>
     <message>
         <source>Album Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Albumdrucker</translation>
     </message>
     <message>
         <source>Printer &amp;Setup....</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker&amp;einrichtung …</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>P&amp;review</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken …</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Album &amp;Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Albumbetrachter</translation>
     </message>
     <message>
         <source>Album Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Albumbetrachter</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap</translation>
     </message>
     <message>
         <source>Gif</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF</translation>
     </message>
     <message>
         <source>Jpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>View Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild anzeigen</translation>
     </message>
     <message>
         <source>Inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrieren</translation>
     </message>
     <message>
         <source>Label....</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung …</translation>
     </message>
     <message>
         <source>Print Size....</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckgröße …</translation>
     </message>
     <message>
         <source>Header....</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopfzeile …</translation>
     </message>
     <message>
         <source>Footer....</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußzeile …</translation>
     </message>
     <message>
         <source>Printer Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckerauflösung</translation>
     </message>
     <message>
         <source>%1 ppi</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ppi</translation>
     </message>
     <message>
         <source>Files on Disk :</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien im Ordner:</translation>
     </message>
     <message>
         <source>Selected Files :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Dateien:</translation>
     </message>
     <message>
         <source>Add All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle
+hinzufügen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle
+entfernen</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Print List</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckliste</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Option</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Maßeinheit</translation>
     </message>
     <message>
         <source>Picture Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildauflösung</translation>
     </message>
     <message>
         <source>View File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei anzeigen</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::frmAlbumViewer</name>
     <message>
         <source>Album Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Albumbetrachter</translation>
     </message>
     <message>
         <source>Album Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Albumdrucker</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap</translation>
     </message>
     <message>
         <source>Gif</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF</translation>
     </message>
     <message>
         <source>Jpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>First Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Bild</translation>
     </message>
     <message>
         <source>Previous 4th Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier Bilder zurück</translation>
     </message>
     <message>
         <source>Previous Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Bild</translation>
     </message>
     <message>
         <source>Next PIcture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Bild</translation>
     </message>
     <message>
         <source>Next 4th PIcture</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier Bilder weiter</translation>
     </message>
     <message>
         <source>Last  PIcture</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Bild</translation>
     </message>
     <message>
         <source>Add to Album Printer&apos;s Print List</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Druckliste des Albumdruckers hinzufügen</translation>
     </message>
     <message>
         <source>View Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild anzeigen</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen</translation>
     </message>
     <message>
         <source>Album &amp;Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Album&amp;drucker</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>Add to Album Print List</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Album-Druckliste hinzufügen</translation>
     </message>
     <message>
         <source>Inoformation</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen</translation>
     </message>
     <message>
         <source>View File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei anzeigen</translation>
     </message>
     <message>
         <source>Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner:</translation>
     </message>
     <message>
         <source>Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder:</translation>
     </message>
     <message>
         <source>Select Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerk auswählen</translation>
     </message>
     <message>
         <source>Select Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
     <message>
         <source>Select Start File</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatei auswählen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>popup</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontextmenü</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::frmImageViewer</name>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::frmLabel</name>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>File Path and Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateipfad und -name</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schrift …</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Label Above Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung über dem Bild</translation>
     </message>
     <message>
         <source>Label Below Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung unter dem Bild</translation>
     </message>
 </context>
 <context>
@@ -953,15 +974,16 @@ You may only run the Album Viewer!</source>
     <message>
         <source>Print Page:%1<byte value="xd"/>
 File Name: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckseite: %1<byte value="xd"/>
+Dateiname: %2</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
 </context>
 <context>
@@ -969,86 +991,87 @@ File Name: %2</source>
     <message>
         <source>Print Error!<byte value="xd"/>
 Can&apos;t Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckfehler!<byte value="xd"/>
+Die Vorschau ist nicht möglich</translation>
     </message>
     <message>
         <source>of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>von %1</translation>
     </message>
     <message>
         <source>Preview %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau %1 %</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Page : </source>
-        <translation type="unfinished"></translation>
+        <translation>Seite: </translation>
     </message>
     <message>
         <source>Zoom :</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Show Printable Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedruckbaren Bereich zeigen</translation>
     </message>
     <message>
         <source>Show Picture Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildbereich zeigen</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::frmPrintSize</name>
     <message>
         <source>Set Print Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckgröße festlegen</translation>
     </message>
     <message>
         <source>Picture Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgröße</translation>
     </message>
     <message>
         <source>Picture Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildhöhe</translation>
     </message>
     <message>
         <source>Picture Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildbreite</translation>
     </message>
     <message>
         <source>Picture Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildabstand</translation>
     </message>
     <message>
         <source>Horizontal Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Waagerechter Abstand</translation>
     </message>
     <message>
         <source>Vertical Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkrechter Abstand</translation>
     </message>
     <message>
         <source>Picture/Label Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand Bild/Beschriftung</translation>
     </message>
     <message>
         <source>Unit :</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit:</translation>
     </message>
     <message>
         <source>Picture size larger than paper size!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist größer als das Papier!</translation>
     </message>
     <message>
         <source>The paper size is </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Papiergröße ist </translation>
     </message>
 </context>
 </TS>

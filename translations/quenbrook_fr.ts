@@ -5,61 +5,61 @@
     <name>AlbumPage</name>
     <message>
         <source>The page cannot be drawn at this zoom.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page ne peut pas être dessinée à ce zoom.</translation>
     </message>
 </context>
 <context>
     <name>AlbumViewerLayout</name>
     <message>
         <source>File Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>File Size: %1 Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du fichier&#xa0;: %1 octets</translation>
     </message>
     <message>
         <source>Width: %1 Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur&#xa0;: %1 pixels</translation>
     </message>
     <message>
         <source>Height: %1 Pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur&#xa0;: %1 pixels</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>Nothing more could be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus rien n&apos;a pu être écrit.</translation>
     </message>
     <message>
         <source>The spool file in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;impression dans %1</translation>
     </message>
     <message>
         <source>Standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>La sortie standard</translation>
     </message>
     <message>
         <source>The file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1</translation>
     </message>
     <message>
         <source>It is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un dossier.</translation>
     </message>
     <message>
         <source>It is neither a file, a FIFO nor a character device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est ni un fichier, ni une FIFO, ni un périphérique en mode caractère.</translation>
     </message>
     <message>
         <source>The document is not open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n&apos;est pas ouvert.</translation>
     </message>
     <message>
         <source>Only part of the data was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seule une partie des données a été écrite.</translation>
     </message>
 </context>
 <context>
@@ -67,204 +67,205 @@
     <message>
         <source>Picture is larger than the printable range!<byte value="xd"/>
 Abort Print!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image est plus grande que la zone imprimable&#xa0;!<byte value="xd"/>
+Impression abandonnée&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>PictureLoader</name>
     <message>
         <source>damaged bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>bitmap endommagé</translation>
     </message>
     <message>
         <source>damaged record</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistrement endommagé</translation>
     </message>
     <message>
         <source>cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>tronqué</translation>
     </message>
     <message>
         <source>no reference device</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun périphérique de référence</translation>
     </message>
     <message>
         <source>too much drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de dessin</translation>
     </message>
     <message>
         <source>%1 × %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;×&#xa0;%2&#xa0;mm</translation>
     </message>
     <message>
         <source>a file of %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de %1&#xa0;Mo</translation>
     </message>
     <message>
         <source>its frame is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>son cadre est vide</translation>
     </message>
     <message>
         <source>a bitmap of %1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>un bitmap de %1&#xa0;×&#xa0;%2 pixels</translation>
     </message>
     <message>
         <source>bitmaps of over %1 million pixels in all</source>
-        <translation type="unfinished"></translation>
+        <translation>des bitmaps de plus de %1 millions de pixels au total</translation>
     </message>
     <message>
         <source>over %1 records</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 enregistrements</translation>
     </message>
     <message>
         <source>over %1 drawing objects</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 objets de dessin</translation>
     </message>
     <message>
         <source>over %1 nested saved states</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 états sauvegardés imbriqués</translation>
     </message>
     <message>
         <source>over %1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 points</translation>
     </message>
     <message>
         <source>bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>bitmap</translation>
     </message>
     <message>
         <source>run-length bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>bitmap compressé RLE</translation>
     </message>
     <message>
         <source>Windows metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>métafichier Windows</translation>
     </message>
     <message>
         <source>enhanced metafile</source>
-        <translation type="unfinished"></translation>
+        <translation>métafichier amélioré</translation>
     </message>
     <message>
         <source>GIF picture</source>
-        <translation type="unfinished"></translation>
+        <translation>image GIF</translation>
     </message>
     <message>
         <source>JPEG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>image JPEG</translation>
     </message>
     <message>
         <source>icon</source>
-        <translation type="unfinished"></translation>
+        <translation>icône</translation>
     </message>
     <message>
         <source>cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>curseur</translation>
     </message>
     <message>
         <source>not a readable %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 illisible</translation>
     </message>
     <message>
         <source>picture too large</source>
-        <translation type="unfinished"></translation>
+        <translation>image trop grande</translation>
     </message>
     <message>
         <source>loading was interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>le chargement a été interrompu</translation>
     </message>
     <message>
         <source>%1 MB of comments and other notes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;Mo de commentaires et autres notes</translation>
     </message>
     <message>
         <source>%1 × %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;×&#xa0;%2 pixels</translation>
     </message>
     <message>
         <source>cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible (%1)</translation>
     </message>
     <message>
         <source>the %1 does not say how big it is</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier (%1) n&apos;indique pas sa taille</translation>
     </message>
     <message>
         <source>file not found</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier introuvable</translation>
     </message>
     <message>
         <source>not a picture type that can be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un type d&apos;image qui peut être ouvert</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide</translation>
     </message>
     <message>
         <source>its drawing is stretched %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>son dessin est étiré %1 fois</translation>
     </message>
     <message>
         <source>no units per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune unité par pouce</translation>
     </message>
     <message>
         <source>its window lies outside its coordinates</source>
-        <translation type="unfinished"></translation>
+        <translation>sa fenêtre est hors de ses coordonnées</translation>
     </message>
     <message>
         <source>took too long to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>le dessin a pris trop de temps</translation>
     </message>
 </context>
 <context>
     <name>PreviewSurface</name>
     <message>
         <source>There is not enough memory to show the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas assez de mémoire pour afficher la page.</translation>
     </message>
     <message>
         <source>The page is too large to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page est trop grande pour être affichée.</translation>
     </message>
 </context>
 <context>
     <name>PrinterSurface</name>
     <message>
         <source>The printer %1 did not accept the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante %1 n&apos;a pas accepté la tâche.</translation>
     </message>
     <message>
         <source>No printer is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n&apos;est choisie.</translation>
     </message>
     <message>
         <source>No printer is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n&apos;est installée.</translation>
     </message>
     <message>
         <source>The printer %1 is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante %1 n&apos;est pas installée.</translation>
     </message>
     <message>
         <source>The printer %1 cannot be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante %1 ne peut pas être utilisée.</translation>
     </message>
     <message>
         <source>No file name was given for the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom de fichier n&apos;a été donné pour le PDF.</translation>
     </message>
     <message>
         <source>The printer %1 cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante %1 ne peut pas être ouverte.</translation>
     </message>
     <message>
         <source>The printer %1 cannot end the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante %1 ne peut pas terminer le document.</translation>
     </message>
     <message>
         <source>The printer %1 cannot start a new page.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante %1 ne peut pas commencer une nouvelle page.</translation>
     </message>
 </context>
 <context>
@@ -272,680 +273,700 @@ Abort Print!</source>
     <message>
         <source>Can&apos;t find the printer!<byte value="xd"/>
 Quenbrook Stops!</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante introuvable&#xa0;!<byte value="xd"/>
+Quenbrook s&apos;arrête&#xa0;!</translation>
     </message>
     <message>
         <source>Can&apos;t find the printer!<byte value="xd"/>
 You may only run the Album Viewer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante introuvable&#xa0;!<byte value="xd"/>
+Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     </message>
     <message>
         <source>Can&apos;t Open the File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être ouvert.</translation>
     </message>
 </context>
 <context>
     <name>quenbrook-album</name>
     <message>
         <source>A cell %1 wide does not fit across the printable area, %2 wide: it is %3 too wide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une cellule de %1 de large ne tient pas dans la largeur de la zone imprimable, %2&#xa0;: elle est trop large de %3.</translation>
     </message>
     <message>
         <source>A cell %1 high</source>
-        <translation type="unfinished"></translation>
+        <translation>Une cellule de %1 de haut</translation>
     </message>
     <message>
         <source> and its label, %1 in all,</source>
-        <translation type="unfinished"></translation>
+        <translation> avec son étiquette, %1 en tout,</translation>
     </message>
     <message>
         <source>the printable area, %1 high</source>
-        <translation type="unfinished"></translation>
+        <translation>la zone imprimable, haute de %1</translation>
     </message>
     <message>
         <source> (%1 below the header and above the footer)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 sous l&apos;en-tête et au-dessus du pied de page)</translation>
     </message>
     <message>
         <source>%1 does not fit down %2: it is %3 too high.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne tient pas dans la hauteur de %2&#xa0;: elle est trop haute de %3.</translation>
     </message>
     <message>
         <source>The cells (%1 wide, %2 high, %3 and %4 apart) make no grid on a printable area %5 wide and %6 high.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cellules (%1 de large, %2 de haut, espacées de %3 et %4) ne forment aucune grille sur une zone imprimable de %5 de large et %6 de haut.</translation>
     </message>
     <message>
         <source>a folder, not a picture file</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier, pas un fichier d&apos;image</translation>
     </message>
     <message>
         <source>not a regular file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier ordinaire (%1)</translation>
     </message>
     <message>
         <source>a FIFO</source>
-        <translation type="unfinished"></translation>
+        <translation>une FIFO</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>a hidden file, which the program does not open</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier caché, que le programme n&apos;ouvre pas</translation>
     </message>
     <message>
         <source>The output file %1 leads to the picture %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de sortie %1 mène à l&apos;image %2.</translation>
     </message>
     <message>
         <source>The output file %1 is the picture %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de sortie %1 est l&apos;image %2.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
     <message>
         <source>[%1] page %2 of %3, picture %4 of %5  %6</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1] page %2 sur %3, image %4 sur %5  %6</translation>
     </message>
     <message>
         <source>Done: %1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé&#xa0;: %1, %2, %3</translation>
     </message>
     <message>
         <source>%1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 page</translation>
     </message>
     <message>
         <source>%1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pages</translation>
     </message>
     <message>
         <source>%1 picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 image</translation>
     </message>
     <message>
         <source>%1 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 images</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::BandDialog</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Page Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de page</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police…</translation>
     </message>
     <message>
         <source>Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>À gauche</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centré</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>À droite</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>En-tête</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Pied de page</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::FilePane</name>
     <message>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::FontDialog</name>
     <message>
         <source>Regular</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italique</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras</translation>
     </message>
     <message>
         <source>Bold Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras italique</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Fonts</source>
-        <translation type="unfinished"></translation>
+        <translation>Polices</translation>
     </message>
     <message>
         <source>Font style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style de police</translation>
     </message>
     <message>
         <source>Font styles</source>
-        <translation type="unfinished"></translation>
+        <translation>Styles de police</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tailles</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished"></translation>
+        <translation>Effets</translation>
     </message>
     <message>
         <source>Stri&amp;keout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barré</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Souligné</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur&#xa0;:</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>AaBbYyZz</source>
-        <translation type="unfinished"></translation>
+        <translation>AaBbÉéÇçÀà</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police&#xa0;:</translation>
     </message>
     <message>
         <source>Font st&amp;yle:</source>
-        <translation type="unfinished"></translation>
+        <translation>St&amp;yle&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>There is no font with that name. Choose a font from the list of fonts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune police ne porte ce nom. Choisissez une police dans la liste.</translation>
     </message>
     <message>
         <source>The size must be a number of points above 0 and up to %1, with at most four decimals.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille doit être un nombre de points supérieur à 0 et jusqu&apos;à %1, avec au plus quatre décimales.</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::OptionDialogBase</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Inch</source>
+        <translation>Pouce</translation>
+    </message>
+    <message>
+        <source>CM</source>
+        <translation>cm</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::PrinterSetupDialog</name>
     <message>
         <source>&amp;Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Portrait</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;ysage</translation>
     </message>
     <message>
         <source>Printer Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante</translation>
     </message>
     <message>
         <source>Paper size</source>
-        <translation type="unfinished"></translation>
+        <translation>Format du papier</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientation</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::frmAbout</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Browse the pictures of a folder and print them as album pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir les images d&apos;un dossier et les imprimer en pages d&apos;album.</translation>
     </message>
     <message>
         <source>Warning: this program is protected by copyright law and international treaties. Copying or distributing it, or any part of it, without permission may result in civil and criminal penalties.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement&#xa0;: ce programme est protégé par la loi sur le droit d&apos;auteur et par des traités internationaux. Toute copie ou diffusion non autorisée de tout ou partie de ce programme peut entraîner des sanctions civiles et pénales.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations &amp;système…</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::frmAlbumPrinter</name>
     <message>
         <source>Album Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante d&apos;album</translation>
     </message>
     <message>
         <source>Printer &amp;Setup....</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuration de l&apos;imprimante…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;À propos</translation>
     </message>
     <message>
         <source>P&amp;review</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;perçu avant impression</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Album &amp;Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visionneuse d&apos;album</translation>
     </message>
     <message>
         <source>Album Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Visionneuse d&apos;album</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap</translation>
     </message>
     <message>
         <source>Gif</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF</translation>
     </message>
     <message>
         <source>Jpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône</translation>
     </message>
     <message>
         <source>View Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;image</translation>
     </message>
     <message>
         <source>Inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouce</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrer</translation>
     </message>
     <message>
         <source>Label....</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquette…</translation>
     </message>
     <message>
         <source>Print Size....</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d&apos;impression…</translation>
     </message>
     <message>
         <source>Header....</source>
-        <translation type="unfinished"></translation>
+        <translation>En-tête…</translation>
     </message>
     <message>
         <source>Footer....</source>
-        <translation type="unfinished"></translation>
+        <translation>Pied de page…</translation>
     </message>
     <message>
         <source>Printer Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution de l&apos;imprimante</translation>
     </message>
     <message>
         <source>%1 ppi</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;ppp</translation>
     </message>
     <message>
         <source>Files on Disk :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers sur le disque&#xa0;:</translation>
     </message>
     <message>
         <source>Selected Files :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers choisis&#xa0;:</translation>
     </message>
     <message>
         <source>Add All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout
+ajouter</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Remove All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout
+retirer</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Print List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste d&apos;impression</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Option</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>Picture Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution des images</translation>
     </message>
     <message>
         <source>View File</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le fichier</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::frmAlbumViewer</name>
     <message>
         <source>Album Viewer</source>
-        <translation type="unfinished"></translation>
+        <translation>Visionneuse d&apos;album</translation>
     </message>
     <message>
         <source>Album Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante d&apos;album</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap</translation>
     </message>
     <message>
         <source>Gif</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF</translation>
     </message>
     <message>
         <source>Jpeg</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône</translation>
     </message>
     <message>
         <source>First Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Première image</translation>
     </message>
     <message>
         <source>Previous 4th Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre images en arrière</translation>
     </message>
     <message>
         <source>Previous Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image précédente</translation>
     </message>
     <message>
         <source>Next PIcture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image suivante</translation>
     </message>
     <message>
         <source>Next 4th PIcture</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre images en avant</translation>
     </message>
     <message>
         <source>Last  PIcture</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière image</translation>
     </message>
     <message>
         <source>Add to Album Printer&apos;s Print List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la liste d&apos;impression de l&apos;imprimante d&apos;album</translation>
     </message>
     <message>
         <source>View Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;image</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <source>Album &amp;Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimante d&apos;album</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;À propos</translation>
     </message>
     <message>
         <source>Add to Album Print List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la liste d&apos;impression de l&apos;album</translation>
     </message>
     <message>
         <source>Inoformation</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <source>View File</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le fichier</translation>
     </message>
     <message>
         <source>Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier&#xa0;:</translation>
     </message>
     <message>
         <source>Pictures:</source>
-        <translation type="unfinished"></translation>
+        <translation>Images&#xa0;:</translation>
     </message>
     <message>
         <source>Select Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le lecteur</translation>
     </message>
     <message>
         <source>Select Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dossier</translation>
     </message>
     <message>
         <source>Select Start File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier de départ</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>popup</source>
-        <translation type="unfinished"></translation>
+        <translation>menu contextuel</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::frmImageViewer</name>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::frmLabel</name>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquette</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <source>File Path and Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin et nom du fichier</translation>
     </message>
     <message>
         <source>&amp;Font</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police…</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Label Above Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquette au-dessus de l&apos;image</translation>
     </message>
     <message>
         <source>Label Below Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquette sous l&apos;image</translation>
     </message>
 </context>
 <context>
@@ -953,15 +974,16 @@ You may only run the Album Viewer!</source>
     <message>
         <source>Print Page:%1<byte value="xd"/>
 File Name: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression de la page&#xa0;: %1<byte value="xd"/>
+Nom du fichier&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression</translation>
     </message>
 </context>
 <context>
@@ -969,86 +991,87 @@ File Name: %2</source>
     <message>
         <source>Print Error!<byte value="xd"/>
 Can&apos;t Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;impression&#xa0;!<byte value="xd"/>
+Aperçu impossible</translation>
     </message>
     <message>
         <source>of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sur %1</translation>
     </message>
     <message>
         <source>Preview %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression %1&#xa0;%</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Page : </source>
-        <translation type="unfinished"></translation>
+        <translation>Page&#xa0;: </translation>
     </message>
     <message>
         <source>Zoom :</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom&#xa0;:</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Show Printable Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la zone imprimable</translation>
     </message>
     <message>
         <source>Show Picture Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la zone des images</translation>
     </message>
 </context>
 <context>
     <name>quenbrook::frmPrintSize</name>
     <message>
         <source>Set Print Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir la taille d&apos;impression</translation>
     </message>
     <message>
         <source>Picture Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de l&apos;image</translation>
     </message>
     <message>
         <source>Picture Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur de l&apos;image</translation>
     </message>
     <message>
         <source>Picture Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de l&apos;image</translation>
     </message>
     <message>
         <source>Picture Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement des images</translation>
     </message>
     <message>
         <source>Horizontal Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement horizontal</translation>
     </message>
     <message>
         <source>Vertical Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement vertical</translation>
     </message>
     <message>
         <source>Picture/Label Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement image/étiquette</translation>
     </message>
     <message>
         <source>Unit :</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité&#xa0;:</translation>
     </message>
     <message>
         <source>Picture size larger than paper size!!</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille de l&apos;image dépasse celle du papier&#xa0;!</translation>
     </message>
     <message>
         <source>The paper size is </source>
-        <translation type="unfinished"></translation>
+        <translation>Le format du papier est </translation>
     </message>
 </context>
 </TS>
