@@ -1020,7 +1020,7 @@ Die Vorschau ist nicht möglich</translation>
     </message>
     <message>
         <source>Show Printable Area</source>
-        <translation>Bedruckbaren Bereich zeigen</translation>
+        <translation>Druckbereich zeigen</translation>
     </message>
     <message>
         <source>Show Picture Area</source>

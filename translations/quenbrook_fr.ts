@@ -1020,11 +1020,11 @@ Aperçu impossible</translation>
     </message>
     <message>
         <source>Show Printable Area</source>
-        <translation>Afficher la zone imprimable</translation>
+        <translation>Zone imprimable</translation>
     </message>
     <message>
         <source>Show Picture Area</source>
-        <translation>Afficher la zone des images</translation>
+        <translation>Zone des images</translation>
     </message>
 </context>
 <context>
