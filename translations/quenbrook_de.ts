@@ -384,6 +384,222 @@ Nur der Albumbetrachter kann verwendet werden!</translation>
         <source>%1 pictures</source>
         <translation>%1 Bilder</translation>
     </message>
+    <message>
+        <source>one of </source>
+        <translation>eines von </translation>
+    </message>
+    <message>
+        <source>a length of 0 or more, like 0.2, 0.5cm, 5mm</source>
+        <translation>eine Länge von 0 oder mehr, etwa 0.2, 0.5cm, 5mm</translation>
+    </message>
+    <message>
+        <source>a length above 0, like 2, 2.5in, 6cm, 60mm</source>
+        <translation>eine Länge über 0, etwa 2, 2.5in, 6cm, 60mm</translation>
+    </message>
+    <message>
+        <source>a paper size like A4, A3, A5, Letter, Legal, B5</source>
+        <translation>ein Papierformat wie A4, A3, A5, Letter, Legal, B5</translation>
+    </message>
+    <message>
+        <source>pages FROM-TO counted from 1, like 2-5, 2- or 3</source>
+        <translation>Seiten VON-BIS ab 1 gezählt, etwa 2-5, 2- oder 3</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 und %2 können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: expected %3.</source>
+        <translation>%1 „%2“: erwartet wird %3.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] -o album.pdf PICTURE...
+       %1 [options] -P PRINTER PICTURE...
+</source>
+        <translation>Aufruf: %1 [Optionen] -o album.pdf BILD...
+        %1 [Optionen] -P DRUCKER BILD...
+</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for more.
+</source>
+        <translation>„%1 --help“ zeigt mehr.
+</translation>
+    </message>
+    <message>
+        <source>Picture files; folders, for their pictures in the order of the program&apos;s file lists; &quot;-&quot; for paths on standard input, one a line (with -0: each ended by a NUL byte).</source>
+        <translation>Bilddateien; Ordner, für ihre Bilder in der Reihenfolge der Dateilisten des Programms; „-“ für Pfade auf der Standardeingabe, einer je Zeile (mit -0: jeder mit einem NUL-Byte abgeschlossen).</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Write the album to this PDF file (&quot;-&quot;: standard output). Nothing is written until every page is done.</source>
+        <translation>Das Album in diese PDF-Datei schreiben („-“: Standardausgabe). Geschrieben wird erst, wenn jede Seite fertig ist.</translation>
+    </message>
+    <message>
+        <source>Print on this CUPS printer instead.</source>
+        <translation>Stattdessen auf diesem CUPS-Drucker drucken.</translation>
+    </message>
+    <message>
+        <source>Paths on standard input (&quot;-&quot;) are ended by NUL bytes, as find -print0 writes them.</source>
+        <translation>Pfade auf der Standardeingabe („-“) enden mit NUL-Bytes, wie find -print0 sie schreibt.</translation>
+    </message>
+    <message>
+        <source>Show no progress. Progress, ending in a summary, is shown only when standard error is a terminal; as plain text when TERM=dumb or NO_COLOR is set.</source>
+        <translation>Keinen Fortschritt zeigen. Der Fortschritt, mit einer Zusammenfassung am Ende, erscheint nur, wenn die Standardfehlerausgabe ein Terminal ist; als reiner Text, wenn TERM=dumb oder NO_COLOR gesetzt ist.</translation>
+    </message>
+    <message>
+        <source>The album&apos;s unit: inch or cm. The user&apos;s lengths are converted to it.</source>
+        <translation>Die Maßeinheit des Albums: inch oder cm. Die Längen des Benutzers werden in sie umgerechnet.</translation>
+    </message>
+    <message>
+        <source>Width of a picture&apos;s cell.</source>
+        <translation>Breite der Zelle eines Bildes.</translation>
+    </message>
+    <message>
+        <source>Height of a picture&apos;s cell.</source>
+        <translation>Höhe der Zelle eines Bildes.</translation>
+    </message>
+    <message>
+        <source>Space between the columns.</source>
+        <translation>Abstand zwischen den Spalten.</translation>
+    </message>
+    <message>
+        <source>Space between the rows.</source>
+        <translation>Abstand zwischen den Zeilen.</translation>
+    </message>
+    <message>
+        <source>Space between a cell and its label.</source>
+        <translation>Abstand zwischen einer Zelle und ihrer Beschriftung.</translation>
+    </message>
+    <message>
+        <source>Label of each picture: none, name (the file&apos;s name) or path (the path as given).</source>
+        <translation>Beschriftung jedes Bildes: none (keine), name (der Dateiname) oder path (der Pfad wie angegeben).</translation>
+    </message>
+    <message>
+        <source>Labels above or below their cells.</source>
+        <translation>Beschriftungen über oder unter ihren Zellen.</translation>
+    </message>
+    <message>
+        <source>A header line with this text.</source>
+        <translation>Eine Kopfzeile mit diesem Text.</translation>
+    </message>
+    <message>
+        <source>The page number as the header.</source>
+        <translation>Die Seitenzahl als Kopfzeile.</translation>
+    </message>
+    <message>
+        <source>No header.</source>
+        <translation>Keine Kopfzeile.</translation>
+    </message>
+    <message>
+        <source>Header at the left, center or right.</source>
+        <translation>Kopfzeile links, in der Mitte oder rechts.</translation>
+    </message>
+    <message>
+        <source>A footer line with this text.</source>
+        <translation>Eine Fußzeile mit diesem Text.</translation>
+    </message>
+    <message>
+        <source>The page number as the footer.</source>
+        <translation>Die Seitenzahl als Fußzeile.</translation>
+    </message>
+    <message>
+        <source>No footer.</source>
+        <translation>Keine Fußzeile.</translation>
+    </message>
+    <message>
+        <source>Footer at the left, center or right.</source>
+        <translation>Fußzeile links, in der Mitte oder rechts.</translation>
+    </message>
+    <message>
+        <source>Center the grid in the printable area.</source>
+        <translation>Das Raster im bedruckbaren Bereich zentrieren.</translation>
+    </message>
+    <message>
+        <source>Start the grid at the printable area&apos;s top-left corner.</source>
+        <translation>Das Raster in der linken oberen Ecke des bedruckbaren Bereichs beginnen.</translation>
+    </message>
+    <message>
+        <source>The document&apos;s title, in the PDF and as the print job&apos;s name (default: the output file&apos;s name without its extension).</source>
+        <translation>Der Titel des Dokuments, im PDF und als Name des Druckauftrags (Vorgabe: der Name der Ausgabedatei ohne Endung).</translation>
+    </message>
+    <message>
+        <source>Paper size: A4, A3, A5, Letter, Legal, B5, Tabloid... (default: the printer&apos;s).</source>
+        <translation>Papierformat: A4, A3, A5, Letter, Legal, B5, Tabloid … (Vorgabe: das des Druckers).</translation>
+    </message>
+    <message>
+        <source>portrait or landscape.</source>
+        <translation>portrait (Hochformat) oder landscape (Querformat).</translation>
+    </message>
+    <message>
+        <source>Most pixels per inch of a picture on paper: %1 (the printer&apos;s own).</source>
+        <translation>Höchstens so viele Pixel pro Zoll eines Bildes auf Papier: %1 (printer: die des Druckers).</translation>
+    </message>
+    <message>
+        <source>Print only pages FROM to TO of the album: 2-5, 2- (to the end) or 3; a TO past the end means the last page.</source>
+        <translation>Nur die Seiten VON bis BIS des Albums drucken: 2-5, 2- (bis zum Ende) oder 3; ein BIS hinter dem Ende bedeutet die letzte Seite.</translation>
+    </message>
+    <message>
+        <source>--output and --printer cannot be given together.</source>
+        <translation>--output und --printer können nicht zusammen angegeben werden.</translation>
+    </message>
+    <message>
+        <source>Say where the album goes: -o FILE or -P PRINTER.</source>
+        <translation>Geben Sie an, wohin das Album geht: -o DATEI oder -P DRUCKER.</translation>
+    </message>
+    <message>
+        <source>The output file %1 is named like a picture; the album is a PDF file, like -o album.pdf.</source>
+        <translation>Die Ausgabedatei %1 ist wie ein Bild benannt; das Album ist eine PDF-Datei, etwa -o album.pdf.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>Es wurden keine Bilder angegeben.</translation>
+    </message>
+    <message>
+        <source>No pictures were found in %1.</source>
+        <translation>In %1 wurden keine Bilder gefunden.</translation>
+    </message>
+    <message>
+        <source>Interrupted; nothing was printed.</source>
+        <translation>Unterbrochen; es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>Prints pictures as album pages, as Quenbrook&apos;s Album Printer does: a grid of equal cells
+inside the printable area, each picture scaled into its cell keeping its proportions.
+Settings not given here are the user&apos;s Album Printer settings.
+
+Lengths are numbers in the album&apos;s unit (--unit, else the Album Printer&apos;s), or with &quot;in&quot;,
+&quot;cm&quot; or &quot;mm&quot; after them, in any letter case: 2, 2.5in, 6cm, 25MM. The decimal point
+is &quot;.&quot; in every language.
+
+Messages name a picture by its path as given, or by the folder given and its name.
+
+Exit status: 0 done, 1 a picture, the layout, the printer or the output failed (an older
+output file is then left as it was), 2 the command line is wrong.</source>
+        <translation>Druckt Bilder als Albumseiten, wie es der Albumdrucker von Quenbrook tut: ein Raster gleicher
+Zellen im bedruckbaren Bereich, jedes Bild in seine Zelle eingepasst, mit seinen Proportionen.
+Was hier nicht angegeben ist, kommt aus den Einstellungen des Albumdruckers.
+
+Längen sind Zahlen in der Maßeinheit des Albums (--unit, sonst die des Albumdruckers) oder
+mit „in“, „cm“ oder „mm“ dahinter, in beliebiger Schreibweise: 2, 2.5in, 6cm, 25MM. Das
+Dezimaltrennzeichen ist in jeder Sprache der Punkt.
+
+Meldungen nennen ein Bild mit seinem Pfad wie angegeben oder mit dem Ordner und seinem Namen.
+
+Rückgabewert: 0 fertig, 1 ein Bild, das Layout, der Drucker oder die Ausgabe ist fehlgeschlagen
+(eine ältere Ausgabedatei bleibt dann unverändert), 2 die Befehlszeile ist falsch.</translation>
+    </message>
 </context>
 <context>
     <name>quenbrook::BandDialog</name>

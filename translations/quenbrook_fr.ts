@@ -384,6 +384,222 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
         <source>%1 pictures</source>
         <translation>%1 images</translation>
     </message>
+    <message>
+        <source>one of </source>
+        <translation>une valeur parmi </translation>
+    </message>
+    <message>
+        <source>a length of 0 or more, like 0.2, 0.5cm, 5mm</source>
+        <translation>une longueur de 0 ou plus, comme 0.2, 0.5cm, 5mm</translation>
+    </message>
+    <message>
+        <source>a length above 0, like 2, 2.5in, 6cm, 60mm</source>
+        <translation>une longueur supérieure à 0, comme 2, 2.5in, 6cm, 60mm</translation>
+    </message>
+    <message>
+        <source>a paper size like A4, A3, A5, Letter, Legal, B5</source>
+        <translation>un format de papier comme A4, A3, A5, Letter, Legal, B5</translation>
+    </message>
+    <message>
+        <source>pages FROM-TO counted from 1, like 2-5, 2- or 3</source>
+        <translation>des pages DE-À comptées à partir de 1, comme 2-5, 2- ou 3</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together.</source>
+        <translation>%1 et %2 ne peuvent pas être donnés ensemble.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: expected %3.</source>
+        <translation>%1 « %2 » : attendu %3.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] -o album.pdf PICTURE...
+       %1 [options] -P PRINTER PICTURE...
+</source>
+        <translation>Utilisation : %1 [options] -o album.pdf IMAGE...
+              %1 [options] -P IMPRIMANTE IMAGE...
+</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for more.
+</source>
+        <translation>Voir « %1 --help » pour en savoir plus.
+</translation>
+    </message>
+    <message>
+        <source>Picture files; folders, for their pictures in the order of the program&apos;s file lists; &quot;-&quot; for paths on standard input, one a line (with -0: each ended by a NUL byte).</source>
+        <translation>Fichiers d&apos;image ; dossiers, pour leurs images dans l&apos;ordre des listes de fichiers du programme ; « - » pour des chemins sur l&apos;entrée standard, un par ligne (avec -0 : chacun terminé par un octet NUL).</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Write the album to this PDF file (&quot;-&quot;: standard output). Nothing is written until every page is done.</source>
+        <translation>Écrire l&apos;album dans ce fichier PDF (« - » : sortie standard). Rien n&apos;est écrit avant que chaque page soit prête.</translation>
+    </message>
+    <message>
+        <source>Print on this CUPS printer instead.</source>
+        <translation>Imprimer plutôt sur cette imprimante CUPS.</translation>
+    </message>
+    <message>
+        <source>Paths on standard input (&quot;-&quot;) are ended by NUL bytes, as find -print0 writes them.</source>
+        <translation>Les chemins sur l&apos;entrée standard (« - ») se terminent par des octets NUL, comme les écrit find -print0.</translation>
+    </message>
+    <message>
+        <source>Show no progress. Progress, ending in a summary, is shown only when standard error is a terminal; as plain text when TERM=dumb or NO_COLOR is set.</source>
+        <translation>N&apos;afficher aucune progression. La progression, suivie d&apos;un résumé, n&apos;est affichée que si la sortie d&apos;erreur est un terminal ; en texte brut si TERM=dumb ou NO_COLOR est défini.</translation>
+    </message>
+    <message>
+        <source>The album&apos;s unit: inch or cm. The user&apos;s lengths are converted to it.</source>
+        <translation>L&apos;unité de l&apos;album : inch ou cm. Les longueurs de l&apos;utilisateur y sont converties.</translation>
+    </message>
+    <message>
+        <source>Width of a picture&apos;s cell.</source>
+        <translation>Largeur de la cellule d&apos;une image.</translation>
+    </message>
+    <message>
+        <source>Height of a picture&apos;s cell.</source>
+        <translation>Hauteur de la cellule d&apos;une image.</translation>
+    </message>
+    <message>
+        <source>Space between the columns.</source>
+        <translation>Espace entre les colonnes.</translation>
+    </message>
+    <message>
+        <source>Space between the rows.</source>
+        <translation>Espace entre les rangées.</translation>
+    </message>
+    <message>
+        <source>Space between a cell and its label.</source>
+        <translation>Espace entre une cellule et son étiquette.</translation>
+    </message>
+    <message>
+        <source>Label of each picture: none, name (the file&apos;s name) or path (the path as given).</source>
+        <translation>Étiquette de chaque image : none (aucune), name (le nom du fichier) ou path (le chemin tel que donné).</translation>
+    </message>
+    <message>
+        <source>Labels above or below their cells.</source>
+        <translation>Étiquettes au-dessus ou au-dessous de leurs cellules.</translation>
+    </message>
+    <message>
+        <source>A header line with this text.</source>
+        <translation>Une ligne d&apos;en-tête avec ce texte.</translation>
+    </message>
+    <message>
+        <source>The page number as the header.</source>
+        <translation>Le numéro de page comme en-tête.</translation>
+    </message>
+    <message>
+        <source>No header.</source>
+        <translation>Pas d&apos;en-tête.</translation>
+    </message>
+    <message>
+        <source>Header at the left, center or right.</source>
+        <translation>En-tête à gauche, au centre ou à droite.</translation>
+    </message>
+    <message>
+        <source>A footer line with this text.</source>
+        <translation>Une ligne de pied de page avec ce texte.</translation>
+    </message>
+    <message>
+        <source>The page number as the footer.</source>
+        <translation>Le numéro de page comme pied de page.</translation>
+    </message>
+    <message>
+        <source>No footer.</source>
+        <translation>Pas de pied de page.</translation>
+    </message>
+    <message>
+        <source>Footer at the left, center or right.</source>
+        <translation>Pied de page à gauche, au centre ou à droite.</translation>
+    </message>
+    <message>
+        <source>Center the grid in the printable area.</source>
+        <translation>Centrer la grille dans la zone imprimable.</translation>
+    </message>
+    <message>
+        <source>Start the grid at the printable area&apos;s top-left corner.</source>
+        <translation>Commencer la grille au coin supérieur gauche de la zone imprimable.</translation>
+    </message>
+    <message>
+        <source>The document&apos;s title, in the PDF and as the print job&apos;s name (default: the output file&apos;s name without its extension).</source>
+        <translation>Le titre du document, dans le PDF et comme nom de la tâche d&apos;impression (par défaut : le nom du fichier de sortie sans son extension).</translation>
+    </message>
+    <message>
+        <source>Paper size: A4, A3, A5, Letter, Legal, B5, Tabloid... (default: the printer&apos;s).</source>
+        <translation>Format du papier : A4, A3, A5, Letter, Legal, B5, Tabloid… (par défaut : celui de l&apos;imprimante).</translation>
+    </message>
+    <message>
+        <source>portrait or landscape.</source>
+        <translation>portrait ou landscape (paysage).</translation>
+    </message>
+    <message>
+        <source>Most pixels per inch of a picture on paper: %1 (the printer&apos;s own).</source>
+        <translation>Nombre maximal de pixels par pouce d&apos;une image sur le papier : %1 (printer : celui de l&apos;imprimante).</translation>
+    </message>
+    <message>
+        <source>Print only pages FROM to TO of the album: 2-5, 2- (to the end) or 3; a TO past the end means the last page.</source>
+        <translation>N&apos;imprimer que les pages DE à À de l&apos;album : 2-5, 2- (jusqu&apos;à la fin) ou 3 ; un À au-delà de la fin désigne la dernière page.</translation>
+    </message>
+    <message>
+        <source>--output and --printer cannot be given together.</source>
+        <translation>--output et --printer ne peuvent pas être donnés ensemble.</translation>
+    </message>
+    <message>
+        <source>Say where the album goes: -o FILE or -P PRINTER.</source>
+        <translation>Indiquez où va l&apos;album : -o FICHIER ou -P IMPRIMANTE.</translation>
+    </message>
+    <message>
+        <source>The output file %1 is named like a picture; the album is a PDF file, like -o album.pdf.</source>
+        <translation>Le fichier de sortie %1 porte un nom d&apos;image ; l&apos;album est un fichier PDF, comme -o album.pdf.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>Aucune image n&apos;a été donnée.</translation>
+    </message>
+    <message>
+        <source>No pictures were found in %1.</source>
+        <translation>Aucune image n&apos;a été trouvée dans %1.</translation>
+    </message>
+    <message>
+        <source>Interrupted; nothing was printed.</source>
+        <translation>Interrompu ; rien n&apos;a été imprimé.</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>la sortie standard</translation>
+    </message>
+    <message>
+        <source>Prints pictures as album pages, as Quenbrook&apos;s Album Printer does: a grid of equal cells
+inside the printable area, each picture scaled into its cell keeping its proportions.
+Settings not given here are the user&apos;s Album Printer settings.
+
+Lengths are numbers in the album&apos;s unit (--unit, else the Album Printer&apos;s), or with &quot;in&quot;,
+&quot;cm&quot; or &quot;mm&quot; after them, in any letter case: 2, 2.5in, 6cm, 25MM. The decimal point
+is &quot;.&quot; in every language.
+
+Messages name a picture by its path as given, or by the folder given and its name.
+
+Exit status: 0 done, 1 a picture, the layout, the printer or the output failed (an older
+output file is then left as it was), 2 the command line is wrong.</source>
+        <translation>Imprime des images en pages d&apos;album, comme l&apos;imprimante d&apos;album de Quenbrook : une grille de
+cellules égales dans la zone imprimable, chaque image ajustée à sa cellule en gardant ses
+proportions. Les réglages non donnés ici sont ceux de l&apos;imprimante d&apos;album de l&apos;utilisateur.
+
+Les longueurs sont des nombres dans l&apos;unité de l&apos;album (--unit, sinon celle de l&apos;imprimante
+d&apos;album), ou suivis de « in », « cm » ou « mm », en majuscules ou minuscules : 2, 2.5in,
+6cm, 25MM. Le séparateur décimal est « . » dans toutes les langues.
+
+Les messages désignent une image par son chemin tel que donné, ou par le dossier donné et son nom.
+
+Code de sortie : 0 terminé, 1 une image, la mise en page, l&apos;imprimante ou la sortie a échoué
+(un ancien fichier de sortie reste alors tel quel), 2 la ligne de commande est incorrecte.</translation>
+    </message>
 </context>
 <context>
     <name>quenbrook::BandDialog</name>
