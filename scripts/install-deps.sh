@@ -14,7 +14,7 @@ packages=(
   fonts-dejavu-core python3
   clang libclang-rt-14-dev
   desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin appstream groff-base man-db
-  locales
+  locales qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "core/program/Application.h"
 #include "core/program/ProgramMessages.h"
+#include "core/program/Translations.h"
 #include "core/settings/SettingsStore.h"
 #include "core/startup/CommandLine.h"
 #include "core/startup/FreedesktopRegistry.h"
@@ -50,11 +51,12 @@ int main(int argc, char* argv[])
         commands.removeIf([](const QString& command) { return RefusedFromFileManager(command); });
     if (refused > 0) {
         if (!missing.isEmpty()) {
-            qCritical("%s", qPrintable(ProgramMessages::CantOpenFile));
+            qCritical("%s", qPrintable(ProgramMessages::CantOpenFile()));
             return 1;
         }
         QApplication app(argc, argv);
-        ShowMessage(nullptr, ProgramMessages::CantOpenFile, MessageIcon::Information);
+        LoadTranslations(app);
+        ShowMessage(nullptr, ProgramMessages::CantOpenFile(), MessageIcon::Information);
         if (commands.isEmpty())
             return 0;
     }
@@ -74,6 +76,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    LoadTranslations(app);
     QApplication::setApplicationName(QString::fromUtf16(ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromUtf16(VersionText));
     // The installed desktop entry: desktops take the windows' icon and name from it.

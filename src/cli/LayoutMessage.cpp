@@ -6,6 +6,7 @@
 #include "core/album/PrintSettings.h"
 #include "core/settings/NumberRules.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -41,24 +42,32 @@ QString NoCellFitsText(const PrintSettings& s, PageSurface& surface)
         return NumberText(std::round(value * 100) / 100) + QLatin1Char(' ') + unit;
     };
     if (s.PictureMaxWidth > width)
-        return QStringLiteral("A cell %1 wide does not fit across the printable area, %2 wide: "
-                              "it is %3 too wide.")
+        return QCoreApplication::translate(
+                   "quenbrook-album",
+                   "A cell %1 wide does not fit across the printable area, %2 wide: "
+                   "it is %3 too wide.")
             .arg(length(s.PictureMaxWidth), length(width), length(s.PictureMaxWidth - width));
     const double room = height - header - footer;
     const double needed = s.PictureMaxHeight + label;
     if (needed > room) {
-        QString cell = QStringLiteral("A cell %1 high").arg(length(s.PictureMaxHeight));
+        QString cell = QCoreApplication::translate("quenbrook-album", "A cell %1 high")
+                           .arg(length(s.PictureMaxHeight));
         if (label > 0)
-            cell += QStringLiteral(" and its label, %1 in all,").arg(length(needed));
-        QString area = QStringLiteral("the printable area, %1 high").arg(length(height));
+            cell += QCoreApplication::translate("quenbrook-album", " and its label, %1 in all,")
+                        .arg(length(needed));
+        QString area = QCoreApplication::translate("quenbrook-album", "the printable area, %1 high")
+                           .arg(length(height));
         if (header + footer > 0)
-            area += QStringLiteral(" (%1 below the header and above the footer)")
+            area += QCoreApplication::translate("quenbrook-album",
+                                                " (%1 below the header and above the footer)")
                         .arg(length(std::max(room, 0.0)));
-        return QStringLiteral("%1 does not fit down %2: it is %3 too high.")
+        return QCoreApplication::translate("quenbrook-album",
+                                           "%1 does not fit down %2: it is %3 too high.")
             .arg(cell, area, length(needed - room));
     }
-    return QStringLiteral("The cells (%1 wide, %2 high, %3 and %4 apart) make no grid on a "
-                          "printable area %5 wide and %6 high.")
+    return QCoreApplication::translate(
+               "quenbrook-album", "The cells (%1 wide, %2 high, %3 and %4 apart) make no grid on a "
+                                  "printable area %5 wide and %6 high.")
         .arg(length(s.PictureMaxWidth), length(s.PictureMaxHeight), length(s.PictureSpacingX),
              length(s.PictureSpacingY), length(width), length(height));
 }

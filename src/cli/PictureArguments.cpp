@@ -6,6 +6,7 @@
 #include "core/program/FileNames.h"
 #include "core/program/PictureFileTypes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,14 +67,19 @@ QString PictureMessage(const QString& path, const QString& message)
     struct stat status = {};
     if (::stat(FileNameBytes(path).constData(), &status) == 0) {
         if (S_ISDIR(status.st_mode))
-            return shown + QStringLiteral("a folder, not a picture file");
+            return shown +
+                   QCoreApplication::translate("quenbrook-album", "a folder, not a picture file");
         if (!S_ISREG(status.st_mode))
-            return shown + QStringLiteral("not a regular file (%1)")
-                               .arg(S_ISFIFO(status.st_mode)   ? QStringLiteral("a FIFO")
-                                    : S_ISSOCK(status.st_mode) ? QStringLiteral("a socket")
-                                                               : QStringLiteral("a device"));
+            return shown +
+                   QCoreApplication::translate("quenbrook-album", "not a regular file (%1)")
+                       .arg(S_ISFIFO(status.st_mode)
+                                ? QCoreApplication::translate("quenbrook-album", "a FIFO")
+                            : S_ISSOCK(status.st_mode)
+                                ? QCoreApplication::translate("quenbrook-album", "a socket")
+                                : QCoreApplication::translate("quenbrook-album", "a device"));
         if (info.startsWith(QLatin1Char('.')))
-            return shown + QStringLiteral("a hidden file, which the program does not open");
+            return shown + QCoreApplication::translate(
+                               "quenbrook-album", "a hidden file, which the program does not open");
     }
     return shown + message.mid(prefix.size());
 }
@@ -87,13 +93,15 @@ QString OutputAmongPictures(const QString& output, const QStringList& pictures)
     const QString name = QDir::toNativeSeparators(output);
     const QString target = QFileInfo(output).canonicalFilePath();
     if (IsPictureFile(target))
-        return QStringLiteral("The output file %1 leads to the picture %2.")
+        return QCoreApplication::translate("quenbrook-album",
+                                           "The output file %1 leads to the picture %2.")
             .arg(name, QDir::toNativeSeparators(target));
     for (const QString& picture : pictures) {
         struct stat read = {};
         if (::stat(QFile::encodeName(picture).constData(), &read) == 0 &&
             read.st_dev == written.st_dev && read.st_ino == written.st_ino)
-            return QStringLiteral("The output file %1 is the picture %2.")
+            return QCoreApplication::translate("quenbrook-album",
+                                               "The output file %1 is the picture %2.")
                 .arg(name, QDir::toNativeSeparators(picture));
     }
     return QString();

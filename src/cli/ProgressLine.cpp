@@ -2,6 +2,7 @@
 
 #include "core/program/FileNames.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <sys/ioctl.h>
@@ -32,7 +33,7 @@ bool plainTerminal()
 QString sizeText(qint64 bytes)
 {
     if (bytes < 1024)
-        return QStringLiteral("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("quenbrook-album", "%1 bytes").arg(bytes);
     const char* const units[] = {"kB", "MB", "GB"};
     double value = double(bytes) / 1024;
     int unit = 0;
@@ -42,12 +43,10 @@ QString sizeText(qint64 bytes)
            QLatin1String(units[unit]);
 }
 
-QString counted(qint64 count, const char* word)
+// "1 page", "2 pages": the text for one, or for any other count.
+QString counted(qint64 count, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2%3")
-        .arg(count)
-        .arg(QLatin1String(word))
-        .arg(count == 1 ? QString() : QStringLiteral("s"));
+    return QCoreApplication::translate("quenbrook-album", count == 1 ? one : many).arg(count);
 }
 
 } // namespace
@@ -80,7 +79,7 @@ void ProgressLine::picture(qint32 page, const QString& path)
         QString(filled, QLatin1Char('#')) + QString(BarWidth - filled, QLatin1Char('-'));
     const QString pages =
         first_ == 1 ? QString::number(last_) : QStringLiteral("%1-%2").arg(first_).arg(last_);
-    draw(QStringLiteral("[%1] page %2 of %3, picture %4 of %5  %6")
+    draw(QCoreApplication::translate("quenbrook-album", "[%1] page %2 of %3, picture %4 of %5  %6")
              .arg(bar)
              .arg(page)
              .arg(pages)
@@ -107,8 +106,12 @@ void ProgressLine::summary(qint32 pages, qint64 pictures, const QString& where, 
 {
     if (!shown_)
         return;
-    QString text = QStringLiteral("Done: %1, %2, %3")
-                       .arg(counted(pages, "page"), counted(pictures, "picture"), where);
+    QString text = QCoreApplication::translate("quenbrook-album", "Done: %1, %2, %3")
+                       .arg(counted(pages, QT_TRANSLATE_NOOP("quenbrook-album", "%1 page"),
+                                    QT_TRANSLATE_NOOP("quenbrook-album", "%1 pages")),
+                            counted(pictures, QT_TRANSLATE_NOOP("quenbrook-album", "%1 picture"),
+                                    QT_TRANSLATE_NOOP("quenbrook-album", "%1 pictures")),
+                            where);
     if (bytes >= 0)
         text += QStringLiteral(" (%1)").arg(sizeText(bytes));
     draw(text);

@@ -2,6 +2,7 @@
 #include "cli/RunAlbum.h"
 #include "core/program/Application.h"
 #include "core/program/FileNames.h"
+#include "core/program/Translations.h"
 
 #include <QGuiApplication>
 
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepSeriousMessages);
     QGuiApplication app(argc, argv);
+    LoadTranslations(app);
     QGuiApplication::setApplicationName(QStringLiteral("quenbrook-album"));
     QGuiApplication::setApplicationVersion(QString::fromUtf16(VersionText));
 

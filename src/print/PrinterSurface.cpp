@@ -84,7 +84,9 @@ QString submitToCups(const QPrinter& printer, const QString& queue, const QStrin
     cupsFreeOptions(optionCount, cupsOptions);
     if (job == 0) {
         const QString reason = QString::fromUtf8(cupsLastErrorString());
-        return QStringLiteral("The printer %1 did not accept the job.").arg(quoted(queue)) +
+        return QCoreApplication::translate("PrinterSurface",
+                                           "The printer %1 did not accept the job.")
+                   .arg(quoted(queue)) +
                (reason.isEmpty() ? QString() : QStringLiteral(" ") + reason);
     }
     return QString();
@@ -109,7 +111,7 @@ PrinterSurface::PrinterSurface(const QString& printerName)
 
 PrinterSurface::PrinterSurface(Unopened)
     : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
-    , problem_(QStringLiteral("No printer is chosen."))
+    , problem_(QCoreApplication::translate("PrinterSurface", "No printer is chosen."))
 {}
 
 PrinterSurface::~PrinterSurface()
@@ -126,14 +128,17 @@ PrinterSurface::Setup PrinterSurface::setUpPrinter(QPrinter& printer, const QStr
         return {Destination::PdfFile, QString()};
     }
     if (name.isEmpty())
-        return {Destination::PrintQueue, QStringLiteral("No printer is installed.")};
+        return {Destination::PrintQueue,
+                QCoreApplication::translate("PrinterSurface", "No printer is installed.")};
     if (QPrinterInfo::printerInfo(name).isNull())
         return {Destination::PrintQueue,
-                QStringLiteral("The printer %1 is not installed.").arg(quoted(name))};
+                QCoreApplication::translate("PrinterSurface", "The printer %1 is not installed.")
+                    .arg(quoted(name))};
     printer.setPrinterName(name);
     if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName() != name)
         return {Destination::PrintQueue,
-                QStringLiteral("The printer %1 cannot be used.").arg(quoted(name))};
+                QCoreApplication::translate("PrinterSurface", "The printer %1 cannot be used.")
+                    .arg(quoted(name))};
     takeOwnSetup(printer, name);
     return {Destination::PrintQueue, QString()};
 }
@@ -199,7 +204,8 @@ bool PrinterSurface::beginDocument()
     if (!problem_.isEmpty())
         return false;
     if (destination_ == Destination::PdfFile && outputFileName_.isEmpty()) {
-        setError(QStringLiteral("No file name was given for the PDF."));
+        setError(
+            QCoreApplication::translate("PrinterSurface", "No file name was given for the PDF."));
         return false;
     }
 
@@ -220,7 +226,8 @@ bool PrinterSurface::beginDocument()
     writer_->setTitle(printer_->docName());
     writer_->setCreator(printer_->creator());
     if (!painter_.begin(writer_.get())) {
-        setError(QStringLiteral("The printer %1 cannot be opened.").arg(quoted(name_)));
+        setError(QCoreApplication::translate("PrinterSurface", "The printer %1 cannot be opened.")
+                     .arg(quoted(name_)));
         writer_.reset();
         output_.reset();
         return false;
@@ -238,7 +245,9 @@ void PrinterSurface::finishDocument(bool deliverPages)
         return;
     QString problem;
     if (!ended)
-        problem = QStringLiteral("The printer %1 cannot end the document.").arg(quoted(name_));
+        problem =
+            QCoreApplication::translate("PrinterSurface", "The printer %1 cannot end the document.")
+                .arg(quoted(name_));
     else if (!output->commit())
         problem = output->error();
     else if (destination_ == Destination::PrintQueue)
@@ -265,7 +274,9 @@ void PrinterSurface::newPage()
     if (output_->failed())
         setError(output_->error());
     else if (!writer_->newPage())
-        setError(QStringLiteral("The printer %1 cannot start a new page.").arg(quoted(name_)));
+        setError(
+            QCoreApplication::translate("PrinterSurface", "The printer %1 cannot start a new page.")
+                .arg(quoted(name_)));
 }
 
 void PrinterSurface::endDoc()

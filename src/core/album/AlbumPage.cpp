@@ -5,6 +5,7 @@
 #include "core/pictures/PictureLoader.h"
 #include "core/program/FileNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -201,7 +202,7 @@ PageResult DrawAlbumPage(PageSurface& surface, const PrintSettings& settings,
                          const PictureSource& source)
 {
     if (!drawable(view))
-        return {PageOutcome::Failed, QString::fromUtf16(BadPageViewMessage)};
+        return {PageOutcome::Failed, QCoreApplication::translate("AlbumPage", BadPageViewMessage)};
     PageDrawing drawing(surface, settings, layout, view);
     if (view.clearFirst)
         surface.clear();

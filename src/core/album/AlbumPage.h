@@ -20,7 +20,8 @@ inline constexpr PrintColor PictureAreaColor = 0xFF;       // red
 
 // Shown when a page is asked for at a zoom or margin that is not a finite number, or a zoom of 0
 // or less.
-inline constexpr char16_t BadPageViewMessage[] = u"The page cannot be drawn at this zoom.";
+inline constexpr const char* BadPageViewMessage =
+    QT_TRANSLATE_NOOP("AlbumPage", "The page cannot be drawn at this zoom.");
 
 // Where and how a page is drawn. On paper: zoom 1, no margins, no outlines, no clearing.
 struct PageView

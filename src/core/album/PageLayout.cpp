@@ -3,6 +3,7 @@
 #include "core/album/PagePen.h"
 #include "core/album/PageSurface.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 
@@ -23,7 +24,8 @@ std::optional<qint32> cellCount(double quotient)
 
 LayoutFailure noCellFits()
 {
-    return {LayoutProblem::NoCellFits, QString::fromUtf16(NoCellFitsMessage)};
+    return {LayoutProblem::NoCellFits,
+            QCoreApplication::translate("PageLayout", NoCellFitsMessage)};
 }
 
 bool allFinite(std::initializer_list<float> values)

@@ -13,8 +13,8 @@ namespace quenbrook {
 class PageSurface;
 
 // Shown when not even one cell fits on the page (and for settings that make no grid at all).
-inline constexpr char16_t NoCellFitsMessage[] =
-    u"Picture is larger than the printable range!\r\nAbort Print!";
+inline constexpr const char* NoCellFitsMessage =
+    QT_TRANSLATE_NOOP("PageLayout", "Picture is larger than the printable range!\r\nAbort Print!");
 
 // The page grid and band sizes of one print job or one preview opening. Lengths are in the print
 // unit, measured from the top-left corner of the printable area.

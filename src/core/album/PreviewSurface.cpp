@@ -2,6 +2,7 @@
 
 #include "core/program/Units.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -58,7 +59,8 @@ void PreviewSurface::makeImage(int width, int height)
     image_ =
         QImage(qRound(width * pixelRatio_), qRound(height * pixelRatio_), QImage::Format_RGB32);
     if (image_.isNull()) {
-        setError(QStringLiteral("There is not enough memory to show the page."));
+        setError(QCoreApplication::translate("PreviewSurface",
+                                             "There is not enough memory to show the page."));
         size_ = QSize(1, 1);
         image_ = QImage(1, 1, QImage::Format_RGB32);
     } else {
@@ -86,7 +88,7 @@ void PreviewSurface::resize(float paperWidth, float paperHeight, float zoom, Pri
     const double width = pixelsFor(widthInches_, dotsPerInch_);
     const double height = pixelsFor(heightInches_, dotsPerInch_);
     if (width * pixelRatio_ > MaxSide || height * pixelRatio_ > MaxSide) {
-        setError(QStringLiteral("The page is too large to show."));
+        setError(QCoreApplication::translate("PreviewSurface", "The page is too large to show."));
         makeImage(1, 1);
         return;
     }

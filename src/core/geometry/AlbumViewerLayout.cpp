@@ -1,5 +1,6 @@
 #include "core/geometry/AlbumViewerLayout.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace quenbrook::AlbumViewerLayout {
@@ -100,10 +101,11 @@ QRectF FitPicture(QSizeF slot, QSizeF picture)
 // rounding down, so a picture of 500 pixels reads 500 and not 499.
 QString InformationText(const QString& file, qint64 size, int width, int height)
 {
-    return QStringList{QStringLiteral("File Name: ") + file,
-                       QStringLiteral("File Size: %1 Bytes").arg(size),
-                       QStringLiteral("Width: %1 Pixels").arg(width),
-                       QStringLiteral("Height: %1 Pixels").arg(height)}
+    return QStringList{
+        QCoreApplication::translate("AlbumViewerLayout", "File Name: %1").arg(file),
+        QCoreApplication::translate("AlbumViewerLayout", "File Size: %1 Bytes").arg(size),
+        QCoreApplication::translate("AlbumViewerLayout", "Width: %1 Pixels").arg(width),
+        QCoreApplication::translate("AlbumViewerLayout", "Height: %1 Pixels").arg(height)}
         .join(QLatin1String("\r\n"));
 }
 

@@ -3,6 +3,7 @@
 #include "core/pictures/BitmapHeader.h"
 #include "core/pictures/MetafileShared.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -128,7 +129,8 @@ bool inside(qint64 offset, qint64 size, qint64 recordBytes)
 std::optional<Failure> checkBitmaps(ByteReader d, qsizetype at, quint32 type, qint64 recordBytes,
                                     BitmapBudget& bitmaps)
 {
-    const Failure damaged = unreadable(QStringLiteral("damaged bitmap"));
+    const Failure damaged =
+        unreadable(QCoreApplication::translate("PictureLoader", "damaged bitmap"));
     for (const qsizetype field : bitmapFields(type)) {
         if (field == 0)
             continue;
@@ -164,7 +166,7 @@ std::variant<qsizetype, Failure> emfRecordsEnd(ByteReader d)
         const quint32 type = d.u32(end);
         const quint32 size = d.u32(end + 4);
         if (size < 8 || size % 4 != 0 || !d.has(end, size))
-            return unreadable(QStringLiteral("damaged record"));
+            return unreadable(QCoreApplication::translate("PictureLoader", "damaged record"));
         if (!counted(d, end, type, size, records))
             return records.failure();
         if (auto failure = checkBitmaps(d, end, type, size, bitmaps))
@@ -173,7 +175,7 @@ std::variant<qsizetype, Failure> emfRecordsEnd(ByteReader d)
         if (type == EndRecord)
             return end;
     }
-    return unreadable(QStringLiteral("cut short"));
+    return unreadable(QCoreApplication::translate("PictureLoader", "cut short"));
 }
 
 } // namespace quenbrook::MetafileToSvg

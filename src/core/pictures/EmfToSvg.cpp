@@ -4,6 +4,7 @@
 #include "core/pictures/EmfRecords.h"
 #include "core/pictures/MetafileShared.h"
 
+#include <QCoreApplication>
 #include <emf2svg.h>
 
 #include <cstdlib>
@@ -57,7 +58,7 @@ std::variant<EmfFrame, Failure> readEmfFrame(const QByteArray& data)
         himetricH = double(bytes.s32(104)) / 10;
     }
     if (deviceW <= 0 || deviceH <= 0 || !(himetricW > 0) || !(himetricH > 0))
-        return unreadable(QStringLiteral("no reference device"));
+        return unreadable(QCoreApplication::translate("PictureLoader", "no reference device"));
     const double sx = double(deviceW) / himetricW;
     const double sy = double(deviceH) / himetricH;
     // libemf2svg draws in device pixels, moved so that the bounds' corner is the origin.
@@ -115,7 +116,8 @@ Result emfToSvg(const QByteArray& data, const LoadStop* stop)
     if (stopRaised(stop))
         return Failure{Failure::Kind::Stopped, QString()};
     if (output.tooMuch)
-        return Failure{Failure::Kind::TooLarge, QStringLiteral("too much drawing")};
+        return Failure{Failure::Kind::TooLarge,
+                       QCoreApplication::translate("PictureLoader", "too much drawing")};
     if (output.svg.isEmpty())
         return unreadable();
     return framed(std::move(output.svg), frame.viewBox, frame.natural);

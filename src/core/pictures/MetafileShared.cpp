@@ -3,6 +3,7 @@
 #include "core/pictures/DecodeLimits.h"
 #include "core/pictures/SvgBounds.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -12,7 +13,9 @@ namespace {
 
 QString millimetres(qint64 himetricW, qint64 himetricH)
 {
-    return QStringLiteral("%1 × %2 mm").arg(himetricW / 100).arg(himetricH / 100);
+    return QCoreApplication::translate("PictureLoader", "%1 × %2 mm")
+        .arg(himetricW / 100)
+        .arg(himetricH / 100);
 }
 
 QByteArray number(double v)
@@ -53,13 +56,16 @@ Failure unreadable(const QString& detail)
 
 Failure tooBigFile(qint64 bytes)
 {
-    return {Failure::Kind::TooLarge, QStringLiteral("a file of %1 MB").arg(bytes / (1024 * 1024))};
+    return {
+        Failure::Kind::TooLarge,
+        QCoreApplication::translate("PictureLoader", "a file of %1 MB").arg(bytes / (1024 * 1024))};
 }
 
 std::optional<Failure> checkFrameSize(qint64 w, qint64 h)
 {
     if (w < 1 || h < 1)
-        return Failure{Failure::Kind::NoSize, QStringLiteral("its frame is empty")};
+        return Failure{Failure::Kind::NoSize,
+                       QCoreApplication::translate("PictureLoader", "its frame is empty")};
     if (w > MaxFrameHimetric || h > MaxFrameHimetric)
         return Failure{Failure::Kind::TooLarge, millimetres(w, h)};
     return std::nullopt;
@@ -73,13 +79,16 @@ bool BitmapBudget::take(const BitmapHeader& bitmap)
 {
     const qint64 pixels = bitmap.width * bitmap.height;
     if (pixels > maxPixels_) {
-        detail_ = QStringLiteral("a bitmap of %1 × %2 pixels").arg(bitmap.width).arg(bitmap.height);
+        detail_ = QCoreApplication::translate("PictureLoader", "a bitmap of %1 × %2 pixels")
+                      .arg(bitmap.width)
+                      .arg(bitmap.height);
         return false;
     }
     pixels_ += pixels;
     if (pixels_ > maxPixels_) {
         detail_ =
-            QStringLiteral("bitmaps of over %1 million pixels in all").arg(maxPixels_ / 1'000'000);
+            QCoreApplication::translate("PictureLoader", "bitmaps of over %1 million pixels in all")
+                .arg(maxPixels_ / 1'000'000);
         return false;
     }
     return true;
@@ -89,7 +98,7 @@ bool RecordBudget::record()
 {
     if (++records_ <= MaxRecords)
         return true;
-    detail_ = QStringLiteral("over %1 records").arg(MaxRecords);
+    detail_ = QCoreApplication::translate("PictureLoader", "over %1 records").arg(MaxRecords);
     return false;
 }
 
@@ -97,7 +106,8 @@ bool RecordBudget::objectMade()
 {
     if (++objects_ <= MaxObjectsMade)
         return true;
-    detail_ = QStringLiteral("over %1 drawing objects").arg(MaxObjectsMade);
+    detail_ =
+        QCoreApplication::translate("PictureLoader", "over %1 drawing objects").arg(MaxObjectsMade);
     return false;
 }
 
@@ -105,7 +115,8 @@ bool RecordBudget::stateSaved()
 {
     if (++saved_ <= MaxSavedStates)
         return true;
-    detail_ = QStringLiteral("over %1 nested saved states").arg(MaxSavedStates);
+    detail_ = QCoreApplication::translate("PictureLoader", "over %1 nested saved states")
+                  .arg(MaxSavedStates);
     return false;
 }
 
@@ -114,7 +125,7 @@ bool RecordBudget::points(qint64 count)
     points_ += count;
     if (points_ <= MaxPoints)
         return true;
-    detail_ = QStringLiteral("over %1 points").arg(MaxPoints);
+    detail_ = QCoreApplication::translate("PictureLoader", "over %1 points").arg(MaxPoints);
     return false;
 }
 

@@ -10,6 +10,7 @@
 #include "core/program/PictureFileTypes.h"
 #include "core/program/Units.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageIOHandler>
@@ -25,7 +26,7 @@ namespace {
 
 QString formatName(const PictureType& type)
 {
-    return QLatin1String(type.formatName);
+    return QCoreApplication::translate("PictureLoader", type.formatName);
 }
 
 PictureError failure(const QString& name, const QString& what)
@@ -36,7 +37,8 @@ PictureError failure(const QString& name, const QString& what)
 PictureError notReadable(const QString& name, const PictureType& type,
                          const QString& detail = QString())
 {
-    QString what = QStringLiteral("not a readable ") + formatName(type);
+    QString what =
+        QCoreApplication::translate("PictureLoader", "not a readable %1").arg(formatName(type));
     if (!detail.isEmpty())
         what += QStringLiteral(" (") + detail + u')';
     return failure(name, what);
@@ -44,7 +46,7 @@ PictureError notReadable(const QString& name, const PictureType& type,
 
 PictureError tooLarge(const QString& name, const QString& detail)
 {
-    const QString what = QStringLiteral("picture too large");
+    const QString what = QCoreApplication::translate("PictureLoader", "picture too large");
     return failure(name, detail.isEmpty() ? what : what + QStringLiteral(" (%1)").arg(detail));
 }
 
@@ -150,15 +152,16 @@ private:
 
 PictureError stopped(const QString& name)
 {
-    return failure(name, QStringLiteral("loading was interrupted"));
+    return failure(name, QCoreApplication::translate("PictureLoader", "loading was interrupted"));
 }
 
 // Before the decoder reads the headers, which keeps every comment of a JPEG in memory.
 std::optional<PictureError> refusedNotes(const QString& name, const DecodeCost& cost)
 {
     if (cost.metadataBytes > MaxJpegMetadataBytes)
-        return tooLarge(name, QStringLiteral("%1 MB of comments and other notes")
-                                  .arg(cost.metadataBytes / (1024 * 1024)));
+        return tooLarge(
+            name, QCoreApplication::translate("PictureLoader", "%1 MB of comments and other notes")
+                      .arg(cost.metadataBytes / (1024 * 1024)));
     return std::nullopt;
 }
 
@@ -168,7 +171,7 @@ std::optional<PictureError> refusedUpFront(const QString& name, const DecodeCost
     if (auto refused = refusedNotes(name, cost))
         return refused;
     if (cost.jpegBlocks > MaxJpegBlocks || cost.leastHeldBytes() > MaxDecodedBytes)
-        return tooLarge(name, QStringLiteral("%1 × %2 pixels")
+        return tooLarge(name, QCoreApplication::translate("PictureLoader", "%1 × %2 pixels")
                                   .arg(turned ? cost.height : cost.width)
                                   .arg(turned ? cost.width : cost.height));
     return std::nullopt;
@@ -177,7 +180,8 @@ std::optional<PictureError> refusedUpFront(const QString& name, const DecodeCost
 std::optional<PictureError> refusedFile(const QString& name, qint64 fileSize)
 {
     if (fileSize > MaxPictureFileBytes)
-        return tooLarge(name, QStringLiteral("a file of %1 MB").arg(fileSize / (1024 * 1024)));
+        return tooLarge(name, QCoreApplication::translate("PictureLoader", "a file of %1 MB")
+                                  .arg(fileSize / (1024 * 1024)));
     return std::nullopt;
 }
 
@@ -194,10 +198,12 @@ PictureResult loadRaster(const QString& path, const QString& name, const Picture
         return *refused;
     QFile file;
     if (const QString why = OpenForReading(file, path); !why.isEmpty())
-        return failure(name, QStringLiteral("cannot be read (%1)").arg(why));
+        return failure(
+            name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)").arg(why));
     FileBytes contents(file, fileSize);
     if (!contents.isMapped())
-        return failure(name, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
+        return failure(name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)")
+                                 .arg(file.errorString()));
     const ByteReader bytes = contents.bytes();
     const std::optional<DecodeCost> cost = decodeCost(type.decodeCost, bytes);
     if (!cost)
@@ -225,7 +231,7 @@ PictureResult loadRaster(const QString& path, const QString& name, const Picture
     // Scaled size applies to the picture as stored, before it is turned upright.
     const QSize wantedStored = turned ? wanted.transposed() : wanted;
     if (cost->heldBytes(wantedStored) > MaxDecodedBytes)
-        return tooLarge(name, QStringLiteral("%1 × %2 pixels")
+        return tooLarge(name, QCoreApplication::translate("PictureLoader", "%1 × %2 pixels")
                                   .arg(turned ? cost->height : cost->width)
                                   .arg(turned ? cost->width : cost->height));
 
@@ -258,10 +264,12 @@ PictureResult loadMetafile(const QString& path, const QString& name, const Pictu
                            qint64 fileSize, const LoadStop* stop)
 {
     if (fileSize > MetafileToSvg::MaxFileBytes)
-        return tooLarge(name, QStringLiteral("a file of %1 MB").arg(fileSize / (1024 * 1024)));
+        return tooLarge(name, QCoreApplication::translate("PictureLoader", "a file of %1 MB")
+                                  .arg(fileSize / (1024 * 1024)));
     QFile file;
     if (const QString why = OpenForReading(file, path); !why.isEmpty())
-        return failure(name, QStringLiteral("cannot be read (%1)").arg(why));
+        return failure(
+            name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)").arg(why));
     const QByteArray data = file.read(MetafileToSvg::MaxFileBytes + 1);
 
     const MetafileToSvg::Result result = type.decoder == PictureDecoder::WindowsMetafile
@@ -272,8 +280,9 @@ PictureResult loadMetafile(const QString& path, const QString& name, const Pictu
         case MetafileToSvg::Failure::Kind::Unreadable:
             return notReadable(name, type, failed->detail);
         case MetafileToSvg::Failure::Kind::NoSize:
-            return failure(
-                name, QStringLiteral("the %1 does not say how big it is").arg(formatName(type)));
+            return failure(name, QCoreApplication::translate("PictureLoader",
+                                                             "the %1 does not say how big it is")
+                                     .arg(formatName(type)));
         case MetafileToSvg::Failure::Kind::TooLarge:
             return tooLarge(name, failed->detail);
         case MetafileToSvg::Failure::Kind::Stopped:
@@ -328,13 +337,14 @@ PictureResult PictureLoader::loadUnlessStopped(const QString& path, QSize target
     const FileFacts facts = FileFactsOf(path);
     // Hidden files are not shown anywhere in the program, so they are not there to open either.
     if (name.startsWith(u'.') || !facts.isFile)
-        return failure(name, QStringLiteral("file not found"));
+        return failure(name, QCoreApplication::translate("PictureLoader", "file not found"));
     const PictureType* type = PictureTypeOf(info.suffix());
     if (!type)
-        return failure(name, QStringLiteral("not a picture type that can be opened"));
+        return failure(name, QCoreApplication::translate("PictureLoader",
+                                                         "not a picture type that can be opened"));
     const qint64 size = facts.size;
     if (size == 0)
-        return failure(name, QStringLiteral("the file is empty"));
+        return failure(name, QCoreApplication::translate("PictureLoader", "the file is empty"));
 
     if (IsMetafile(*type))
         return loadMetafile(path, name, *type, size, stop);

@@ -1,5 +1,6 @@
 #include "core/pictures/SvgBounds.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
@@ -184,7 +185,8 @@ std::optional<Failure> keepNearFrame(QByteArray& svg, const QRectF& viewBox)
                     const double stretch = stretchOf(svg.mid(q + 1, valueEnd - q - 1));
                     if (stretch > MaxTransformStretch)
                         return Failure{Failure::Kind::TooLarge,
-                                       QStringLiteral("its drawing is stretched %1 times")
+                                       QCoreApplication::translate(
+                                           "PictureLoader", "its drawing is stretched %1 times")
                                            .arg(qint64(std::min(stretch, 1e15)))};
                     inner = bound / stretch;
                 }

@@ -3,6 +3,7 @@
 #include "core/pictures/BitmapHeader.h"
 #include "core/pictures/MetafileShared.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 
@@ -213,11 +214,11 @@ std::variant<WmfLayout, Failure> readWmfLayout(const QByteArray& d)
     qsizetype pos = l.headerAt + WmfHeaderBytes;
     while (pos < d.size()) {
         if (d.size() - pos < 6)
-            return unreadable(QStringLiteral("cut short"));
+            return unreadable(QCoreApplication::translate("PictureLoader", "cut short"));
         const quint32 words = r.u32(pos);
         const quint16 function = r.u16(pos + 4);
         if (words < 3 || words > quint64(d.size() - pos) / 2)
-            return unreadable(QStringLiteral("damaged record"));
+            return unreadable(QCoreApplication::translate("PictureLoader", "damaged record"));
         l.largestRecordWords = std::max(l.largestRecordWords, words);
         const qsizetype bytes = qsizetype(words) * 2;
         if (function == EndOfFile)
@@ -228,7 +229,7 @@ std::variant<WmfLayout, Failure> readWmfLayout(const QByteArray& d)
             // Records that carry a bitmap must carry all of it.
             const auto header = readBitmapHeader(ByteReader(r.data(), pos + bytes), *dib);
             if (!header || !dibIsSound(*header, *dib, pos + bytes))
-                return unreadable(QStringLiteral("damaged bitmap"));
+                return unreadable(QCoreApplication::translate("PictureLoader", "damaged bitmap"));
             if (!bitmaps.take(*header))
                 return bitmaps.failure();
         }

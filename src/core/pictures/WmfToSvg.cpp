@@ -5,6 +5,7 @@
 #include "core/pictures/WmfRecords.h"
 #include "core/program/Units.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRegularExpression>
 
@@ -194,7 +195,7 @@ std::variant<LogicalFrame, Failure> logicalFrame(const WmfLayout& l)
     LogicalFrame f;
     if (l.placeable) {
         if (l.unitsPerInch == 0)
-            return unreadable(QStringLiteral("no units per inch"));
+            return unreadable(QCoreApplication::translate("PictureLoader", "no units per inch"));
         f.x0 = std::min(l.left, l.right);
         f.x1 = std::max(l.left, l.right);
         f.y0 = std::min(l.top, l.bottom);
@@ -210,7 +211,8 @@ std::variant<LogicalFrame, Failure> logicalFrame(const WmfLayout& l)
     f.y1 = std::max(l.windowY, l.windowY + l.windowH);
     f.perInch = PlainWmfUnitsPerInch;
     if (f.x0 < -32768 || f.y0 < -32768 || f.x1 > 32767 || f.y1 > 32767)
-        return unreadable(QStringLiteral("its window lies outside its coordinates"));
+        return unreadable(QCoreApplication::translate("PictureLoader",
+                                                      "its window lies outside its coordinates"));
     return f;
 }
 
@@ -251,11 +253,12 @@ std::variant<QByteArray, Failure> playToSvg(const QByteArray& data, const WmfLay
     if (stopped || stopRaised(stop))
         return Failure{Failure::Kind::Stopped, QString()};
     if (error == wmf_E_UserExit)
-        return unreadable(QStringLiteral("took too long to draw"));
+        return unreadable(QCoreApplication::translate("PictureLoader", "took too long to draw"));
     if (error != wmf_E_None)
         return unreadable();
     if (sink.overflow)
-        return Failure{Failure::Kind::TooLarge, QStringLiteral("too much drawing")};
+        return Failure{Failure::Kind::TooLarge,
+                       QCoreApplication::translate("PictureLoader", "too much drawing")};
     return std::move(sink.text);
 }
 

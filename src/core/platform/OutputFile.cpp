@@ -1,5 +1,6 @@
 #include "core/platform/OutputFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -54,7 +55,8 @@ private:
             if (written <= 0) {
                 failure_ = file_.error() != QFileDevice::NoError
                                ? file_.errorString()
-                               : QStringLiteral("Nothing more could be written.");
+                               : QCoreApplication::translate("OutputFile",
+                                                             "Nothing more could be written.");
                 gathered_.clear();
                 return false;
             }
@@ -85,12 +87,13 @@ QString OutputFile::message(const QString& reason, Failing where) const
 {
     QString subject;
     if (where == Failing::Spool || path_.isEmpty())
-        subject =
-            QStringLiteral("The spool file in %1").arg(QDir::toNativeSeparators(QDir::tempPath()));
+        subject = QCoreApplication::translate("OutputFile", "The spool file in %1")
+                      .arg(QDir::toNativeSeparators(QDir::tempPath()));
     else if (path_ == StandardOutput)
-        subject = QStringLiteral("Standard output");
+        subject = QCoreApplication::translate("OutputFile", "Standard output");
     else
-        subject = QStringLiteral("The file %1").arg(QDir::toNativeSeparators(path_));
+        subject = QCoreApplication::translate("OutputFile", "The file %1")
+                      .arg(QDir::toNativeSeparators(path_));
     return QStringLiteral("%1 cannot be written: %2").arg(subject, reason);
 }
 
@@ -129,13 +132,14 @@ bool OutputFile::open()
             return fail(qt_error_string(errno));
         kind_ = Kind::File;
     } else if (S_ISDIR(target.st_mode)) {
-        return fail(QStringLiteral("It is a folder."));
+        return fail(QCoreApplication::translate("OutputFile", "It is a folder."));
     } else if (S_ISREG(target.st_mode)) {
         kind_ = Kind::File;
     } else if (S_ISFIFO(target.st_mode) || S_ISCHR(target.st_mode)) {
         kind_ = Kind::Stream;
     } else {
-        return fail(QStringLiteral("It is neither a file, a FIFO nor a character device."));
+        return fail(QCoreApplication::translate(
+            "OutputFile", "It is neither a file, a FIFO nor a character device."));
     }
     if (exists && ::access(name.constData(), W_OK) != 0)
         return fail(qt_error_string(errno));
@@ -194,7 +198,7 @@ bool OutputFile::failed() const
 bool OutputFile::commit()
 {
     if (committed_ || !checked_)
-        return fail(QStringLiteral("The document is not open."));
+        return fail(QCoreApplication::translate("OutputFile", "The document is not open."));
     const bool written = checked_->finish();
     const QString reason = checked_->failure();
     checked_.reset();
@@ -241,7 +245,8 @@ bool OutputFile::sendSpool()
         if (out.write(chunk) != chunk.size())
             return fail(out.error() != QFileDevice::NoError
                             ? out.errorString()
-                            : QStringLiteral("Only part of the data was written."));
+                            : QCoreApplication::translate("OutputFile",
+                                                          "Only part of the data was written."));
     }
     return true;
 }

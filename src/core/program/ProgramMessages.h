@@ -1,14 +1,26 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The messages of start-up, of commands handed over by later starts, and of the Album Viewer's
-// way to the Album Printer.
+// way to the Album Printer, in the user's language.
 namespace quenbrook::ProgramMessages {
 
-inline const QString QuenbrookStops = QStringLiteral("Can't find the printer!\r\nQuenbrook Stops!");
-inline const QString OnlyAlbumViewer =
-    QStringLiteral("Can't find the printer!\r\nYou may only run the Album Viewer!");
-inline const QString CantOpenFile = QStringLiteral("Can't Open the File!");
+inline QString QuenbrookStops()
+{
+    return QCoreApplication::translate("ProgramMessages",
+                                       "Can't find the printer!\r\nQuenbrook Stops!");
+}
+inline QString OnlyAlbumViewer()
+{
+    return QCoreApplication::translate("ProgramMessages",
+                                       "Can't find the printer!\r\nYou may only run the Album "
+                                       "Viewer!");
+}
+inline QString CantOpenFile()
+{
+    return QCoreApplication::translate("ProgramMessages", "Can't Open the File!");
+}
 
 } // namespace quenbrook::ProgramMessages

@@ -17,7 +17,8 @@ namespace quenbrook {
 
 namespace {
 
-const char* const Unavailable = "System Information Is Unavailable At This Time";
+const char* const Unavailable =
+    QT_TRANSLATE_NOOP("quenbrook::frmAbout", "System Information Is Unavailable At This Time");
 
 QPixmap ProgramIcon(int side, qreal ratio)
 {
@@ -37,7 +38,7 @@ frmAbout::frmAbout(QWidget* owner)
                          Qt::WindowCloseButtonHint)
 {
     const QString title = QString::fromUtf16(ApplicationTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(tr("About %1").arg(title));
 
     picIcon_ = new QLabel(this);
     picIcon_->setPixmap(ProgramIcon(ToPixels(720), devicePixelRatioF()));
@@ -49,8 +50,7 @@ frmAbout::frmAbout(QWidget* owner)
     big.setBold(true);
     lblTitle_->setFont(big);
     lblVersion_ = new QLabel(
-        QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision),
-        this);
+        tr("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision), this);
     lblDescription_ =
         new QLabel(tr("Browse the pictures of a folder and print them as album pages."), this);
     lblDisclaimer_ = new QLabel(
@@ -111,7 +111,7 @@ void frmAbout::setSystemInfo(SystemInfo::Finder find, SystemInfo::Launcher launc
 void frmAbout::StartSysInfo()
 {
     if (!SystemInfo::Start(find_, launch_))
-        showMessage_(this, QString::fromLatin1(Unavailable), MessageIcon::None);
+        showMessage_(this, tr(Unavailable), MessageIcon::None);
 }
 
 } // namespace quenbrook

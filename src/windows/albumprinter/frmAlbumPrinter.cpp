@@ -46,7 +46,7 @@ frmAlbumPrinter::frmAlbumPrinter(const WindowServices& services, PrinterSurface&
               writeSetting(section, key, value);
           })
 {
-    setWindowTitle(QStringLiteral("Album Printer"));
+    setWindowTitle(tr("Album Printer"));
     setAcceptDrops(true);
     createActions();
     createControls();
@@ -70,7 +70,35 @@ QAction* frmAlbumPrinter::toolbarAction(const QString& key, const QString& text,
     return action;
 }
 
+// A menu command's action, named as the menu item.
+QAction* frmAlbumPrinter::command(const QString& name, const QString& text)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    return action;
+}
+
 void frmAlbumPrinter::createActions()
+{
+    createToolbarActions();
+    act_.PrinterSetup = command(QStringLiteral("mnuPrinterSetup"), tr("Printer &Setup...."));
+    connect(act_.PrinterSetup, &QAction::triggered, this, &frmAlbumPrinter::mnuPrinterSetup_Click);
+    act_.Close = command(QStringLiteral("mnuClose"), tr("&Close"));
+    SetStandardKeys(*act_.Close, QKeySequence::Close);
+    connect(act_.Close, &QAction::triggered, this, &QWidget::close);
+    act_.Exit = command(QStringLiteral("mnuExit"), tr("E&xit"));
+    SetQuitKeys(*act_.Exit);
+    connect(act_.Exit, &QAction::triggered, this, [this] { frame_.exit(); });
+
+    createOptionActions();
+
+    act_.About = command(QStringLiteral("mnuAbout"), tr("&About"));
+    SetStandardKeys(*act_.About, QKeySequence::HelpContents);
+    connect(act_.About, &QAction::triggered, this, &frmAlbumPrinter::aboutRequested);
+}
+
+// The toolbar's buttons; Preview, Print and Album Viewer are also File menu items.
+void frmAlbumPrinter::createToolbarActions()
 {
     act_.Preview = toolbarAction(QStringLiteral("Preview"), tr("P&review"), tr("Preview"));
     connect(act_.Preview, &QAction::triggered, this, &frmAlbumPrinter::mnuPreview_Click);
@@ -88,21 +116,11 @@ void frmAlbumPrinter::createActions()
     act_.ImageViewer =
         toolbarAction(QStringLiteral("ImageViewer"), tr("View Image"), tr("View Image"));
     connect(act_.ImageViewer, &QAction::triggered, this, &frmAlbumPrinter::Toolbar_ImageViewer);
+}
 
-    auto command = [this](const QString& name, const QString& text) {
-        auto* action = new QAction(text, this);
-        action->setObjectName(name);
-        return action;
-    };
-    act_.PrinterSetup = command(QStringLiteral("mnuPrinterSetup"), tr("Printer &Setup...."));
-    connect(act_.PrinterSetup, &QAction::triggered, this, &frmAlbumPrinter::mnuPrinterSetup_Click);
-    act_.Close = command(QStringLiteral("mnuClose"), tr("&Close"));
-    SetStandardKeys(*act_.Close, QKeySequence::Close);
-    connect(act_.Close, &QAction::triggered, this, &QWidget::close);
-    act_.Exit = command(QStringLiteral("mnuExit"), tr("E&xit"));
-    SetQuitKeys(*act_.Exit);
-    connect(act_.Exit, &QAction::triggered, this, [this] { frame_.exit(); });
-
+// The Option menu: the unit, centring, the four dialogs and the picture resolution.
+void frmAlbumPrinter::createOptionActions()
+{
     act_.Inch = command(QStringLiteral("mnuInch"), tr("Inch"));
     act_.Centimetre = command(QStringLiteral("mnuCm"), tr("cm"));
     auto* units = new QActionGroup(this);
@@ -147,10 +165,6 @@ void frmAlbumPrinter::createActions()
         connect(item, &QAction::triggered, this, [this, ppi] { mnuPictureResolution_Click(ppi); });
         act_.Resolutions << item;
     }
-
-    act_.About = command(QStringLiteral("mnuAbout"), tr("&About"));
-    SetStandardKeys(*act_.About, QKeySequence::HelpContents);
-    connect(act_.About, &QAction::triggered, this, &frmAlbumPrinter::aboutRequested);
 }
 
 void frmAlbumPrinter::createControls()
@@ -176,6 +190,32 @@ void frmAlbumPrinter::createControls()
     picSplitter->setPalette(grey);
     picSplitter->hide();
 
+    createToolbar(client);
+    createLists(client);
+
+    // Grab area and bar lie beneath everything else; the bar does not show through the strips.
+    Toolbar->setAutoFillBackground(true);
+    stsbarHeader->setAutoFillBackground(true);
+    picSplitter->lower();
+    imgSplitter->lower();
+    Toolbar->raise();
+    stsbarHeader->raise();
+    Label1->raise();
+
+    connect(cmdAdd, &QPushButton::clicked, this, &frmAlbumPrinter::cmdAdd_Click);
+    connect(cmdAddAll, &QPushButton::clicked, this, &frmAlbumPrinter::cmdAddAll_Click);
+    connect(File1, &QListWidget::itemDoubleClicked, this, &frmAlbumPrinter::File1_DblClick);
+    connect(cmdRemove, &QPushButton::clicked, this, &frmAlbumPrinter::cmdRemove_Click);
+    connect(cmdRemoveAll, &QPushButton::clicked, this, &frmAlbumPrinter::cmdRemoveAll_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmAlbumPrinter::printRequested);
+    connect(cmdUp, &QPushButton::clicked, this, &frmAlbumPrinter::cmdUp_Click);
+    connect(cmdDown, &QPushButton::clicked, this, &frmAlbumPrinter::cmdDown_Click);
+    connect(lstAlbumList, &QListWidget::itemClicked, this, &frmAlbumPrinter::lstAlbumList_Click);
+}
+
+// The toolbar and, below it, the header strip with its two counts.
+void frmAlbumPrinter::createToolbar(QWidget* client)
+{
     Toolbar = new QToolBar(client);
     Toolbar->setObjectName(QStringLiteral("Toolbar"));
     Toolbar->setIconSize(QSize(24, 24));
@@ -196,7 +236,11 @@ void frmAlbumPrinter::createControls()
         panel->setToolTip(panel->text());
     }
     stsbarHeader->move(0, Toolbar->height());
+}
 
+// The file pane with its Add buttons, and the print list with its own buttons and caption.
+void frmAlbumPrinter::createLists(QWidget* client)
+{
     auto* pane = new FilePane(*client, services_, FilePane::RefusedDrive::ShowOpenFolder);
     pane->setFilterButtons({act_.Bitmap, act_.Gif, act_.Jpeg, act_.Icon});
     PlaceControl(pane->folders(), QStringLiteral("Dir1"), Design::Dir1);
@@ -240,25 +284,6 @@ void frmAlbumPrinter::createControls()
     Label1->adjustSize();
     Label1->move(ToPixels(float(Design::lstAlbumList.left())),
                  (Toolbar->height() - Label1->height()) / 2);
-
-    // Grab area and bar lie beneath everything else; the bar does not show through the strips.
-    Toolbar->setAutoFillBackground(true);
-    stsbarHeader->setAutoFillBackground(true);
-    picSplitter->lower();
-    imgSplitter->lower();
-    Toolbar->raise();
-    stsbarHeader->raise();
-    Label1->raise();
-
-    connect(cmdAdd, &QPushButton::clicked, this, &frmAlbumPrinter::cmdAdd_Click);
-    connect(cmdAddAll, &QPushButton::clicked, this, &frmAlbumPrinter::cmdAddAll_Click);
-    connect(File1, &QListWidget::itemDoubleClicked, this, &frmAlbumPrinter::File1_DblClick);
-    connect(cmdRemove, &QPushButton::clicked, this, &frmAlbumPrinter::cmdRemove_Click);
-    connect(cmdRemoveAll, &QPushButton::clicked, this, &frmAlbumPrinter::cmdRemoveAll_Click);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmAlbumPrinter::printRequested);
-    connect(cmdUp, &QPushButton::clicked, this, &frmAlbumPrinter::cmdUp_Click);
-    connect(cmdDown, &QPushButton::clicked, this, &frmAlbumPrinter::cmdDown_Click);
-    connect(lstAlbumList, &QListWidget::itemClicked, this, &frmAlbumPrinter::lstAlbumList_Click);
 }
 
 void frmAlbumPrinter::createMenus()

@@ -62,9 +62,14 @@ protected:
 
 private:
     void createControls();
+    void createToolbar(QWidget* client);
+    void createLists(QWidget* client);
     void createActions();
+    void createToolbarActions();
+    void createOptionActions();
     void createMenus();
     void updateActions();
+    QAction* command(const QString& name, const QString& text);
     QAction* toolbarAction(const QString& key, const QString& text, const QString& tooltip);
 
     // Commands (frmAlbumPrinterCommands.cpp).

@@ -101,7 +101,7 @@ frmAlbumViewer::frmAlbumViewer(const WindowServices& services, QWidget* parent)
     , frame_(*this, services, AlbumViewerKeys::Section, ProgramKeys::StartAlbumViewer,
              [this] { Form_Resize(); })
 {
-    setWindowTitle(QStringLiteral("Album Viewer"));
+    setWindowTitle(tr("Album Viewer"));
     createActions();
     createControls();
     createMenus();
@@ -118,23 +118,24 @@ void frmAlbumViewer::createActions()
         ToolbarButton button;
         const char* tooltip;
     };
-    const Button table[] = {{ToolbarButton::AlbumPrinter, "Album Printer"},
-                            {ToolbarButton::Bitmap, "Bitmap"},
-                            {ToolbarButton::Gif, "Gif"},
-                            {ToolbarButton::Jpeg, "Jpeg"},
-                            {ToolbarButton::Icon, "Icon"},
-                            {ToolbarButton::First, "First Picture"},
-                            {ToolbarButton::Prev4, "Previous 4th Picture"},
-                            {ToolbarButton::Prev, "Previous Picture"},
-                            {ToolbarButton::Next, "Next PIcture"},
-                            {ToolbarButton::Next4, "Next 4th PIcture"},
-                            {ToolbarButton::Last, "Last  PIcture"},
-                            {ToolbarButton::AddToList, "Add to Album Printer's Print List"},
-                            {ToolbarButton::ImageViewer, "View Image"},
-                            {ToolbarButton::Information, "Information"}};
+    const Button table[] = {
+        {ToolbarButton::AlbumPrinter, QT_TR_NOOP("Album Printer")},
+        {ToolbarButton::Bitmap, QT_TR_NOOP("Bitmap")},
+        {ToolbarButton::Gif, QT_TR_NOOP("Gif")},
+        {ToolbarButton::Jpeg, QT_TR_NOOP("Jpeg")},
+        {ToolbarButton::Icon, QT_TR_NOOP("Icon")},
+        {ToolbarButton::First, QT_TR_NOOP("First Picture")},
+        {ToolbarButton::Prev4, QT_TR_NOOP("Previous 4th Picture")},
+        {ToolbarButton::Prev, QT_TR_NOOP("Previous Picture")},
+        {ToolbarButton::Next, QT_TR_NOOP("Next PIcture")},
+        {ToolbarButton::Next4, QT_TR_NOOP("Next 4th PIcture")},
+        {ToolbarButton::Last, QT_TR_NOOP("Last  PIcture")},
+        {ToolbarButton::AddToList, QT_TR_NOOP("Add to Album Printer's Print List")},
+        {ToolbarButton::ImageViewer, QT_TR_NOOP("View Image")},
+        {ToolbarButton::Information, QT_TR_NOOP("Information")}};
     for (const Button& entry : table) {
         const QString key = ToolbarKey(entry.button);
-        const QString tooltip = QString::fromLatin1(entry.tooltip);
+        const QString tooltip = tr(entry.tooltip);
         auto* action = new QAction(picture(key), tooltip, this);
         action->setObjectName(key);
         action->setToolTip(tooltip);

@@ -74,7 +74,7 @@ void frmAlbumViewer::Navigate(ToolbarButton button)
 void frmAlbumViewer::mnuFileAlbumPrinter_Click()
 {
     if (services_.printers.count() == 0) {
-        services_.message(this, ProgramMessages::OnlyAlbumViewer, MessageIcon::Information);
+        services_.message(this, ProgramMessages::OnlyAlbumViewer(), MessageIcon::Information);
         return;
     }
     emit albumPrinterRequested();

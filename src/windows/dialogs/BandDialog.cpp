@@ -25,10 +25,8 @@ struct BandDialog::Keys
 
 const BandDialog::Keys& BandDialog::keysOf(Band band)
 {
-    static const Keys header{QStringLiteral("frmHeader"), QStringLiteral("Header"),
-                             PrintKeys::HeaderBand};
-    static const Keys footer{QStringLiteral("frmFooter"), QStringLiteral("Footer"),
-                             PrintKeys::FooterBand};
+    static const Keys header{QStringLiteral("frmHeader"), tr("Header"), PrintKeys::HeaderBand};
+    static const Keys footer{QStringLiteral("frmFooter"), tr("Footer"), PrintKeys::FooterBand};
     return band == Band::Header ? header : footer;
 }
 

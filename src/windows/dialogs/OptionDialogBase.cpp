@@ -137,7 +137,8 @@ PrintUnit OptionDialogBase::readUnit() const
 
 QString OptionDialogBase::unitCaption(PrintUnit unit)
 {
-    return ScaleText(unit);
+    // The stored words, "Inch" and "CM", in the user's language.
+    return unit == PrintUnit::Inch ? tr("Inch") : tr("CM");
 }
 
 PrintFont OptionDialogBase::usableFont(PrintFont stored, const PrintFont& printerFont)

@@ -30,7 +30,8 @@ namespace {
 // The zoom list's entries and their factors, in list order.
 constexpr std::array<float, 4> ZoomFactors = {1, 0.75f, 0.5f, 0.25f};
 
-const QString CantPreviewMessage = QStringLiteral("Print Error!\r\nCan't Preview");
+const char* const CantPreviewMessage =
+    QT_TRANSLATE_NOOP("quenbrook::frmPreview", "Print Error!\r\nCan't Preview");
 
 } // namespace
 
@@ -89,7 +90,7 @@ bool frmPreview::Form_Load()
     IsLoaded = false;
     if (!queryPrinter()) {
         busy.reset();
-        fail(CantPreviewMessage);
+        fail(tr(CantPreviewMessage));
         return false;
     }
 
@@ -124,7 +125,7 @@ bool frmPreview::Form_Load()
 
     IsLoaded = true;
     hsrPage->setRange(1, layout_.PageCount);
-    lblTotalPage->setText(QStringLiteral("of ") + QString::number(layout_.PageCount));
+    lblTotalPage->setText(tr("of %1").arg(layout_.PageCount));
     lblTotalPage->adjustSize();
     hsrPage->setValue(1);
     lblPage->setText(QStringLiteral("1"));
@@ -136,8 +137,7 @@ bool frmPreview::Form_Load()
 void frmPreview::SetupPreviewSize()
 {
     const BusyCursor busy;
-    setWindowTitle(QStringLiteral("Preview ") + NumberText(zoomFactor_ * 100) +
-                   QStringLiteral("%"));
+    setWindowTitle(tr("Preview %1%").arg(NumberText(zoomFactor_ * 100)));
     surface_.clear();
     surface_.resize(PaperWidth, PaperHeight, zoomFactor_, settings_.Scale);
     picPreview->resize(surface_.size());

@@ -80,7 +80,7 @@ const int BarThickness = ToPixels(255);
 
 void frmPreview::createActions()
 {
-    mnuClose = new QAction(QStringLiteral("&Close"), this);
+    mnuClose = new QAction(tr("&Close"), this);
     mnuClose->setObjectName(QStringLiteral("mnuClose"));
     SetStandardKeys(*mnuClose, QKeySequence::Close);
     connect(mnuClose, &QAction::triggered, this, &frmPreview::mnuClose_Click);
@@ -107,13 +107,12 @@ void frmPreview::createControls()
     Picture2 = new QFrame(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    Label1 = label(QStringLiteral("Page : "), Picture2, "Label1", {120, 120, 504, 192}, true);
+    Label1 = label(tr("Page : "), Picture2, "Label1", {120, 120, 504, 192}, true);
     lblPage = label(QStringLiteral("1"), Picture2, "lblPage", {720, 120, 732, 252}, false);
-    lblTotalPage =
-        label(QStringLiteral("of 1"), Picture2, "lblTotalPage", {1560, 120, 252, 192}, true);
+    lblTotalPage = label(tr("of %1").arg(1), Picture2, "lblTotalPage", {1560, 120, 252, 192}, true);
     hsrPage = scrollBar(Qt::Horizontal, Picture2, "hsrPage", 1, 1, 10);
     hsrPage->setGeometry(ToPixels(2160), ToPixels(120), ToPixels(852), ToPixels(252));
-    Label2 = label(QStringLiteral("Zoom :"), Picture2, "Label2", {3600, 120, 492, 192}, true);
+    Label2 = label(tr("Zoom :"), Picture2, "Label2", {3600, 120, 492, 192}, true);
 
     cboZoom = new QComboBox(Picture2);
     cboZoom->setObjectName(QStringLiteral("cboZoom"));
@@ -123,11 +122,11 @@ void frmPreview::createControls()
                        QStringLiteral("25%")});
     placeAtLeast(cboZoom, {4320, 120, 1572, 288});
 
-    chkShowPrintableArea = new QCheckBox(QStringLiteral("Show Printable Area"), Picture2);
+    chkShowPrintableArea = new QCheckBox(tr("Show Printable Area"), Picture2);
     chkShowPrintableArea->setObjectName(QStringLiteral("chkShowPrintableArea"));
     chkShowPrintableArea->setChecked(true);
     placeAtLeast(chkShowPrintableArea, {6240, 0, 2052, 252});
-    chkShowPictureArea = new QCheckBox(QStringLiteral("Show Picture Area"), Picture2);
+    chkShowPictureArea = new QCheckBox(tr("Show Picture Area"), Picture2);
     chkShowPictureArea->setObjectName(QStringLiteral("chkShowPictureArea"));
     chkShowPictureArea->setChecked(true);
     placeAtLeast(chkShowPictureArea, {6240, 240, 1812, 252});

@@ -13,17 +13,16 @@ namespace quenbrook {
 
 QString PrintProgressText(qint32 page, const QString& path)
 {
-    return QStringLiteral("Print Page:") + QString::number(page) +
-           QStringLiteral("\r\nFile Name: ") + path;
+    return frmOnPrinting::tr("Print Page:%1\r\nFile Name: %2").arg(QString::number(page), path);
 }
 
 frmOnPrinting::frmOnPrinting(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , lblMessage(new QLabel(this))
-    , cmdCancel(new QPushButton(QStringLiteral("Cancel"), this))
+    , cmdCancel(new QPushButton(tr("Cancel"), this))
 {
     setObjectName(QStringLiteral("frmOnPrinting"));
-    setWindowTitle(QStringLiteral("Printing"));
+    setWindowTitle(tr("Printing"));
     setFixedSize(ToPixels(4044), ToPixels(1068));
 
     lblMessage->setObjectName(QStringLiteral("lblMessage"));

@@ -39,17 +39,17 @@ bool mQuenbrook::Main(const QString& commandText)
         return true;
     case CommandType::AddToPrintList:
         if (printers_.count() == 0) {
-            message(ProgramMessages::QuenbrookStops);
+            message(ProgramMessages::QuenbrookStops());
             return false;
         }
         windows_.ShowAlbumPrinter();
         if (!AddFileFromCommand(commandText))
-            message(ProgramMessages::CantOpenFile);
+            message(ProgramMessages::CantOpenFile());
         return true;
     case CommandType::ViewImage:
         ShowMainWindow();
         if (!ViewFileFromCommand(commandText)) {
-            message(ProgramMessages::CantOpenFile);
+            message(ProgramMessages::CantOpenFile());
             return false;
         }
         return true;
@@ -68,7 +68,7 @@ void mQuenbrook::ShowMainWindow()
     } else if (printers_.count() > 0) {
         windows_.ShowAlbumPrinter();
     } else {
-        message(ProgramMessages::OnlyAlbumViewer);
+        message(ProgramMessages::OnlyAlbumViewer());
         windows_.ShowAlbumViewer();
     }
 }
@@ -76,7 +76,7 @@ void mQuenbrook::ShowMainWindow()
 bool mQuenbrook::AddFileFromCommand(const QString& text)
 {
     if (printers_.count() == 0) {
-        message(ProgramMessages::QuenbrookStops);
+        message(ProgramMessages::QuenbrookStops());
         return false;
     }
     const QString path = CommandFile(text, AddSwitch);
@@ -102,14 +102,14 @@ void mQuenbrook::Form_LinkExecute(const QString& text)
         return;
     case CommandType::AddToPrintList:
         if (!AddFileFromCommand(text)) {
-            message(ProgramMessages::CantOpenFile);
+            message(ProgramMessages::CantOpenFile());
         } else if (!windows_.isAlbumPrinterVisible()) {
             windows_.ShowAlbumPrinter();
         }
         return;
     case CommandType::ViewImage:
         if (!ViewFileFromCommand(text)) {
-            message(ProgramMessages::CantOpenFile);
+            message(ProgramMessages::CantOpenFile());
             windows_.EndProgram();
         }
         return;

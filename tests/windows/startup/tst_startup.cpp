@@ -114,7 +114,7 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("fresh store") << 1 << QString() << "" << true << QStringList();
         QTest::newRow("fresh store, no printer")
-            << 0 << QString() << "" << false << QStringList{ProgramMessages::OnlyAlbumViewer};
+            << 0 << QString() << "" << false << QStringList{ProgramMessages::OnlyAlbumViewer()};
         QTest::newRow("viewer closed last") << 1 << "AlbumViewer"
                                             << "" << false << QStringList();
         QTest::newRow("garbage") << 1 << "albumprinter"
@@ -151,7 +151,7 @@ private slots:
         {
             Start start(dir_.path(), 0);
             QVERIFY(!start.program.Main(add(sample("Beach.jpg"))));
-            QCOMPARE(start.said, QStringList{ProgramMessages::QuenbrookStops});
+            QCOMPARE(start.said, QStringList{ProgramMessages::QuenbrookStops()});
             QVERIFY(!start.printerShown() && !start.viewerShown());
         }
         {
@@ -169,7 +169,7 @@ private slots:
             QVERIFY(start.program.Main(add(notPicture.fileName())));
             QVERIFY(start.printerShown());
             QVERIFY(start.printList().isEmpty());
-            QCOMPARE(start.said, QStringList{ProgramMessages::CantOpenFile});
+            QCOMPARE(start.said, QStringList{ProgramMessages::CantOpenFile()});
         }
         {
             Start start(dir_.path());
@@ -181,7 +181,7 @@ private slots:
         {
             Start start(dir_.path());
             QVERIFY(!start.program.Main(view(notPicture.fileName())));
-            QCOMPARE(start.said, QStringList{ProgramMessages::CantOpenFile});
+            QCOMPARE(start.said, QStringList{ProgramMessages::CantOpenFile()});
             QCOMPARE(start.imageViewers(), 0);
         }
     }
@@ -216,10 +216,10 @@ private slots:
         QVERIFY(QDir::setCurrent(QStringLiteral(QUENBROOK_SAMPLES_DIR)));
         start.handOff.handler(add(QStringLiteral("Beach.jpg")));
         QVERIFY(QDir::setCurrent(ownFolder));
-        QCOMPARE(start.said, QStringList(2, ProgramMessages::CantOpenFile));
+        QCOMPARE(start.said, QStringList(2, ProgramMessages::CantOpenFile()));
         QCOMPARE(start.ended, 0);
         start.handOff.handler(view(sample("missing.jpg")));
-        QCOMPARE(start.said, QStringList(3, ProgramMessages::CantOpenFile));
+        QCOMPARE(start.said, QStringList(3, ProgramMessages::CantOpenFile()));
         QCOMPARE(start.ended, 1);
         QCOMPARE(start.printList(), added);
 
@@ -228,10 +228,10 @@ private slots:
         noPrinter.said.clear();
         noPrinter.handOff.handler(add(sample("Beach.jpg")));
         QCOMPARE(noPrinter.said,
-                 (QStringList{ProgramMessages::QuenbrookStops, ProgramMessages::CantOpenFile}));
+                 (QStringList{ProgramMessages::QuenbrookStops(), ProgramMessages::CantOpenFile()}));
         // The windows speak through the same message function.
         trigger(noPrinter.program.Windows().AlbumViewer(), QStringLiteral("Album &Printer"));
-        QCOMPARE(noPrinter.said.last(), ProgramMessages::OnlyAlbumViewer);
+        QCOMPARE(noPrinter.said.last(), ProgramMessages::OnlyAlbumViewer());
         QVERIFY(!noPrinter.printerShown());
     }
 
