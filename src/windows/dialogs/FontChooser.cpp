@@ -1,5 +1,6 @@
 #include "windows/dialogs/FontChooser.h"
 
+#include "core/album/AlbumSettings.h"
 #include "core/album/PainterSurface.h"
 #include "core/settings/NumberRules.h"
 
@@ -420,11 +421,6 @@ bool IsKnownFamily(const QString& name)
     // lists and fontconfig draws.
     return !name.isEmpty() && (QFontDatabase::hasFamily(name) ||
                                ChooserFamilies().contains(name, Qt::CaseInsensitive));
-}
-
-QString FontSizeText(double points)
-{
-    return NumberText(std::nearbyint(points * 10000) / 10000);
 }
 
 PrintColor ToPrintColor(const QColor& color)
