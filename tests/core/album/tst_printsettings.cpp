@@ -116,6 +116,41 @@ private slots:
         QCOMPARE(box.printer.abandonedDocuments(), 3);
     }
 
+    // Every declared setting reads back each value it writes, under a key of its own.
+    void everySettingReadsBackWhatItWrites()
+    {
+        QStringList keys;
+        PrintSettings where;
+        ForEachSingleSetting(where, [&](const auto& setting, auto&) {
+            keys << setting.Key;
+            using T = typename std::decay_t<decltype(setting)>::Value;
+            QList<T> values = setting.Choices;
+            for (const auto& word : setting.Words)
+                values << word.Value;
+            if constexpr (std::is_same_v<T, bool>)
+                values << true << false;
+            else if constexpr (std::is_same_v<T, float>)
+                values << 5.08f << 0.254f << -1.5f;
+            else if constexpr (std::is_same_v<T, double>)
+                values << 10.5 << 10.3333;
+            else if constexpr (std::is_same_v<T, QString>)
+                values << QStringLiteral("Holiday 2019");
+            else if constexpr (std::is_same_v<T, qint32>)
+                values << (setting.Choices.isEmpty() ? QList<T>{255, -1} : QList<T>());
+            else if constexpr (std::is_same_v<T, BandStyle> || std::is_same_v<T, BandAlignment>)
+                values << T(0) << T(1) << T(2);
+            QVERIFY2(!values.isEmpty(), qPrintable(setting.Key));
+            for (const T& value : values) {
+                const T held = value == setting.Default ? T() : setting.Default;
+                QVERIFY2(ReadSetting(setting, SettingText(setting, value), held, held) == value,
+                         qPrintable(setting.Key + " " + SettingText(setting, value)));
+            }
+        });
+        const qsizetype declared = keys.size();
+        keys.removeDuplicates();
+        QCOMPARE(keys.size(), declared);
+    }
+
     void readings_data()
     {
         QTest::addColumn<QString>("key");
