@@ -1,18 +1,14 @@
 #include "cli/AlbumOptions.h"
 
+#include "cli/OptionReader.h"
 #include "core/album/AlbumSettings.h"
 #include "core/program/Application.h"
 #include "core/program/PictureFileTypes.h"
-#include "core/settings/NumberRules.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QRegularExpression>
 
-#include <cmath>
-#include <limits>
-#include <span>
 #include <type_traits>
 
 namespace quenbrook {
@@ -40,207 +36,8 @@ QString translated(const char* text)
     return QCoreApplication::translate("quenbrook-album", text);
 }
 
-template <typename T> struct Word
-{
-    const char* Text;
-    T Value;
-};
-
 constexpr Word<QPageLayout::Orientation> Orientations[] = {{"portrait", QPageLayout::Portrait},
                                                            {"landscape", QPageLayout::Landscape}};
-
-// The paper sizes QPageSize knows, by key or name in any letter case ("A4", "letter", "B5").
-std::optional<QPageSize> paperNamed(const QString& text)
-{
-    for (int id = 0; id < QPageSize::LastPageSize; ++id) {
-        const auto size = QPageSize::PageSizeId(id);
-        if (size == QPageSize::Custom)
-            continue;
-        // "Executive.7.5x10in" is "Executive", "Ledger / ANSI B" is "Ledger".
-        const QString key = QPageSize::key(size);
-        const QString name = QPageSize::name(size);
-        for (const QString& word :
-             {key, key.section(QLatin1Char('.'), 0, 0), name,
-              name.section(QLatin1String(" ("), 0, 0), name.section(QLatin1String(" / "), 0, 0)}) {
-            if (word.compare(text, Qt::CaseInsensitive) == 0)
-                return QPageSize(size);
-        }
-    }
-    return std::nullopt;
-}
-
-// What an option with a value takes: "inch, cm"; for a setting with choices each choice, by its
-// word if it has one: "150, 300, 600, printer".
-template <class T> QString acceptedWords(const SettingOption<T>& option, const QList<T>& choices)
-{
-    QStringList words;
-    if constexpr (std::is_same_v<T, qint32>) {
-        for (const qint32 choice : choices) {
-            const auto named = std::find_if(option.Words.cbegin(), option.Words.cend(),
-                                            [&](const auto& w) { return w.Value == choice; });
-            words << (named == option.Words.cend() ? QString::number(choice)
-                                                   : QLatin1String(named->Text));
-        }
-    }
-    if (words.isEmpty()) {
-        for (const SettingWord<T>& word : option.Words)
-            words << QLatin1String(word.Text);
-    }
-    return words.join(QLatin1String(", "));
-}
-
-// Reads the option values, keeping the first complaint.
-class OptionReader
-{
-public:
-    explicit OptionReader(const QCommandLineParser& parser)
-        : parser_(parser)
-    {}
-
-    QString problem() const { return problem_; }
-
-    template <typename T> std::optional<T> word(const QString& name, std::span<const Word<T>> words)
-    {
-        if (!parser_.isSet(name))
-            return std::nullopt;
-        const QString text = parser_.value(name);
-        QStringList allowed;
-        for (const Word<T>& w : words) {
-            if (text.compare(QLatin1String(w.Text), Qt::CaseInsensitive) == 0)
-                return w.Value;
-            allowed << QLatin1String(w.Text);
-        }
-        complain(name, text, oneOf(allowed.join(QLatin1String(", "))));
-        return std::nullopt;
-    }
-
-    // One of the option's words in any letter case, or for a setting with choices the number of
-    // one of them.
-    template <class T>
-    std::optional<T> settingWord(const SettingOption<T>& option, const QList<T>& choices)
-    {
-        const QString name = QLatin1String(option.Name);
-        const QString text = parser_.value(name);
-        for (const SettingWord<T>& w : option.Words) {
-            if (text.compare(QLatin1String(w.Text), Qt::CaseInsensitive) == 0)
-                return w.Value;
-        }
-        if constexpr (std::is_same_v<T, qint32>) {
-            for (const qint32 choice : choices) {
-                if (text.trimmed() == QString::number(choice))
-                    return choice;
-            }
-        }
-        complain(name, text, oneOf(acceptedWords(option, choices)));
-        return std::nullopt;
-    }
-
-    // A number by the program's number rule ("." in every locale), then a unit in any case.
-    std::optional<TypedLength> length(const QString& name, bool zeroAllowed)
-    {
-        using Unit = TypedLength::Unit;
-        static constexpr Word<Unit> unitWords[] = {
-            {"in", Unit::Inch}, {"cm", Unit::Centimetre}, {"mm", Unit::Millimetre}};
-        const QString text = parser_.value(name);
-        QString number = text.trimmed();
-        TypedLength length;
-        for (const Word<Unit>& w : unitWords) {
-            if (number.endsWith(QLatin1String(w.Text), Qt::CaseInsensitive)) {
-                number.chop(2);
-                length.Typed = w.Value;
-                break;
-            }
-        }
-        // Hexadecimal and octal are for stored settings, not for lengths.
-        const bool decimal = !number.contains(QLatin1Char('&'));
-        length.Value = NumericValue(number);
-        const double largest = std::numeric_limits<float>::max() / 10;
-        if (!decimal || !IsNumericText(number) || !std::isfinite(length.Value) ||
-            length.Value < 0 || length.Value > largest ||
-            (!zeroAllowed && !(float(length.Value) > 0))) {
-            complain(name, text,
-                     zeroAllowed ? translated("a length of 0 or more, like 0.2, 0.5cm, 5mm")
-                                 : translated("a length above 0, like 2, 2.5in, 6cm, 60mm"));
-            return std::nullopt;
-        }
-        return length;
-    }
-
-    std::optional<QPageSize> paper(const QString& name)
-    {
-        if (!parser_.isSet(name))
-            return std::nullopt;
-        std::optional<QPageSize> size = paperNamed(parser_.value(name));
-        if (!size)
-            complain(name, parser_.value(name),
-                     translated("a paper size like A4, A3, A5, Letter, Legal, B5"));
-        return size;
-    }
-
-    std::optional<PageRange> pages(const QString& name)
-    {
-        if (!parser_.isSet(name))
-            return std::nullopt;
-        // "3", "2-5", or "2-" for page 2 to the end.
-        static const QRegularExpression form(QStringLiteral(R"(^\s*(\d+)\s*(-\s*(\d*))?\s*$)"));
-        const QString text = parser_.value(name);
-        const QRegularExpressionMatch m = form.match(text);
-        bool fromOk = false;
-        bool toOk = true;
-        const int from = m.captured(1).toInt(&fromOk);
-        int to = from;
-        if (m.hasCaptured(2))
-            to = m.captured(3).isEmpty() ? std::numeric_limits<int>::max()
-                                         : m.captured(3).toInt(&toOk);
-        if (!m.hasMatch() || !fromOk || !toOk || from < 1 || to < from) {
-            complain(name, text, translated("pages FROM-TO counted from 1, like 2-5, 2- or 3"));
-            return std::nullopt;
-        }
-        return PageRange{from, to};
-    }
-
-    // At most one of the options; the one given.
-    template <class T> const SettingOption<T>* oneOf(const QList<SettingOption<T>>& options)
-    {
-        const SettingOption<T>* chosen = nullptr;
-        for (const SettingOption<T>& option : options) {
-            if (!parser_.isSet(QLatin1String(option.Name)))
-                continue;
-            if (chosen) {
-                fail(QCoreApplication::translate("quenbrook-album",
-                                                 "%1 and %2 cannot be given together.")
-                         .arg(dashed(QLatin1String(chosen->Name)),
-                              dashed(QLatin1String(option.Name))));
-                return nullptr;
-            }
-            chosen = &option;
-        }
-        return chosen;
-    }
-
-    void fail(const QString& message)
-    {
-        if (problem_.isEmpty())
-            problem_ = message;
-    }
-
-private:
-    static QString dashed(const QString& name) { return QStringLiteral("--") + name; }
-
-    static QString oneOf(const QString& words)
-    {
-        return QCoreApplication::translate("quenbrook-album", "one of %1").arg(words);
-    }
-
-    void complain(const QString& name, const QString& text, const QString& wanted)
-    {
-        fail(QCoreApplication::translate("quenbrook-album", "%1 \"%2\": expected %3.")
-                 .arg(dashed(name), text, wanted));
-    }
-
-    const QCommandLineParser& parser_;
-    QString problem_;
-};
 
 // The options of the settings, in the order of their declarations.
 void addSettingOptions(QCommandLineParser& parser)
@@ -250,7 +47,7 @@ void addSettingOptions(QCommandLineParser& parser)
         for (const auto& option : setting.Options) {
             QString help = translated(option.Help);
             if (!setting.Choices.isEmpty())
-                help = help.arg(acceptedWords(option, setting.Choices));
+                help = help.arg(AcceptedWords(option, setting.Choices));
             parser.addOption(QCommandLineOption(QLatin1String(option.Name), help,
                                                 QString::fromLatin1(option.ValueName)));
         }
