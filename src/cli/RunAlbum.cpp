@@ -65,9 +65,12 @@ std::optional<PageRange> pagesToPrint(const std::optional<PageRange>& asked, qin
     if (!asked)
         return PageRange{1, pageCount};
     if (asked->FromPage > pageCount) {
-        tell(QCoreApplication::translate("quenbrook-album",
-                                         "The album has %n page(s), so it has no page %1.", nullptr,
-                                         pageCount)
+        tell((pageCount == 1
+                  ? QCoreApplication::translate("quenbrook-album",
+                                                "The album has %1 page, so it has no page %2.")
+                  : QCoreApplication::translate("quenbrook-album",
+                                                "The album has %1 pages, so it has no page %2."))
+                 .arg(pageCount)
                  .arg(asked->FromPage));
         return std::nullopt;
     }
