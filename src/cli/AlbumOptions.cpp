@@ -79,7 +79,7 @@ std::optional<std::any> settingValue(const AlbumSetting<Record, T>& setting,
 
 void readSettingOptions(const QCommandLineParser& parser, OptionReader& read, AlbumRequest& r)
 {
-    PrintSettings where;
+    PrintSettings where; // only shows each setting's place
     ForEachSingleSetting(where, [&](const auto& setting, auto&) {
         if (std::optional<std::any> value = settingValue(setting, parser, read))
             r.Settings[setting.Key] = std::move(*value);

@@ -87,8 +87,9 @@ struct BandSettings
     AlbumSetting<PrintBand, float> Spacing;
 };
 
-// Every setting of the record, declared in AlbumSettings.cpp. A new one is declared there and
-// visited in ForEachAlbumSetting below.
+// Every setting of the record, declared in AlbumSettings.cpp. A new one is declared there, named
+// here and visited in ForEachAlbumSetting below; every float is a length that a change of unit
+// converts.
 namespace AlbumSettings {
 
 extern const AlbumSetting<PrintSettings, PrintUnit> Scale;
@@ -109,7 +110,8 @@ extern const AlbumSetting<PrintSettings, qint32> PictureResolution;
 } // namespace AlbumSettings
 
 // Calls visit(declaration, part) for each setting, font and band of the record with the part of
-// `settings` that holds it, in the order quenbrook-album's help lists their options.
+// `settings` that holds it, in the order quenbrook-album's help lists their options. Scale comes
+// first, so that whatever follows it can be taken in its unit.
 template <class Visit> void ForEachAlbumSetting(PrintSettings& settings, Visit&& visit)
 {
     using namespace AlbumSettings;
