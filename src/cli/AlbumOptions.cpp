@@ -1,23 +1,23 @@
 #include "cli/AlbumOptions.h"
 
+#include "cli/OptionReader.h"
+#include "core/album/AlbumSettings.h"
 #include "core/program/Application.h"
 #include "core/program/PictureFileTypes.h"
-#include "core/settings/NumberRules.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
-#include <QRegularExpression>
 
-#include <cmath>
-#include <limits>
-#include <span>
+#include <type_traits>
 
 namespace quenbrook {
 namespace {
 
 const QString ProgramName = QStringLiteral("quenbrook-album");
 
-const char Description[] =
+const char* const Description = QT_TRANSLATE_NOOP(
+    "quenbrook-album",
     "Prints pictures as album pages, as Quenbrook's Album Printer does: a grid of equal cells\n"
     "inside the printable area, each picture scaled into its cell keeping its proportions.\n"
     "Settings not given here are the user's Album Printer settings.\n"
@@ -29,208 +29,68 @@ const char Description[] =
     "Messages name a picture by its path as given, or by the folder given and its name.\n"
     "\n"
     "Exit status: 0 done, 1 a picture, the layout, the printer or the output failed (an older\n"
-    "output file is then left as it was), 2 the command line is wrong.";
+    "output file is then left as it was), 2 the command line is wrong.");
 
-template <typename T> struct Word
+QString translated(const char* text)
 {
-    const char* Text;
-    T Value;
-};
+    return QCoreApplication::translate("quenbrook-album", text);
+}
 
-constexpr Word<PrintUnit> Units[] = {{"inch", PrintUnit::Inch}, {"cm", PrintUnit::Centimetre}};
-constexpr Word<LabelKind> LabelKinds[] = {
-    {"none", LabelKind::None}, {"name", LabelKind::FileName}, {"path", LabelKind::FilePathName}};
-constexpr Word<LabelPlace> LabelPlaces[] = {{"above", LabelPlace::Above},
-                                            {"below", LabelPlace::Below}};
-constexpr Word<BandAlignment> Alignments[] = {{"left", BandAlignment::Left},
-                                              {"center", BandAlignment::Center},
-                                              {"centre", BandAlignment::Center},
-                                              {"right", BandAlignment::Right}};
 constexpr Word<QPageLayout::Orientation> Orientations[] = {{"portrait", QPageLayout::Portrait},
                                                            {"landscape", QPageLayout::Landscape}};
 
-// The paper sizes QPageSize knows, by key or name in any letter case ("A4", "letter", "B5").
-std::optional<QPageSize> paperNamed(const QString& text)
+// The options of the settings, in the order of their declarations.
+void addSettingOptions(QCommandLineParser& parser)
 {
-    for (int id = 0; id < QPageSize::LastPageSize; ++id) {
-        const auto size = QPageSize::PageSizeId(id);
-        if (size == QPageSize::Custom)
-            continue;
-        // "Executive.7.5x10in" is "Executive", "Ledger / ANSI B" is "Ledger".
-        const QString key = QPageSize::key(size);
-        const QString name = QPageSize::name(size);
-        for (const QString& word :
-             {key, key.section(QLatin1Char('.'), 0, 0), name,
-              name.section(QLatin1String(" ("), 0, 0), name.section(QLatin1String(" / "), 0, 0)}) {
-            if (word.compare(text, Qt::CaseInsensitive) == 0)
-                return QPageSize(size);
+    PrintSettings where; // only shows each setting's place
+    ForEachSingleSetting(where, [&](const auto& setting, auto&) {
+        for (const auto& option : setting.Options) {
+            QString help = translated(option.Help);
+            if (!setting.Choices.isEmpty())
+                help = help.arg(AcceptedWords(option, setting.Choices));
+            parser.addOption(QCommandLineOption(QLatin1String(option.Name), help,
+                                                QString::fromLatin1(option.ValueName)));
         }
-    }
-    return std::nullopt;
+    });
 }
 
-// "150, 300, 600, printer"
-QString resolutionWords()
+// The value of the setting's option that was given, if one was.
+template <class Record, class T>
+std::optional<std::any> settingValue(const AlbumSetting<Record, T>& setting,
+                                     const QCommandLineParser& parser, OptionReader& read)
 {
-    QStringList words;
-    for (const qint32 ppi : PrintSettings::PictureResolutions)
-        words << QString::number(ppi);
-    return (words << QStringLiteral("printer")).join(QLatin1String(", "));
+    const SettingOption<T>* option = read.oneOf(setting.Options);
+    if (!option)
+        return std::nullopt;
+    const QString name = QLatin1String(option->Name);
+    std::optional<std::any> value;
+    if constexpr (std::is_same_v<T, BandStyle>) {
+        value = BandChoice{option->Value, option->ValueName ? parser.value(name) : QString()};
+    } else if (!option->ValueName) {
+        value = option->Value;
+    } else if constexpr (std::is_same_v<T, float>) {
+        if (const std::optional<TypedLength> length = read.length(name, option->ZeroAllowed))
+            value = *length;
+    } else if (const std::optional<T> word = read.settingWord(*option, setting.Choices)) {
+        value = *word;
+    }
+    return value;
 }
 
-// Reads the option values, keeping the first complaint.
-class OptionReader
+void readSettingOptions(const QCommandLineParser& parser, OptionReader& read, AlbumRequest& r)
 {
-public:
-    explicit OptionReader(const QCommandLineParser& parser)
-        : parser_(parser)
-    {}
-
-    QString problem() const { return problem_; }
-
-    template <typename T>
-    std::optional<T> word(const QCommandLineOption& option, std::span<const Word<T>> words)
-    {
-        if (!parser_.isSet(option))
-            return std::nullopt;
-        const QString text = parser_.value(option);
-        QStringList allowed;
-        for (const Word<T>& w : words) {
-            if (text.compare(QLatin1String(w.Text), Qt::CaseInsensitive) == 0)
-                return w.Value;
-            allowed << QLatin1String(w.Text);
-        }
-        complain(option, text, QStringLiteral("one of ") + allowed.join(QLatin1String(", ")));
-        return std::nullopt;
-    }
-
-    // A number by the program's number rule ("." in every locale), then a unit in any case.
-    std::optional<TypedLength> length(const QCommandLineOption& option, bool zeroAllowed)
-    {
-        if (!parser_.isSet(option))
-            return std::nullopt;
-        using Unit = TypedLength::Unit;
-        static constexpr Word<Unit> unitWords[] = {
-            {"in", Unit::Inch}, {"cm", Unit::Centimetre}, {"mm", Unit::Millimetre}};
-        const QString text = parser_.value(option);
-        QString number = text.trimmed();
-        TypedLength length;
-        for (const Word<Unit>& w : unitWords) {
-            if (number.endsWith(QLatin1String(w.Text), Qt::CaseInsensitive)) {
-                number.chop(2);
-                length.Typed = w.Value;
-                break;
-            }
-        }
-        // Hexadecimal and octal are for stored settings, not for lengths.
-        const bool decimal = !number.contains(QLatin1Char('&'));
-        length.Value = NumericValue(number);
-        const double largest = std::numeric_limits<float>::max() / 10;
-        if (!decimal || !IsNumericText(number) || !std::isfinite(length.Value) ||
-            length.Value < 0 || length.Value > largest ||
-            (!zeroAllowed && !(float(length.Value) > 0))) {
-            complain(option, text,
-                     zeroAllowed ? QStringLiteral("a length of 0 or more, like 0.2, 0.5cm, 5mm")
-                                 : QStringLiteral("a length above 0, like 2, 2.5in, 6cm, 60mm"));
-            return std::nullopt;
-        }
-        return length;
-    }
-
-    std::optional<QPageSize> paper(const QCommandLineOption& option)
-    {
-        if (!parser_.isSet(option))
-            return std::nullopt;
-        std::optional<QPageSize> size = paperNamed(parser_.value(option));
-        if (!size)
-            complain(option, parser_.value(option),
-                     QStringLiteral("a paper size like A4, A3, A5, Letter, Legal, B5"));
-        return size;
-    }
-
-    // One of the Album Printer's picture resolutions, or "printer".
-    std::optional<qint32> resolution(const QCommandLineOption& option)
-    {
-        if (!parser_.isSet(option))
-            return std::nullopt;
-        const QString text = parser_.value(option);
-        if (text.compare(QLatin1String("printer"), Qt::CaseInsensitive) == 0)
-            return PrintSettings::PrinterResolution;
-        for (const qint32 ppi : PrintSettings::PictureResolutions) {
-            if (text.trimmed() == QString::number(ppi))
-                return ppi;
-        }
-        complain(option, text, QStringLiteral("one of ") + resolutionWords());
-        return std::nullopt;
-    }
-
-    std::optional<PageRange> pages(const QCommandLineOption& option)
-    {
-        if (!parser_.isSet(option))
-            return std::nullopt;
-        // "3", "2-5", or "2-" for page 2 to the end.
-        static const QRegularExpression form(QStringLiteral(R"(^\s*(\d+)\s*(-\s*(\d*))?\s*$)"));
-        const QString text = parser_.value(option);
-        const QRegularExpressionMatch m = form.match(text);
-        bool fromOk = false;
-        bool toOk = true;
-        const int from = m.captured(1).toInt(&fromOk);
-        int to = from;
-        if (m.hasCaptured(2))
-            to = m.captured(3).isEmpty() ? std::numeric_limits<int>::max()
-                                         : m.captured(3).toInt(&toOk);
-        if (!m.hasMatch() || !fromOk || !toOk || from < 1 || to < from) {
-            complain(option, text,
-                     QStringLiteral("pages FROM-TO counted from 1, like 2-5, 2- or 3"));
-            return std::nullopt;
-        }
-        return PageRange{from, to};
-    }
-
-    // At most one of the options; the index of the one given.
-    std::optional<int> oneOf(std::initializer_list<const QCommandLineOption*> options)
-    {
-        std::optional<int> chosen;
-        int index = 0;
-        for (const QCommandLineOption* option : options) {
-            if (parser_.isSet(*option)) {
-                if (chosen) {
-                    fail(QStringLiteral("%1 and %2 cannot be given together.")
-                             .arg(dashed(**(options.begin() + *chosen)), dashed(*option)));
-                    return std::nullopt;
-                }
-                chosen = index;
-            }
-            ++index;
-        }
-        return chosen;
-    }
-
-    void fail(const QString& message)
-    {
-        if (problem_.isEmpty())
-            problem_ = message;
-    }
-
-private:
-    static QString dashed(const QCommandLineOption& option)
-    {
-        return QStringLiteral("--") + option.names().constLast();
-    }
-
-    void complain(const QCommandLineOption& option, const QString& text, const QString& wanted)
-    {
-        fail(QStringLiteral("%1 \"%2\": expected %3.").arg(dashed(option), text, wanted));
-    }
-
-    const QCommandLineParser& parser_;
-    QString problem_;
-};
+    PrintSettings where; // only shows each setting's place
+    ForEachSingleSetting(where, [&](const auto& setting, auto&) {
+        if (std::optional<std::any> value = settingValue(setting, parser, read))
+            r.Settings[setting.Key] = std::move(*value);
+    });
+}
 
 QString usageLines()
 {
-    return QStringLiteral("Usage: %1 [options] -o album.pdf PICTURE...\n"
-                          "       %1 [options] -P PRINTER PICTURE...\n")
+    return QCoreApplication::translate("quenbrook-album",
+                                       "Usage: %1 [options] -o album.pdf PICTURE...\n"
+                                       "       %1 [options] -P PRINTER PICTURE...\n")
         .arg(ProgramName);
 }
 
@@ -241,131 +101,101 @@ QString helpText(const QCommandLineParser& parser)
     return usageLines() + QLatin1Char('\n') + text.mid(text.indexOf(QLatin1Char('\n')) + 1);
 }
 
+QCommandLineOption option(const QStringList& names, const char* help,
+                          const QString& valueName = QString())
+{
+    return QCommandLineOption(names, translated(help), valueName);
+}
+
+// Every option, in the order the help lists them: where the album goes and on what paper, the
+// settings, then how the run goes.
+void addOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(translated(Description));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    parser.addPositionalArgument(
+        QStringLiteral("PICTURE"),
+        translated(QT_TRANSLATE_NOOP("quenbrook-album",
+                                     "Picture files; folders, for their pictures in the order of "
+                                     "the program's file lists; \"-\" for paths on standard input, "
+                                     "one a line (with -0: each ended by a NUL byte).")),
+        QStringLiteral("PICTURE..."));
+    parser.addOptions(
+        {option({"o", "output"},
+                QT_TRANSLATE_NOOP("quenbrook-album",
+                                  "Write the album to this PDF file (\"-\": standard output). "
+                                  "Nothing is written until every page is done."),
+                "FILE"),
+         option({"P", "printer"},
+                QT_TRANSLATE_NOOP("quenbrook-album", "Print on this CUPS printer instead."),
+                "NAME"),
+         option({"paper"},
+                QT_TRANSLATE_NOOP("quenbrook-album", "Paper size: A4, A3, A5, Letter, Legal, B5, "
+                                                     "Tabloid... (default: the printer's)."),
+                "SIZE"),
+         option({"orientation"}, QT_TRANSLATE_NOOP("quenbrook-album", "portrait or landscape."),
+                "WHICH")});
+    addSettingOptions(parser);
+    parser.addOptions(
+        {option({"pages"},
+                QT_TRANSLATE_NOOP("quenbrook-album",
+                                  "Print only pages FROM to TO of the album: 2-5, 2- (to the end) "
+                                  "or 3; a TO past the end means the last page."),
+                "FROM-TO"),
+         option({"title"},
+                QT_TRANSLATE_NOOP("quenbrook-album",
+                                  "The document's title, in the PDF and as the print job's name "
+                                  "(default: the output file's name without its extension)."),
+                "TEXT"),
+         option({"0", "null"},
+                QT_TRANSLATE_NOOP("quenbrook-album", "Paths on standard input (\"-\") are ended by "
+                                                     "NUL bytes, as find -print0 writes them.")),
+         option({"q", "quiet"},
+                QT_TRANSLATE_NOOP("quenbrook-album",
+                                  "Show no progress. Progress, ending in a summary, is shown only "
+                                  "when standard error is a terminal; as plain text when "
+                                  "TERM=dumb or NO_COLOR is set.")),
+         option({"h", "help"}, QT_TRANSLATE_NOOP("quenbrook-album", "Show this help and exit.")),
+         option({"version"}, QT_TRANSLATE_NOOP("quenbrook-album", "Show the version and exit."))});
+}
+
+// Where the album goes and what it is made of.
+void checkDestination(const QCommandLineParser& parser, const AlbumRequest& r, OptionReader& read)
+{
+    if (parser.isSet(QStringLiteral("output")) && parser.isSet(QStringLiteral("printer")))
+        read.fail(translated(QT_TRANSLATE_NOOP(
+            "quenbrook-album", "--output and --printer cannot be given together.")));
+    else if (r.OutputFile.isEmpty() && r.PrinterName.isEmpty())
+        read.fail(translated(QT_TRANSLATE_NOOP(
+            "quenbrook-album", "Say where the album goes: -o FILE or -P PRINTER.")));
+    else if (IsPictureFile(r.OutputFile))
+        read.fail(QCoreApplication::translate("quenbrook-album",
+                                              "The output file %1 is named like a picture; the "
+                                              "album is a PDF file, like -o album.pdf.")
+                      .arg(QDir::toNativeSeparators(r.OutputFile)));
+    if (r.PictureArguments.isEmpty())
+        read.fail(translated(QT_TRANSLATE_NOOP("quenbrook-album", "No pictures were given.")));
+}
+
 } // namespace
 
 QString UsageText(const QString& problem)
 {
     return ProgramName + QStringLiteral(": ") + problem + QLatin1Char('\n') + usageLines() +
-           QStringLiteral("Try \"%1 --help\" for more.\n").arg(ProgramName);
+           QCoreApplication::translate("quenbrook-album", "Try \"%1 --help\" for more.\n")
+               .arg(ProgramName);
 }
 
 ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(Description));
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    parser.addPositionalArgument(
-        QStringLiteral("PICTURE"),
-        QStringLiteral("Picture files; folders, for their pictures in the order of the program's "
-                       "file lists; \"-\" for paths on standard input, one a line (with -0: "
-                       "each ended by a NUL byte)."),
-        QStringLiteral("PICTURE..."));
-
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version(QStringLiteral("version"),
-                                     QStringLiteral("Show the version and exit."));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Write the album to this PDF file (\"-\": "
-                                                   "standard output). Nothing is written until "
-                                                   "every page is done."),
-                                    QStringLiteral("FILE"));
-    const QCommandLineOption printer({QStringLiteral("P"), QStringLiteral("printer")},
-                                     QStringLiteral("Print on this CUPS printer instead."),
-                                     QStringLiteral("NAME"));
-    const QCommandLineOption null({QStringLiteral("0"), QStringLiteral("null")},
-                                  QStringLiteral("Paths on standard input (\"-\") are ended by "
-                                                 "NUL bytes, as find -print0 writes them."));
-    const QCommandLineOption quiet(
-        {QStringLiteral("q"), QStringLiteral("quiet")},
-        QStringLiteral("Show no progress. Progress, ending in a summary, is shown only when "
-                       "standard error is a terminal; as plain text when TERM=dumb or NO_COLOR "
-                       "is set."));
-    const QCommandLineOption unit(QStringLiteral("unit"),
-                                  QStringLiteral("The album's unit: inch or cm. The user's "
-                                                 "lengths are converted to it."),
-                                  QStringLiteral("UNIT"));
-    const QCommandLineOption cellWidth(QStringLiteral("cell-width"),
-                                       QStringLiteral("Width of a picture's cell."),
-                                       QStringLiteral("LENGTH"));
-    const QCommandLineOption cellHeight(QStringLiteral("cell-height"),
-                                        QStringLiteral("Height of a picture's cell."),
-                                        QStringLiteral("LENGTH"));
-    const QCommandLineOption gapX(QStringLiteral("gap-x"),
-                                  QStringLiteral("Space between the columns."),
-                                  QStringLiteral("LENGTH"));
-    const QCommandLineOption gapY(QStringLiteral("gap-y"),
-                                  QStringLiteral("Space between the rows."),
-                                  QStringLiteral("LENGTH"));
-    const QCommandLineOption labelGap(QStringLiteral("label-gap"),
-                                      QStringLiteral("Space between a cell and its label."),
-                                      QStringLiteral("LENGTH"));
-    const QCommandLineOption labels(QStringLiteral("labels"),
-                                    QStringLiteral("Label of each picture: none, name (the file's "
-                                                   "name) or path (the path as given)."),
-                                    QStringLiteral("KIND"));
-    const QCommandLineOption labelPosition(QStringLiteral("label-position"),
-                                           QStringLiteral("Labels above or below their cells."),
-                                           QStringLiteral("WHERE"));
-    const QCommandLineOption headerText(QStringLiteral("header-text"),
-                                        QStringLiteral("A header line with this text."),
-                                        QStringLiteral("TEXT"));
-    const QCommandLineOption headerPage(QStringLiteral("header-page-number"),
-                                        QStringLiteral("The page number as the header."));
-    const QCommandLineOption noHeader(QStringLiteral("no-header"), QStringLiteral("No header."));
-    const QCommandLineOption headerAlign(QStringLiteral("header-align"),
-                                         QStringLiteral("Header at the left, center or right."),
-                                         QStringLiteral("WHERE"));
-    const QCommandLineOption footerText(QStringLiteral("footer-text"),
-                                        QStringLiteral("A footer line with this text."),
-                                        QStringLiteral("TEXT"));
-    const QCommandLineOption footerPage(QStringLiteral("footer-page-number"),
-                                        QStringLiteral("The page number as the footer."));
-    const QCommandLineOption noFooter(QStringLiteral("no-footer"), QStringLiteral("No footer."));
-    const QCommandLineOption footerAlign(QStringLiteral("footer-align"),
-                                         QStringLiteral("Footer at the left, center or right."),
-                                         QStringLiteral("WHERE"));
-    const QCommandLineOption center(QStringLiteral("center"),
-                                    QStringLiteral("Center the grid in the printable area."));
-    const QCommandLineOption noCenter(QStringLiteral("no-center"),
-                                      QStringLiteral("Start the grid at the printable area's "
-                                                     "top-left corner."));
-    const QCommandLineOption title(QStringLiteral("title"),
-                                   QStringLiteral("The document's title, in the PDF and as the "
-                                                  "print job's name (default: the output file's "
-                                                  "name without its extension)."),
-                                   QStringLiteral("TEXT"));
-    const QCommandLineOption paper(QStringLiteral("paper"),
-                                   QStringLiteral("Paper size: A4, A3, A5, Letter, Legal, B5, "
-                                                  "Tabloid... (default: the printer's)."),
-                                   QStringLiteral("SIZE"));
-    const QCommandLineOption orientation(QStringLiteral("orientation"),
-                                         QStringLiteral("portrait or landscape."),
-                                         QStringLiteral("WHICH"));
-    const QCommandLineOption resolution(
-        QStringLiteral("resolution"),
-        QStringLiteral("Most pixels per inch of a picture on paper: %1 (the printer's own).")
-            .arg(resolutionWords()),
-        QStringLiteral("PPI"));
-    const QCommandLineOption pages(QStringLiteral("pages"),
-                                   QStringLiteral("Print only pages FROM to TO of the album: 2-5, "
-                                                  "2- (to the end) or 3; a TO past the end means "
-                                                  "the last page."),
-                                   QStringLiteral("FROM-TO"));
-    for (const QCommandLineOption* option :
-         {&output,     &printer,     &paper,    &orientation, &unit,          &cellWidth,
-          &cellHeight, &gapX,        &gapY,     &labels,      &labelPosition, &labelGap,
-          &headerText, &headerPage,  &noHeader, &headerAlign, &footerText,    &footerPage,
-          &noFooter,   &footerAlign, &center,   &noCenter,    &resolution,    &pages,
-          &title,      &null,        &quiet,    &help,        &version})
-        parser.addOption(*option);
-
+    addOptions(parser);
     if (!parser.parse(arguments))
         return {std::nullopt, UsageText(parser.errorText()), ExitUsage};
-    if (parser.isSet(help))
+    if (parser.isSet(QStringLiteral("help")))
         return {std::nullopt, helpText(parser), ExitDone};
-    if (parser.isSet(version))
+    if (parser.isSet(QStringLiteral("version")))
         return {std::nullopt,
                 ProgramName + QLatin1Char(' ') + QString::fromUtf16(VersionText) +
                     QLatin1Char('\n'),
@@ -373,48 +203,18 @@ ParsedCommandLine ParseAlbumCommandLine(const QStringList& arguments)
 
     AlbumRequest r;
     OptionReader read(parser);
-    r.OutputFile = parser.value(output);
-    r.PrinterName = parser.value(printer);
+    r.OutputFile = parser.value(QStringLiteral("output"));
+    r.PrinterName = parser.value(QStringLiteral("printer"));
     r.PictureArguments = parser.positionalArguments();
-    r.NulSeparated = parser.isSet(null);
-    r.Quiet = parser.isSet(quiet);
-    r.Title = parser.value(title);
-    r.Unit = read.word<PrintUnit>(unit, Units);
-    r.CellWidth = read.length(cellWidth, false);
-    r.CellHeight = read.length(cellHeight, false);
-    r.GapX = read.length(gapX, true);
-    r.GapY = read.length(gapY, true);
-    r.LabelGap = read.length(labelGap, true);
-    r.Labels = read.word<LabelKind>(labels, LabelKinds);
-    r.LabelPosition = read.word<LabelPlace>(labelPosition, LabelPlaces);
-    const auto band = [&](BandRequest& band, const QCommandLineOption& text,
-                          const QCommandLineOption& pageNumber, const QCommandLineOption& none,
-                          const QCommandLineOption& align) {
-        constexpr BandStyle styles[] = {BandStyle::Text, BandStyle::PageNumber, BandStyle::None};
-        if (const std::optional<int> chosen = read.oneOf({&text, &pageNumber, &none}))
-            band.Style = styles[*chosen];
-        band.Text = parser.value(text);
-        band.Alignment = read.word<BandAlignment>(align, Alignments);
-    };
-    band(r.Header, headerText, headerPage, noHeader, headerAlign);
-    band(r.Footer, footerText, footerPage, noFooter, footerAlign);
-    if (const std::optional<int> chosen = read.oneOf({&center, &noCenter}))
-        r.Center = *chosen == 0;
-    r.Paper = read.paper(paper);
-    r.Orientation = read.word<QPageLayout::Orientation>(orientation, Orientations);
-    r.PictureResolution = read.resolution(resolution);
-    r.Pages = read.pages(pages);
-
-    if (parser.isSet(output) && parser.isSet(printer))
-        read.fail(QStringLiteral("--output and --printer cannot be given together."));
-    else if (r.OutputFile.isEmpty() && r.PrinterName.isEmpty())
-        read.fail(QStringLiteral("Say where the album goes: -o FILE or -P PRINTER."));
-    else if (IsPictureFile(r.OutputFile))
-        read.fail(QStringLiteral("The output file %1 is named like a picture; the album is a PDF "
-                                 "file, like -o album.pdf.")
-                      .arg(QDir::toNativeSeparators(r.OutputFile)));
-    if (r.PictureArguments.isEmpty())
-        read.fail(QStringLiteral("No pictures were given."));
+    r.NulSeparated = parser.isSet(QStringLiteral("null"));
+    r.Quiet = parser.isSet(QStringLiteral("quiet"));
+    r.Title = parser.value(QStringLiteral("title"));
+    readSettingOptions(parser, read, r);
+    r.Paper = read.paper(QStringLiteral("paper"));
+    r.Orientation =
+        read.word<QPageLayout::Orientation>(QStringLiteral("orientation"), Orientations);
+    r.Pages = read.pages(QStringLiteral("pages"));
+    checkDestination(parser, r, read);
     if (!read.problem().isEmpty())
         return {std::nullopt, UsageText(read.problem()), ExitUsage};
     return {std::move(r), QString(), ExitDone};

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <any>
+#include <map>
 #include <optional>
 
 namespace quenbrook {
@@ -34,12 +36,11 @@ struct TypedLength
     Unit Typed = Unit::Album;
 };
 
-// What the command line says of a header or a footer; nothing set keeps the user's setting.
-struct BandRequest
+// A header's or footer's style, with its text for BandStyle::Text.
+struct BandChoice
 {
-    std::optional<BandStyle> Style;
-    QString Text; // for BandStyle::Text
-    std::optional<BandAlignment> Alignment;
+    BandStyle Style = BandStyle::None;
+    QString Text;
 };
 
 // One run of quenbrook-album. Every empty choice keeps the user's Album Printer setting.
@@ -52,22 +53,13 @@ struct AlbumRequest
     bool Quiet = false;
     QString Title; // of the document; else the output file's name without extension
 
-    std::optional<PrintUnit> Unit;
-    std::optional<TypedLength> CellWidth;
-    std::optional<TypedLength> CellHeight;
-    std::optional<TypedLength> GapX;
-    std::optional<TypedLength> GapY;
-    std::optional<TypedLength> LabelGap;
-    std::optional<LabelKind> Labels;
-    std::optional<LabelPlace> LabelPosition;
-    BandRequest Header;
-    BandRequest Footer;
-    std::optional<bool> Center;
+    // The settings given, by key: a value of the setting's field; a TypedLength for a length,
+    // a BandChoice for a band's style.
+    std::map<QString, std::any> Settings;
 
     std::optional<QPageSize> Paper; // else the printer's own
     std::optional<QPageLayout::Orientation> Orientation;
-    std::optional<qint32> PictureResolution; // pixels per inch, or PrintSettings::PrinterResolution
-    std::optional<PageRange> Pages;          // else every page
+    std::optional<PageRange> Pages; // else every page
 };
 
 } // namespace quenbrook

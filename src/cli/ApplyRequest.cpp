@@ -1,12 +1,14 @@
 #include "cli/ApplyRequest.h"
 
-#include "core/album/PrintSettingsLoader.h"
+#include "core/album/AlbumSettings.h"
 #include "core/platform/OutputFile.h"
 #include "core/program/Application.h"
 #include "core/program/Units.h"
 
 #include <QFileInfo>
 #include <QPrinter>
+
+#include <type_traits>
 
 namespace quenbrook {
 namespace {
@@ -30,39 +32,29 @@ double inAlbumUnit(const TypedLength& length, PrintUnit albumUnit)
     return value;
 }
 
-void setLength(const std::optional<TypedLength>& length, PrintUnit albumUnit, float& field)
-{
-    if (length)
-        field = float(inAlbumUnit(*length, albumUnit));
-}
-
-void setBand(const BandRequest& request, PrintBand& band)
-{
-    if (request.Style) {
-        band.Style = *request.Style;
-        if (band.Style == BandStyle::Text)
-            band.Text = request.Text;
-    }
-    band.Alignment = request.Alignment.value_or(band.Alignment);
-}
-
 } // namespace
 
-void ApplyRequest(const AlbumRequest& r, PrintSettings& s, PrintSettingsLoader& loader)
+void ApplyRequest(const AlbumRequest& request, PrintSettings& settings)
 {
-    if (r.Unit)
-        loader.SetUnit(s, *r.Unit);
-    setLength(r.CellWidth, s.Scale, s.PictureMaxWidth);
-    setLength(r.CellHeight, s.Scale, s.PictureMaxHeight);
-    setLength(r.GapX, s.Scale, s.PictureSpacingX);
-    setLength(r.GapY, s.Scale, s.PictureSpacingY);
-    setLength(r.LabelGap, s.Scale, s.PictureLabelSpacingY);
-    s.PrintLabel = r.Labels.value_or(s.PrintLabel);
-    s.LabelPosition = r.LabelPosition.value_or(s.LabelPosition);
-    setBand(r.Header, s.Header);
-    setBand(r.Footer, s.Footer);
-    s.Center = r.Center.value_or(s.Center);
-    s.PictureResolution = r.PictureResolution.value_or(s.PictureResolution);
+    ForEachSingleSetting(settings, [&](const auto& setting, auto& record) {
+        const auto given = request.Settings.find(setting.Key);
+        if (given == request.Settings.end())
+            return;
+        auto& field = record.*setting.Field;
+        using T = std::decay_t<decltype(field)>;
+        if constexpr (std::is_same_v<T, PrintUnit>) {
+            ConvertUnit(settings, std::any_cast<PrintUnit>(given->second));
+        } else if constexpr (std::is_same_v<T, float>) {
+            field = float(inAlbumUnit(std::any_cast<TypedLength>(given->second), settings.Scale));
+        } else if constexpr (std::is_same_v<T, BandStyle>) {
+            const auto& band = std::any_cast<const BandChoice&>(given->second);
+            field = band.Style;
+            if (band.Style == BandStyle::Text)
+                record.Text = band.Text;
+        } else {
+            field = std::any_cast<T>(given->second);
+        }
+    });
 }
 
 void ApplyPaper(const AlbumRequest& request, QPrinter& printer)

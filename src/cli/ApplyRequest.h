@@ -6,12 +6,10 @@ class QPrinter;
 
 namespace quenbrook {
 
-class PrintSettingsLoader;
-
-// Puts the command line's choices over the user's settings. A unit converts the user's lengths
-// first, through loader (which should not write them back).
-void ApplyRequest(const AlbumRequest& request, PrintSettings& settings,
-                  PrintSettingsLoader& loader);
+// Puts the command line's settings over the user's, in the order of their declarations: a unit
+// first converts the user's lengths (in the record only), then lengths typed with a unit are
+// converted to the album's.
+void ApplyRequest(const AlbumRequest& request, PrintSettings& settings);
 
 // The paper size and orientation asked for, on the printer.
 void ApplyPaper(const AlbumRequest& request, QPrinter& printer);

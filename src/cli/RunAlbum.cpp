@@ -5,13 +5,14 @@
 #include "cli/LayoutMessage.h"
 #include "cli/PictureArguments.h"
 #include "cli/ProgressLine.h"
-#include "cli/SettingsReader.h"
 #include "core/album/PageLayout.h"
+#include "core/album/PrintSettingsLoader.h"
 #include "core/platform/OutputFile.h"
 #include "core/settings/SettingsStore.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -64,9 +65,12 @@ std::optional<PageRange> pagesToPrint(const std::optional<PageRange>& asked, qin
     if (!asked)
         return PageRange{1, pageCount};
     if (asked->FromPage > pageCount) {
-        tell(QStringLiteral("The album has %1 page%2, so it has no page %3.")
+        tell((pageCount == 1
+                  ? QCoreApplication::translate("quenbrook-album",
+                                                "The album has %1 page, so it has no page %2.")
+                  : QCoreApplication::translate("quenbrook-album",
+                                                "The album has %1 pages, so it has no page %2."))
                  .arg(pageCount)
-                 .arg(pageCount == 1 ? QString() : QStringLiteral("s"))
                  .arg(asked->FromPage));
         return std::nullopt;
     }
@@ -90,9 +94,10 @@ std::unique_ptr<PrinterSurface> openSurface(const AlbumRequest& request)
 QString destination(const AlbumRequest& request)
 {
     if (!request.PrinterName.isEmpty())
-        return QStringLiteral("printer ") + request.PrinterName;
+        return QCoreApplication::translate("quenbrook-album", "printer %1")
+            .arg(request.PrinterName);
     if (request.OutputFile == OutputFile::StandardOutput)
-        return QStringLiteral("standard output");
+        return QCoreApplication::translate("quenbrook-album", "standard output");
     return QDir::toNativeSeparators(request.OutputFile);
 }
 
@@ -105,26 +110,103 @@ qint64 outputSize(const AlbumRequest& request)
     return written.isFile() ? written.size() : -1;
 }
 
-} // namespace
-
-int RunAlbum(const AlbumRequest& request)
+// The pictures, or nothing after saying why, with the exit status.
+std::optional<QStringList> picturesOf(const AlbumRequest& request, int& status)
 {
-    const PictureList pictures =
-        CollectPictures(request.PictureArguments, stdin, request.NulSeparated);
+    PictureList pictures = CollectPictures(request.PictureArguments, stdin, request.NulSeparated);
     if (!pictures.Problem.isEmpty()) {
         tell(pictures.Problem);
-        return ExitFailed;
+        status = ExitFailed;
+        return std::nullopt;
     }
     QString unusable;
     if (pictures.Paths.isEmpty())
-        unusable = QStringLiteral("No pictures were found in %1.")
+        unusable = QCoreApplication::translate("quenbrook-album", "No pictures were found in %1.")
                        .arg(request.PictureArguments.join(QLatin1String(", ")));
     else if (!request.OutputFile.isEmpty())
         unusable = OutputAmongPictures(request.OutputFile, pictures.Paths);
     if (!unusable.isEmpty()) {
         std::fputs(UsageText(unusable).toLocal8Bit().constData(), stderr);
-        return ExitUsage;
+        status = ExitUsage;
+        return std::nullopt;
     }
+    return std::move(pictures.Paths);
+}
+
+// The user's settings with the command line's over them; the user's are read, never written.
+PrintSettings settingsFor(const AlbumRequest& request, PageSurface& surface)
+{
+    SettingsStore store;
+    PrintSettings settings;
+    PrintSettingsLoader(store, surface).LoadAll(settings);
+    ApplyRequest(request, settings);
+    return settings;
+}
+
+// The album's layout on the surface, or nothing after saying why it has none.
+std::optional<PageLayout> layoutOf(const PrintSettings& settings, qsizetype pictureCount,
+                                   PageSurface& surface)
+{
+    const int count = int(std::min<qsizetype>(pictureCount, INT_MAX));
+    const LayoutResult computed = ComputePageLayout(settings, count, surface);
+    if (const auto* failure = std::get_if<LayoutFailure>(&computed)) {
+        tell(failure->problem == LayoutProblem::NoCellFits ? NoCellFitsText(settings, surface)
+                                                           : failure->message);
+        return std::nullopt;
+    }
+    return std::get<PageLayout>(computed);
+}
+
+// Prints the pages of the range with progress; the exit status.
+int printAlbum(const AlbumRequest& request, const QStringList& pictures,
+               const PrintSettings& settings, const PageLayout& layout, const PageRange& range,
+               PrinterSurface& surface)
+{
+    ProgressLine progress(request.Quiet);
+    const qint64 perPage = layout.PicturesPerPage;
+    const qint64 first = (range.FromPage - 1) * perPage;
+    progress.start(range.FromPage, range.ToPage,
+                   std::min<qint64>(pictures.size(), range.ToPage * perPage) - first);
+
+    int status = ExitDone;
+    bool stopped = false;
+    const InterruptionWatch watch;
+    PrintJobSteps steps;
+    steps.chooseRange = [&](qint32) { return range; };
+    steps.stop = &stopLoading;
+    steps.stopped = [&] { stopped = true; };
+    // Pictures are taken in list order; one that fails is the one after the last drawn.
+    qint64 next = first;
+    steps.progress = [&](qint32 page, const QString& path) {
+        progress.picture(page, path);
+        ++next;
+        return PictureStep::Draw;
+    };
+    steps.failed = [&](const QString& message) {
+        progress.finish();
+        tell(next < pictures.size() ? PictureMessage(pictures.at(next), message) : message);
+        status = ExitFailed;
+    };
+    PrintPages(pictures, settings, layout, surface, steps);
+    if (status == ExitDone && !stopped)
+        progress.summary(range.ToPage - range.FromPage + 1, next - first, destination(request),
+                         outputSize(request));
+    progress.finish();
+    if (stopped) {
+        tell(QCoreApplication::translate("quenbrook-album", "Interrupted; nothing was printed."));
+        return 128 + interruption;
+    }
+    return status;
+}
+
+} // namespace
+
+int RunAlbum(const AlbumRequest& request)
+{
+    int status = ExitDone;
+    const std::optional<QStringList> pictures = picturesOf(request, status);
+    if (!pictures)
+        return status;
 
     const std::unique_ptr<PrinterSurface> surface = openSurface(request);
     if (const QString problem = surface->error(); !problem.isEmpty()) {
@@ -134,67 +216,15 @@ int RunAlbum(const AlbumRequest& request)
     ApplyPaper(request, surface->printer());
     ApplyDocumentInfo(request, surface->printer());
 
-    SettingsStore store;
-    SettingsReader reader(store, *surface);
-    PrintSettings settings;
-    reader.LoadAll(settings);
-    ApplyRequest(request, settings, reader);
-
+    const PrintSettings settings = settingsFor(request, *surface);
     // The layout is known before the job starts, for the page range and the progress.
-    const int count = int(std::min<qsizetype>(pictures.Paths.size(), INT_MAX));
-    const LayoutResult planned = ComputePageLayout(settings, count, *surface);
-    if (const auto* failure = std::get_if<LayoutFailure>(&planned)) {
-        tell(failure->problem == LayoutProblem::NoCellFits ? NoCellFitsText(settings, *surface)
-                                                           : failure->message);
+    const std::optional<PageLayout> layout = layoutOf(settings, pictures->size(), *surface);
+    if (!layout)
         return ExitFailed;
-    }
-    const PageLayout& layout = std::get<PageLayout>(planned);
-    const std::optional<PageRange> range = pagesToPrint(request.Pages, layout.PageCount);
+    const std::optional<PageRange> range = pagesToPrint(request.Pages, layout->PageCount);
     if (!range)
         return ExitFailed;
-
-    ProgressLine progress(request.Quiet);
-    const qint64 perPage = layout.PicturesPerPage;
-    progress.start(range->FromPage, range->ToPage,
-                   std::min<qint64>(count, range->ToPage * perPage) -
-                       (range->FromPage - 1) * perPage);
-
-    int status = ExitDone;
-    bool stopped = false;
-    const InterruptionWatch watch;
-    PrintJobSteps steps;
-    steps.layoutFailed = [&](const QString& message) {
-        progress.finish();
-        tell(message);
-        status = ExitFailed;
-    };
-    steps.chooseRange = [&](qint32) { return range; };
-    steps.stop = &stopLoading;
-    steps.stopped = [&] { stopped = true; };
-    // Pictures are taken in list order; one that fails is the one after the last drawn.
-    qint64 next = (range->FromPage - 1) * perPage;
-    steps.progress = [&](qint32 page, const QString& path) {
-        progress.picture(page, path);
-        ++next;
-        return PictureStep::Draw;
-    };
-    steps.failed = [&](const QString& message) {
-        progress.finish();
-        tell(next < pictures.Paths.size() ? PictureMessage(pictures.Paths.at(next), message)
-                                          : message);
-        status = ExitFailed;
-    };
-    PrintPages(pictures.Paths, settings, *surface, steps);
-    if (status == ExitDone && !stopped)
-        progress.summary(range->ToPage - range->FromPage + 1,
-                         next - (range->FromPage - 1) * perPage, destination(request),
-                         outputSize(request));
-    progress.finish();
-    if (stopped) {
-        tell(QStringLiteral("Interrupted; nothing was printed."));
-        return 128 + interruption;
-    }
-    return status;
+    return printAlbum(request, *pictures, settings, *layout, *range, *surface);
 }
 
 } // namespace quenbrook

@@ -1,3 +1,4 @@
+#include "core/album/AlbumSettings.h"
 #include "core/program/Application.h"
 #include "core/program/PrintSettingsKeys.h"
 #include "core/settings/SettingsStore.h"
@@ -703,6 +704,41 @@ private slots:
         QCOMPARE(shell.readAllStandardError(), QByteArray());
         QCOMPARE(shell.exitCode(), 0);
         QVERIFY(printed("named.pdf"));
+    }
+
+    // --help lists the options the album settings declare and the few others, and the manual
+    // page describes each of them and no other.
+    void manualPageListsEveryOption()
+    {
+        const Run help = Sandbox().run({"--help"});
+        QCOMPARE(help.status, 0);
+        const auto names = [](const QString& text, const QRegularExpression& form) {
+            QStringList found;
+            for (const QRegularExpressionMatch& m : form.globalMatch(text))
+                found << m.captured(1);
+            found.removeDuplicates();
+            found.sort();
+            return found;
+        };
+        const QStringList helped = names(QString::fromLocal8Bit(help.out),
+                                         QRegularExpression(R"(^ +(?:-\w, )?--([a-z0-9-]+))",
+                                                            QRegularExpression::MultilineOption));
+        QStringList declared;
+        PrintSettings where;
+        ForEachSingleSetting(where, [&](const auto& setting, auto&) {
+            for (const auto& option : setting.Options)
+                declared << option.Name;
+        });
+        // The options that are no setting.
+        declared << QStringList{"output", "printer", "paper", "orientation", "pages",
+                                "title",  "null",    "quiet", "help",        "version"};
+        declared.sort();
+        QCOMPARE(helped, declared);
+
+        QString manual = QString::fromUtf8(contents(QStringLiteral(QUENBROOK_ALBUM_MANUAL)));
+        QVERIFY(!manual.isEmpty());
+        manual.replace("\\-", "-");
+        QCOMPARE(names(manual, QRegularExpression("--([a-z0-9-]+)")), helped);
     }
 
     void printsOnACupsQueue()

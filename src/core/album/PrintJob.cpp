@@ -44,6 +44,22 @@ void PrintPages(const QStringList& printList, const PrintSettings& settings, Pag
 {
     if (printList.isEmpty())
         return;
+    const LayoutResult computed =
+        ComputePageLayout(settings, int(std::min<qsizetype>(printList.size(), INT_MAX)), printer);
+    if (const auto* failure = std::get_if<LayoutFailure>(&computed)) {
+        if (steps.layoutFailed)
+            steps.layoutFailed(failure->message);
+        printer.killDoc();
+        return;
+    }
+    PrintPages(printList, settings, std::get<PageLayout>(computed), printer, steps);
+}
+
+void PrintPages(const QStringList& printList, const PrintSettings& settings,
+                const PageLayout& layout, PageSurface& printer, const PrintJobSteps& steps)
+{
+    if (printList.isEmpty())
+        return;
     PrinterDocument document(printer);
     const auto fail = [&](const QString& message) {
         if (stopRaised(steps.stop)) {
@@ -53,15 +69,6 @@ void PrintPages(const QStringList& printList, const PrintSettings& settings, Pag
             steps.failed(message);
         }
     };
-
-    const LayoutResult computed =
-        ComputePageLayout(settings, int(std::min<qsizetype>(printList.size(), INT_MAX)), printer);
-    if (const auto* failure = std::get_if<LayoutFailure>(&computed)) {
-        if (steps.layoutFailed)
-            steps.layoutFailed(failure->message);
-        return;
-    }
-    const PageLayout& layout = std::get<PageLayout>(computed);
 
     const std::optional<PageSequence> pages =
         steps.chooseRange ? steps.chooseRange(layout.PageCount) : std::optional<PageSequence>();

@@ -15,6 +15,7 @@
 namespace quenbrook {
 
 class PageSurface;
+struct PageLayout;
 
 // Pages to print, counted from 1 for the first page of the list.
 struct PageRange
@@ -68,5 +69,8 @@ struct PrintJobSteps
 // The document is ended only when every page was drawn; every other way out abandons it.
 void PrintPages(const QStringList& printList, const PrintSettings& settings, PageSurface& printer,
                 const PrintJobSteps& steps);
+// The same with the layout already computed on this printer for this list and these settings.
+void PrintPages(const QStringList& printList, const PrintSettings& settings,
+                const PageLayout& layout, PageSurface& printer, const PrintJobSteps& steps);
 
 } // namespace quenbrook

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/album/AlbumSettings.h"
 #include "core/album/PrintSettings.h"
 
 #include <QString>
@@ -8,35 +9,17 @@ namespace quenbrook {
 
 class PageSurface;
 class SettingsStore;
-namespace PrintKeys {
-struct FontKeys;
-struct BandKeys;
-} // namespace PrintKeys
 
-// A stored Boolean by the reading rule below; any other text gives defaultValue.
-bool BooleanValue(const QString& text, bool defaultValue);
-
-// "Scale": exactly "Inch" is inches, any other text centimetres; written "Inch" or "CM".
+// "Scale" as stored and read.
 PrintUnit UnitFromScaleText(const QString& text);
 QString ScaleText(PrintUnit unit);
 
-// Reads the print options from the settings store into a PrintSettings record and writes the few
-// keys the Album Printer window changes itself (Scale with the seven lengths, Center).
+// Reads the print options from the settings store into a PrintSettings record, each by the rule
+// of its declaration (AlbumSettings.h), and writes the few keys the Album Printer window changes
+// itself (Scale with the lengths, Center, PictureResolution).
 //
-// Reading rules:
-// - Booleans: "True" or "False" in any letter case (blanks around them ignored), or a number
-//   (0 false, anything else true). Any other text gives the key's default.
-// - Colours and codes (style, alignment): NumericValue rounded to the nearest integer, ties to
-//   even. A value that does not fit in 32 bits (signed or unsigned; an unsigned one is kept as
-//   its bit pattern, so "&HFFFFFFFF" is -1) gives the default, as do NaN and infinities.
-// - Lengths: NumericValue in single precision. A value that is infinite in single precision
-//   gives the default; zero and negative values are kept for the page layout to judge.
-// - Font sizes: NumericValue kept to four decimal places; an infinite size gives the default.
-// - Font names: an empty name gives the printer's current font name.
-// - Scale, LabelPosition and PrintLabel compare exactly; PrintLabel keeps its previous value
-//   when the text is none of its three words.
 // Font defaults come from the printer's current font at the time of reading; the document that
-// the query may have opened is discarded after each font group.
+// the query may have opened is discarded after each font.
 class PrintSettingsLoader
 {
 public:
@@ -49,12 +32,12 @@ public:
     void ReloadLabelGroup(PrintSettings& settings);
     void ReloadPictureDistances(PrintSettings& settings);
 
-    // The eleven keys of a header or footer (PrintKeys::HeaderBand or FooterBand), font first;
-    // read at start, by the Header and Footer dialogs, and after them.
-    PrintBand ReadBand(const PrintKeys::BandKeys& keys);
+    // The eleven keys of a header or footer (AlbumSettings::Header or Footer); read at start, by
+    // the Header and Footer dialogs, and after them.
+    PrintBand ReadBand(const BandSettings& band);
 
-    // Converts the seven lengths and writes them only when the unit really changes; writes
-    // Scale in every case.
+    // ConvertUnit, then the lengths are written when the unit really changed, and Scale in every
+    // case.
     void SetUnit(PrintSettings& settings, PrintUnit unit);
     void ToggleCenter(PrintSettings& settings);
     void SetPictureResolution(PrintSettings& settings, qint32 pixelsPerInch);
@@ -65,17 +48,15 @@ protected:
 
 private:
     QString readText(const QString& key, const QString& defaultValue) const;
-    bool readBoolean(const QString& key, bool defaultValue) const;
-    qint32 readCode(const QString& key, qint32 defaultValue) const;
-    float readLength(const QString& key, float defaultValue) const;
-    double readFontSize(const QString& key, double defaultValue) const;
 
-    void readFontGroup(PrintFont& font, const PrintKeys::FontKeys& keys, PrintColor& color,
-                       const QString& colorKey);
-    void readScale(PrintSettings& settings);
-    void readCenter(PrintSettings& settings);
-    void readPictureResolution(PrintSettings& settings);
-    void readPictureDistances(PrintSettings& settings);
+    template <class Record, class T>
+    void read(const AlbumSetting<Record, T>& setting, Record& record)
+    {
+        ReadInto(setting, record, setting.Default,
+                 [this](const QString& key, const QString& text) { return readText(key, text); });
+    }
+    void read(const FontSettings& font, PrintFont& record);
+    void read(const BandSettings& band, PrintBand& record);
     void readLabelGroup(PrintSettings& settings);
 
     SettingsStore& store_;

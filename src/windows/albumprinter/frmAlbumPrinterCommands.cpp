@@ -167,10 +167,10 @@ void frmAlbumPrinter::mnuOptionDialog_Click(OptionDialog dialog)
         loader_.ReloadPictureDistances(settings_);
         break;
     case OptionDialog::Header:
-        settings_.Header = loader_.ReadBand(PrintKeys::HeaderBand);
+        settings_.Header = loader_.ReadBand(AlbumSettings::Header);
         break;
     case OptionDialog::Footer:
-        settings_.Footer = loader_.ReadBand(PrintKeys::FooterBand);
+        settings_.Footer = loader_.ReadBand(AlbumSettings::Footer);
         break;
     }
 }

@@ -20,13 +20,13 @@ struct BandDialog::Keys
 {
     QString Form;
     QString Caption;
-    const PrintKeys::BandKeys& Band;
+    const BandSettings& Band;
 };
 
 const BandDialog::Keys& BandDialog::keysOf(Band band)
 {
-    static const Keys header{QStringLiteral("frmHeader"), tr("Header"), PrintKeys::HeaderBand};
-    static const Keys footer{QStringLiteral("frmFooter"), tr("Footer"), PrintKeys::FooterBand};
+    static const Keys header{QStringLiteral("frmHeader"), tr("Header"), AlbumSettings::Header};
+    static const Keys footer{QStringLiteral("frmFooter"), tr("Footer"), AlbumSettings::Footer};
     return band == Band::Header ? header : footer;
 }
 
@@ -164,12 +164,12 @@ void BandDialog::cmdOk_Click()
 {
     band_.Text = txtContext->text();
     band_.Spacing = static_cast<float>(NumericValue(txtSpacing->text()));
-    const PrintKeys::BandKeys& keys = keysOf(which_).Band;
-    writeFontGroup(keys.Font, keys.Color, band_.Font, band_.FontColor);
-    writeSetting(keys.Text, band_.Text);
-    writeSetting(keys.Alignment, QString::number(qint32(band_.Alignment)));
-    writeSetting(keys.Style, QString::number(qint32(band_.Style)));
-    writeSetting(keys.Spacing, NumberText(band_.Spacing));
+    const BandSettings& band = keysOf(which_).Band;
+    writeFontGroup(band.Font, band.FontColor, band_.Font, band_.FontColor);
+    writeSetting(band.Text, band_.Text);
+    writeSetting(band.Alignment, band_.Alignment);
+    writeSetting(band.Style, band_.Style);
+    writeSetting(band.Spacing, band_.Spacing);
     accept();
 }
 

@@ -1,11 +1,8 @@
 #include "windows/dialogs/FontChooser.h"
 
-#include "core/settings/NumberRules.h"
 #include "windows/dialogs/FontDialog.h"
 
 #include <QFontDatabase>
-
-#include <cmath>
 
 namespace quenbrook {
 
@@ -25,11 +22,6 @@ bool IsKnownFamily(const QString& name)
     // lists and fontconfig draws.
     return !name.isEmpty() && (QFontDatabase::hasFamily(name) ||
                                ChooserFamilies().contains(name, Qt::CaseInsensitive));
-}
-
-QString FontSizeText(double points)
-{
-    return NumberText(std::nearbyint(points * 10000) / 10000);
 }
 
 PrintColor ToPrintColor(const QColor& color)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/album/PrintSettings.h"
+#include "core/album/AlbumSettings.h"
 
 #include <QStringList>
 
@@ -41,8 +41,5 @@ bool IsKnownFamily(const QString& name);
 
 // Colours as stored (red in the lowest byte) and as Qt has them.
 PrintColor ToPrintColor(const QColor& color);
-
-// Sizes are written to four decimals: 10, 10.5, 10.3333.
-QString FontSizeText(double points);
 
 } // namespace quenbrook

@@ -3,6 +3,7 @@
 #include "core/album/PageSurface.h"
 #include "core/album/PainterSurface.h"
 #include "core/album/PrintSettingsLoader.h"
+#include "core/program/PrintSettingsKeys.h"
 #include "core/settings/NumberRules.h"
 #include "core/settings/SettingsStore.h"
 #include "windows/dialogs/TabStrip.h"
@@ -132,7 +133,8 @@ void OptionDialogBase::setFocusOrder(std::initializer_list<QWidget*> controls)
 PrintUnit OptionDialogBase::readUnit() const
 {
     return UnitFromScaleText(store_.GetSetting(PrintKeys::Application, PrintKeys::Section,
-                                               PrintKeys::Scale, PrintWords::Inch));
+                                               AlbumSettings::Scale.Key,
+                                               ScaleText(AlbumSettings::Scale.Default)));
 }
 
 QString OptionDialogBase::unitCaption(PrintUnit unit)
@@ -160,18 +162,6 @@ void OptionDialogBase::chooseFont(PrintFont& font, PrintColor& color)
         font = chosen->Font;
         color = chosen->Color;
     }
-}
-
-void OptionDialogBase::writeFontGroup(const PrintKeys::FontKeys& keys, const QString& colorKey,
-                                      const PrintFont& font, PrintColor color)
-{
-    writeSetting(keys.Name, font.Name);
-    writeSetting(keys.Size, FontSizeText(font.Size));
-    writeSetting(keys.Bold, BooleanText(font.Bold));
-    writeSetting(keys.Italic, BooleanText(font.Italic));
-    writeSetting(keys.Strikethrough, BooleanText(font.Strikethrough));
-    writeSetting(keys.Underline, BooleanText(font.Underline));
-    writeSetting(colorKey, QString::number(color));
 }
 
 void OptionDialogBase::showEvent(QShowEvent* event)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/album/AlbumSettings.h"
 #include "core/album/PrintSettings.h"
-#include "core/program/PrintSettingsKeys.h"
 #include "windows/common/Messages.h"
 #include "windows/dialogs/FontChooser.h"
 #include "windows/dialogs/TwipsLayout.h"
@@ -53,6 +53,11 @@ protected:
 
     // Every write and every message of the dialog pass here.
     virtual void writeSetting(const QString& key, const QString& value);
+    template <class Record, class T>
+    void writeSetting(const AlbumSetting<Record, T>& setting, const T& value)
+    {
+        writeSetting(setting.Key, SettingText(setting, value));
+    }
     virtual void showMessage(const QString& text, MessageIcon icon);
 
     // A design rectangle, in twips.
@@ -97,8 +102,16 @@ protected:
     // was cancelled.
     void chooseFont(PrintFont& font, PrintColor& color);
     // Name, size, the four flags and the colour, in that order.
-    void writeFontGroup(const PrintKeys::FontKeys& keys, const QString& colorKey,
-                        const PrintFont& font, PrintColor color);
+    template <class Record>
+    void writeFontGroup(const FontSettings& fontSettings,
+                        const AlbumSetting<Record, PrintColor>& colorSetting, const PrintFont& font,
+                        PrintColor color)
+    {
+        ForEachOf(fontSettings, font, [this](const auto& setting, const PrintFont& record) {
+            writeSetting(setting, record.*setting.Field);
+        });
+        writeSetting(colorSetting, color);
+    }
 
     void showEvent(QShowEvent* event) override;
 

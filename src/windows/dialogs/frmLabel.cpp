@@ -101,10 +101,10 @@ void frmLabel::cmdFont_Click()
 
 void frmLabel::cmdOk_Click()
 {
-    writeFontGroup(PrintKeys::LabelFont, PrintKeys::FontColor, font_.Font, font_.Color);
-    writeSetting(PrintKeys::LabelPosition, position_ != 0 ? PrintWords::Below : PrintWords::Above);
-    const QString kinds[] = {PrintWords::None, PrintWords::FileName, PrintWords::FilePathName};
-    writeSetting(PrintKeys::PrintLabel, kinds[labelKind_]);
+    writeFontGroup(AlbumSettings::LabelFont, AlbumSettings::FontColor, font_.Font, font_.Color);
+    writeSetting(AlbumSettings::LabelPosition,
+                 position_ != 0 ? LabelPlace::Below : LabelPlace::Above);
+    writeSetting(AlbumSettings::PrintLabel, LabelKind(labelKind_));
     accept();
 }
 

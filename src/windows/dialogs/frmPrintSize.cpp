@@ -187,14 +187,12 @@ void frmPrintSize::cmdOk_Click()
         return;
     }
 
-    const auto stored = [](const QLineEdit* box) {
-        return NumberText(static_cast<float>(valueOf(box)));
-    };
-    writeSetting(PrintKeys::PictureMaxWidth, stored(txtPictureSizeX));
-    writeSetting(PrintKeys::PictureMaxHeight, stored(txtPictureSizeY));
-    writeSetting(PrintKeys::PictureSpacingX, stored(txtPictureSpacingX));
-    writeSetting(PrintKeys::PictureSpacingY, stored(txtPictureSpacingY));
-    writeSetting(PrintKeys::PictureLabelSpacingY, stored(txtPictureLabelSpacing));
+    const auto stored = [](const QLineEdit* box) { return static_cast<float>(valueOf(box)); };
+    writeSetting(AlbumSettings::PictureMaxWidth, stored(txtPictureSizeX));
+    writeSetting(AlbumSettings::PictureMaxHeight, stored(txtPictureSizeY));
+    writeSetting(AlbumSettings::PictureSpacingX, stored(txtPictureSpacingX));
+    writeSetting(AlbumSettings::PictureSpacingY, stored(txtPictureSpacingY));
+    writeSetting(AlbumSettings::PictureLabelSpacingY, stored(txtPictureLabelSpacing));
     accept();
 }
 

@@ -56,16 +56,16 @@ struct Sandbox
 double fieldOf(const PrintSettings& s, const QString& key)
 {
     const QHash<QString, double> fields = {
-        {PrintKeys::Scale, double(s.Scale)},
-        {PrintKeys::LabelPosition, double(s.LabelPosition)},
-        {PrintKeys::PrintLabel, double(s.PrintLabel)},
-        {PrintKeys::Center, s.Center},
-        {PrintKeys::FontBold, s.LabelFont.Bold},
-        {PrintKeys::FontColor, s.FontColor},
-        {PrintKeys::HeaderFontSize, s.Header.Font.Size},
-        {PrintKeys::HeaderAlignment, double(s.Header.Alignment)},
-        {PrintKeys::FooterStyle, double(s.Footer.Style)},
-        {PrintKeys::FooterSpacing, s.Footer.Spacing},
+        {AlbumSettings::Scale.Key, double(s.Scale)},
+        {AlbumSettings::LabelPosition.Key, double(s.LabelPosition)},
+        {AlbumSettings::PrintLabel.Key, double(s.PrintLabel)},
+        {AlbumSettings::Center.Key, s.Center},
+        {AlbumSettings::LabelFont.Bold.Key, s.LabelFont.Bold},
+        {AlbumSettings::FontColor.Key, s.FontColor},
+        {AlbumSettings::Header.Font.Size.Key, s.Header.Font.Size},
+        {AlbumSettings::Header.Alignment.Key, double(s.Header.Alignment)},
+        {AlbumSettings::Footer.Style.Key, double(s.Footer.Style)},
+        {AlbumSettings::Footer.Spacing.Key, s.Footer.Spacing},
     };
     return fields.value(key, qQNaN());
 }
@@ -100,7 +100,7 @@ private slots:
     {
         Sandbox box;
         box.printer.setDefaultFont(PrintFont{"Sans", 10, false, true}); // the printer's font
-        box.put(PrintKeys::FooterFontName, "");                         // an empty name is no name
+        box.put(AlbumSettings::Footer.Font.Name.Key, "");               // an empty name is no name
         const PrintSettings s = box.loaded();
         const QVariantList font = {"Sans", 10.0, false, true, false, false};
         const QVariantList band =
@@ -116,6 +116,41 @@ private slots:
         QCOMPARE(box.printer.abandonedDocuments(), 3);
     }
 
+    // Every declared setting reads back each value it writes, under a key of its own.
+    void everySettingReadsBackWhatItWrites()
+    {
+        QStringList keys;
+        PrintSettings where;
+        ForEachSingleSetting(where, [&](const auto& setting, auto&) {
+            keys << setting.Key;
+            using T = typename std::decay_t<decltype(setting)>::Value;
+            QList<T> values = setting.Choices;
+            for (const auto& word : setting.Words)
+                values << word.Value;
+            if constexpr (std::is_same_v<T, bool>)
+                values << true << false;
+            else if constexpr (std::is_same_v<T, float>)
+                values << 5.08f << 0.254f << -1.5f;
+            else if constexpr (std::is_same_v<T, double>)
+                values << 10.5 << 10.3333;
+            else if constexpr (std::is_same_v<T, QString>)
+                values << QStringLiteral("Holiday 2019");
+            else if constexpr (std::is_same_v<T, qint32>)
+                values << (setting.Choices.isEmpty() ? QList<T>{255, -1} : QList<T>());
+            else if constexpr (std::is_same_v<T, BandStyle> || std::is_same_v<T, BandAlignment>)
+                values << T(0) << T(1) << T(2);
+            QVERIFY2(!values.isEmpty(), qPrintable(setting.Key));
+            for (const T& value : values) {
+                const T held = value == setting.Default ? T() : setting.Default;
+                QVERIFY2(ReadSetting(setting, SettingText(setting, value), held, held) == value,
+                         qPrintable(setting.Key + " " + SettingText(setting, value)));
+            }
+        });
+        const qsizetype declared = keys.size();
+        keys.removeDuplicates();
+        QCOMPARE(keys.size(), declared);
+    }
+
     void readings_data()
     {
         QTest::addColumn<QString>("key");
@@ -123,32 +158,36 @@ private slots:
         QTest::addColumn<double>("expected");
 
         // Scale and LabelPosition compare exactly; PrintLabel keeps its value for other words.
-        QTest::newRow("inch") << PrintKeys::Scale << "inch" << double(PrintUnit::Centimetre);
-        QTest::newRow("above") << PrintKeys::LabelPosition << "above" << double(LabelPlace::Below);
-        QTest::newRow("filename") << PrintKeys::PrintLabel << "filename" << double(LabelKind::None);
+        QTest::newRow("inch") << AlbumSettings::Scale.Key << "inch"
+                              << double(PrintUnit::Centimetre);
+        QTest::newRow("above") << AlbumSettings::LabelPosition.Key << "above"
+                               << double(LabelPlace::Below);
+        QTest::newRow("filename") << AlbumSettings::PrintLabel.Key << "filename"
+                                  << double(LabelKind::None);
         // Booleans: True or False in any case, or a number; else the default (Center true, bold
         // false as the printer's).
-        QTest::newRow("True") << PrintKeys::FontBold << " True " << 1.0;
-        QTest::newRow("false") << PrintKeys::Center << "false" << 0.0;
-        QTest::newRow("0") << PrintKeys::Center << "0" << 0.0;
-        QTest::newRow("-0.5") << PrintKeys::FontBold << "-0.5" << 1.0;
-        QTest::newRow("bold yes") << PrintKeys::FontBold << "yes" << 0.0;
-        QTest::newRow("number then text") << PrintKeys::Center << "0abc" << 1.0;
+        QTest::newRow("True") << AlbumSettings::LabelFont.Bold.Key << " True " << 1.0;
+        QTest::newRow("false") << AlbumSettings::Center.Key << "false" << 0.0;
+        QTest::newRow("0") << AlbumSettings::Center.Key << "0" << 0.0;
+        QTest::newRow("-0.5") << AlbumSettings::LabelFont.Bold.Key << "-0.5" << 1.0;
+        QTest::newRow("bold yes") << AlbumSettings::LabelFont.Bold.Key << "yes" << 0.0;
+        QTest::newRow("number then text") << AlbumSettings::Center.Key << "0abc" << 1.0;
         // Colours: nearest integer, ties to even; 32 bits or the default.
-        QTest::newRow("2.5") << PrintKeys::FontColor << "2.5" << 2.0;
-        QTest::newRow("3.5") << PrintKeys::FontColor << "3.5" << 4.0;
-        QTest::newRow("bit pattern") << PrintKeys::FontColor << "&HFFFFFFFF" << -1.0;
-        QTest::newRow("1E10") << PrintKeys::FontColor << "1E10" << 0.0;
-        QTest::newRow("NaN") << PrintKeys::FontColor << "NaN" << 0.0;
+        QTest::newRow("2.5") << AlbumSettings::FontColor.Key << "2.5" << 2.0;
+        QTest::newRow("3.5") << AlbumSettings::FontColor.Key << "3.5" << 4.0;
+        QTest::newRow("bit pattern") << AlbumSettings::FontColor.Key << "&HFFFFFFFF" << -1.0;
+        QTest::newRow("1E10") << AlbumSettings::FontColor.Key << "1E10" << 0.0;
+        QTest::newRow("NaN") << AlbumSettings::FontColor.Key << "NaN" << 0.0;
         // Codes by the same rule; those that name no alignment or style are kept.
-        QTest::newRow("alignment 7") << PrintKeys::HeaderAlignment << "7" << 7.0;
-        QTest::newRow("style -2.5") << PrintKeys::FooterStyle << "-2.5" << -2.0;
+        QTest::newRow("alignment 7") << AlbumSettings::Header.Alignment.Key << "7" << 7.0;
+        QTest::newRow("style -2.5") << AlbumSettings::Footer.Style.Key << "-2.5" << -2.0;
         // Font sizes to four decimals, lengths in single precision; infinite gives the default
         // (the printer's 10 points, 0.1).
-        QTest::newRow("size") << PrintKeys::HeaderFontSize << "10.12346" << 10.1235;
-        QTest::newRow("huge size") << PrintKeys::HeaderFontSize << "1E400" << 10.0;
-        QTest::newRow("spacing") << PrintKeys::FooterSpacing << "-1.5" << -1.5;
-        QTest::newRow("huge spacing") << PrintKeys::FooterSpacing << "1E39" << double(0.1f);
+        QTest::newRow("size") << AlbumSettings::Header.Font.Size.Key << "10.12346" << 10.1235;
+        QTest::newRow("huge size") << AlbumSettings::Header.Font.Size.Key << "1E400" << 10.0;
+        QTest::newRow("spacing") << AlbumSettings::Footer.Spacing.Key << "-1.5" << -1.5;
+        QTest::newRow("huge spacing")
+            << AlbumSettings::Footer.Spacing.Key << "1E39" << double(0.1f);
     }
 
     void readings()
@@ -165,10 +204,11 @@ private slots:
     {
         Sandbox box;
         PrintSettings s = box.loaded();
-        const QStringList keys = {PrintKeys::PictureMaxWidth,      PrintKeys::PictureMaxHeight,
-                                  PrintKeys::PictureSpacingX,      PrintKeys::PictureSpacingY,
-                                  PrintKeys::PictureLabelSpacingY, PrintKeys::HeaderSpacing,
-                                  PrintKeys::FooterSpacing,        PrintKeys::Scale};
+        const QStringList keys = {
+            AlbumSettings::PictureMaxWidth.Key,      AlbumSettings::PictureMaxHeight.Key,
+            AlbumSettings::PictureSpacingX.Key,      AlbumSettings::PictureSpacingY.Key,
+            AlbumSettings::PictureLabelSpacingY.Key, AlbumSettings::Header.Spacing.Key,
+            AlbumSettings::Footer.Spacing.Key,       AlbumSettings::Scale.Key};
         for (int i = 0; i < 2; ++i) { // the second time the unit does not change
             box.loader.SetUnit(s, PrintUnit::Centimetre);
             QCOMPARE(groupFields(s, 3), (QVariantList{5.08f, 5.08f, 0.254f, 0.254f, 0.254f}));
@@ -180,10 +220,10 @@ private slots:
         QCOMPARE(groupFields(s, 3), (QVariantList{2.0f, 2.0f, 0.1f, 0.1f, 0.1f}));
         QCOMPARE(box.get(keys), (QStringList{"2", "2", "0.1", "0.1", "0.1", "0.1", "0.1", "Inch"}));
         // The seven lengths, then Scale; only Scale when the unit stays.
-        QCOMPARE(box.loader.written, keys + QStringList{PrintKeys::Scale} + keys);
+        QCOMPARE(box.loader.written, keys + QStringList{AlbumSettings::Scale.Key} + keys);
 
         // A length beyond single precision in centimetres: the store keeps what the record holds.
-        box.put(PrintKeys::PictureMaxWidth, "3E38");
+        box.put(AlbumSettings::PictureMaxWidth.Key, "3E38");
         box.loader.ReloadPictureDistances(s);
         box.loader.SetUnit(s, PrintUnit::Centimetre);
         QCOMPARE(box.loaded().PictureMaxWidth, s.PictureMaxWidth);
@@ -202,17 +242,17 @@ private slots:
     {
         QFETCH(int, group);
         Sandbox box;
-        box.put(PrintKeys::HeaderFontName, "Courier");
-        box.put(PrintKeys::HeaderFontItalic, "True");
+        box.put(AlbumSettings::Header.Font.Name.Key, "Courier");
+        box.put(AlbumSettings::Header.Font.Italic.Key, "True");
         PrintSettings s = box.loaded();
         const PrintSettings before = s;
 
         // Another printer with another font was chosen, and every group changed in the store.
         box.printer.setDefaultFont(PrintFont{"Printer Font", 8, true});
         const QList<std::pair<QString, QString>> changes = {
-            {PrintKeys::FontColor, "255"},     {PrintKeys::HeaderText, "Holiday"},
-            {PrintKeys::FooterSpacing, "0.5"}, {PrintKeys::PictureSpacingY, "0.3"},
-            {PrintKeys::Scale, "CM"},          {PrintKeys::Center, "False"}};
+            {AlbumSettings::FontColor.Key, "255"},      {AlbumSettings::Header.Text.Key, "Holiday"},
+            {AlbumSettings::Footer.Spacing.Key, "0.5"}, {AlbumSettings::PictureSpacingY.Key, "0.3"},
+            {AlbumSettings::Scale.Key, "CM"},           {AlbumSettings::Center.Key, "False"}};
         for (const auto& [key, value] : changes)
             box.put(key, value);
         const PrintSettings now = box.loaded();
@@ -222,9 +262,9 @@ private slots:
         if (group == 0)
             box.loader.ReloadLabelGroup(s);
         else if (group == 1)
-            s.Header = box.loader.ReadBand(PrintKeys::HeaderBand);
+            s.Header = box.loader.ReadBand(AlbumSettings::Header);
         else if (group == 2)
-            s.Footer = box.loader.ReadBand(PrintKeys::FooterBand);
+            s.Footer = box.loader.ReadBand(AlbumSettings::Footer);
         else
             box.loader.ReloadPictureDistances(s);
         for (int g = 0; g < 5; ++g)

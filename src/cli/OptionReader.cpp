@@ -1,0 +1,131 @@
+#include "cli/OptionReader.h"
+
+#include "core/settings/NumberRules.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <limits>
+
+namespace quenbrook {
+namespace {
+
+QString dashed(const QString& name)
+{
+    return QStringLiteral("--") + name;
+}
+
+// The paper sizes QPageSize knows, by key or name in any letter case ("A4", "letter", "B5").
+std::optional<QPageSize> paperNamed(const QString& text)
+{
+    for (int id = 0; id < QPageSize::LastPageSize; ++id) {
+        const auto size = QPageSize::PageSizeId(id);
+        if (size == QPageSize::Custom)
+            continue;
+        // "Executive.7.5x10in" is "Executive", "Ledger / ANSI B" is "Ledger".
+        const QString key = QPageSize::key(size);
+        const QString name = QPageSize::name(size);
+        for (const QString& word :
+             {key, key.section(QLatin1Char('.'), 0, 0), name,
+              name.section(QLatin1String(" ("), 0, 0), name.section(QLatin1String(" / "), 0, 0)}) {
+            if (word.compare(text, Qt::CaseInsensitive) == 0)
+                return QPageSize(size);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void OptionReader::fail(const QString& message)
+{
+    if (problem_.isEmpty())
+        problem_ = message;
+}
+
+QString OptionReader::oneOf(const QString& words)
+{
+    return QCoreApplication::translate("quenbrook-album", "one of %1").arg(words);
+}
+
+void OptionReader::complain(const QString& name, const QString& text, const QString& wanted)
+{
+    fail(QCoreApplication::translate("quenbrook-album", "%1 \"%2\": expected %3.")
+             .arg(dashed(name), text, wanted));
+}
+
+void OptionReader::bothGiven(const QString& first, const QString& second)
+{
+    fail(QCoreApplication::translate("quenbrook-album", "%1 and %2 cannot be given together.")
+             .arg(dashed(first), dashed(second)));
+}
+
+std::optional<TypedLength> OptionReader::length(const QString& name, bool zeroAllowed)
+{
+    using Unit = TypedLength::Unit;
+    static constexpr Word<Unit> unitWords[] = {
+        {"in", Unit::Inch}, {"cm", Unit::Centimetre}, {"mm", Unit::Millimetre}};
+    const QString text = parser_.value(name);
+    QString number = text.trimmed();
+    TypedLength length;
+    for (const Word<Unit>& w : unitWords) {
+        if (number.endsWith(QLatin1String(w.Text), Qt::CaseInsensitive)) {
+            number.chop(2);
+            length.Typed = w.Value;
+            break;
+        }
+    }
+    // Hexadecimal and octal are for stored settings, not for lengths.
+    const bool decimal = !number.contains(QLatin1Char('&'));
+    length.Value = NumericValue(number);
+    const double largest = std::numeric_limits<float>::max() / 10;
+    if (!decimal || !IsNumericText(number) || !std::isfinite(length.Value) || length.Value < 0 ||
+        length.Value > largest || (!zeroAllowed && !(float(length.Value) > 0))) {
+        complain(name, text,
+                 zeroAllowed
+                     ? QCoreApplication::translate("quenbrook-album",
+                                                   "a length of 0 or more, like 0.2, 0.5cm, 5mm")
+                     : QCoreApplication::translate("quenbrook-album",
+                                                   "a length above 0, like 2, 2.5in, 6cm, 60mm"));
+        return std::nullopt;
+    }
+    return length;
+}
+
+std::optional<QPageSize> OptionReader::paper(const QString& name)
+{
+    if (!parser_.isSet(name))
+        return std::nullopt;
+    std::optional<QPageSize> size = paperNamed(parser_.value(name));
+    if (!size)
+        complain(name, parser_.value(name),
+                 QCoreApplication::translate("quenbrook-album",
+                                             "a paper size like A4, A3, A5, Letter, Legal, B5"));
+    return size;
+}
+
+std::optional<PageRange> OptionReader::pages(const QString& name)
+{
+    if (!parser_.isSet(name))
+        return std::nullopt;
+    // "3", "2-5", or "2-" for page 2 to the end.
+    static const QRegularExpression form(QStringLiteral(R"(^\s*(\d+)\s*(-\s*(\d*))?\s*$)"));
+    const QString text = parser_.value(name);
+    const QRegularExpressionMatch m = form.match(text);
+    bool fromOk = false;
+    bool toOk = true;
+    const int from = m.captured(1).toInt(&fromOk);
+    int to = from;
+    if (m.hasCaptured(2))
+        to = m.captured(3).isEmpty() ? std::numeric_limits<int>::max() : m.captured(3).toInt(&toOk);
+    if (!m.hasMatch() || !fromOk || !toOk || from < 1 || to < from) {
+        complain(name, text,
+                 QCoreApplication::translate("quenbrook-album",
+                                             "pages FROM-TO counted from 1, like 2-5, 2- or 3"));
+        return std::nullopt;
+    }
+    return PageRange{from, to};
+}
+
+} // namespace quenbrook
