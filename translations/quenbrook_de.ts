@@ -385,10 +385,6 @@ Nur der Albumbetrachter kann verwendet werden!</translation>
         <translation>%1 Bilder</translation>
     </message>
     <message>
-        <source>one of </source>
-        <translation>eines von </translation>
-    </message>
-    <message>
         <source>a length of 0 or more, like 0.2, 0.5cm, 5mm</source>
         <translation>eine Länge von 0 oder mehr, etwa 0.2, 0.5cm, 5mm</translation>
     </message>
@@ -599,6 +595,22 @@ Meldungen nennen ein Bild mit seinem Pfad wie angegeben oder mit dem Ordner und 
 
 Rückgabewert: 0 fertig, 1 ein Bild, das Layout, der Drucker oder die Ausgabe ist fehlgeschlagen
 (eine ältere Ausgabedatei bleibt dann unverändert), 2 die Befehlszeile ist falsch.</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>eines von %1</translation>
+    </message>
+    <message>
+        <source>The album has %1 page, so it has no page %2.</source>
+        <translation>Das Album hat %1 Seite, also keine Seite %2.</translation>
+    </message>
+    <message>
+        <source>The album has %1 pages, so it has no page %2.</source>
+        <translation>Das Album hat %1 Seiten, also keine Seite %2.</translation>
+    </message>
+    <message>
+        <source>printer %1</source>
+        <translation>Drucker %1</translation>
     </message>
 </context>
 <context>

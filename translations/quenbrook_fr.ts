@@ -385,10 +385,6 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
         <translation>%1 images</translation>
     </message>
     <message>
-        <source>one of </source>
-        <translation>une valeur parmi </translation>
-    </message>
-    <message>
         <source>a length of 0 or more, like 0.2, 0.5cm, 5mm</source>
         <translation>une longueur de 0 ou plus, comme 0.2, 0.5cm, 5mm</translation>
     </message>
@@ -410,25 +406,25 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;: expected %3.</source>
-        <translation>%1 « %2 » : attendu %3.</translation>
+        <translation>%1 «&#xa0;%2&#xa0;»&#xa0;: attendu %3.</translation>
     </message>
     <message>
         <source>Usage: %1 [options] -o album.pdf PICTURE...
        %1 [options] -P PRINTER PICTURE...
 </source>
-        <translation>Utilisation : %1 [options] -o album.pdf IMAGE...
+        <translation>Utilisation&#xa0;: %1 [options] -o album.pdf IMAGE...
               %1 [options] -P IMPRIMANTE IMAGE...
 </translation>
     </message>
     <message>
         <source>Try &quot;%1 --help&quot; for more.
 </source>
-        <translation>Voir « %1 --help » pour en savoir plus.
+        <translation>Voir «&#xa0;%1 --help&#xa0;» pour en savoir plus.
 </translation>
     </message>
     <message>
         <source>Picture files; folders, for their pictures in the order of the program&apos;s file lists; &quot;-&quot; for paths on standard input, one a line (with -0: each ended by a NUL byte).</source>
-        <translation>Fichiers d&apos;image ; dossiers, pour leurs images dans l&apos;ordre des listes de fichiers du programme ; « - » pour des chemins sur l&apos;entrée standard, un par ligne (avec -0 : chacun terminé par un octet NUL).</translation>
+        <translation>Fichiers d&apos;image&#xa0;; dossiers, pour leurs images dans l&apos;ordre des listes de fichiers du programme&#xa0;; «&#xa0;-&#xa0;» pour des chemins sur l&apos;entrée standard, un par ligne (avec -0&#xa0;: chacun terminé par un octet NUL).</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -440,7 +436,7 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     </message>
     <message>
         <source>Write the album to this PDF file (&quot;-&quot;: standard output). Nothing is written until every page is done.</source>
-        <translation>Écrire l&apos;album dans ce fichier PDF (« - » : sortie standard). Rien n&apos;est écrit avant que chaque page soit prête.</translation>
+        <translation>Écrire l&apos;album dans ce fichier PDF («&#xa0;-&#xa0;»&#xa0;: sortie standard). Rien n&apos;est écrit avant que chaque page soit prête.</translation>
     </message>
     <message>
         <source>Print on this CUPS printer instead.</source>
@@ -448,15 +444,15 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     </message>
     <message>
         <source>Paths on standard input (&quot;-&quot;) are ended by NUL bytes, as find -print0 writes them.</source>
-        <translation>Les chemins sur l&apos;entrée standard (« - ») se terminent par des octets NUL, comme les écrit find -print0.</translation>
+        <translation>Les chemins sur l&apos;entrée standard («&#xa0;-&#xa0;») se terminent par des octets NUL, comme les écrit find -print0.</translation>
     </message>
     <message>
         <source>Show no progress. Progress, ending in a summary, is shown only when standard error is a terminal; as plain text when TERM=dumb or NO_COLOR is set.</source>
-        <translation>N&apos;afficher aucune progression. La progression, suivie d&apos;un résumé, n&apos;est affichée que si la sortie d&apos;erreur est un terminal ; en texte brut si TERM=dumb ou NO_COLOR est défini.</translation>
+        <translation>N&apos;afficher aucune progression. La progression, suivie d&apos;un résumé, n&apos;est affichée que si la sortie d&apos;erreur est un terminal&#xa0;; en texte brut si TERM=dumb ou NO_COLOR est défini.</translation>
     </message>
     <message>
         <source>The album&apos;s unit: inch or cm. The user&apos;s lengths are converted to it.</source>
-        <translation>L&apos;unité de l&apos;album : inch ou cm. Les longueurs de l&apos;utilisateur y sont converties.</translation>
+        <translation>L&apos;unité de l&apos;album&#xa0;: inch ou cm. Les longueurs de l&apos;utilisateur y sont converties.</translation>
     </message>
     <message>
         <source>Width of a picture&apos;s cell.</source>
@@ -480,7 +476,7 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     </message>
     <message>
         <source>Label of each picture: none, name (the file&apos;s name) or path (the path as given).</source>
-        <translation>Étiquette de chaque image : none (aucune), name (le nom du fichier) ou path (le chemin tel que donné).</translation>
+        <translation>Étiquette de chaque image&#xa0;: none (aucune), name (le nom du fichier) ou path (le chemin tel que donné).</translation>
     </message>
     <message>
         <source>Labels above or below their cells.</source>
@@ -528,11 +524,11 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     </message>
     <message>
         <source>The document&apos;s title, in the PDF and as the print job&apos;s name (default: the output file&apos;s name without its extension).</source>
-        <translation>Le titre du document, dans le PDF et comme nom de la tâche d&apos;impression (par défaut : le nom du fichier de sortie sans son extension).</translation>
+        <translation>Le titre du document, dans le PDF et comme nom de la tâche d&apos;impression (par défaut&#xa0;: le nom du fichier de sortie sans son extension).</translation>
     </message>
     <message>
         <source>Paper size: A4, A3, A5, Letter, Legal, B5, Tabloid... (default: the printer&apos;s).</source>
-        <translation>Format du papier : A4, A3, A5, Letter, Legal, B5, Tabloid… (par défaut : celui de l&apos;imprimante).</translation>
+        <translation>Format du papier&#xa0;: A4, A3, A5, Letter, Legal, B5, Tabloid… (par défaut&#xa0;: celui de l&apos;imprimante).</translation>
     </message>
     <message>
         <source>portrait or landscape.</source>
@@ -540,11 +536,11 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     </message>
     <message>
         <source>Most pixels per inch of a picture on paper: %1 (the printer&apos;s own).</source>
-        <translation>Nombre maximal de pixels par pouce d&apos;une image sur le papier : %1 (printer : celui de l&apos;imprimante).</translation>
+        <translation>Nombre maximal de pixels par pouce d&apos;une image sur le papier&#xa0;: %1 (printer&#xa0;: celui de l&apos;imprimante).</translation>
     </message>
     <message>
         <source>Print only pages FROM to TO of the album: 2-5, 2- (to the end) or 3; a TO past the end means the last page.</source>
-        <translation>N&apos;imprimer que les pages DE à À de l&apos;album : 2-5, 2- (jusqu&apos;à la fin) ou 3 ; un À au-delà de la fin désigne la dernière page.</translation>
+        <translation>N&apos;imprimer que les pages DE à À de l&apos;album&#xa0;: 2-5, 2- (jusqu&apos;à la fin) ou 3&#xa0;; un À au-delà de la fin désigne la dernière page.</translation>
     </message>
     <message>
         <source>--output and --printer cannot be given together.</source>
@@ -552,11 +548,11 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     </message>
     <message>
         <source>Say where the album goes: -o FILE or -P PRINTER.</source>
-        <translation>Indiquez où va l&apos;album : -o FICHIER ou -P IMPRIMANTE.</translation>
+        <translation>Indiquez où va l&apos;album&#xa0;: -o FICHIER ou -P IMPRIMANTE.</translation>
     </message>
     <message>
         <source>The output file %1 is named like a picture; the album is a PDF file, like -o album.pdf.</source>
-        <translation>Le fichier de sortie %1 porte un nom d&apos;image ; l&apos;album est un fichier PDF, comme -o album.pdf.</translation>
+        <translation>Le fichier de sortie %1 porte un nom d&apos;image&#xa0;; l&apos;album est un fichier PDF, comme -o album.pdf.</translation>
     </message>
     <message>
         <source>No pictures were given.</source>
@@ -568,7 +564,7 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     </message>
     <message>
         <source>Interrupted; nothing was printed.</source>
-        <translation>Interrompu ; rien n&apos;a été imprimé.</translation>
+        <translation>Interrompu&#xa0;; rien n&apos;a été imprimé.</translation>
     </message>
     <message>
         <source>standard output</source>
@@ -587,18 +583,34 @@ Messages name a picture by its path as given, or by the folder given and its nam
 
 Exit status: 0 done, 1 a picture, the layout, the printer or the output failed (an older
 output file is then left as it was), 2 the command line is wrong.</source>
-        <translation>Imprime des images en pages d&apos;album, comme l&apos;imprimante d&apos;album de Quenbrook : une grille de
+        <translation>Imprime des images en pages d&apos;album, comme l&apos;imprimante d&apos;album de Quenbrook&#xa0;: une grille de
 cellules égales dans la zone imprimable, chaque image ajustée à sa cellule en gardant ses
 proportions. Les réglages non donnés ici sont ceux de l&apos;imprimante d&apos;album de l&apos;utilisateur.
 
 Les longueurs sont des nombres dans l&apos;unité de l&apos;album (--unit, sinon celle de l&apos;imprimante
-d&apos;album), ou suivis de « in », « cm » ou « mm », en majuscules ou minuscules : 2, 2.5in,
-6cm, 25MM. Le séparateur décimal est « . » dans toutes les langues.
+d&apos;album), ou suivis de «&#xa0;in&#xa0;», «&#xa0;cm&#xa0;» ou «&#xa0;mm&#xa0;», en majuscules ou minuscules&#xa0;: 2, 2.5in,
+6cm, 25MM. Le séparateur décimal est «&#xa0;.&#xa0;» dans toutes les langues.
 
 Les messages désignent une image par son chemin tel que donné, ou par le dossier donné et son nom.
 
-Code de sortie : 0 terminé, 1 une image, la mise en page, l&apos;imprimante ou la sortie a échoué
+Code de sortie&#xa0;: 0 terminé, 1 une image, la mise en page, l&apos;imprimante ou la sortie a échoué
 (un ancien fichier de sortie reste alors tel quel), 2 la ligne de commande est incorrecte.</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>l&apos;un de %1</translation>
+    </message>
+    <message>
+        <source>The album has %1 page, so it has no page %2.</source>
+        <translation>L&apos;album a %1 page, il n&apos;a donc pas de page %2.</translation>
+    </message>
+    <message>
+        <source>The album has %1 pages, so it has no page %2.</source>
+        <translation>L&apos;album a %1 pages, il n&apos;a donc pas de page %2.</translation>
+    </message>
+    <message>
+        <source>printer %1</source>
+        <translation>imprimante %1</translation>
     </message>
 </context>
 <context>
