@@ -1,111 +1,170 @@
 #pragma once
 
-#include "core/album/PrintSettings.h"
-#include "core/settings/NumberRules.h"
+#include "core/album/AlbumSetting.h"
 
-#include <QList>
-#include <QString>
 #include <QtGlobal>
-
-#include <optional>
-#include <type_traits>
 
 namespace quenbrook {
 
-// A word that stands for a value: stored in the settings (compared exactly), or typed on
-// quenbrook-album's command line (in any letter case).
-template <class T> struct SettingWord
-{
-    const char* Text;
-    T Value;
-};
+// Every setting of the album record. A new one is its declaration here and its line in
+// ForEachAlbumSetting below, with its field in PrintSettings; every float is a length that a
+// change of unit converts.
+// The picture resolutions offered, and the printer's own.
+QList<qint32> PictureResolutionChoices();
 
-// An option of quenbrook-album that sets a setting. With a ValueName it takes a value: a length
-// for a length, one of Words for the others, and for a band's style the band's text (the option
-// then sets Value). Without one it is a switch that sets Value. A setting's options exclude each
-// other.
-template <class T> struct SettingOption
-{
-    const char* Name;
-    const char* ValueName = nullptr;
-    const char* Help = nullptr; // English; translated in the context "quenbrook-album"
-    T Value{};
-    QList<SettingWord<T>> Words{};
-    bool ZeroAllowed = true; // a length
-};
-
-// One album setting of section "AlbumPrinter": its key, the field that holds it, its default, the
-// texts it accepts and how it is written, and the options quenbrook-album offers for it.
-//
-// How a stored text is read, by the field's type (a missing key reads as its default written):
-// - bool: "True" or "False" in any letter case (blanks around them ignored), or a number (0
-//   false, anything else true); any other text gives the default. Written "True" or "False".
-// - qint32 and the codes (BandStyle, BandAlignment): NumericValue rounded to the nearest integer,
-//   ties to even. A value beyond 32 bits (signed or unsigned; an unsigned one is kept as its bit
-//   pattern, so "&HFFFFFFFF" is -1), NaN, or one that is not among Choices gives the default.
-//   Written as a decimal integer.
-// - float, a length in the unit of Scale: NumericValue in single precision; infinite gives the
-//   default, zero and negative values are kept for the page layout to judge. Written by
-//   NumberText.
-// - double, a font size in points: NumericValue kept to four decimal places; infinite gives the
-//   default. Written the same way.
-// - QString: as stored; with EmptyIsDefault an empty text gives the default.
-// - the words (PrintUnit, LabelPlace, LabelKind): one of Words, compared exactly; any other text
-//   gives Otherwise, or keeps the value held when there is none. Written as its word.
-template <class Record, class T> struct AlbumSetting
-{
-    using Value = T;
-    QString Key;
-    T Record::*Field;
-    T Default{}; // a font's: the printer's current font, given by whoever reads it
-    QList<SettingWord<T>> Words{};
-    std::optional<T> Otherwise{};
-    QList<T> Choices{};
-    bool EmptyIsDefault = false;
-    QList<SettingOption<T>> Options{};
-};
-
-// The six settings of a font, in the order name, size, bold, italic, strikethrough, underline.
-struct FontSettings
-{
-    AlbumSetting<PrintFont, QString> Name;
-    AlbumSetting<PrintFont, double> Size;
-    AlbumSetting<PrintFont, bool> Bold;
-    AlbumSetting<PrintFont, bool> Italic;
-    AlbumSetting<PrintFont, bool> Strikethrough;
-    AlbumSetting<PrintFont, bool> Underline;
-};
-
-// The eleven settings of a header or footer.
-struct BandSettings
-{
-    AlbumSetting<PrintBand, BandStyle> Style;
-    AlbumSetting<PrintBand, BandAlignment> Alignment;
-    AlbumSetting<PrintBand, QString> Text;
-    FontSettings Font;
-    AlbumSetting<PrintBand, PrintColor> FontColor;
-    AlbumSetting<PrintBand, float> Spacing;
-};
-
-// Every setting of the record, declared in AlbumSettings.cpp. A new one is declared there, named
-// here and visited in ForEachAlbumSetting below; every float is a length that a change of unit
-// converts.
 namespace AlbumSettings {
 
-extern const AlbumSetting<PrintSettings, PrintUnit> Scale;
-extern const AlbumSetting<PrintSettings, float> PictureMaxWidth;
-extern const AlbumSetting<PrintSettings, float> PictureMaxHeight;
-extern const AlbumSetting<PrintSettings, float> PictureSpacingX;
-extern const AlbumSetting<PrintSettings, float> PictureSpacingY;
-extern const AlbumSetting<PrintSettings, LabelKind> PrintLabel;
-extern const AlbumSetting<PrintSettings, LabelPlace> LabelPosition;
-extern const AlbumSetting<PrintSettings, float> PictureLabelSpacingY;
-extern const FontSettings LabelFont;
-extern const AlbumSetting<PrintSettings, PrintColor> FontColor;
-extern const BandSettings Header;
-extern const BandSettings Footer;
-extern const AlbumSetting<PrintSettings, bool> Center;
-extern const AlbumSetting<PrintSettings, qint32> PictureResolution;
+inline const AlbumSetting<PrintSettings, PrintUnit> Scale{
+    .Key = QStringLiteral("Scale"),
+    .Field = &PrintSettings::Scale,
+    .Default = PrintUnit::Inch,
+    .Words = {{"Inch", PrintUnit::Inch}, {"CM", PrintUnit::Centimetre}},
+    .Otherwise = PrintUnit::Centimetre,
+    .Options = {{.Name = "unit",
+                 .ValueName = "UNIT",
+                 .Help = QT_TRANSLATE_NOOP(
+                     "quenbrook-album",
+                     "The album's unit: inch or cm. The user's lengths are converted to it."),
+                 .Words = {{"inch", PrintUnit::Inch}, {"cm", PrintUnit::Centimetre}}}}};
+
+inline const AlbumSetting<PrintSettings, float> PictureMaxWidth{
+    .Key = QStringLiteral("PictureMaxWidth"),
+    .Field = &PrintSettings::PictureMaxWidth,
+    .Default = 2,
+    .Options = {{.Name = "cell-width",
+                 .ValueName = "LENGTH",
+                 .Help = QT_TRANSLATE_NOOP("quenbrook-album", "Width of a picture's cell."),
+                 .ZeroAllowed = false}}};
+
+inline const AlbumSetting<PrintSettings, float> PictureMaxHeight{
+    .Key = QStringLiteral("PictureMaxHeight"),
+    .Field = &PrintSettings::PictureMaxHeight,
+    .Default = 2,
+    .Options = {{.Name = "cell-height",
+                 .ValueName = "LENGTH",
+                 .Help = QT_TRANSLATE_NOOP("quenbrook-album", "Height of a picture's cell."),
+                 .ZeroAllowed = false}}};
+
+inline const AlbumSetting<PrintSettings, float> PictureSpacingX{
+    .Key = QStringLiteral("PictureSpacingX"),
+    .Field = &PrintSettings::PictureSpacingX,
+    .Default = 0.1f,
+    .Options = {{.Name = "gap-x",
+                 .ValueName = "LENGTH",
+                 .Help = QT_TRANSLATE_NOOP("quenbrook-album", "Space between the columns.")}}};
+
+inline const AlbumSetting<PrintSettings, float> PictureSpacingY{
+    .Key = QStringLiteral("PictureSpacingY"),
+    .Field = &PrintSettings::PictureSpacingY,
+    .Default = 0.1f,
+    .Options = {{.Name = "gap-y",
+                 .ValueName = "LENGTH",
+                 .Help = QT_TRANSLATE_NOOP("quenbrook-album", "Space between the rows.")}}};
+
+// A word that is none of the three leaves the labels as they were.
+inline const AlbumSetting<PrintSettings, LabelKind> PrintLabel{
+    .Key = QStringLiteral("PrintLabel"),
+    .Field = &PrintSettings::PrintLabel,
+    .Default = LabelKind::FileName,
+    .Words = {{"None", LabelKind::None},
+              {"FileName", LabelKind::FileName},
+              {"FilePathName", LabelKind::FilePathName}},
+    .Options = {{.Name = "labels",
+                 .ValueName = "KIND",
+                 .Help = QT_TRANSLATE_NOOP("quenbrook-album",
+                                           "Label of each picture: none, name (the file's name) "
+                                           "or path (the path as given)."),
+                 .Words = {{"none", LabelKind::None},
+                           {"name", LabelKind::FileName},
+                           {"path", LabelKind::FilePathName}}}}};
+
+inline const AlbumSetting<PrintSettings, LabelPlace> LabelPosition{
+    .Key = QStringLiteral("LabelPosition"),
+    .Field = &PrintSettings::LabelPosition,
+    .Default = LabelPlace::Above,
+    .Words = {{"Above", LabelPlace::Above}, {"Below", LabelPlace::Below}},
+    .Otherwise = LabelPlace::Below,
+    .Options = {{.Name = "label-position",
+                 .ValueName = "WHERE",
+                 .Help = QT_TRANSLATE_NOOP("quenbrook-album", "Labels above or below their cells."),
+                 .Words = {{"above", LabelPlace::Above}, {"below", LabelPlace::Below}}}}};
+
+inline const AlbumSetting<PrintSettings, float> PictureLabelSpacingY{
+    .Key = QStringLiteral("PictureLabelSpacingY"),
+    .Field = &PrintSettings::PictureLabelSpacingY,
+    .Default = 0.1f,
+    .Options = {
+        {.Name = "label-gap",
+         .ValueName = "LENGTH",
+         .Help = QT_TRANSLATE_NOOP("quenbrook-album", "Space between a cell and its label.")}}};
+
+inline const FontSettings LabelFont = FontSettingsOf(QString());
+
+inline const AlbumSetting<PrintSettings, PrintColor> FontColor{
+    .Key = QStringLiteral("FontColor"), .Field = &PrintSettings::FontColor, .Default = 0};
+
+inline const BandSettings Header = BandSettingsOf(
+    QStringLiteral("Header"),
+    QList<SettingOption<BandStyle>>{
+        {.Name = "header-text",
+         .ValueName = "TEXT",
+         .Help = QT_TRANSLATE_NOOP("quenbrook-album", "A header line with this text."),
+         .Value = BandStyle::Text},
+        {.Name = "header-page-number",
+         .Help = QT_TRANSLATE_NOOP("quenbrook-album", "The page number as the header."),
+         .Value = BandStyle::PageNumber},
+        {.Name = "no-header",
+         .Help = QT_TRANSLATE_NOOP("quenbrook-album", "No header."),
+         .Value = BandStyle::None}},
+    SettingOption<BandAlignment>{
+        .Name = "header-align",
+        .ValueName = "WHERE",
+        .Help = QT_TRANSLATE_NOOP("quenbrook-album", "Header at the left, center or right.")});
+
+inline const BandSettings Footer = BandSettingsOf(
+    QStringLiteral("Footer"),
+    QList<SettingOption<BandStyle>>{
+        {.Name = "footer-text",
+         .ValueName = "TEXT",
+         .Help = QT_TRANSLATE_NOOP("quenbrook-album", "A footer line with this text."),
+         .Value = BandStyle::Text},
+        {.Name = "footer-page-number",
+         .Help = QT_TRANSLATE_NOOP("quenbrook-album", "The page number as the footer."),
+         .Value = BandStyle::PageNumber},
+        {.Name = "no-footer",
+         .Help = QT_TRANSLATE_NOOP("quenbrook-album", "No footer."),
+         .Value = BandStyle::None}},
+    SettingOption<BandAlignment>{
+        .Name = "footer-align",
+        .ValueName = "WHERE",
+        .Help = QT_TRANSLATE_NOOP("quenbrook-album", "Footer at the left, center or right.")});
+
+inline const AlbumSetting<PrintSettings, bool> Center{
+    .Key = QStringLiteral("Center"),
+    .Field = &PrintSettings::Center,
+    .Default = true,
+    .Options = {
+        {.Name = "center",
+         .Help = QT_TRANSLATE_NOOP("quenbrook-album", "Center the grid in the printable area."),
+         .Value = true},
+        {.Name = "no-center",
+         .Help = QT_TRANSLATE_NOOP("quenbrook-album",
+                                   "Start the grid at the printable area's top-left corner."),
+         .Value = false}}};
+
+// Pixels per inch of paper that raster pictures are printed at, at most; 0: the printer's own.
+inline const AlbumSetting<PrintSettings, qint32> PictureResolution{
+    .Key = QStringLiteral("PictureResolution"),
+    .Field = &PrintSettings::PictureResolution,
+    .Default = 300,
+    .Choices = PictureResolutionChoices(),
+    .Options = {{.Name = "resolution",
+                 .ValueName = "PPI",
+                 // %1: the choices, "150, 300, 600, printer".
+                 .Help = QT_TRANSLATE_NOOP(
+                     "quenbrook-album",
+                     "Most pixels per inch of a picture on paper: %1 (the printer's own)."),
+                 .Words = {{"printer", PrintSettings::PrinterResolution}}}}};
 
 } // namespace AlbumSettings
 
@@ -129,28 +188,6 @@ template <class Visit> void ForEachAlbumSetting(PrintSettings& settings, Visit&&
     visit(Footer, settings.Footer);
     visit(Center, settings);
     visit(PictureResolution, settings);
-}
-
-// The settings of a font, and of a band (its font as one), in the order they are declared.
-template <class Font, class Visit>
-void ForEachOf(const FontSettings& font, Font& record, Visit&& visit)
-{
-    visit(font.Name, record);
-    visit(font.Size, record);
-    visit(font.Bold, record);
-    visit(font.Italic, record);
-    visit(font.Strikethrough, record);
-    visit(font.Underline, record);
-}
-template <class Band, class Visit>
-void ForEachOf(const BandSettings& band, Band& record, Visit&& visit)
-{
-    visit(band.Style, record);
-    visit(band.Alignment, record);
-    visit(band.Text, record);
-    visit(band.Font, record.Font);
-    visit(band.FontColor, record);
-    visit(band.Spacing, record);
 }
 
 namespace detail {
@@ -177,74 +214,6 @@ template <class Visit> struct EverySingle
 template <class Visit> void ForEachSingleSetting(PrintSettings& settings, Visit&& visit)
 {
     ForEachAlbumSetting(settings, detail::EverySingle<Visit>{visit});
-}
-
-// The rules by type, as AlbumSetting describes them.
-bool BooleanValue(const QString& text, bool defaultValue);
-qint32 CodeValue(const QString& text, qint32 defaultValue);
-float LengthValue(const QString& text, float defaultValue);
-double FontSizeValue(const QString& text, double defaultValue);
-// Font sizes are written to four decimals: 10, 10.5, 10.3333.
-QString FontSizeText(double points);
-
-// A stored text read by the setting's rule; `held` is the field's value before.
-template <class Record, class T>
-T ReadSetting(const AlbumSetting<Record, T>& setting, const QString& text, const T& held,
-              const T& defaultValue)
-{
-    if constexpr (std::is_same_v<T, bool>) {
-        return BooleanValue(text, defaultValue);
-    } else if constexpr (std::is_same_v<T, float>) {
-        return LengthValue(text, defaultValue);
-    } else if constexpr (std::is_same_v<T, double>) {
-        return FontSizeValue(text, defaultValue);
-    } else if constexpr (std::is_same_v<T, QString>) {
-        return setting.EmptyIsDefault && text.isEmpty() ? defaultValue : text;
-    } else if constexpr (std::is_same_v<T, qint32> || std::is_same_v<T, BandStyle> ||
-                         std::is_same_v<T, BandAlignment>) {
-        const T value = T(CodeValue(text, qint32(defaultValue)));
-        return setting.Choices.isEmpty() || setting.Choices.contains(value) ? value : defaultValue;
-    } else {
-        for (const SettingWord<T>& word : setting.Words) {
-            if (text == QLatin1String(word.Text))
-                return word.Value;
-        }
-        return setting.Otherwise.value_or(held);
-    }
-}
-
-// The text a value is stored as.
-template <class Record, class T>
-QString SettingText(const AlbumSetting<Record, T>& setting, const T& value)
-{
-    if constexpr (std::is_same_v<T, bool>) {
-        return BooleanText(value);
-    } else if constexpr (std::is_same_v<T, float>) {
-        return NumberText(value);
-    } else if constexpr (std::is_same_v<T, double>) {
-        return FontSizeText(value);
-    } else if constexpr (std::is_same_v<T, QString>) {
-        return value;
-    } else if constexpr (std::is_same_v<T, qint32> || std::is_same_v<T, BandStyle> ||
-                         std::is_same_v<T, BandAlignment>) {
-        return QString::number(qint32(value));
-    } else {
-        for (const SettingWord<T>& word : setting.Words) {
-            if (word.Value == value)
-                return QLatin1String(word.Text);
-        }
-        return QString();
-    }
-}
-
-// Reads a setting of `record` from the stored text, which is its default written when missing.
-template <class Record, class T, class GetText>
-void ReadInto(const AlbumSetting<Record, T>& setting, Record& record, const T& defaultValue,
-              GetText&& storedText)
-{
-    T& field = record.*setting.Field;
-    field = ReadSetting(setting, storedText(setting.Key, SettingText(setting, defaultValue)), field,
-                        defaultValue);
 }
 
 // Switches the record to another unit, converting every length (the product in double
