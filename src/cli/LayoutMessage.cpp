@@ -1,8 +1,6 @@
 #include "cli/LayoutMessage.h"
 
 #include "core/album/PageLayout.h"
-#include "core/album/PagePen.h"
-#include "core/album/PageSurface.h"
 #include "core/album/PrintSettings.h"
 #include "core/settings/NumberRules.h"
 
@@ -11,30 +9,15 @@
 #include <cmath>
 
 namespace quenbrook {
-namespace {
 
-float lineHeight(PagePen& pen, const PrintFont& font)
+QString NoCellFitsText(const PrintSettings& s, const PageMeasures& measures)
 {
-    pen.setFont(font, font.Size);
-    return pen.textHeight(QString::fromUtf16(LineSample));
-}
-
-float bandHeight(PagePen& pen, const PrintBand& band)
-{
-    return band.Style == BandStyle::None ? 0 : lineHeight(pen, band.Font) + band.Spacing;
-}
-
-} // namespace
-
-QString NoCellFitsText(const PrintSettings& s, PageSurface& surface)
-{
-    PagePen pen(surface, s.Scale);
-    const double width = pen.scaleWidth();
-    const double height = pen.scaleHeight();
-    const double header = bandHeight(pen, s.Header);
-    const double footer = bandHeight(pen, s.Footer);
+    const double width = measures.PrintableWidth;
+    const double height = measures.PrintableHeight;
+    const double header = BandHeight(s.Header, measures.HeaderLineHeight);
+    const double footer = BandHeight(s.Footer, measures.FooterLineHeight);
     const double label =
-        s.PrintLabel == LabelKind::None ? 0 : lineHeight(pen, s.LabelFont) + s.PictureLabelSpacingY;
+        s.PrintLabel == LabelKind::None ? 0 : measures.LabelLineHeight + s.PictureLabelSpacingY;
 
     const QString unit = s.Scale == PrintUnit::Inch ? QStringLiteral("in") : QStringLiteral("cm");
     const auto length = [&](double value) {

@@ -4,12 +4,11 @@
 
 namespace quenbrook {
 
-class PageSurface;
+struct PageMeasures;
 struct PrintSettings;
 
-// Why no cell fits on the surface's page, for a terminal: the cell against the printable area,
-// across or down, and by how much, in the album's unit. Measures the page again, leaving the
-// surface's fonts changed.
-QString NoCellFitsText(const PrintSettings& settings, PageSurface& surface);
+// Why no cell fits on the measured page, for a terminal: the cell against the printable area,
+// across or down, and by how much, in the album's unit.
+QString NoCellFitsText(const PrintSettings& settings, const PageMeasures& measures);
 
 } // namespace quenbrook

@@ -25,7 +25,8 @@ std::optional<qint32> cellCount(double quotient)
 LayoutFailure noCellFits()
 {
     return {LayoutProblem::NoCellFits,
-            QCoreApplication::translate("PageLayout", NoCellFitsMessage)};
+            QCoreApplication::translate("PageLayout", NoCellFitsMessage),
+            {}};
 }
 
 bool allFinite(std::initializer_list<float> values)
@@ -35,12 +36,6 @@ bool allFinite(std::initializer_list<float> values)
             return false;
     }
     return true;
-}
-
-// A band takes its line and its spacing; a band of style None takes nothing.
-float bandHeight(const PrintBand& band, float lineHeight)
-{
-    return band.Style == BandStyle::None ? 0 : lineHeight + band.Spacing;
 }
 
 } // namespace
@@ -64,8 +59,16 @@ LayoutResult ComputePageLayout(const PrintSettings& settings, int n, PageSurface
     }
 
     if (const QString error = surface.error(); !error.isEmpty())
-        return LayoutFailure{LayoutProblem::SurfaceFailed, error};
-    return LayoutFromMeasures(settings, n, measures);
+        return LayoutFailure{LayoutProblem::SurfaceFailed, error, {}};
+    LayoutResult result = LayoutFromMeasures(settings, n, measures);
+    if (auto* failure = std::get_if<LayoutFailure>(&result))
+        failure->measures = measures;
+    return result;
+}
+
+float BandHeight(const PrintBand& band, float lineHeight)
+{
+    return band.Style == BandStyle::None ? 0 : lineHeight + band.Spacing;
 }
 
 LayoutResult LayoutFromMeasures(const PrintSettings& settings, int n, const PageMeasures& measures)
@@ -74,8 +77,8 @@ LayoutResult LayoutFromMeasures(const PrintSettings& settings, int n, const Page
     PageLayout layout;
     layout.PrintableWidth = measures.PrintableWidth;
     layout.PrintableHeight = measures.PrintableHeight;
-    layout.HeaderHeight = bandHeight(s.Header, measures.HeaderLineHeight);
-    layout.FooterHeight = bandHeight(s.Footer, measures.FooterLineHeight);
+    layout.HeaderHeight = BandHeight(s.Header, measures.HeaderLineHeight);
+    layout.FooterHeight = BandHeight(s.Footer, measures.FooterLineHeight);
     if (s.PrintLabel != LabelKind::None) {
         layout.LabelHeight = measures.LabelLineHeight;
         layout.LabelGap = s.PictureLabelSpacingY;

@@ -40,14 +40,6 @@ enum class LayoutProblem
     SurfaceFailed, // message: the surface's error
 };
 
-struct LayoutFailure
-{
-    LayoutProblem problem = LayoutProblem::NoCellFits;
-    QString message;
-};
-
-using LayoutResult = std::variant<PageLayout, LayoutFailure>;
-
 // What the surface reports for a page, in the print unit.
 struct PageMeasures
 {
@@ -58,6 +50,16 @@ struct PageMeasures
     float LabelLineHeight = 0;
 };
 
+struct LayoutFailure
+{
+    LayoutProblem problem = LayoutProblem::NoCellFits;
+    QString message;
+    // The page as measured, when it was measured before the cells were refused.
+    PageMeasures measures;
+};
+
+using LayoutResult = std::variant<PageLayout, LayoutFailure>;
+
 // Measures the page on the surface in the settings' unit (the line heights of the header, footer
 // and label fonts in turn) and lays out the grid for n pictures.
 LayoutResult ComputePageLayout(const PrintSettings& settings, int n, PageSurface& surface);
@@ -66,6 +68,10 @@ LayoutResult ComputePageLayout(const PrintSettings& settings, int n, PageSurface
 // negative cell, a count beyond 32 bits, a value that is not a finite number) is refused as
 // NoCellFits. A negative n counts as an empty list.
 LayoutResult LayoutFromMeasures(const PrintSettings& settings, int n, const PageMeasures& measures);
+
+// The height a header or footer takes with its line: the line and its spacing; none for a band of
+// style None.
+float BandHeight(const PrintBand& band, float lineHeight);
 
 struct CellPlace
 {
