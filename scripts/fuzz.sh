@@ -13,7 +13,7 @@ targets=("$@")
 
 "$root/scripts/install-deps.sh"
 build="$root/build-fuzz"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENBROOK_WERROR=ON \
   -DQUENBROOK_FUZZ=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 
