@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#include <optional>
+
 namespace {
 
 // Why no graphical display can be opened, or empty when one may be: Qt would abort instead.
@@ -34,48 +36,50 @@ QString missingDisplay()
     return {};
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+QStringList argumentsOf(int argc, char* argv[])
 {
-    using namespace quenbrook;
-    // A later start only hands its command line over: it needs no display, so that is decided
-    // before the graphical application is made.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    QStringList commands = StartCommands(arguments, QDir::current());
-    const QString missing = missingDisplay();
-    // Refused by this process alone: a running instance keeps its windows and print list.
+    return arguments;
+}
+
+// A file manager's asks to view files the program does not open are taken out and refused by
+// this process alone: a running instance keeps its windows and print list. Gives the exit code
+// when nothing is left to do.
+std::optional<int> refuseFromFileManager(QStringList& commands, const QString& missing, int& argc,
+                                         char* argv[])
+{
+    using namespace quenbrook;
     const qsizetype refused =
         commands.removeIf([](const QString& command) { return RefusedFromFileManager(command); });
-    if (refused > 0) {
-        if (!missing.isEmpty()) {
-            qCritical("%s", qPrintable(ProgramMessages::CantOpenFile()));
-            return 1;
-        }
-        QApplication app(argc, argv);
-        LoadTranslations(app);
-        ShowMessage(nullptr, ProgramMessages::CantOpenFile(), MessageIcon::Information);
-        if (commands.isEmpty())
-            return 0;
-    }
-    LocalHandOff handOff;
-    if (handOff.PrevInstance()) {
-        QCoreApplication later(argc, argv);
-        // One at a time, each acknowledged before the next, so they arrive in order.
-        for (const QString& command : std::as_const(commands))
-            if (!handOff.sendAndConfirm(command))
-                return 1;
-        return 0;
-    }
+    if (refused == 0)
+        return std::nullopt;
     if (!missing.isEmpty()) {
-        // Returning releases the lock, so the next start is not kept waiting for this one.
-        qCritical("%s", qPrintable(missing));
+        qCritical("%s", qPrintable(ProgramMessages::CantOpenFile()));
         return 1;
     }
-
     QApplication app(argc, argv);
+    LoadTranslations(app);
+    ShowMessage(nullptr, ProgramMessages::CantOpenFile(), MessageIcon::Information);
+    if (commands.isEmpty())
+        return 0;
+    return std::nullopt;
+}
+
+// One at a time, each acknowledged before the next, so they arrive in order.
+int handOver(quenbrook::LocalHandOff& handOff, const QStringList& commands, int& argc, char* argv[])
+{
+    QCoreApplication later(argc, argv);
+    for (const QString& command : commands)
+        if (!handOff.sendAndConfirm(command))
+            return 1;
+    return 0;
+}
+
+void setUpApplication(QApplication& app)
+{
+    using namespace quenbrook;
     LoadTranslations(app);
     QApplication::setApplicationName(QString::fromUtf16(ApplicationTitle));
     QApplication::setApplicationVersion(QString::fromUtf16(VersionText));
@@ -85,24 +89,54 @@ int main(int argc, char* argv[])
                                                  QIcon(QStringLiteral(":/about/quenbrook.svg"))));
     // Hiding every window does not end the program; only the main windows' ending rules do.
     QApplication::setQuitOnLastWindowClosed(false);
+}
 
+void registerWithDesktop(const QString& exeFolder, const QString& exeName)
+{
+    quenbrook::FreedesktopRegistry registry;
+    QFile icon(QStringLiteral(":/about/quenbrook.svg"));
+    if (icon.open(QIODevice::ReadOnly))
+        registry.setIconPicture(icon.readAll());
+    quenbrook::RegisterFileTypes(registry, exeFolder, exeName);
+}
+
+int runProgram(quenbrook::LocalHandOff& handOff, const QStringList& commands)
+{
+    using namespace quenbrook;
     const QString exeFolder = QCoreApplication::applicationDirPath();
     const QString exeName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     SettingsStore store;
     SystemPrinters printers;
     mQuenbrook program(
-        store, printers, handOff,
-        [&] {
-            FreedesktopRegistry registry;
-            QFile icon(QStringLiteral(":/about/quenbrook.svg"));
-            if (icon.open(QIODevice::ReadOnly))
-                registry.setIconPicture(icon.readAll());
-            RegisterFileTypes(registry, exeFolder, exeName);
-        },
-        exeFolder);
+        store, printers, handOff, [&] { registerWithDesktop(exeFolder, exeName); }, exeFolder);
     if (!program.Main(commands.first()))
         return 0;
     for (const QString& command : commands.sliced(1))
         program.Form_LinkExecute(command);
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    using namespace quenbrook;
+    // A later start only hands its command line over: it needs no display, so that is decided
+    // before the graphical application is made.
+    QStringList commands = StartCommands(argumentsOf(argc, argv), QDir::current());
+    const QString missing = missingDisplay();
+    if (const std::optional<int> exitCode = refuseFromFileManager(commands, missing, argc, argv))
+        return *exitCode;
+    LocalHandOff handOff;
+    if (handOff.PrevInstance())
+        return handOver(handOff, commands, argc, argv);
+    if (!missing.isEmpty()) {
+        // Returning releases the lock, so the next start is not kept waiting for this one.
+        qCritical("%s", qPrintable(missing));
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    return runProgram(handOff, commands);
 }

@@ -38,6 +38,85 @@ bool allFinite(std::initializer_list<float> values)
     return true;
 }
 
+// The printable area and the heights of the bands and of the label line.
+PageLayout bandsOf(const PrintSettings& s, const PageMeasures& measures)
+{
+    PageLayout layout;
+    layout.PrintableWidth = measures.PrintableWidth;
+    layout.PrintableHeight = measures.PrintableHeight;
+    layout.HeaderHeight = BandHeight(s.Header, measures.HeaderLineHeight);
+    layout.FooterHeight = BandHeight(s.Footer, measures.FooterLineHeight);
+    if (s.PrintLabel != LabelKind::None) {
+        layout.LabelHeight = measures.LabelLineHeight;
+        layout.LabelGap = s.PictureLabelSpacingY;
+    }
+    return layout;
+}
+
+bool measuresUsable(const PageLayout& layout, const PrintSettings& s)
+{
+    if (!allFinite({layout.PrintableWidth, layout.PrintableHeight, layout.HeaderHeight,
+                    layout.FooterHeight, layout.LabelHeight, layout.LabelGap, s.PictureMaxWidth,
+                    s.PictureMaxHeight, s.PictureSpacingX, s.PictureSpacingY}))
+        return false;
+    // A cell of negative size holds no picture.
+    return s.PictureMaxWidth >= 0 && s.PictureMaxHeight >= 0;
+}
+
+// Columns, rows and pictures a page; false when not one cell fits or they do not count in 32
+// bits.
+bool countCells(PageLayout& layout, const PrintSettings& s)
+{
+    // Sums in single precision, the quotient in double.
+    const float columnSpan = layout.PrintableWidth + s.PictureSpacingX;
+    const float columnPitch = s.PictureMaxWidth + s.PictureSpacingX;
+    const float rowSpan =
+        s.PictureSpacingY + layout.PrintableHeight - layout.HeaderHeight - layout.FooterHeight;
+    const float rowPitch =
+        s.PictureSpacingY + s.PictureMaxHeight + layout.LabelGap + layout.LabelHeight;
+    if (!(columnPitch > 0) || !(rowPitch > 0))
+        return false;
+
+    const std::optional<qint32> columns = cellCount(double(columnSpan) / double(columnPitch));
+    const std::optional<qint32> rows = cellCount(double(rowSpan) / double(rowPitch));
+    if (!columns || !rows)
+        return false;
+    const qint64 perPage = qint64(*rows) * qint64(*columns);
+    if (perPage > MaxCount)
+        return false;
+    layout.ColumnCount = *columns;
+    layout.RowCount = *rows;
+    layout.PicturesPerPage = qint32(perPage);
+    return true;
+}
+
+void countPages(PageLayout& layout, int n)
+{
+    if (n > 0) {
+        layout.PageCount = n / layout.PicturesPerPage;
+        if (n % layout.PicturesPerPage > 0)
+            ++layout.PageCount;
+    }
+}
+
+// Shares the room the cells leave out on both sides; false when the offsets are not numbers.
+bool centerCells(PageLayout& layout, const PrintSettings& s)
+{
+    const double c = layout.ColumnCount;
+    const double r = layout.RowCount;
+    const double offsetX = (double(layout.PrintableWidth) - double(s.PictureSpacingX) * (c - 1) -
+                            double(s.PictureMaxWidth) * c) /
+                           2;
+    const float heightLeft = layout.PrintableHeight - layout.HeaderHeight - layout.FooterHeight;
+    const double offsetY =
+        (double(heightLeft) - double(s.PictureSpacingY) * (r - 1) - double(s.PictureMaxHeight) * r -
+         double(layout.LabelGap) * r - double(layout.LabelHeight) * r) /
+        2;
+    layout.OffsetX = float(offsetX);
+    layout.OffsetY = float(offsetY);
+    return allFinite({layout.OffsetX, layout.OffsetY});
+}
+
 } // namespace
 
 LayoutResult ComputePageLayout(const PrintSettings& settings, int n, PageSurface& surface)
@@ -73,69 +152,12 @@ float BandHeight(const PrintBand& band, float lineHeight)
 
 LayoutResult LayoutFromMeasures(const PrintSettings& settings, int n, const PageMeasures& measures)
 {
-    const PrintSettings& s = settings;
-    PageLayout layout;
-    layout.PrintableWidth = measures.PrintableWidth;
-    layout.PrintableHeight = measures.PrintableHeight;
-    layout.HeaderHeight = BandHeight(s.Header, measures.HeaderLineHeight);
-    layout.FooterHeight = BandHeight(s.Footer, measures.FooterLineHeight);
-    if (s.PrintLabel != LabelKind::None) {
-        layout.LabelHeight = measures.LabelLineHeight;
-        layout.LabelGap = s.PictureLabelSpacingY;
-    }
-
-    const float width = layout.PrintableWidth;
-    const float height = layout.PrintableHeight;
-    if (!allFinite({width, height, layout.HeaderHeight, layout.FooterHeight, layout.LabelHeight,
-                    layout.LabelGap, s.PictureMaxWidth, s.PictureMaxHeight, s.PictureSpacingX,
-                    s.PictureSpacingY}))
+    PageLayout layout = bandsOf(settings, measures);
+    if (!measuresUsable(layout, settings) || !countCells(layout, settings))
         return noCellFits();
-    // A cell of negative size holds no picture.
-    if (s.PictureMaxWidth < 0 || s.PictureMaxHeight < 0)
+    countPages(layout, n);
+    if (settings.Center && !centerCells(layout, settings))
         return noCellFits();
-
-    // Sums in single precision, the quotient in double.
-    const float columnSpan = width + s.PictureSpacingX;
-    const float columnPitch = s.PictureMaxWidth + s.PictureSpacingX;
-    const float rowSpan = s.PictureSpacingY + height - layout.HeaderHeight - layout.FooterHeight;
-    const float rowPitch =
-        s.PictureSpacingY + s.PictureMaxHeight + layout.LabelGap + layout.LabelHeight;
-    if (!(columnPitch > 0) || !(rowPitch > 0))
-        return noCellFits();
-
-    const std::optional<qint32> columns = cellCount(double(columnSpan) / double(columnPitch));
-    const std::optional<qint32> rows = cellCount(double(rowSpan) / double(rowPitch));
-    if (!columns || !rows)
-        return noCellFits();
-    const qint64 perPage = qint64(*rows) * qint64(*columns);
-    if (perPage > MaxCount)
-        return noCellFits();
-
-    layout.ColumnCount = *columns;
-    layout.RowCount = *rows;
-    layout.PicturesPerPage = qint32(perPage);
-    if (n > 0) {
-        layout.PageCount = n / layout.PicturesPerPage;
-        if (n % layout.PicturesPerPage > 0)
-            ++layout.PageCount;
-    }
-
-    if (s.Center) {
-        const double c = layout.ColumnCount;
-        const double r = layout.RowCount;
-        const double offsetX =
-            (double(width) - double(s.PictureSpacingX) * (c - 1) - double(s.PictureMaxWidth) * c) /
-            2;
-        const float heightLeft = height - layout.HeaderHeight - layout.FooterHeight;
-        const double offsetY = (double(heightLeft) - double(s.PictureSpacingY) * (r - 1) -
-                                double(s.PictureMaxHeight) * r - double(layout.LabelGap) * r -
-                                double(layout.LabelHeight) * r) /
-                               2;
-        layout.OffsetX = float(offsetX);
-        layout.OffsetY = float(offsetY);
-        if (!allFinite({layout.OffsetX, layout.OffsetY}))
-            return noCellFits();
-    }
     return layout;
 }
 

@@ -37,6 +37,103 @@ private:
     bool open_ = true;
 };
 
+// Tells the job of a failure, or of the stop that brought it about.
+void reportFailure(const PrintJobSteps& steps, const QString& message)
+{
+    if (stopRaised(steps.stop)) {
+        if (steps.stopped)
+            steps.stopped(); // a picture given up half-way is no failure of its own
+    } else if (steps.failed) {
+        steps.failed(message);
+    }
+}
+
+// Draws a job's pages, run after run of its chosen range; each returns false once the job has
+// ended early.
+class JobPrinter
+{
+public:
+    JobPrinter(const QStringList& printList, const PrintSettings& settings,
+               const PageLayout& layout, PageSurface& printer, const PrintJobSteps& steps);
+    JobPrinter(const JobPrinter&) = delete;
+    JobPrinter& operator=(const JobPrinter&) = delete;
+
+    bool printRun(const PageRange& run);
+
+private:
+    bool printPage(qint64 page, const PictureSource& source);
+
+    const QStringList& printList_;
+    const PrintSettings& settings_;
+    const PageLayout& layout_;
+    PageSurface& printer_;
+    const PrintJobSteps& steps_;
+    const PagePictureHook hook_;
+    PageView paper_;
+    QSize decodePixels_;
+    bool firstPage_ = true;
+};
+
+JobPrinter::JobPrinter(const QStringList& printList, const PrintSettings& settings,
+                       const PageLayout& layout, PageSurface& printer, const PrintJobSteps& steps)
+    : printList_(printList)
+    , settings_(settings)
+    , layout_(layout)
+    , printer_(printer)
+    , steps_(steps)
+    , hook_([&steps](qint32 page, qint64, const QString& path) {
+        if (stopRaised(steps.stop))
+            return PictureStep::Stop;
+        return steps.progress ? steps.progress(page, path) : PictureStep::Draw;
+    })
+{
+    // Pictures on paper at no more than the chosen resolution.
+    paper_.MaxPixelsPerInch = settings.PictureResolution;
+    decodePixels_ = PictureDecodeSize(settings, paper_, printer);
+}
+
+bool JobPrinter::printRun(const PageRange& run)
+{
+    const qint64 first = std::max<qint64>(run.FromPage, 1);
+    const qint64 last = std::min<qint64>(run.ToPage, layout_.PageCount);
+    if (first > last)
+        return true;
+    // The run's pictures are decoded ahead in list order while the one before is drawn.
+    PicturesAhead ahead(printList_, (first - 1) * layout_.PicturesPerPage,
+                        last * layout_.PicturesPerPage - 1, decodePixels_,
+                        PicturesAhead::workersForThisMachine(), steps_.stop);
+    const PictureSource source = [&](qint64 index, const QString& path) {
+        return ahead.take(index, path, steps_.waiting);
+    };
+    for (qint64 page = first; page <= last; ++page)
+        if (!printPage(page, source))
+            return false;
+    return true;
+}
+
+bool JobPrinter::printPage(qint64 page, const PictureSource& source)
+{
+    if (!std::exchange(firstPage_, false)) {
+        printer_.newPage();
+        if (const QString error = printer_.error(); !error.isEmpty()) {
+            reportFailure(steps_, error);
+            return false;
+        }
+    }
+    const PageResult drawn = DrawAlbumPage(printer_, settings_, layout_, printList_, qint32(page),
+                                           paper_, hook_, source);
+    if (drawn.outcome == PageOutcome::Stopped) {
+        if (steps_.stopped)
+            steps_.stopped();
+        return false;
+    }
+    if (drawn.outcome == PageOutcome::Failed) {
+        reportFailure(steps_, drawn.message);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void PrintPages(const QStringList& printList, const PrintSettings& settings, PageSurface& printer,
@@ -61,15 +158,6 @@ void PrintPages(const QStringList& printList, const PrintSettings& settings,
     if (printList.isEmpty())
         return;
     PrinterDocument document(printer);
-    const auto fail = [&](const QString& message) {
-        if (stopRaised(steps.stop)) {
-            if (steps.stopped)
-                steps.stopped(); // a picture given up half-way is no failure of its own
-        } else if (steps.failed) {
-            steps.failed(message);
-        }
-    };
-
     const std::optional<PageSequence> pages =
         steps.chooseRange ? steps.chooseRange(layout.PageCount) : std::optional<PageSequence>();
     if (!pages)
@@ -77,52 +165,13 @@ void PrintPages(const QStringList& printList, const PrintSettings& settings,
     if (steps.started)
         steps.started();
 
-    const PagePictureHook hook = [&](qint32 page, qint64, const QString& path) {
-        if (stopRaised(steps.stop))
-            return PictureStep::Stop;
-        return steps.progress ? steps.progress(page, path) : PictureStep::Draw;
-    };
-    // Pictures on paper at no more than the chosen resolution.
-    PageView paper;
-    paper.MaxPixelsPerInch = settings.PictureResolution;
-    const QSize decodePixels = PictureDecodeSize(settings, paper, printer);
-    bool firstPage = true;
-    for (const PageRange& run : pages->Runs) {
-        const qint64 first = std::max<qint64>(run.FromPage, 1);
-        const qint64 last = std::min<qint64>(run.ToPage, layout.PageCount);
-        if (first > last)
-            continue;
-        // The run's pictures are decoded ahead in list order while the one before is drawn.
-        PicturesAhead ahead(printList, (first - 1) * layout.PicturesPerPage,
-                            last * layout.PicturesPerPage - 1, decodePixels,
-                            PicturesAhead::workersForThisMachine(), steps.stop);
-        const PictureSource source = [&](qint64 index, const QString& path) {
-            return ahead.take(index, path, steps.waiting);
-        };
-        for (qint64 page = first; page <= last; ++page) {
-            if (!std::exchange(firstPage, false)) {
-                printer.newPage();
-                if (const QString error = printer.error(); !error.isEmpty()) {
-                    fail(error);
-                    return;
-                }
-            }
-            const PageResult drawn = DrawAlbumPage(printer, settings, layout, printList,
-                                                   qint32(page), paper, hook, source);
-            if (drawn.outcome == PageOutcome::Stopped) {
-                if (steps.stopped)
-                    steps.stopped();
-                return;
-            }
-            if (drawn.outcome == PageOutcome::Failed) {
-                fail(drawn.message);
-                return;
-            }
-        }
-    }
+    JobPrinter job(printList, settings, layout, printer, steps);
+    for (const PageRange& run : pages->Runs)
+        if (!job.printRun(run))
+            return;
     document.end();
     if (const QString error = printer.error(); !error.isEmpty())
-        fail(error);
+        reportFailure(steps, error);
 }
 
 } // namespace quenbrook

@@ -165,15 +165,21 @@ std::optional<PictureError> refusedNotes(const QString& name, const DecodeCost& 
     return std::nullopt;
 }
 
+// The picture's size upright, as the reason it is refused.
+PictureError tooManyPixels(const QString& name, const DecodeCost& cost, bool turned)
+{
+    return tooLarge(name, QCoreApplication::translate("PictureLoader", "%1 × %2 pixels")
+                              .arg(turned ? cost.height : cost.width)
+                              .arg(turned ? cost.width : cost.height));
+}
+
 // Refusals that a raster file's headers alone decide.
 std::optional<PictureError> refusedUpFront(const QString& name, const DecodeCost& cost, bool turned)
 {
     if (auto refused = refusedNotes(name, cost))
         return refused;
     if (cost.jpegBlocks > MaxJpegBlocks || cost.leastHeldBytes() > MaxDecodedBytes)
-        return tooLarge(name, QCoreApplication::translate("PictureLoader", "%1 × %2 pixels")
-                                  .arg(turned ? cost.height : cost.width)
-                                  .arg(turned ? cost.width : cost.height));
+        return tooManyPixels(name, cost, turned);
     return std::nullopt;
 }
 
@@ -185,25 +191,56 @@ std::optional<PictureError> refusedFile(const QString& name, qint64 fileSize)
     return std::nullopt;
 }
 
-PictureResult loadRaster(const QString& path, const QString& name, const PictureType& type,
-                         qint64 fileSize, QSize target, const LoadStop* stop)
+// Qt itself refuses to decode beyond the program's limit; set once for the process.
+void limitDecoderMemory()
 {
     static const bool limitSet = [] {
         QImageReader::setAllocationLimit(int(MaxDecodedBytes / (1024 * 1024)));
         return true;
     }();
     Q_UNUSED(limitSet);
+}
 
-    if (auto refused = refusedFile(name, fileSize))
-        return *refused;
-    QFile file;
-    if (const QString why = OpenForReading(file, path); !why.isEmpty())
-        return failure(
-            name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)").arg(why));
-    FileBytes contents(file, fileSize);
-    if (!contents.isMapped())
-        return failure(name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)")
-                                 .arg(file.errorString()));
+// The sizes a raster picture stored at `stored` is decoded at and shown at.
+struct RasterSizes
+{
+    QSize wantedStored;
+    QSize natural; // in HIMETRIC, upright
+};
+
+RasterSizes rasterSizes(QSize stored, bool turned, QSize target)
+{
+    const QSize oriented = turned ? stored.transposed() : stored;
+    const QSize natural(int(ToHimetric(oriented.width())), int(ToHimetric(oriented.height())));
+    const QSize wanted = fitSize(oriented, target);
+    // Scaled size applies to the picture as stored, before it is turned upright.
+    return {turned ? wanted.transposed() : wanted, natural};
+}
+
+// The pixels at wantedStored; the file's bytes are let go of before the decoder reads them.
+QImage decodePixels(QImageReader& reader, FileBytes& contents, const PictureType& type,
+                    QSize stored, QSize wantedStored)
+{
+    const ByteReader bytes = contents.bytes();
+    const bool bitmap = type.decoder == PictureDecoder::Bitmap;
+    const std::optional<BitmapFile> header = bitmap ? readBitmapFile(bytes) : std::nullopt;
+    if (header && header->header.runLength()) {
+        // Decoded here so that pixels the codes skip come out transparent, not left unset.
+        QImage image = decodeRunLength(bytes, *header);
+        contents.release();
+        if (!image.isNull() && wantedStored != stored)
+            image = image.scaled(wantedStored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return image;
+    }
+    contents.release();
+    if (wantedStored != stored)
+        reader.setScaledSize(wantedStored);
+    return reader.read();
+}
+
+PictureResult decodeRaster(QFile& file, FileBytes& contents, const QString& name,
+                           const PictureType& type, QSize target, const LoadStop* stop)
+{
     const ByteReader bytes = contents.bytes();
     const std::optional<DecodeCost> cost = decodeCost(type.decodeCost, bytes);
     if (!cost)
@@ -225,39 +262,35 @@ PictureResult loadRaster(const QString& path, const QString& name, const Picture
     const QSize stored = reader.size();
     if (stored.isEmpty())
         return notReadable(name, type);
-    const QSize oriented = turned ? stored.transposed() : stored;
-    const QSize natural(int(ToHimetric(oriented.width())), int(ToHimetric(oriented.height())));
-    const QSize wanted = fitSize(oriented, target);
-    // Scaled size applies to the picture as stored, before it is turned upright.
-    const QSize wantedStored = turned ? wanted.transposed() : wanted;
-    if (cost->heldBytes(wantedStored) > MaxDecodedBytes)
-        return tooLarge(name, QCoreApplication::translate("PictureLoader", "%1 × %2 pixels")
-                                  .arg(turned ? cost->height : cost->width)
-                                  .arg(turned ? cost->width : cost->height));
-
+    const RasterSizes sizes = rasterSizes(stored, turned, target);
+    if (cost->heldBytes(sizes.wantedStored) > MaxDecodedBytes)
+        return tooManyPixels(name, *cost, turned);
     if (!isWhole(type.wholeCheck, bytes))
         return notReadable(name, type);
 
-    QImage image;
-    const bool bitmap = type.decoder == PictureDecoder::Bitmap;
-    const std::optional<BitmapFile> header = bitmap ? readBitmapFile(bytes) : std::nullopt;
-    if (header && header->header.runLength()) {
-        // Decoded here so that pixels the codes skip come out transparent, not left unset.
-        image = decodeRunLength(bytes, *header);
-        contents.release();
-        if (!image.isNull() && wantedStored != stored)
-            image = image.scaled(wantedStored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    } else {
-        contents.release();
-        if (wantedStored != stored)
-            reader.setScaledSize(wantedStored);
-        image = reader.read();
-    }
+    QImage image = decodePixels(reader, contents, type, stored, sizes.wantedStored);
     if (stopRaised(stop))
         return stopped(name);
     if (image.isNull())
         return notReadable(name, type);
-    return Picture::fromImage(std::move(image), natural);
+    return Picture::fromImage(std::move(image), sizes.natural);
+}
+
+PictureResult loadRaster(const QString& path, const QString& name, const PictureType& type,
+                         qint64 fileSize, QSize target, const LoadStop* stop)
+{
+    limitDecoderMemory();
+    if (auto refused = refusedFile(name, fileSize))
+        return *refused;
+    QFile file;
+    if (const QString why = OpenForReading(file, path); !why.isEmpty())
+        return failure(
+            name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)").arg(why));
+    FileBytes contents(file, fileSize);
+    if (!contents.isMapped())
+        return failure(name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)")
+                                 .arg(file.errorString()));
+    return decodeRaster(file, contents, name, type, target, stop);
 }
 
 PictureResult loadMetafile(const QString& path, const QString& name, const PictureType& type,

@@ -109,98 +109,183 @@ double stretchOf(const QByteArray& value)
     return stretch;
 }
 
-} // namespace
+// The name of the attribute whose '=' is at `eq`, looked for no further back than `from`.
+QByteArray attributeName(const QByteArray& svg, qsizetype from, qsizetype eq)
+{
+    qsizetype nameStart = eq;
+    while (nameStart > from && !std::isspace(uchar(svg[nameStart - 1])))
+        --nameStart;
+    return svg.mid(nameStart, eq - nameStart).trimmed();
+}
 
-std::optional<Failure> keepNearFrame(QByteArray& svg, const QRectF& viewBox)
+// The bound for numbers outside every group: the frame's far corner and some frames beyond.
+double outerBoundOf(const QRectF& viewBox)
 {
     const double reach = ReachInFrames * std::max(viewBox.width(), viewBox.height());
     const double corner = std::max({std::fabs(viewBox.left()), std::fabs(viewBox.top()),
                                     std::fabs(viewBox.right()), std::fabs(viewBox.bottom())});
     // Never so tight that colour or weight numbers of small frames are touched.
-    const double outerBound = std::max(corner + reach, 1000.0);
+    return std::max(corner + reach, 1000.0);
+}
 
-    QByteArray out;
-    out.reserve(svg.size());
+// Copies SVG text tag by tag, clamping the numbers of each attribute to the bound of the group
+// it sits in.
+class FrameKeeper
+{
+public:
+    FrameKeeper(const QByteArray& svg, double outerBound)
+        : svg_(svg)
+        , outerBound_(outerBound)
+    {
+        out_.reserve(svg.size());
+    }
+
+    std::optional<Failure> copy();
+    QByteArray takeResult() { return std::move(out_); }
+
+private:
+    // An opening tag being copied: `at` walks its attributes up to `close`, its '>'.
+    struct Tag
+    {
+        qsizetype at;
+        qsizetype close;
+        double bound;
+        double inner; // the bound inside it, should it open a group
+    };
+
+    void copyClosingTag(qsizetype open, qsizetype close);
+    std::optional<Failure> copyOpeningTag(qsizetype open, qsizetype& close);
+    std::optional<Failure> copyAttribute(Tag& tag, qsizetype eq);
+    std::optional<Failure> copyValue(const QByteArray& name, qsizetype from, qsizetype to,
+                                     Tag& tag);
+    void copyRestOfTag(Tag& tag);
+
+    const QByteArray& svg_;
+    const double outerBound_;
+    QByteArray out_;
     // The bound inside each open group, shrunk by the stretch of the groups' transforms.
-    QList<double> groups;
+    QList<double> groups_;
+};
+
+std::optional<Failure> FrameKeeper::copy()
+{
     qsizetype at = 0;
-    while (at < svg.size()) {
-        const qsizetype open = svg.indexOf('<', at);
+    while (at < svg_.size()) {
+        const qsizetype open = svg_.indexOf('<', at);
         if (open < 0) {
-            out += svg.mid(at);
+            out_ += svg_.mid(at);
             break;
         }
-        out += svg.mid(at, open - at);
-        qsizetype close = svg.indexOf('>', open);
+        out_ += svg_.mid(at, open - at);
+        qsizetype close = svg_.indexOf('>', open);
         if (close < 0) {
-            out += svg.mid(open);
+            out_ += svg_.mid(open);
             break;
         }
-        const bool ending = open + 1 < svg.size() && svg[open + 1] == '/';
-        const bool group = svg.mid(open, 3) == "<g " || svg.mid(open, 3) == "<g>";
-        if (ending) {
-            if (svg.mid(open, 4) == "</g>" && !groups.isEmpty())
-                groups.removeLast();
-            out += svg.mid(open, close + 1 - open);
-            at = close + 1;
-            continue;
-        }
-        double bound = groups.isEmpty() ? outerBound : groups.last();
-        double inner = bound;
-        // Attribute by attribute: name="value" or name='value'.
-        qsizetype i = open;
-        while (i < close) {
-            const qsizetype eq = svg.indexOf('=', i);
-            if (eq < 0 || eq > close) {
-                out += svg.mid(i, close + 1 - i);
-                i = close + 1;
-                break;
-            }
-            qsizetype q = eq + 1;
-            while (q < close && (svg[q] == ' ' || svg[q] == '\t' || svg[q] == '\n'))
-                ++q;
-            if (q >= close || (svg[q] != '"' && svg[q] != '\'')) {
-                out += svg.mid(i, q - i);
-                i = q;
-                continue;
-            }
-            qsizetype valueEnd = svg.indexOf(svg[q], q + 1);
-            if (valueEnd < 0)
-                valueEnd = close;
-            if (valueEnd > close) { // a '>' inside the value: the tag runs on
-                const qsizetype further = svg.indexOf('>', valueEnd);
-                if (further < 0)
-                    break;
-                close = further;
-            }
-            qsizetype nameStart = eq;
-            while (nameStart > i && !std::isspace(uchar(svg[nameStart - 1])))
-                --nameStart;
-            const QByteArray name = svg.mid(nameStart, eq - nameStart).trimmed();
-            out += svg.mid(i, q + 1 - i);
-            if (name.endsWith("href")) {
-                out += svg.mid(q + 1, valueEnd - q - 1);
-            } else {
-                if (name == "transform") {
-                    const double stretch = stretchOf(svg.mid(q + 1, valueEnd - q - 1));
-                    if (stretch > MaxTransformStretch)
-                        return Failure{Failure::Kind::TooLarge,
-                                       QCoreApplication::translate(
-                                           "PictureLoader", "its drawing is stretched %1 times")
-                                           .arg(qint64(std::min(stretch, 1e15)))};
-                    inner = bound / stretch;
-                }
-                out += clampedValue(svg, q + 1, valueEnd, bound);
-            }
-            i = valueEnd;
-        }
-        if (i <= close)
-            out += svg.mid(i, close + 1 - i);
-        if (group && svg[close - 1] != '/')
-            groups << std::max(inner, 1.0);
+        if (open + 1 < svg_.size() && svg_[open + 1] == '/')
+            copyClosingTag(open, close);
+        else if (auto failure = copyOpeningTag(open, close))
+            return failure;
         at = close + 1;
     }
-    svg = out;
+    return std::nullopt;
+}
+
+void FrameKeeper::copyClosingTag(qsizetype open, qsizetype close)
+{
+    if (svg_.mid(open, 4) == "</g>" && !groups_.isEmpty())
+        groups_.removeLast();
+    out_ += svg_.mid(open, close + 1 - open);
+}
+
+// `close` moves on when a quoted value holds a '>'.
+std::optional<Failure> FrameKeeper::copyOpeningTag(qsizetype open, qsizetype& close)
+{
+    const bool group = svg_.mid(open, 3) == "<g " || svg_.mid(open, 3) == "<g>";
+    const double bound = groups_.isEmpty() ? outerBound_ : groups_.last();
+    Tag tag{open, close, bound, bound};
+    // Attribute by attribute: name="value" or name='value'.
+    while (tag.at < tag.close) {
+        const qsizetype eq = svg_.indexOf('=', tag.at);
+        if (eq < 0 || eq > tag.close) {
+            copyRestOfTag(tag);
+            break;
+        }
+        if (auto failure = copyAttribute(tag, eq))
+            return failure;
+    }
+    copyRestOfTag(tag);
+    close = tag.close;
+    if (group && svg_[close - 1] != '/')
+        groups_ << std::max(tag.inner, 1.0);
+    return std::nullopt;
+}
+
+std::optional<Failure> FrameKeeper::copyAttribute(Tag& tag, qsizetype eq)
+{
+    qsizetype q = eq + 1;
+    while (q < tag.close && (svg_[q] == ' ' || svg_[q] == '\t' || svg_[q] == '\n'))
+        ++q;
+    if (q >= tag.close || (svg_[q] != '"' && svg_[q] != '\'')) {
+        out_ += svg_.mid(tag.at, q - tag.at);
+        tag.at = q;
+        return std::nullopt;
+    }
+    qsizetype valueEnd = svg_.indexOf(svg_[q], q + 1);
+    if (valueEnd < 0)
+        valueEnd = tag.close;
+    if (valueEnd > tag.close) { // a '>' inside the value: the tag runs on
+        const qsizetype further = svg_.indexOf('>', valueEnd);
+        if (further < 0) {
+            copyRestOfTag(tag);
+            return std::nullopt;
+        }
+        tag.close = further;
+    }
+    const QByteArray name = attributeName(svg_, tag.at, eq);
+    out_ += svg_.mid(tag.at, q + 1 - tag.at);
+    if (auto failure = copyValue(name, q + 1, valueEnd, tag))
+        return failure;
+    tag.at = valueEnd;
+    return std::nullopt;
+}
+
+std::optional<Failure> FrameKeeper::copyValue(const QByteArray& name, qsizetype from, qsizetype to,
+                                              Tag& tag)
+{
+    if (name.endsWith("href")) {
+        out_ += svg_.mid(from, to - from);
+        return std::nullopt;
+    }
+    if (name == "transform") {
+        const double stretch = stretchOf(svg_.mid(from, to - from));
+        if (stretch > MaxTransformStretch)
+            return Failure{
+                Failure::Kind::TooLarge,
+                QCoreApplication::translate("PictureLoader", "its drawing is stretched %1 times")
+                    .arg(qint64(std::min(stretch, 1e15)))};
+        tag.inner = tag.bound / stretch;
+    }
+    out_ += clampedValue(svg_, from, to, tag.bound);
+    return std::nullopt;
+}
+
+// What is left of the tag, unchanged, up to and with its '>'.
+void FrameKeeper::copyRestOfTag(Tag& tag)
+{
+    if (tag.at <= tag.close)
+        out_ += svg_.mid(tag.at, tag.close + 1 - tag.at);
+    tag.at = tag.close + 1;
+}
+
+} // namespace
+
+std::optional<Failure> keepNearFrame(QByteArray& svg, const QRectF& viewBox)
+{
+    FrameKeeper keeper(svg, outerBoundOf(viewBox));
+    if (auto failure = keeper.copy())
+        return failure;
+    svg = keeper.takeResult();
     return std::nullopt;
 }
 

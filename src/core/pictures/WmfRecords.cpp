@@ -185,12 +185,9 @@ std::optional<qsizetype> bitmapAt(ByteReader d, qsizetype at, qsizetype bytes, q
     }
 }
 
-} // namespace
-
-std::variant<WmfLayout, Failure> readWmfLayout(const QByteArray& d)
+void readPlaceableHeader(const QByteArray& d, WmfLayout& l)
 {
     const ByteReader r(d);
-    WmfLayout l;
     if (d.size() >= PlaceableBytes && r.u32(0) == PlaceableKey) {
         l.placeable = true;
         l.left = r.s16(6);
@@ -200,12 +197,46 @@ std::variant<WmfLayout, Failure> readWmfLayout(const QByteArray& d)
         l.unitsPerInch = r.u16(14);
         l.headerAt = PlaceableBytes;
     }
-    if (d.size() < l.headerAt + WmfHeaderBytes)
-        return unreadable();
-    const quint16 type = r.u16(l.headerAt);
-    if ((type != 1 && type != 2) || r.u16(l.headerAt + 2) != 9)
-        return unreadable();
+}
 
+// Records that carry a bitmap must carry all of it.
+std::optional<Failure> checkBitmap(ByteReader r, qsizetype pos, qsizetype bytes, quint16 function,
+                                   BitmapBudget& bitmaps)
+{
+    const auto dib = bitmapAt(r, pos, bytes, function);
+    if (!dib)
+        return std::nullopt;
+    const auto header = readBitmapHeader(ByteReader(r.data(), pos + bytes), *dib);
+    if (!header || !dibIsSound(*header, *dib, pos + bytes))
+        return unreadable(QCoreApplication::translate("PictureLoader", "damaged bitmap"));
+    if (!bitmaps.take(*header))
+        return bitmaps.failure();
+    return std::nullopt;
+}
+
+// A record that sets up the mapping before anything is drawn: kept, and the window noted.
+void noteMapping(const QByteArray& d, qsizetype pos, quint32 words, quint16 function, WmfLayout& l)
+{
+    const ByteReader r(d);
+    l.mapping += d.mid(pos, qsizetype(words) * 2);
+    if ((function == SetWindowOrg || function == SetWindowExt) && words >= 5) {
+        const int y = r.s16(pos + 6);
+        const int x = r.s16(pos + 8);
+        if (function == SetWindowOrg) {
+            l.windowX = x;
+            l.windowY = y;
+        } else {
+            l.windowW = x;
+            l.windowH = y;
+            l.hasWindow = true;
+        }
+    }
+}
+
+// The records after the header, up to the end-of-file record or the end of the data.
+std::optional<Failure> readRecords(const QByteArray& d, WmfLayout& l)
+{
+    const ByteReader r(d);
     // libwmf decodes each bitmap, then packs it as PNG in base64 for the SVG renderer to decode
     // again: measured at some 9 bytes a pixel in all, counted as 16 to leave room.
     BitmapBudget bitmaps(16);
@@ -225,34 +256,32 @@ std::variant<WmfLayout, Failure> readWmfLayout(const QByteArray& d)
             break;
         if (!counted(records, bytes, function))
             return records.failure();
-        if (const auto dib = bitmapAt(r, pos, bytes, function)) {
-            // Records that carry a bitmap must carry all of it.
-            const auto header = readBitmapHeader(ByteReader(r.data(), pos + bytes), *dib);
-            if (!header || !dibIsSound(*header, *dib, pos + bytes))
-                return unreadable(QCoreApplication::translate("PictureLoader", "damaged bitmap"));
-            if (!bitmaps.take(*header))
-                return bitmaps.failure();
-        }
-        if (!drawn && setsMapping(function)) {
-            l.mapping += d.mid(pos, bytes);
-            if ((function == SetWindowOrg || function == SetWindowExt) && words >= 5) {
-                const int y = r.s16(pos + 6);
-                const int x = r.s16(pos + 8);
-                if (function == SetWindowOrg) {
-                    l.windowX = x;
-                    l.windowY = y;
-                } else {
-                    l.windowW = x;
-                    l.windowH = y;
-                    l.hasWindow = true;
-                }
-            }
-        } else if (draws(function)) {
+        if (auto failure = checkBitmap(r, pos, bytes, function, bitmaps))
+            return failure;
+        if (!drawn && setsMapping(function))
+            noteMapping(d, pos, words, function, l);
+        else if (draws(function))
             drawn = true;
-        }
         pos += bytes;
     }
     l.recordsEnd = pos;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::variant<WmfLayout, Failure> readWmfLayout(const QByteArray& d)
+{
+    const ByteReader r(d);
+    WmfLayout l;
+    readPlaceableHeader(d, l);
+    if (d.size() < l.headerAt + WmfHeaderBytes)
+        return unreadable();
+    const quint16 type = r.u16(l.headerAt);
+    if ((type != 1 && type != 2) || r.u16(l.headerAt + 2) != 9)
+        return unreadable();
+    if (auto failure = readRecords(d, l))
+        return *failure;
     return l;
 }
 

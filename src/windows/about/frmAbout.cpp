@@ -31,6 +31,16 @@ QPixmap ProgramIcon(int side, qreal ratio)
     return pixmap;
 }
 
+// The etched line: a grey line and a white one below it.
+QFrame* EtchedLine(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setLineWidth(1);
+    return line;
+}
+
 } // namespace
 
 frmAbout::frmAbout(QWidget* owner)
@@ -39,7 +49,16 @@ frmAbout::frmAbout(QWidget* owner)
 {
     const QString title = QString::fromUtf16(ApplicationTitle);
     setWindowTitle(tr("About %1").arg(title));
+    createTexts(title);
+    QFrame* Line1 = EtchedLine(this);
+    createButtons();
+    layOutControls(Line1);
+    setFixedSize(sizeHint());
+    CentreOnOwner(*this);
+}
 
+void frmAbout::createTexts(const QString& title)
+{
     picIcon_ = new QLabel(this);
     picIcon_->setPixmap(ProgramIcon(ToPixels(720), devicePixelRatioF()));
     picIcon_->setAlignment(Qt::AlignTop);
@@ -59,19 +78,20 @@ frmAbout::frmAbout(QWidget* owner)
            "civil and criminal penalties."),
         this);
     lblDisclaimer_->setWordWrap(true);
+}
 
-    // The etched line: a grey line and a white one below it.
-    auto* Line1 = new QFrame(this);
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
-    Line1->setLineWidth(1);
-
+void frmAbout::createButtons()
+{
     cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setDefault(true);
     cmdSysInfo_ = new QPushButton(tr("&System Info..."), this);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo_, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+}
 
+// The icon beside the title and texts, the line, then the notice beside the buttons.
+void frmAbout::layOutControls(QFrame* line)
+{
     auto* texts = new QVBoxLayout;
     texts->addWidget(lblTitle_);
     texts->addWidget(lblVersion_);
@@ -94,12 +114,9 @@ frmAbout::frmAbout(QWidget* owner)
 
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
-    all->addWidget(Line1);
+    all->addWidget(line);
     all->addLayout(bottom);
     lblDisclaimer_->setMinimumWidth(ToPixels(3600));
-
-    setFixedSize(sizeHint());
-    CentreOnOwner(*this);
 }
 
 void frmAbout::setSystemInfo(SystemInfo::Finder find, SystemInfo::Launcher launch)

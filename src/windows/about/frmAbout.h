@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -34,6 +35,10 @@ public:
     QPushButton* cmdSysInfo() const { return cmdSysInfo_; }
 
 private:
+    void createTexts(const QString& title);
+    void createButtons();
+    void layOutControls(QFrame* line);
+
     QLabel* picIcon_ = nullptr;
     QLabel* lblTitle_ = nullptr;
     QLabel* lblVersion_ = nullptr;

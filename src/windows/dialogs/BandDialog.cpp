@@ -49,7 +49,22 @@ BandDialog::BandDialog(Band band, QWidget* owner, SettingsStore& store, PageSurf
     , alignmentGroup_(new QButtonGroup(this))
 {
     addTabStrip(twips(120, 120, 4452, 3252));
+    addGeneralPage();
+    addSpacingPage();
+    addAlignmentPage();
+    lblUnit = place(new QLabel(this), QStringLiteral("lblUnit"), twips(240, 3600, 468, 192));
+    addOkCancel(twips(3000, 3480, 732, 372), twips(3840, 3480, 732, 372));
 
+    setFocusOrder({optSetting[0], optSetting[1], optSetting[2], txtContext, cmdFont, txtSpacing,
+                   optAlignment[0], optAlignment[1], optAlignment[2], TabStrip1->tabBar(), cmdOk,
+                   cmdCancel});
+    connectControls();
+    Form_Load();
+    layOutControls();
+}
+
+void BandDialog::addGeneralPage()
+{
     QFrame* fraGeneral = addPage(tr("General"), QStringLiteral("General"),
                                  QStringLiteral("fraGeneral"), twips(360, 480, 4092, 2652));
     const QString styles[] = {tr("None"), tr("Page Number"), tr("Text")};
@@ -68,19 +83,25 @@ BandDialog::BandDialog(Band band, QWidget* owner, SettingsStore& store, PageSurf
     cmdFont = place(new QPushButton(tr("&Font"), fraGeneral), QStringLiteral("cmdFont"),
                     twips(2640, 600, 732, 372));
     cmdFont->setAutoDefault(false);
+}
 
+void BandDialog::addSpacingPage()
+{
     QFrame* fraSpacing = addPage(tr("Spacing"), QStringLiteral("Spacing"),
                                  QStringLiteral("fraSpacing"), twips(240, 480, 4092, 2652));
     addPicture(fraSpacing, QStringLiteral("Image1"),
-               band == Band::Header ? QStringLiteral("header-spacing.svg")
-                                    : QStringLiteral("footer-spacing.svg"),
+               which_ == Band::Header ? QStringLiteral("header-spacing.svg")
+                                      : QStringLiteral("footer-spacing.svg"),
                twips(120, 120, 1944, 2340));
     txtSpacing =
         place(new QLineEdit(fraSpacing), QStringLiteral("txtSpacing"), twips(2520, 1080, 972, 288));
     txtSpacing->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtSpacing->setAccessibleName(tr("Spacing"));
     txtSpacing->installEventFilter(this);
+}
 
+void BandDialog::addAlignmentPage()
+{
     QFrame* fraAlignment = addPage(tr("Alignment"), QStringLiteral("Alignment"),
                                    QStringLiteral("fraAlignment"), twips(240, 480, 4092, 2652));
     const QString alignments[] = {tr("Left"), tr("Center"), tr("Right")};
@@ -92,14 +113,10 @@ BandDialog::BandDialog(Band band, QWidget* owner, SettingsStore& store, PageSurf
         alignmentGroup_->addButton(optAlignment[i], i);
     }
     optAlignment[0]->setChecked(true);
+}
 
-    lblUnit = place(new QLabel(this), QStringLiteral("lblUnit"), twips(240, 3600, 468, 192));
-    addOkCancel(twips(3000, 3480, 732, 372), twips(3840, 3480, 732, 372));
-
-    setFocusOrder({optSetting[0], optSetting[1], optSetting[2], txtContext, cmdFont, txtSpacing,
-                   optAlignment[0], optAlignment[1], optAlignment[2], TabStrip1->tabBar(), cmdOk,
-                   cmdCancel});
-
+void BandDialog::connectControls()
+{
     connect(settingGroup_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked)
             optSetting_Click(index);
@@ -109,8 +126,6 @@ BandDialog::BandDialog(Band band, QWidget* owner, SettingsStore& store, PageSurf
             optAlignment_Click(index);
     });
     connect(cmdFont, &QPushButton::clicked, this, &BandDialog::cmdFont_Click);
-    Form_Load();
-    layOutControls();
 }
 
 void BandDialog::Form_Load()

@@ -37,6 +37,11 @@ private:
     struct Keys;
     static const Keys& keysOf(Band band);
 
+    void addGeneralPage();
+    void addSpacingPage();
+    void addAlignmentPage();
+    void connectControls();
+
     void Form_Load();
     void optSetting_Click(int index);
     void optAlignment_Click(int index);
