@@ -1,0 +1,87 @@
+#pragma once
+
+// Starts a program, feeds it its standard input and waits for it, within a time limit.
+
+#include <QEventLoop>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+namespace testsupport {
+
+struct ProgramRun
+{
+    int status = -1; // the exit code; -1 when it crashed, did not start or ran out of time
+    QByteArray out;
+    QByteArray err;
+    QString errText() const { return QString::fromLocal8Bit(err); }
+    QString outText() const { return QString::fromLocal8Bit(out); }
+};
+
+struct RunOptions
+{
+    QStringList environment; // NAME=VALUE set besides the system's
+    QStringList unset;       // names taken out of it
+    QString workingDirectory;
+    QByteArray input;
+    int timeoutMs = 120000;
+    std::function<void()> inChild; // run in the child before the program starts
+    // Events of this process keep flowing while it waits: for a server of the test's own.
+    bool serveEvents = false;
+};
+
+inline QProcessEnvironment environmentFor(const RunOptions& options)
+{
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : options.unset)
+        variables.remove(name);
+    for (const QString& variable : options.environment)
+        variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    return variables;
+}
+
+// Sets the process up as the options ask and starts it; the program is looked up on PATH when
+// given without a folder.
+inline void startProgram(QProcess& process, const QString& program, const QStringList& arguments,
+                         const RunOptions& options = {})
+{
+    process.setProcessEnvironment(environmentFor(options));
+    if (!options.workingDirectory.isEmpty())
+        process.setWorkingDirectory(options.workingDirectory);
+    if (options.inChild)
+        process.setChildProcessModifier(options.inChild);
+    const QString found = program.contains('/') ? program : QStandardPaths::findExecutable(program);
+    process.start(found.isEmpty() ? program : found, arguments);
+}
+
+inline ProgramRun runProgram(const QString& program, const QStringList& arguments,
+                             const RunOptions& options = {})
+{
+    QProcess process;
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(options.timeoutMs, &loop, &QEventLoop::quit);
+    startProgram(process, program, arguments, options);
+    process.write(options.input);
+    process.closeWriteChannel();
+    if (options.serveEvents && process.state() != QProcess::NotRunning)
+        loop.exec();
+    else
+        process.waitForFinished(options.timeoutMs);
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    const bool ended =
+        process.exitStatus() == QProcess::NormalExit && process.error() != QProcess::FailedToStart;
+    return {ended ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
+}
+
+} // namespace testsupport
