@@ -19,7 +19,6 @@ struct ProgramRun
     QByteArray out;
     QByteArray err;
     QString errText() const { return QString::fromLocal8Bit(err); }
-    QString outText() const { return QString::fromLocal8Bit(out); }
 };
 
 struct RunOptions
@@ -34,22 +33,17 @@ struct RunOptions
     bool serveEvents = false;
 };
 
-inline QProcessEnvironment environmentFor(const RunOptions& options)
+// Sets the process up as the options ask and starts it; the program is looked up on PATH when
+// given without a folder.
+inline void startProgram(QProcess& process, const QString& program, const QStringList& arguments,
+                         const RunOptions& options = {})
 {
     QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
     for (const QString& name : options.unset)
         variables.remove(name);
     for (const QString& variable : options.environment)
         variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
-    return variables;
-}
-
-// Sets the process up as the options ask and starts it; the program is looked up on PATH when
-// given without a folder.
-inline void startProgram(QProcess& process, const QString& program, const QStringList& arguments,
-                         const RunOptions& options = {})
-{
-    process.setProcessEnvironment(environmentFor(options));
+    process.setProcessEnvironment(variables);
     if (!options.workingDirectory.isEmpty())
         process.setWorkingDirectory(options.workingDirectory);
     if (options.inChild)
@@ -64,7 +58,10 @@ inline ProgramRun runProgram(const QString& program, const QStringList& argument
     QProcess process;
     QEventLoop loop;
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            loop.quit();
+    });
     QTimer::singleShot(options.timeoutMs, &loop, &QEventLoop::quit);
     startProgram(process, program, arguments, options);
     process.write(options.input);
