@@ -28,18 +28,16 @@ public:
         return {};
     }
 
-    // pdfinfo's report.
-    QString info() const { return tool("pdfinfo", {file_}); }
     // 0 when the file is no PDF.
-    int pages() const { return infoField(R"(Pages:\s+(\d+))").toInt(); }
+    int pages() const { return info(R"(Pages:\s+(\d+))").toInt(); }
     // Of the first page.
     QSizeF points() const
     {
-        const auto size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(info());
-        return {size.captured(1).toDouble(), size.captured(2).toDouble()};
+        return {info(R"(Page size:\s+([\d.]+) x)").toDouble(),
+                info(R"(Page size:\s+[\d.]+ x ([\d.]+))").toDouble()};
     }
-    QString title() const { return infoField("^Title: +(.*)$"); }
-    QString creator() const { return infoField("^Creator: +(.*)$"); }
+    QString title() const { return info("^Title: +(.*)$"); }
+    QString creator() const { return info("^Creator: +(.*)$"); }
 
     // The horizontal resolution of every picture, page by page, in the order drawn.
     QList<int> imagePpi() const
@@ -89,10 +87,11 @@ private:
         options.timeoutMs = 60000;
         return QString::fromUtf8(runProgram(name, arguments, options).out);
     }
-    QString infoField(const QString& pattern) const
+    // What pdfinfo reports in the first group of the pattern.
+    QString info(const QString& pattern) const
     {
         return QRegularExpression(pattern, QRegularExpression::MultilineOption)
-            .match(info())
+            .match(tool("pdfinfo", {file_}))
             .captured(1);
     }
 

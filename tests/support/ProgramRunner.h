@@ -2,12 +2,11 @@
 
 // Starts a program, feeds it its standard input and waits for it, within a time limit.
 
-#include <QEventLoop>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QTimer>
+#include <QTest>
 
 #include <functional>
 
@@ -56,28 +55,20 @@ inline ProgramRun runProgram(const QString& program, const QStringList& argument
                              const RunOptions& options = {})
 {
     QProcess process;
-    QEventLoop loop;
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart)
-            loop.quit();
-    });
-    QTimer::singleShot(options.timeoutMs, &loop, &QEventLoop::quit);
     startProgram(process, program, arguments, options);
     process.write(options.input);
     process.closeWriteChannel();
-    if (options.serveEvents && process.state() != QProcess::NotRunning)
-        loop.exec();
-    else
-        process.waitForFinished(options.timeoutMs);
-    if (process.state() != QProcess::NotRunning) {
+    const auto ended = [&] { return process.state() == QProcess::NotRunning; };
+    if (!(options.serveEvents ? QTest::qWaitFor(ended, options.timeoutMs)
+                              : process.waitForFinished(options.timeoutMs)) &&
+        !ended()) {
         process.kill();
         process.waitForFinished();
         return {};
     }
-    const bool ended =
+    const bool normal =
         process.exitStatus() == QProcess::NormalExit && process.error() != QProcess::FailedToStart;
-    return {ended ? process.exitCode() : -1, process.readAllStandardOutput(),
+    return {normal ? process.exitCode() : -1, process.readAllStandardOutput(),
             process.readAllStandardError()};
 }
 
