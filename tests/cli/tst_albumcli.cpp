@@ -136,13 +136,9 @@ QRectF box(const QImage& page, QColor colour)
 {
     QRect box;
     for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x) {
-            const QColor c = page.pixelColor(x, y);
-            if (qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green()) +
-                    qAbs(c.blue() - colour.blue()) <
-                60)
+        for (int x = 0; x < page.width(); ++x)
+            if (colourDistance(page.pixelColor(x, y), colour) < 60)
                 box |= QRect(x, y, 1, 1);
-        }
     return box.isNull() ? QRectF() : inches(QRectF(box), Dpi);
 }
 

@@ -94,9 +94,7 @@ private slots:
             const QColor seen = raster.pixelColor(centre);
             QString where;
             QDebug(&where) << "picture" << i << "found" << found << "expected" << want << seen;
-            const int colourOff = qAbs(seen.red() - colour.red()) +
-                                  qAbs(seen.green() - colour.green()) +
-                                  qAbs(seen.blue() - colour.blue());
+            const int colourOff = testsupport::colourDistance(seen, colour);
             // Every edge within a pixel of where the layout puts it.
             QVERIFY2(colourOff <= 48 && found.adjusted(-1, -1, 1, 1).contains(want) &&
                          want.adjusted(-1, -1, 1, 1).contains(found),

@@ -12,6 +12,12 @@
 
 namespace testsupport {
 
+// How far apart two colours of a drawn page are: the sum of the differences of their channels.
+inline int colourDistance(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+}
+
 class PdfReader
 {
 public:

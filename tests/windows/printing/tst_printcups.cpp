@@ -15,7 +15,7 @@
 #include <QSpinBox>
 
 using namespace printingtest;
-using testsupport::PdfReader;
+using namespace testsupport;
 
 namespace {
 
@@ -34,9 +34,7 @@ QList<int> pageColours(const QString& pdf)
         const QColor pixel = image.pixelColor(image.width() / 2, image.height() / 2);
         int found = -1;
         for (int i = 0; i < Colours.size(); ++i)
-            if (qAbs(pixel.red() - Colours[i].red()) + qAbs(pixel.green() - Colours[i].green()) +
-                    qAbs(pixel.blue() - Colours[i].blue()) <=
-                60)
+            if (colourDistance(pixel, Colours[i]) <= 60)
                 found = i;
         colours << found;
     }
@@ -265,10 +263,7 @@ private slots:
                 const QColor want = i < Colours.size() ? Colours[i] : QColor(Qt::white);
                 const QColor pixel = image.pixelColor(at(place.CellLeft + s.PictureMaxWidth / 2,
                                                          place.CellTop + s.PictureMaxHeight / 2));
-                const int off = qAbs(pixel.red() - want.red()) +
-                                qAbs(pixel.green() - want.green()) +
-                                qAbs(pixel.blue() - want.blue());
-                seen << (off <= 60 ? want.name() : pixel.name() + "?");
+                seen << (colourDistance(pixel, want) <= 60 ? want.name() : pixel.name() + "?");
                 expected << want.name();
             }
         }
