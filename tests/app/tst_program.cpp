@@ -1,32 +1,26 @@
 #include "core/startup/CommandLine.h"
 #include "core/startup/LocalHandOff.h"
+#include "support/ProgramRunner.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quenbrook;
+using namespace testsupport;
 
 namespace {
 
-// The session's environment without any display, with a home of its own.
-QProcessEnvironment withoutDisplay(const QString& home)
+// The program with the session's environment less any display, with a home of its own.
+ProgramRun run(const QStringList& arguments, const QString& home, const QStringList& set = {})
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(display));
-    environment.insert("HOME", home);
-    return environment;
-}
-
-// Runs the program to its end; false when it did not end in time or crashed.
-bool run(QProcess& program, const QStringList& arguments)
-{
-    program.start(QUENBROOK_PROGRAM, arguments);
-    return QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 60000) &&
-           program.exitStatus() == QProcess::NormalExit;
+    RunOptions options;
+    options.unset = QStringList{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+    options.environment = QStringList{"HOME=" + home} + set;
+    options.timeoutMs = 60000;
+    options.serveEvents = true; // the test serves the hand-off
+    return runProgram(QUENBROOK_PROGRAM, arguments, options);
 }
 
 } // namespace
@@ -64,19 +58,16 @@ private slots:
         QStringList received;
         running.LoadServer([&](const QString& text) { received << text; });
 
-        QProcess later;
-        later.setProcessEnvironment(withoutDisplay(runtime.path()));
-        QVERIFY(run(later, {"/AddAlbumPrinterList", "/photos/beach.jpg"}));
-        QCOMPARE(later.exitCode(), 0);
+        ProgramRun later = run({"/AddAlbumPrinterList", "/photos/beach.jpg"}, runtime.path());
+        QCOMPARE(later.status, 0);
         QTRY_COMPARE(received, QStringList{"/AddAlbumPrinterList /photos/beach.jpg"});
-        QVERIFY2(!later.readAllStandardError().contains("platform plugin"),
-                 "the later start tried to open a display");
+        QVERIFY2(!later.err.contains("platform plugin"), "the later start tried to open a display");
 
         // Files a file manager passes together arrive one by one, in the order it gave them.
         received.clear();
         const QStringList files{"/p/b.jpg", "/p/a.jpg", "/p/c.jpg"};
-        QVERIFY(run(later, QStringList{FileManagerMark, "/AddAlbumPrinterList"} + files));
-        QCOMPARE(later.exitCode(), 0);
+        later = run(QStringList{FileManagerMark, "/AddAlbumPrinterList"} + files, runtime.path());
+        QCOMPARE(later.status, 0);
         QStringList expected;
         for (const QString& file : files)
             expected << FileManagerMark + " /AddAlbumPrinterList " + file;
@@ -95,15 +86,12 @@ private slots:
     {
         QFETCH(QString, platform);
         QTemporaryDir runtime;
-        QProcessEnvironment environment = withoutDisplay(runtime.path());
-        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        QStringList set{"XDG_RUNTIME_DIR=" + runtime.path()};
         if (!platform.isEmpty())
-            environment.insert("QT_QPA_PLATFORM", platform);
-        QProcess first;
-        first.setProcessEnvironment(environment);
-        QVERIFY(run(first, {}));
-        QVERIFY(first.exitCode() != 0);
-        const QByteArray said = first.readAllStandardError();
+            set << "QT_QPA_PLATFORM=" + platform;
+        const ProgramRun first = run({}, runtime.path(), set);
+        QVERIFY(first.status > 0);
+        const QByteArray said = first.err;
         QVERIFY2(said.contains("graphical display") && said.contains("WAYLAND_DISPLAY"),
                  said.constData());
         QCOMPARE(

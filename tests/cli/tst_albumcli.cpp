@@ -1,8 +1,9 @@
 #include "core/album/AlbumSettings.h"
 #include "core/program/Application.h"
 #include "core/program/PrintSettingsKeys.h"
-#include "core/settings/SettingsStore.h"
 #include "support/CupsScheduler.h"
+#include "support/PdfReader.h"
+#include "support/SettingsSandbox.h"
 
 #include <QDebug>
 #include <QDir>
@@ -27,6 +28,7 @@
 #include <unistd.h>
 
 using namespace quenbrook;
+using namespace testsupport;
 
 namespace {
 
@@ -47,25 +49,10 @@ const Picture Pictures[] = {{"a2.bmp", QColor(220, 0, 0)},
                             {"B3.bmp", QColor(0, 0, 220)},
                             {"c.jpg", QColor(200, 0, 200)}};
 
-QString tool(const QString& name, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(name), arguments);
-    process.waitForFinished(60000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-
 QRectF inches(const QRectF& r, double perInch)
 {
     return QRectF(r.topLeft() / perInch, r.size() / perInch);
 }
-
-struct Run
-{
-    int status = -1;
-    QString err; // with a terminal: all it shows
-    QByteArray out;
-};
 
 // What the program's process starts with besides its arguments.
 struct Child
@@ -100,126 +87,60 @@ public:
             garbled.write(QByteArray("not a picture\n").repeated(40));
         QFile::copy(path("pics/c.jpg"), path("mixed/c.jpg"));
 
-        SettingsStore store(path("config/Quenbrook"));
-        const QStringList settings{
-            "Scale",           "Inch", "PictureMaxWidth", "2",      "PictureMaxHeight",     "2",
-            "PictureSpacingX", "0.5",  "PictureSpacingY", "0.5",    "PictureLabelSpacingY", "0.1",
-            "PrintLabel",      "None", "Center",          "False",  "HeaderStyle",          "0",
-            "FooterStyle",     "2",    "FooterText",      "Stored", "PictureResolution",    "150"};
-        for (qsizetype i = 0; i < settings.size(); i += 2)
-            store.SaveSetting(PrintKeys::Application, PrintKeys::Section, settings[i],
-                              settings[i + 1]);
-        settingsFile = store.fileName(PrintKeys::Application);
+        settings.put({"Scale=Inch", "PictureMaxWidth=2", "PictureMaxHeight=2",
+                      "PictureSpacingX=0.5", "PictureSpacingY=0.5", "PictureLabelSpacingY=0.1",
+                      "PrintLabel=None", "Center=False", "HeaderStyle=0", "FooterStyle=2",
+                      "FooterText=Stored", "PictureResolution=150"});
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }
 
     // The program with no display, in the sandbox, with its settings; on a terminal of its own
-    // through script(1) when asked.
-    Run run(const QStringList& arguments, const QByteArray& input = {}, bool terminal = false,
-            Child child = {}) const
+    // through script(1) when asked, where standard error shows all the terminal shows.
+    ProgramRun run(const QStringList& arguments, const QByteArray& input = {},
+                   bool terminal = false, Child child = {}) const
     {
-        QProcess process;
-        QProcessEnvironment variables = environment();
-        for (const QString& variable : child.environment)
-            variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
-        process.setProcessEnvironment(variables);
-        process.setWorkingDirectory(dir.path());
-        process.setChildProcessModifier([child] {
+        RunOptions options = this->options();
+        options.environment += child.environment;
+        options.input = input;
+        options.inChild = [child] {
             const rlimit limit{child.fileSizeLimit, RLIM_INFINITY};
             ::setrlimit(RLIMIT_FSIZE, &limit);
             std::signal(SIGXFSZ, SIG_IGN); // a write beyond the limit fails instead
             ::umask(child.umask);
-        });
-        if (terminal)
-            process.start(QStandardPaths::findExecutable("script"),
-                          {"-qec", (QStringList{Program} + arguments).join(' '), "/dev/null"});
-        else
-            process.start(Program, arguments);
-        process.write(input);
-        process.closeWriteChannel();
-        if (!process.waitForFinished(120000)) {
-            process.kill();
-            process.waitForFinished();
-            return {};
-        }
-        const int status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        const QByteArray out = process.readAllStandardOutput();
-        return {status,
-                QString::fromLocal8Bit(process.readAllStandardError() +
-                                       (terminal ? out : QByteArray())),
-                terminal ? QByteArray() : out};
+        };
+        if (!terminal)
+            return runProgram(Program, arguments, options);
+        ProgramRun shown = runProgram(
+            "script", {"-qec", (QStringList{Program} + arguments).join(' '), "/dev/null"}, options);
+        shown.err += shown.out;
+        shown.out.clear();
+        return shown;
     }
 
-    QProcessEnvironment environment() const
+    RunOptions options() const
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            environment.remove(name);
-        environment.insert("XDG_CONFIG_HOME", path("config"));
-        return environment;
+        RunOptions options;
+        options.unset = QStringList{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+        options.environment << "XDG_CONFIG_HOME=" + settings.home();
+        options.workingDirectory = dir.path();
+        return options;
     }
 
     QTemporaryDir dir;
-    QString settingsFile;
+    SettingsSandbox settings;
 };
 
-// What poppler sees in a PDF; the page and the words are those of the first page.
-struct Pdf
+// Where the pixels of a colour lie on a page drawn at Dpi, in inches; null when nowhere.
+QRectF box(const QImage& page, QColor colour)
 {
-    int pages = 0;
-    QSizeF points;
-    QList<int> ppi; // of every picture, across
-    QImage page;    // at Dpi
-    QMultiMap<QString, QRectF> words;
-    QString title;
-    QString creator;
-
-    explicit Pdf(const QString& file)
-    {
-        const QString info = tool("pdfinfo", {file});
-        title = QRegularExpression("^Title: +(.*)$", QRegularExpression::MultilineOption)
-                    .match(info)
-                    .captured(1);
-        creator = QRegularExpression("^Creator: +(.*)$", QRegularExpression::MultilineOption)
-                      .match(info)
-                      .captured(1);
-        pages = QRegularExpression(R"(Pages:\s+(\d+))").match(info).captured(1).toInt();
-        const auto size = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(info);
-        points = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
-        for (const QString& line : tool("pdfimages", {"-list", file}).split('\n')) {
-            const QStringList f = line.simplified().split(' ');
-            if (f.size() > 12 && f[2] == QLatin1String("image"))
-                ppi << f[12].toInt();
-        }
-        tool("pdftoppm", {"-r", QString::number(Dpi), "-f", "1", "-l", "1", "-png", "-singlefile",
-                          file, file + "-page"});
-        page = QImage(file + "-page.png");
-        static const QRegularExpression word(
-            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
-        const QString html = tool("pdftotext", {"-bbox", "-f", "1", "-l", "1", file, "-"});
-        for (const QRegularExpressionMatch& m : word.globalMatch(html))
-            words.insert(m.captured(5),
-                         inches(QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                       QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
-                                72));
-    }
-
-    // Where the pixels of a colour lie, in inches; null when nowhere.
-    QRectF box(QColor colour) const
-    {
-        QRect box;
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x) {
-                const QColor c = page.pixelColor(x, y);
-                if (qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green()) +
-                        qAbs(c.blue() - colour.blue()) <
-                    60)
-                    box |= QRect(x, y, 1, 1);
-            }
-        return box.isNull() ? QRectF() : inches(QRectF(box), Dpi);
-    }
-};
+    QRect box;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (colourDistance(page.pixelColor(x, y), colour) < 60)
+                box |= QRect(x, y, 1, 1);
+    return box.isNull() ? QRectF() : inches(QRectF(box), Dpi);
+}
 
 bool near(const QRectF& a, const QRectF& b)
 {
@@ -285,9 +206,8 @@ class tst_AlbumCli : public QObject
 private slots:
     void initTestCase()
     {
-        for (const char* name : {"pdfinfo", "pdfimages", "pdftoppm", "pdftotext"})
-            if (QStandardPaths::findExecutable(name).isEmpty())
-                QSKIP("poppler-utils is not installed");
+        if (const QString missing = PdfReader::unavailable(); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
         // Before any printer is made here: CUPS clients keep the server they first asked.
         if (noScheduler_.isEmpty()) {
             const QString error = scheduler_.start(Queue);
@@ -378,29 +298,33 @@ private slots:
         QFETCH(int, ppi);
         Sandbox s;
         // The row's own paper comes later and wins.
-        const Run run =
+        const ProgramRun run =
             s.run(QStringList{"--paper", "Letter"} + options.split(' ', Qt::SkipEmptyParts) +
                   QStringList{"-o", "album.pdf", "pics"});
-        QCOMPARE(run.err, QString());
+        QCOMPARE(run.errText(), QString());
         QCOMPARE(run.status, 0);
 
-        const Pdf pdf(s.path("album.pdf"));
-        QCOMPARE(pdf.pages, 1);
-        QVERIFY2(
-            qAbs(pdf.points.width() - points.width()) < 1 &&
-                qAbs(pdf.points.height() - points.height()) < 1,
-            qPrintable(QStringLiteral("%1 x %2").arg(pdf.points.width()).arg(pdf.points.height())));
+        const PdfReader pdf(s.path("album.pdf"));
+        const QImage page = pdf.page(1, Dpi);
+        const QSizeF size = pdf.points();
+        QCOMPARE(pdf.pages(), 1);
+        QVERIFY2(qAbs(size.width() - points.width()) < 1 &&
+                     qAbs(size.height() - points.height()) < 1,
+                 qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
         if (ppi)
-            QCOMPARE(pdf.ppi, QList<int>(4, ppi));
+            QCOMPARE(pdf.imagePpi(), QList<int>(4, ppi));
         for (auto it = boxes.cbegin(); it != boxes.cend(); ++it) {
-            const QRectF found = pdf.box(Pictures[it.key()].colour);
+            const QRectF found = box(page, Pictures[it.key()].colour);
             QString where;
             QDebug(&where) << "picture" << it.key() << "found" << found << "expected" << it.value();
             QVERIFY2(it.value().isNull() ? found.isNull() : near(found, it.value()),
                      qPrintable(where));
         }
+        const QMultiMap<QString, QRectF> printed = pdf.words(1);
         for (auto it = words.cbegin(); it != words.cend(); ++it) {
-            const QList<QRectF> found = pdf.words.values(it.key());
+            QList<QRectF> found;
+            for (const QRectF& points : printed.values(it.key()))
+                found << inches(points, 72);
             QString where;
             QDebug(&where) << it.key() << "found" << found << "expected in" << it.value();
             QVERIFY2(it.value().isNull() ? found.isEmpty()
@@ -490,10 +414,10 @@ private slots:
         Child child;
         if (fileSizeLimit)
             child.fileSizeLimit = rlim_t(fileSizeLimit);
-        const Run run = s.run(arguments.split(' '), {}, false, child);
+        const ProgramRun run = s.run(arguments.split(' '), {}, false, child);
         QTEST(run.status, "status");
-        QVERIFY2(run.err.contains(message), qPrintable(run.err));
-        QCOMPARE(run.err.contains("Usage:"), run.status == 2);
+        QVERIFY2(run.errText().contains(message), qPrintable(run.errText()));
+        QCOMPARE(run.errText().contains("Usage:"), run.status == 2);
         QCOMPARE(run.out, QByteArray());
         QCOMPARE(contents(s.path("album.pdf")), bytes);
         QCOMPARE(entries(s), before);
@@ -551,8 +475,9 @@ private slots:
 
         Child child;
         child.umask = mode_t(umask);
-        const Run run = s.run({"-o", kind == "-" ? "-" : "album.pdf", "pics"}, {}, false, child);
-        QCOMPARE(run.err, QString());
+        const ProgramRun run =
+            s.run({"-o", kind == "-" ? "-" : "album.pdf", "pics"}, {}, false, child);
+        QCOMPARE(run.errText(), QString());
         QCOMPARE(run.status, 0);
         if (kind == "-") {
             QFile out(written);
@@ -566,11 +491,10 @@ private slots:
         }
         if (kind == "link")
             QVERIFY(S_ISLNK(modeOf(album)));
-        QCOMPARE(Pdf(written).pages, 1);
+        QCOMPARE(PdfReader(written).pages(), 1);
         if (mode)
             QCOMPARE(modeOf(written) & 07777, mode);
-        // The page pictures of Pdf() aside.
-        QCOMPARE(entries(s).filter(QRegularExpression("^(?!.*-page\\.png$)")), expected);
+        QCOMPARE(entries(s), expected);
     }
 
     // Ended by a signal half-way: ended cleanly by one it catches, at once by SIGKILL.
@@ -590,9 +514,7 @@ private slots:
         older.close();
         const QStringList before = entries(s);
         QProcess album;
-        album.setProcessEnvironment(s.environment());
-        album.setWorkingDirectory(s.dir.path());
-        album.start(Program, {"-o", "album.pdf", "-"});
+        startProgram(album, Program, {"-o", "album.pdf", "-"}, s.options());
         album.write(QByteArray("pics/a2.bmp\n").repeated(5000));
         album.closeWriteChannel();
         // Once the pages are under way.
@@ -613,21 +535,23 @@ private slots:
     void standardInputProgressAndTheUsersSettings()
     {
         Sandbox s;
-        const QByteArray stored = contents(s.settingsFile);
+        const QByteArray stored = contents(s.settings.fileName());
         // Paths one a line, empty lines skipped, line ends of either kind; the unit changes only
         // this album.
-        Run run = s.run({"-o", "listed.pdf", "--unit", "cm", "-"}, "pics/c.jpg\r\n\npics/a2.bmp\n");
-        QCOMPARE(run.err, QString());
+        ProgramRun run =
+            s.run({"-o", "listed.pdf", "--unit", "cm", "-"}, "pics/c.jpg\r\n\npics/a2.bmp\n");
+        QCOMPARE(run.errText(), QString());
         QCOMPARE(run.status, 0);
-        const Pdf pdf(s.path("listed.pdf"));
+        const PdfReader pdf(s.path("listed.pdf"));
+        const QImage page = pdf.page(1, Dpi);
         const double m = margin();
-        QCOMPARE(pdf.ppi.size(), 2);
-        QVERIFY(near(pdf.box(Pictures[3].colour), QRectF(m, m, 2, 2)));
-        QVERIFY(near(pdf.box(Pictures[0].colour), QRectF(m + 2.5, m, 2, 2)));
-        QCOMPARE(contents(s.settingsFile), stored);
+        QCOMPARE(pdf.imagePpi().size(), 2);
+        QVERIFY(near(box(page, Pictures[3].colour), QRectF(m, m, 2, 2)));
+        QVERIFY(near(box(page, Pictures[0].colour), QRectF(m + 2.5, m, 2, 2)));
+        QCOMPARE(contents(s.settings.fileName()), stored);
         const QString creator = "Quenbrook " + QString::fromUtf16(VersionText);
-        QCOMPARE(pdf.title, "listed");
-        QCOMPARE(pdf.creator, creator);
+        QCOMPARE(pdf.title(), "listed");
+        QCOMPARE(pdf.creator(), creator);
 
         // With -0 the paths end in NUL bytes and may hold blanks and line ends; a hidden folder
         // named in a path is read.
@@ -635,38 +559,41 @@ private slots:
         QVERIFY(QFile::copy(s.path("pics/B3.bmp"), s.path(".hid/a b\nc.bmp")));
         run = s.run({"-0", "--title", "Holiday, 2019", "-o", "nul.pdf", "-"},
                     QByteArrayLiteral(".hid/a b\nc.bmp\0pics/a2.bmp\0"));
-        QCOMPARE(run.err, QString());
+        QCOMPARE(run.errText(), QString());
         QCOMPARE(run.status, 0);
-        const Pdf nul(s.path("nul.pdf"));
-        QCOMPARE(nul.ppi.size(), 2);
-        QCOMPARE(nul.title, "Holiday, 2019");
-        QCOMPARE(nul.creator, creator);
-        QVERIFY(near(nul.box(Pictures[2].colour), QRectF(m, m, 2, 2)));
-        QVERIFY(near(nul.box(Pictures[0].colour), QRectF(m + 2.5, m, 2, 2)));
+        const PdfReader nul(s.path("nul.pdf"));
+        const QImage nulPage = nul.page(1, Dpi);
+        QCOMPARE(nul.imagePpi().size(), 2);
+        QCOMPARE(nul.title(), "Holiday, 2019");
+        QCOMPARE(nul.creator(), creator);
+        QVERIFY(near(box(nulPage, Pictures[2].colour), QRectF(m, m, 2, 2)));
+        QVERIFY(near(box(nulPage, Pictures[0].colour), QRectF(m + 2.5, m, 2, 2)));
 
         // On a terminal the bar is redrawn on one line; --quiet keeps it quiet.
         if (QStandardPaths::findExecutable("script").isEmpty())
             QSKIP("script (util-linux) is not installed");
         run = s.run({"-o", "shown.pdf", "pics"}, {}, true);
         QCOMPARE(run.status, 0);
-        QVERIFY2(run.err.contains("\r[") && run.err.contains("page 1 of 1, picture 4 of 4") &&
-                     run.err.count('\n') == 1,
-                 qPrintable(run.err));
+        QVERIFY2(run.errText().contains("\r[") &&
+                     run.errText().contains("page 1 of 1, picture 4 of 4") &&
+                     run.errText().count('\n') == 1,
+                 qPrintable(run.errText()));
         // The line ends in a summary, with no escape sequences for a dumb terminal or NO_COLOR.
         const QString done =
             QStringLiteral("\rDone: 1 page, 4 pictures, shown.pdf (%1 kB)")
                 .arg(double(QFileInfo(s.path("shown.pdf")).size()) / 1024, 0, 'f', 0);
-        QVERIFY2(run.err.contains(done + "\x1b[K\r\n"), qPrintable(run.err));
+        QVERIFY2(run.errText().contains(done + "\x1b[K\r\n"), qPrintable(run.errText()));
         for (const char* plain : {"TERM=dumb", "NO_COLOR=1"}) {
             Child child;
             child.environment << plain;
             run = s.run({"-o", "shown.pdf", "pics"}, {}, true, child);
             QCOMPARE(run.status, 0);
-            QVERIFY2(run.err.contains(done) && !run.err.contains('\x1b'), qPrintable(run.err));
+            QVERIFY2(run.errText().contains(done) && !run.errText().contains('\x1b'),
+                     qPrintable(run.errText()));
         }
         run = s.run({"-q", "-o", "shown.pdf", "pics"}, {}, true);
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.err, QString());
+        QCOMPARE(run.errText(), QString());
     }
 
     // A name that is not UTF-8 (Latin-1 "café"): listed from its folder and taken from the
@@ -686,20 +613,20 @@ private slots:
 
         const double m = margin();
         const auto printed = [&](const QString& album) {
-            const Pdf pdf(s.path(album));
-            return pdf.pages == 1 && near(pdf.box(Pictures[0].colour), QRectF(m, m, 2, 2));
+            const PdfReader pdf(s.path(album));
+            return pdf.pages() == 1 &&
+                   near(box(pdf.page(1, Dpi), Pictures[0].colour), QRectF(m, m, 2, 2));
         };
-        Run run = s.run({"-o", "folder.pdf", "latin"});
-        QCOMPARE(run.err, QString());
+        ProgramRun run = s.run({"-o", "folder.pdf", "latin"});
+        QCOMPARE(run.errText(), QString());
         QCOMPARE(run.status, 0);
         QVERIFY(printed("folder.pdf"));
 
         // QProcess would pass the name as UTF-8: the shell makes the byte.
         QProcess shell;
-        shell.setProcessEnvironment(s.environment());
-        shell.setWorkingDirectory(s.dir.path());
-        shell.start("/bin/sh",
-                    {"-c", "exec \"$0\" -o named.pdf \"$(printf 'latin/caf\\351.bmp')\"", Program});
+        startProgram(shell, "/bin/sh",
+                     {"-c", "exec \"$0\" -o named.pdf \"$(printf 'latin/caf\\351.bmp')\"", Program},
+                     s.options());
         QVERIFY(shell.waitForFinished(120000));
         QCOMPARE(shell.readAllStandardError(), QByteArray());
         QCOMPARE(shell.exitCode(), 0);
@@ -710,7 +637,7 @@ private slots:
     // page describes each of them and no other.
     void manualPageListsEveryOption()
     {
-        const Run help = Sandbox().run({"--help"});
+        const ProgramRun help = Sandbox().run({"--help"});
         QCOMPARE(help.status, 0);
         const auto names = [](const QString& text, const QRegularExpression& form) {
             QStringList found;
@@ -746,20 +673,20 @@ private slots:
         if (!noScheduler_.isEmpty())
             QSKIP(qPrintable(noScheduler_));
         Sandbox s;
-        const Run run = s.run({"-P", Queue, "--paper", "A5", "pics"});
-        QCOMPARE(run.err, QString());
+        const ProgramRun run = s.run({"-P", Queue, "--paper", "A5", "pics"});
+        QCOMPARE(run.errText(), QString());
         QCOMPARE(run.status, 0);
         QTRY_COMPARE_WITH_TIMEOUT(scheduler_.activeJobs(Queue), 0, 120000);
         const QFileInfoList made = QDir(scheduler_.outputFolder()).entryInfoList({"*.pdf"});
         QVERIFY2(made.size() == 1, qPrintable(scheduler_.log()));
-        const Pdf pdf(made.first().filePath());
+        const PdfReader pdf(made.first().filePath());
+        const QSizeF size = pdf.points();
         // Two 2-inch cells across, three down on A5.
-        QCOMPARE(pdf.pages, 1);
-        QVERIFY2(
-            qAbs(pdf.points.width() - 420) < 2 && qAbs(pdf.points.height() - 595) < 2,
-            qPrintable(QStringLiteral("%1 x %2").arg(pdf.points.width()).arg(pdf.points.height())));
+        QCOMPARE(pdf.pages(), 1);
+        QVERIFY2(qAbs(size.width() - 420) < 2 && qAbs(size.height() - 595) < 2,
+                 qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
         const double m = margin();
-        QVERIFY(near(pdf.box(Pictures[2].colour), QRectF(m, m + 2.5, 2, 2)));
+        QVERIFY(near(box(pdf.page(1, Dpi), Pictures[2].colour), QRectF(m, m + 2.5, 2, 2)));
     }
 
 private:

@@ -2,16 +2,16 @@
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
 #include "support/AlbumFixtures.h"
+#include "support/PdfReader.h"
 
 #include <QDebug>
 #include <QPageLayout>
 #include <QPolygon>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace albumtest;
+using testsupport::PdfReader;
 
 namespace {
 
@@ -43,9 +43,8 @@ class tst_AlbumPdf : public QObject
 private slots:
     void picturesWhereTheLayoutPutsThem()
     {
-        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-        if (pdftoppm.isEmpty())
-            QSKIP("pdftoppm (poppler-utils) is not installed");
+        if (const QString missing = PdfReader::unavailable(); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
 
         // Of the cell's proportions, tall, wide and square.
         const QList<QPair<QSize, QColor>> samples = {{QSize(300, 200), QColor(220, 0, 0)},
@@ -74,11 +73,7 @@ private slots:
         surface.endDoc();
         QVERIFY2(surface.error().isEmpty(), qPrintable(surface.error()));
 
-        const QString png = dir.filePath(QStringLiteral("page"));
-        QCOMPARE(QProcess::execute(pdftoppm,
-                                   {"-r", QString::number(Dpi), "-png", "-singlefile", pdf, png}),
-                 0);
-        const QImage raster(png + QStringLiteral(".png"));
+        const QImage raster = PdfReader(pdf).page(1, Dpi);
         QCOMPARE(raster.size(), QSize(425, 550));
 
         // Page positions count from the corner of the printable area on the paper.
@@ -99,9 +94,7 @@ private slots:
             const QColor seen = raster.pixelColor(centre);
             QString where;
             QDebug(&where) << "picture" << i << "found" << found << "expected" << want << seen;
-            const int colourOff = qAbs(seen.red() - colour.red()) +
-                                  qAbs(seen.green() - colour.green()) +
-                                  qAbs(seen.blue() - colour.blue());
+            const int colourOff = testsupport::colourDistance(seen, colour);
             // Every edge within a pixel of where the layout puts it.
             QVERIFY2(colourOff <= 48 && found.adjusted(-1, -1, 1, 1).contains(want) &&
                          want.adjusted(-1, -1, 1, 1).contains(found),

@@ -2,14 +2,13 @@
 #include "core/pictures/Picture.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
+#include "support/PdfReader.h"
 #include "support/TestPrinters.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +19,7 @@
 #include <sys/resource.h>
 
 using namespace quenbrook;
+using testsupport::PdfReader;
 
 namespace {
 
@@ -32,15 +32,6 @@ Picture solidPicture(QColor color)
     QImage image(64, 64, QImage::Format_RGB32);
     image.fill(color);
     return Picture::fromImage(image, QSize(1693, 1693));
-}
-
-int pdfPages(const QString& pdf)
-{
-    QProcess info;
-    info.start("pdfinfo", {pdf});
-    info.waitForFinished();
-    const auto match = QRegularExpression("Pages:\\s+(\\d+)").match(info.readAllStandardOutput());
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 // Every file in a folder, spool files too.
@@ -141,7 +132,7 @@ private slots:
         surface.drawText("second", QPointF(), Black);
         QVERIFY(!QFile::exists(fresh));
         surface.endDoc();
-        QCOMPARE(pdfPages(fresh), 2);
+        QCOMPARE(PdfReader(fresh).pages(), 2);
         QCOMPARE(filesIn(dir.path()), (QStringList{"fresh.pdf", "old.pdf"}));
     }
 

@@ -3,8 +3,8 @@
 // Set-up shared by the option dialog tests.
 
 #include "core/program/PrintSettingsKeys.h"
-#include "core/settings/SettingsStore.h"
 #include "support/RecordingSurface.h"
+#include "support/SettingsSandbox.h"
 #include "windows/common/Messages.h"
 #include "windows/dialogs/FontChooser.h"
 
@@ -12,38 +12,16 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QSettings>
-#include <QTemporaryDir>
 
 namespace dialogtest {
 
 using namespace quenbrook;
 
-// A settings store of its own and the printer the dialogs ask (8 × 10.5 inch printable area,
-// current font Sans 10).
-struct Sandbox
+// A settings store of its own ("Key=Value" entries are in the printing section) and the printer
+// the dialogs ask (8 × 10.5 inch printable area, current font Sans 10).
+struct Sandbox : testsupport::SettingsSandbox
 {
-    QTemporaryDir dir;
-    SettingsStore store{dir.path()};
     RecordingSurface printer;
-
-    // "Key=Value" entries.
-    void put(const QStringList& entries)
-    {
-        for (const QString& entry : entries)
-            store.SaveSetting(PrintKeys::Application, PrintKeys::Section, entry.section('=', 0, 0),
-                              entry.section('=', 1));
-    }
-    // Every key and value of the section, to see that nothing changed.
-    QStringList all() const
-    {
-        QSettings ini(store.fileName(PrintKeys::Application), QSettings::IniFormat);
-        ini.beginGroup(PrintKeys::Section);
-        QStringList out;
-        for (const QString& key : ini.allKeys())
-            out << key + '=' + ini.value(key).toString();
-        return out;
-    }
 };
 
 // A dialog whose writes are kept in order as "Key=Value" and still reach the store, and whose

@@ -1,9 +1,8 @@
 #include "core/album/PrintSettingsLoader.h"
 #include "core/program/PrintSettingsKeys.h"
-#include "core/settings/SettingsStore.h"
 #include "support/RecordingSurface.h"
+#include "support/SettingsSandbox.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quenbrook;
@@ -26,16 +25,14 @@ protected:
 };
 
 // A settings store in its own folder, with the printer and loader that go with it.
-struct Sandbox
+struct Sandbox : testsupport::SettingsSandbox
 {
-    QTemporaryDir dir;
-    SettingsStore store{dir.path()};
     RecordingSurface printer;
     RecordingLoader loader{store, printer};
 
     void put(const QString& key, const QString& value)
     {
-        store.SaveSetting(PrintKeys::Application, PrintKeys::Section, key, value);
+        SettingsSandbox::put({key + '=' + value});
     }
     QStringList get(const QStringList& keys)
     {

@@ -6,16 +6,17 @@
 #include "core/startup/OwnMimeTypes.h"
 #include "core/startup/RegisterFileTypes.h"
 #include "support/MemoryRegistry.h"
+#include "support/ProgramRunner.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QMimeDatabase>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace quenbrook;
+using namespace testsupport;
 
 namespace {
 
@@ -109,18 +110,9 @@ struct Desktop
 };
 
 // A tool's output with the sandbox's environment, or "" when it cannot run.
-QString run(const QProcessEnvironment& environment, const QString& program,
-            const QStringList& arguments)
+QString run(const RunOptions& environment, const QString& program, const QStringList& arguments)
 {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    return QString::fromUtf8(runProgram(program, arguments, environment).out).trimmed();
 }
 
 } // namespace
@@ -279,24 +271,24 @@ private slots:
             system + "/applications/viewer.desktop",
             "[Desktop Entry]\nType=Application\nName=Viewer\nExec=" + bin +
                 "/viewer %f\nMimeType=image/jpeg;image/gif;image/bmp;image/vnd.microsoft.icon;\n");
-        QProcess::execute("update-desktop-database", {system + "/applications"});
+        runProgram("update-desktop-database", {system + "/applications"});
         write(config + "/mimeapps.list", "[Default Applications]\nimage/jpeg=viewer.desktop\n");
         QFile jfif(root.filePath("photo.jfif"));
         QVERIFY(jfif.open(QIODevice::WriteOnly) && jfif.write("\xff\xd8\xff\xe0\0\x10JFIF\0") > 0);
         jfif.close();
 
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const auto& [name, value] :
-             {std::pair{"HOME", root.path()}, std::pair{"XDG_DATA_HOME", data},
-              std::pair{"XDG_CONFIG_HOME", config}, std::pair{"XDG_DATA_DIRS", system},
-              std::pair{"XDG_CONFIG_DIRS", root.filePath("xdg")},
-              std::pair{"XDG_CACHE_HOME", root.filePath("cache")}})
-            environment.insert(name, value);
-        environment.remove("XDG_CURRENT_DESKTOP");
-        // The tools' answers are compared as English text.
-        environment.insert("LC_ALL", "C.UTF-8");
-        QProcessEnvironment gnome = environment;
-        gnome.insert("XDG_CURRENT_DESKTOP", "GNOME"); // xdg-mime asks gio for a file's type
+        RunOptions environment;
+        environment.environment = QStringList{"HOME=" + root.path(),
+                                              "XDG_DATA_HOME=" + data,
+                                              "XDG_CONFIG_HOME=" + config,
+                                              "XDG_DATA_DIRS=" + system,
+                                              "XDG_CONFIG_DIRS=" + root.filePath("xdg"),
+                                              "XDG_CACHE_HOME=" + root.filePath("cache"),
+                                              "LC_ALL=C.UTF-8"}; // answers compared as English
+        environment.unset = QStringList{"XDG_CURRENT_DESKTOP"};
+        environment.timeoutMs = 20000;
+        RunOptions gnome = environment;
+        gnome.environment << "XDG_CURRENT_DESKTOP=GNOME"; // xdg-mime asks gio for a file's type
         QStringList types;
         for (const QString& extension : PictureFileTypes())
             if (!types.contains(typeOf(extension)))
@@ -361,11 +353,9 @@ private slots:
             QSKIP("desktop-file-validate is not installed (scripts/install-deps.sh installs it)");
         Desktop desktop;
         desktop.registerTypes();
-        QProcess check;
-        check.start(validator, {desktop.entry(id)});
-        QVERIFY(check.waitForFinished());
-        const QByteArray output = check.readAll() + check.readAllStandardError();
-        QVERIFY2(check.exitCode() == 0 && !output.contains("error"), output.constData());
+        const ProgramRun check = runProgram(validator, {desktop.entry(id)});
+        const QByteArray output = check.out + check.err;
+        QVERIFY2(check.status == 0 && !output.contains("error"), output.constData());
     }
 };
 

@@ -1,6 +1,6 @@
-#include "core/settings/SettingsStore.h"
 #include "print/PrinterSurface.h"
 #include "support/AlbumFixtures.h"
+#include "support/SettingsSandbox.h"
 #include "support/TestPrinters.h"
 #include "windows/about/frmAbout.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
@@ -109,17 +109,16 @@ QAction* menuItem(const QWidget& window, const QString& caption)
 class tst_Accessibility : public QObject
 {
     Q_OBJECT
-    QTemporaryDir store_;
 
 private slots:
     void initTestCase() { QAccessible::setActive(true); }
 
     void everyControlHasAName()
     {
-        SettingsStore store(store_.path());
+        testsupport::SettingsSandbox settings;
         TestPrinters printers({"First", "Second"});
         std::unique_ptr<PrinterSurface> printer = printers.open("First");
-        WindowServices services{store, printers};
+        WindowServices services{settings.store, printers};
         QStringList found;
         const auto check = [&](const char* window, QWidget& widget) {
             for (const QString& control : unnamedIn(widget))
@@ -136,7 +135,8 @@ private slots:
         check("About", about);
         frmOnPrinting printing(nullptr);
         check("Printing", printing);
-        frmPreview preview(&albumPrinter, {"none.bmp"}, albumPrinter.Settings(), *printer, store);
+        frmPreview preview(&albumPrinter, {"none.bmp"}, albumPrinter.Settings(), *printer,
+                           settings.store);
         check("Preview", preview);
         services.runDialog = [&](QDialog& dialog) { // every tab of the dialog in turn
             QTabBar* tabs = dialog.findChild<QTabBar*>();
@@ -165,10 +165,10 @@ private slots:
     // their own first control.
     void toolbarsReachedByTab()
     {
-        SettingsStore store(store_.path());
+        testsupport::SettingsSandbox settings;
         TestPrinters printers({"First"});
         std::unique_ptr<PrinterSurface> printer = printers.open("First");
-        WindowServices services{store, printers};
+        WindowServices services{settings.store, printers};
         frmAlbumPrinter albumPrinter(services, *printer);
         frmAlbumViewer albumViewer(services);
         for (QWidget* window :
@@ -257,10 +257,10 @@ private slots:
         QFETCH(QString, expected);
 
         QTemporaryDir folder;
-        SettingsStore store(folder.path());
+        testsupport::SettingsSandbox settings;
         TestPrinters printers({"First"});
         std::unique_ptr<PrinterSurface> printer = printers.open("First");
-        WindowServices services{store, printers};
+        WindowServices services{settings.store, printers};
         int prints = 0, abouts = 0, endings = 0;
         services.ending.setOtherWindowVisible([](const QWidget&) { return true; });
         services.ending.setEndProgram([&] { ++endings; });
@@ -284,7 +284,8 @@ private slots:
             shown.reset(w);
         } else {
             auto* w = new frmPreview(nullptr, QStringList(20, picture), albumtest::gridSettings(),
-                                     *printer, store, [](QWidget*, const QString&, MessageIcon) {});
+                                     *printer, settings.store,
+                                     [](QWidget*, const QString&, MessageIcon) {});
             QVERIFY(w->Form_Load());
             shown.reset(w);
         }

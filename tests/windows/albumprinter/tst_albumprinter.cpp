@@ -1,7 +1,7 @@
 #include "core/settings/NumberRules.h"
-#include "core/settings/SettingsStore.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
+#include "support/SettingsSandbox.h"
 #include "support/TestPrinters.h"
 #include "windows/albumprinter/AlbumPrinterParts.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
@@ -43,12 +43,10 @@ public:
 
 // A window on a store of its own, started in a folder of a few files. Messages are kept, each
 // with its icon's number.
-struct Sandbox
+struct Sandbox : testsupport::SettingsSandbox
 {
-    QTemporaryDir storeDir;
     QTemporaryDir folder;
     QString dir;
-    SettingsStore store{storeDir.path()};
     TestPrinters printers{{"First", "Second"}, "Second", {{"Second", QFont("DejaVu Serif", 13)}}};
     std::unique_ptr<PrinterSurface> printer = printers.open("First");
     WindowServices services{store, printers};
@@ -62,9 +60,7 @@ struct Sandbox
             QFile file(path(name));
             file.open(QIODevice::WriteOnly);
         }
-        for (const QString& entry : stored)
-            store.SaveSetting("Quenbrook", "AlbumPrinter", entry.section('=', 0, 0),
-                              entry.section('=', 1));
+        put(stored);
         QDir::setCurrent(dir);
         services.message = [this](QWidget* owner, const QString& text, MessageIcon icon) {
             QCOMPARE(owner, window.get());
@@ -87,10 +83,6 @@ struct Sandbox
     QAction* action(const char* name) const { return child<QAction>(name); }
     QListWidget* list() const { return child<QListWidget>("lstAlbumList"); }
     FileList* files() const { return child<FileList>("File1"); }
-    QString stored(const QString& key) const
-    {
-        return store.GetSetting("Quenbrook", "AlbumPrinter", key);
-    }
 
     void click(const QString& button)
     {
@@ -235,15 +227,15 @@ private slots:
     {
         Sandbox s;
         s.action("mnuCm")->trigger();
-        QCOMPARE(s.stored("Scale"), "CM");
-        QCOMPARE(s.stored("PictureMaxWidth"), "5.08");
+        QCOMPARE(s.get("Scale"), "CM");
+        QCOMPARE(s.get("PictureMaxWidth"), "5.08");
         s.action("mnuCm")->trigger(); // already centimetres: nothing converted again
-        QCOMPARE(s.stored("PictureMaxWidth"), "5.08");
+        QCOMPARE(s.get("PictureMaxWidth"), "5.08");
         s.action("mnuInch")->trigger();
-        QCOMPARE(s.stored("Scale"), "Inch");
-        QCOMPARE(s.stored("PictureMaxWidth"), "2");
+        QCOMPARE(s.get("Scale"), "Inch");
+        QCOMPARE(s.get("PictureMaxWidth"), "2");
         s.action("mnuCenter")->trigger();
-        QCOMPARE(s.stored("Center"), "False");
+        QCOMPARE(s.get("Center"), "False");
         QVERIFY(!s.action("mnuCenter")->isChecked() && !s.window->Settings().Center);
 
         // Picture Resolution, last after a separator: 300 ppi unless a choice is stored.
@@ -252,7 +244,7 @@ private slots:
         QCOMPARE(option.last()->text(), "Picture Resolution");
         QVERIFY(s.action("mnuPictureResolution300")->isChecked());
         s.action("mnuPictureResolution0")->trigger();
-        QCOMPARE(s.stored("PictureResolution"), "0");
+        QCOMPARE(s.get("PictureResolution"), "0");
         QCOMPARE(s.window->Settings().PictureResolution, 0);
         QVERIFY(!s.action("mnuPictureResolution300")->isChecked());
         Sandbox again({"PictureResolution=150"});
@@ -384,7 +376,7 @@ private slots:
         QStringList expected;
         for (int i = 0; i < 5; ++i) {
             expected << "AlbumPrinter/" + keys[i] + '=' + written[i];
-            QCOMPARE(s.stored(keys[i]), written[i]);
+            QCOMPARE(s.get(keys[i]), written[i]);
         }
         QCOMPARE(s.window->writes.mid(0, 5), expected);
 

@@ -2,7 +2,7 @@
 
 // The Album Viewer on a store and in a folder of its own, for the window's tests.
 
-#include "core/settings/SettingsStore.h"
+#include "support/SettingsSandbox.h"
 #include "support/TestPrinters.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
 #include "windows/common/FilePane.h"
@@ -22,12 +22,10 @@ using namespace quenbrook;
 
 // A window on a store of its own, started in a folder holding copies of the sample pictures
 // (11 of them listed: .jpe and .jfif are not), or only a damaged x.jpg.
-struct Sandbox
+struct Sandbox : testsupport::SettingsSandbox
 {
-    QTemporaryDir storeDir;
     QTemporaryDir folder;
     QString dir;
-    SettingsStore store{storeDir.path()};
     TestPrinters printers;
     WindowServices services{store, printers};
     std::unique_ptr<frmAlbumViewer> window;
@@ -37,7 +35,8 @@ struct Sandbox
     // Entries of `stored` read "Section/Key=value".
     explicit Sandbox(const QStringList& stored = {}, QStringList printerNames = {"P"},
                      const QByteArray& damaged = {})
-        : printers(std::move(printerNames))
+        : SettingsSandbox("AlbumViewer")
+        , printers(std::move(printerNames))
     {
         dir = QFileInfo(folder.path()).canonicalFilePath();
         QFile x(path("x.jpg"));
@@ -47,9 +46,7 @@ struct Sandbox
         else
             for (const QString& name : samples.entryList(QDir::Files))
                 QFile::copy(samples.filePath(name), path(name));
-        for (const QString& entry : stored)
-            store.SaveSetting("Quenbrook", entry.section('/', 0, 0),
-                              entry.section('/', 1).section('=', 0, 0), entry.section('=', 1));
+        put(stored);
         QDir::setCurrent(dir);
         services.message = [this](QWidget* owner, const QString& text, MessageIcon icon) {
             QCOMPARE(owner, window.get());
@@ -64,10 +61,6 @@ struct Sandbox
         return QTest::qWaitForWindowExposed(window.get());
     }
     QString path(const QString& name) const { return dir + '/' + name; }
-    QString stored(const QString& key, const QString& section = "AlbumViewer") const
-    {
-        return store.GetSetting("Quenbrook", section, key);
-    }
     void press(const QString& key) { window->toolbarButton(key)->trigger(); }
     void select(int row) { window->File1()->setCurrentRow(row); }
     QStringList slotFiles() const

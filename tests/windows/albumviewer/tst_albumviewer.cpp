@@ -167,8 +167,8 @@ private slots:
         QTEST(s.window->pos(), "position");
         // Outer size 7605 x 5670 twips, the smallest it can be; the layout pass stores it.
         QTRY_COMPARE(s.window->size(), QSize(507, 378));
-        QTRY_COMPARE(s.stored("Width"), "7605");
-        QCOMPARE(s.stored("Height"), "5670");
+        QTRY_COMPARE(s.get("Width"), "7605");
+        QCOMPARE(s.get("Height"), "5670");
         QCOMPARE(s.window->File1()->path(), s.dir);
         QVERIFY(s.window->File1()->selectedItems().isEmpty());
         QCOMPARE(s.highlights(), (QList<bool>{false, false, false, false}));
@@ -205,9 +205,9 @@ private slots:
         Sandbox s(entries);
         QVERIFY(s.show());
         s.press("First");
-        QTRY_COMPARE(s.stored("Height"), written[3]);
+        QTRY_COMPARE(s.get("Height"), written[3]);
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(s.stored(keys[i]), written[i]);
+            QCOMPARE(s.get(keys[i]), written[i]);
 
         const QRect client = s.window->centralWidget()->rect();
         for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
@@ -218,8 +218,8 @@ private slots:
             QVERIFY(!s.window->picViewer(i)->image().isNull());
         }
         s.window->close();
-        QCOMPARE(s.stored("Left"), "0");
-        QCOMPARE(s.stored("Top"), "0");
+        QCOMPARE(s.get("Left"), "0");
+        QCOMPARE(s.get("Top"), "0");
     }
 };
 

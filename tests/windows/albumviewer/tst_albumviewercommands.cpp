@@ -157,8 +157,7 @@ private slots:
         s.store.SaveSetting("Quenbrook", "AlbumViewer", "Left", "-1");
         s.store.SaveSetting("Quenbrook", "AlbumViewer", "Top", "-1");
         s.window->findChild<QAction*>(command)->trigger();
-        QTEST((QStringList{s.stored("Start", "Quenbrook"), s.stored("Left"), s.stored("Top")}),
-              "after");
+        QTEST((QStringList{s.get("Start", "Quenbrook"), s.get("Left"), s.get("Top")}), "after");
         QTEST(s.ends, "ends");
         QCOMPARE(s.window->isHidden(), command == "mnuFileClose");
     }

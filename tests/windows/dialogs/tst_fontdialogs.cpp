@@ -247,8 +247,7 @@ private slots:
         act(*dialog, {"cmdFont", "cmdOk"});
         QStringList after;
         for (int i = 0; i < 7; ++i)
-            after << box.store.GetSetting(PrintKeys::Application, PrintKeys::Section,
-                                          prefix + Band[i]);
+            after << box.get(prefix + Band[i]);
         QTEST(after, "after");
         QTEST(shown, "shown");
         QFETCH(QString, problem);
@@ -275,7 +274,7 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QString, text);
         Sandbox box;
-        const QString picture = box.dir.filePath("beach.bmp");
+        const QString picture = box.filePath("beach.bmp");
         QVERIFY(QImage(40, 30, QImage::Format_RGB32).save(picture));
         const ChosenFont chosen{PrintFont{"Serif", 10.33333, true, true, false, true}, 0xFF00};
         act(*open(form, box, [&](QWidget*, const ChosenFont&) { return std::optional(chosen); })

@@ -1,9 +1,9 @@
 #include "core/program/PrintSettingsKeys.h"
 #include "core/program/Units.h"
-#include "core/settings/SettingsStore.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
 #include "support/PrintingFixtures.h"
+#include "support/SettingsSandbox.h"
 #include "support/TestPrinters.h"
 #include "windows/preview/frmPreview.h"
 
@@ -86,7 +86,7 @@ class tst_Preview : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { pictures_ = numberedPictures(dir_, 9); }
-    void init() { store_.emplace(folder_.emplace().path()); } // a fresh store for each test
+    void init() { settings_.emplace(); } // a fresh store for each test
 
     void opensAsRemembered_data()
     {
@@ -118,7 +118,8 @@ private slots:
         for (int i = 0; i < 3; ++i)
             if (!stored[i].isEmpty())
                 store(i, stored[i]);
-        frmPreview window(nullptr, pictures_.mid(0, count), previewSettings(), printer_, *store_);
+        frmPreview window(nullptr, pictures_.mid(0, count), previewSettings(), printer_,
+                          settings_->store);
         QVERIFY(window.Form_Load());
         QCOMPARE(opened(window), expected);
         // The page is as large as the paper on screen, drawn with every pixel the screen has.
@@ -133,7 +134,7 @@ private slots:
 
     void remembersChoices()
     {
-        frmPreview window(nullptr, pictures_, previewSettings(), printer_, *store_);
+        frmPreview window(nullptr, pictures_, previewSettings(), printer_, settings_->store);
         QVERIFY(window.Form_Load());
         QTest::keyClick(control<QComboBox>(window, "cboZoom"), Qt::Key_Down);
         QTest::mouseClick(control<QCheckBox>(window, "chkShowPrintableArea"), Qt::LeftButton);
@@ -148,7 +149,8 @@ private slots:
         for (const char* zoom : {"1", "0.5"}) {
             store(0, zoom);
             store(2, "True"); // the last round turned the outlines off
-            frmPreview window(nullptr, pictures_.mid(0, 7), previewSettings(), printer_, *store_);
+            frmPreview window(nullptr, pictures_.mid(0, 7), previewSettings(), printer_,
+                              settings_->store);
             QVERIFY(window.Form_Load());
             QCOMPARE(outlinedCells(window, 1), "1 1 1 1");
             // The header's black ink (not the blue outline), centred above the first cells.
@@ -188,7 +190,8 @@ private slots:
     void minimumSize()
     {
         QFETCH(QSize, asked);
-        frmPreview window(nullptr, pictures_.mid(0, 2), previewSettings(), printer_, *store_);
+        frmPreview window(nullptr, pictures_.mid(0, 2), previewSettings(), printer_,
+                          settings_->store);
         QVERIFY(window.Form_Load());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -228,25 +231,18 @@ private slots:
                 w->close();
             }
         });
-        frmPreview::Open(nullptr, pictures_, s, *printer, *store_);
+        frmPreview::Open(nullptr, pictures_, s, *printer, settings_->store);
         QCOMPARE(watcher.messages, QStringList{message});
         QVERIFY(!shown && !QGuiApplication::overrideCursor());
     }
 
 private:
-    QString stored(int key) const
-    {
-        return store_->GetSetting(PrintKeys::Application, PrintKeys::Section, Keys[key]);
-    }
-    void store(int key, const QString& value)
-    {
-        store_->SaveSetting(PrintKeys::Application, PrintKeys::Section, Keys[key], value);
-    }
+    QString stored(int key) const { return settings_->get(Keys[key]); }
+    void store(int key, const QString& value) { settings_->put({Keys[key] + '=' + value}); }
 
     QTemporaryDir dir_;
     QStringList pictures_;
-    std::optional<QTemporaryDir> folder_;
-    std::optional<SettingsStore> store_;
+    std::optional<testsupport::SettingsSandbox> settings_;
     RecordingSurface printer_; // 8 × 10.5 inch printable on 8.5 × 11 inch paper
 };
 

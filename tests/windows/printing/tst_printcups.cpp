@@ -1,6 +1,7 @@
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
 #include "support/CupsScheduler.h"
+#include "support/PdfReader.h"
 #include "support/PrintingFixtures.h"
 #include "windows/dialogs/PrinterSetupDialog.h"
 #include "windows/printing/RunPrintJob.h"
@@ -14,6 +15,7 @@
 #include <QSpinBox>
 
 using namespace printingtest;
+using namespace testsupport;
 
 namespace {
 
@@ -22,31 +24,17 @@ constexpr int Dpi = 50;
 const QList<QColor> Colours = {QColor(220, 0, 0),   QColor(0, 160, 0),   QColor(0, 0, 230),
                                QColor(230, 180, 0), QColor(200, 0, 200), QColor(0, 180, 180)};
 
-QString output(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 // The colour nearest the middle of each page of a PDF, as an index into Colours (-1: none).
-QList<int> pageColours(const QString& pdf, const QString& folder)
+QList<int> pageColours(const QString& pdf)
 {
-    const auto pages = QRegularExpression("Pages:\\s+(\\d+)").match(output("pdfinfo", {pdf}));
+    const PdfReader reader(pdf);
     QList<int> colours;
-    for (int page = 1; pages.hasMatch() && page <= pages.captured(1).toInt(); ++page) {
-        const QString stem = QDir(folder).filePath(QStringLiteral("middle"));
-        const QString number = QString::number(page);
-        QProcess::execute(
-            "pdftoppm", {"-r", "20", "-png", "-f", number, "-l", number, "-singlefile", pdf, stem});
-        const QImage image(stem + ".png");
+    for (int page = 1; page <= reader.pages(); ++page) {
+        const QImage image = reader.page(page, 20);
         const QColor pixel = image.pixelColor(image.width() / 2, image.height() / 2);
         int found = -1;
         for (int i = 0; i < Colours.size(); ++i)
-            if (qAbs(pixel.red() - Colours[i].red()) + qAbs(pixel.green() - Colours[i].green()) +
-                    qAbs(pixel.blue() - Colours[i].blue()) <=
-                60)
+            if (colourDistance(pixel, Colours[i]) <= 60)
                 found = i;
         colours << found;
     }
@@ -128,9 +116,7 @@ private slots:
         });
         dialogs.start(10);
         RunPrintJob(nullptr, pictures_.mid(0, 1), PrintSettings(), surface);
-        const QString legal = output("pdfinfo", {queueOutput()});
-        QVERIFY2(legal.contains(QRegularExpression("Page size: +612 x 1008 pts")),
-                 qPrintable(legal));
+        QCOMPARE(PdfReader(queueOutput()).points(), QSizeF(612, 1008));
     }
 
     // The pages typed in the dialog, with the copies and the order asked for: a queue makes those
@@ -203,7 +189,7 @@ private slots:
         QCOMPARE(watcher.messages, QStringList());
 
         const QString made = throughCups ? queueOutput() : pdf;
-        QCOMPARE(pageColours(made, dir_.path()), expected);
+        QCOMPARE(pageColours(made), expected);
     }
 
     void printsTheAlbum_data()
@@ -251,7 +237,7 @@ private slots:
 
         const QString made = throughCups ? queueOutput() : pdf;
         // Two pages, each with its number as its only text (CUPS-PDF's fonts carry no text).
-        QString text = output("pdftotext", {made, "-"}).remove(QRegularExpression("[ \\n]"));
+        QString text = PdfReader(made).text().remove(QRegularExpression("[ \\n]"));
         QCOMPARE(text, throughCups ? "\f\f" : "1\f2\f");
 
         const LayoutResult computed = ComputePageLayout(s, int(pictures_.size()), surface);
@@ -266,11 +252,7 @@ private slots:
         QStringList seen, expected;
         QList<QImage> images;
         for (int page = 1; page <= 2; ++page) {
-            const QString stem = dir_.filePath(QStringLiteral("page"));
-            const QString number = QString::number(page);
-            QProcess::execute("pdftoppm", {"-r", QString::number(Dpi), "-png", "-f", number,
-                                           "-singlefile", made, stem});
-            const QImage image(stem + ".png");
+            const QImage image = PdfReader(made).page(page, Dpi);
             QCOMPARE(image.size(), QSize(425, 550));
             images << image;
 
@@ -281,10 +263,7 @@ private slots:
                 const QColor want = i < Colours.size() ? Colours[i] : QColor(Qt::white);
                 const QColor pixel = image.pixelColor(at(place.CellLeft + s.PictureMaxWidth / 2,
                                                          place.CellTop + s.PictureMaxHeight / 2));
-                const int off = qAbs(pixel.red() - want.red()) +
-                                qAbs(pixel.green() - want.green()) +
-                                qAbs(pixel.blue() - want.blue());
-                seen << (off <= 60 ? want.name() : pixel.name() + "?");
+                seen << (colourDistance(pixel, want) <= 60 ? want.name() : pixel.name() + "?");
                 expected << want.name();
             }
         }
@@ -338,9 +317,7 @@ private slots:
         QVERIFY(chosen);
         QVERIFY(QFileInfo::exists(pdf));
         // Legal is 8.5 × 14 inches: 1008 × 612 points lying down.
-        QVERIFY2(
-            output("pdfinfo", {pdf}).contains(QRegularExpression("Page size: +1008 x 612 pts")),
-            qPrintable(output("pdfinfo", {pdf})));
+        QCOMPARE(PdfReader(pdf).points(), QSizeF(1008, 612));
     }
 
 private:

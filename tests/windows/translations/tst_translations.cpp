@@ -1,7 +1,7 @@
 #include "core/program/ProgramMessages.h"
 #include "core/program/Translations.h"
-#include "core/settings/SettingsStore.h"
 #include "print/PrinterSurface.h"
+#include "support/SettingsSandbox.h"
 #include "support/TestPrinters.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
 #include "windows/common/WindowServices.h"
@@ -100,11 +100,10 @@ QString Repeated(const QStringList& texts)
 
 struct AlbumPrinterSandbox
 {
-    QTemporaryDir storeDir;
-    SettingsStore store{storeDir.path()};
+    testsupport::SettingsSandbox settings;
     TestPrinters printers{{"First"}};
     std::unique_ptr<PrinterSurface> printer = printers.open("First");
-    WindowServices services{store, printers};
+    WindowServices services{settings.store, printers};
     frmAlbumPrinter window{services, *printer};
 };
 
