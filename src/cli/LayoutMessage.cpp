@@ -10,14 +10,13 @@
 
 namespace quenbrook {
 
-QString NoCellFitsText(const PrintSettings& s, const PageMeasures& measures)
+QString NoCellFitsText(const PrintSettings& s, const PageLayout& page)
 {
-    const double width = measures.PrintableWidth;
-    const double height = measures.PrintableHeight;
-    const double header = BandHeight(s.Header, measures.HeaderLineHeight);
-    const double footer = BandHeight(s.Footer, measures.FooterLineHeight);
-    const double label =
-        s.PrintLabel == LabelKind::None ? 0 : measures.LabelLineHeight + s.PictureLabelSpacingY;
+    const double width = page.PrintableWidth;
+    const double height = page.PrintableHeight;
+    const double header = page.HeaderHeight;
+    const double footer = page.FooterHeight;
+    const double label = page.LabelHeight + page.LabelGap;
 
     const QString unit = s.Scale == PrintUnit::Inch ? QStringLiteral("in") : QStringLiteral("cm");
     const auto length = [&](double value) {

@@ -4,11 +4,11 @@
 
 namespace quenbrook {
 
-struct PageMeasures;
+struct PageLayout;
 struct PrintSettings;
 
-// Why no cell fits on the measured page, for a terminal: the cell against the printable area,
-// across or down, and by how much, in the album's unit.
-QString NoCellFitsText(const PrintSettings& settings, const PageMeasures& measures);
+// Why no cell fits on the page as far as it was laid out, for a terminal: the cell against the
+// printable area, across or down, and by how much, in the album's unit.
+QString NoCellFitsText(const PrintSettings& settings, const PageLayout& page);
 
 } // namespace quenbrook

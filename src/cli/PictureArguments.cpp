@@ -88,7 +88,7 @@ QString OutputAmongPictures(const QString& output, const QStringList& pictures)
 {
     struct stat written = {};
     if (output == OutputFile::StandardOutput ||
-        ::stat(QFile::encodeName(output).constData(), &written) != 0)
+        ::stat(FileNameBytes(output).constData(), &written) != 0)
         return QString(); // nothing there yet, so no picture to lose
     const QString name = QDir::toNativeSeparators(output);
     const QString target = QFileInfo(output).canonicalFilePath();
@@ -98,7 +98,7 @@ QString OutputAmongPictures(const QString& output, const QStringList& pictures)
             .arg(name, QDir::toNativeSeparators(target));
     for (const QString& picture : pictures) {
         struct stat read = {};
-        if (::stat(QFile::encodeName(picture).constData(), &read) == 0 &&
+        if (::stat(FileNameBytes(picture).constData(), &read) == 0 &&
             read.st_dev == written.st_dev && read.st_ino == written.st_ino)
             return QCoreApplication::translate("quenbrook-album",
                                                "The output file %1 is the picture %2.")

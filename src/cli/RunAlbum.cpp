@@ -150,9 +150,8 @@ std::optional<PageLayout> layoutOf(const PrintSettings& settings, qsizetype pict
     const int count = int(std::min<qsizetype>(pictureCount, INT_MAX));
     const LayoutResult computed = ComputePageLayout(settings, count, surface);
     if (const auto* failure = std::get_if<LayoutFailure>(&computed)) {
-        tell(failure->problem == LayoutProblem::NoCellFits
-                 ? NoCellFitsText(settings, failure->measures)
-                 : failure->message);
+        tell(failure->problem == LayoutProblem::NoCellFits ? NoCellFitsText(settings, failure->page)
+                                                           : failure->message);
         return std::nullopt;
     }
     return std::get<PageLayout>(computed);

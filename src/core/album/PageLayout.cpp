@@ -22,11 +22,11 @@ std::optional<qint32> cellCount(double quotient)
     return static_cast<qint32>(std::trunc(quotient));
 }
 
-LayoutFailure noCellFits()
+// The page as far as it was laid out goes with the refusal, for a message that says why.
+LayoutFailure noCellFits(const PageLayout& page)
 {
-    return {LayoutProblem::NoCellFits,
-            QCoreApplication::translate("PageLayout", NoCellFitsMessage),
-            {}};
+    return {LayoutProblem::NoCellFits, QCoreApplication::translate("PageLayout", NoCellFitsMessage),
+            page};
 }
 
 bool allFinite(std::initializer_list<float> values)
@@ -39,13 +39,19 @@ bool allFinite(std::initializer_list<float> values)
 }
 
 // The printable area and the heights of the bands and of the label line.
+// A band takes its line and its spacing; a band of style None takes nothing.
+float bandHeight(const PrintBand& band, float lineHeight)
+{
+    return band.Style == BandStyle::None ? 0 : lineHeight + band.Spacing;
+}
+
 PageLayout bandsOf(const PrintSettings& s, const PageMeasures& measures)
 {
     PageLayout layout;
     layout.PrintableWidth = measures.PrintableWidth;
     layout.PrintableHeight = measures.PrintableHeight;
-    layout.HeaderHeight = BandHeight(s.Header, measures.HeaderLineHeight);
-    layout.FooterHeight = BandHeight(s.Footer, measures.FooterLineHeight);
+    layout.HeaderHeight = bandHeight(s.Header, measures.HeaderLineHeight);
+    layout.FooterHeight = bandHeight(s.Footer, measures.FooterLineHeight);
     if (s.PrintLabel != LabelKind::None) {
         layout.LabelHeight = measures.LabelLineHeight;
         layout.LabelGap = s.PictureLabelSpacingY;
@@ -139,25 +145,17 @@ LayoutResult ComputePageLayout(const PrintSettings& settings, int n, PageSurface
 
     if (const QString error = surface.error(); !error.isEmpty())
         return LayoutFailure{LayoutProblem::SurfaceFailed, error, {}};
-    LayoutResult result = LayoutFromMeasures(settings, n, measures);
-    if (auto* failure = std::get_if<LayoutFailure>(&result))
-        failure->measures = measures;
-    return result;
-}
-
-float BandHeight(const PrintBand& band, float lineHeight)
-{
-    return band.Style == BandStyle::None ? 0 : lineHeight + band.Spacing;
+    return LayoutFromMeasures(settings, n, measures);
 }
 
 LayoutResult LayoutFromMeasures(const PrintSettings& settings, int n, const PageMeasures& measures)
 {
     PageLayout layout = bandsOf(settings, measures);
     if (!measuresUsable(layout, settings) || !countCells(layout, settings))
-        return noCellFits();
+        return noCellFits(layout);
     countPages(layout, n);
     if (settings.Center && !centerCells(layout, settings))
-        return noCellFits();
+        return noCellFits(layout);
     return layout;
 }
 

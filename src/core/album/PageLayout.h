@@ -54,8 +54,9 @@ struct LayoutFailure
 {
     LayoutProblem problem = LayoutProblem::NoCellFits;
     QString message;
-    // The page as measured, when it was measured before the cells were refused.
-    PageMeasures measures;
+    // When the cells were refused: the printable area and the heights of the bands and of the
+    // label line; no grid.
+    PageLayout page;
 };
 
 using LayoutResult = std::variant<PageLayout, LayoutFailure>;
@@ -68,10 +69,6 @@ LayoutResult ComputePageLayout(const PrintSettings& settings, int n, PageSurface
 // negative cell, a count beyond 32 bits, a value that is not a finite number) is refused as
 // NoCellFits. A negative n counts as an empty list.
 LayoutResult LayoutFromMeasures(const PrintSettings& settings, int n, const PageMeasures& measures);
-
-// The height a header or footer takes with its line: the line and its spacing; none for a band of
-// style None.
-float BandHeight(const PrintBand& band, float lineHeight);
 
 struct CellPlace
 {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QObject>
+#include <QRegularExpression>
 
 #include <unistd.h>
 
@@ -42,13 +43,21 @@ void SortAsFileList(QStringList& names)
 QStringList FileListNames(const QString& folder, const QString& pattern)
 {
     // Listed by hand: Qt leaves out names that are not valid UTF-8.
-    const QStringList filters = pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    // The patterns are compiled once for the folder, not once for each name.
+    QList<QRegularExpression> filters;
+    for (const QString& filter : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        filters << QRegularExpression::fromWildcard(filter, Qt::CaseInsensitive);
+    const auto matches = [&](const QString& shown) {
+        return std::any_of(filters.cbegin(), filters.cend(), [&](const QRegularExpression& filter) {
+            return filter.match(shown).hasMatch();
+        });
+    };
     const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     QStringList names;
     for (const QString& name : FolderEntries(folder)) {
         // Letter case ignored, hidden files left out; matched as shown, as Qt's patterns take
         // text that is whole UTF-16.
-        if (!name.startsWith(QLatin1Char('.')) && QDir::match(filters, ShownFileName(name)) &&
+        if (!name.startsWith(QLatin1Char('.')) && matches(ShownFileName(name)) &&
             FileFactsOf(prefix + name).isFile)
             names << name;
     }

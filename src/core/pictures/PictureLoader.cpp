@@ -183,12 +183,19 @@ std::optional<PictureError> refusedUpFront(const QString& name, const DecodeCost
     return std::nullopt;
 }
 
-std::optional<PictureError> refusedFile(const QString& name, qint64 fileSize)
+std::optional<PictureError> refusedFile(const QString& name, qint64 fileSize,
+                                        qint64 limit = MaxPictureFileBytes)
 {
-    if (fileSize > MaxPictureFileBytes)
+    if (fileSize > limit)
         return tooLarge(name, QCoreApplication::translate("PictureLoader", "a file of %1 MB")
                                   .arg(fileSize / (1024 * 1024)));
     return std::nullopt;
+}
+
+PictureError cannotRead(const QString& name, const QString& why)
+{
+    return failure(name,
+                   QCoreApplication::translate("PictureLoader", "cannot be read (%1)").arg(why));
 }
 
 // Qt itself refuses to decode beyond the program's limit; set once for the process.
@@ -284,25 +291,21 @@ PictureResult loadRaster(const QString& path, const QString& name, const Picture
         return *refused;
     QFile file;
     if (const QString why = OpenForReading(file, path); !why.isEmpty())
-        return failure(
-            name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)").arg(why));
+        return cannotRead(name, why);
     FileBytes contents(file, fileSize);
     if (!contents.isMapped())
-        return failure(name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)")
-                                 .arg(file.errorString()));
+        return cannotRead(name, file.errorString());
     return decodeRaster(file, contents, name, type, target, stop);
 }
 
 PictureResult loadMetafile(const QString& path, const QString& name, const PictureType& type,
                            qint64 fileSize, const LoadStop* stop)
 {
-    if (fileSize > MetafileToSvg::MaxFileBytes)
-        return tooLarge(name, QCoreApplication::translate("PictureLoader", "a file of %1 MB")
-                                  .arg(fileSize / (1024 * 1024)));
+    if (auto refused = refusedFile(name, fileSize, MetafileToSvg::MaxFileBytes))
+        return *refused;
     QFile file;
     if (const QString why = OpenForReading(file, path); !why.isEmpty())
-        return failure(
-            name, QCoreApplication::translate("PictureLoader", "cannot be read (%1)").arg(why));
+        return cannotRead(name, why);
     const QByteArray data = file.read(MetafileToSvg::MaxFileBytes + 1);
 
     const MetafileToSvg::Result result = type.decoder == PictureDecoder::WindowsMetafile

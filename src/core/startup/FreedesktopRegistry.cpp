@@ -261,6 +261,10 @@ QString FreedesktopRegistry::KnownMimeTypeOf(const QString& extension)
 
 void FreedesktopRegistry::forgetKnownOwnTypes()
 {
+    // The MIME database does not change while the program registers, so once is enough.
+    if (ownTypesChecked_)
+        return;
+    ownTypesChecked_ = true;
     QMap<QString, QString> own = ReadOwnMimeTypes(mimePackageFile());
     QStringList forgotten;
     for (auto it = own.begin(); it != own.end();) {

@@ -92,6 +92,7 @@ private:
     MimeApps mimeApps_;
     QByteArray iconPicture_;
     bool applicationsChanged_ = false;
+    bool ownTypesChecked_ = false;
 };
 
 } // namespace quenbrook

@@ -152,10 +152,7 @@ void frmAlbumPrinter::createOptionActions()
     }
 
     auto* resolutions = new QActionGroup(this);
-    QList<qint32> choices(std::begin(PrintSettings::PictureResolutions),
-                          std::end(PrintSettings::PictureResolutions));
-    choices << PrintSettings::PrinterResolution;
-    for (const qint32 ppi : choices) {
+    for (const qint32 ppi : PictureResolutionChoices()) {
         QAction* item = command(QStringLiteral("mnuPictureResolution%1").arg(ppi),
                                 ppi == PrintSettings::PrinterResolution ? tr("Printer Resolution")
                                                                         : tr("%1 ppi").arg(ppi));

@@ -19,6 +19,18 @@ inline void SetStandardKeys(QAction& action, QKeySequence::StandardKey key,
     action.setShortcutContext(Qt::WindowShortcut);
 }
 
+// A key of the window with no menu item: the platform's keys for the standard command run the
+// slot while the window is active.
+template <class Window, class Slot>
+QAction* AddWindowKey(Window& window, QKeySequence::StandardKey key, Slot slot)
+{
+    auto* action = new QAction(&window);
+    SetStandardKeys(*action, key);
+    QObject::connect(action, &QAction::triggered, &window, slot);
+    window.addAction(action);
+    return action;
+}
+
 // Quit is Ctrl+Q on every platform here.
 inline void SetQuitKeys(QAction& action)
 {

@@ -19,14 +19,16 @@ namespace quenbrook {
 struct BandDialog::Keys
 {
     QString Form;
-    QString Caption;
+    const char* Caption; // translated when a dialog opens
     const BandSettings& Band;
 };
 
 const BandDialog::Keys& BandDialog::keysOf(Band band)
 {
-    static const Keys header{QStringLiteral("frmHeader"), tr("Header"), AlbumSettings::Header};
-    static const Keys footer{QStringLiteral("frmFooter"), tr("Footer"), AlbumSettings::Footer};
+    static const Keys header{QStringLiteral("frmHeader"), QT_TR_NOOP("Header"),
+                             AlbumSettings::Header};
+    static const Keys footer{QStringLiteral("frmFooter"), QT_TR_NOOP("Footer"),
+                             AlbumSettings::Footer};
     return band == Band::Header ? header : footer;
 }
 
@@ -42,7 +44,7 @@ template <class Code> Code shownCode(Code code)
 
 BandDialog::BandDialog(Band band, QWidget* owner, SettingsStore& store, PageSurface& printer,
                        FontChooser fontChooser)
-    : OptionDialogBase(owner, store, printer, keysOf(band).Form, keysOf(band).Caption,
+    : OptionDialogBase(owner, store, printer, keysOf(band).Form, tr(keysOf(band).Caption),
                        QSize(4644, 3936), Placement::CenteredOnOwner, std::move(fontChooser))
     , which_(band)
     , settingGroup_(new QButtonGroup(this))

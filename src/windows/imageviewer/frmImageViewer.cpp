@@ -103,14 +103,11 @@ void frmImageViewer::createActions()
     }
     // Zooming in and out by key steps through the six, largest first, and stops at either end.
     const auto step = [this](QKeySequence::StandardKey key, int by) {
-        auto* action = new QAction(this);
-        SetStandardKeys(*action, key);
-        connect(action, &QAction::triggered, this, [this, by] {
+        AddWindowKey(*this, key, [this, by] {
             const int next = zoomIndex() + by;
             if (next >= 0 && next < ZoomCount)
                 mnuZoomScale_Click(next);
         });
-        addAction(action);
     };
     step(QKeySequence::ZoomIn, -1);
     step(QKeySequence::ZoomOut, 1);

@@ -86,17 +86,12 @@ void frmPreview::createActions()
     connect(mnuClose, &QAction::triggered, this, &frmPreview::mnuClose_Click);
 
     // Keys with no menu item: zoom in and out through the list, a page back and on.
-    const auto windowKey = [this](QKeySequence::StandardKey key, auto slot) {
-        auto* action = new QAction(this);
-        SetStandardKeys(*action, key);
-        connect(action, &QAction::triggered, this, slot);
-        addAction(action);
-    };
-    windowKey(QKeySequence::ZoomIn, [this] { stepZoom(-1); });
-    windowKey(QKeySequence::ZoomOut, [this] { stepZoom(1); });
-    windowKey(QKeySequence::MoveToPreviousPage,
-              [this] { hsrPage->setValue(hsrPage->value() - 1); });
-    windowKey(QKeySequence::MoveToNextPage, [this] { hsrPage->setValue(hsrPage->value() + 1); });
+    AddWindowKey(*this, QKeySequence::ZoomIn, [this] { stepZoom(-1); });
+    AddWindowKey(*this, QKeySequence::ZoomOut, [this] { stepZoom(1); });
+    AddWindowKey(*this, QKeySequence::MoveToPreviousPage,
+                 [this] { hsrPage->setValue(hsrPage->value() - 1); });
+    AddWindowKey(*this, QKeySequence::MoveToNextPage,
+                 [this] { hsrPage->setValue(hsrPage->value() + 1); });
 }
 
 void frmPreview::createControls()

@@ -128,7 +128,8 @@ std::optional<PageSequence> ShowPrintDialog(QWidget* owner, QPrinter& printer, q
     QPrintDialog dialog(&printer, owner);
     if (toFile)
         printer.setOutputFormat(QPrinter::PdfFormat);
-    // No "selection"; copies and collation go to the driver; the paper and orientation can be
+    // No "selection"; copies and collation offered (a queue makes them, PagesChosen for a PDF);
+    // the paper and orientation can be
     // changed (Properties); printing to a PDF file is offered, as the built-in "Save as PDF".
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintCollateCopies |

@@ -23,9 +23,10 @@ class PrinterSurface;
 using PrintDialogRunner = std::function<std::optional<PageSequence>(
     QWidget* owner, QPrinter& printer, qint32 minPage, qint32 maxPage)>;
 
-// The platform's print dialog: no "selection" choice, copies and collation left to the driver,
-// the paper and orientation offered, "Print to File (PDF)" offered, from and to page preset to
-// the whole album. Gives the pages typed (PagesChosen), otherwise minPage to maxPage.
+// The platform's print dialog: no "selection" choice, copies and collation offered (a print queue
+// makes them, PagesChosen makes them for a PDF file), the paper and orientation offered, "Print to
+// File (PDF)" offered, from and to page preset to the whole album. Gives the pages typed
+// (PagesChosen), otherwise minPage to maxPage.
 std::optional<PageSequence> ShowPrintDialog(QWidget* owner, QPrinter& printer, qint32 minPage,
                                             qint32 maxPage);
 
