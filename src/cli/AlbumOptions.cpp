@@ -36,8 +36,8 @@ QString translated(const char* text)
     return QCoreApplication::translate("quenbrook-album", text);
 }
 
-constexpr Word<QPageLayout::Orientation> Orientations[] = {{"portrait", QPageLayout::Portrait},
-                                                           {"landscape", QPageLayout::Landscape}};
+constexpr SettingWord<QPageLayout::Orientation> Orientations[] = {
+    {"portrait", QPageLayout::Portrait}, {"landscape", QPageLayout::Landscape}};
 
 // The options of the settings, in the order of their declarations.
 void addSettingOptions(QCommandLineParser& parser)

@@ -64,12 +64,12 @@ void OptionReader::bothGiven(const QString& first, const QString& second)
 std::optional<TypedLength> OptionReader::length(const QString& name, bool zeroAllowed)
 {
     using Unit = TypedLength::Unit;
-    static constexpr Word<Unit> unitWords[] = {
+    static constexpr SettingWord<Unit> unitWords[] = {
         {"in", Unit::Inch}, {"cm", Unit::Centimetre}, {"mm", Unit::Millimetre}};
     const QString text = parser_.value(name);
     QString number = text.trimmed();
     TypedLength length;
-    for (const Word<Unit>& w : unitWords) {
+    for (const SettingWord<Unit>& w : unitWords) {
         if (number.endsWith(QLatin1String(w.Text), Qt::CaseInsensitive)) {
             number.chop(2);
             length.Typed = w.Value;

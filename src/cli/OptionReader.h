@@ -16,12 +16,6 @@
 
 namespace quenbrook {
 
-template <typename T> struct Word
-{
-    const char* Text;
-    T Value;
-};
-
 // What an option with a value takes: "inch, cm"; for a setting with choices each choice, by its
 // word if it has one: "150, 300, 600, printer".
 template <class T> QString AcceptedWords(const SettingOption<T>& option, const QList<T>& choices)
@@ -55,13 +49,14 @@ public:
     void fail(const QString& message);
 
     // One of the words in any letter case; nothing when the option was not given.
-    template <typename T> std::optional<T> word(const QString& name, std::span<const Word<T>> words)
+    template <typename T>
+    std::optional<T> word(const QString& name, std::span<const SettingWord<T>> words)
     {
         if (!parser_.isSet(name))
             return std::nullopt;
         const QString text = parser_.value(name);
         QStringList allowed;
-        for (const Word<T>& w : words) {
+        for (const SettingWord<T>& w : words) {
             if (text.compare(QLatin1String(w.Text), Qt::CaseInsensitive) == 0)
                 return w.Value;
             allowed << QLatin1String(w.Text);
