@@ -1,6 +1,8 @@
 #include "core/geometry/AlbumPrinterLayout.h"
 #include "core/geometry/FilePaneRules.h"
 
+#include "support/TestMain.h"
+
 #include <QTest>
 
 #include <algorithm>
@@ -137,5 +139,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_AlbumPrinterLayout)
+QUENBROOK_TEST(tst_AlbumPrinterLayout)
 #include "tst_albumprinterlayout.moc"

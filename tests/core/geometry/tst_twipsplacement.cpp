@@ -1,5 +1,7 @@
 #include "core/geometry/TwipsPlacement.h"
 
+#include "support/TestMain.h"
+
 #include <QTest>
 
 #include <cmath>
@@ -65,5 +67,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_TwipsPlacement)
+QUENBROOK_TEST(tst_TwipsPlacement)
 #include "tst_twipsplacement.moc"
