@@ -605,6 +605,8 @@ def make_emfs():
          e_box(43, 150, 120, 250, 200), e_box(42, 140, 110, 170, 140)],
         frame=(2540, 2540, 7620, 6350), bounds=(100, 100, 300, 250),
         micrometres=(508000, 381000), mm=(1, 1))
+    # Micrometres only count when both are given.
+    FILES["half-micrometres.emf"] = emf([e_box(43, 10, 10, 50, 50)], micrometres=(508000, 0))
     FILES["no-end-record.emf"] = emf([e_box(43, 0, 0, 10, 10)], end=False)
     after_end = emf([e_box(42, 0, 0, 100, 100)])
     FILES["after-end-record.emf"] = after_end + er(43, "iiii", 0, 0, 50, 50)
@@ -613,13 +615,27 @@ def make_emfs():
     FILES["smallest-frame.emf"] = emf([e_box(43, 0, 0, 1, 1)], frame=(0, 0, 1, 1),
                                       bounds=(0, 0, 0, 0))
 
+    # Saved states of both kinds count together: one short of the most allowed, then one beyond.
+    saves = [er(33)] * 999
+    FILES["plus-restored-states.emf"] = emf(saves + [
+        plus((0x4026, 0, b""), (0x4025, 0, pack("I", 1)), (0x4025, 0, b""))])
+    FILES["plus-saved-states.emf"] = emf(saves + [
+        plus((0x4025, 0, pack("I", 1)), (0x4025, 0, b""))])
+    # A bitmap record that carries no bitmap may end right after its bitmap fields.
+    FILES["bitblt-fields-only.emf"] = emf([e_brush(1, 0, 0, 160, 0), er(37, "I", 1),
+                                           bit_blt(10, 10, 100, 80, None, rop=0x00F00021)[:100]
+                                           .replace(pack("II", 76, 108), pack("II", 76, 100))])
+
     # Refused.
     good = [e_box(43, 10, 10, 50, 50)]
     whole = emf(good)
     FILES["frame-too-large.emf"] = emf(good, frame=(0, 0, 1000001, 1000))
     FILES["empty-frame.emf"] = emf(good, frame=(0, 0, 1000, 0))
     FILES["no-device.emf"] = emf(good, device=(0, 1440))
+    FILES["no-device-height.emf"] = emf(good, device=(1920, 0))
     FILES["no-millimetres.emf"] = emf(good, mm=(508, 0))
+    FILES["no-millimetres-across.emf"] = emf(good, mm=(0, 381))
+    FILES["wrong-type.emf"] = pack("I", 2) + whole[4:]
     FILES["wrong-signature.emf"] = whole[:40] + b" EMG" + whole[44:]
     FILES["header-too-small.emf"] = emf(good, header_bytes=84)
     FILES["header-odd-size.emf"] = emf(good, header_bytes=90)
