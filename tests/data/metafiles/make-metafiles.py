@@ -82,6 +82,13 @@ def dib(bits, w=8, h=8, compression=0, header=40):
     return bitmap_info(w, h, bits, compression, 0, len(pixels), header) + pixels
 
 
+def os2_dib4():
+    """The old OS/2 header, with a palette of three-byte entries."""
+    entries = FOUR + [(255, 255, 255)] * 12
+    return (bitmap_info(8, 8, 4, header=12) + b"".join(bytes((b, g, r)) for r, g, b in entries)
+            + rows(8, 8, 4, checker))
+
+
 def dib_rle8():
     codes = b""
     for y in range(8):
@@ -239,7 +246,7 @@ def make_wmfs():
     # Every bitmap record and depth the checks know, each pixel block exactly as long as needed.
     bitmaps = window(0, 0, 2880, 2160)
     cells = [dib(1), dib(4), dib(8), dib(16), dib(24), dib(32), dib(32, compression=3),
-             dib_rle8(), dib_rle4(), dib(24, header=12), dib(8, header=108)]
+             dib_rle8(), dib_rle4(), dib(24, header=12), dib(8, header=124), os2_dib4()]
     for i, bitmap in enumerate(cells):
         x, y = 80 + (i % 6) * 460, 80 + (i // 6) * 460
         bitmaps.append(stretch_dib(x, y, 400, 400, bitmap))
@@ -311,6 +318,7 @@ def make_wmfs():
     FILES["too-small.wmf"] = whole[:30]
     bad_bitmaps = {
         "bitmap-short.wmf": dib(24)[:-2],
+        "bitmap-short-8.wmf": dib(8)[:-4],
         "bitmap-depth.wmf": bitmap_info(8, 8, 7) + b"\0" * 64,
         "bitmap-palette.wmf": bitmap_info(8, 8, 1, 0, 3) + palette(FOUR[:3]) + b"\0" * 32,
         "bitmap-deep-palette.wmf": bitmap_info(2, 2, 24, 0, 257) + b"\0" * (257 * 4 + 16),
@@ -607,6 +615,11 @@ def make_emfs():
         micrometres=(508000, 381000), mm=(1, 1))
     # Micrometres only count when both are given.
     FILES["half-micrometres.emf"] = emf([e_box(43, 10, 10, 50, 50)], micrometres=(508000, 0))
+    # A world transform may stretch the drawing a thousand times, not more.
+    FILES["stretched-most.emf"] = emf([er(35, raw=pack("ffffff", 500, 0, 0, 500, 0, 0)),
+                                       e_box(43, 0, 0, 1, 1)])
+    FILES["stretched.emf"] = emf([er(35, raw=pack("ffffff", 600, 0, 0, 600, 0, 0)),
+                                  e_box(43, 0, 0, 1, 1)])
     FILES["no-end-record.emf"] = emf([e_box(43, 0, 0, 10, 10)], end=False)
     after_end = emf([e_box(42, 0, 0, 100, 100)])
     FILES["after-end-record.emf"] = after_end + er(43, "iiii", 0, 0, 50, 50)
