@@ -26,7 +26,7 @@ def rgb(r, g, b):
 def bitmap_info(w, h, bits, compression=0, colours=0, image_bytes=0, header=40):
     if header == 12:
         return pack("IHHHH", 12, w, h, 1, bits)
-    info = pack("IiiHHIIiiII", 40, w, h, 1, bits, compression, image_bytes, 2835, 2835, colours, 0)
+    info = pack("IiiHHIIiiII", header, w, h, 1, bits, compression, image_bytes, 2835, 2835, colours, 0)
     return info + b"\0" * (header - 40)
 
 
@@ -541,9 +541,9 @@ def make_emfs():
         er(30, "iiii", 10, 100, 40, 140),  # a second clip, in the same group
         e_box(42, 0, 90, 60, 144),
         er(34, "i", -1),
-        er(35, raw=pack("ffffff", 0.5, 0.0, 0.0, 0.5, 100.0, 70.0)),  # SetWorldTransform
+        er(35, raw=pack("ffffff", 2.0, 0.0, 0.0, 2.0, 100.0, 70.0)),  # SetWorldTransform
         er(36, raw=pack("ffffff", 1.0, 0.0, 0.0, 1.0, 20.0, 20.0) + pack("I", 2)),
-        e_box(43, 0, 0, 80, 80),
+        e_box(43, 0, 0, 10, 10),
         er(36, raw=IDENTITY + pack("I", 1)),
         er(29, "iiii", 0, 0, 20, 20),  # ExcludeClipRect
         er(55, "iiiiiiii", 140, 0, 190, 50, 190, 25, 165, 0),  # ArcTo
@@ -566,7 +566,7 @@ def make_emfs():
         er(37, "I", 2), er(40, "I", 1),
         er(25, raw=rgb(255, 255, 180)), er(18, "I", 2), er(22, "I", 0),
         e_text(20, 130, "rising 45", options=2, box=(18, 110, 90, 135)),
-        e_font(3, -12, "A>B"), er(37, "I", 3), e_text(100, 120, "odd face"),
+        e_font(3, -12, "A>B55555555"), er(37, "I", 3), e_text(100, 120, "odd face"),
     ]
     FILES["text.emf"] = emf(texts)
 
