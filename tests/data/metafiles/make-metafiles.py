@@ -301,6 +301,7 @@ def make_wmfs():
                                  wr(0x0214, 50, 50), wr(0x0213, 32000, 32000),
                                  wr(0x0213, -32000, 50)],
         frame=(0, 0, 100, 100))
+    FILES["header-only.wmf"] = placeable(0, 0, 1440, 720) + wmf_body([], end=False)[:18]
     FILES["no-end-record.wmf"] = wmf(window(0, 0, 1440, 1440) + [rect16(0x0418, 0, 0, 1440, 1440)],
                                      end=False)
 
