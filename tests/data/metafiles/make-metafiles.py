@@ -283,8 +283,7 @@ def make_wmfs():
               wr(0x0410, 1, 2, 1, 2), wr(0x0211, 10, 10), wr(0x0412, 2, 1, 2, 1),
               wr(0x001E), wr(0x0127, 0xFFFF),
               brush(0, 0, 0, 200), select(0), rect16(0x0418, 0, 0, 1000, 1000)]
-    memory = wmf_body(scaled)
-    FILES["plain-scaled.wmf"] = memory[:0] + pack("H", 2) + memory[2:]
+    FILES["plain-scaled.wmf"] = pack("H", 2) + wmf_body(scaled)[2:]
 
     # The frame's corners given right to left, bottom to top; records after the end are ignored.
     FILES["reversed-frame.wmf"] = wmf(
@@ -411,7 +410,6 @@ def e_points(kind, points, counts=None):
 
 
 def blit_fields(bitmap, at):
-    header = 40 if bitmap[:4] != pack("I", 12) else 12
     info_bytes = len(bitmap) - len(pixels_of(bitmap))
     return pack("IIII", at, info_bytes, at + info_bytes, len(bitmap) - info_bytes)
 
