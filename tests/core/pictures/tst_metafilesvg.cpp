@@ -1,0 +1,60 @@
+#include "core/pictures/MetafileToSvg.h"
+
+#include "support/Golden.h"
+#include "support/TestMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace quenbrook;
+
+class tst_MetafileSvg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every metafile drawn as SVG, or refused, as its golden file says.
+    void convert_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir data(QStringLiteral(QUENBROOK_TESTDATA_DIR "/metafiles"));
+        QStringList paths{QStringLiteral(QUENBROOK_SAMPLES_DIR "/shapes.wmf"),
+                          QStringLiteral(QUENBROOK_SAMPLES_DIR "/shapes.emf")};
+        for (const QString& name : data.entryList({"*.wmf", "*.emf"}, QDir::Files, QDir::Name))
+            paths << data.filePath(name);
+        for (const QString& path : paths)
+            QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
+    }
+    void convert()
+    {
+        QFETCH(QString, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const bool wmf = path.endsWith(QLatin1String(".wmf"));
+        const auto result = wmf ? MetafileToSvg::wmfToSvg(bytes) : MetafileToSvg::emfToSvg(bytes);
+        QString text;
+        if (const auto* failure = std::get_if<MetafileToSvg::Failure>(&result)) {
+            static const char* const kinds[] = {"unreadable", "no size", "too large", "stopped"};
+            text =
+                QStringLiteral("refused, %1: %2\n").arg(kinds[int(failure->kind)], failure->detail);
+        } else {
+            const auto& converted = std::get<MetafileToSvg::Converted>(result);
+            text = QStringLiteral("natural size %1 x %2 himetric\n")
+                       .arg(converted.naturalHimetric.width())
+                       .arg(converted.naturalHimetric.height());
+            text += QString::fromUtf8(converted.svg).replace(QLatin1String("><"), ">\n<");
+            // Whoever stops the load gets no drawing.
+            const LoadStop stop(true);
+            const auto stopped =
+                wmf ? MetafileToSvg::wmfToSvg(bytes, &stop) : MetafileToSvg::emfToSvg(bytes, &stop);
+            QCOMPARE(int(std::get<MetafileToSvg::Failure>(stopped).kind),
+                     int(MetafileToSvg::Failure::Kind::Stopped));
+        }
+        QUENBROOK_COMPARE_GOLDEN("metafiles/" + QFileInfo(path).fileName() + ".svg", text);
+    }
+};
+
+QUENBROOK_TEST(tst_MetafileSvg)
+#include "tst_metafilesvg.moc"
