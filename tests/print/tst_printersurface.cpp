@@ -1,15 +1,16 @@
+#include "core/album/AlbumPage.h"
 #include "core/album/PreviewSurface.h"
 #include "core/pictures/Picture.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
+#include "support/AlbumFixtures.h"
 #include "support/PdfReader.h"
+#include "support/TestMain.h"
 #include "support/TestPrinters.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPrinter>
-#include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <cerrno>
@@ -18,7 +19,7 @@
 
 #include <sys/resource.h>
 
-using namespace quenbrook;
+using namespace albumtest;
 using testsupport::PdfReader;
 
 namespace {
@@ -27,48 +28,11 @@ const QString SaveAsPdf = SaveAsPdfPrinter.toString();
 const QString Sample = QString::fromUtf16(LineSample);
 const TextLook Black{PrintFont{"Sans", 12}, 0, true};
 
-Picture solidPicture(QColor color)
-{
-    QImage image(64, 64, QImage::Format_RGB32);
-    image.fill(color);
-    return Picture::fromImage(image, QSize(1693, 1693));
-}
-
 // Every file in a folder, spool files too.
 QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden);
 }
-
-// While it lives, no file of this process grows beyond the limit: a write past it fails as on a
-// full disk. None when the limit is 0.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        if (bytes == 0 || ::getrlimit(RLIMIT_FSIZE, &before_) != 0)
-            return;
-        active_ = true;
-        signal_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, before_.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        if (!active_)
-            return;
-        ::setrlimit(RLIMIT_FSIZE, &before_);
-        std::signal(SIGXFSZ, signal_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    bool active_ = false;
-    rlimit before_ = {};
-    void (*signal_)(int) = SIG_DFL;
-};
 
 } // namespace
 
@@ -79,42 +43,38 @@ private slots:
     void pdfPrinterMetrics()
     {
         PrinterSurface surface(SaveAsPdf);
-        QCOMPARE(surface.printer().resolution(), SaveAsPdfResolution);
         surface.printer().setPageSize(QPageSize(QPageSize::Letter));
         const QRectF area = surface.printer().pageLayout().paintRect(QPageLayout::Inch);
-
-        const float widthInches = surface.drawableWidth(PrintUnit::Inch);
-        const float heightInches = surface.drawableHeight(PrintUnit::Inch);
-        QVERIFY(qAbs(widthInches - area.width()) < 0.01 && widthInches < 8.5f);
-        QVERIFY(qAbs(heightInches - area.height()) < 0.01 && heightInches < 11);
-        QCOMPARE(surface.drawableWidth(PrintUnit::Centimetre), float(widthInches * 2.54));
-        QCOMPARE(surface.drawableHeight(PrintUnit::Centimetre), float(heightInches * 2.54));
+        const float width = surface.drawableWidth(PrintUnit::Inch);
+        const float height = surface.drawableHeight(PrintUnit::Inch);
+        QVERIFY(qAbs(width - area.width()) < 0.01 && width < 8.5f);
+        QVERIFY(qAbs(height - area.height()) < 0.01 && height < 11);
+        QCOMPARE(surface.drawableWidth(PrintUnit::Centimetre), float(width * 2.54));
+        QCOMPARE(surface.drawableHeight(PrintUnit::Centimetre), float(height * 2.54));
         // Device units are the printer's dots, and pictures are decoded for them.
         QCOMPARE(surface.dotsPerInch(), double(SaveAsPdfResolution));
         QCOMPARE(surface.pixelsPerInch(), double(SaveAsPdfResolution));
         const double textHeight = surface.textHeight(Black.font, Sample) / surface.dotsPerInch();
         QVERIFY2(textHeight > 0.15 && textHeight < 0.25, qPrintable(QString::number(textHeight)));
-        PrintFont twice = Black.font;
-        twice.Size = 24;
+        const PrintFont twice{"Sans", 24};
         QVERIFY(qAbs(surface.textHeight(twice, Sample) / surface.dotsPerInch() / textHeight - 2) <
                 0.1);
-        // The paper (612 x 792 points), not the printable area, whatever the unit.
+        // The paper (612 x 792 points), not the printable area.
         QCOMPARE(surface.paperWidthTwips(), 612.0f * 20);
         QCOMPARE(surface.paperHeightTwips(), 792.0f * 20);
     }
 
+    // An abandoned document leaves no file, and an existing one as it was; the next document
+    // starts afresh, and its file is in place only at the end.
     void pdfDocuments()
     {
         QTemporaryDir dir;
         const QString fresh = dir.filePath("fresh.pdf");
-        const QString old = dir.filePath("old.pdf");
-        QFile file(old);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("the album of last year") > 0);
-        file.close();
+        QFile old(dir.filePath("old.pdf"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the album of last year") > 0);
+        old.close();
         PrinterSurface surface(SaveAsPdf);
-        surface.printer().setPageSize(QPageSize(QPageSize::Letter)); // the unit is the inch
-        // An abandoned document leaves no file, and an existing one as it was.
-        for (const QString& target : {fresh, old}) {
+        for (const QString& target : {fresh, old.fileName()}) {
             surface.setOutputFileName(target);
             surface.drawText("page 1", QPointF(), Black);
             surface.newPage();
@@ -122,12 +82,12 @@ private slots:
         }
         QVERIFY(surface.textHeight(Black.font, Sample) > 0); // measuring starts no document
         QCOMPARE(filesIn(dir.path()), QStringList{"old.pdf"});
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("the album of last year"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("the album of last year"));
 
-        // The next document starts afresh; its file is in place only at the end.
         surface.setOutputFileName(fresh);
-        surface.drawPicture(solidPicture(Qt::red), QRectF(1200, 1200, 2400, 2400));
+        surface.drawPicture(Picture::fromImage(QImage(64, 64, QImage::Format_RGB32), QSize(9, 9)),
+                            QRectF(1200, 1200, 2400, 2400));
         surface.newPage();
         surface.drawText("second", QPointF(), Black);
         QVERIFY(!QFile::exists(fresh));
@@ -138,31 +98,33 @@ private slots:
 
     void printerThatCannotPrint_data()
     {
-        QTest::addColumn<QStringList>("printerFileReason");
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason");
         QTest::addColumn<int>("fileSizeLimit"); // 0: none
-        QTest::newRow("failing test printer")
-            << QStringList{"Office", "a.pdf", "not responding"} << 0;
-        QTest::newRow("PDF without a file name") << QStringList{SaveAsPdf, "", "file name"} << 0;
-        QTest::newRow("PDF into a missing folder")
-            << QStringList{SaveAsPdf, "no/a.pdf", "cannot be written"} << 0;
+        QTest::newRow("failing test printer") << "Office"
+                                              << "a.pdf"
+                                              << "not responding" << 0;
+        QTest::newRow("PDF without a file name") << SaveAsPdf << ""
+                                                 << "file name" << 0;
+        QTest::newRow("PDF into a missing folder") << SaveAsPdf << "no/a.pdf"
+                                                   << "cannot be written" << 0;
         // The page's font alone takes more.
         QTest::newRow("PDF on a full disk")
-            << QStringList{SaveAsPdf, "a.pdf",
-                           "a.pdf cannot be written: " +
-                               QString::fromLocal8Bit(std::strerror(EFBIG))}
-            << 2048;
-        QTest::newRow("print queue on a full disk")
-            << QStringList{"Office", "", "spool file in"} << 2048;
+            << SaveAsPdf << "a.pdf"
+            << "a.pdf cannot be written: " + QString::fromLocal8Bit(std::strerror(EFBIG)) << 2048;
+        QTest::newRow("print queue on a full disk") << "Office"
+                                                    << ""
+                                                    << "spool file in" << 2048;
     }
 
+    // Nothing is left behind, and an older file stays as it was.
     void printerThatCannotPrint()
     {
-        QFETCH(QStringList, printerFileReason);
+        QFETCH(QString, printer);
+        QFETCH(QString, file);
         QFETCH(int, fileSizeLimit);
-        const auto& [printer, file, reason] =
-            std::tuple(printerFileReason[0], printerFileReason[1], printerFileReason[2]);
         QTemporaryDir dir;
-        // An older file where the folder is there.
         QFile older(dir.filePath(file));
         const bool hasOlder = !file.isEmpty() && QFileInfo(older).dir().exists();
         if (hasOlder)
@@ -177,11 +139,19 @@ private slots:
         if (!file.isEmpty())
             surface->setOutputFileName(dir.filePath(file));
         {
-            const FileSizeLimit limit{rlim_t(fileSizeLimit)};
+            // Writes past the limit fail as on a full disk.
+            rlimit unlimited = {};
+            QVERIFY(::getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
+            const rlimit limit{fileSizeLimit ? rlim_t(fileSizeLimit) : unlimited.rlim_cur,
+                               unlimited.rlim_max};
+            std::signal(SIGXFSZ, SIG_IGN);
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            const auto restore = qScopeGuard([&] { ::setrlimit(RLIMIT_FSIZE, &unlimited); });
             surface->drawText("text", QPointF(), Black);
             surface->newPage();
             surface->endDoc();
         }
+        QFETCH(QString, reason);
         QVERIFY2(surface->error().contains(reason), qPrintable(surface->error()));
         QCOMPARE(filesIn(dir.path()), before);
         if (hasOlder) {
@@ -197,6 +167,73 @@ private slots:
         QVERIFY(printers.names().contains(printers.defaultName()));
     }
 
+    // Pictures of the cell's proportions, tall, wide and square, on Letter with margins of
+    // their own: every edge within a pixel of where the layout puts it.
+    void picturesWhereTheLayoutPutsThem()
+    {
+        if (const QString missing = PdfReader::unavailable(); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        const QList<QPair<QSize, QColor>> samples = {{QSize(300, 200), QColor(220, 0, 0)},
+                                                     {QSize(200, 300), QColor(0, 150, 0)},
+                                                     {QSize(400, 100), QColor(0, 0, 230)},
+                                                     {QSize(250, 250), QColor(0, 0, 0)}};
+        QTemporaryDir dir;
+        QStringList list;
+        for (const auto& [pixels, colour] : samples)
+            list << solidPicture(dir, QStringLiteral("%1.bmp").arg(list.size()), pixels, colour);
+        PrinterSurface surface(SaveAsPdf);
+        const QString pdf = dir.filePath(QStringLiteral("album.pdf"));
+        surface.setOutputFileName(pdf);
+        surface.printer().setPageLayout(
+            QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                        QMarginsF(0.5, 0.75, 0.25, 0.5), QPageLayout::Inch));
+        const PrintSettings s = gridSettings();
+        const LayoutResult computed = ComputePageLayout(s, 4, surface);
+        const auto* layout = std::get_if<PageLayout>(&computed);
+        QVERIFY(layout);
+        QCOMPARE(QSizeF(layout->PrintableWidth, layout->PrintableHeight), QSizeF(7.75, 9.75));
+        QCOMPARE(DrawAlbumPage(surface, s, *layout, list, 1, PageView()).outcome,
+                 PageOutcome::Drawn);
+        surface.endDoc();
+        QVERIFY2(surface.error().isEmpty(), qPrintable(surface.error()));
+
+        constexpr int Dpi = 50;
+        const QImage raster = PdfReader(pdf).page(1, Dpi);
+        QCOMPARE(raster.size(), QSize(425, 550));
+        for (int i = 0; i < samples.size(); ++i) {
+            const auto& [pixels, colour] = samples[i];
+            const CellPlace cell = CellOrigin(*layout, s, 1, i / 2 + 1, i % 2 + 1);
+            const PictureFit fit = FitPicture(pixels.width(), pixels.height(), s);
+            // Page positions count from the printable area's corner, half an inch and 3/4 in.
+            const QRectF want(
+                QPointF(0.5 + cell.CellLeft + fit.OffsetX, 0.75 + cell.CellTop + fit.OffsetY) * Dpi,
+                QSizeF(fit.DrawWidth, fit.DrawHeight) * Dpi);
+            // The pixels at least half as dark as the colour, on the raster lines through the
+            // centre, less than half a pitch either way so the neighbours stay out.
+            const QPoint centre = want.center().toPoint();
+            QRect found;
+            const auto look = [&](QPoint p) {
+                if (testsupport::colourDistance(raster.pixelColor(p), Qt::white) * 2 >=
+                    testsupport::colourDistance(colour, Qt::white))
+                    found |= QRect(p, QSize(1, 1));
+            };
+            for (int d = -78; d <= 78; ++d)
+                look(centre + QPoint(d, 0));
+            for (int d = -53; d <= 53; ++d)
+                look(centre + QPoint(0, d));
+            const QString where = QStringLiteral("picture %1 found %2,%3 %4x%5")
+                                      .arg(i)
+                                      .arg(found.x())
+                                      .arg(found.y())
+                                      .arg(found.width())
+                                      .arg(found.height());
+            QVERIFY2(testsupport::colourDistance(raster.pixelColor(centre), colour) <= 48 &&
+                         QRectF(found).adjusted(-1, -1, 1, 1).contains(want) &&
+                         want.adjusted(-1, -1, 1, 1).contains(QRectF(found)),
+                     qPrintable(where));
+        }
+    }
+
     void previewSurface_data()
     {
         QTest::addColumn<int>("ratio"); // image pixels to a logical pixel
@@ -209,29 +246,25 @@ private slots:
         PreviewSurface surface(96, ratio);
         surface.resize(21.59f, 27.94f, 0.5f, PrintUnit::Centimetre);
         QCOMPARE(surface.size(), QSize(408, 528));
-        QCOMPARE(surface.image().size(), QSize(408, 528) * ratio);
-        QCOMPARE(surface.image().devicePixelRatio(), double(ratio));
-        QCOMPARE(surface.pixelsPerInch(), 96.0 * ratio);
         surface.resize(8.5f, 11, 0.5f, PrintUnit::Inch);
         QCOMPARE(surface.size(), QSize(408, 528));
         QCOMPARE(surface.image().size(), QSize(408, 528) * ratio);
+        QCOMPARE(surface.image().devicePixelRatio(), double(ratio));
+        QCOMPARE(surface.pixelsPerInch(), 96.0 * ratio);
         QCOMPARE(surface.drawableWidth(PrintUnit::Inch), 4.25f);
         QCOMPARE(surface.paperHeightTwips(), 5.5f * 1440);
 
         // Blue, corners in any order; one logical pixel wide.
         surface.drawOutline(QPointF(192, 192), QPointF(96, 96), 0xFF0000);
         const QImage& image = surface.image();
-        const auto at = [&](int x, int y) { return image.pixel(x * ratio, y * ratio); };
+        const auto blue = [&](int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 255); };
         for (int i = 96; i <= 192; i += 8)
             for (const QPoint edge : {QPoint(96, i), QPoint(192, i), QPoint(i, 96), QPoint(i, 192)})
-                QCOMPARE(at(edge.x(), edge.y()), qRgb(0, 0, 255));
-        for (const QPoint white : {QPoint(95, 150), QPoint(97, 150), QPoint(191, 150),
-                                   QPoint(193, 150), QPoint(150, 150)})
-            QCOMPARE(at(white.x(), white.y()), qRgb(255, 255, 255));
+                QVERIFY(blue(edge.x() * ratio, edge.y() * ratio));
         int thickness = 0;
-        for (int x = 90 * ratio; x < 100 * ratio; ++x)
-            thickness += image.pixel(x, 150 * ratio) == qRgb(0, 0, 255);
-        QCOMPARE(thickness, ratio);
+        for (int x = 90 * ratio; x < 200 * ratio; ++x)
+            thickness += blue(x, 150 * ratio);
+        QCOMPARE(thickness, 2 * ratio);
         surface.clear();
         QImage white(image.size(), image.format());
         white.setDevicePixelRatio(ratio);
@@ -240,10 +273,9 @@ private slots:
 
         // Text is drawn below and right of its position, one line high; its size is the same in
         // logical pixels, drawn with all the image's pixels.
-        TextLook look = Black;
-        look.font.Size = 24;
-        const double height = surface.textHeight(look.font, Sample) / 96;
-        QCOMPARE(surface.drawText(Sample, QPointF(96, 96), look), height * 96);
+        const TextLook look{PrintFont{"Sans", 24}, 0, true};
+        const double height = surface.textHeight(look.font, Sample);
+        QCOMPARE(surface.drawText(Sample, QPointF(96, 96), look), height);
         QRect ink;
         for (int y = 60 * ratio; y < 160 * ratio; ++y)
             for (int x = 60 * ratio; x < 300 * ratio; ++x)
@@ -251,11 +283,10 @@ private slots:
                     ink |= QRect(x, y, 1, 1);
         QVERIFY2(
             ink.left() >= 96 * ratio && ink.left() <= 100 * ratio && ink.top() >= 96 * ratio &&
-                ink.bottom() <= (96 + height * 96) * ratio &&
-                ink.height() > height * 96 * ratio / 2,
+                ink.bottom() <= (96 + height) * ratio && ink.height() > height * ratio / 2,
             qPrintable(QString("%1,%2 to %3").arg(ink.left()).arg(ink.top()).arg(ink.bottom())));
     }
 };
 
-QTEST_MAIN(tst_PrinterSurface)
+QUENBROOK_TEST(tst_PrinterSurface)
 #include "tst_printersurface.moc"
