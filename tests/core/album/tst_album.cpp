@@ -22,8 +22,6 @@ using namespace albumtest;
 
 namespace {
 
-using Tweak = void (*)(PrintSettings&, QSizeF& printable);
-
 // A length rounded to 1/1000, as text: "0.167", "0".
 QString rounded(double v)
 {
@@ -96,8 +94,6 @@ struct Sandbox : testsupport::SettingsSandbox
 
 } // namespace
 
-Q_DECLARE_METATYPE(Tweak)
-
 class tst_Album : public QObject
 {
     Q_OBJECT
@@ -113,79 +109,69 @@ private slots:
 
     void layout_data()
     {
-        QTest::addColumn<Tweak>("tweak");
+        QTest::addColumn<QString>("tweak"); // cells w × h, gaps sx, sy, printable height H
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("grid"); // or the failure message
-
-        auto row = [](const char* name, int n, const char* grid, Tweak tweak) {
-            QTest::newRow(name) << tweak << n << QString::fromLatin1(grid);
+        const auto row = [](const char* tweak, int n, const char* grid) {
+            QTest::newRow(tweak) << tweak << n << grid;
         };
         const char* const NoFit = "Picture is larger than the printable range!\r\nAbort Print!";
-        // 3.9 × 5 cells 0.1 apart: 4 a page.
-        const Tweak fourAPage = [](PrintSettings& s, QSizeF&) {
-            s.PictureMaxWidth = 3.9f, s.PictureMaxHeight = 5;
-            s.PictureSpacingX = s.PictureSpacingY = 0.1f;
-        };
-        row("3 x 2 cells", 20, "2 x 4, 3 pages, offset 0.9, 0.95", [](PrintSettings&, QSizeF&) {});
-        row("header of style None with spacing", 20, "2 x 4, 3 pages, offset 0.9, 0.95",
-            [](PrintSettings& s, QSizeF&) { s.Header.Spacing = 5; });
-        row("labelled", 1, "3 x 4, 1 pages, offset 0.9, 0.5",
-            [](PrintSettings& s, QSizeF&) { s = labelled(); });
-        row("labelled, header and footer of 0.35", 1, "3 x 4, 1 pages, offset 0.9, 0.15",
-            [](PrintSettings& s, QSizeF&) {
-                s = labelled();
-                s.Header.Style = BandStyle::PageNumber, s.Footer.Style = BandStyle::Text;
-            });
-        row("8.1 / 2.7 makes 3 columns", 1, "3 x 4, 1 pages, offset 0, 0.95",
-            [](PrintSettings& s, QSizeF&) { s.PictureMaxWidth = 2.6f, s.PictureSpacingX = 0.1f; });
-        row("cells of no size", 1, "81 x 106, 1 pages, offset 0, 0", [](PrintSettings& s, QSizeF&) {
-            s.PictureMaxWidth = s.PictureMaxHeight = 0,
-            s.PictureSpacingX = s.PictureSpacingY = 0.1f;
-        });
-        row("8 pictures", 8, "2 x 2, 2 pages, offset 0.05, 0.2", fourAPage);
-        row("9 pictures", 9, "2 x 2, 3 pages, offset 0.05, 0.2", fourAPage);
-        row("no pictures", 0, "2 x 2, 0 pages, offset 0.05, 0.2", fourAPage);
-        row("largest list", std::numeric_limits<int>::max(),
-            "2 x 2, 536870912 pages, offset 0.05, 0.2", fourAPage);
+        const char* const fourAPage = "w=3.9 h=5 sx=0.1 sy=0.1 "; // 3.9 × 5 cells 0.1 apart
+        row("3 x 2", 20, "2 x 4, 3 pages, offset 0.9, 0.95");
+        row("header of style None with spacing=5", 20, "2 x 4, 3 pages, offset 0.9, 0.95");
+        row("labelled", 1, "3 x 4, 1 pages, offset 0.9, 0.5");
+        row("labelled bands", 1, "3 x 4, 1 pages, offset 0.9, 0.15");
+        row("8.1 / 2.7 makes 3 columns w=2.6 sx=0.1", 1, "3 x 4, 1 pages, offset 0, 0.95");
+        row("cells of no size w=0 h=0 sx=0.1 sy=0.1", 1, "81 x 106, 1 pages, offset 0, 0");
+        row(fourAPage, 8, "2 x 2, 2 pages, offset 0.05, 0.2");
+        row("w=3.9 h=5 sx=0.1 sy=0.1 9 pictures", 9, "2 x 2, 3 pages, offset 0.05, 0.2");
+        row("w=3.9 h=5 sx=0.1 sy=0.1 none", 0, "2 x 2, 0 pages, offset 0.05, 0.2");
+        row("w=3.9 h=5 sx=0.1 sy=0.1 largest list", std::numeric_limits<int>::max(),
+            "2 x 2, 536870912 pages, offset 0.05, 0.2");
         // Settings that make no grid are refused.
-        row("cell wider than the page", 5, NoFit,
-            [](PrintSettings& s, QSizeF&) { s.PictureMaxWidth = 8.5f; });
-        row("column pitch 0", 5, NoFit,
-            [](PrintSettings& s, QSizeF&) { s.PictureMaxWidth = 1, s.PictureSpacingX = -1; });
-        row("negative row pitch over a negative span", 5, NoFit,
-            [](PrintSettings& s, QSizeF&) { s.PictureMaxHeight = 12, s.PictureSpacingY = -20; });
-        row("negative cell, positive pitch", 5, NoFit,
-            [](PrintSettings& s, QSizeF&) { s.PictureMaxWidth = -1, s.PictureSpacingX = 3; });
-        row("negative cell height", 5, NoFit,
-            [](PrintSettings& s, QSizeF&) { s.PictureMaxHeight = -1, s.PictureSpacingY = 3; });
-        row("NaN width", 5, NoFit, [](PrintSettings& s, QSizeF&) { s.PictureMaxWidth = qQNaN(); });
-        row("infinite printable height", 5, NoFit,
-            [](PrintSettings&, QSizeF& p) { p.setHeight(qInf()); });
-        row("columns beyond 32 bits", 5, NoFit,
-            [](PrintSettings& s, QSizeF&) { s.PictureMaxWidth = 1e-30f, s.PictureSpacingX = 0; });
-        row("rows x columns beyond 32 bits", 5, NoFit, [](PrintSettings& s, QSizeF&) {
-            s.PictureMaxWidth = s.PictureMaxHeight = 1e-4f;
-            s.PictureSpacingX = s.PictureSpacingY = 0;
-        });
-        row("surface fails", 5, "The printer is not ready.", nullptr);
+        row("w=8.5", 5, NoFit);
+        row("w=1 sx=-1", 5, NoFit);
+        row("h=12 sy=-20", 5, NoFit);
+        row("w=-1 sx=3", 5, NoFit);
+        row("h=-1 sy=3", 5, NoFit);
+        row("w=nan", 5, NoFit);
+        row("H=inf", 5, NoFit);
+        row("columns beyond 32 bits w=1e-30 sx=0", 5, NoFit);
+        row("rows x columns beyond 32 bits w=1e-4 h=1e-4 sx=0 sy=0", 5, NoFit);
+        row("surface fails", 5, "The printer is not ready.");
     }
 
     void layout()
     {
-        QFETCH(Tweak, tweak);
+        QFETCH(QString, tweak);
         QFETCH(int, n);
         QFETCH(QString, grid);
-
-        PrintSettings s = gridSettings();
+        PrintSettings s = tweak.contains("labelled") ? labelled() : gridSettings();
         QSizeF printable(8, 10.5);
-        if (tweak)
-            tweak(s, printable);
+        for (const QString& word : tweak.split(' ')) {
+            const float v = word.section('=', 1).toFloat();
+            float* field = nullptr;
+            for (const auto& [name, place] : {std::pair{"w", &s.PictureMaxWidth},
+                                              {"h", &s.PictureMaxHeight},
+                                              {"sx", &s.PictureSpacingX},
+                                              {"sy", &s.PictureSpacingY},
+                                              {"spacing", &s.Header.Spacing}})
+                if (word.section('=', 0, 0) == QLatin1String(name))
+                    field = place;
+            if (field)
+                *field = v;
+            else if (word.startsWith("H="))
+                printable.setHeight(v);
+        }
+        if (tweak.contains("bands"))
+            s.Header.Style = BandStyle::PageNumber, s.Footer.Style = BandStyle::Text;
+        const bool fails = tweak == "surface fails";
         RecordingSurface surface(printable);
-        surface.failAtCall(tweak ? -1 : 2, QStringLiteral("The printer is not ready."));
+        surface.failAtCall(fails ? 2 : -1, QStringLiteral("The printer is not ready."));
         const LayoutResult result = ComputePageLayout(s, n, surface);
         if (const auto* failure = std::get_if<LayoutFailure>(&result)) {
             QCOMPARE(failure->problem,
-                     tweak ? LayoutProblem::NoCellFits : LayoutProblem::SurfaceFailed);
+                     fails ? LayoutProblem::SurfaceFailed : LayoutProblem::NoCellFits);
             QCOMPARE(failure->message, grid);
             return;
         }
@@ -266,31 +252,8 @@ private slots:
         }
     }
 
-    void fitPicture_data()
-    {
-        QTest::addColumn<double>("w");
-        QTest::addColumn<double>("h");
-        QTest::addColumn<QString>("drawn"); // in the 3 × 2 cell
-
-        QTest::newRow("1600 x 1200") << 1600. << 1200. << "2.667 x 2 at 0.167, 0";
-        QTest::newRow("3:2 fills the width") << 300. << 200. << "3 x 2 at 0, 0";
-        QTest::newRow("4000 x 200") << 4000. << 200. << "3 x 0.15 at 0, 0.925";
-        QTest::newRow("no width fills the cell") << 0. << 100. << "3 x 2 at 0, 0";
-        QTest::newRow("no height fills the cell") << 100. << 0. << "3 x 2 at 0, 0";
-    }
-
-    void fitPicture()
-    {
-        QFETCH(double, w);
-        QFETCH(double, h);
-        const PictureFit fit = FitPicture(w, h, gridSettings());
-        QTEST(QStringLiteral("%1 x %2 at %3, %4")
-                  .arg(rounded(fit.DrawWidth), rounded(fit.DrawHeight), rounded(fit.OffsetX),
-                       rounded(fit.OffsetY)),
-              "drawn");
-    }
-
-    // Everything the layout, the pen and the pages ask of the surface and draw on it.
+    // Everything the layout, the pen, the pages and the job ask of the surface and draw on it,
+    // how pictures fit their cells, and how names are spelled on disk.
     void drawings()
     {
         QString out;
@@ -323,7 +286,7 @@ private slots:
 
         // The header's font is measured, then the footer's and the label's; a font without a
         // name or a usable size keeps those of the one before.
-        RecordingSurface surface;
+        RecordingSurface surface(QSizeF(8, 10.5), QSizeF(8.5, 11), 1200);
         PrintSettings s = gridSettings();
         s.Header.Font = PrintFont{QStringLiteral("Head"), 18, true, false, true, false};
         s.Footer.Font = PrintFont{QString(), 0, false, true, false, true};
@@ -350,60 +313,64 @@ private slots:
         pen.drawOutline(0, 0, 2.54f, 5.08f, 0xFF0000);
         QCOMPARE(pen.currentY(), 5.08f + 0.635f + 0.635f + 2048 / 72.f * 2.54f);
         add("pen", surface);
+
+        // Jobs on a 1200 ppi printer: pictures decoded for the chosen resolution on paper, in
+        // inches or centimetres, or for the printer's; a missing picture ends the job at its
+        // place in list order, pictures decoded ahead or not; Stop ends it at its picture.
+        PrintJobSteps steps;
+        steps.chooseRange = [](qint32 pages) { return PageRange{1, pages}; };
+        steps.failed = [&](const QString& message) { out += "failed: " + message + '\n'; };
+        steps.progress = [&](qint32, const QString& path) {
+            return path.endsWith("p3.bmp") ? PictureStep::Stop : PictureStep::Draw;
+        };
+        const QString big = solidPicture(dir_, "big.jpg", QSize(4000, 2000));
+        for (const int resolution : {300, 0, -300}) {
+            s = gridSettings();
+            s.PictureResolution = qAbs(resolution);
+            if (resolution < 0)
+                ConvertUnit(s, PrintUnit::Centimetre);
+            PrintPages({big, big}, s, surface, steps);
+            add(QStringLiteral("job at %1 ppi").arg(resolution), surface);
+        }
+        PrintPages(pictures_.mid(0, 2) + QStringList{dir_.filePath("missing.bmp")} + pictures_,
+                   gridSettings(), surface, steps);
+        add("job with a missing picture", surface);
+        PrintPages(pictures_, gridSettings(), surface, steps);
+        add("job stopped", surface);
+
+        for (const QSizeF size :
+             {QSizeF(1600, 1200), {300, 200}, {4000, 200}, {0, 100}, {100, 0}}) {
+            const PictureFit fit = FitPicture(size.width(), size.height(), gridSettings());
+            out += QStringLiteral("fit %1 x %2 in 3 x 2: %3 x %4 at %5, %6\n")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(rounded(fit.DrawWidth), rounded(fit.DrawHeight), rounded(fit.OffsetX),
+                            rounded(fit.OffsetY));
+        }
+        // A case-insensitive mount opens "beach.jpg" as the file its folder holds as
+        // "Beach.JPG"; the label then reads as the folder spells it.
+        for (const QString entries : {"a.jpg Beach.JPG", "Beach.JPG beach.jpg", "été.JPG",
+                                      "beach.jpeg beach.jpg.bak each.jpg", ""}) {
+            const QString name = entries.startsWith("été") ? "ÉTÉ.jpg" : "beach.jpg";
+            out += "spelling of " + name + " in [" + entries +
+                   "]: " + SpellingOnDisk(name, entries.split(' ', Qt::SkipEmptyParts)) + '\n';
+        }
         QUENBROOK_COMPARE_GOLDEN("album/drawings.txt", out);
     }
 
-    void layoutInCentimetres()
-    {
-        PrintSettings s = gridSettings();
-        s.Scale = PrintUnit::Centimetre;
-        s.Header.Style = BandStyle::Text;
-        s.Header.Spacing = 0.5f;
-        const PageLayout layout = layoutOf(s, 3).value();
-        QCOMPARE(layout.PrintableWidth, 8 * 2.54f);
-        QCOMPARE(layout.HeaderHeight, 0.25f * 2.54f + 0.5f);
-    }
-
-    // A case-insensitive mount opens "beach.jpg" as the file its folder holds as "Beach.JPG";
-    // the label then reads as the folder spells it.
-    void spellingOnDisk_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QString>("spelling");
-        QTest::newRow("only another case")
-            << "beach.jpg" << QStringList{"a.jpg", "Beach.JPG"} << "Beach.JPG";
-        QTest::newRow("the same spelling first")
-            << "beach.jpg" << QStringList{"Beach.JPG", "beach.jpg"} << "beach.jpg";
-        QTest::newRow("beyond ASCII") << "ÉTÉ.jpg" << QStringList{"été.JPG"} << "été.JPG";
-        QTest::newRow("longer or shorter names are others")
-            << "beach.jpg" << QStringList{"beach.jpeg", "beach.jpg.bak", "each.jpg"} << "";
-        QTest::newRow("empty folder") << "beach.jpg" << QStringList{} << "";
-    }
-    void spellingOnDisk()
-    {
-        QFETCH(QString, name);
-        QFETCH(QStringList, entries);
-        QTEST(SpellingOnDisk(name, entries), "spelling");
-    }
-
-    // Labels of real files: the name exactly as the folder holds it.
+    // Labels of real files: the name exactly as the folder holds it; none for a file not there.
     void labels()
     {
-        QTemporaryDir dir;
-        for (const char* name : {"Beach.JPG", "beach.jpg", ".hidden.jpg", "Été 2024.Bmp"}) {
-            QFile file(dir.filePath(QString::fromUtf8(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-        QVERIFY(QDir(dir.path()).mkdir("folder.jpg"));
-        QStringList labels;
-        for (const char* name :
-             {"Beach.JPG", "beach.jpg", "Été 2024.Bmp", "BEACH.jpg", ".hidden.jpg", "folder.jpg"})
-            labels << LabelText(LabelKind::FileName, dir.filePath(QString::fromUtf8(name)));
-        QCOMPARE(labels, (QStringList{"Beach.JPG", "beach.jpg", "Été 2024.Bmp", "", "", ""}));
-        QCOMPARE(LabelText(LabelKind::FileName, QString()), QString());
-        QCOMPARE(LabelText(LabelKind::FilePathName, dir.filePath("B.jpg")), dir.filePath("B.jpg"));
-        QCOMPARE(LabelText(LabelKind::None, dir.filePath("Beach.JPG")), QString());
+        QFile file(dir_.filePath("Été 2024.Bmp"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(LabelText(LabelKind::FileName, file.fileName()), "Été 2024.Bmp");
+        QCOMPARE(LabelText(LabelKind::FileName, dir_.filePath("été 2024.bmp")), QString());
+        QCOMPARE(LabelText(LabelKind::FileName, dir_.path()), QString());
+        QVERIFY(QFile::copy(file.fileName(), dir_.filePath(".hidden.jpg")));
+        QCOMPARE(LabelText(LabelKind::FileName, dir_.filePath(".hidden.jpg")), QString());
+        QCOMPARE(LabelText(LabelKind::FilePathName, dir_.filePath("B.jpg")),
+                 dir_.filePath("B.jpg"));
+        QCOMPARE(LabelText(LabelKind::None, file.fileName()), QString());
     }
 
     // Pictures decoded ahead and the one taken stay within one budget, whatever the workers.
@@ -430,82 +397,6 @@ private slots:
         }
     }
 
-    // Pictures are decoded for the chosen resolution on paper, whatever the printer's own, in
-    // inches or centimetres; "Printer Resolution" decodes for the printer's.
-    void picturesAtTheChosenResolution_data()
-    {
-        QTest::addColumn<int>("resolution");
-        QTest::addColumn<bool>("centimetres");
-        QTest::addColumn<QSize>("decoded");
-        // 3 × 2 inch cells: a 4000 × 2000 picture fills their width.
-        QTest::newRow("300 ppi") << 300 << false << QSize(900, 450);
-        QTest::newRow("300 ppi, cells in cm") << 300 << true << QSize(900, 450);
-        QTest::newRow("printer resolution") << 0 << false << QSize(3600, 1800);
-    }
-    void picturesAtTheChosenResolution()
-    {
-        QFETCH(int, resolution);
-        QFETCH(bool, centimetres);
-        QFETCH(QSize, decoded);
-        const QString big = solidPicture(dir_, "big.jpg", QSize(4000, 2000));
-        PrintSettings s = gridSettings();
-        s.PictureResolution = resolution;
-        if (centimetres) {
-            s.Scale = PrintUnit::Centimetre;
-            s.PictureMaxWidth *= 2.54f;
-            s.PictureMaxHeight *= 2.54f;
-            s.PictureSpacingX = s.PictureSpacingY = 0.5f;
-        }
-        RecordingSurface printer(QSizeF(8, 10.5), QSizeF(8.5, 11), 1200);
-        PrintJobSteps steps;
-        steps.chooseRange = [](qint32 pages) { return PageRange{1, pages}; };
-        QStringList failures;
-        steps.failed = [&](const QString& message) { failures << message; };
-        PrintPages({big, big, big}, s, printer, steps);
-        QCOMPARE(failures, QStringList());
-        const QList<SurfaceCall> drawn = printer.callsOf(SurfaceCall::Kind::Picture);
-        QCOMPARE(drawn.size(), 3);
-        for (const SurfaceCall& call : drawn) // within a pixel
-            QVERIFY2(qAbs(call.decoded.width() - decoded.width()) <= 1 &&
-                         qAbs(call.decoded.height() - decoded.height()) <= 1,
-                     qPrintable(call.toString()));
-    }
-
-    // With pictures decoded ahead, a broken one still ends the job at its own place, in list
-    // order, with nothing drawn after it; and Stop ends it at the picture it was given for.
-    void brokenPictureOrStopEndsTheJob()
-    {
-        QStringList list;
-        for (int i = 0; i < 12; ++i)
-            list << solidPicture(dir_, QString("q%1.bmp").arg(i), QSize(40 + i, 20));
-        list[7] = dir_.filePath("missing.bmp");
-        RecordingSurface printer;
-        PrintJobSteps steps;
-        steps.chooseRange = [](qint32 pages) { return PageRange{1, pages}; };
-        QStringList seen, failures;
-        steps.progress = [&](qint32, const QString& path) {
-            seen << QFileInfo(path).baseName();
-            return PictureStep::Draw;
-        };
-        steps.failed = [&](const QString& message) { failures << message; };
-        PrintPages(list, gridSettings(), printer, steps);
-        QCOMPARE(seen, QStringList({"q0", "q1", "q2", "q3", "q4", "q5", "q6"}));
-        QCOMPARE(failures.size(), 1);
-        QVERIFY2(failures.first().contains("missing.bmp"), qPrintable(failures.first()));
-        QCOMPARE(printer.callsOf(SurfaceCall::Kind::Picture).size(), 7);
-        QCOMPARE(printer.calls().last().kind, SurfaceCall::Kind::KillDoc);
-
-        seen.clear();
-        printer.clearLog();
-        steps.progress = [&](qint32, const QString& path) {
-            seen << QFileInfo(path).baseName();
-            return seen.size() == 2 ? PictureStep::Stop : PictureStep::Draw;
-        };
-        PrintPages(list, gridSettings(), printer, steps);
-        QCOMPARE(seen, QStringList({"q0", "q1"}));
-        QCOMPARE(printer.callsOf(SurfaceCall::Kind::Picture).size(), 1);
-    }
-
     // An empty store: the defaults, with the printer's font; reading writes nothing, and each
     // font group discards the document the printer may have opened.
     void emptyStoreGivesDefaults()
@@ -518,82 +409,40 @@ private slots:
         QCOMPARE(box.printer.abandonedDocuments(), 3);
     }
 
-    // Every declared setting reads back each value it writes, under a key of its own.
-    void everySettingReadsBackWhatItWrites()
-    {
-        QStringList keys;
-        PrintSettings where;
-        ForEachSingleSetting(where, [&](const auto& setting, auto&) {
-            keys << setting.Key;
-            using T = typename std::decay_t<decltype(setting)>::Value;
-            QList<T> values = setting.Choices;
-            for (const auto& word : setting.Words)
-                values << word.Value;
-            if constexpr (std::is_same_v<T, bool>)
-                values << true << false;
-            else if constexpr (std::is_same_v<T, float>)
-                values << 5.08f << 0.254f << -1.5f;
-            else if constexpr (std::is_same_v<T, double>)
-                values << 10.5 << 10.3333;
-            else if constexpr (std::is_same_v<T, QString>)
-                values << QStringLiteral("Holiday 2019");
-            else if constexpr (std::is_same_v<T, qint32>)
-                values << (setting.Choices.isEmpty() ? QList<T>{255, -1} : QList<T>());
-            else if constexpr (std::is_same_v<T, BandStyle> || std::is_same_v<T, BandAlignment>)
-                values << T(0) << T(1) << T(2);
-            QVERIFY2(!values.isEmpty(), qPrintable(setting.Key));
-            for (const T& value : values) {
-                const T held = value == setting.Default ? T() : setting.Default;
-                QVERIFY2(ReadSetting(setting, SettingText(setting, value), held, held) == value,
-                         qPrintable(setting.Key + " " + SettingText(setting, value)));
-            }
-        });
-        const qsizetype declared = keys.size();
-        keys.removeDuplicates();
-        QCOMPARE(keys.size(), declared);
-    }
-
-    void readings_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("read"); // as it would be stored again
-        const auto row = [](const char* entry, const char* read) {
-            QTest::newRow(entry) << entry << read;
-        };
-        // Words compare exactly; PrintLabel keeps its value for other words.
-        row("Scale=inch", "CM");
-        row("LabelPosition=above", "Below");
-        row("PrintLabel=filename", "None");
-        // Booleans: True or False in any case, or a number; else the default.
-        row("FontBold= True ", "True");
-        row("Center=false", "False");
-        row("Center=0", "False");
-        row("FontBold=-0.5", "True");
-        row("FontBold=yes", "False");
-        row("Center=0abc", "True");
-        // Colours: nearest integer, ties to even; 32 bits or the default.
-        row("FontColor=2.5", "2");
-        row("FontColor=3.5", "4");
-        row("FontColor=&HFFFFFFFF", "-1");
-        row("FontColor=1E10", "0");
-        row("FontColor=NaN", "0");
-        // Codes by the same rule; those that name no alignment or style are kept.
-        row("HeaderAlignment=7", "7");
-        row("FooterStyle=-2.5", "-2");
-        // Font sizes to four decimals, lengths in single precision; infinite gives the default.
-        row("HeaderFontSize=10.12346", "10.1235");
-        row("HeaderFontSize=1E400", "10");
-        row("FooterSpacing=-1.5", "-1.5");
-        row("FooterSpacing=1E39", "0.1");
-    }
-
+    // Stored texts as read, and as they would be stored again: words compare exactly, and
+    // PrintLabel keeps its value for other words; booleans are True or False in any case, or a
+    // number, else the default; colours and codes the nearest integer, ties to even, 32 bits or
+    // the default, codes that name no alignment or style kept; font sizes to four decimals,
+    // lengths in single precision, infinite gives the default.
     void readings()
     {
-        QFETCH(QString, entry);
-        Sandbox box;
-        box.put({entry});
-        const QString key = entry.section('=', 0, 0) + '=';
-        QTEST(stored(box.loaded()).filter(key).value(0).section('=', 1), "read");
+        QString out;
+        for (const QString entry : {"Scale=inch",
+                                    "LabelPosition=above",
+                                    "PrintLabel=filename",
+                                    "FontBold= True ",
+                                    "Center=false",
+                                    "Center=0",
+                                    "FontBold=-0.5",
+                                    "FontBold=yes",
+                                    "Center=0abc",
+                                    "FontColor=2.5",
+                                    "FontColor=3.5",
+                                    "FontColor=&HFFFFFFFF",
+                                    "FontColor=1E10",
+                                    "FontColor=NaN",
+                                    "HeaderAlignment=7",
+                                    "FooterStyle=-2.5",
+                                    "HeaderFontSize=10.12346",
+                                    "HeaderFontSize=1E400",
+                                    "FooterSpacing=-1.5",
+                                    "FooterSpacing=1E39"}) {
+            Sandbox box;
+            box.put({entry});
+            const QString key = entry.section('=', 0, 0) + '=';
+            out += entry + " -> " + stored(box.loaded()).filter(key).value(0) + '\n';
+        }
+        QUENBROOK_COMPARE_GOLDEN("album/readings.txt", out);
     }
 
     // The seven lengths are converted and written, then the unit; only the unit when it stays.
