@@ -40,26 +40,22 @@ class tst_PrinterSurface : public QObject
 {
     Q_OBJECT
 private slots:
+    // Device units are the printer's dots, pictures are decoded for them; text is measured in
+    // them; the drawable area is the printable one, in either unit; the paper is the paper.
     void pdfPrinterMetrics()
     {
         PrinterSurface surface(SaveAsPdf);
-        surface.printer().setPageSize(QPageSize(QPageSize::Letter));
-        const QRectF area = surface.printer().pageLayout().paintRect(QPageLayout::Inch);
-        const float width = surface.drawableWidth(PrintUnit::Inch);
-        const float height = surface.drawableHeight(PrintUnit::Inch);
-        QVERIFY(qAbs(width - area.width()) < 0.01 && width < 8.5f);
-        QVERIFY(qAbs(height - area.height()) < 0.01 && height < 11);
-        QCOMPARE(surface.drawableWidth(PrintUnit::Centimetre), float(width * 2.54));
-        QCOMPARE(surface.drawableHeight(PrintUnit::Centimetre), float(height * 2.54));
-        // Device units are the printer's dots, and pictures are decoded for them.
+        surface.printer().setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
+                                                    QPageLayout::Portrait,
+                                                    QMarginsF(0.5, 1, 0.25, 2), QPageLayout::Inch));
         QCOMPARE(surface.dotsPerInch(), double(SaveAsPdfResolution));
         QCOMPARE(surface.pixelsPerInch(), double(SaveAsPdfResolution));
-        const double textHeight = surface.textHeight(Black.font, Sample) / surface.dotsPerInch();
-        QVERIFY2(textHeight > 0.15 && textHeight < 0.25, qPrintable(QString::number(textHeight)));
-        const PrintFont twice{"Sans", 24};
-        QVERIFY(qAbs(surface.textHeight(twice, Sample) / surface.dotsPerInch() / textHeight - 2) <
+        QCOMPARE(surface.drawableWidth(PrintUnit::Inch), 7.75f);
+        QCOMPARE(surface.drawableHeight(PrintUnit::Centimetre), float(8 * 2.54));
+        const double line = surface.textHeight(Black.font, Sample) / SaveAsPdfResolution;
+        QVERIFY2(line > 0.15 && line < 0.25, qPrintable(QString::number(line)));
+        QVERIFY(qAbs(surface.textHeight({"Sans", 24}, Sample) / SaveAsPdfResolution / line - 2) <
                 0.1);
-        // The paper (612 x 792 points), not the printable area.
         QCOMPARE(surface.paperWidthTwips(), 612.0f * 20);
         QCOMPARE(surface.paperHeightTwips(), 792.0f * 20);
     }
@@ -234,57 +230,33 @@ private slots:
         }
     }
 
-    void previewSurface_data()
+    // Text on the preview is drawn below and right of its position, one line high, the same size
+    // in logical pixels with two image pixels to each, drawn with all of them.
+    void previewText()
     {
-        QTest::addColumn<int>("ratio"); // image pixels to a logical pixel
-        QTest::newRow("one pixel to each") << 1;
-        QTest::newRow("two pixels to each") << 2;
-    }
-    void previewSurface()
-    {
-        QFETCH(int, ratio);
-        PreviewSurface surface(96, ratio);
-        surface.resize(21.59f, 27.94f, 0.5f, PrintUnit::Centimetre);
-        QCOMPARE(surface.size(), QSize(408, 528));
-        surface.resize(8.5f, 11, 0.5f, PrintUnit::Inch);
-        QCOMPARE(surface.size(), QSize(408, 528));
-        QCOMPARE(surface.image().size(), QSize(408, 528) * ratio);
-        QCOMPARE(surface.image().devicePixelRatio(), double(ratio));
-        QCOMPARE(surface.pixelsPerInch(), 96.0 * ratio);
-        QCOMPARE(surface.drawableWidth(PrintUnit::Inch), 4.25f);
-        QCOMPARE(surface.paperHeightTwips(), 5.5f * 1440);
-
-        // Blue, corners in any order; one logical pixel wide.
-        surface.drawOutline(QPointF(192, 192), QPointF(96, 96), 0xFF0000);
-        const QImage& image = surface.image();
-        const auto blue = [&](int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 255); };
-        for (int i = 96; i <= 192; i += 8)
-            for (const QPoint edge : {QPoint(96, i), QPoint(192, i), QPoint(i, 96), QPoint(i, 192)})
-                QVERIFY(blue(edge.x() * ratio, edge.y() * ratio));
-        int thickness = 0;
-        for (int x = 90 * ratio; x < 200 * ratio; ++x)
-            thickness += blue(x, 150 * ratio);
-        QCOMPARE(thickness, 2 * ratio);
-        surface.clear();
-        QImage white(image.size(), image.format());
-        white.setDevicePixelRatio(ratio);
-        white.fill(Qt::white);
-        QCOMPARE(surface.image(), white);
-
-        // Text is drawn below and right of its position, one line high; its size is the same in
-        // logical pixels, drawn with all the image's pixels.
-        const TextLook look{PrintFont{"Sans", 24}, 0, true};
-        const double height = surface.textHeight(look.font, Sample);
-        QCOMPARE(surface.drawText(Sample, QPointF(96, 96), look), height);
-        QRect ink;
-        for (int y = 60 * ratio; y < 160 * ratio; ++y)
-            for (int x = 60 * ratio; x < 300 * ratio; ++x)
-                if (qGray(image.pixel(x, y)) < 128)
-                    ink |= QRect(x, y, 1, 1);
-        QVERIFY2(
-            ink.left() >= 96 * ratio && ink.left() <= 100 * ratio && ink.top() >= 96 * ratio &&
-                ink.bottom() <= (96 + height) * ratio && ink.height() > height * ratio / 2,
-            qPrintable(QString("%1,%2 to %3").arg(ink.left()).arg(ink.top()).arg(ink.bottom())));
+        for (const int ratio : {1, 2}) {
+            PreviewSurface surface(96, ratio);
+            surface.resize(21.59f, 27.94f, 0.5f, PrintUnit::Centimetre);
+            QCOMPARE(surface.image().size(), QSize(408, 528) * ratio);
+            QCOMPARE(surface.drawableWidth(PrintUnit::Inch), 4.25f);
+            QCOMPARE(surface.paperHeightTwips(), 5.5f * 1440);
+            const TextLook look{PrintFont{"Sans", 24}, 0, true};
+            const double height = surface.textHeight(look.font, Sample);
+            QCOMPARE(surface.drawText(Sample, QPointF(96, 96), look), height);
+            QRect ink;
+            for (int y = 0; y < 528 * ratio; ++y)
+                for (int x = 0; x < 408 * ratio; ++x)
+                    if (qGray(surface.image().pixel(x, y)) < 128)
+                        ink |= QRect(x, y, 1, 1);
+            QVERIFY2(ink.left() >= 96 * ratio && ink.left() <= 100 * ratio &&
+                         ink.top() >= 96 * ratio && ink.bottom() <= (96 + height) * ratio &&
+                         ink.height() > height * ratio / 2,
+                     qPrintable(QStringLiteral("%1,%2 to %3 at %4")
+                                    .arg(ink.left())
+                                    .arg(ink.top())
+                                    .arg(ink.bottom())
+                                    .arg(ratio)));
+        }
     }
 };
 

@@ -45,15 +45,13 @@ QString printed(const RecordingSurface& surface)
 // The colour in the middle of each page of a PDF, as an index into Colours (-1: none).
 QList<int> pageColours(const QString& pdf)
 {
-    const PdfReader reader(pdf);
     QList<int> colours;
-    for (int page = 1; page <= reader.pages(); ++page) {
-        const QImage image = reader.page(page, 20);
+    for (int page = 1; page <= PdfReader(pdf).pages(); ++page) {
+        const QImage image = PdfReader(pdf).page(page, 20);
         const QColor pixel = image.pixelColor(image.width() / 2, image.height() / 2);
         colours << -1;
         for (int i = 0; i < Colours.size(); ++i)
-            if (colourDistance(pixel, Colours[i]) <= 60)
-                colours.last() = i;
+            colours.last() = colourDistance(pixel, Colours[i]) <= 60 ? i : colours.last();
     }
     return colours;
 }
@@ -276,36 +274,6 @@ private slots:
         QCOMPARE(watcher.messages, QStringList());
         QCOMPARE(offered, "1 to 3");
         QTEST(pageColours(throughCups ? queueOutput() : pdf), "expected");
-    }
-
-    // Legal and Landscape picked in the dialog's properties are what the pages are printed on.
-    void printsOnThePaperChosenInTheDialog()
-    {
-        const QString pdf = dir_.filePath(QStringLiteral("chosen.pdf"));
-        PrinterSurface surface(SaveAsPdf);
-        surface.setOutputFileName(pdf);
-        bool chosen = false;
-        ModalAnswer dialogs([&](QWidget* window) {
-            if (auto* dialog = qobject_cast<QPrintDialog*>(window)) {
-                auto* properties = dialog->findChild<QAbstractButton*>("properties");
-                if (chosen)
-                    dialog->accept();
-                else if (properties && properties->isVisible())
-                    QTimer::singleShot(0, properties, &QAbstractButton::click); // out of this tick
-                else
-                    dialog->reject(); // the user cannot reach the paper
-            } else if (window->inherits("QPrintPropertiesDialog")) {
-                auto* sizes = window->findChild<QComboBox*>("pageSizeCombo");
-                sizes->setCurrentIndex(sizes->findText("Legal", Qt::MatchStartsWith));
-                window->findChild<QAbstractButton*>("landscape")->click();
-                chosen = true;
-                static_cast<QDialog*>(window)->accept();
-            }
-        });
-        RunPrintJob(nullptr, pictures_.mid(0, 1), PrintSettings(), surface);
-        QVERIFY(chosen);
-        // Legal is 8.5 × 14 inches: 1008 × 612 points lying down.
-        QCOMPARE(PdfReader(pdf).points(), QSizeF(1008, 612));
     }
 
 private:
