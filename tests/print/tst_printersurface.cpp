@@ -1,25 +1,20 @@
-#include "core/album/AlbumPage.h"
 #include "core/album/PreviewSurface.h"
 #include "core/pictures/Picture.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
-#include "support/AlbumFixtures.h"
 #include "support/PdfReader.h"
 #include "support/TestMain.h"
 #include "support/TestPrinters.h"
 
 #include <QDir>
 #include <QPrinter>
-#include <QScopeGuard>
 #include <QTest>
 
-#include <cerrno>
 #include <csignal>
-#include <cstring>
 
 #include <sys/resource.h>
 
-using namespace albumtest;
+using namespace quenbrook;
 using testsupport::PdfReader;
 
 namespace {
@@ -92,67 +87,41 @@ private slots:
         QCOMPARE(filesIn(dir.path()), (QStringList{"fresh.pdf", "old.pdf"}));
     }
 
-    void printerThatCannotPrint_data()
-    {
-        QTest::addColumn<QString>("printer");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("reason");
-        QTest::addColumn<int>("fileSizeLimit"); // 0: none
-        QTest::newRow("failing test printer") << "Office"
-                                              << "a.pdf"
-                                              << "not responding" << 0;
-        QTest::newRow("PDF without a file name") << SaveAsPdf << ""
-                                                 << "file name" << 0;
-        QTest::newRow("PDF into a missing folder") << SaveAsPdf << "no/a.pdf"
-                                                   << "cannot be written" << 0;
-        // The page's font alone takes more.
-        QTest::newRow("PDF on a full disk")
-            << SaveAsPdf << "a.pdf"
-            << "a.pdf cannot be written: " + QString::fromLocal8Bit(std::strerror(EFBIG)) << 2048;
-        QTest::newRow("print queue on a full disk") << "Office"
-                                                    << ""
-                                                    << "spool file in" << 2048;
-    }
-
-    // Nothing is left behind, and an older file stays as it was.
+    // A printer that cannot print says why; nothing is left behind, and an older file stays as
+    // it was. A full disk takes files of 2048 bytes (the page's font alone takes more).
     void printerThatCannotPrint()
     {
-        QFETCH(QString, printer);
-        QFETCH(QString, file);
-        QFETCH(int, fileSizeLimit);
-        QTemporaryDir dir;
-        QFile older(dir.filePath(file));
-        const bool hasOlder = !file.isEmpty() && QFileInfo(older).dir().exists();
-        if (hasOlder)
-            QVERIFY(older.open(QIODevice::WriteOnly) && older.write("last year's") > 0);
-        older.close();
-        const QStringList before = filesIn(dir.path());
-        TestPrinters printers({"Office"});
-        printers.setFailing(fileSizeLimit == 0);
-        const std::unique_ptr<PrinterSurface> surface =
-            printer == SaveAsPdf ? std::make_unique<PrinterSurface>(printer)
-                                 : printers.open(printer);
-        if (!file.isEmpty())
-            surface->setOutputFileName(dir.filePath(file));
-        {
-            // Writes past the limit fail as on a full disk.
+        for (const auto& [printer, file, reason, full] :
+             {std::tuple{QString("Office"), "a.pdf", "not responding", false},
+              {SaveAsPdf, "", "file name", false},
+              {SaveAsPdf, "no/a.pdf", "cannot be written", false},
+              {QString("Office"), "", "spool file in", true}}) {
+            QTemporaryDir dir;
+            QFile older(dir.filePath(file));
+            if (QLatin1String(file) == "a.pdf")
+                QVERIFY(older.open(QIODevice::WriteOnly) && older.write("last year's") > 0);
+            older.close();
+            const QStringList before = filesIn(dir.path());
+            TestPrinters printers({"Office"});
+            printers.setFailing(!full);
+            const std::unique_ptr<PrinterSurface> surface =
+                printer == SaveAsPdf ? std::make_unique<PrinterSurface>(printer)
+                                     : printers.open(printer);
+            if (*file)
+                surface->setOutputFileName(dir.filePath(file));
             rlimit unlimited = {};
             QVERIFY(::getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
-            const rlimit limit{fileSizeLimit ? rlim_t(fileSizeLimit) : unlimited.rlim_cur,
-                               unlimited.rlim_max};
+            const rlimit limit{full ? 2048 : unlimited.rlim_cur, unlimited.rlim_max};
             std::signal(SIGXFSZ, SIG_IGN);
             ::setrlimit(RLIMIT_FSIZE, &limit);
-            const auto restore = qScopeGuard([&] { ::setrlimit(RLIMIT_FSIZE, &unlimited); });
             surface->drawText("text", QPointF(), Black);
             surface->newPage();
             surface->endDoc();
-        }
-        QFETCH(QString, reason);
-        QVERIFY2(surface->error().contains(reason), qPrintable(surface->error()));
-        QCOMPARE(filesIn(dir.path()), before);
-        if (hasOlder) {
-            QVERIFY(older.open(QIODevice::ReadOnly));
-            QCOMPARE(older.readAll(), QByteArray("last year's"));
+            ::setrlimit(RLIMIT_FSIZE, &unlimited);
+            QVERIFY2(surface->error().contains(reason), qPrintable(surface->error()));
+            QCOMPARE(filesIn(dir.path()), before);
+            QVERIFY(QLatin1String(file) != "a.pdf" ||
+                    (older.open(QIODevice::ReadOnly) && older.readAll() == "last year's"));
         }
     }
 
@@ -161,73 +130,6 @@ private slots:
         const SystemPrinters printers;
         QCOMPARE(printers.names().last(), SaveAsPdf);
         QVERIFY(printers.names().contains(printers.defaultName()));
-    }
-
-    // Pictures of the cell's proportions, tall, wide and square, on Letter with margins of
-    // their own: every edge within a pixel of where the layout puts it.
-    void picturesWhereTheLayoutPutsThem()
-    {
-        if (const QString missing = PdfReader::unavailable(); !missing.isEmpty())
-            QSKIP(qPrintable(missing));
-        const QList<QPair<QSize, QColor>> samples = {{QSize(300, 200), QColor(220, 0, 0)},
-                                                     {QSize(200, 300), QColor(0, 150, 0)},
-                                                     {QSize(400, 100), QColor(0, 0, 230)},
-                                                     {QSize(250, 250), QColor(0, 0, 0)}};
-        QTemporaryDir dir;
-        QStringList list;
-        for (const auto& [pixels, colour] : samples)
-            list << solidPicture(dir, QStringLiteral("%1.bmp").arg(list.size()), pixels, colour);
-        PrinterSurface surface(SaveAsPdf);
-        const QString pdf = dir.filePath(QStringLiteral("album.pdf"));
-        surface.setOutputFileName(pdf);
-        surface.printer().setPageLayout(
-            QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                        QMarginsF(0.5, 0.75, 0.25, 0.5), QPageLayout::Inch));
-        const PrintSettings s = gridSettings();
-        const LayoutResult computed = ComputePageLayout(s, 4, surface);
-        const auto* layout = std::get_if<PageLayout>(&computed);
-        QVERIFY(layout);
-        QCOMPARE(QSizeF(layout->PrintableWidth, layout->PrintableHeight), QSizeF(7.75, 9.75));
-        QCOMPARE(DrawAlbumPage(surface, s, *layout, list, 1, PageView()).outcome,
-                 PageOutcome::Drawn);
-        surface.endDoc();
-        QVERIFY2(surface.error().isEmpty(), qPrintable(surface.error()));
-
-        constexpr int Dpi = 50;
-        const QImage raster = PdfReader(pdf).page(1, Dpi);
-        QCOMPARE(raster.size(), QSize(425, 550));
-        for (int i = 0; i < samples.size(); ++i) {
-            const auto& [pixels, colour] = samples[i];
-            const CellPlace cell = CellOrigin(*layout, s, 1, i / 2 + 1, i % 2 + 1);
-            const PictureFit fit = FitPicture(pixels.width(), pixels.height(), s);
-            // Page positions count from the printable area's corner, half an inch and 3/4 in.
-            const QRectF want(
-                QPointF(0.5 + cell.CellLeft + fit.OffsetX, 0.75 + cell.CellTop + fit.OffsetY) * Dpi,
-                QSizeF(fit.DrawWidth, fit.DrawHeight) * Dpi);
-            // The pixels at least half as dark as the colour, on the raster lines through the
-            // centre, less than half a pitch either way so the neighbours stay out.
-            const QPoint centre = want.center().toPoint();
-            QRect found;
-            const auto look = [&](QPoint p) {
-                if (testsupport::colourDistance(raster.pixelColor(p), Qt::white) * 2 >=
-                    testsupport::colourDistance(colour, Qt::white))
-                    found |= QRect(p, QSize(1, 1));
-            };
-            for (int d = -78; d <= 78; ++d)
-                look(centre + QPoint(d, 0));
-            for (int d = -53; d <= 53; ++d)
-                look(centre + QPoint(0, d));
-            const QString where = QStringLiteral("picture %1 found %2,%3 %4x%5")
-                                      .arg(i)
-                                      .arg(found.x())
-                                      .arg(found.y())
-                                      .arg(found.width())
-                                      .arg(found.height());
-            QVERIFY2(testsupport::colourDistance(raster.pixelColor(centre), colour) <= 48 &&
-                         QRectF(found).adjusted(-1, -1, 1, 1).contains(want) &&
-                         want.adjusted(-1, -1, 1, 1).contains(QRectF(found)),
-                     qPrintable(where));
-        }
     }
 
     // Text on the preview is drawn below and right of its position, one line high, the same size
