@@ -1,7 +1,5 @@
 #include "support/RecordingSurface.h"
 
-#include "core/pictures/Picture.h"
-
 namespace quenbrook {
 
 namespace {
@@ -69,87 +67,12 @@ QList<SurfaceCall> RecordingSurface::callsOf(SurfaceCall::Kind kind) const
     return found;
 }
 
-void RecordingSurface::record(SurfaceCall call) const
+double RecordingSurface::record(SurfaceCall call) const
 {
-    if (calls_.size() == failAt_ && error_.isEmpty())
-        error_ = failAtMessage_;
+    if (calls_.size() == failAt_.first && error_.isEmpty())
+        error_ = failAt_.second;
     calls_.append(std::move(call));
-}
-
-void RecordingSurface::startDocument()
-{
-    if (!documentOpen_)
-        error_.clear();
-    documentOpen_ = true;
-}
-
-QSizeF RecordingSurface::drawableInches() const
-{
-    record({.kind = SurfaceCall::Kind::Drawable});
-    return printable_;
-}
-
-double RecordingSurface::textWidth(const PrintFont& font, const QString& text) const
-{
-    const double width = text.size() * font.Size / 144;
-    record({.kind = SurfaceCall::Kind::MeasureWidth, .text = text, .value = width, .font = font});
-    return width;
-}
-
-double RecordingSurface::textHeight(const PrintFont& font, const QString& text) const
-{
-    record({.kind = SurfaceCall::Kind::MeasureHeight,
-            .text = text,
-            .value = font.Size / 72,
-            .font = font});
-    return font.Size / 72;
-}
-
-double RecordingSurface::drawText(const QString& text, QPointF at, const TextLook& look)
-{
-    startDocument();
-    record({.kind = SurfaceCall::Kind::Text,
-            .text = text,
-            .rect = QRectF(at, QSizeF()),
-            .font = look.font,
-            .color = look.color,
-            .transparent = look.transparent});
-    return look.font.Size / 72;
-}
-
-void RecordingSurface::drawPicture(const Picture& picture, const QRectF& target)
-{
-    startDocument();
-    record({.kind = SurfaceCall::Kind::Picture,
-            .rect = target,
-            .natural = picture.naturalHimetric(),
-            .decoded = picture.decodedPixelSize()});
-}
-
-void RecordingSurface::drawOutline(QPointF corner, QPointF opposite, PrintColor color)
-{
-    record({.kind = SurfaceCall::Kind::Outline,
-            .value = double(color),
-            .rect = QRectF(corner, opposite)});
-}
-
-void RecordingSurface::newPage()
-{
-    startDocument();
-    record({.kind = SurfaceCall::Kind::NewPage});
-}
-
-void RecordingSurface::endDoc()
-{
-    record({.kind = SurfaceCall::Kind::EndDoc});
-    documentOpen_ = false;
-}
-
-void RecordingSurface::killDoc()
-{
-    record({.kind = SurfaceCall::Kind::KillDoc});
-    documentOpen_ = false;
-    ++abandoned_;
+    return calls_.last().value;
 }
 
 } // namespace quenbrook

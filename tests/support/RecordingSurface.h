@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/album/PageSurface.h"
+#include "core/pictures/Picture.h"
 
 #include <QList>
 #include <QRectF>
@@ -48,6 +49,8 @@ struct SurfaceCall
 // forgets the last one's error.
 class RecordingSurface final : public PageSurface
 {
+    using K = SurfaceCall::Kind;
+
 public:
     explicit RecordingSurface(QSizeF printableInches = QSizeF(8, 10.5),
                               QSizeF paperInches = QSizeF(8.5, 11), double pixelsPerInch = 100)
@@ -57,11 +60,7 @@ public:
     {}
 
     // The call with this position in the log (from 0) records `message` as the surface's error.
-    void failAtCall(qsizetype index, const QString& message)
-    {
-        failAt_ = index;
-        failAtMessage_ = message;
-    }
+    void failAtCall(qsizetype index, const QString& message) { failAt_ = {index, message}; }
     // As when another printer with another font is chosen; Sans 10 at first.
     void setDefaultFont(const PrintFont& font) { defaultFont_ = font; }
 
@@ -73,28 +72,60 @@ public:
     bool documentOpen() const { return documentOpen_; }
 
     double dotsPerInch() const override { return 1; }
-    QSizeF drawableInches() const override; // recorded: asking a printer can fail
+    QSizeF drawableInches() const override { return record({.kind = K::Drawable}), printable_; }
     float paperWidthTwips() const override { return float(paper_.width() * 1440); }
     float paperHeightTwips() const override { return float(paper_.height() * 1440); }
     double pixelsPerInch() const override { return pixelsPerInch_; }
     PrintFont defaultFont() const override { return defaultFont_; }
 
-    double textWidth(const PrintFont& font, const QString& text) const override;
-    double textHeight(const PrintFont& font, const QString& text) const override;
-    double drawText(const QString& text, QPointF at, const TextLook& look) override;
-    void drawPicture(const Picture& picture, const QRectF& target) override;
-    void drawOutline(QPointF corner, QPointF opposite, PrintColor color) override;
+    double textWidth(const PrintFont& font, const QString& text) const override
+    {
+        return record({K::MeasureWidth, text, text.size() * font.Size / 144, {}, font});
+    }
+    double textHeight(const PrintFont& font, const QString& text) const override
+    {
+        return record({K::MeasureHeight, text, font.Size / 72, {}, font});
+    }
+    double drawText(const QString& text, QPointF at, const TextLook& look) override
+    {
+        startDocument();
+        record({K::Text, text, 0, QRectF(at, QSizeF()), look.font, look.color, look.transparent});
+        return look.font.Size / 72;
+    }
+    void drawPicture(const Picture& picture, const QRectF& target) override
+    {
+        startDocument();
+        record({K::Picture,
+                {},
+                0,
+                target,
+                {},
+                0,
+                false,
+                picture.naturalHimetric(),
+                picture.decodedPixelSize()});
+    }
+    void drawOutline(QPointF corner, QPointF opposite, PrintColor color) override
+    {
+        record({.kind = K::Outline, .value = double(color), .rect = QRectF(corner, opposite)});
+    }
 
-    void clear() override { record({.kind = SurfaceCall::Kind::Clear}); }
-    void newPage() override;
-    void endDoc() override;
-    void killDoc() override;
+    void clear() override { record({.kind = K::Clear}); }
+    void newPage() override { startDocument(), record({.kind = K::NewPage}); }
+    void endDoc() override { record({.kind = K::EndDoc}), documentOpen_ = false; }
+    void killDoc() override { record({.kind = K::KillDoc}), documentOpen_ = false, ++abandoned_; }
 
     QString error() const override { return error_; }
 
 private:
-    void record(SurfaceCall call) const;
-    void startDocument();
+    // Keeps the call; its value is what a measure returns.
+    double record(SurfaceCall call) const;
+    void startDocument()
+    {
+        if (!documentOpen_)
+            error_.clear();
+        documentOpen_ = true;
+    }
 
     QSizeF printable_;
     QSizeF paper_;
@@ -102,8 +133,7 @@ private:
     PrintFont defaultFont_{QStringLiteral("Sans"), 10};
     mutable QList<SurfaceCall> calls_; // measuring is const, and recorded too
     mutable QString error_;
-    qsizetype failAt_ = -1;
-    QString failAtMessage_;
+    std::pair<qsizetype, QString> failAt_{-1, {}};
     bool documentOpen_ = false;
     int abandoned_ = 0;
 };
