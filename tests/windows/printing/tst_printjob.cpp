@@ -208,72 +208,58 @@ private slots:
         QCOMPARE(PdfReader(queueOutput()).points(), QSizeF(612, 1008));
     }
 
-    // The pages typed in the dialog, with the copies and the order asked for: a queue makes those
-    // from the job's pages, into a file the job makes them. The dialog offers the album's pages.
-    void printsThePagesChosen_data()
-    {
-        QTest::addColumn<QString>("printer");
-        QTest::addColumn<QString>("pages"); // empty: all
-        QTest::addColumn<int>("copies");
-        QTest::addColumn<bool>("collate");
-        QTest::addColumn<bool>("reverse");
-        QTest::addColumn<QList<int>>("expected"); // album pages printed, from 0
-        QTest::newRow("queue, 2-3") << Queue << "2-3" << 1 << false << false << QList<int>{1, 2};
-        QTest::newRow("queue, 1,3") << Queue << "1,3" << 1 << false << false << QList<int>{0, 2};
-        QTest::newRow("queue, 1,3, two copies, reversed")
-            << Queue << "1,3" << 2 << true << true << QList<int>{2, 0, 2, 0};
-        QTest::newRow("file, two copies, reversed")
-            << SaveAsPdf << "" << 2 << true << true << QList<int>{2, 1, 0, 2, 1, 0};
-        QTest::newRow("file, 2 to 3 twice, not collated")
-            << SaveAsPdf << "2-3" << 2 << false << false << QList<int>{1, 1, 2, 2};
-        QTest::newRow("file, 3") << SaveAsPdf << "3" << 1 << false << false << QList<int>{2};
-    }
-
+    // The pages typed in the dialog (the album's pages offered), with the copies and the order
+    // asked for: a queue makes those from the job's pages, into a file the job makes them. Page
+    // numbers, copies, collation, reverse order.
     void printsThePagesChosen()
     {
-        QFETCH(QString, printer);
-        QFETCH(QString, pages);
-        QFETCH(int, copies);
-        QFETCH(bool, collate);
-        QFETCH(bool, reverse);
-        const bool throughCups = printer == Queue;
-        if (throughCups && !noScheduler_.isEmpty())
-            QSKIP(qPrintable(noScheduler_));
-
-        PrintSettings s; // one picture a page: three pages
-        s.PictureMaxWidth = 6;
-        s.PictureMaxHeight = 8;
-        const QString pdf = dir_.filePath(QStringLiteral("file%1.pdf").arg(++queued_));
-        PrinterSurface surface(printer);
-        if (!throughCups)
-            surface.setOutputFileName(pdf);
-        WindowWatcher watcher;
-        QString offered;
-        ModalAnswer dialogs([&](QWidget* window) {
-            auto* dialog = qobject_cast<QPrintDialog*>(window);
-            if (!dialog)
-                return;
-            offered = QStringLiteral("%1 to %2").arg(dialog->minPage()).arg(dialog->maxPage());
-            if (pages.contains(',') || throughCups) { // the field a queue offers for any list
-                dialog->findChild<QAbstractButton*>("pagesRadioButton")->click();
-                dialog->findChild<QLineEdit*>("pagesLineEdit")->setText(pages);
-            } else if (!pages.isEmpty()) {
-                dialog->findChild<QAbstractButton*>("printRange")->click();
-                dialog->findChild<QSpinBox*>("from")->setValue(pages.section('-', 0, 0).toInt());
-                dialog->findChild<QSpinBox*>("to")->setValue(pages.section('-', -1).toInt());
-            }
-            dialog->findChild<QSpinBox*>("copies")->setValue(copies);
-            auto* collated = dialog->findChild<QAbstractButton*>("collate");
-            if (collated->isChecked() != collate)
-                collated->click();
-            if (reverse)
-                dialog->findChild<QAbstractButton*>("reverse")->click();
-            dialog->accept();
-        });
-        RunPrintJob(nullptr, pictures_, s, surface);
-        QCOMPARE(watcher.messages, QStringList());
-        QCOMPARE(offered, "1 to 3");
-        QTEST(pageColours(throughCups ? queueOutput() : pdf), "expected");
+        using Row = std::tuple<QString, QString, int, bool, bool, QList<int>>;
+        for (const auto& [printer, pages, copies, collate, reverse, expected] :
+             {Row{Queue, "2-3", 1, false, false, {1, 2}},
+              Row{Queue, "1,3", 1, false, false, {0, 2}},
+              Row{Queue, "1,3", 2, true, true, {2, 0, 2, 0}},
+              Row{SaveAsPdf, "", 2, true, true, {2, 1, 0, 2, 1, 0}},
+              Row{SaveAsPdf, "2-3", 2, false, false, {1, 1, 2, 2}},
+              Row{SaveAsPdf, "3", 1, false, false, {2}}}) {
+            const bool throughCups = printer == Queue;
+            if (throughCups && !noScheduler_.isEmpty())
+                continue;
+            PrintSettings s; // one picture a page: three pages
+            s.PictureMaxWidth = 6;
+            s.PictureMaxHeight = 8;
+            const QString pdf = dir_.filePath(QStringLiteral("file%1.pdf").arg(++queued_));
+            PrinterSurface surface(printer);
+            if (!throughCups)
+                surface.setOutputFileName(pdf);
+            WindowWatcher watcher;
+            QString offered;
+            ModalAnswer dialogs([&](QWidget* window) {
+                auto* dialog = qobject_cast<QPrintDialog*>(window);
+                if (!dialog)
+                    return;
+                offered = QStringLiteral("%1 to %2").arg(dialog->minPage()).arg(dialog->maxPage());
+                if (pages.contains(',') || throughCups) { // the field a queue offers for any list
+                    dialog->findChild<QAbstractButton*>("pagesRadioButton")->click();
+                    dialog->findChild<QLineEdit*>("pagesLineEdit")->setText(pages);
+                } else if (!pages.isEmpty()) {
+                    dialog->findChild<QAbstractButton*>("printRange")->click();
+                    dialog->findChild<QSpinBox*>("from")->setValue(
+                        pages.section('-', 0, 0).toInt());
+                    dialog->findChild<QSpinBox*>("to")->setValue(pages.section('-', -1).toInt());
+                }
+                dialog->findChild<QSpinBox*>("copies")->setValue(copies);
+                auto* collated = dialog->findChild<QAbstractButton*>("collate");
+                if (collated->isChecked() != collate)
+                    collated->click();
+                if (reverse)
+                    dialog->findChild<QAbstractButton*>("reverse")->click();
+                dialog->accept();
+            });
+            RunPrintJob(nullptr, pictures_, s, surface);
+            QCOMPARE(watcher.messages, QStringList());
+            QCOMPARE(offered, "1 to 3");
+            QCOMPARE(pageColours(throughCups ? queueOutput() : pdf), expected);
+        }
     }
 
 private:
