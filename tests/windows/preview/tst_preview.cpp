@@ -1,5 +1,4 @@
 #include "core/program/PrintSettingsKeys.h"
-#include "core/program/Units.h"
 #include "print/PrinterSurface.h"
 #include "support/Golden.h"
 #include "support/PrintingFixtures.h"
@@ -145,64 +144,51 @@ private slots:
         QUENBROOK_COMPARE_GOLDEN(QStringLiteral("album/preview-x%1.txt").arg(pixelRatio()), out);
     }
 
-    // The window holds itself to 5000 x 4000 twips even when nothing else does: a size that
-    // reaches it from the window system smaller than that is put back, and laid out at that size.
-    void minimumSize_data()
-    {
-        QTest::addColumn<QSize>("asked");
-        QTest::addColumn<QSize>("kept");
-        const int width = ToPixels(5000.f);  // 333
-        const int height = ToPixels(4000.f); // 267
-        QTest::newRow("too narrow") << QSize(200, 500) << QSize(width, 500);
-        QTest::newRow("too low") << QSize(700, 120) << QSize(700, height);
-        QTest::newRow("large enough") << QSize(width, height) << QSize(width, height);
-    }
+    // The window holds itself to 5000 x 4000 twips (333 x 267) even when nothing else does: a
+    // size that reaches it from the window system smaller than that is put back, and laid out at
+    // that size, the viewport and its bars filling the window.
     void minimumSize()
     {
-        QFETCH(QSize, asked);
-        QFETCH(QSize, kept);
-        testsupport::SettingsSandbox box;
-        RecordingSurface printer;
-        frmPreview window(nullptr, pictures_.mid(0, 2), previewSettings(), printer, box.store);
-        QVERIFY(window.Form_Load());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        // As a window system without a window manager would: straight to the window.
-        window.windowHandle()->resize(asked);
-        QTRY_COMPARE(window.size(), kept);
-        QCOMPARE(window.windowHandle()->size(), kept);
-        // The viewport and its bars fill the window at that size.
-        QCOMPARE(control<QScrollBar>(window, "VScroll1")->geometry().right() + 1, kept.width());
-        QCOMPARE(control<QScrollBar>(window, "HScroll1")->geometry().bottom() + 1, kept.height());
+        for (const auto& [asked, kept] : {std::pair{QSize(200, 500), QSize(333, 500)},
+                                          {QSize(700, 120), QSize(700, 267)},
+                                          {QSize(333, 267), QSize(333, 267)}}) {
+            testsupport::SettingsSandbox box;
+            RecordingSurface printer;
+            frmPreview window(nullptr, pictures_.mid(0, 2), previewSettings(), printer, box.store);
+            QVERIFY(window.Form_Load());
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.windowHandle()->resize(asked); // straight to the window, as with no manager
+            QTRY_COMPARE(window.size(), kept);
+            QCOMPARE(window.windowHandle()->size(), kept);
+            QCOMPARE(control<QScrollBar>(window, "VScroll1")->geometry().right() + 1, kept.width());
+            QCOMPARE(control<QScrollBar>(window, "HScroll1")->geometry().bottom() + 1,
+                     kept.height());
+        }
     }
 
-    void refusesToOpen_data()
-    {
-        QTest::addColumn<double>("width");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("printer fails") << 3.0 << "critical: Print Error!|Can't Preview";
-        QTest::newRow("no cell fits")
-            << 9.0 << "critical: Picture is larger than the printable range!|Abort Print!";
-    }
+    // A printer that fails, or cells too large: a message, and no window.
     void refusesToOpen()
     {
-        QFETCH(double, width);
-        TestPrinters printers({"Office"});
-        printers.setFailing(width < 9);
-        const std::unique_ptr<PrinterSurface> printer = printers.open("Office");
-        PrintSettings s = previewSettings();
-        s.PictureMaxWidth = width;
-        bool opened = false;
-        WindowWatcher watcher([&] {
-            if (auto* w = qApp->activeModalWidget(); w && w->objectName() == "frmPreview") {
-                opened = true;
-                w->close();
-            }
-        });
-        testsupport::SettingsSandbox box;
-        frmPreview::Open(nullptr, pictures_, s, *printer, box.store);
-        QTEST(watcher.messages.join('\n'), "message");
-        QVERIFY(!opened && !QGuiApplication::overrideCursor());
+        for (const double width : {3.0, 9.0}) {
+            TestPrinters printers({"Office"});
+            printers.setFailing(width < 9);
+            const std::unique_ptr<PrinterSurface> printer = printers.open("Office");
+            PrintSettings s = previewSettings();
+            s.PictureMaxWidth = width;
+            bool opened = false;
+            WindowWatcher watcher([&] {
+                if (auto* w = qApp->activeModalWidget(); w && w->objectName() == "frmPreview")
+                    opened = true, w->close();
+            });
+            testsupport::SettingsSandbox box;
+            frmPreview::Open(nullptr, pictures_, s, *printer, box.store);
+            QCOMPARE(watcher.messages,
+                     QStringList{width < 9 ? "critical: Print Error!|Can't Preview"
+                                           : "critical: Picture is larger than the printable "
+                                             "range!|Abort Print!"});
+            QVERIFY(!opened && !QGuiApplication::overrideCursor());
+        }
     }
 
 private:
