@@ -125,13 +125,6 @@ private slots:
         }
     }
 
-    void printerLists()
-    {
-        const SystemPrinters printers;
-        QCOMPARE(printers.names().last(), SaveAsPdf);
-        QVERIFY(printers.names().contains(printers.defaultName()));
-    }
-
     // Text on the preview is drawn below and right of its position, one line high, the same size
     // in logical pixels with two image pixels to each, drawn with all of them.
     void previewText()

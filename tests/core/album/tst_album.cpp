@@ -107,80 +107,69 @@ private slots:
         QVERIFY(!pictures_.contains(QString()));
     }
 
-    void layout_data()
-    {
-        QTest::addColumn<QString>("tweak"); // cells w × h, gaps sx, sy, printable height H
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QString>("grid"); // or the failure message
-        const auto row = [](const char* tweak, int n, const char* grid) {
-            QTest::newRow(tweak) << tweak << n << grid;
-        };
-        const char* const NoFit = "Picture is larger than the printable range!\r\nAbort Print!";
-        const char* const fourAPage = "w=3.9 h=5 sx=0.1 sy=0.1 "; // 3.9 × 5 cells 0.1 apart
-        row("3 x 2", 20, "2 x 4, 3 pages, offset 0.9, 0.95");
-        row("header of style None with spacing=5", 20, "2 x 4, 3 pages, offset 0.9, 0.95");
-        row("labelled", 1, "3 x 4, 1 pages, offset 0.9, 0.5");
-        row("labelled bands", 1, "3 x 4, 1 pages, offset 0.9, 0.15");
-        row("8.1 / 2.7 makes 3 columns w=2.6 sx=0.1", 1, "3 x 4, 1 pages, offset 0, 0.95");
-        row("cells of no size w=0 h=0 sx=0.1 sy=0.1", 1, "81 x 106, 1 pages, offset 0, 0");
-        row(fourAPage, 8, "2 x 2, 2 pages, offset 0.05, 0.2");
-        row("w=3.9 h=5 sx=0.1 sy=0.1 9 pictures", 9, "2 x 2, 3 pages, offset 0.05, 0.2");
-        row("w=3.9 h=5 sx=0.1 sy=0.1 none", 0, "2 x 2, 0 pages, offset 0.05, 0.2");
-        row("w=3.9 h=5 sx=0.1 sy=0.1 largest list", std::numeric_limits<int>::max(),
-            "2 x 2, 536870912 pages, offset 0.05, 0.2");
-        // Settings that make no grid are refused.
-        row("w=8.5", 5, NoFit);
-        row("w=1 sx=-1", 5, NoFit);
-        row("h=12 sy=-20", 5, NoFit);
-        row("w=-1 sx=3", 5, NoFit);
-        row("h=-1 sy=3", 5, NoFit);
-        row("w=nan", 5, NoFit);
-        row("H=inf", 5, NoFit);
-        row("columns beyond 32 bits w=1e-30 sx=0", 5, NoFit);
-        row("rows x columns beyond 32 bits w=1e-4 h=1e-4 sx=0 sy=0", 5, NoFit);
-        row("surface fails", 5, "The printer is not ready.");
-    }
-
+    // Grids of tweaked settings (cells w × h, gaps sx, sy, header spacing, printable height H;
+    // "n=" pictures, 5 unless given) and their refusals; the surface failing while measuring.
     void layout()
     {
-        QFETCH(QString, tweak);
-        QFETCH(int, n);
-        QFETCH(QString, grid);
-        PrintSettings s = tweak.contains("labelled") ? labelled() : gridSettings();
-        QSizeF printable(8, 10.5);
-        for (const QString& word : tweak.split(' ')) {
-            const float v = word.section('=', 1).toFloat();
-            float* field = nullptr;
-            for (const auto& [name, place] : {std::pair{"w", &s.PictureMaxWidth},
-                                              {"h", &s.PictureMaxHeight},
-                                              {"sx", &s.PictureSpacingX},
-                                              {"sy", &s.PictureSpacingY},
-                                              {"spacing", &s.Header.Spacing}})
-                if (word.section('=', 0, 0) == QLatin1String(name))
-                    field = place;
-            if (field)
-                *field = v;
-            else if (word.startsWith("H="))
-                printable.setHeight(v);
+        QString out;
+        for (const QString tweak : {"n=20",
+                                    "n=20 header of style None with spacing=5",
+                                    "labelled n=1",
+                                    "labelled bands n=1",
+                                    "8.1 / 2.7 makes 3 columns w=2.6 sx=0.1 n=1",
+                                    "cells of no size w=0 h=0 sx=0.1 sy=0.1 n=1",
+                                    "w=3.9 h=5 sx=0.1 sy=0.1 n=8",
+                                    "w=3.9 h=5 sx=0.1 sy=0.1 n=9",
+                                    "w=3.9 h=5 sx=0.1 sy=0.1 n=0",
+                                    "w=3.9 h=5 sx=0.1 sy=0.1 n=2147483647",
+                                    "w=8.5",
+                                    "w=1 sx=-1",
+                                    "h=12 sy=-20",
+                                    "w=-1 sx=3",
+                                    "h=-1 sy=3",
+                                    "w=nan",
+                                    "H=inf",
+                                    "columns beyond 32 bits w=1e-30 sx=0",
+                                    "rows x columns beyond 32 bits w=1e-4 h=1e-4 sx=0 sy=0",
+                                    "surface fails"}) {
+            PrintSettings s = tweak.contains("labelled") ? labelled() : gridSettings();
+            QSizeF printable(8, 10.5);
+            int n = 5;
+            for (const QString& word : tweak.split(' ')) {
+                const float v = word.section('=', 1).toFloat();
+                for (const auto& [name, place] : {std::pair{"w", &s.PictureMaxWidth},
+                                                  {"h", &s.PictureMaxHeight},
+                                                  {"sx", &s.PictureSpacingX},
+                                                  {"sy", &s.PictureSpacingY},
+                                                  {"spacing", &s.Header.Spacing}})
+                    if (word.section('=', 0, 0) == QLatin1String(name))
+                        *place = v;
+                if (word.startsWith("H="))
+                    printable.setHeight(v);
+                if (word.startsWith("n="))
+                    n = word.mid(2).toInt();
+            }
+            if (tweak.contains("bands"))
+                s.Header.Style = BandStyle::PageNumber, s.Footer.Style = BandStyle::Text;
+            RecordingSurface surface(printable);
+            surface.failAtCall(tweak == "surface fails" ? 2 : -1, "The printer is not ready.");
+            const LayoutResult result = ComputePageLayout(s, n, surface);
+            out += tweak + ": ";
+            if (const auto* failure = std::get_if<LayoutFailure>(&result)) {
+                out += QStringLiteral("problem %1, %2\n")
+                           .arg(int(failure->problem))
+                           .arg(QString(failure->message).replace("\r\n", "|"));
+                continue;
+            }
+            const PageLayout& l = std::get<PageLayout>(result);
+            out += QStringLiteral("%1 x %2 = %3, %4 pages, offset %5, %6\n")
+                       .arg(l.ColumnCount)
+                       .arg(l.RowCount)
+                       .arg(l.PicturesPerPage)
+                       .arg(l.PageCount)
+                       .arg(rounded(l.OffsetX), rounded(l.OffsetY));
         }
-        if (tweak.contains("bands"))
-            s.Header.Style = BandStyle::PageNumber, s.Footer.Style = BandStyle::Text;
-        const bool fails = tweak == "surface fails";
-        RecordingSurface surface(printable);
-        surface.failAtCall(fails ? 2 : -1, QStringLiteral("The printer is not ready."));
-        const LayoutResult result = ComputePageLayout(s, n, surface);
-        if (const auto* failure = std::get_if<LayoutFailure>(&result)) {
-            QCOMPARE(failure->problem,
-                     fails ? LayoutProblem::SurfaceFailed : LayoutProblem::NoCellFits);
-            QCOMPARE(failure->message, grid);
-            return;
-        }
-        const PageLayout& l = std::get<PageLayout>(result);
-        QCOMPARE(l.PicturesPerPage, l.ColumnCount * l.RowCount);
-        QCOMPARE(QStringLiteral("%1 x %2, %3 pages, offset %4, %5")
-                     .arg(QString::number(l.ColumnCount), QString::number(l.RowCount),
-                          QString::number(l.PageCount), rounded(l.OffsetX), rounded(l.OffsetY)),
-                 grid);
+        QUENBROOK_COMPARE_GOLDEN("album/layouts.txt", out);
     }
 
     // For random cells, gaps, bands and labels: every cell and its label lie inside the
