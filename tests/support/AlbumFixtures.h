@@ -40,16 +40,10 @@ inline PrintSettings gridSettings()
     return s;
 }
 
-// A length rounded to 1/1000, as text: "0.167", "0".
-inline QString rounded(double v)
-{
-    return QString::number(qRound64(v * 1000) / 1000.0);
-}
-
-// The layout for n pictures on the recording surface; nothing when it fails.
+// The layout for n pictures on the recording surface (8 × 10.5 inch); nothing when it fails.
 inline std::optional<PageLayout> layoutOf(const PrintSettings& s, int n)
 {
-    RecordingSurface surface; // 8 × 10.5 inch
+    RecordingSurface surface;
     const LayoutResult result = ComputePageLayout(s, n, surface);
     if (const auto* layout = std::get_if<PageLayout>(&result))
         return *layout;

@@ -45,19 +45,19 @@ public:
                                                QFile::ReadOther | QFile::ExeGroup);
         for (const char* folder : {"conf", "spool", "cache", "state", "log", "pdf"})
             QDir(dir_.path()).mkpath(QLatin1String(folder));
-        write("conf/cupsd.conf", QStringLiteral("Listen %1\nLogLevel warn\nBrowsing No\n"
-                                                "<Location />\nOrder allow,deny\nAllow all\n"
-                                                "</Location>\n")
-                                     .arg(path("cups.sock")));
-        write("conf/cups-files.conf",
-              QStringLiteral("ServerRoot %1/conf\nRequestRoot %1/spool\nCacheDir %1/cache\n"
-                             "StateDir %1/state\nPrintcap %1/state/printcap\n"
-                             "ErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
-                             "PageLog %1/log/page_log\n")
-                  .arg(dir_.path()));
-        write("cups-pdf.conf", QStringLiteral("Out %1/pdf\nAnonDirName %1/pdf\nSpool %1/pdf-spool\n"
-                                              "Log %1/log\n")
-                                   .arg(dir_.path()));
+        const QString texts[] = {
+            "Listen %1/cups.sock\nLogLevel warn\nBrowsing No\n"
+            "<Location />\nOrder allow,deny\nAllow all\n</Location>\n",
+            "ServerRoot %1/conf\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
+            "Printcap %1/state/printcap\nErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
+            "PageLog %1/log/page_log\n",
+            "Out %1/pdf\nAnonDirName %1/pdf\nSpool %1/pdf-spool\nLog %1/log\n"};
+        const char* const files[] = {"conf/cupsd.conf", "conf/cups-files.conf", "cups-pdf.conf"};
+        for (int i = 0; i < 3; ++i) {
+            QFile file(path(files[i]));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(QString(texts[i]).arg(dir_.path()).toUtf8());
+        }
 
         cupsd_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         cupsd_.setProcessChannelMode(QProcess::MergedChannels);
@@ -117,12 +117,6 @@ private:
     static constexpr const char* CupsPdfConf = "/etc/cups/cups-pdf.conf";
 
     QString path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
-    void write(const char* name, const QString& text)
-    {
-        QFile file(path(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(text.toUtf8());
-    }
 
     QTemporaryDir dir_;
     QProcess cupsd_;

@@ -83,9 +83,6 @@ public:
         return found;
     }
 
-    // The text of every page, pages ended by form feeds.
-    QString text() const { return tool("pdftotext", {file_, "-"}); }
-
 private:
     static QString tool(const QString& name, const QStringList& arguments)
     {

@@ -23,7 +23,16 @@ public:
     explicit WindowWatcher(std::function<void()> onPaint = {})
         : onPaint_(std::move(onPaint))
     {
-        connect(&timer_, &QTimer::timeout, this, &WindowWatcher::closeMessageBoxes);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                    const bool critical = box->icon() == QMessageBox::Critical &&
+                                          box->windowTitle() == QLatin1String("Quenbrook");
+                    messages << (critical ? "critical: " : "other: ") +
+                                    box->text().replace('\n', '|');
+                    box->button(QMessageBox::Ok)->click();
+                }
+        });
         timer_.start(5);
         qApp->installEventFilter(this);
     }
@@ -39,17 +48,6 @@ protected:
     }
 
 private:
-    void closeMessageBoxes()
-    {
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
-                const bool critical = box->icon() == QMessageBox::Critical &&
-                                      box->windowTitle() == QLatin1String("Quenbrook");
-                messages << (critical ? "critical: " : "other: ") + box->text().replace('\n', '|');
-                box->button(QMessageBox::Ok)->click();
-            }
-    }
-
     std::function<void()> onPaint_;
     QTimer timer_;
 };

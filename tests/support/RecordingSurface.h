@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/album/PageSurface.h"
+#include "core/pictures/Picture.h"
 
 #include <QList>
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
-#include <QString>
 #include <QStringList>
 
 namespace quenbrook {
@@ -29,38 +29,38 @@ struct SurfaceCall
     };
 
     Kind kind = Kind::Clear;
-    QString text;     // printed or measured text
+    QString text{};   // printed or measured text
     double value = 0; // measure result, outline colour
-    // Picture: the drawn rectangle. Outline: from (left, top) to (right, bottom) as given.
-    // Text: the text position (size empty).
-    QRectF rect;
-    // Text: how it is written; measures: the font measured.
-    PrintFont font;
+    // Picture: the drawn rectangle. Outline: from corner to opposite corner. Text: its position.
+    QRectF rect{};
+    PrintFont font{}; // text, measures
     PrintColor color = 0;
     bool transparent = false;
-    // Picture: its natural size (HIMETRIC) and the pixels it was decoded at.
-    QSize natural;
-    QSize decoded;
+    QSize natural{}; // picture: HIMETRIC
+    QSize decoded{}; // picture: the pixels it was decoded at
 
-    // A readable line, e.g. `text "12" at (7.8, 0) font Sans 12 color 255 transparent`.
+    // One line, e.g. `text "12" at (7.8, 0) font Sans 12 color 255 transparent`.
     QString toString() const;
 };
 
-// A page surface for tests: it keeps every call in order and measures text with simple rules.
-// Its device unit is the inch, so places and lengths are recorded in inches. Text height is
-// size / 72 inch for any text; text width is characters × size / 144 inch. Also stands in for the
-// printer: new page, end and abandon are recorded, and any call can be made to fail. Like the
-// printer, the first text, picture or new page after an end or abandon starts a document and
-// forgets the last document's error.
+// A page surface for tests that keeps every call in order; its device unit is the inch. Text is
+// size / 72 inch high and characters × size / 144 inch wide. Also stands in for a printer: any
+// call can be made to fail, and the first drawing after an end or abandon starts a document and
+// forgets the last one's error.
 class RecordingSurface final : public PageSurface
 {
+    using K = SurfaceCall::Kind;
+
 public:
-    // The printable area and the paper, in inches; pictures are decoded for pixelsPerInch.
     explicit RecordingSurface(QSizeF printableInches = QSizeF(8, 10.5),
-                              QSizeF paperInches = QSizeF(8.5, 11), double pixelsPerInch = 100);
+                              QSizeF paperInches = QSizeF(8.5, 11), double pixelsPerInch = 100)
+        : printable_(printableInches)
+        , paper_(paperInches)
+        , pixelsPerInch_(pixelsPerInch)
+    {}
 
     // The call with this position in the log (from 0) records `message` as the surface's error.
-    void failAtCall(qsizetype index, const QString& message);
+    void failAtCall(qsizetype index, const QString& message) { failAt_ = {index, message}; }
     // As when another printer with another font is chosen; Sans 10 at first.
     void setDefaultFont(const PrintFont& font) { defaultFont_ = font; }
 
@@ -68,46 +68,72 @@ public:
     QStringList log() const;
     QList<SurfaceCall> callsOf(SurfaceCall::Kind kind) const;
     void clearLog() { calls_.clear(); }
-    // Documents abandoned so far, and whether drawing has started one.
     int abandonedDocuments() const { return abandoned_; }
     bool documentOpen() const { return documentOpen_; }
 
     double dotsPerInch() const override { return 1; }
-    // Recorded: asking a printer for its metrics can fail.
-    QSizeF drawableInches() const override;
-    float paperWidthTwips() const override;
-    float paperHeightTwips() const override;
+    QSizeF drawableInches() const override { return record({.kind = K::Drawable}), printable_; }
+    float paperWidthTwips() const override { return float(paper_.width() * 1440); }
+    float paperHeightTwips() const override { return float(paper_.height() * 1440); }
     double pixelsPerInch() const override { return pixelsPerInch_; }
     PrintFont defaultFont() const override { return defaultFont_; }
 
-    double textWidth(const PrintFont& font, const QString& text) const override;
-    double textHeight(const PrintFont& font, const QString& text) const override;
-    double drawText(const QString& text, QPointF at, const TextLook& look) override;
-    void drawPicture(const Picture& picture, const QRectF& target) override;
-    void drawOutline(QPointF corner, QPointF opposite, PrintColor color) override;
+    double textWidth(const PrintFont& font, const QString& text) const override
+    {
+        return record({K::MeasureWidth, text, text.size() * font.Size / 144, {}, font});
+    }
+    double textHeight(const PrintFont& font, const QString& text) const override
+    {
+        return record({K::MeasureHeight, text, font.Size / 72, {}, font});
+    }
+    double drawText(const QString& text, QPointF at, const TextLook& look) override
+    {
+        startDocument();
+        record({K::Text, text, 0, QRectF(at, QSizeF()), look.font, look.color, look.transparent});
+        return look.font.Size / 72;
+    }
+    void drawPicture(const Picture& picture, const QRectF& target) override
+    {
+        startDocument();
+        record({K::Picture,
+                {},
+                0,
+                target,
+                {},
+                0,
+                false,
+                picture.naturalHimetric(),
+                picture.decodedPixelSize()});
+    }
+    void drawOutline(QPointF corner, QPointF opposite, PrintColor color) override
+    {
+        record({.kind = K::Outline, .value = double(color), .rect = QRectF(corner, opposite)});
+    }
 
-    void clear() override;
-    void newPage() override;
-    void endDoc() override;
-    void killDoc() override;
+    void clear() override { record({.kind = K::Clear}); }
+    void newPage() override { startDocument(), record({.kind = K::NewPage}); }
+    void endDoc() override { record({.kind = K::EndDoc}), documentOpen_ = false; }
+    void killDoc() override { record({.kind = K::KillDoc}), documentOpen_ = false, ++abandoned_; }
 
     QString error() const override { return error_; }
 
 private:
-    void record(SurfaceCall call) const;
-    void record(SurfaceCall::Kind kind) const;
-    void startDocument();
+    // Keeps the call; its value is what a measure returns.
+    double record(SurfaceCall call) const;
+    void startDocument()
+    {
+        if (!documentOpen_)
+            error_.clear();
+        documentOpen_ = true;
+    }
 
     QSizeF printable_;
     QSizeF paper_;
     double pixelsPerInch_;
     PrintFont defaultFont_{QStringLiteral("Sans"), 10};
-
-    // Measuring is const on the surface but is recorded too.
-    mutable QList<SurfaceCall> calls_;
+    mutable QList<SurfaceCall> calls_; // measuring is const, and recorded too
     mutable QString error_;
-    qsizetype failAt_ = -1;
-    QString failAtMessage_;
+    std::pair<qsizetype, QString> failAt_{-1, {}};
     bool documentOpen_ = false;
     int abandoned_ = 0;
 };

@@ -28,13 +28,11 @@ protected:
     Setup setUpPrinter(QPrinter& printer, const QString& name) override
     {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        if (!installed_.contains(name))
-            return {Destination::PrintQueue,
-                    QStringLiteral("The printer \"%1\" is not installed.").arg(name)};
-        if (failing_)
-            return {Destination::PrintQueue,
-                    QStringLiteral("The printer \"%1\" is not responding.").arg(name)};
-        return {Destination::PrintQueue, QString()};
+        const char* problem = !installed_.contains(name) ? "The printer \"%1\" is not installed."
+                              : failing_                 ? "The printer \"%1\" is not responding."
+                                                         : nullptr;
+        return {Destination::PrintQueue,
+                problem ? QString::fromLatin1(problem).arg(name) : QString()};
     }
 
     QFont startingFont(const QString& name) const override

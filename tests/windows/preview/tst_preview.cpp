@@ -1,15 +1,16 @@
 #include "core/program/PrintSettingsKeys.h"
-#include "core/program/Units.h"
 #include "print/PrinterSurface.h"
-#include "print/Printers.h"
+#include "support/Golden.h"
 #include "support/PrintingFixtures.h"
 #include "support/SettingsSandbox.h"
+#include "support/TestMain.h"
 #include "support/TestPrinters.h"
 #include "windows/preview/frmPreview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
 #include <QWindow>
@@ -29,6 +30,7 @@ PrintSettings previewSettings()
     s.Header.Style = BandStyle::PageNumber;
     s.Header.Alignment = BandAlignment::Center;
     s.Header.Font = PrintFont{QStringLiteral("DejaVu Sans"), 36};
+    s.FontColor = 0xFF00;
     return s;
 }
 
@@ -37,46 +39,53 @@ template <typename T> T* control(const QWidget& window, const char* name)
     return window.findChild<T*>(QLatin1String(name));
 }
 
-// "Preview 50%, 50%, 2 pages (of 2), printable area on, picture area off"
-QString opened(const frmPreview& w)
-{
-    const auto onOff = [&](const char* box) {
-        return control<QCheckBox>(w, box)->isChecked() ? "on" : "off";
-    };
-    return QStringLiteral("%1, %2, %3 pages (%4), printable area %5, picture area %6")
-        .arg(w.windowTitle(), control<QComboBox>(w, "cboZoom")->currentText())
-        .arg(control<QScrollBar>(w, "hsrPage")->maximum())
-        .arg(control<QLabel>(w, "lblTotalPage")->text(), onOff("chkShowPrintableArea"),
-             onOff("chkShowPictureArea"));
-}
-
 // What the screen has for each logical pixel: QT_SCALE_FACTOR, which the tests run under at 1
 // and at 2.
-double pixelRatio()
+int pixelRatio()
 {
-    bool set = false;
-    const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
-    return set ? factor : 1;
+    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+               ? qEnvironmentVariableIntValue("QT_SCALE_FACTOR")
+               : 1;
 }
 
-// The pixel of the page image at a page position (96 dpi, 0.25 inch margins).
-QPoint pixel(const frmPreview& w, double x, double y)
+QString rect(const QWidget* w)
 {
-    const double scale = w.ZoomFactor() * 96 * pixelRatio();
-    return QPoint(int((0.25 + x) * scale), int((0.25 + y) * scale));
+    const QRect r = w->geometry();
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-// Which cells of the page shown have a red outline: "1 1 1 0".
-QString outlinedCells(const frmPreview& w, qint32 page)
+// The window as the user sees it: title, controls, page, scroll bars, the outlines on the page
+// (blue printable area, red picture cells, in logical pixels) and the stored choices.
+QString shown(const frmPreview& w, const testsupport::SettingsSandbox& box)
 {
-    QStringList marks;
-    for (int i = 0; i < 4; ++i) {
-        const CellPlace c = CellOrigin(w.Layout(), previewSettings(), page, i / 2 + 1, i % 2 + 1);
-        const bool red =
-            w.PageImage().pixel(pixel(w, c.CellLeft + 1.5, c.CellTop)) == qRgb(255, 0, 0);
-        marks << (red ? "1" : "0");
-    }
-    return marks.join(' ');
+    const auto on = [&](const char* box) { return control<QCheckBox>(w, box)->isChecked(); };
+    const auto bar = [&](const char* name) {
+        const auto* b = control<QScrollBar>(w, name);
+        return QStringLiteral("%1 %2..%3 at %4")
+            .arg(rect(b))
+            .arg(b->minimum())
+            .arg(b->maximum())
+            .arg(b->value());
+    };
+    QMap<QRgb, int> colours;
+    const QImage& page = w.PageImage();
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            ++colours[page.pixel(x, y)];
+    const int ratio = pixelRatio();
+    return QStringLiteral("%1 | %2 | page %3 %4 | printable %5 picture %6 | view %7 page %8 | "
+                          "pages %9 | across %10 | down %11 | blue %12 red %13 green %14 | "
+                          "stored %15\n")
+        .arg(w.windowTitle(), control<QComboBox>(w, "cboZoom")->currentText(),
+             control<QLabel>(w, "lblPage")->text(), control<QLabel>(w, "lblTotalPage")->text(),
+             on("chkShowPrintableArea") ? "on" : "off", on("chkShowPictureArea") ? "on" : "off",
+             rect(control<QWidget>(w, "Picture1")), rect(control<QWidget>(w, "picPreview")),
+             bar("hsrPage"))
+        .arg(bar("HScroll1"), bar("VScroll1"))
+        .arg(colours.value(qRgb(0, 0, 255)) / ratio)
+        .arg(colours.value(qRgb(255, 0, 0)) / ratio)
+        .arg(colours.value(qRgb(0, 255, 0)) / ratio)
+        .arg(box.get(Keys[0]) + ',' + box.get(Keys[1]) + ',' + box.get(Keys[2]));
 }
 
 } // namespace
@@ -86,165 +95,106 @@ class tst_Preview : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { pictures_ = numberedPictures(dir_, 9); }
-    void init() { settings_.emplace(); } // a fresh store for each test
 
-    void opensAsRemembered_data()
+    // Opened as stored, then each control and key: zoom by list and keys (nothing past either
+    // end), pages by keys (nothing past the last), the scroll bars, the outlines off and on.
+    void controls()
     {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QStringList>("stored"); // PreviewZoom, PrintableArea, PictureArea
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("pageWidth");
-
-        QTest::newRow("7 at 50%") << 7 << QStringList{"0.5", "False", "True"}
-                                  << "Preview 50%, 50%, 2 pages (of 2), printable area off, "
-                                     "picture area on"
-                                  << 408;
-        QTest::newRow("8 at 75%") << 8 << QStringList{" .75", "0", "false"}
-                                  << "Preview 75%, 75%, 2 pages (of 2), printable area off, "
-                                     "picture area off"
-                                  << 612;
-        QTest::newRow("9, nothing stored")
-            << 9 << QStringList{"", "", ""}
-            << "Preview 100%, 100%, 3 pages (of 3), printable area on, picture area on" << 816;
-    }
-
-    void opensAsRemembered()
-    {
-        QFETCH(int, count);
-        QFETCH(QStringList, stored);
-        QFETCH(QString, expected);
-        QFETCH(int, pageWidth);
-
-        for (int i = 0; i < 3; ++i)
-            if (!stored[i].isEmpty())
-                store(i, stored[i]);
-        frmPreview window(nullptr, pictures_.mid(0, count), previewSettings(), printer_,
-                          settings_->store);
-        QVERIFY(window.Form_Load());
-        QCOMPARE(opened(window), expected);
-        // The page is as large as the paper on screen, drawn with every pixel the screen has.
-        const QSize page(pageWidth, pageWidth * 22 / 17);
-        QCOMPARE(control<QWidget>(window, "picPreview")->size(), page);
-        QCOMPARE(window.PageImage().devicePixelRatio(), pixelRatio());
-        QCOMPARE(window.PageImage().size(), page * pixelRatio());
-        QVERIFY(!printer_.documentOpen() && printer_.abandonedDocuments() > 0);
-        for (int i = 0; i < 3; ++i) // restoring wrote nothing
-            QCOMPARE(this->stored(i), stored[i]);
-    }
-
-    void remembersChoices()
-    {
-        frmPreview window(nullptr, pictures_, previewSettings(), printer_, settings_->store);
-        QVERIFY(window.Form_Load());
-        QTest::keyClick(control<QComboBox>(window, "cboZoom"), Qt::Key_Down);
-        QTest::mouseClick(control<QCheckBox>(window, "chkShowPrintableArea"), Qt::LeftButton);
-        QCOMPARE(control<QWidget>(window, "picPreview")->width(), 612);
-        QCOMPARE(QStringList({stored(0), stored(1), stored(2)}),
-                 QStringList({"0.75", "False", ""}));
-    }
-
-    void outlinesAndHeader()
-    {
-        QList<QRect> headers;
-        for (const char* zoom : {"1", "0.5"}) {
-            store(0, zoom);
-            store(2, "True"); // the last round turned the outlines off
-            frmPreview window(nullptr, pictures_.mid(0, 7), previewSettings(), printer_,
-                              settings_->store);
+        QString out;
+        const QList<std::pair<int, QStringList>> opens = {
+            {7, {"0.5", "False", "True"}}, {8, {" .75", "0", "false"}}, {9, {}}, {5, {"0.3"}}};
+        for (const auto& [count, stored] : opens) {
+            testsupport::SettingsSandbox box;
+            for (int i = 0; i < stored.size(); ++i)
+                box.put({Keys[i] + '=' + stored[i]});
+            RecordingSurface printer;
+            frmPreview window(nullptr, pictures_.mid(0, count), previewSettings(), printer,
+                              box.store);
             QVERIFY(window.Form_Load());
-            QCOMPARE(outlinedCells(window, 1), "1 1 1 1");
-            // The header's black ink (not the blue outline), centred above the first cells.
-            QRect ink;
-            const int top = pixel(window, 0, 0).y() + 1;
-            const int bottom = pixel(window, 0, window.Layout().HeaderHeight + 0.1).y();
-            for (int y = top; y < bottom; ++y)
-                for (int x = 0; x < window.PageImage().width(); ++x)
-                    if (const QRgb c = window.PageImage().pixel(x, y);
-                        qMax(qRed(c), qBlue(c)) < 128)
-                        ink |= QRect(x, y, 1, 1);
-            QVERIFY(qAbs(ink.center().x() - pixel(window, 4, 0).x()) <= 2);
-            headers << ink;
-
-            control<QScrollBar>(window, "hsrPage")->setValue(2);
-            QCOMPARE(outlinedCells(window, 2), "1 1 1 0");
-            QTest::mouseClick(control<QCheckBox>(window, "chkShowPictureArea"), Qt::LeftButton);
-            QCOMPARE(outlinedCells(window, 2), "0 0 0 0");
+            QVERIFY(!printer.documentOpen() && printer.abandonedDocuments() > 0);
+            QCOMPARE(window.PageImage().devicePixelRatio(), pixelRatio());
+            out += "== " + stored.join(',') + '\n' + shown(window, box);
+            if (count != 9)
+                continue;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            // Keys by their standard sequence; -1: zoom 100% from the list, -2 and -3 the scroll
+            // bars, -4 and -5 the outline boxes.
+            for (const int step :
+                 {int(QKeySequence::ZoomOut), int(QKeySequence::ZoomOut),
+                  int(QKeySequence::ZoomOut), int(QKeySequence::ZoomIn),
+                  int(QKeySequence::MoveToNextPage), int(QKeySequence::MoveToNextPage),
+                  int(QKeySequence::MoveToNextPage), int(QKeySequence::MoveToPreviousPage), -1, -2,
+                  -3, -4, -5, -5}) {
+                auto* zoom = control<QComboBox>(window, "cboZoom");
+                if (step >= 0)
+                    QTest::keySequence(&window, QKeySequence::StandardKey(step));
+                else if (step == -1)
+                    zoom->setCurrentIndex(0), emit zoom->activated(0);
+                else if (step > -4)
+                    control<QScrollBar>(window, step == -2 ? "HScroll1" : "VScroll1")->setValue(90);
+                else
+                    QTest::mouseClick(control<QCheckBox>(window, step == -4
+                                                                     ? "chkShowPictureArea"
+                                                                     : "chkShowPrintableArea"),
+                                      Qt::LeftButton);
+                out += QStringLiteral("-- %1\n").arg(step) + shown(window, box);
+            }
         }
-        // Half the type size at half the zoom.
-        QVERIFY2(qAbs(headers[1].height() * 2 - headers[0].height()) <= 2,
-                 qPrintable(QDebug::toString(headers)));
+        QUENBROOK_COMPARE_GOLDEN(QStringLiteral("album/preview-x%1.txt").arg(pixelRatio()), out);
     }
 
-    // The window holds itself to 5000 x 4000 twips even when nothing else does: a size that
-    // reaches it from the window system smaller than that is put back, and laid out at that size.
-    void minimumSize_data()
-    {
-        QTest::addColumn<QSize>("asked");
-        QTest::addColumn<QSize>("kept");
-        const int width = ToPixels(5000.f);  // 333
-        const int height = ToPixels(4000.f); // 267
-        QTest::newRow("too narrow") << QSize(200, 500) << QSize(width, 500);
-        QTest::newRow("too low") << QSize(700, 120) << QSize(700, height);
-        QTest::newRow("large enough") << QSize(width, height) << QSize(width, height);
-    }
+    // The window holds itself to 5000 x 4000 twips (333 x 267) even when nothing else does: a
+    // size that reaches it from the window system smaller than that is put back, and laid out at
+    // that size, the viewport and its bars filling the window.
     void minimumSize()
     {
-        QFETCH(QSize, asked);
-        frmPreview window(nullptr, pictures_.mid(0, 2), previewSettings(), printer_,
-                          settings_->store);
-        QVERIFY(window.Form_Load());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        // As a window system without a window manager would: straight to the window.
-        window.windowHandle()->resize(asked);
-        QFETCH(QSize, kept);
-        QTRY_COMPARE(window.size(), kept);
-        QCOMPARE(window.windowHandle()->size(), kept);
-        // The viewport and its bars fill the window at that size.
-        const auto* bar = control<QScrollBar>(window, "VScroll1");
-        QCOMPARE(bar->geometry().right() + 1, kept.width());
-        QCOMPARE(control<QScrollBar>(window, "HScroll1")->geometry().bottom() + 1, kept.height());
+        for (const auto& [asked, kept] : {std::pair{QSize(200, 500), QSize(333, 500)},
+                                          {QSize(700, 120), QSize(700, 267)},
+                                          {QSize(333, 267), QSize(333, 267)}}) {
+            testsupport::SettingsSandbox box;
+            RecordingSurface printer;
+            frmPreview window(nullptr, pictures_.mid(0, 2), previewSettings(), printer, box.store);
+            QVERIFY(window.Form_Load());
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.windowHandle()->resize(asked); // straight to the window, as with no manager
+            QTRY_COMPARE(window.size(), kept);
+            QCOMPARE(window.windowHandle()->size(), kept);
+            QCOMPARE(control<QScrollBar>(window, "VScroll1")->geometry().right() + 1, kept.width());
+            QCOMPARE(control<QScrollBar>(window, "HScroll1")->geometry().bottom() + 1,
+                     kept.height());
+        }
     }
 
-    void refusesToOpen_data()
-    {
-        QTest::addColumn<double>("width");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("printer fails") << 3.0 << "critical: Print Error!|Can't Preview";
-        QTest::newRow("no cell fits")
-            << 9.0 << "critical: Picture is larger than the printable range!|Abort Print!";
-    }
-
+    // A printer that fails, or cells too large: a message, and no window.
     void refusesToOpen()
     {
-        QFETCH(double, width);
-        QFETCH(QString, message);
-        TestPrinters printers({"Office"});
-        printers.setFailing(width < 9);
-        const std::unique_ptr<PrinterSurface> printer = printers.open("Office");
-        PrintSettings s = previewSettings();
-        s.PictureMaxWidth = width;
-        bool shown = false;
-        WindowWatcher watcher([&] {
-            if (auto* w = qApp->activeModalWidget(); w && w->objectName() == "frmPreview") {
-                shown = true;
-                w->close();
-            }
-        });
-        frmPreview::Open(nullptr, pictures_, s, *printer, settings_->store);
-        QCOMPARE(watcher.messages, QStringList{message});
-        QVERIFY(!shown && !QGuiApplication::overrideCursor());
+        for (const double width : {3.0, 9.0}) {
+            TestPrinters printers({"Office"});
+            printers.setFailing(width < 9);
+            const std::unique_ptr<PrinterSurface> printer = printers.open("Office");
+            PrintSettings s = previewSettings();
+            s.PictureMaxWidth = width;
+            bool opened = false;
+            WindowWatcher watcher([&] {
+                if (auto* w = qApp->activeModalWidget(); w && w->objectName() == "frmPreview")
+                    opened = true, w->close();
+            });
+            testsupport::SettingsSandbox box;
+            frmPreview::Open(nullptr, pictures_, s, *printer, box.store);
+            QCOMPARE(watcher.messages,
+                     QStringList{width < 9 ? "critical: Print Error!|Can't Preview"
+                                           : "critical: Picture is larger than the printable "
+                                             "range!|Abort Print!"});
+            QVERIFY(!opened && !QGuiApplication::overrideCursor());
+        }
     }
 
 private:
-    QString stored(int key) const { return settings_->get(Keys[key]); }
-    void store(int key, const QString& value) { settings_->put({Keys[key] + '=' + value}); }
-
     QTemporaryDir dir_;
     QStringList pictures_;
-    std::optional<testsupport::SettingsSandbox> settings_;
-    RecordingSurface printer_; // 8 × 10.5 inch printable on 8.5 × 11 inch paper
 };
 
-QTEST_MAIN(tst_Preview)
+QUENBROOK_TEST(tst_Preview)
 #include "tst_preview.moc"

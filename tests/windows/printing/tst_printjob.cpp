@@ -1,13 +1,29 @@
+#include "print/PrinterSurface.h"
+#include "print/Printers.h"
+#include "support/CupsScheduler.h"
+#include "support/PdfReader.h"
 #include "support/PrintingFixtures.h"
+#include "support/TestMain.h"
+#include "windows/dialogs/PrinterSetupDialog.h"
 #include "windows/printing/RunPrintJob.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 using namespace printingtest;
+using namespace testsupport;
 
 namespace {
+
+const QString Queue = QStringLiteral("QuenbrookPDF");
+const QString SaveAsPdf = SaveAsPdfPrinter.toString();
+const QList<QColor> Colours = {QColor(220, 0, 0), QColor(0, 160, 0), QColor(0, 0, 230)};
 
 // What reached the printer: "1: 0 1 2 3 | 2: 4 end" is page 1's header, list entries 0 to 3,
 // a new page, page 2's header, entry 4 and the end of the document.
@@ -26,12 +42,52 @@ QString printed(const RecordingSurface& surface)
     return out.join(' ');
 }
 
+// The colour in the middle of each page of a PDF, as an index into Colours (-1: none).
+QList<int> pageColours(const QString& pdf)
+{
+    QList<int> colours;
+    for (int page = 1; page <= PdfReader(pdf).pages(); ++page) {
+        const QImage image = PdfReader(pdf).page(page, 20);
+        const QColor pixel = image.pixelColor(image.width() / 2, image.height() / 2);
+        colours << -1;
+        for (int i = 0; i < Colours.size(); ++i)
+            colours.last() = colourDistance(pixel, Colours[i]) <= 60 ? i : colours.last();
+    }
+    return colours;
+}
+
+// Calls `answer` with each print dialog or other modal window that shows, until it ends.
+class ModalAnswer : public QTimer
+{
+public:
+    explicit ModalAnswer(std::function<void(QWidget*)> answer)
+    {
+        connect(this, &QTimer::timeout, [answer] {
+            if (QWidget* window = QApplication::activeModalWidget())
+                answer(window);
+        });
+        start(10);
+    }
+};
+
 } // namespace
 
 class tst_PrintJob : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        for (int i = 0; i < Colours.size(); ++i)
+            pictures_ << solidPicture(dir_, QStringLiteral("%1.bmp").arg(i),
+                                      i % 2 ? QSize(200, 300) : QSize(300, 200), Colours[i]);
+        if (noScheduler_.isEmpty()) {
+            const QString error = scheduler_.start(Queue, {"-o", "PageSize=Letter"});
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+        }
+    }
+    void cleanupTestCase() { scheduler_.stop(); }
+
     void job_data()
     {
         QTest::addColumn<int>("count");
@@ -52,12 +108,13 @@ private slots:
         QTest::newRow("dialog cancelled") << 8 << all << -1 << "kill;";
     }
 
+    // The Printing window on the recording printer: the pages asked for, its progress texts,
+    // Cancel, a broken picture; every way out leaves the owner as it was.
     void job()
     {
         QFETCH(int, count);
         QFETCH(PageSequence, pages);
         QFETCH(int, firstShown);
-        QFETCH(QString, expected);
         const QString trouble = QTest::currentDataTag();
 
         // 2 × 2 cells of 3 × 4 inch on the 8 × 10.5 inch recording printer, page number on top.
@@ -91,19 +148,144 @@ private slots:
             return trouble == "dialog cancelled" ? std::nullopt : std::optional(pages);
         });
 
-        QCOMPARE(printed(printer) + ';' + watcher.messages.join('\n'), expected);
-        // Every way out leaves the owner as it was.
+        QTEST(printed(printer) + ';' + watcher.messages.join('\n'), "expected");
         QVERIFY(owner.isEnabled() && !QGuiApplication::overrideCursor() &&
                 !owner.findChild<QWidget*>("frmOnPrinting"));
         QCOMPARE(shown.isEmpty(), firstShown < 0);
-        if (shown.isEmpty())
-            return;
-        QVERIFY(busy);
-        QCOMPARE(shown.first(), QStringLiteral("Print Page:%1\r\nFile Name: %2")
-                                    .arg(pages.Runs.first().FromPage)
-                                    .arg(list[firstShown]));
+        if (!shown.isEmpty())
+            QVERIFY(busy && shown.first() == QStringLiteral("Print Page:%1\r\nFile Name: %2")
+                                                 .arg(pages.Runs.first().FromPage)
+                                                 .arg(list[firstShown]));
     }
+
+    // The default queue's own paper; Printer Setup names the paper of each printer unless one
+    // was picked, and what is picked there is what the queue prints on.
+    void takesTheQueuesOwnSetup()
+    {
+        if (!noScheduler_.isEmpty())
+            QSKIP(qPrintable(noScheduler_));
+        const SystemPrinters printers;
+        QCOMPARE(printers.defaultName(), Queue);
+        PrinterSurface surface(printers.defaultName());
+        QCOMPARE(surface.printer().pageLayout().fullRect(QPageLayout::Point).size(),
+                 QSizeF(612, 792));
+        QCOMPARE(surface.dotsPerInch(), 300.0);
+        const auto setup = [&](const std::function<void(QComboBox*, QComboBox*)>& use) {
+            PrinterSetupDialog dialog(nullptr, printers, surface);
+            use(dialog.findChild<QComboBox*>("cboPrinter"),
+                dialog.findChild<QComboBox*>("cboPaper"));
+            dialog.accept();
+        };
+        const auto pick = [](QComboBox* paper, const char* name) {
+            paper->setCurrentIndex(paper->findText(name));
+            emit paper->activated(paper->currentIndex()); // as a pick by the user
+        };
+        QStringList shown;
+        setup([&](QComboBox* printer, QComboBox* paper) {
+            shown << paper->currentText();
+            printer->setCurrentText(SaveAsPdf);
+            shown << paper->currentText();
+            printer->setCurrentText(Queue);
+            shown << paper->currentText();
+        });
+        setup([&](QComboBox* printer, QComboBox* paper) {
+            pick(paper, "US Legal");
+            printer->setCurrentText(SaveAsPdf);
+            shown << paper->currentText();
+        });
+        QCOMPARE(shown, (QStringList{"US Letter", DefaultPaperSize(SaveAsPdf).name(), "US Letter",
+                                     "Legal"}));
+        QCOMPARE(surface.printerName(), SaveAsPdf);
+        QCOMPARE(surface.printer().pageLayout().fullRect(QPageLayout::Point).size(),
+                 QSizeF(612, 1008));
+
+        setup([&](QComboBox* printer, QComboBox* paper) {
+            printer->setCurrentText(Queue);
+            pick(paper, "US Legal");
+        });
+        ModalAnswer dialogs([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+        RunPrintJob(nullptr, pictures_.mid(0, 1), PrintSettings(), surface);
+        QCOMPARE(PdfReader(queueOutput()).points(), QSizeF(612, 1008));
+    }
+
+    // The pages typed in the dialog (the album's pages offered), with the copies and the order
+    // asked for: a queue makes those from the job's pages, into a file the job makes them. Page
+    // numbers, copies, collation, reverse order.
+    void printsThePagesChosen()
+    {
+        using Row = std::tuple<QString, QString, int, bool, bool, QList<int>>;
+        for (const auto& [printer, pages, copies, collate, reverse, expected] :
+             {Row{Queue, "2-3", 1, false, false, {1, 2}},
+              Row{Queue, "1,3", 1, false, false, {0, 2}},
+              Row{Queue, "1,3", 2, true, true, {2, 0, 2, 0}},
+              Row{SaveAsPdf, "", 2, true, true, {2, 1, 0, 2, 1, 0}},
+              Row{SaveAsPdf, "2-3", 2, false, false, {1, 1, 2, 2}},
+              Row{SaveAsPdf, "3", 1, false, false, {2}}}) {
+            const bool throughCups = printer == Queue;
+            if (throughCups && !noScheduler_.isEmpty())
+                continue;
+            PrintSettings s; // one picture a page: three pages
+            s.PictureMaxWidth = 6;
+            s.PictureMaxHeight = 8;
+            const QString pdf = dir_.filePath(QStringLiteral("file%1.pdf").arg(++queued_));
+            PrinterSurface surface(printer);
+            if (!throughCups)
+                surface.setOutputFileName(pdf);
+            WindowWatcher watcher;
+            QString offered;
+            ModalAnswer dialogs([&](QWidget* window) {
+                auto* dialog = qobject_cast<QPrintDialog*>(window);
+                if (!dialog)
+                    return;
+                offered = QStringLiteral("%1 to %2").arg(dialog->minPage()).arg(dialog->maxPage());
+                if (pages.contains(',') || throughCups) { // the field a queue offers for any list
+                    dialog->findChild<QAbstractButton*>("pagesRadioButton")->click();
+                    dialog->findChild<QLineEdit*>("pagesLineEdit")->setText(pages);
+                } else if (!pages.isEmpty()) {
+                    dialog->findChild<QAbstractButton*>("printRange")->click();
+                    dialog->findChild<QSpinBox*>("from")->setValue(
+                        pages.section('-', 0, 0).toInt());
+                    dialog->findChild<QSpinBox*>("to")->setValue(pages.section('-', -1).toInt());
+                }
+                dialog->findChild<QSpinBox*>("copies")->setValue(copies);
+                auto* collated = dialog->findChild<QAbstractButton*>("collate");
+                if (collated->isChecked() != collate)
+                    collated->click();
+                if (reverse)
+                    dialog->findChild<QAbstractButton*>("reverse")->click();
+                dialog->accept();
+            });
+            RunPrintJob(nullptr, pictures_, s, surface);
+            QCOMPARE(watcher.messages, QStringList());
+            QCOMPARE(offered, "1 to 3");
+            QCOMPARE(pageColours(throughCups ? queueOutput() : pdf), expected);
+        }
+    }
+
+private:
+    // The one document CUPS-PDF wrote since the last call, moved out of its folder once the
+    // queue is idle; empty when there is not exactly one.
+    QString queueOutput()
+    {
+        if (!QTest::qWaitFor([&] { return scheduler_.activeJobs(Queue) == 0; }, 120000))
+            qWarning("the queue is still busy");
+        const QFileInfoList pdfs = QDir(scheduler_.outputFolder()).entryInfoList({"*.pdf"});
+        for (const QFileInfo& pdf : pdfs)
+            QFile::rename(pdf.filePath(),
+                          dir_.filePath(QStringLiteral("queued%1.pdf").arg(++queued_)));
+        if (pdfs.size() == 1)
+            return dir_.filePath(QStringLiteral("queued%1.pdf").arg(queued_));
+        qWarning("%lld documents from the queue: %s", qlonglong(pdfs.size()),
+                 qPrintable(scheduler_.log()));
+        return QString();
+    }
+
+    CupsScheduler scheduler_;
+    QString noScheduler_ = CupsScheduler::unavailable();
+    QTemporaryDir dir_;
+    QStringList pictures_;
+    int queued_ = 0;
 };
 
-QTEST_MAIN(tst_PrintJob)
+QUENBROOK_TEST(tst_PrintJob)
 #include "tst_printjob.moc"

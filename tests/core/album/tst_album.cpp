@@ -1,0 +1,483 @@
+#include "core/album/AlbumPage.h"
+#include "core/album/PagePen.h"
+#include "core/album/PicturesAhead.h"
+#include "core/album/PrintJob.h"
+#include "core/album/PrintSettingsLoader.h"
+#include "core/pictures/Picture.h"
+#include "core/pictures/PictureLoader.h"
+#include "support/AlbumFixtures.h"
+#include "support/Golden.h"
+#include "support/SettingsSandbox.h"
+#include "support/TestMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <limits>
+
+using namespace albumtest;
+
+namespace {
+
+// A length rounded to 1/1000, as text: "0.167", "0".
+QString rounded(double v)
+{
+    return QString::number(qRound64(v * 1000) / 1000.0);
+}
+
+// 2 × 2 cells 0.1 apart with file-name labels 0.2 high, 0.1 below the cells.
+PrintSettings labelled()
+{
+    PrintSettings s = gridSettings();
+    s.PictureMaxWidth = s.PictureMaxHeight = 2;
+    s.PictureSpacingX = s.PictureSpacingY = 0.1f;
+    s.PrintLabel = LabelKind::FileName;
+    return s;
+}
+
+// 2 × 2 cells of 3.5 × 4 with file names below them, a right-aligned red page number over them
+// and a centred blue footer text under them.
+PrintSettings albumSettings()
+{
+    PrintSettings s = gridSettings();
+    s.PictureMaxWidth = 3.5f;
+    s.PictureMaxHeight = 4;
+    s.PrintLabel = LabelKind::FileName;
+    s.FontColor = 0xAA00;
+    s.Header = {BandStyle::PageNumber, {}, s.Header.Font, 0xFF, BandAlignment::Right, 0.1f};
+    s.Footer = {BandStyle::Text, "Holiday", s.Footer.Font, 0xFF0000, BandAlignment::Center, 0.1f};
+    return s;
+}
+
+// The preview of the 8.5 × 11 inch paper at a zoom.
+PageView previewAt(float zoom, bool outlines = false)
+{
+    return PageView{zoom, 0.25f * zoom, 0.25f * zoom, outlines, outlines, true};
+}
+
+// Every single setting as it would be stored, "Key=Text".
+QStringList stored(PrintSettings s)
+{
+    QStringList lines;
+    ForEachSingleSetting(s, [&](const auto& setting, auto& record) {
+        lines << setting.Key + '=' + SettingText(setting, record.*(setting.Field));
+    });
+    return lines;
+}
+
+// A settings store in its own folder, with the printer and a loader that keeps its writes.
+struct Sandbox : testsupport::SettingsSandbox
+{
+    struct Loader final : PrintSettingsLoader
+    {
+        using PrintSettingsLoader::PrintSettingsLoader;
+        QStringList written;
+        void writeSetting(const QString& key, const QString& value) override
+        {
+            written << key;
+            PrintSettingsLoader::writeSetting(key, value);
+        }
+    };
+    RecordingSurface printer;
+    Loader loader{store, printer};
+
+    PrintSettings loaded()
+    {
+        PrintSettings settings;
+        loader.LoadAll(settings);
+        return settings;
+    }
+};
+
+} // namespace
+
+class tst_Album : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        for (int i = 0; i < 7; ++i)
+            pictures_ << solidPicture(dir_, QStringLiteral("p%1.bmp").arg(i),
+                                      QSize(96 + 48 * i, 96));
+        pictures_ << solidPicture(dir_, QStringLiteral("4x1.jpg"), QSize(2000, 500));
+        QVERIFY(!pictures_.contains(QString()));
+    }
+
+    // Grids of tweaked settings (cells w × h, gaps sx, sy, header spacing, printable height H;
+    // "n=" pictures, 5 unless given) and their refusals; the surface failing while measuring.
+    void layout()
+    {
+        QString out;
+        for (const QString tweak : {"n=20",
+                                    "n=20 header of style None with spacing=5",
+                                    "labelled n=1",
+                                    "labelled bands n=1",
+                                    "8.1 / 2.7 makes 3 columns w=2.6 sx=0.1 n=1",
+                                    "cells of no size w=0 h=0 sx=0.1 sy=0.1 n=1",
+                                    "w=3.9 h=5 sx=0.1 sy=0.1 n=8",
+                                    "w=3.9 h=5 sx=0.1 sy=0.1 n=9",
+                                    "w=3.9 h=5 sx=0.1 sy=0.1 n=0",
+                                    "w=3.9 h=5 sx=0.1 sy=0.1 n=2147483647",
+                                    "w=8.5",
+                                    "w=1 sx=-1",
+                                    "h=12 sy=-20",
+                                    "w=-1 sx=3",
+                                    "h=-1 sy=3",
+                                    "w=nan",
+                                    "H=inf",
+                                    "columns beyond 32 bits w=1e-30 sx=0",
+                                    "rows x columns beyond 32 bits w=1e-4 h=1e-4 sx=0 sy=0",
+                                    "surface fails"}) {
+            PrintSettings s = tweak.contains("labelled") ? labelled() : gridSettings();
+            QSizeF printable(8, 10.5);
+            int n = 5;
+            for (const QString& word : tweak.split(' ')) {
+                const float v = word.section('=', 1).toFloat();
+                for (const auto& [name, place] : {std::pair{"w", &s.PictureMaxWidth},
+                                                  {"h", &s.PictureMaxHeight},
+                                                  {"sx", &s.PictureSpacingX},
+                                                  {"sy", &s.PictureSpacingY},
+                                                  {"spacing", &s.Header.Spacing}})
+                    if (word.section('=', 0, 0) == QLatin1String(name))
+                        *place = v;
+                if (word.startsWith("H="))
+                    printable.setHeight(v);
+                if (word.startsWith("n="))
+                    n = word.mid(2).toInt();
+            }
+            if (tweak.contains("bands"))
+                s.Header.Style = BandStyle::PageNumber, s.Footer.Style = BandStyle::Text;
+            RecordingSurface surface(printable);
+            surface.failAtCall(tweak == "surface fails" ? 2 : -1, "The printer is not ready.");
+            const LayoutResult result = ComputePageLayout(s, n, surface);
+            out += tweak + ": ";
+            if (const auto* failure = std::get_if<LayoutFailure>(&result)) {
+                out += QStringLiteral("problem %1, %2\n")
+                           .arg(int(failure->problem))
+                           .arg(QString(failure->message).replace("\r\n", "|"));
+                continue;
+            }
+            const PageLayout& l = std::get<PageLayout>(result);
+            out += QStringLiteral("%1 x %2 = %3, %4 pages, offset %5, %6\n")
+                       .arg(l.ColumnCount)
+                       .arg(l.RowCount)
+                       .arg(l.PicturesPerPage)
+                       .arg(l.PageCount)
+                       .arg(rounded(l.OffsetX), rounded(l.OffsetY));
+        }
+        QUENBROOK_COMPARE_GOLDEN("album/layouts.txt", out);
+    }
+
+    // For random cells, gaps, bands and labels: every cell and its label lie inside the
+    // printable area between the bands, one pitch apart, as many as fit, centred or from the
+    // corner, numbered row by row.
+    void everyCellInsideThePage()
+    {
+        QRandomGenerator random(20240611);
+        const auto between = [&](double low, double high) {
+            return float(low + random.generateDouble() * (high - low));
+        };
+        for (int round = 0; round < 200; ++round) {
+            PrintSettings s = gridSettings();
+            s.PictureMaxWidth = between(0.2, 5), s.PictureMaxHeight = between(0.2, 5);
+            s.PictureSpacingX = between(0, 1), s.PictureSpacingY = between(0, 1);
+            s.PictureLabelSpacingY = between(0, 0.5);
+            s.Center = random.bounded(2);
+            s.PrintLabel = LabelKind(random.bounded(3));
+            s.LabelPosition = random.bounded(2) ? LabelPlace::Above : LabelPlace::Below;
+            s.Header.Style = BandStyle(random.bounded(3)), s.Header.Spacing = between(0, 1);
+            s.Footer.Style = BandStyle(random.bounded(3)), s.Footer.Spacing = between(0, 1);
+            const PageLayout l = layoutOf(s, 50).value();
+            const float w = s.PictureMaxWidth, h = s.PictureMaxHeight, e = 1e-4f;
+            const float label = l.LabelHeight + l.LabelGap,
+                        bottom = l.PrintableHeight - l.FooterHeight;
+            const bool above = s.LabelPosition == LabelPlace::Above;
+            QVERIFY(label == (s.PrintLabel == LabelKind::None ? 0 : 0.2f + s.PictureLabelSpacingY));
+            for (qint32 r = 1; r <= l.RowCount; ++r)
+                for (qint32 c = 1; c <= l.ColumnCount; ++c) {
+                    const CellPlace cell = CellOrigin(l, s, 3, r, c);
+                    const PagePoint at = LabelOrigin(l, s, cell.CellLeft, cell.CellTop);
+                    const float top = cell.CellTop - (above ? label : 0);
+                    QVERIFY2(
+                        cell.Index == 2 * l.PicturesPerPage + (r - 1) * l.ColumnCount + c - 1 &&
+                            cell.CellLeft >= -e && cell.CellLeft + w <= l.PrintableWidth + e &&
+                            top >= l.HeaderHeight - e && top + h + label <= bottom + e &&
+                            qAbs(cell.CellLeft - (c - 1) * (w + s.PictureSpacingX) - l.OffsetX) <
+                                e &&
+                            qAbs(top - (r - 1) * (h + s.PictureSpacingY + label) - l.HeaderHeight -
+                                 l.OffsetY) < e &&
+                            at.X == cell.CellLeft &&
+                            qAbs(at.Y - (above ? top : cell.CellTop + h + l.LabelGap)) < e,
+                        qPrintable(QStringLiteral("round %1, row %2, column %3")
+                                       .arg(round)
+                                       .arg(r)
+                                       .arg(c)));
+                }
+            // As many as fit, the room left shared on both sides when centred.
+            const float right = l.ColumnCount * (w + s.PictureSpacingX) - s.PictureSpacingX;
+            const float down = l.RowCount * (h + s.PictureSpacingY + label) - s.PictureSpacingY;
+            QVERIFY2(right + w + s.PictureSpacingX > l.PrintableWidth &&
+                         down + h + label + s.PictureSpacingY > bottom - l.HeaderHeight &&
+                         qAbs(l.OffsetX - (s.Center ? (l.PrintableWidth - right) / 2 : 0)) < e &&
+                         qAbs(l.OffsetY - (s.Center ? (bottom - l.HeaderHeight - down) / 2 : 0)) <
+                             e &&
+                         l.PageCount == (50 + l.PicturesPerPage - 1) / l.PicturesPerPage,
+                     qPrintable(QStringLiteral("round %1").arg(round)));
+        }
+    }
+
+    // Everything the layout, the pen, the pages and the job ask of the surface and draw on it,
+    // how pictures fit their cells, and how names are spelled on disk.
+    void drawings()
+    {
+        QString out;
+        const auto add = [&](const QString& title, RecordingSurface& surface) {
+            out += "== " + title + '\n' + surface.log().join('\n') + '\n';
+            surface.clearLog();
+        };
+        const auto page = [&](const QString& title, const PrintSettings& s, int n, qint32 number,
+                              PageView view = {}, QSizeF printable = {8, 10.5}, double ppi = 100) {
+            RecordingSurface surface(printable, {8.5, 11}, ppi);
+            const PageLayout layout = layoutOf(s, n).value();
+            const PageResult result =
+                DrawAlbumPage(surface, s, layout, pictures_.mid(0, n), number, view);
+            add(QStringLiteral("%1: outcome %2").arg(title).arg(int(result.outcome)), surface);
+        };
+        const PrintSettings album = albumSettings();
+        page("page 1 of 5", album, 5, 1);
+        page("page 2 of 5", album, 5, 2);
+        page("page 12, past the list", album, 5, 12);
+        page("page 2 of 7 in the preview at 50%", album, 7, 2, previewAt(0.5, true), {4.25, 5.5});
+        page("page 0 in the preview", album, 7, 0, previewAt(0.5, true), {4.25, 5.5});
+        PrintSettings codes = gridSettings(); // codes that name no style or alignment
+        codes.Header = {BandStyle(5), "Kept", codes.Header.Font, 0, BandAlignment(7), 0.1f};
+        codes.Footer.Text = QStringLiteral("Unused");
+        page("band codes outside the named ones", codes, 0, 1);
+        page("3:2 preview at 50%, 50 ppi", gridSettings(), 2, 1, previewAt(0.5), {4.25, 5.5}, 50);
+        pictures_.swapItemsAt(0, 7);
+        page("4:1 preview at 100%, 300 ppi", gridSettings(), 1, 1, previewAt(1), {8.5, 11}, 300);
+        pictures_.swapItemsAt(0, 7);
+
+        // The header's font is measured, then the footer's and the label's; a font without a
+        // name or a usable size keeps those of the one before.
+        RecordingSurface surface(QSizeF(8, 10.5), QSizeF(8.5, 11), 1200);
+        PrintSettings s = gridSettings();
+        s.Header.Font = PrintFont{QStringLiteral("Head"), 18, true, false, true, false};
+        s.Footer.Font = PrintFont{QString(), 0, false, true, false, true};
+        s.PrintLabel = LabelKind::FileName;
+        QVERIFY(std::holds_alternative<PageLayout>(ComputePageLayout(s, 3, surface)));
+        add("measures", surface);
+
+        // The pen keeps the font set attribute by attribute, the colour and the text position,
+        // which a line moves to the start of the next; centimetres reach the surface in inches.
+        PagePen pen(surface, PrintUnit::Centimetre);
+        QCOMPARE(pen.font(), surface.defaultFont());
+        pen.setFont(PrintFont{QStringLiteral("Head"), 18, true}, 18);
+        pen.setFont(PrintFont{QString(), -1, false, true}, qQNaN());
+        pen.setForeColor(0xFF);
+        pen.setTransparent(false);
+        QCOMPARE(pen.textWidth("four"), 4 * 18 / 144.f * 2.54f);
+        pen.setCurrentX(2.54f);
+        pen.setCurrentY(5.08f);
+        pen.printText("one");
+        pen.printText("two");
+        pen.setFontSize(5000);
+        pen.printText("big");
+        pen.paintPicture(Picture(), 2.54f, 0, 5.08f, 1.27f);
+        pen.drawOutline(0, 0, 2.54f, 5.08f, 0xFF0000);
+        QCOMPARE(pen.currentY(), 5.08f + 0.635f + 0.635f + 2048 / 72.f * 2.54f);
+        add("pen", surface);
+
+        // Jobs on a 1200 ppi printer: pictures decoded for the chosen resolution on paper, in
+        // inches or centimetres, or for the printer's; a missing picture ends the job at its
+        // place in list order, pictures decoded ahead or not; Stop ends it at its picture.
+        PrintJobSteps steps;
+        steps.chooseRange = [](qint32 pages) { return PageRange{1, pages}; };
+        steps.failed = [&](const QString& message) { out += "failed: " + message + '\n'; };
+        steps.progress = [&](qint32, const QString& path) {
+            return path.endsWith("p3.bmp") ? PictureStep::Stop : PictureStep::Draw;
+        };
+        const QString big = solidPicture(dir_, "big.jpg", QSize(4000, 2000));
+        for (const int resolution : {300, 0, -300}) {
+            s = gridSettings();
+            s.PictureResolution = qAbs(resolution);
+            if (resolution < 0)
+                ConvertUnit(s, PrintUnit::Centimetre);
+            PrintPages({big, big}, s, surface, steps);
+            add(QStringLiteral("job at %1 ppi").arg(resolution), surface);
+        }
+        PrintPages(pictures_.mid(0, 2) + QStringList{dir_.filePath("missing.bmp")} + pictures_,
+                   gridSettings(), surface, steps);
+        add("job with a missing picture", surface);
+        PrintPages(pictures_, gridSettings(), surface, steps);
+        add("job stopped", surface);
+
+        for (const QSizeF size :
+             {QSizeF(1600, 1200), {300, 200}, {4000, 200}, {0, 100}, {100, 0}}) {
+            const PictureFit fit = FitPicture(size.width(), size.height(), gridSettings());
+            out += QStringLiteral("fit %1 x %2 in 3 x 2: %3 x %4 at %5, %6\n")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(rounded(fit.DrawWidth), rounded(fit.DrawHeight), rounded(fit.OffsetX),
+                            rounded(fit.OffsetY));
+        }
+        // A case-insensitive mount opens "beach.jpg" as the file its folder holds as
+        // "Beach.JPG"; the label then reads as the folder spells it.
+        for (const QString entries : {"a.jpg Beach.JPG", "Beach.JPG beach.jpg", "été.JPG",
+                                      "beach.jpeg beach.jpg.bak each.jpg", ""}) {
+            const QString name = entries.startsWith("été") ? "ÉTÉ.jpg" : "beach.jpg";
+            out += "spelling of " + name + " in [" + entries +
+                   "]: " + SpellingOnDisk(name, entries.split(' ', Qt::SkipEmptyParts)) + '\n';
+        }
+        QUENBROOK_COMPARE_GOLDEN("album/drawings.txt", out);
+    }
+
+    // Labels of real files: the name exactly as the folder holds it; none for a file not there.
+    void labels()
+    {
+        QFile file(dir_.filePath("Été 2024.Bmp"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(LabelText(LabelKind::FileName, file.fileName()), "Été 2024.Bmp");
+        QCOMPARE(LabelText(LabelKind::FileName, dir_.filePath("été 2024.bmp")), QString());
+        QCOMPARE(LabelText(LabelKind::FileName, dir_.path()), QString());
+        QVERIFY(QFile::copy(file.fileName(), dir_.filePath(".hidden.jpg")));
+        QCOMPARE(LabelText(LabelKind::FileName, dir_.filePath(".hidden.jpg")), QString());
+        QCOMPARE(LabelText(LabelKind::FilePathName, dir_.filePath("B.jpg")),
+                 dir_.filePath("B.jpg"));
+        QCOMPARE(LabelText(LabelKind::None, file.fileName()), QString());
+    }
+
+    // Pictures decoded ahead and the one taken stay within one budget, whatever the workers.
+    void picturesAheadShareOneBudget()
+    {
+        const QStringList list(6, pictures_[1]);
+        const qint64 each = PictureLoader::heldBytes(pictures_[1]);
+        QCOMPARE(each, qint64(144 * 96 * 4));
+
+        PicturesAhead ahead(list, 0, 5, QSize(), 16, nullptr, 2 * each + each / 2);
+        QCOMPARE(ahead.waiting(), 2);
+        for (qint64 i = 0; i < 6; ++i) {
+            QVERIFY(std::holds_alternative<Picture>(ahead.take(i, list[i])));
+            QCOMPARE(ahead.waiting(), int(std::min<qint64>(1, 5 - i)));
+        }
+        PicturesAhead roomy(list, 0, 5, QSize(), 4, nullptr, 100 * each);
+        QCOMPARE(roomy.waiting(), 4);
+        // A picture beyond the budget is still decoded, while nothing else is held.
+        PicturesAhead tight(list, 0, 5, QSize(), 4, nullptr, each / 2);
+        QCOMPARE(tight.waiting(), 1);
+        for (qint64 i = 0; i < 2; ++i) {
+            QVERIFY(std::holds_alternative<Picture>(tight.take(i, list[i])));
+            QCOMPARE(tight.waiting(), 0);
+        }
+    }
+
+    // An empty store: the defaults, with the printer's font; reading writes nothing, and each
+    // font group discards the document the printer may have opened.
+    void emptyStoreGivesDefaults()
+    {
+        Sandbox box;
+        box.printer.setDefaultFont(PrintFont{"Sans", 10, false, true});
+        box.put({AlbumSettings::Footer.Font.Name.Key + '='}); // an empty name is no name
+        QUENBROOK_COMPARE_GOLDEN("album/defaults.txt", stored(box.loaded()).join('\n'));
+        QVERIFY(box.loader.written.isEmpty());
+        QCOMPARE(box.printer.abandonedDocuments(), 3);
+    }
+
+    // Stored texts as read, and as they would be stored again: words compare exactly, and
+    // PrintLabel keeps its value for other words; booleans are True or False in any case, or a
+    // number, else the default; colours and codes the nearest integer, ties to even, 32 bits or
+    // the default, codes that name no alignment or style kept; font sizes to four decimals,
+    // lengths in single precision, infinite gives the default.
+    void readings()
+    {
+        QString out;
+        for (const QString entry : {"Scale=inch",
+                                    "LabelPosition=above",
+                                    "PrintLabel=filename",
+                                    "FontBold= True ",
+                                    "Center=false",
+                                    "Center=0",
+                                    "FontBold=-0.5",
+                                    "FontBold=yes",
+                                    "Center=0abc",
+                                    "FontColor=2.5",
+                                    "FontColor=3.5",
+                                    "FontColor=&HFFFFFFFF",
+                                    "FontColor=1E10",
+                                    "FontColor=NaN",
+                                    "HeaderAlignment=7",
+                                    "FooterStyle=-2.5",
+                                    "HeaderFontSize=10.12346",
+                                    "HeaderFontSize=1E400",
+                                    "FooterSpacing=-1.5",
+                                    "FooterSpacing=1E39"}) {
+            Sandbox box;
+            box.put({entry});
+            const QString key = entry.section('=', 0, 0) + '=';
+            out += entry + " -> " + stored(box.loaded()).filter(key).value(0) + '\n';
+        }
+        QUENBROOK_COMPARE_GOLDEN("album/readings.txt", out);
+    }
+
+    // After another printer was chosen and every group changed in the store, a reload takes the
+    // printer's font of the moment and only its own group: label, header, footer, distances.
+    void settingChanges()
+    {
+        QString out;
+        for (int group = 0; group < 4; ++group) {
+            Sandbox box;
+            box.put({"HeaderFontName=Courier", "HeaderFontItalic=True"});
+            PrintSettings s = box.loaded();
+            const QStringList before = stored(s);
+            box.printer.setDefaultFont(PrintFont{"Printer Font", 8, true});
+            box.put({"FontColor=255", "HeaderText=Holiday", "FooterSpacing=0.5",
+                     "PictureSpacingY=0.3", "Scale=CM", "Center=False"});
+            if (group == 0)
+                box.loader.ReloadLabelGroup(s);
+            else if (group == 1)
+                s.Header = box.loader.ReadBand(AlbumSettings::Header);
+            else if (group == 2)
+                s.Footer = box.loader.ReadBand(AlbumSettings::Footer);
+            else
+                box.loader.ReloadPictureDistances(s);
+            QStringList changed = stored(s);
+            for (const QString& line : before)
+                changed.removeOne(line);
+            out += QStringLiteral("group %1: %2\n").arg(group).arg(changed.join(' '));
+        }
+        // The unit switch converts the seven lengths and writes them, then the unit; only the
+        // unit when it stays. A length beyond single precision: the store keeps the record's.
+        Sandbox box;
+        PrintSettings s = box.loaded();
+        for (const PrintUnit unit :
+             {PrintUnit::Centimetre, PrintUnit::Centimetre, PrintUnit::Inch}) {
+            const QStringList before = stored(s);
+            box.loader.SetUnit(s, unit);
+            QStringList changed = stored(s);
+            for (const QString& line : before)
+                changed.removeOne(line);
+            out +=
+                "unit: " + changed.join(' ') + "; written: " + box.loader.written.join(' ') + '\n';
+            for (const QString& line : changed)
+                QCOMPARE(box.get(line.section('=', 0, 0)), line.section('=', 1));
+            box.loader.written.clear();
+        }
+        box.put({"PictureMaxWidth=3E38"});
+        box.loader.ReloadPictureDistances(s);
+        box.loader.SetUnit(s, PrintUnit::Centimetre);
+        QCOMPARE(box.loaded().PictureMaxWidth, s.PictureMaxWidth);
+        QUENBROOK_COMPARE_GOLDEN("album/settings-changes.txt", out);
+    }
+
+private:
+    QTemporaryDir dir_;
+    // p0.bmp to p6.bmp, (96 + 48 i) × 96 pixels: 2540 + 1270 i HIMETRIC wide; then a JPEG.
+    QStringList pictures_;
+};
+
+QUENBROOK_TEST(tst_Album)
+#include "tst_album.moc"
