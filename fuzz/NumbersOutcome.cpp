@@ -1,34 +1,38 @@
 // The number rules over any text: reading never fails, and a number written reads back as
 // itself to the digits kept, never as an infinity.
+#include "FuzzTargets.h"
 #include "core/settings/NumberRules.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 using namespace quenbrook;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+namespace fuzzing {
+
+QString NumbersOutcome(QByteArrayView input)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QString text = QString::fromUtf8(input);
     const double value = NumericValue(text);
-    IsNumericText(text);
+    const QString outcome = NumberText(value) + (IsNumericText(text) ? " number" : " not a number");
     if (!std::isfinite(value))
-        return 0;
+        return outcome;
     const double back = NumericValue(NumberText(value));
     if (!std::isfinite(back) || std::fabs(back - value) > std::fabs(value) * 1e-14)
-        std::abort();
+        return Fault(NumberText(value) + " reads back as " + NumberText(back));
     // The same bytes as a double and as a single.
-    if (size >= sizeof(double)) {
+    if (input.size() >= qsizetype(sizeof(double))) {
         double raw;
-        std::memcpy(&raw, data, sizeof raw);
+        std::memcpy(&raw, input.data(), sizeof raw);
         if (std::isfinite(raw) && !std::isfinite(NumericValue(NumberText(raw))))
-            std::abort();
+            return Fault(NumberText(raw) + " reads back as an infinity");
         float single;
-        std::memcpy(&single, data, sizeof single);
+        std::memcpy(&single, input.data(), sizeof single);
         if (std::isfinite(single) &&
             !std::isfinite(static_cast<float>(NumericValue(NumberText(single)))))
-            std::abort();
+            return Fault(NumberText(single) + " reads back as an infinite single");
     }
-    return 0;
+    return outcome;
 }
+
+} // namespace fuzzing
