@@ -1,4 +1,5 @@
 #include "core/settings/NumberRules.h"
+#include "support/TestMain.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -184,5 +185,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_NumberRules)
+QUENBROOK_TEST(tst_NumberRules)
 #include "tst_numberrules.moc"

@@ -1,4 +1,5 @@
 #include "core/settings/SettingsStore.h"
+#include "support/TestMain.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -11,13 +12,10 @@ using namespace quenbrook;
 namespace {
 
 const QString App = QStringLiteral("Quenbrook");
-// Set before anything asks Qt for the user's folders, so the user's own store stays untouched.
-QTemporaryDir* configHome = nullptr;
-
 // Run as a child: write numbered values without end until killed.
-int writeForever(const QString& folder)
+int writeForever(int, char** argv)
 {
-    SettingsStore store(folder);
+    SettingsStore store(QString::fromLocal8Bit(argv[2]));
     for (int i = 0;; ++i)
         store.SaveSetting(App, "Crash", QString("Key%1").arg(i % 50), QString("value-%1").arg(i));
 }
@@ -31,9 +29,11 @@ private slots:
     void userStoreLivesInConfigHome()
     {
         SettingsStore store;
-        QCOMPARE(store.fileName(App), configHome->filePath("Quenbrook/Quenbrook.ini"));
+        QCOMPARE(store.fileName(App),
+                 qEnvironmentVariable("XDG_CONFIG_HOME") + "/Quenbrook/Quenbrook.ini");
         store.SaveSetting(App, "Quenbrook", "Start", "AlbumViewer");
-        QVERIFY(QFile::exists(configHome->filePath("Quenbrook/Quenbrook.ini")));
+        QVERIFY(
+            QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Quenbrook/Quenbrook.ini"));
         QCOMPARE(SettingsStore().GetSetting(App, "Quenbrook", "Start", "AlbumPrinter"),
                  QString("AlbumViewer"));
     }
@@ -126,17 +126,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    if (argc == 3 && qstrcmp(argv[1], "--write-forever") == 0)
-        return writeForever(QString::fromLocal8Bit(argv[2]));
-
-    QTemporaryDir dir;
-    configHome = &dir;
-    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
-    QCoreApplication app(argc, argv);
-    tst_SettingsStore test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QUENBROOK_TEST(tst_SettingsStore)
+QUENBROOK_TEST_ROLE("--write-forever", writeForever)
 #include "tst_settingsstore.moc"

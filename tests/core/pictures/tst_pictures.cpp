@@ -1,0 +1,418 @@
+#include "core/pictures/DecodeLimits.h"
+#include "core/pictures/MetafileToSvg.h"
+#include "core/pictures/PictureLoader.h"
+#include "core/pictures/SvgBounds.h"
+#include "core/program/FileNames.h"
+#include "core/program/PictureFileTypes.h"
+#include "support/TestMain.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace quenbrook;
+
+// Hostile and broken files are replayed with their expected outcomes by fuzz_replay_hostile
+// (tests/data/hostile/MANIFEST); here is what a load must look like.
+namespace {
+
+QString sample(const QString& name)
+{
+    return QStringLiteral(QUENBROOK_SAMPLES_DIR "/") + name;
+}
+
+QString data(const QString& name)
+{
+    return QStringLiteral(QUENBROOK_TESTDATA_DIR "/") + name;
+}
+
+Picture loaded(const QString& path, QSize target = QSize())
+{
+    PictureResult result = PictureLoader::load(path, target);
+    if (const auto* error = std::get_if<PictureError>(&result))
+        qFatal("%s", qPrintable(error->message));
+    return std::get<Picture>(std::move(result));
+}
+
+QImage painted(const Picture& picture, QSize canvas, QRectF target = QRectF(),
+               QRgb background = qRgb(255, 255, 255))
+{
+    QImage image(canvas, QImage::Format_ARGB32);
+    image.fill(background);
+    QPainter painter(&image);
+    picture.paint(painter, target.isEmpty() ? QRectF(QPointF(), canvas) : target);
+    return image;
+}
+
+bool isRed(QRgb c)
+{
+    return qRed(c) > 170 && qGreen(c) < 100 && qBlue(c) < 100;
+}
+
+// Pixels part way along a colour change: a sharp edge has at most one, a blown-up one several.
+int rampPixels(const QImage& image)
+{
+    const auto d = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+               std::abs(qBlue(a) - qBlue(b));
+    };
+    const auto between = [&](QRgb before, QRgb c, QRgb after) {
+        return d(before, c) > 16 && d(c, after) > 16 &&
+               d(before, after) > std::max(d(before, c), d(c, after));
+    };
+    int n = 0;
+    for (int y = 1; y + 1 < image.height(); ++y)
+        for (int x = 1; x + 1 < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            n += between(image.pixel(x - 1, y), c, image.pixel(x + 1, y)) ||
+                 between(image.pixel(x, y - 1), c, image.pixel(x, y + 1));
+        }
+    return n;
+}
+
+} // namespace
+
+class tst_Pictures : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir_;
+
+private slots:
+    void samples_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("himetric");
+        // Pixels × 2540 / 96, rounded; metafiles from their frames (2 × 1.5 inches).
+        const auto row = [](const char* file, QSize himetric) {
+            QTest::newRow(file) << sample(file) << himetric;
+        };
+        row("landscape.bmp", {16933, 10583});
+        row("rle8.rle", {8467, 6350});
+        row("shapes.wmf", {5080, 3810});
+        row("shapes.emf", {5080, 3810});
+        row("portrait.gif", {7938, 11906});
+        row("Beach.jpg", {10583, 15875});
+        row("sunset.jpeg", {13229, 9260});
+        row("harbour.jpe", {9525, 6350});
+        row("meadow.jfif", {6350, 9525});
+        row("arrow.cur", {847, 847});
+        // Of an icon's images the largest is the picture, wherever it is listed.
+        QTest::newRow("icon, small image first")
+            << data("pictures/small-first.ico") << QSize(847, 847);
+    }
+    void samples()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, himetric);
+        const Picture picture = loaded(path);
+        QCOMPARE(picture.naturalHimetric(), himetric);
+        QCOMPARE(picture.isVector(), path.endsWith(QLatin1String("mf")));
+        // Drawn at its size in pixels it covers a good part of the canvas in several colours.
+        const QSize size = himetric * 96 / 2540;
+        const QImage image = painted(picture, size);
+        QSet<QRgb> colours;
+        int drawn = 0;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                colours.insert(image.pixel(x, y));
+                drawn += image.pixel(x, y) != qRgb(255, 255, 255);
+            }
+        QVERIFY2(
+            colours.size() >= 3 && drawn > size.width() * size.height() / 20,
+            qPrintable(QStringLiteral("%1 colours, %2 pixels").arg(colours.size()).arg(drawn)));
+        if (!picture.isVector())
+            return;
+        // Drawn large, a drawing keeps sharp edges: far fewer pixels lie part way along them than
+        // when it is drawn small and blown up.
+        const int sharp = rampPixels(painted(picture, size * 4));
+        const int blurred =
+            rampPixels(painted(picture, size / 2)
+                           .scaled(size * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        QVERIFY2(sharp * 3 < blurred,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(sharp).arg(blurred)));
+    }
+
+    void exifRotatedSample()
+    {
+        // Stored 400 × 300; turned upright it is 300 × 400 with a red arrow pointing up.
+        for (const QSize target : {QSize(), QSize(150, 200)}) {
+            const Picture picture = loaded(sample("exif-rotated.jpg"), target);
+            const QSize shown = target.isEmpty() ? QSize(300, 400) : target;
+            QCOMPARE(picture.naturalHimetric(), QSize(7938, 10583));
+            QCOMPARE(picture.decodedPixelSize(), shown);
+            // Left of the middle the arrow's head is red above its middle, its shaft not below.
+            const QImage image = painted(picture, shown);
+            const auto redAt = [&](double x, double y) {
+                return isRed(image.pixel(int(x * shown.width()), int(y * shown.height())));
+            };
+            QVERIFY(redAt(1 / 3.0, 0.45) && !redAt(1 / 3.0, 0.75));
+        }
+    }
+
+    void scaledDecoding_data()
+    {
+        QTest::addColumn<bool>("jpeg"); // else landscape.bmp, 640 × 400
+        QTest::addColumn<QSize>("target");
+        QTest::addColumn<QSize>("decoded");
+        // The JPEG is 4000 × 3000.
+        QTest::newRow("wide box: height decides") << true << QSize(800, 100) << QSize(134, 100);
+        QTest::newRow("tall box: width decides") << true << QSize(100, 600) << QSize(100, 75);
+        QTest::newRow("odd proportions round up") << true << QSize(333, 1000) << QSize(333, 250);
+        QTest::newRow("larger than natural") << true << QSize(8000, 6000) << QSize(4000, 3000);
+        QTest::newRow("larger one way only") << true << QSize(4400, 3000) << QSize(4000, 3000);
+        QTest::newRow("no target") << true << QSize() << QSize(4000, 3000);
+        QTest::newRow("bitmap") << false << QSize(320, 320) << QSize(320, 200);
+    }
+    void scaledDecoding()
+    {
+        QFETCH(bool, jpeg);
+        QFETCH(QSize, target);
+        QFETCH(QSize, decoded);
+        const QString big = dir_.filePath("big.jpg");
+        if (!QFile::exists(big)) {
+            QImage image(4000, 3000, QImage::Format_RGB32);
+            image.fill(qRgb(40, 120, 200));
+            QVERIFY(QImageWriter(big, "jpeg").write(image));
+        }
+        const Picture picture = loaded(jpeg ? big : sample("landscape.bmp"), target);
+        QCOMPARE(picture.decodedPixelSize(), decoded);
+        // The natural size is the whole picture's, however it was decoded.
+        QCOMPARE(picture.naturalHimetric(), jpeg ? QSize(105833, 79375) : QSize(16933, 10583));
+    }
+
+    void metafileFrame_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("himetric");
+        QTest::addColumn<QRectF>("red"); // where the red fill lands, in fractions of the frame
+        // Only a red box is drawn, so a drawing fitted to its ink would fill the whole target.
+        // 720 units to the inch, window and frame away from the origin.
+        QTest::newRow("placeable")
+            << "moved.wmf" << QSize(10160, 7620) << QRectF(0.25, 0.5, 0.5, 0.25);
+        // No placeable header: the window is the frame, at 1440 units to the inch. Its text has
+        // characters that mean something in SVG, a letter beyond ASCII and a control character.
+        QTest::newRow("window") << "plain.wmf" << QSize(5080, 3810) << QRectF(0.25, 0.25, 0.5, 0.5);
+        // Frame 1000..6000 × 500..4500 is pixels 40..240 × 20..180; the ink starts at its bounds.
+        QTest::newRow("emf, bounds off the frame's corner")
+            << "moved.EMF" << QSize(5000, 4000) << QRectF(0.25, 0.25, 0.5, 0.5);
+    }
+    void metafileFrame()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, himetric);
+        QFETCH(QRectF, red);
+        const Picture picture = loaded(data("pictures/" + file), QSize(10, 10));
+        QVERIFY(picture.isVector());
+        QCOMPARE(picture.naturalHimetric(), himetric);
+        // Painted into a rectangle with a margin round it, stretched out of proportion.
+        const QRectF target(50, 40, 600, 300);
+        const QImage image = painted(picture, QSize(700, 380), target);
+        QRect found;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (isRed(image.pixel(x, y)))
+                    found |= QRect(x, y, 1, 1);
+        const QRectF got(found);
+        const QRectF expected(target.x() + red.x() * target.width(),
+                              target.y() + red.y() * target.height(), red.width() * target.width(),
+                              red.height() * target.height());
+        const auto near = [](double a, double b) { return std::abs(a - b) <= 2.5; };
+        QString text;
+        QDebug(&text) << "red at" << got << "expected" << expected;
+        QVERIFY2(near(got.left(), expected.left()) && near(got.right(), expected.right()) &&
+                     near(got.top(), expected.top()) && near(got.bottom(), expected.bottom()),
+                 qPrintable(text));
+    }
+
+    // Refused by their size, without their bytes being read or mapped: a sample's start, then a
+    // hole.
+    void filesBeyondTheLimit_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("jpg") << "beach.jpg" << (qint64(8) << 30)
+                             << "picture too large (a file of 8192 MB)";
+        QTest::newRow("bmp") << "landscape.bmp" << MaxPictureFileBytes + 1
+                             << "picture too large (a file of 256 MB)";
+        QTest::newRow("wmf") << "shapes.wmf" << MetafileToSvg::MaxFileBytes + 1
+                             << "picture too large (a file of 16 MB)";
+    }
+    void filesBeyondTheLimit()
+    {
+        QFETCH(QString, file);
+        QFETCH(qint64, size);
+        QFETCH(QString, reason);
+        const QString path = dir_.filePath(file);
+        QVERIFY(QFile::copy(sample(file), path));
+        QFile sparse(path);
+        QVERIFY(sparse.setPermissions(sparse.permissions() | QFile::WriteOwner) &&
+                sparse.resize(size));
+        const PictureResult result = PictureLoader::load(path, QSize(200, 150));
+        QVERIFY(std::holds_alternative<PictureError>(result));
+        QCOMPARE(std::get<PictureError>(result).message, file + ": " + reason);
+    }
+
+    // Ink far outside the frame is pulled in, so that painting it costs no more than the frame.
+    void drawingKeptNearItsFrame_data()
+    {
+        QTest::addColumn<QByteArray>("svg");
+        QTest::addColumn<QByteArray>("kept"); // empty: refused
+        const QByteArray start = "<svg viewBox=\"0 0 100 100\">";
+        QTest::newRow("far line") << start + "<path d=\"M 0,0 L 1e9,-5.5e7 20,30\"/></svg>"
+                                  << start +
+                                         "<path d=\"M 0,0 L 6500.0000,-6500.0000 20,30\"/></svg>";
+        const QByteArray untouched = start + "<path id=\"p9999999\" fill=\"#9999999\" "
+                                             "stroke=\"rgb(99999,0,0)\" xlink:href=\"data:image/"
+                                             "png;base64,99999999\"/>text 99999999</svg>";
+        QTest::newRow("colours, names and pictures untouched") << untouched << untouched;
+        QTest::newRow("wide line")
+            << start + "<path style=\"stroke-width:90000\" d=\"M 1 1\"/></svg>"
+            << start + "<path style=\"stroke-width:6500.0000\" d=\"M 1 1\"/></svg>";
+        QTest::newRow("inside a scaled group")
+            << start + "<g transform=\"scale(5 5)\"><path d=\"M 9000 2\"/></g>"
+                       "<path d=\"M 9000 2\"/></svg>"
+            << start + "<g transform=\"scale(5 5)\"><path d=\"M 650.0000 2\"/></g>"
+                       "<path d=\"M 6500.0000 2\"/></svg>";
+        QTest::newRow("stretched group")
+            << start + "<g transform=\"matrix(2000 0 0 2000 0 0)\"><path d=\"M 1 1\"/></g></svg>"
+            << QByteArray();
+    }
+    void drawingKeptNearItsFrame()
+    {
+        QFETCH(QByteArray, svg);
+        QFETCH(QByteArray, kept);
+        const auto failure = MetafileToSvg::keepNearFrame(svg, QRectF(0, 0, 100, 100));
+        QCOMPARE(failure.has_value(), kept.isEmpty());
+        if (!kept.isEmpty())
+            QCOMPARE(svg, kept);
+    }
+
+    // A wide pen, stretched by the mapping, along a polyline reaching a million frames out ends
+    // up near the frame once converted.
+    void convertedDrawingNearItsFrame()
+    {
+        QFile file(data("hostile/stretched-pen.emf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const auto converted = MetafileToSvg::emfToSvg(file.readAll());
+        QVERIFY(std::holds_alternative<MetafileToSvg::Converted>(converted));
+        const QString svg = QString::fromUtf8(std::get<MetafileToSvg::Converted>(converted).svg);
+        const QString path =
+            QRegularExpression(QStringLiteral("<path d=\"([^\"]*)\"")).match(svg).captured(1);
+        QVERIFY2(path.size() > 100, qPrintable(svg));
+        double farthest = 0;
+        static const QRegularExpression number(QStringLiteral(R"(-?[\d.]+)"));
+        for (const auto& m : number.globalMatch(path))
+            farthest = std::max(farthest, std::abs(m.captured().toDouble()));
+        // The frame is some 102 device pixels across here.
+        QVERIFY2(farthest > 1000 && farthest <= (MetafileToSvg::ReachInFrames + 1) * 102,
+                 qPrintable(QString::number(farthest)));
+    }
+
+    void runLengthBitmaps()
+    {
+        // The sample codes every pixel: drawn exactly as Qt draws it.
+        QImageReader qt(sample("rle8.rle"), "bmp");
+        const QImage expected = qt.read().convertToFormat(QImage::Format_ARGB32);
+        const Picture whole = loaded(sample("rle8.rle"));
+        QVERIFY(painted(whole, whole.decodedPixelSize()) == expected);
+        // Pixels a file skips are transparent: 10 red from the bottom-left corner, 10 more 20
+        // across and 30 up after a move, and nothing else.
+        const QRgb canvas = qRgb(0, 255, 0), red = qRgb(255, 0, 0);
+        const QImage image = painted(loaded(data("hostile/move.rle")), {64, 64}, {}, canvas);
+        int reds = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) {
+                const QRgb c = image.pixel(x, y);
+                QVERIFY2(c == canvas || c == red, qPrintable(QString::number(c, 16)));
+                reds += c != canvas;
+            }
+        QCOMPARE(reds, 20);
+        QCOMPARE(image.pixel(0, 63), red);
+        QCOMPARE(image.pixel(39, 33), red);
+        QCOMPARE(image.pixel(40, 33), canvas);
+        // Decoded smaller for a small box, the gaps stay transparent.
+        const Picture half = loaded(data("hostile/move.rle"), QSize(32, 32));
+        QCOMPARE(half.decodedPixelSize(), QSize(32, 32));
+        const QImage small = painted(half, {32, 32}, {}, canvas);
+        QCOMPARE(small.pixel(0, 0), canvas);
+        QCOMPARE(small.pixel(31, 31), canvas);
+    }
+
+    void pictureTypes()
+    {
+        QCOMPARE(PictureFileTypes(), QStringList({"bmp", "rle", "wmf", "emf", "gif", "jpg", "jpeg",
+                                                  "jpe", "jfif", "ico", "cur"}));
+        // The file lists name nine of the eleven, in their own order.
+        QCOMPARE(FileListPattern(), "*.bmp;*.gif;*.jpg;*.ico;*.cur;*.wmf;*.rle;*.jpeg;*.emf");
+        for (const PictureType& type : PictureTypes()) {
+            const QString extension = QLatin1String(type.extension);
+            QCOMPARE(PictureTypeOf(extension.toUpper()), &type); // and no earlier row has it
+            QVERIFY(IsPictureFile("x." + extension.toUpper()));
+            QVERIFY(QByteArray(type.mimeType).startsWith("image/"));
+            // Every row can be read by its decoder, with its costs judged for a raster.
+            QCOMPARE(IsMetafile(type), qstrlen(type.qtFormat) == 0);
+            QCOMPARE(IsMetafile(type), type.decodeCost == RasterStructure::None);
+            QCOMPARE(IsMetafile(type), type.wholeCheck == RasterStructure::None);
+            QVERIFY(IsMetafile(type) ||
+                    QImageReader::supportedImageFormats().contains(type.qtFormat));
+            QCOMPARE(FileListPattern().split(';').indexOf("*." + extension) + 1,
+                     type.fileListPlace);
+            QCOMPARE(type.fileListPlace > 0, type.filter != FilterGroup::NotListed);
+        }
+        for (const char* path :
+             {"photo.jpgx", "notes.bmp.txt", "README", "", "xjpeg", "/photos.jpg/readme", "a.jpg "})
+            QVERIFY2(!IsPictureFile(path), path);
+        QVERIFY(IsPictureFile("C:\\Photos\\BEACH.JPG") && IsPictureFile(".bmp"));
+    }
+
+    // A name as the system stores it comes back as the same bytes, and the file is found and
+    // opened by it; what is not UTF-8 is kept byte by byte and shown as U+FFFD.
+    void fileNameBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        const auto replaced = [](int n) { return QString(n, QChar::ReplacementCharacter); };
+        QTest::newRow("plain") << QByteArray("Bild ü.jpg") << QString("Bild ü.jpg");
+        QTest::newRow("highest character")
+            << QByteArray("\xF4\x8F\xBF\xBF.jpg") << QString::fromUcs4(U"\U0010FFFF.jpg");
+        QTest::newRow("lowest four bytes")
+            << QByteArray("\xF0\x90\x80\x80") << QString::fromUcs4(U"\U00010000");
+        QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << replaced(4);
+        QTest::newRow("lead byte F5") << QByteArray("\xF5\x80\x80\x80") << replaced(4);
+        QTest::newRow("overlong") << QByteArray("\xC0\xAF\xE0\x80\xAF") << replaced(5);
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << replaced(3);
+        QTest::newRow("cut short") << QByteArray("a\xE2\x82") << "a" + replaced(2);
+        QTest::newRow("Latin-1") << QByteArray("caf\xE9.jpg") << "caf" + replaced(1) + ".jpg";
+    }
+    void fileNameBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        const QString name = FileNameFromBytes(bytes);
+        QCOMPARE(ShownFileName(name), shown);
+        QCOMPARE(FileNameBytes(name), bytes);
+        QTemporaryDir folder;
+        const QByteArray raw = QFile::encodeName(folder.path()) + '/' + bytes;
+        const int fd = ::open(raw.constData(), O_CREAT | O_WRONLY, 0600);
+        QVERIFY(fd >= 0 && ::write(fd, "x", 1) == 1 && ::close(fd) == 0);
+        QCOMPARE(FolderEntries(folder.path()), QStringList{name});
+        const QString path = folder.path() + '/' + name;
+        QCOMPARE(FileFactsOf(path).size, 1);
+        QFile file;
+        QCOMPARE(OpenForReading(file, path), QString());
+        QCOMPARE(file.readAll(), "x");
+    }
+};
+
+QUENBROOK_TEST(tst_Pictures)
+#include "tst_pictures.moc"
