@@ -1,4 +1,5 @@
 #include "core/startup/CommandLine.h"
+#include "support/TestMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -166,5 +167,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_CommandLine)
+QUENBROOK_TEST(tst_CommandLine)
 #include "tst_commandline.moc"

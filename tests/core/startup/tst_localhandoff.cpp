@@ -1,5 +1,6 @@
 #include "core/startup/HandOffRequest.h"
 #include "core/startup/LocalHandOff.h"
+#include "support/TestMain.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,27 +32,38 @@ using namespace quenbrook;
 
 namespace {
 
-// This program started again: "--send <text> <attempt ms> [<attempts>]" is a later start handing
-// its command over in at most <attempts> attempts (exit code 4: not acknowledged); "--race" says
-// "ready", waits for a line, then tells which part it got; "--crash" is an instance that says
-// "ready" and dies when a start connects, leaving its lock and socket behind.
-int runChild(const QStringList& args)
+// This program started again. "--send <text> <attempt ms> [<attempts>]": a later start handing
+// its command over in at most <attempts> attempts (exit code 4: not acknowledged).
+int sendRole(int argc, char** argv)
 {
-    LocalHandOff handOff({args.value(3, "10000").toInt(), args.value(4, "5").toInt()});
-    if (args[1] == "--send") {
-        if (!handOff.PrevInstance())
-            return 3;
-        return handOff.sendAndConfirm(args[2]) ? 0 : 4;
-    }
-    if (args[1] == "--crash") {
-        QLockFile lock(handOff.endpoint() + ".lock");
-        QLocalServer server;
-        if (!lock.tryLock(0) || !server.listen(handOff.endpoint()))
-            return 3;
-        std::cout << "ready" << std::endl;
-        server.waitForNewConnection(20000);
-        ::_exit(0);
-    }
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    LocalHandOff handOff({args.value(3).toInt(), args.value(4).toInt()});
+    if (!handOff.PrevInstance())
+        return 3;
+    return handOff.sendAndConfirm(args[2]) ? 0 : 4;
+}
+
+// "--crash": an instance that says "ready" and dies when a start connects, leaving its lock and
+// socket behind.
+int crashRole(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    LocalHandOff handOff;
+    QLockFile lock(handOff.endpoint() + ".lock");
+    QLocalServer server;
+    if (!lock.tryLock(0) || !server.listen(handOff.endpoint()))
+        return 3;
+    std::cout << "ready" << std::endl;
+    server.waitForNewConnection(20000);
+    ::_exit(0);
+}
+
+// "--race": says "ready", waits for a line, then tells which part it got.
+int raceRole(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    LocalHandOff handOff;
     std::string line;
     std::cout << "ready" << std::endl;
     std::getline(std::cin, line);
@@ -470,14 +482,8 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() > 1 && (args[1] == "--send" || args[1] == "--race" || args[1] == "--crash"))
-        return runChild(args);
-    tst_LocalHandOff test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QUENBROOK_TEST(tst_LocalHandOff)
+QUENBROOK_TEST_ROLE("--send", sendRole)
+QUENBROOK_TEST_ROLE("--race", raceRole)
+QUENBROOK_TEST_ROLE("--crash", crashRole)
 #include "tst_localhandoff.moc"
