@@ -4,10 +4,11 @@
 #include "core/pictures/SvgBounds.h"
 #include "core/program/FileNames.h"
 #include "core/program/PictureFileTypes.h"
+#include "support/Golden.h"
 #include "support/TestMain.h"
 
-#include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
@@ -87,58 +88,61 @@ class tst_Pictures : public QObject
     QTemporaryDir dir_;
 
 private slots:
-    void samples_data()
+    // Each sample and drawing as loaded and painted, against golden text: its natural size, the
+    // colours and pixels it covers drawn at that size, where its red lands painted out of
+    // proportion into a rectangle with a margin round it, and for a drawing how many pixels lie
+    // part way along its edges drawn large is far fewer than drawn small and blown up.
+    void paintedPictures()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QSize>("himetric");
-        // Pixels × 2540 / 96, rounded; metafiles from their frames (2 × 1.5 inches).
-        const auto row = [](const char* file, QSize himetric) {
-            QTest::newRow(file) << sample(file) << himetric;
-        };
-        row("landscape.bmp", {16933, 10583});
-        row("rle8.rle", {8467, 6350});
-        row("shapes.wmf", {5080, 3810});
-        row("shapes.emf", {5080, 3810});
-        row("portrait.gif", {7938, 11906});
-        row("Beach.jpg", {10583, 15875});
-        row("sunset.jpeg", {13229, 9260});
-        row("harbour.jpe", {9525, 6350});
-        row("meadow.jfif", {6350, 9525});
-        row("arrow.cur", {847, 847});
-        // Of an icon's images the largest is the picture, wherever it is listed.
-        QTest::newRow("icon, small image first")
-            << data("pictures/small-first.ico") << QSize(847, 847);
-    }
-    void samples()
-    {
-        QFETCH(QString, path);
-        QFETCH(QSize, himetric);
-        const Picture picture = loaded(path);
-        QCOMPARE(picture.naturalHimetric(), himetric);
-        QCOMPARE(picture.isVector(), path.endsWith(QLatin1String("mf")));
-        // Drawn at its size in pixels it covers a good part of the canvas in several colours.
-        const QSize size = himetric * 96 / 2540;
-        const QImage image = painted(picture, size);
-        QSet<QRgb> colours;
-        int drawn = 0;
-        for (int y = 0; y < size.height(); ++y)
-            for (int x = 0; x < size.width(); ++x) {
-                colours.insert(image.pixel(x, y));
-                drawn += image.pixel(x, y) != qRgb(255, 255, 255);
-            }
-        QVERIFY2(
-            colours.size() >= 3 && drawn > size.width() * size.height() / 20,
-            qPrintable(QStringLiteral("%1 colours, %2 pixels").arg(colours.size()).arg(drawn)));
-        if (!picture.isVector())
-            return;
-        // Drawn large, a drawing keeps sharp edges: far fewer pixels lie part way along them than
-        // when it is drawn small and blown up.
-        const int sharp = rampPixels(painted(picture, size * 4));
-        const int blurred =
-            rampPixels(painted(picture, size / 2)
-                           .scaled(size * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        QVERIFY2(sharp * 3 < blurred,
-                 qPrintable(QStringLiteral("%1 vs %2").arg(sharp).arg(blurred)));
+        QStringList paths;
+        for (const char* name :
+             {"landscape.bmp", "rle8.rle", "shapes.wmf", "shapes.emf", "portrait.gif", "Beach.jpg",
+              "sunset.jpeg", "harbour.jpe", "meadow.jfif", "arrow.cur"})
+            paths << sample(name);
+        // An icon's largest image is the picture, listed first or not; metafiles whose window and
+        // frame are away from the origin, with and without a placeable header, and whose text
+        // has characters that mean something in SVG.
+        for (const char* name : {"small-first.ico", "moved.wmf", "plain.wmf", "moved.EMF"})
+            paths << data(QStringLiteral("pictures/") + name);
+        QString dump;
+        for (const QString& path : paths) {
+            const Picture picture = loaded(path, QSize(10, 10));
+            const QSize size = picture.naturalHimetric() * 96 / 2540;
+            const QImage image = painted(loaded(path), size);
+            QSet<QRgb> colours;
+            int drawn = 0;
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    colours.insert(image.pixel(x, y));
+                    drawn += image.pixel(x, y) != qRgb(255, 255, 255);
+                }
+            const QImage stretched = painted(picture, QSize(700, 380), QRectF(50, 40, 600, 300));
+            QRect red;
+            for (int y = 0; y < stretched.height(); ++y)
+                for (int x = 0; x < stretched.width(); ++x)
+                    if (isRed(stretched.pixel(x, y)))
+                        red |= QRect(x, y, 1, 1);
+            dump +=
+                QStringLiteral("%1: %2 x %3 HIMETRIC, %4 colours, %5% drawn, red at %6,%7 %8 x %9")
+                    .arg(QFileInfo(path).fileName())
+                    .arg(picture.naturalHimetric().width())
+                    .arg(picture.naturalHimetric().height())
+                    .arg(colours.size() < 3 ? QString::number(colours.size()) : "3 or more")
+                    .arg(drawn * 100 / (size.width() * size.height()))
+                    .arg(red.x())
+                    .arg(red.y())
+                    .arg(red.width())
+                    .arg(red.height());
+            const QImage blownUp =
+                painted(picture, size / 2)
+                    .scaled(size * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            if (picture.isVector())
+                dump += rampPixels(painted(picture, size * 4)) * 3 < rampPixels(blownUp)
+                            ? ", a drawing with sharp edges"
+                            : ", a drawing with blurred edges";
+            dump += '\n';
+        }
+        QUENBROOK_COMPARE_GOLDEN("pictures/painted.txt", dump);
     }
 
     void exifRotatedSample()
@@ -187,50 +191,6 @@ private slots:
         QCOMPARE(picture.decodedPixelSize(), decoded);
         // The natural size is the whole picture's, however it was decoded.
         QCOMPARE(picture.naturalHimetric(), jpeg ? QSize(105833, 79375) : QSize(16933, 10583));
-    }
-
-    void metafileFrame_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QSize>("himetric");
-        QTest::addColumn<QRectF>("red"); // where the red fill lands, in fractions of the frame
-        // Only a red box is drawn, so a drawing fitted to its ink would fill the whole target.
-        // 720 units to the inch, window and frame away from the origin.
-        QTest::newRow("placeable")
-            << "moved.wmf" << QSize(10160, 7620) << QRectF(0.25, 0.5, 0.5, 0.25);
-        // No placeable header: the window is the frame, at 1440 units to the inch. Its text has
-        // characters that mean something in SVG, a letter beyond ASCII and a control character.
-        QTest::newRow("window") << "plain.wmf" << QSize(5080, 3810) << QRectF(0.25, 0.25, 0.5, 0.5);
-        // Frame 1000..6000 × 500..4500 is pixels 40..240 × 20..180; the ink starts at its bounds.
-        QTest::newRow("emf, bounds off the frame's corner")
-            << "moved.EMF" << QSize(5000, 4000) << QRectF(0.25, 0.25, 0.5, 0.5);
-    }
-    void metafileFrame()
-    {
-        QFETCH(QString, file);
-        QFETCH(QSize, himetric);
-        QFETCH(QRectF, red);
-        const Picture picture = loaded(data("pictures/" + file), QSize(10, 10));
-        QVERIFY(picture.isVector());
-        QCOMPARE(picture.naturalHimetric(), himetric);
-        // Painted into a rectangle with a margin round it, stretched out of proportion.
-        const QRectF target(50, 40, 600, 300);
-        const QImage image = painted(picture, QSize(700, 380), target);
-        QRect found;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (isRed(image.pixel(x, y)))
-                    found |= QRect(x, y, 1, 1);
-        const QRectF got(found);
-        const QRectF expected(target.x() + red.x() * target.width(),
-                              target.y() + red.y() * target.height(), red.width() * target.width(),
-                              red.height() * target.height());
-        const auto near = [](double a, double b) { return std::abs(a - b) <= 2.5; };
-        QString text;
-        QDebug(&text) << "red at" << got << "expected" << expected;
-        QVERIFY2(near(got.left(), expected.left()) && near(got.right(), expected.right()) &&
-                     near(got.top(), expected.top()) && near(got.bottom(), expected.bottom()),
-                 qPrintable(text));
     }
 
     // Refused by their size, without their bytes being read or mapped: a sample's start, then a
