@@ -37,7 +37,13 @@ QString outcomeOf(const QString& path, const QString& target)
         return QStringLiteral("no target ") + target;
     }
     const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
-    return seconds > SecondsAnInput ? Fault(QStringLiteral("took %1 s").arg(seconds)) : outcome;
+    if (seconds > SecondsAnInput)
+        return Fault(QStringLiteral("took %1 s").arg(seconds));
+    // One line in the manifest.
+    return outcome.replace('\\', QLatin1String("\\\\"))
+        .replace('\n', QLatin1String("\\n"))
+        .replace('\r', QLatin1String("\\r"))
+        .replace('\t', QLatin1String("\\t"));
 }
 
 int failed(const QString& input, const QString& expected, const QString& actual)

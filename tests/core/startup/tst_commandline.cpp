@@ -13,38 +13,7 @@ class tst_CommandLine : public QObject
     Q_OBJECT
 
 private slots:
-    void classifyAndCut_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("empty") << "" << 0 << "";
-        QTest::newRow("add, quoted") << "/AddAlbumPrinterList \"/p/a b.jpg\"" << 1 << "/p/a b.jpg";
-        QTest::newRow("add, bare") << "/AddAlbumPrinterList /p/a.jpg" << 1 << "/p/a.jpg";
-        QTest::newRow("blanks around") << "  /ViewImage   \"/p/a.jpg\"   " << 2 << "/p/a.jpg";
-        QTest::newRow("no blank after switch") << "/ViewImage/p/a.jpg" << 2 << "/p/a.jpg";
-        QTest::newRow("one quote only") << "/ViewImage \"/p/a.jpg" << 2 << "/p/a.jpg";
-        QTest::newRow("quotes inside stay") << "/ViewImage \"\"a\"b\".jpg\"" << 2 << "\"a\"b\".jpg";
-        QTest::newRow("switch in the middle") << "junk /ViewImage x.gif" << 2 << "x.gif";
-        QTest::newRow("first occurrence")
-            << "/ViewImage /ViewImage x.gif" << 2 << "/ViewImage x.gif";
-        QTest::newRow("both: add wins")
-            << "/ViewImage a.jpg /AddAlbumPrinterList b.jpg" << 1 << "b.jpg";
-        QTest::newRow("only blanks are trimmed")
-            << "/ViewImage \t/p/a.jpg\n " << 2 << "\t/p/a.jpg\n";
-        QTest::newRow("blanks inside the quotes stay")
-            << "/ViewImage \" a.jpg \"" << 2 << " a.jpg ";
-        QTest::newRow("lower case is no command") << "/viewimage a.jpg" << 0 << "";
-    }
-    void classifyAndCut()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, type);
-        QFETCH(QString, path);
-        QCOMPARE(int(GetCommandType(text)), type);
-        const QString commandSwitch = type == 1 ? AddSwitch : ViewSwitch;
-        QCOMPARE(CommandPath(text, commandSwitch), path);
-    }
+    // How a command line is classified and cut is replayed from fuzz/corpus/fuzz_commandline.
 
     void commandFile_data()
     {
