@@ -1,6 +1,7 @@
 #include "core/startup/CommandLine.h"
 #include "core/startup/LocalHandOff.h"
 #include "support/ProgramRunner.h"
+#include "support/TestMain.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -100,5 +101,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Program)
+QUENBROOK_TEST(tst_Program)
 #include "tst_program.moc"

@@ -3,6 +3,7 @@
 
 #include "core/program/PictureFileTypes.h"
 #include "core/startup/FreedesktopRegistry.h"
+#include "support/TestMain.h"
 
 #include <QFile>
 #include <QMimeDatabase>
@@ -137,5 +138,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_DesktopFiles)
+QUENBROOK_TEST(tst_DesktopFiles)
 #include "tst_desktopfiles.moc"
