@@ -192,7 +192,8 @@ private slots:
     }
 
     // What xdg-mime and gio answer in a sandboxed desktop whose viewer the user has chosen for
-    // JPEG and that the system lists for GIF, BMP and icons.
+    // JPEG and that the system lists for GIF, BMP and icons: before registering, after it, and
+    // once the program is gone, against golden text. Registering again changes no file.
     void desktopToolsSeeTheUsersDefaultsKept()
     {
         const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
@@ -241,49 +242,29 @@ private slots:
         for (const QString& extension : PictureFileTypes())
             if (!types.contains(typeOf(extension)))
                 types << typeOf(extension);
-        const auto defaults = [&] {
-            QMap<QString, QString> answers;
+        QString dump;
+        const auto ask = [&](const QString& when) {
+            dump += "== " + when + '\n';
             for (const QString& type : types)
-                answers[type] = run(environment, xdgMime, {"query", "default", type}) + " | " +
-                                run(environment, gio, {"mime", type}).section('\n', 0, 0);
-            return answers;
+                dump += type + ": " + run(environment, xdgMime, {"query", "default", type}) +
+                        " | " + run(environment, gio, {"mime", type}).replace('\n', " | ") + '\n';
         };
-        const auto before = defaults();
-        QCOMPARE(before.value("image/jpeg"),
-                 "viewer.desktop | Default application for “image/jpeg”: viewer.desktop");
-
         const auto registerTypes = [&] {
             FreedesktopRegistry registry(data, config, {system}, {root.filePath("xdg")});
             RegisterFileTypes(registry, bin, "quenbrook");
         };
+        ask("before");
         registerTypes();
-        const auto after = defaults();
-        const QString claimed = "quenbrook-class-quenbrook.desktop";
-        for (const QString& type : types) {
-            const bool opened = !before.value(type).startsWith(" |");
-            QCOMPARE(after.value(type),
-                     opened ? before.value(type)
-                            : claimed + " | Default application for “" + type + "”: " + claimed);
-        }
-        QVERIFY(before.value("image/gif").startsWith("viewer.desktop"));
-        QVERIFY(before.value("image/rle").startsWith(" |")); // no program opens it: claimed
+        ask("registered");
         for (const auto& each : {environment, gnome})
-            QCOMPARE(run(each, xdgMime, {"query", "filetype", jfif.fileName()}), "image/jpeg");
-        const QString offered = run(environment, gio, {"mime", "image/jpeg"});
-        for (const QString& verb : {AddVerb, ViewVerb})
-            QVERIFY2(offered.contains(FreedesktopRegistry::VerbDesktopId(verb)),
-                     qPrintable(offered));
-
-        // Again: not a byte or a time of change differs.
+            dump +=
+                "photo.jfif: " + run(each, xdgMime, {"query", "filetype", jfif.fileName()}) + '\n';
         const auto files = filesUnder(root.path());
         registerTypes();
         QCOMPARE(filesUnder(root.path()), files);
-
-        // Without the program its entries are no longer offered.
         QVERIFY(QFile::remove(program));
-        const QString left = run(environment, gio, {"mime", "image/jpeg"});
-        QVERIFY(left.contains("viewer.desktop"));
-        QVERIFY2(!left.contains("quenbrook-"), qPrintable(left));
+        ask("program removed");
+        QUENBROOK_COMPARE_GOLDEN("startup/desktop-tools.txt", dump.replace(root.path(), "@"));
     }
 
     void entriesPassTheValidator_data()
