@@ -1,5 +1,6 @@
 #include "core/geometry/TwipsPlacement.h"
 
+#include "support/Golden.h"
 #include "support/TestMain.h"
 
 #include <QRandomGenerator>
@@ -9,50 +10,38 @@
 
 using namespace quenbrook;
 
-Q_DECLARE_METATYPE(quenbrook::OuterPlacement)
-
 class tst_TwipsPlacement : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Texts as a store edited by hand may hold them, read with the Album Viewer's defaults and
-    // kept to a screen of 12000 x 9000 twips.
-    void placeOnScreen_data()
-    {
-        QTest::addColumn<QStringList>("stored"); // Left, Top, Width, Height
-        QTest::addColumn<OuterPlacement>("placed");
-        const OuterPlacement defaults{0, 0, 7605, 5670};
-        QTest::newRow("as stored")
-            << QStringList{"1500", "750", "9000", "6000"} << OuterPlacement{1500, 750, 9000, 6000};
-        QTest::newRow("at the screen's edges") << QStringList{"12000", "9000", "12000", "9000"}
-                                               << OuterPlacement{12000, 9000, 12000, 9000};
-        QTest::newRow("just beyond the screen") << QStringList{"12000.5", "9001", "12000.5", "9001"}
-                                                << OuterPlacement{0, 0, 12000, 9000};
-        QTest::newRow("negative") << QStringList{"-100", "-0.5", "-7605", "-1"}
-                                  << OuterPlacement{0, 0, 0, 0};
-        QTest::newRow("minus zero")
-            << QStringList{"-0", "-0", "-0", "-0"} << OuterPlacement{0, 0, 0, 0};
-        QTest::newRow("beyond a single")
-            << QStringList{"1e39", "-1e39", "1e99", "-1e300"} << defaults;
-        QTest::newRow("not numbers") << QStringList{"NaN", "left", "7000px", ""} << defaults;
-        QTest::newRow("blanks, hexadecimal, exponent")
-            << QStringList{" 1 500 ", "&H10", "&HFFFFFF", " 6D3 "}
-            << OuterPlacement{1500, 16, 12000, 6000};
-    }
+    // Texts as a store edited by hand may hold them (Left, Top, Width, Height), read with the
+    // Album Viewer's defaults (0, 0, 7605, 5670) and kept to a screen of 12000 x 9000 twips,
+    // against golden text.
     void placeOnScreen()
     {
-        QFETCH(QStringList, stored);
-        QFETCH(OuterPlacement, placed);
-        const OuterPlacement defaults{0, 0, 7605, 5670};
-        const OuterPlacement read{
-            PlacementValue(stored[0], defaults.Left), PlacementValue(stored[1], defaults.Top),
-            PlacementValue(stored[2], defaults.Width), PlacementValue(stored[3], defaults.Height)};
-        const OuterPlacement kept = PlaceOnScreen(read, QSizeF(12000, 9000));
-        QCOMPARE(kept, placed);
-        // No minus zero either, which a pixel would not show but the store would keep.
-        for (float value : {kept.Left, kept.Top, kept.Width, kept.Height})
-            QVERIFY(!std::signbit(value));
+        const QList<QStringList> stored{{"1500", "750", "9000", "6000"},
+                                        {"12000", "9000", "12000", "9000"},
+                                        {"12000.5", "9001", "12000.5", "9001"},
+                                        {"-100", "-0.5", "-7605", "-1"},
+                                        {"-0", "-0", "-0", "-0"},
+                                        {"1e39", "-1e39", "1e99", "-1e300"},
+                                        {"NaN", "left", "7000px", ""},
+                                        {" 1 500 ", "&H10", "&HFFFFFF", " 6D3 "}};
+        QString dump;
+        for (const QStringList& texts : stored) {
+            const OuterPlacement kept =
+                PlaceOnScreen({PlacementValue(texts[0], 0), PlacementValue(texts[1], 0),
+                               PlacementValue(texts[2], 7605), PlacementValue(texts[3], 5670)},
+                              QSizeF(12000, 9000));
+            dump += QStringLiteral("\"%1\": %2 %3 %4 %5\n")
+                        .arg(texts.join("\" \""))
+                        .arg(kept.Left)
+                        .arg(kept.Top)
+                        .arg(kept.Width)
+                        .arg(kept.Height);
+        }
+        QUENBROOK_COMPARE_GOLDEN("geometry/placements.txt", dump);
     }
 
     // Any stored values and screen: the window lies on the screen, values already on it are kept,

@@ -1,13 +1,24 @@
+#include "core/platform/OutputFile.h"
 #include "core/settings/SettingsStore.h"
+#include "support/ProgramRunner.h"
 #include "support/TestMain.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
 using namespace quenbrook;
+using namespace testsupport;
 
 namespace {
 
@@ -18,6 +29,17 @@ int writeForever(int, char** argv)
     SettingsStore store(QString::fromLocal8Bit(argv[2]));
     for (int i = 0;; ++i)
         store.SaveSetting(App, "Crash", QString("Key%1").arg(i % 50), QString("value-%1").arg(i));
+}
+
+// Run as a child: writes "new" to the file named, or says why not.
+int writeNew(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    OutputFile output(QString::fromLocal8Bit(argv[2]));
+    if (output.open() && output.device()->write("new") == 3 && output.commit())
+        return 0;
+    std::fputs(qPrintable(output.error()), stderr);
+    return 1;
 }
 
 } // namespace
@@ -82,6 +104,39 @@ private slots:
                  QString("1,5"));
     }
 
+    // A file whose folder takes no new file is not written in place, where a failed write would
+    // leave it half-written: it is refused and stays as it was. Root may write into any folder,
+    // so then another user tries.
+    void outputFileNeverWrittenInPlace()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("kept"), path = folder + "/album.pdf";
+        QFile old(path);
+        QVERIFY(QDir().mkdir(folder) && old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        RunOptions options;
+        if (::geteuid() == 0) {
+            const passwd* nobody = ::getpwnam("nobody");
+            if (!nobody)
+                QSKIP("needs the user nobody to write as another user");
+            options.inChild = [uid = nobody->pw_uid, gid = nobody->pw_gid] {
+                if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+                    ::_exit(3);
+            };
+        }
+        QVERIFY(::chmod(QFile::encodeName(dir.path()), 0755) == 0 &&
+                ::chmod(QFile::encodeName(path), 0666) == 0 &&
+                ::chmod(QFile::encodeName(folder), 0555) == 0);
+        const ProgramRun run =
+            runProgram(QCoreApplication::applicationFilePath(), {"--write-new", path}, options);
+        ::chmod(QFile::encodeName(folder), 0755);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.errText().startsWith("The file " + QDir::toNativeSeparators(path)),
+                 run.err.constData());
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), "old");
+    }
+
     void crashDuringWritesLeavesAReadableFile()
     {
         QTemporaryDir dir;
@@ -112,4 +167,5 @@ private slots:
 
 QUENBROOK_TEST(tst_SettingsStore)
 QUENBROOK_TEST_ROLE("--write-forever", writeForever)
+QUENBROOK_TEST_ROLE("--write-new", writeNew)
 #include "tst_settingsstore.moc"

@@ -323,18 +323,14 @@ private slots:
         QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: private, open or unset
         QTest::addColumn<QString>("own"); // quenbrook-<uid> in TMPDIR: missing, open, link, other
         QTest::addColumn<bool>("usable");
-        QTest::newRow("runtime folder") << "private"
-                                        << "missing" << true;
-        QTest::newRow("runtime folder open to all") << "open"
-                                                    << "missing" << true;
-        QTest::newRow("no runtime folder") << "unset"
-                                           << "missing" << true;
-        QTest::newRow("own folder open to all") << "unset"
-                                                << "open" << false;
-        QTest::newRow("own folder a link") << "unset"
-                                           << "link" << false;
-        QTest::newRow("own folder another user's") << "unset"
-                                                   << "other" << false;
+        for (const auto& [name, runtime, own, usable] :
+             {std::tuple{"runtime folder", "private", "missing", true},
+              {"runtime folder open to all", "open", "missing", true},
+              {"no runtime folder", "unset", "missing", true},
+              {"own folder open to all", "unset", "open", false},
+              {"own folder a link", "unset", "link", false},
+              {"own folder another user's", "unset", "other", false}})
+            QTest::newRow(name) << QString(runtime) << QString(own) << usable;
     }
 
     void socketFolderIsPrivate()
