@@ -20,14 +20,13 @@ private slots:
     // against golden text.
     void placeOnScreen()
     {
-        const QList<QStringList> stored{{"1500", "750", "9000", "6000"},
-                                        {"12000", "9000", "12000", "9000"},
-                                        {"12000.5", "9001", "12000.5", "9001"},
-                                        {"-100", "-0.5", "-7605", "-1"},
-                                        {"-0", "-0", "-0", "-0"},
-                                        {"1e39", "-1e39", "1e99", "-1e300"},
-                                        {"NaN", "left", "7000px", ""},
-                                        {" 1 500 ", "&H10", "&HFFFFFF", " 6D3 "}};
+        // clang-format off
+        const QList<QStringList> stored{
+            {"1500", "750", "9000", "6000"}, {"12000", "9000", "12000", "9000"},
+            {"12000.5", "9001", "12000.5", "9001"}, {"-100", "-0.5", "-7605", "-1"},
+            {"-0", "-0", "-0", "-0"}, {"1e39", "-1e39", "1e99", "-1e300"},
+            {"NaN", "left", "7000px", ""}, {" 1 500 ", "&H10", "&HFFFFFF", " 6D3 "}};
+        // clang-format on
         QString dump;
         for (const QStringList& texts : stored) {
             const OuterPlacement kept =

@@ -41,48 +41,13 @@ private slots:
     // either locale.
     void readAndWritten()
     {
-        const QStringList texts{".25",
-                                "1,5",
-                                "3 cm",
-                                "",
-                                " 1 2 ",
-                                "\t1\n2 .\t5",
-                                "\r5",
-                                "- 5",
-                                "-.5",
-                                "+3",
-                                "1.2.3",
-                                ".",
-                                "-",
-                                "--5",
-                                "12abc",
-                                "1D3",
-                                "1d3",
-                                "2.5E-3",
-                                "1 E 3",
-                                "1E",
-                                "7e+",
-                                "&HFF",
-                                "&hff",
-                                "&H1G",
-                                "&H",
-                                "&O17",
-                                "&o17",
-                                "&O78",
-                                "&O8",
-                                "&",
-                                "&12",
-                                "& H 1 0",
-                                "4\u0665",
-                                "True",
-                                "0",
-                                "-1.5E+3",
-                                "2x",
-                                "1E999",
-                                "-1D400",
-                                "1E-999",
-                                "&H" + QString(300, 'F'),
-                                "1E39"};
+        // clang-format off
+        const QStringList texts{
+            ".25", "1,5", "3 cm", "", " 1 2 ", "\t1\n2 .\t5", "\r5", "- 5", "-.5", "+3", "1.2.3", ".",
+            "-", "--5", "12abc", "1D3", "1d3", "2.5E-3", "1 E 3", "1E", "7e+", "&HFF", "&hff", "&H1G",
+            "&H", "&O17", "&o17", "&O78", "&O8", "&", "&12", "& H 1 0", "4\u0665", "True", "0",
+            "-1.5E+3", "2x", "1E999", "-1D400", "1E-999", "&H" + QString(300, 'F'), "1E39"};
+        // clang-format on
         QString dump;
         for (const QString& text : texts)
             dump += QStringLiteral("read \"%1\": %2%3\n")

@@ -29,31 +29,18 @@ private slots:
             QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
         QVERIFY(QFile(QDir(elsewhere.path()).filePath("elsewhere.jpg")).open(QIODevice::WriteOnly));
         const QString mark = FileManagerMark, add = AddSwitch, view = ViewSwitch;
-        const QList<QStringList> lines{{view, "@/a folder/my photo.jpg"},
-                                       {view, "a folder/my photo.jpg"},
-                                       {add, "\"@/a folder/my photo.jpg\""},
-                                       {add, "\"@/a folder/my", "photo.jpg\""},
-                                       {view, "\"a folder/my photo.jpg\""},
-                                       {view, "Beach.JFIF"},
-                                       {view, "@/.hidden.jpg"},
-                                       {view, "@/notes.txt"},
-                                       {view, "@/album.jpg"},
-                                       {view, "@/missing.jpg"},
-                                       {view, "elsewhere.jpg"},
-                                       {add, "Beach.JFIF", "Beach.JFIF"},
-                                       {},
-                                       {add, ""},
-                                       {"-x", view, "a b.jpg"},
-                                       {"a b", "c"},
-                                       {mark, view, "a b.jpg"},
-                                       {mark, view, "old.dib"},
-                                       {mark, view, "missing.jpg"},
-                                       {mark, view, ".hidden.jpg"},
-                                       {view, "old.dib"},
-                                       {view, "old.dib", mark},
-                                       {mark, add, "old.dib"},
-                                       {mark},
-                                       {mark, add, "b.jpg", "/p/a b.jpg", "c.gif"}};
+        // clang-format off
+        const QList<QStringList> lines{
+            {view, "@/a folder/my photo.jpg"}, {view, "a folder/my photo.jpg"},
+            {add, "\"@/a folder/my photo.jpg\""}, {add, "\"@/a folder/my", "photo.jpg\""},
+            {view, "\"a folder/my photo.jpg\""}, {view, "Beach.JFIF"}, {view, "@/.hidden.jpg"},
+            {view, "@/notes.txt"}, {view, "@/album.jpg"}, {view, "@/missing.jpg"},
+            {view, "elsewhere.jpg"}, {add, "Beach.JFIF", "Beach.JFIF"}, {}, {add, ""},
+            {"-x", view, "a b.jpg"}, {"a b", "c"}, {mark, view, "a b.jpg"}, {mark, view, "old.dib"},
+            {mark, view, "missing.jpg"}, {mark, view, ".hidden.jpg"}, {view, "old.dib"},
+            {view, "old.dib", mark}, {mark, add, "old.dib"}, {mark},
+            {mark, add, "b.jpg", "/p/a b.jpg", "c.gif"}};
+        // clang-format on
         const QString processFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(elsewhere.path()));
         QString dump;

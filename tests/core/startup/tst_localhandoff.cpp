@@ -139,6 +139,7 @@ class tst_LocalHandOff : public QObject
 {
     Q_OBJECT
     const QString systemTemp_ = QDir::tempPath();
+    const QByteArray systemRuntime_ = qgetenv("XDG_RUNTIME_DIR");
     std::unique_ptr<QTemporaryDir> runtime_, temp_;
     QStringList log_;
 
@@ -152,6 +153,13 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", runtime_->path().toLocal8Bit());
         qputenv("TMPDIR", temp_->path().toLocal8Bit());
         log_.clear();
+    }
+    // The program's other tests run with the system's folders.
+    void cleanupTestCase()
+    {
+        qputenv("TMPDIR", systemTemp_.toLocal8Bit());
+        systemRuntime_.isEmpty() ? qunsetenv("XDG_RUNTIME_DIR")
+                                 : qputenv("XDG_RUNTIME_DIR", systemRuntime_);
     }
 
     void commandsRunOneAtATimeInArrivalOrder()
@@ -251,10 +259,8 @@ private slots:
         QCOMPARE(exitCode(*startSender("/ViewImage /x.gif", 1000, 1)), 0);
         QTRY_COMPARE(log_, QStringList{"/ViewImage /x.gif"});
         std::vector<bool> closed, oldestClosed;
-        for (int i = 0; i < int(silent.size()); ++i) {
-            closed.push_back(closedByServer(silent[i]));
-            oldestClosed.push_back(i < dropped);
-        }
+        for (int i = 0; i < int(silent.size()); ++i)
+            closed.push_back(closedByServer(silent[i])), oldestClosed.push_back(i < dropped);
         QCOMPARE(closed, oldestClosed);
     }
 
