@@ -80,10 +80,10 @@ private slots:
     void textsComeBackUnchanged()
     {
         QTemporaryDir dir;
-        const QStringList texts = {"1,5",        "  padded  ",     "a=b;c",
-                                   "[Section]",  "#not a comment", "",
-                                   "two\nlines", "back\\slash",    "\"quoted\"",
-                                   "Grüße ✓",    "True",           "C:\\Photos\\a.jpg"};
+        // clang-format off
+        const QStringList texts = {"1,5", "  padded  ", "a=b;c", "[Section]", "#not a comment", "",
+            "two\nlines", "back\\slash", "\"quoted\"", "Grüße ✓", "True", "C:\\Photos\\a.jpg"};
+        // clang-format on
         {
             SettingsStore store(dir.path());
             for (int i = 0; i < texts.size(); ++i)
