@@ -1,6 +1,7 @@
 #include "core/startup/CommandLine.h"
 #include "core/startup/LocalHandOff.h"
 #include "support/ProgramRunner.h"
+#include "support/TestMain.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,29 +30,14 @@ ProgramRun run(const QStringList& arguments, const QString& home, const QStringL
 class tst_Program : public QObject
 {
     Q_OBJECT
-    const QString systemTemp_ = QDir::tempPath();
 
 private slots:
-    void cleanup() { qputenv("TMPDIR", systemTemp_.toLocal8Bit()); }
-
     // From a terminal without any display, a later start still hands its command over to the
-    // running instance (this test), with or without a runtime folder (su and sudo shells).
-    void handsOverWithoutDisplay_data()
-    {
-        QTest::addColumn<bool>("runtimeFolder");
-        QTest::newRow("runtime folder") << true;
-        QTest::newRow("no runtime folder") << false;
-    }
-
+    // running instance (this test). Where the socket lives is LocalHandOff's rule (tst_start).
     void handsOverWithoutDisplay()
     {
-        QFETCH(bool, runtimeFolder);
-        QTemporaryDir runtime, temp;
-        qputenv("TMPDIR", temp.path().toLocal8Bit());
-        if (runtimeFolder)
-            qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-        else
-            qunsetenv("XDG_RUNTIME_DIR");
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
         LocalHandOff running;
         QVERIFY(!running.PrevInstance());
         QVERIFY(running.isServing());
@@ -100,5 +86,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Program)
+QUENBROOK_TEST(tst_Program)
 #include "tst_program.moc"

@@ -239,6 +239,15 @@ done
 for text in /AddAlbumPrinterList /ViewImage .config/Quenbrook/Quenbrook.ini XDG_RUNTIME_DIR; do
   grep -qF -- "$text" "$work/quenbrook.txt" || fail "quenbrook.1 does not mention $text"
 done
+# The menu and the software centre file the program alike.
+categories=$(grep -oE '<category>[^<]*</category>' "$metainfo" | sed -E 's/<[^>]*>//g' | tr '\n' ';')
+[ -n "$categories" ] && [ "$(value "$entry" Categories)" = "$categories" ] ||
+  fail "the entry's categories $(value "$entry" Categories) are not the metainfo's $categories"
+# The manual pages name every picture type the program registers (tst_start keeps that list).
+for type in $(grep -oE '^\.[a-z]+' "$(dirname "$0")/../golden/startup/class-registry.txt"); do
+  grep -qF -- "$type" "$work/quenbrook.txt" || fail "quenbrook.1 does not name $type pictures"
+  grep -qF -- "$type" "$work/quenbrook-album.txt" || fail "quenbrook-album.1 does not name $type pictures"
+done
 for status in 0 1 2 130; do
   grep -qE "^ +$status( |$)" "$work/quenbrook-album.txt" ||
     grep -qF "($status)" "$work/quenbrook-album.txt" ||
@@ -270,6 +279,17 @@ else
     fail "the verb runs $(value "$verb" Exec), not the installed $real"
   [ "$(value "$verb" TryExec)" = "$real" ] ||
     fail "the verb's TryExec $(value "$verb" TryExec) is not the installed $real"
+  # The desktop entry and the metainfo offer exactly the types the program registers, each a
+  # type of the MIME database by that very name.
+  types=$(value "$verb" MimeType)
+  [ "$(value "$entry" MimeType)" = "$types" ] ||
+    fail "the entry offers $(value "$entry" MimeType), the program registers $types"
+  offered=$(grep -oE '<mediatype>[^<]*</mediatype>' "$metainfo" | sed -E 's/<[^>]*>//g' | tr '\n' ';')
+  [ "$offered" = "$types" ] || fail "the metainfo offers $offered, the program registers $types"
+  for type in ${types//;/ }; do
+    grep -q "type=\"$type\"" /usr/share/mime/packages/freedesktop.org.xml ||
+      fail "$type is not a type of the MIME database"
+  done
   if ! out=$(desktop-file-validate "$verb" 2>&1) || [ -n "$out" ]; then
     fail "desktop-file-validate on the verb entry:"$'\n'"$out"
   fi

@@ -11,12 +11,27 @@ namespace quenbrook {
 class MemoryRegistry : public ClassRegistry
 {
 public:
-    QString GetExtensionClass(const QString& extension) override;
-    void SetExtensionClass(const QString& extension, const QString& className) override;
-    void SetClassDescription(const QString& key, const QString& text) override;
-    void SetClassIcon(const QString& className, const QString& icon) override;
+    QString GetExtensionClass(const QString& extension) override
+    {
+        return value('.' + extension.toLower());
+    }
+    void SetExtensionClass(const QString& extension, const QString& className) override
+    {
+        setValue('.' + extension.toLower(), className);
+    }
+    void SetClassDescription(const QString& key, const QString& text) override
+    {
+        setValue(key, text);
+    }
+    void SetClassIcon(const QString& className, const QString& icon) override
+    {
+        setValue(className + "\\DefaultIcon", icon);
+    }
     void SetVerbCommand(const QString& className, const QString& verb,
-                        const QString& command) override;
+                        const QString& command) override
+    {
+        setValue(className + "\\shell\\" + verb + "\\command", command);
+    }
 
     // The default value of a key; a key written with an empty value exists and reads "".
     void setValue(const QString& key, const QString& value) { values_.insert(key, value); }

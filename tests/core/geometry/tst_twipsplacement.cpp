@@ -1,57 +1,73 @@
 #include "core/geometry/TwipsPlacement.h"
 
+#include "support/Golden.h"
 #include "support/TestMain.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
 
 using namespace quenbrook;
 
-Q_DECLARE_METATYPE(quenbrook::OuterPlacement)
-
 class tst_TwipsPlacement : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // Texts as a store edited by hand may hold them, read with the Album Viewer's defaults and
-    // kept to a screen of 12000 x 9000 twips.
-    void placeOnScreen_data()
-    {
-        QTest::addColumn<QStringList>("stored"); // Left, Top, Width, Height
-        QTest::addColumn<OuterPlacement>("placed");
-        const OuterPlacement defaults{0, 0, 7605, 5670};
-        QTest::newRow("as stored")
-            << QStringList{"1500", "750", "9000", "6000"} << OuterPlacement{1500, 750, 9000, 6000};
-        QTest::newRow("at the screen's edges") << QStringList{"12000", "9000", "12000", "9000"}
-                                               << OuterPlacement{12000, 9000, 12000, 9000};
-        QTest::newRow("just beyond the screen") << QStringList{"12000.5", "9001", "12000.5", "9001"}
-                                                << OuterPlacement{0, 0, 12000, 9000};
-        QTest::newRow("negative") << QStringList{"-100", "-0.5", "-7605", "-1"}
-                                  << OuterPlacement{0, 0, 0, 0};
-        QTest::newRow("minus zero")
-            << QStringList{"-0", "-0", "-0", "-0"} << OuterPlacement{0, 0, 0, 0};
-        QTest::newRow("beyond a single")
-            << QStringList{"1e39", "-1e39", "1e99", "-1e300"} << defaults;
-        QTest::newRow("not numbers") << QStringList{"NaN", "left", "7000px", ""} << defaults;
-        QTest::newRow("blanks, hexadecimal, exponent")
-            << QStringList{" 1 500 ", "&H10", "&HFFFFFF", " 6D3 "}
-            << OuterPlacement{1500, 16, 12000, 6000};
-    }
+    // Texts as a store edited by hand may hold them (Left, Top, Width, Height), read with the
+    // Album Viewer's defaults (0, 0, 7605, 5670) and kept to a screen of 12000 x 9000 twips,
+    // against golden text.
     void placeOnScreen()
     {
-        QFETCH(QStringList, stored);
-        QFETCH(OuterPlacement, placed);
-        const OuterPlacement defaults{0, 0, 7605, 5670};
-        const OuterPlacement read{
-            PlacementValue(stored[0], defaults.Left), PlacementValue(stored[1], defaults.Top),
-            PlacementValue(stored[2], defaults.Width), PlacementValue(stored[3], defaults.Height)};
-        const OuterPlacement kept = PlaceOnScreen(read, QSizeF(12000, 9000));
-        QCOMPARE(kept, placed);
-        // No minus zero either, which a pixel would not show but the store would keep.
-        for (float value : {kept.Left, kept.Top, kept.Width, kept.Height})
-            QVERIFY(!std::signbit(value));
+        // clang-format off
+        const QList<QStringList> stored{
+            {"1500", "750", "9000", "6000"}, {"12000", "9000", "12000", "9000"},
+            {"12000.5", "9001", "12000.5", "9001"}, {"-100", "-0.5", "-7605", "-1"},
+            {"-0", "-0", "-0", "-0"}, {"1e39", "-1e39", "1e99", "-1e300"},
+            {"NaN", "left", "7000px", ""}, {" 1 500 ", "&H10", "&HFFFFFF", " 6D3 "}};
+        // clang-format on
+        QString dump;
+        for (const QStringList& texts : stored) {
+            const OuterPlacement kept =
+                PlaceOnScreen({PlacementValue(texts[0], 0), PlacementValue(texts[1], 0),
+                               PlacementValue(texts[2], 7605), PlacementValue(texts[3], 5670)},
+                              QSizeF(12000, 9000));
+            dump += QStringLiteral("\"%1\": %2 %3 %4 %5\n")
+                        .arg(texts.join("\" \""))
+                        .arg(kept.Left)
+                        .arg(kept.Top)
+                        .arg(kept.Width)
+                        .arg(kept.Height);
+        }
+        QUENBROOK_COMPARE_GOLDEN("geometry/placements.txt", dump);
+    }
+
+    // Any stored values and screen: the window lies on the screen, values already on it are kept,
+    // and pixels converted back give the twips they came from.
+    void keptOnScreen()
+    {
+        QRandomGenerator random(20261206);
+        const auto any = [&] {
+            const float specials[] = {std::nanf(""), -0.f, INFINITY, -INFINITY, 1e30f};
+            return random.bounded(10) == 0 ? specials[random.bounded(5)]
+                                           : float(random.bounded(40000.0) - 10000);
+        };
+        for (int i = 0; i < 200; ++i) {
+            const QSizeF screen(random.bounded(1, 40000), random.bounded(1, 40000));
+            const OuterPlacement stored{any(), any(), any(), any()};
+            const OuterPlacement kept = PlaceOnScreen(stored, screen);
+            const float stays[] = {stored.Left, stored.Top, stored.Width, stored.Height};
+            const float values[] = {kept.Left, kept.Top, kept.Width, kept.Height};
+            for (int k = 0; k < 4; ++k) {
+                const double extent = k % 2 ? screen.height() : screen.width();
+                QVERIFY(values[k] >= 0 && values[k] <= extent && !std::signbit(values[k]));
+                if (stays[k] > 0 && stays[k] <= extent)
+                    QCOMPARE(values[k], stays[k]);
+            }
+            const float twips = float(random.bounded(30000.0));
+            QCOMPARE(ToTwips(ToPixels(QRectF(0, 0, twips, 1)).width(), twips), twips);
+        }
     }
 
     void positionOnScreen()

@@ -1,25 +1,45 @@
+#include "core/platform/OutputFile.h"
 #include "core/settings/SettingsStore.h"
+#include "support/ProgramRunner.h"
+#include "support/TestMain.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
 using namespace quenbrook;
+using namespace testsupport;
 
 namespace {
 
 const QString App = QStringLiteral("Quenbrook");
-// Set before anything asks Qt for the user's folders, so the user's own store stays untouched.
-QTemporaryDir* configHome = nullptr;
-
 // Run as a child: write numbered values without end until killed.
-int writeForever(const QString& folder)
+int writeForever(int, char** argv)
 {
-    SettingsStore store(folder);
+    SettingsStore store(QString::fromLocal8Bit(argv[2]));
     for (int i = 0;; ++i)
         store.SaveSetting(App, "Crash", QString("Key%1").arg(i % 50), QString("value-%1").arg(i));
+}
+
+// Run as a child: writes "new" to the file named, or says why not.
+int writeNew(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    OutputFile output(QString::fromLocal8Bit(argv[2]));
+    if (output.open() && output.device()->write("new") == 3 && output.commit())
+        return 0;
+    std::fputs(qPrintable(output.error()), stderr);
+    return 1;
 }
 
 } // namespace
@@ -28,56 +48,42 @@ class tst_SettingsStore : public QObject
 {
     Q_OBJECT
 private slots:
-    void userStoreLivesInConfigHome()
+    void valuesKeptInThisRunAndTheNext()
     {
-        SettingsStore store;
-        QCOMPARE(store.fileName(App), configHome->filePath("Quenbrook/Quenbrook.ini"));
-        store.SaveSetting(App, "Quenbrook", "Start", "AlbumViewer");
-        QVERIFY(QFile::exists(configHome->filePath("Quenbrook/Quenbrook.ini")));
+        // The user's store is in the configuration folder.
+        const QString userFile =
+            qEnvironmentVariable("XDG_CONFIG_HOME") + "/Quenbrook/Quenbrook.ini";
+        QCOMPARE(SettingsStore().fileName(App), userFile);
+        SettingsStore().SaveSetting(App, "Quenbrook", "Start", "AlbumViewer");
         QCOMPARE(SettingsStore().GetSetting(App, "Quenbrook", "Start", "AlbumPrinter"),
-                 QString("AlbumViewer"));
-    }
+                 "AlbumViewer");
+        QVERIFY(QFile::exists(userFile));
 
-    void missingKeysGiveDefaults()
-    {
-        QTemporaryDir dir;
-        SettingsStore store(dir.path());
-        QCOMPARE(store.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("0.0.0"));
-        QCOMPARE(store.GetSetting(App, "AlbumPrinter", "PictureSpacingX", 0.1), QString("0.1"));
-        // A key of one section is not seen from another.
-        store.SaveSetting(App, "AlbumViewer", "Left", "120");
-        QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Left", "none"), QString("none"));
-        // Reading never creates anything.
-        QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Top", "x"), QString("x"));
-        QSettings raw(store.fileName(App), QSettings::IniFormat);
-        QCOMPARE(raw.allKeys(), QStringList{"AlbumViewer/Left"});
-    }
-
-    void valuesSurviveInThisRunAndTheNext()
-    {
         QTemporaryDir dir;
         {
             SettingsStore store(dir.path());
+            QCOMPARE(store.GetSetting(App, "AlbumPrinter", "PictureSpacingX", 0.1), "0.1");
             store.SaveSetting(App, "AlbumPrinter", "Scale", "Inch");
             store.SaveSetting(App, "AlbumPrinter", "Scale", "CM");
-            QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), QString("CM"));
-            store.SaveSetting(App, "Quenbrook", "V", "1.4.5");
+            QCOMPARE(store.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), "CM");
         }
-        // A later run, with no store object in between.
+        // A later run, with no store object in between; a key of one section or application is
+        // not seen from another, and reading creates nothing.
         SettingsStore later(dir.path());
-        QCOMPARE(later.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), QString("CM"));
-        QCOMPARE(later.GetSetting(App, "Quenbrook", "V", "0.0.0"), QString("1.4.5"));
-        // Another application name keeps its own values.
-        QCOMPARE(later.GetSetting("Other", "Quenbrook", "V", "none"), QString("none"));
+        QCOMPARE(later.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), "CM");
+        QCOMPARE(later.GetSetting(App, "AlbumViewer", "Scale", "none"), "none");
+        QCOMPARE(later.GetSetting("Other", "AlbumPrinter", "Scale", "none"), "none");
+        QCOMPARE(QSettings(later.fileName(App), QSettings::IniFormat).allKeys(),
+                 QStringList{"AlbumPrinter/Scale"});
     }
 
     void textsComeBackUnchanged()
     {
         QTemporaryDir dir;
-        const QStringList texts = {"1,5",        "  padded  ",     "a=b;c",
-                                   "[Section]",  "#not a comment", "",
-                                   "two\nlines", "back\\slash",    "\"quoted\"",
-                                   "Grüße ✓",    "True",           "C:\\Photos\\a.jpg"};
+        // clang-format off
+        const QStringList texts = {"1,5", "  padded  ", "a=b;c", "[Section]", "#not a comment", "",
+            "two\nlines", "back\\slash", "\"quoted\"", "Grüße ✓", "True", "C:\\Photos\\a.jpg"};
+        // clang-format on
         {
             SettingsStore store(dir.path());
             for (int i = 0; i < texts.size(); ++i)
@@ -96,6 +102,39 @@ private slots:
         file.close();
         QCOMPARE(SettingsStore(dir.path()).GetSetting(App, "Edited", "FontSize", "0"),
                  QString("1,5"));
+    }
+
+    // A file whose folder takes no new file is not written in place, where a failed write would
+    // leave it half-written: it is refused and stays as it was. Root may write into any folder,
+    // so then another user tries.
+    void outputFileNeverWrittenInPlace()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("kept"), path = folder + "/album.pdf";
+        QFile old(path);
+        QVERIFY(QDir().mkdir(folder) && old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        RunOptions options;
+        if (::geteuid() == 0) {
+            const passwd* nobody = ::getpwnam("nobody");
+            if (!nobody)
+                QSKIP("needs the user nobody to write as another user");
+            options.inChild = [uid = nobody->pw_uid, gid = nobody->pw_gid] {
+                if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+                    ::_exit(3);
+            };
+        }
+        QVERIFY(::chmod(QFile::encodeName(dir.path()), 0755) == 0 &&
+                ::chmod(QFile::encodeName(path), 0666) == 0 &&
+                ::chmod(QFile::encodeName(folder), 0555) == 0);
+        const ProgramRun run =
+            runProgram(QCoreApplication::applicationFilePath(), {"--write-new", path}, options);
+        ::chmod(QFile::encodeName(folder), 0755);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.errText().startsWith("The file " + QDir::toNativeSeparators(path)),
+                 run.err.constData());
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), "old");
     }
 
     void crashDuringWritesLeavesAReadableFile()
@@ -126,17 +165,7 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    if (argc == 3 && qstrcmp(argv[1], "--write-forever") == 0)
-        return writeForever(QString::fromLocal8Bit(argv[2]));
-
-    QTemporaryDir dir;
-    configHome = &dir;
-    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
-    QCoreApplication app(argc, argv);
-    tst_SettingsStore test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QUENBROOK_TEST(tst_SettingsStore)
+QUENBROOK_TEST_ROLE("--write-forever", writeForever)
+QUENBROOK_TEST_ROLE("--write-new", writeNew)
 #include "tst_settingsstore.moc"

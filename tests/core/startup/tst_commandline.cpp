@@ -1,170 +1,63 @@
 #include "core/startup/CommandLine.h"
+#include "support/Golden.h"
+#include "support/TestMain.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace quenbrook;
 
+// How a command line is classified and cut is replayed from fuzz/corpus/fuzz_commandline.
 class tst_CommandLine : public QObject
 {
     Q_OBJECT
-
 private slots:
-    void classifyAndCut_data()
+    // Command lines as a shell or a file manager passes them, started in a folder "@" and read by
+    // a process running elsewhere, against golden text: the text handed over, its command's file,
+    // whether a file manager's start is refused, and the commands the start hands over. Only a
+    // normal, visible file with a picture name passes, whatever the shell did with its blanks
+    // and quotes; a relative path means the starting folder, never the reader's.
+    void commandLines()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("empty") << "" << 0 << "";
-        QTest::newRow("add, quoted") << "/AddAlbumPrinterList \"/p/a b.jpg\"" << 1 << "/p/a b.jpg";
-        QTest::newRow("add, bare") << "/AddAlbumPrinterList /p/a.jpg" << 1 << "/p/a.jpg";
-        QTest::newRow("blanks around") << "  /ViewImage   \"/p/a.jpg\"   " << 2 << "/p/a.jpg";
-        QTest::newRow("no blank after switch") << "/ViewImage/p/a.jpg" << 2 << "/p/a.jpg";
-        QTest::newRow("one quote only") << "/ViewImage \"/p/a.jpg" << 2 << "/p/a.jpg";
-        QTest::newRow("quotes inside stay") << "/ViewImage \"\"a\"b\".jpg\"" << 2 << "\"a\"b\".jpg";
-        QTest::newRow("switch in the middle") << "junk /ViewImage x.gif" << 2 << "x.gif";
-        QTest::newRow("first occurrence")
-            << "/ViewImage /ViewImage x.gif" << 2 << "/ViewImage x.gif";
-        QTest::newRow("both: add wins")
-            << "/ViewImage a.jpg /AddAlbumPrinterList b.jpg" << 1 << "b.jpg";
-        QTest::newRow("only blanks are trimmed")
-            << "/ViewImage \t/p/a.jpg\n " << 2 << "\t/p/a.jpg\n";
-        QTest::newRow("blanks inside the quotes stay")
-            << "/ViewImage \" a.jpg \"" << 2 << " a.jpg ";
-        QTest::newRow("lower case is no command") << "/viewimage a.jpg" << 0 << "";
-    }
-    void classifyAndCut()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, type);
-        QFETCH(QString, path);
-        QCOMPARE(int(GetCommandType(text)), type);
-        const QString commandSwitch = type == 1 ? AddSwitch : ViewSwitch;
-        QCOMPARE(CommandPath(text, commandSwitch), path);
-    }
-
-    void commandFile_data()
-    {
-        QTest::addColumn<QStringList>("arguments"); // "@" stands for the starting folder
-        QTest::addColumn<QString>("file");          // in the starting folder; empty: none
-        const QString photo = "a folder/my photo.jpg";
-        QTest::newRow("absolute, blanks inside") << QStringList{ViewSwitch, "@/" + photo} << photo;
-        QTest::newRow("relative") << QStringList{ViewSwitch, photo} << photo;
-        QTest::newRow("own quotes") << QStringList{AddSwitch, "\"@/" + photo + '"'} << photo;
-        QTest::newRow("own quotes, split in two")
-            << QStringList{AddSwitch, "\"@/a folder/my", "photo.jpg\""} << photo;
-        QTest::newRow("relative, own quotes")
-            << QStringList{ViewSwitch, '"' + photo + '"'} << photo;
-        QTest::newRow("letter case of the type")
-            << QStringList{ViewSwitch, "Beach.JFIF"} << "Beach.JFIF";
-        QTest::newRow("hidden") << QStringList{ViewSwitch, "@/.hidden.jpg"} << "";
-        QTest::newRow("not a picture type") << QStringList{ViewSwitch, "@/notes.txt"} << "";
-        QTest::newRow("folder") << QStringList{ViewSwitch, "@/album.jpg"} << "";
-        QTest::newRow("missing") << QStringList{ViewSwitch, "@/missing.jpg"} << "";
-        QTest::newRow("relative, only in the process's folder")
-            << QStringList{ViewSwitch, "elsewhere.jpg"} << "";
-        QTest::newRow("two files are one path")
-            << QStringList{AddSwitch, "Beach.JFIF", "Beach.JFIF"} << "";
-        QTest::newRow("no argument") << QStringList() << "";
-    }
-
-    // Only a normal, visible file with a picture name passes, whatever the shell did with its
-    // blanks and quotes. A relative path means the starting folder, never the folder of the
-    // process that reads the command.
-    void commandFile()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, file);
-        QTemporaryDir start;
-        QTemporaryDir elsewhere;
+        QTemporaryDir start, elsewhere;
         const QDir folder(start.path());
         QVERIFY(folder.mkpath("a folder") && folder.mkdir("album.jpg"));
-        for (const char* name : {"a folder/my photo.jpg", ".hidden.jpg", "notes.txt", "Beach.JFIF"})
+        for (const char* name : {"a folder/my photo.jpg", ".hidden.jpg", "notes.txt", "Beach.JFIF",
+                                 "old.dib", "a b.jpg"})
             QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
         QVERIFY(QFile(QDir(elsewhere.path()).filePath("elsewhere.jpg")).open(QIODevice::WriteOnly));
+        const QString mark = FileManagerMark, add = AddSwitch, view = ViewSwitch;
+        // clang-format off
+        const QList<QStringList> lines{
+            {view, "@/a folder/my photo.jpg"}, {view, "a folder/my photo.jpg"},
+            {add, "\"@/a folder/my photo.jpg\""}, {add, "\"@/a folder/my", "photo.jpg\""},
+            {view, "\"a folder/my photo.jpg\""}, {view, "Beach.JFIF"}, {view, "@/.hidden.jpg"},
+            {view, "@/notes.txt"}, {view, "@/album.jpg"}, {view, "@/missing.jpg"},
+            {view, "elsewhere.jpg"}, {add, "Beach.JFIF", "Beach.JFIF"}, {}, {add, ""},
+            {"-x", view, "a b.jpg"}, {"a b", "c"}, {mark, view, "a b.jpg"}, {mark, view, "old.dib"},
+            {mark, view, "missing.jpg"}, {mark, view, ".hidden.jpg"}, {view, "old.dib"},
+            {view, "old.dib", mark}, {mark, add, "old.dib"}, {mark},
+            {mark, add, "b.jpg", "/p/a b.jpg", "c.gif"}};
+        // clang-format on
         const QString processFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(elsewhere.path()));
-
-        arguments.replaceInStrings("@", start.path());
-        const QString text = CommandLineText(arguments, folder);
-        const QString& commandSwitch =
-            GetCommandType(text) == CommandType::ViewImage ? ViewSwitch : AddSwitch;
-        const QString found = CommandFile(text, commandSwitch);
-        QVERIFY(QDir::setCurrent(processFolder));
-        QCOMPARE(found, file.isEmpty() ? QString() : folder.filePath(file));
-    }
-
-    void commandText()
-    {
-        const QDir folder("/start");
-        QCOMPARE(CommandLineText({}, folder), QString());
-        QCOMPARE(CommandLineText({AddSwitch, QString()}, folder), AddSwitch + " \"\"");
-        QCOMPARE(CommandLineText({"-x", ViewSwitch, "a b.jpg"}, folder),
-                 "-x " + ViewSwitch + " \"/start/a b.jpg\"");
-        QCOMPARE(CommandLineText({"a b", "c"}, folder), "\"a b\" c");
-        // A bare relative path handed over is not looked up in the reader's own folder.
-        QTemporaryDir here;
-        const QString picture = QDir(here.path()).filePath("here.jpg");
-        QVERIFY(QFile(picture).open(QIODevice::WriteOnly));
-        const QString processFolder = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(here.path()));
-        const QString relative = CommandFile(ViewSwitch + " here.jpg", ViewSwitch);
-        QVERIFY(QDir::setCurrent(processFolder));
-        QCOMPARE(relative, QString());
-        QCOMPARE(CommandFile(ViewSwitch + ' ' + picture, ViewSwitch), picture);
-    }
-
-    // A start from a file manager's entry that asks to view a file the program does not open is
-    // refused before it reaches a running instance; every other command line goes on as before.
-    void refusedFromFileManager_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("refused");
-        const QString mark = FileManagerMark;
-        QTest::newRow("view a picture") << QStringList{mark, ViewSwitch, "a b.jpg"} << false;
-        QTest::newRow("view a bitmap of another name")
-            << QStringList{mark, ViewSwitch, "old.dib"} << true;
-        QTest::newRow("view a missing picture")
-            << QStringList{mark, ViewSwitch, "missing.jpg"} << true;
-        QTest::newRow("view a hidden picture")
-            << QStringList{mark, ViewSwitch, ".hidden.jpg"} << true;
-        QTest::newRow("without the mark") << QStringList{ViewSwitch, "old.dib"} << false;
-        QTest::newRow("mark not first") << QStringList{ViewSwitch, "old.dib", mark} << false;
-        QTest::newRow("add") << QStringList{mark, AddSwitch, "old.dib"} << false;
-        QTest::newRow("mark alone") << QStringList{mark} << false;
-    }
-    void refusedFromFileManager()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, refused);
-        QTemporaryDir dir;
-        const QDir folder(dir.path());
-        for (const char* name : {"a b.jpg", ".hidden.jpg", "old.dib"}) {
-            QFile file(folder.filePath(QString::fromLatin1(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
+        QString dump;
+        for (QStringList arguments : lines) {
+            arguments.replaceInStrings("@", start.path());
+            const QString text = CommandLineText(arguments, folder);
+            const QString& commandSwitch =
+                GetCommandType(text) == CommandType::ViewImage ? view : add;
+            dump += arguments.join(" | ") + "\n  text: " + text +
+                    "\n  file: " + CommandFile(text, commandSwitch) +
+                    (RefusedFromFileManager(text) ? "\n  refused from a file manager" : "") +
+                    "\n  hands over: " + StartCommands(arguments, folder).join(" ; ") + '\n';
         }
-        QCOMPARE(RefusedFromFileManager(CommandLineText(arguments, folder)), refused);
-    }
-
-    // Files a file manager passes together are one command each, in the order given; any other
-    // command line stays one command, however many words it has.
-    void startCommands()
-    {
-        const QDir folder("/start");
-        const QString mark = FileManagerMark;
-        QCOMPARE(StartCommands({mark, AddSwitch, "b.jpg", "/p/a b.jpg", "c.gif"}, folder),
-                 QStringList({mark + ' ' + AddSwitch + " \"/start/b.jpg\"",
-                              mark + ' ' + AddSwitch + " \"/p/a b.jpg\"",
-                              mark + ' ' + AddSwitch + " \"/start/c.gif\""}));
-        QCOMPARE(StartCommands({mark, ViewSwitch, "a.jpg"}, folder),
-                 QStringList{mark + ' ' + ViewSwitch + " \"/start/a.jpg\""});
-        QCOMPARE(StartCommands({AddSwitch, "a.jpg", "b.jpg"}, folder),
-                 QStringList{CommandLineText({AddSwitch, "a.jpg", "b.jpg"}, folder)});
-        QCOMPARE(StartCommands({}, folder), QStringList{QString()});
+        QVERIFY(QDir::setCurrent(processFolder));
+        QUENBROOK_COMPARE_GOLDEN("startup/command-lines.txt", dump.replace(start.path(), "@"));
     }
 };
 
-QTEST_GUILESS_MAIN(tst_CommandLine)
+QUENBROOK_TEST(tst_CommandLine)
 #include "tst_commandline.moc"

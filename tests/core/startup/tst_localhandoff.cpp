@@ -1,5 +1,6 @@
 #include "core/startup/HandOffRequest.h"
 #include "core/startup/LocalHandOff.h"
+#include "support/TestMain.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,27 +32,38 @@ using namespace quenbrook;
 
 namespace {
 
-// This program started again: "--send <text> <attempt ms> [<attempts>]" is a later start handing
-// its command over in at most <attempts> attempts (exit code 4: not acknowledged); "--race" says
-// "ready", waits for a line, then tells which part it got; "--crash" is an instance that says
-// "ready" and dies when a start connects, leaving its lock and socket behind.
-int runChild(const QStringList& args)
+// This program started again. "--send <text> <attempt ms> [<attempts>]": a later start handing
+// its command over in at most <attempts> attempts (exit code 4: not acknowledged).
+int sendRole(int argc, char** argv)
 {
-    LocalHandOff handOff({args.value(3, "10000").toInt(), args.value(4, "5").toInt()});
-    if (args[1] == "--send") {
-        if (!handOff.PrevInstance())
-            return 3;
-        return handOff.sendAndConfirm(args[2]) ? 0 : 4;
-    }
-    if (args[1] == "--crash") {
-        QLockFile lock(handOff.endpoint() + ".lock");
-        QLocalServer server;
-        if (!lock.tryLock(0) || !server.listen(handOff.endpoint()))
-            return 3;
-        std::cout << "ready" << std::endl;
-        server.waitForNewConnection(20000);
-        ::_exit(0);
-    }
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    LocalHandOff handOff({args.value(3).toInt(), args.value(4).toInt()});
+    if (!handOff.PrevInstance())
+        return 3;
+    return handOff.sendAndConfirm(args[2]) ? 0 : 4;
+}
+
+// "--crash": an instance that says "ready" and dies when a start connects, leaving its lock and
+// socket behind.
+int crashRole(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    LocalHandOff handOff;
+    QLockFile lock(handOff.endpoint() + ".lock");
+    QLocalServer server;
+    if (!lock.tryLock(0) || !server.listen(handOff.endpoint()))
+        return 3;
+    std::cout << "ready" << std::endl;
+    server.waitForNewConnection(20000);
+    ::_exit(0);
+}
+
+// "--race": says "ready", waits for a line, then tells which part it got.
+int raceRole(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    LocalHandOff handOff;
     std::string line;
     std::cout << "ready" << std::endl;
     std::getline(std::cin, line);
@@ -127,6 +139,7 @@ class tst_LocalHandOff : public QObject
 {
     Q_OBJECT
     const QString systemTemp_ = QDir::tempPath();
+    const QByteArray systemRuntime_ = qgetenv("XDG_RUNTIME_DIR");
     std::unique_ptr<QTemporaryDir> runtime_, temp_;
     QStringList log_;
 
@@ -140,6 +153,13 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", runtime_->path().toLocal8Bit());
         qputenv("TMPDIR", temp_->path().toLocal8Bit());
         log_.clear();
+    }
+    // The program's other tests run with the system's folders.
+    void cleanupTestCase()
+    {
+        qputenv("TMPDIR", systemTemp_.toLocal8Bit());
+        systemRuntime_.isEmpty() ? qunsetenv("XDG_RUNTIME_DIR")
+                                 : qputenv("XDG_RUNTIME_DIR", systemRuntime_);
     }
 
     void commandsRunOneAtATimeInArrivalOrder()
@@ -239,10 +259,8 @@ private slots:
         QCOMPARE(exitCode(*startSender("/ViewImage /x.gif", 1000, 1)), 0);
         QTRY_COMPARE(log_, QStringList{"/ViewImage /x.gif"});
         std::vector<bool> closed, oldestClosed;
-        for (int i = 0; i < int(silent.size()); ++i) {
-            closed.push_back(closedByServer(silent[i]));
-            oldestClosed.push_back(i < dropped);
-        }
+        for (int i = 0; i < int(silent.size()); ++i)
+            closed.push_back(closedByServer(silent[i])), oldestClosed.push_back(i < dropped);
         QCOMPARE(closed, oldestClosed);
     }
 
@@ -311,18 +329,14 @@ private slots:
         QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: private, open or unset
         QTest::addColumn<QString>("own"); // quenbrook-<uid> in TMPDIR: missing, open, link, other
         QTest::addColumn<bool>("usable");
-        QTest::newRow("runtime folder") << "private"
-                                        << "missing" << true;
-        QTest::newRow("runtime folder open to all") << "open"
-                                                    << "missing" << true;
-        QTest::newRow("no runtime folder") << "unset"
-                                           << "missing" << true;
-        QTest::newRow("own folder open to all") << "unset"
-                                                << "open" << false;
-        QTest::newRow("own folder a link") << "unset"
-                                           << "link" << false;
-        QTest::newRow("own folder another user's") << "unset"
-                                                   << "other" << false;
+        for (const auto& [name, runtime, own, usable] :
+             {std::tuple{"runtime folder", "private", "missing", true},
+              {"runtime folder open to all", "open", "missing", true},
+              {"no runtime folder", "unset", "missing", true},
+              {"own folder open to all", "unset", "open", false},
+              {"own folder a link", "unset", "link", false},
+              {"own folder another user's", "unset", "other", false}})
+            QTest::newRow(name) << QString(runtime) << QString(own) << usable;
     }
 
     void socketFolderIsPrivate()
@@ -470,14 +484,8 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() > 1 && (args[1] == "--send" || args[1] == "--race" || args[1] == "--crash"))
-        return runChild(args);
-    tst_LocalHandOff test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QUENBROOK_TEST(tst_LocalHandOff)
+QUENBROOK_TEST_ROLE("--send", sendRole)
+QUENBROOK_TEST_ROLE("--race", raceRole)
+QUENBROOK_TEST_ROLE("--crash", crashRole)
 #include "tst_localhandoff.moc"

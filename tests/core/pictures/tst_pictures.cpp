@@ -1,0 +1,353 @@
+#include "core/files/FolderListing.h"
+#include "core/pictures/DecodeLimits.h"
+#include "core/pictures/MetafileToSvg.h"
+#include "core/pictures/PictureLoader.h"
+#include "core/pictures/SvgBounds.h"
+#include "core/program/FileNames.h"
+#include "core/program/PictureFileTypes.h"
+#include "support/Golden.h"
+#include "support/TestMain.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace quenbrook;
+
+// Hostile and broken files are replayed with their expected outcomes by fuzz_replay_hostile
+// (tests/data/hostile/MANIFEST); here is what a load must look like.
+namespace {
+
+QString sample(const QString& name)
+{
+    return QStringLiteral(QUENBROOK_SAMPLES_DIR "/") + name;
+}
+
+QString data(const QString& name)
+{
+    return QStringLiteral(QUENBROOK_TESTDATA_DIR "/") + name;
+}
+
+Picture loaded(const QString& path, QSize target = QSize())
+{
+    PictureResult result = PictureLoader::load(path, target);
+    if (const auto* error = std::get_if<PictureError>(&result))
+        qFatal("%s", qPrintable(error->message));
+    return std::get<Picture>(std::move(result));
+}
+
+QImage painted(const Picture& picture, QSize canvas, QRectF target = QRectF(),
+               QRgb background = qRgb(255, 255, 255))
+{
+    QImage image(canvas, QImage::Format_ARGB32);
+    image.fill(background);
+    QPainter painter(&image);
+    picture.paint(painter, target.isEmpty() ? QRectF(QPointF(), canvas) : target);
+    return image;
+}
+
+QString text(const QRect& r)
+{
+    return QStringLiteral("%1,%2 %3 x %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+bool isRed(QRgb c)
+{
+    return qRed(c) > 170 && qGreen(c) < 100 && qBlue(c) < 100;
+}
+
+// Pixels part way along a colour change: a sharp edge has at most one, a blown-up one several.
+int rampPixels(const QImage& image)
+{
+    const auto d = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+               std::abs(qBlue(a) - qBlue(b));
+    };
+    const auto between = [&](QRgb before, QRgb c, QRgb after) {
+        return d(before, c) > 16 && d(c, after) > 16 &&
+               d(before, after) > std::max(d(before, c), d(c, after));
+    };
+    int n = 0;
+    for (int y = 1; y + 1 < image.height(); ++y)
+        for (int x = 1; x + 1 < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            n += between(image.pixel(x - 1, y), c, image.pixel(x + 1, y)) ||
+                 between(image.pixel(x, y - 1), c, image.pixel(x, y + 1));
+        }
+    return n;
+}
+
+} // namespace
+
+class tst_Pictures : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir_;
+
+private slots:
+    // Each sample and drawing as loaded and painted, against golden text: its natural size, the
+    // colours and dark pixels it has drawn at that size, where its red lands painted out of
+    // proportion into a rectangle with a margin round it, and for a drawing how many pixels lie
+    // part way along its edges drawn large is far fewer than drawn small and blown up.
+    void paintedPictures()
+    {
+        QStringList paths;
+        for (const char* name :
+             {"landscape.bmp", "rle8.rle", "shapes.wmf", "shapes.emf", "portrait.gif", "Beach.jpg",
+              "sunset.jpeg", "harbour.jpe", "meadow.jfif", "arrow.cur", "exif-rotated.jpg"})
+            paths << sample(name);
+        // An icon's largest image is the picture, listed first or not; metafiles whose window and
+        // frame are away from the origin, with and without a placeable header, and whose text
+        // has characters that mean something in SVG.
+        for (const char* name : {"small-first.ico", "moved.wmf", "plain.wmf", "moved.EMF"})
+            paths << data(QStringLiteral("pictures/") + name);
+        // Runs of red that skip pixels, which stay transparent.
+        paths << data("hostile/move.rle");
+        QString dump;
+        for (const QString& path : paths) {
+            const Picture picture = loaded(path, QSize(10, 10));
+            const QSize size = picture.naturalHimetric() * 96 / 2540;
+            const QImage image = painted(loaded(path), size);
+            QSet<QRgb> colours;
+            QRect dark;
+            int drawn = 0;
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    colours.insert(image.pixel(x, y));
+                    if (qGray(image.pixel(x, y)) < 208) // clear of a decoder's rounding
+                        ++drawn, dark |= QRect(x, y, 1, 1);
+                }
+            const QImage stretched = painted(picture, QSize(700, 380), QRectF(50, 40, 600, 300));
+            QRect red;
+            for (int y = 0; y < stretched.height(); ++y)
+                for (int x = 0; x < stretched.width(); ++x)
+                    if (isRed(stretched.pixel(x, y)))
+                        red |= QRect(x, y, 1, 1);
+            dump += QStringLiteral(
+                        "%1: %2 x %3 HIMETRIC, %4 colours, %5 pixels dark within %6, red at %7")
+                        .arg(QFileInfo(path).fileName())
+                        .arg(picture.naturalHimetric().width())
+                        .arg(picture.naturalHimetric().height())
+                        .arg(colours.size() < 3 ? QString::number(colours.size()) : "3 or more")
+                        .arg(drawn)
+                        .arg(text(dark), text(red));
+            const QImage blownUp =
+                painted(picture, size / 2)
+                    .scaled(size * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            if (picture.isVector())
+                dump += rampPixels(painted(picture, size * 4)) * 3 < rampPixels(blownUp)
+                            ? ", a drawing with sharp edges"
+                            : ", a drawing with blurred edges";
+            dump += '\n';
+        }
+        QUENBROOK_COMPARE_GOLDEN("pictures/painted.txt", dump);
+    }
+
+    void scaledDecoding_data()
+    {
+        QTest::addColumn<bool>("jpeg"); // else landscape.bmp, 640 × 400
+        QTest::addColumn<QSize>("target");
+        QTest::addColumn<QSize>("decoded");
+        // The JPEG is 4000 × 3000.
+        QTest::newRow("wide box: height decides") << true << QSize(800, 100) << QSize(134, 100);
+        QTest::newRow("tall box: width decides") << true << QSize(100, 600) << QSize(100, 75);
+        QTest::newRow("odd proportions round up") << true << QSize(333, 1000) << QSize(333, 250);
+        QTest::newRow("larger than natural") << true << QSize(8000, 6000) << QSize(4000, 3000);
+        QTest::newRow("larger one way only") << true << QSize(4400, 3000) << QSize(4000, 3000);
+        QTest::newRow("no target") << true << QSize() << QSize(4000, 3000);
+        QTest::newRow("bitmap") << false << QSize(320, 320) << QSize(320, 200);
+    }
+    void scaledDecoding()
+    {
+        QFETCH(bool, jpeg);
+        QFETCH(QSize, target);
+        QFETCH(QSize, decoded);
+        const QString big = dir_.filePath("big.jpg");
+        if (!QFile::exists(big)) {
+            QImage image(4000, 3000, QImage::Format_RGB32);
+            image.fill(qRgb(40, 120, 200));
+            QVERIFY(QImageWriter(big, "jpeg").write(image));
+        }
+        const Picture picture = loaded(jpeg ? big : sample("landscape.bmp"), target);
+        QCOMPARE(picture.decodedPixelSize(), decoded);
+        // The natural size is the whole picture's, however it was decoded.
+        QCOMPARE(picture.naturalHimetric(), jpeg ? QSize(105833, 79375) : QSize(16933, 10583));
+    }
+
+    // Refused by their size, without their bytes being read or mapped: a sample's start, then a
+    // hole.
+    void filesBeyondTheLimit_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("jpg") << "beach.jpg" << (qint64(8) << 30)
+                             << "picture too large (a file of 8192 MB)";
+        QTest::newRow("bmp") << "landscape.bmp" << MaxPictureFileBytes + 1
+                             << "picture too large (a file of 256 MB)";
+        QTest::newRow("wmf") << "shapes.wmf" << MetafileToSvg::MaxFileBytes + 1
+                             << "picture too large (a file of 16 MB)";
+    }
+    void filesBeyondTheLimit()
+    {
+        QFETCH(QString, file);
+        QFETCH(qint64, size);
+        QFETCH(QString, reason);
+        const QString path = dir_.filePath(file);
+        QVERIFY(QFile::copy(sample(file), path));
+        QFile sparse(path);
+        QVERIFY(sparse.setPermissions(sparse.permissions() | QFile::WriteOwner) &&
+                sparse.resize(size));
+        const PictureResult result = PictureLoader::load(path, QSize(200, 150));
+        QVERIFY(std::holds_alternative<PictureError>(result));
+        QCOMPARE(std::get<PictureError>(result).message, file + ": " + reason);
+    }
+
+    // Ink far outside the frame is pulled in, so that painting it costs no more than the frame;
+    // colours, names, embedded pictures and text are left alone. Against golden text.
+    void drawingKeptNearItsFrame()
+    {
+        const QByteArray paths[] = {
+            "<path d=\"M 0,0 L 1e9,-5.5e7 20,30\"/>",
+            "<path id=\"p9999999\" fill=\"#9999999\" stroke=\"rgb(99999,0,0)\" "
+            "xlink:href=\"data:image/png;base64,99999999\"/>text 99999999",
+            "<path style=\"stroke-width:90000\" d=\"M 1 1\"/>",
+            "<g transform=\"scale(5 5)\"><path d=\"M 9000 2\"/></g><path d=\"M 9000 2\"/>",
+            "<g transform=\"matrix(2000 0 0 2000 0 0)\"><path d=\"M 1 1\"/></g>"};
+        QString dump;
+        for (const QByteArray& path : paths) {
+            QByteArray svg = "<svg viewBox=\"0 0 100 100\">" + path + "</svg>";
+            const auto failure = MetafileToSvg::keepNearFrame(svg, QRectF(0, 0, 100, 100));
+            dump += QString::fromUtf8(path) + "\n  " +
+                    (failure ? "refused: " + failure->detail : QString::fromUtf8(svg)) + '\n';
+        }
+        QUENBROOK_COMPARE_GOLDEN("pictures/kept-near-frame.txt", dump);
+    }
+
+    // A wide pen, stretched by the mapping, along a polyline reaching a million frames out ends
+    // up near the frame once converted.
+    void convertedDrawingNearItsFrame()
+    {
+        QFile file(data("hostile/stretched-pen.emf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const auto converted = MetafileToSvg::emfToSvg(file.readAll());
+        QVERIFY(std::holds_alternative<MetafileToSvg::Converted>(converted));
+        const QString svg = QString::fromUtf8(std::get<MetafileToSvg::Converted>(converted).svg);
+        const QString path =
+            QRegularExpression(QStringLiteral("<path d=\"([^\"]*)\"")).match(svg).captured(1);
+        QVERIFY2(path.size() > 100, qPrintable(svg));
+        double farthest = 0;
+        static const QRegularExpression number(QStringLiteral(R"(-?[\d.]+)"));
+        for (const auto& m : number.globalMatch(path))
+            farthest = std::max(farthest, std::abs(m.captured().toDouble()));
+        // The frame is some 102 device pixels across here.
+        QVERIFY2(farthest > 1000 && farthest <= (MetafileToSvg::ReachInFrames + 1) * 102,
+                 qPrintable(QString::number(farthest)));
+    }
+
+    void runLengthBitmaps()
+    {
+        // The sample codes every pixel: drawn exactly as Qt draws it.
+        QImageReader qt(sample("rle8.rle"), "bmp");
+        const QImage expected = qt.read().convertToFormat(QImage::Format_ARGB32);
+        const Picture whole = loaded(sample("rle8.rle"));
+        QVERIFY(painted(whole, whole.decodedPixelSize()) == expected);
+        // Decoded smaller for a small box, pixels a file skips stay transparent.
+        const Picture half = loaded(data("hostile/move.rle"), QSize(32, 32));
+        QCOMPARE(half.decodedPixelSize(), QSize(32, 32));
+        const QImage small = painted(half, {32, 32}, {}, qRgb(0, 255, 0));
+        QCOMPARE(small.pixel(0, 0), qRgb(0, 255, 0));
+        QCOMPARE(small.pixel(31, 31), qRgb(0, 255, 0));
+    }
+
+    // Every type in its place in the lists, readable by its decoder, its costs judged for a
+    // raster.
+    void pictureTypes()
+    {
+        QCOMPARE(FileListPattern(), "*.bmp;*.gif;*.jpg;*.ico;*.cur;*.wmf;*.rle;*.jpeg;*.emf");
+        for (const PictureType& type : PictureTypes()) {
+            const QString extension = QLatin1String(type.extension);
+            QCOMPARE(PictureTypeOf(extension.toUpper()), &type); // and no earlier row has it
+            QVERIFY(IsPictureFile("x." + extension.toUpper()));
+            QCOMPARE(IsMetafile(type), type.decodeCost == RasterStructure::None);
+            QCOMPARE(IsMetafile(type), type.wholeCheck == RasterStructure::None);
+            QVERIFY(IsMetafile(type) ||
+                    QImageReader::supportedImageFormats().contains(type.qtFormat));
+            QCOMPARE(FileListPattern().split(';').indexOf("*." + extension) + 1,
+                     type.fileListPlace);
+        }
+        for (const char* path :
+             {"photo.jpgx", "notes.bmp.txt", "README", "", "xjpeg", "/photos.jpg/readme", "a.jpg "})
+            QVERIFY2(!IsPictureFile(path), path);
+    }
+
+    // A folder's pictures as the file list shows them: files only, through links, hidden ones and
+    // other types left out, names not UTF-8 kept, in file-manager order.
+    void fileList()
+    {
+        QTemporaryDir folder;
+        const QByteArray at = QFile::encodeName(folder.path()) + '/';
+        for (const QByteArray name : {"b10.JPG", "B9.jpg", "a.jpg", "A.jpg", ".hidden.jpg",
+                                      "notes.txt", "x.jpeg", "caf\xE9.bmp", "y.jfif"})
+            QVERIFY(::close(::open(at + name, O_CREAT | O_WRONLY, 0600)) == 0);
+        QVERIFY(::mkdir(at + "folder.jpg", 0700) == 0 && ::symlink("a.jpg", at + "link.gif") == 0 &&
+                ::symlink("gone.jpg", at + "broken.bmp") == 0);
+        QStringList shown;
+        for (const QString& name : FileListNames(folder.path(), FileListPattern()))
+            shown << ShownFileName(name);
+        QCOMPARE(shown, QStringList({"A.jpg", "a.jpg", "B9.jpg", "b10.JPG", "caf\uFFFD.bmp",
+                                     "link.gif", "x.jpeg"}));
+        QVERIFY(IsListableFolder(folder.path()) && !IsListableFolder(folder.filePath("a.jpg")));
+    }
+
+    // A name as the system stores it comes back as the same bytes, and the file is found and
+    // opened by it; what is not UTF-8 is kept byte by byte and shown as U+FFFD.
+    void fileNameBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        const auto replaced = [](int n) { return QString(n, QChar::ReplacementCharacter); };
+        QTest::newRow("plain") << QByteArray("Bild ü.jpg") << QString("Bild ü.jpg");
+        QTest::newRow("highest character")
+            << QByteArray("\xF4\x8F\xBF\xBF.jpg") << QString::fromUcs4(U"\U0010FFFF.jpg");
+        QTest::newRow("lowest four bytes")
+            << QByteArray("\xF0\x90\x80\x80") << QString::fromUcs4(U"\U00010000");
+        QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << replaced(4);
+        QTest::newRow("lead byte F5") << QByteArray("\xF5\x80\x80\x80") << replaced(4);
+        QTest::newRow("overlong") << QByteArray("\xC0\xAF\xE0\x80\xAF") << replaced(5);
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << replaced(3);
+        QTest::newRow("cut short") << QByteArray("a\xE2\x82") << "a" + replaced(2);
+        QTest::newRow("Latin-1") << QByteArray("caf\xE9.jpg") << "caf" + replaced(1) + ".jpg";
+    }
+    void fileNameBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        const QString name = FileNameFromBytes(bytes);
+        QCOMPARE(ShownFileName(name), shown);
+        QCOMPARE(FileNameBytes(name), bytes);
+        QTemporaryDir folder;
+        const QByteArray raw = QFile::encodeName(folder.path()) + '/' + bytes;
+        const int fd = ::open(raw.constData(), O_CREAT | O_WRONLY, 0600);
+        QVERIFY(fd >= 0 && ::write(fd, "x", 1) == 1 && ::close(fd) == 0);
+        QCOMPARE(FolderEntries(folder.path()), QStringList{name});
+        const QString path = folder.path() + '/' + name;
+        QCOMPARE(FileFactsOf(path).size, 1);
+        QFile file;
+        QCOMPARE(OpenForReading(file, path), QString());
+        QCOMPARE(file.readAll(), "x");
+    }
+};
+
+QUENBROOK_TEST(tst_Pictures)
+#include "tst_pictures.moc"
