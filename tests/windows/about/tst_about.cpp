@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "windows/about/frmAbout.h"
 
 #include <QFile>
@@ -92,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_About)
+QUENBROOK_TEST(tst_About)
 #include "tst_about.moc"

@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "core/settings/NumberRules.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
@@ -457,5 +458,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_AlbumPrinter)
+QUENBROOK_TEST(tst_AlbumPrinter)
 #include "tst_albumprinter.moc"

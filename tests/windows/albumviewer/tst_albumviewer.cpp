@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "core/geometry/AlbumViewerLayout.h"
 #include "windows/albumviewer/ViewerSandbox.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
@@ -223,5 +224,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_AlbumViewer)
+QUENBROOK_TEST(tst_AlbumViewer)
 #include "tst_albumviewer.moc"

@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "core/geometry/AlbumViewerLayout.h"
 #include "windows/albumviewer/ViewerSandbox.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
@@ -163,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_AlbumViewerCommands)
+QUENBROOK_TEST(tst_AlbumViewerCommands)
 #include "tst_albumviewercommands.moc"

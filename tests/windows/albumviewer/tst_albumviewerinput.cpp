@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "windows/albumviewer/ViewerSandbox.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
 #include "windows/common/FilePane.h"
@@ -184,5 +185,5 @@ private:
     QString xdotool_ = QStandardPaths::findExecutable("xdotool");
 };
 
-QTEST_MAIN(tst_AlbumViewerInput)
+QUENBROOK_TEST(tst_AlbumViewerInput)
 #include "tst_albumviewerinput.moc"

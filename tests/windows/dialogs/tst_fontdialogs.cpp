@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "core/album/AlbumPage.h"
 #include "core/album/PageLayout.h"
 #include "core/album/PrintSettingsLoader.h"
@@ -302,5 +303,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FontDialogs)
+QUENBROOK_TEST(tst_FontDialogs)
 #include "tst_fontdialogs.moc"

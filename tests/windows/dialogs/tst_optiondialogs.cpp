@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "print/PrinterSurface.h"
 #include "support/DialogTestKit.h"
 #include "support/TestPrinters.h"
@@ -115,5 +116,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_OptionDialogs)
+QUENBROOK_TEST(tst_OptionDialogs)
 #include "tst_optiondialogs.moc"

@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "core/album/PageLayout.h"
 #include "core/album/PrintSettingsLoader.h"
 #include "support/DialogTestKit.h"
@@ -178,5 +179,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_PrintSizeDialog)
+QUENBROOK_TEST(tst_PrintSizeDialog)
 #include "tst_printsizedialog.moc"

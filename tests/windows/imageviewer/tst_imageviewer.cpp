@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "windows/imageviewer/frmImageViewer.h"
 
 #include <QAction>
@@ -149,5 +150,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_ImageViewer)
+QUENBROOK_TEST(tst_ImageViewer)
 #include "tst_imageviewer.moc"

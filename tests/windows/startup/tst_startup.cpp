@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "core/program/ProgramKeys.h"
 #include "core/program/ProgramMessages.h"
 #include "core/settings/SettingsStore.h"
@@ -212,10 +213,9 @@ private slots:
 
         start.handOff.handler(add(sample("missing.jpg")));
         // A relative path is not looked up in this instance's folder, even where it names a file.
-        const QString ownFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(QStringLiteral(QUENBROOK_SAMPLES_DIR)));
         start.handOff.handler(add(QStringLiteral("Beach.jpg")));
-        QVERIFY(QDir::setCurrent(ownFolder));
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
         QCOMPARE(start.said, QStringList(2, ProgramMessages::CantOpenFile()));
         QCOMPARE(start.ended, 0);
         start.handOff.handler(view(sample("missing.jpg")));
@@ -291,5 +291,5 @@ private:
     QTemporaryDir dir_;
 };
 
-QTEST_MAIN(tst_Startup)
+QUENBROOK_TEST(tst_Startup)
 #include "tst_startup.moc"

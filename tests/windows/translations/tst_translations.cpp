@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "core/program/ProgramMessages.h"
 #include "core/program/Translations.h"
 #include "print/PrinterSurface.h"
@@ -206,5 +207,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Translations)
+QUENBROOK_TEST(tst_Translations)
 #include "tst_translations.moc"
