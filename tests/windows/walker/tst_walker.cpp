@@ -1,7 +1,8 @@
 #include "core/album/PrintSettingsLoader.h"
 #include "print/PrinterSurface.h"
-#include "support/DialogTestKit.h"
 #include "support/Golden.h"
+#include "support/RecordingSurface.h"
+#include "support/SettingsSandbox.h"
 #include "support/TestMain.h"
 #include "support/TestPrinters.h"
 #include "support/WidgetDump.h"
@@ -45,7 +46,8 @@ private slots:
     void windows()
     {
         QFETCH(QString, window);
-        dialogtest::Sandbox box;
+        testsupport::SettingsSandbox box;
+        RecordingSurface recorded;
         QDir::setCurrent(box.filePath(QString()));
         const QString dir = QDir::current().canonicalPath();
         const QString picture = dir + "/beach.bmp";
@@ -80,13 +82,13 @@ private slots:
         } else if (window == "printing") {
             shown = std::make_unique<frmOnPrinting>(nullptr);
         } else if (window == "print-size") {
-            shown = std::make_unique<frmPrintSize>(nullptr, box.store, box.printer);
+            shown = std::make_unique<frmPrintSize>(nullptr, box.store, recorded);
         } else if (window == "header") {
-            shown = std::make_unique<frmHeader>(nullptr, box.store, box.printer, noChooser);
+            shown = std::make_unique<frmHeader>(nullptr, box.store, recorded, noChooser);
         } else if (window == "footer") {
-            shown = std::make_unique<frmFooter>(nullptr, box.store, box.printer, noChooser);
+            shown = std::make_unique<frmFooter>(nullptr, box.store, recorded, noChooser);
         } else if (window == "label") {
-            shown = std::make_unique<frmLabel>(nullptr, box.store, box.printer, noChooser);
+            shown = std::make_unique<frmLabel>(nullptr, box.store, recorded, noChooser);
         } else if (window == "font") {
             shown = std::make_unique<FontDialog>(
                 nullptr, ChosenFont{PrintFont{"DejaVu Sans", 10, false, true, false, false}, 0});

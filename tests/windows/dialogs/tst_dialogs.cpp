@@ -1,23 +1,89 @@
-#include "support/TestMain.h"
 #include "core/album/AlbumPage.h"
 #include "core/album/PageLayout.h"
 #include "core/album/PrintSettingsLoader.h"
 #include "core/settings/NumberRules.h"
-#include "support/DialogTestKit.h"
+#include "print/PrinterSurface.h"
+#include "support/RecordingSurface.h"
+#include "support/SettingsSandbox.h"
+#include "support/TestMain.h"
+#include "support/TestPrinters.h"
+#include "windows/common/Messages.h"
+#include "windows/common/WindowServices.h"
 #include "windows/dialogs/BandDialog.h"
+#include "windows/dialogs/FontChooser.h"
+#include "windows/dialogs/OptionDialogs.h"
+#include "windows/dialogs/PrinterSetupDialog.h"
 #include "windows/dialogs/frmLabel.h"
+#include "windows/dialogs/frmPrintSize.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
-using namespace dialogtest;
+#include <clocale>
+
+using namespace quenbrook;
+
+Q_DECLARE_METATYPE(quenbrook::OptionDialog)
 
 namespace {
+
+// A settings store of its own ("Key=Value" entries are in the printing section) and the printer
+// the dialogs ask (8 × 10.5 inch printable area, current font Sans 10).
+struct Sandbox : testsupport::SettingsSandbox
+{
+    RecordingSurface printer;
+};
+
+// A dialog whose writes are kept in order as "Key=Value" and still reach the store, and whose
+// messages are kept instead of shown.
+template <class Dialog> class Recorded : public Dialog
+{
+public:
+    using Dialog::Dialog;
+    QStringList written;
+    QStringList messages;
+
+protected:
+    void writeSetting(const QString& key, const QString& value) override
+    {
+        written << key + '=' + value;
+        Dialog::writeSetting(key, value);
+    }
+    void showMessage(const QString& text, MessageIcon) override { messages << text; }
+};
+
+template <class Control> Control* control(const QWidget& dialog, const QString& name)
+{
+    if (auto* found = dialog.findChild<Control*>(name))
+        return found;
+    qFatal("no control %s", qPrintable(name));
+}
+
+// "cmdOk" clicks a button; "txtSpacing=.25" types into a text box and leaves it, as Tab would.
+inline void act(const QWidget& dialog, const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        if (!step.contains('=')) {
+            control<QAbstractButton>(dialog, step)->click();
+        } else if (auto* box = control<QLineEdit>(dialog, step.section('=', 0, 0))) {
+            box->setText(step.section('=', 1));
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(box, &out);
+        }
+    }
+}
 
 // The Header, Footer or Label dialog and the writes it makes.
 using Opened = std::pair<std::unique_ptr<QDialog>, const QStringList*>;
@@ -48,9 +114,18 @@ QStringList entries(const QStringList& values, const QString& prefix)
     return out;
 }
 
+using Dialog = Recorded<frmPrintSize>;
+
+const QStringList Boxes = {"txtPictureSizeX", "txtPictureSizeY", "txtPictureSpacingX",
+                           "txtPictureSpacingY", "txtPictureLabelSpacing"};
+const QStringList Keys = {"PictureMaxWidth", "PictureMaxHeight", "PictureSpacingX",
+                          "PictureSpacingY", "PictureLabelSpacingY"};
+const QString TooLarge = "Picture size larger than paper size!!\r\nThe paper size is ";
+
 } // namespace
 
-class tst_FontDialogs : public QObject
+// The option dialogs, the font chooser and Printer Setup: what they show, write and refuse.
+class tst_Dialogs : public QObject
 {
     Q_OBJECT
 
@@ -104,9 +179,6 @@ private slots:
         QTest::newRow("header, Serif")
             << "frmHeader" << QStringList{"HeaderFontName=Serif"} << QStringList() << bandDefaults
             << QStringList{"HeaderFontName=Serif"};
-        QTest::newRow("footer, Serif")
-            << "frmFooter" << QStringList{"FooterFontName=Serif"} << QStringList() << bandDefaults
-            << QStringList{"FooterFontName=Serif"};
         QTest::newRow("label, Serif")
             << "frmLabel" << QStringList{"FontName=Serif"} << QStringList()
             << QStringList{"optLabelSetting1", "optPosition0"} << QStringList{"FontName=Serif"};
@@ -301,7 +373,193 @@ private slots:
             QVERIFY(texts[0].rect.top() >
                     page.callsOf(SurfaceCall::Kind::Picture).value(0).rect.bottom());
     }
+    void cancel_data()
+    {
+        QTest::addColumn<OptionDialog>("which");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<bool>("byEscape");
+
+        QTest::newRow("print size, Cancel") << OptionDialog::PrintSize << "frmPrintSize" << false;
+        QTest::newRow("header, Esc") << OptionDialog::Header << "frmHeader" << true;
+        QTest::newRow("footer, Cancel") << OptionDialog::Footer << "frmFooter" << false;
+        QTest::newRow("label, Esc") << OptionDialog::Label << "frmLabel" << true;
+    }
+
+    // Opened modal to the window; whatever was edited, Cancel and Esc close it and write nothing.
+    void cancel()
+    {
+        QFETCH(OptionDialog, which);
+        QFETCH(QString, form);
+        QFETCH(bool, byEscape);
+        Sandbox box;
+        box.put({"HeaderText=kept", "PictureMaxWidth=3"});
+        const QStringList before = box.all();
+        QWidget owner;
+        owner.show();
+
+        QStringList problems{"not opened"};
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            problems.clear();
+            if (dialog->objectName() != form || dialog->parentWidget() != &owner)
+                problems << "wrong dialog or owner";
+            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>())
+                edit->setText("5");
+            for (QRadioButton* option : dialog->findChildren<QRadioButton*>())
+                option->click();
+            byEscape ? QTest::keyClick(dialog, Qt::Key_Escape) : act(*dialog, {"cmdCancel"});
+            if (dialog->isVisible())
+                problems << "still open";
+            dialog->reject();
+        });
+        TestPrinters printers({});
+        RunOptionDialog(which, &owner, WindowServices{box.store, printers}, box.printer);
+
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+        QCOMPARE(box.all(), before);
+    }
+
+    // "Save as PDF" is set up like a print queue, without a warning: the usual paper sizes are
+    // offered and the paper and orientation chosen are what it lays out on.
+    void printerSetupSaveAsPdf()
+    {
+        QTest::failOnWarning(QRegularExpression(".*"));
+        SystemPrinters printers;
+        PrinterSurface printer(SaveAsPdfPrinter.toString());
+        PrinterSetupDialog dialog(nullptr, printers, printer);
+        auto* names = dialog.findChild<QComboBox*>("cboPrinter");
+        auto* papers = dialog.findChild<QComboBox*>("cboPaper");
+        QCOMPARE(names->currentText(), SaveAsPdfPrinter);
+        QVERIFY(papers->findText("A4") >= 0);
+        papers->setCurrentIndex(papers->findText("Legal"));
+        dialog.findChild<QRadioButton*>("optLandscape")->click();
+        dialog.accept();
+
+        QVERIFY(printer.writesPdf() && printer.error().isEmpty());
+        QCOMPARE(printer.printer().pageLayout().pageSize().id(), QPageSize::Legal);
+        QCOMPARE(printer.printer().pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(printer.paperWidthTwips(), 14 * 1440);
+    }
+    void opening_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("steps"); // typed, then the box left
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QStringList>("shown"); // width, height, gap x, gap y, label gap
+
+        QTest::newRow("empty store")
+            << QStringList() << QStringList() << "Inch" << QStringList{"2", "2", ".1", ".1", ".1"};
+        QTest::newRow("own values, Scale compared exactly")
+            << QStringList{"Scale=inch",           "PictureMaxWidth=5.08", "PictureMaxHeight=big",
+                           "PictureSpacingX=-0.5", "PictureSpacingY=3 cm", "PictureLabelSpacingY=0"}
+            << QStringList() << "CM" << QStringList{"5.08", "0", "-.5", "3", "0"};
+        QTest::newRow("leaving boxes")
+            << QStringList()
+            << QStringList{"txtPictureSizeX=3 cm", "txtPictureSizeY=1,5",
+                           "txtPictureSpacingX=", "txtPictureSpacingY=.1",
+                           "txtPictureLabelSpacing=-1.50"}
+            << "Inch" << QStringList{"3", "1", "0", "0.1", "-1.5"};
+    }
+
+    // Opening and leaving a box show the values cleaned up, and write nothing.
+    void opening()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, unit);
+        QFETCH(QStringList, shown);
+        Sandbox box;
+        box.put(stored);
+        Dialog dialog(nullptr, box.store, box.printer);
+        act(dialog, steps);
+
+        QCOMPARE(control<QLabel>(dialog, "lblUnit")->text(), unit);
+        QStringList texts;
+        for (const QString& name : Boxes)
+            texts << control<QLineEdit>(dialog, name)->text();
+        QCOMPARE(texts, shown);
+        QVERIFY(dialog.written.isEmpty());
+    }
+
+    void ok_data()
+    {
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<QStringList>("typed"); // width, height, gap x, gap y, label gap
+        QTest::addColumn<QString>("printerError");
+        QTest::addColumn<QString>("message"); // empty: accepted and written as typed
+
+        const QStringList fits = {"7.9", "2", "0.1", "0.1", "0.1"};
+        const QString inches = TooLarge + "8Inch * 10.5Inch.";
+        QTest::newRow("8 + 0.1 on 8 wide")
+            << "Inch" << QStringList{"8", "2", "0.1", "0.1", "0.1"} << "" << inches;
+        QTest::newRow("7.9 + 0.1 on 8 wide") << "Inch" << fits << QString() << QString();
+        QTest::newRow("label gap counts in the height")
+            << "Inch" << QStringList{"2", "10", "0.1", "0.1", "0.5"} << "" << inches;
+        QTest::newRow("centimetres") << "CM" << QStringList{"20.3", "5", "0.1", "0.1", "0.1"} << ""
+                                     << TooLarge + "20.32CM * 26.67CM.";
+        QTest::newRow("negative values are kept")
+            << "CM" << QStringList{"-1", "0", "-0.5", "0", "0"} << ""
+            << "";
+        QTest::newRow("beyond single precision")
+            << "Inch" << QStringList{"-1e39", "2", "0", "0", "0"} << "" << inches;
+        QTest::newRow("no printer") << "Inch" << fits << "No printer is installed."
+                                    << "No printer is installed.";
+    }
+
+    // The printer is asked in the unit and its document abandoned either way; a refusal writes
+    // nothing and keeps the dialog open, an acceptance writes the five in order and closes it.
+    void ok()
+    {
+        QFETCH(QString, scale);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, printerError);
+        QFETCH(QString, message);
+        Sandbox box;
+        box.put({"Scale=" + scale});
+        const QStringList before = box.all();
+        Dialog dialog(nullptr, box.store, box.printer);
+        for (int i = 0; i < Boxes.size(); ++i)
+            control<QLineEdit>(dialog, Boxes[i])->setText(typed[i]);
+        if (!printerError.isEmpty())
+            box.printer.failAtCall(box.printer.calls().size(), printerError);
+        dialog.show();
+        act(dialog, {"cmdOk"});
+
+        QCOMPARE(box.printer.abandonedDocuments(), 1);
+        QCOMPARE(dialog.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(dialog.isVisible(), !message.isEmpty());
+        QStringList written;
+        for (int i = 0; i < Keys.size() && message.isEmpty(); ++i)
+            written << Keys[i] + '=' + typed[i];
+        QCOMPARE(dialog.written, written);
+        QCOMPARE(box.all() == before, !message.isEmpty());
+    }
+
+    // A decimal comma in the user's locale changes nothing: 1.75 shows and stays 1.75.
+    void germanLocale()
+    {
+        const QByteArray process(std::setlocale(LC_ALL, nullptr));
+        QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8"), "de_DE.UTF-8 is missing: see install-deps");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([&] {
+            std::setlocale(LC_ALL, process.constData());
+            QLocale::setDefault(QLocale::c());
+        });
+        Sandbox box;
+        box.put({"PictureMaxWidth=1.75", "PictureSpacingX=0.25"});
+        Dialog dialog(nullptr, box.store, box.printer);
+        QCOMPARE(control<QLineEdit>(dialog, "txtPictureSizeX")->text(), QString("1.75"));
+        QCOMPARE(control<QLineEdit>(dialog, "txtPictureSpacingX")->text(), QString(".25"));
+        dialog.show();
+        act(dialog, {"txtPictureSpacingY=.25", "cmdOk"});
+        QCOMPARE(dialog.messages, QStringList());
+        QCOMPARE(dialog.written,
+                 (QStringList{"PictureMaxWidth=1.75", "PictureMaxHeight=2", "PictureSpacingX=0.25",
+                              "PictureSpacingY=0.25", "PictureLabelSpacingY=0.1"}));
+    }
 };
 
-QUENBROOK_TEST(tst_FontDialogs)
-#include "tst_fontdialogs.moc"
+QUENBROOK_TEST(tst_Dialogs)
+#include "tst_dialogs.moc"
