@@ -1,19 +1,16 @@
-#include "support/TestMain.h"
 #include "core/geometry/AlbumViewerLayout.h"
+#include "support/TestMain.h"
 #include "windows/albumviewer/ViewerSandbox.h"
-#include "windows/albumviewer/frmAlbumViewer.h"
-#include "windows/common/FilePane.h"
-#include "windows/common/WindowServices.h"
 
+#include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace quenbrook;
 using namespace quenbrook::AlbumViewerLayout;
 using viewertest::Sandbox;
 
-// The Album Viewer window: its placement, its layout and the filling of its slots.
+// The Album Viewer: its placement, the filling of its slots, its commands and its ending.
 class tst_AlbumViewer : public QObject
 {
     Q_OBJECT
@@ -42,20 +39,6 @@ private slots:
             QCOMPARE(HimetricToPixels(int((qint64(pixels) * 2540 + 48) / 96)), pixels);
         QCOMPARE(HimetricToPixels(5079), 191); // a metafile just short of 2 inches
         QCOMPARE(HimetricToPixels(-5), 0);
-    }
-
-    void layout()
-    {
-        const Arrangement a = CompleteLayout(7080, 4944, 60, 60);
-        QCOMPARE(a.DirectoryWidth, 2535.f);
-        QCOMPARE(a.PicturesWidth, 4545.f);
-        QCOMPARE(a.File1Height, 1854.f);
-        // X0 = 2595, W = 4425, Y0 = 840, H = 4044.
-        QCOMPARE(a.shpFocus[0], QRectF(2595, 840, 2212.5, 2022));
-        QCOMPARE(a.shpFocus[3], QRectF(4807.5, 2862, 2212.5, 2022));
-        QCOMPARE(a.picViewer[1], QRectF(4867.5, 900, 2092.5, 1902));
-        QCOMPARE(a.picViewer[2], QRectF(2655, 2922, 2092.5, 1902));
-        QCOMPARE(ChooseLayoutStep(true, 10, 10), LayoutStep::Nothing); // minimised
     }
 
     void slotFill_data()
@@ -191,9 +174,6 @@ private slots:
                                                    QString::number(screen.height())};
         QTest::newRow("negative, not numbers")
             << QStringList{"-1e30", "NaN", "-1e30", "-0"} << QStringList{"0", "0", "7605", "5670"};
-        QTest::newRow("beyond a single")
-            << QStringList{"1e39", "1e300", "7e38", "&HFFFFFFFF"}
-            << QStringList{"0", "0", "7605", QString::number(screen.height())};
     }
     void hostileStore()
     {
@@ -221,6 +201,148 @@ private slots:
         s.window->close();
         QCOMPARE(s.get("Left"), "0");
         QCOMPARE(s.get("Top"), "0");
+    }
+    void navigation_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("target"); // -1: the selection stays
+        QTest::newRow("7: Prev4") << 10 << 7 << "Prev4" << 3;
+        QTest::newRow("2: Prev4 stops at the first") << 10 << 2 << "Prev4" << 0;
+        QTest::newRow("5: Next4 to the last") << 10 << 5 << "Next4" << 9;
+        QTest::newRow("6: Next4 stays") << 10 << 6 << "Next4" << -1;
+        QTest::newRow("9: Next stays") << 10 << 9 << "Next" << -1;
+        QTest::newRow("0: Prev stays") << 10 << 0 << "Prev" << -1;
+        QTest::newRow("4: Prev") << 10 << 4 << "Prev" << 3;
+        QTest::newRow("4: Last") << 10 << 4 << "Last" << 9;
+        QTest::newRow("none: Next") << 10 << -1 << "Next" << 0;
+        QTest::newRow("empty list: First") << 0 << -1 << "First" << -1;
+        QTest::newRow("not a navigation key") << 10 << 4 << "Information" << -1;
+    }
+    void navigation()
+    {
+        QFETCH(int, count);
+        QFETCH(int, selected);
+        QFETCH(QString, key);
+        const std::optional<ToolbarButton> button = ToolbarButtonOf(key);
+        QVERIFY(button);
+        QTEST(NavigationTarget(count, selected, *button).value_or(-1), "target");
+        QVERIFY(!ToolbarButtonOf("Separator"));
+    }
+
+    void filter_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("all released: list disabled, kept")
+            << QStringList{"Bitmap", "Gif", "Jpeg", "Icon"} << false << "*.ico;*.cur" << 2;
+        QTest::newRow("then Gif again")
+            << QStringList{"Bitmap", "Gif", "Jpeg", "Icon", "Gif"} << true << "*.gif" << 1;
+        QTest::newRow("Bitmap and Icon")
+            << QStringList{"Gif", "Jpeg"} << true << "*.bmp;*.rle;*.wmf;*.emf;*.ico;*.cur" << 6;
+    }
+    void filter()
+    {
+        QFETCH(QStringList, clicks);
+        Sandbox s;
+        QVERIFY(s.show());
+        s.press("Last");
+        const QStringList shown = s.slotFiles();
+        for (const QString& key : clicks)
+            s.press(key);
+        QTEST(s.window->File1()->isEnabled(), "enabled");
+        QTEST(s.window->File1()->pattern(), "pattern");
+        QTEST(s.window->File1()->count(), "entries");
+        QCOMPARE(s.slotFiles(), shown); // the slots keep their pictures
+    }
+
+    void slotCommands()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        QSignalSpy added(s.window.get(), &frmAlbumViewer::addToPrintListRequested);
+        QSignalSpy viewed(s.window.get(), &frmAlbumViewer::viewFileRequested);
+        const QStringList names = s.window->File1()->fileNames();
+        s.select(int(names.size()) - 3); // shapes.wmf, star.ico, sunset.jpeg, empty
+
+        s.click(2);
+        QCOMPARE(s.window->CurrentSlot(), 2);
+        QCOMPARE(s.highlights(), (QList<bool>{false, false, true, false}));
+        s.press("Information");
+        const QString information = "File Name: " + s.path("sunset.jpeg") +
+                                    "\r\nFile Size: 10516 Bytes\r\nWidth: 500 Pixels"
+                                    "\r\nHeight: 350 Pixels";
+        QCOMPARE(s.messages, QStringList{information});
+
+        // Added twice, by the toolbar and by the context menu: two entries, same path.
+        s.press("AddToList");
+        s.window->findChild<QAction*>("mnuPopupAddtoAlbumPrintList")->trigger();
+        QCOMPARE(added, (QList<QVariantList>{{s.path("sunset.jpeg")}, {s.path("sunset.jpeg")}}));
+        s.press("ImageViewer");
+        s.window->findChild<QAction*>("mnupopupViewFile")->trigger();
+        QCOMPARE(viewed, (QList<QVariantList>{{s.path("sunset.jpeg")}, {s.path("sunset.jpeg")}}));
+
+        // A right click on the empty slot hides the highlight and opens nothing.
+        s.click(3, Qt::RightButton);
+        QCOMPARE(s.highlights(), (QList<bool>{false, false, false, false}));
+        QCOMPARE(s.window->CurrentSlot(), 2);
+        QVERIFY(!s.window->mnuPopup()->isVisible());
+        s.window->findChild<QAction*>("mnuPopupInformation")->trigger();
+        QCOMPARE(s.messages, (QStringList{information, information}));
+
+        // A right click on a loaded slot chooses it and opens the menu.
+        s.click(1, Qt::RightButton);
+        QCOMPARE(s.window->CurrentSlot(), 1);
+        QCOMPARE(s.highlights(), (QList<bool>{false, true, false, false}));
+        QTRY_VERIFY(s.window->mnuPopup()->isVisible());
+        s.window->mnuPopup()->close();
+    }
+
+    void albumPrinterCommand()
+    {
+        for (const QStringList& printers : {QStringList{}, QStringList{"P"}}) {
+            Sandbox s({}, printers);
+            QSignalSpy requested(s.window.get(), &frmAlbumViewer::albumPrinterRequested);
+            s.press("AlbumPrinter");
+            const QString noPrinter =
+                "Can't find the printer!\r\nYou may only run the Album Viewer!";
+            QCOMPARE(s.messages, printers.isEmpty() ? QStringList{noPrinter} : QStringList{});
+            QCOMPARE(requested.count(), printers.size());
+        }
+    }
+
+    void ending_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("printerVisible");
+        QTest::addColumn<QStringList>("after"); // Start, Left, Top
+        QTest::addColumn<int>("ends");
+        QTest::newRow("close, Album Printer visible")
+            << "mnuFileClose" << true << QStringList{"x", "-1", "-1"} << 0;
+        QTest::newRow("close") << "mnuFileClose" << false
+                               << QStringList{"AlbumViewer", "1500", "750"} << 1;
+        QTest::newRow("exit") << "mnuFileExit" << true << QStringList{"AlbumViewer", "-1", "-1"}
+                              << 1;
+    }
+    void ending()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, printerVisible);
+        Sandbox s({"AlbumViewer/Left=1500", "AlbumViewer/Top=750"}); // 100, 50 pixels
+        s.services.ending.setOtherWindowVisible(
+            [&](const QWidget& window) { return &window == s.window.get() && printerVisible; });
+        QVERIFY(s.show());
+        // Marks that show what the command writes.
+        s.store.SaveSetting("Quenbrook", "Quenbrook", "Start", "x");
+        s.store.SaveSetting("Quenbrook", "AlbumViewer", "Left", "-1");
+        s.store.SaveSetting("Quenbrook", "AlbumViewer", "Top", "-1");
+        s.window->findChild<QAction*>(command)->trigger();
+        QTEST((QStringList{s.get("Start", "Quenbrook"), s.get("Left"), s.get("Top")}), "after");
+        QTEST(s.ends, "ends");
+        QCOMPARE(s.window->isHidden(), command == "mnuFileClose");
     }
 };
 
