@@ -3,6 +3,7 @@
 #include "core/album/PrintSettingsLoader.h"
 #include "core/settings/NumberRules.h"
 #include "print/PrinterSurface.h"
+#include "support/Golden.h"
 #include "support/RecordingSurface.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestMain.h"
@@ -104,23 +105,7 @@ Opened open(const QString& form, Sandbox& box, FontChooser chooser)
 const QStringList Band = {"FontName",          "FontSize",      "FontBold",  "FontItalic",
                           "FontStrikethrough", "FontUnderline", "FontColor", "Text",
                           "Alignment",         "Style",         "Spacing"};
-const QStringList PrinterFont = {"Sans", "10", "False", "False", "False", "False", "0"};
-
-QStringList entries(const QStringList& values, const QString& prefix)
-{
-    QStringList out;
-    for (int i = 0; i < values.size(); ++i)
-        out << prefix + Band[i] + '=' + values[i];
-    return out;
-}
-
 using Dialog = Recorded<frmPrintSize>;
-
-const QStringList Boxes = {"txtPictureSizeX", "txtPictureSizeY", "txtPictureSpacingX",
-                           "txtPictureSpacingY", "txtPictureLabelSpacing"};
-const QStringList Keys = {"PictureMaxWidth", "PictureMaxHeight", "PictureSpacingX",
-                          "PictureSpacingY", "PictureLabelSpacingY"};
-const QString TooLarge = "Picture size larger than paper size!!\r\nThe paper size is ";
 
 } // namespace
 
@@ -130,202 +115,107 @@ class tst_Dialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void openEditOk_data()
-    {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("checked"); // on opening
-        QTest::addColumn<QStringList>("writes");  // all writes in order, or (fewer than 9) some
-
-        const QStringList bandDefaults = {"optAlignment0", "optSetting0"};
-        QTest::newRow("header, empty store")
-            << "frmHeader" << QStringList() << QStringList() << bandDefaults
-            << entries(PrinterFont + QStringList{"", "0", "0", "0.1"}, "Header");
-        QTest::newRow("label, empty store")
-            << "frmLabel" << QStringList() << QStringList()
-            << QStringList{"optLabelSetting1", "optPosition0"}
-            << entries(PrinterFont, "") + QStringList{"LabelPosition=Above", "PrintLabel=FileName"};
-        QTest::newRow("footer: text kept under None, only footer keys")
-            << "frmFooter" << QStringList{"Scale=CM", "FooterFontColor=-1", "HeaderText=other"}
-            << QStringList{"optSetting2", "txtContext=Holiday 2024", "optSetting0", "optAlignment2",
-                           "txtSpacing=.25"}
-            << bandDefaults
-            << entries({"Sans", "10", "False", "False", "False", "False", "-1", "Holiday 2024", "2",
-                        "0", "0.25"},
-                       "Footer");
-        QTest::newRow("chooser cancelled, 10.5 kept")
-            << "frmHeader"
-            << QStringList{"HeaderFontSize=10.5", "HeaderFontBold=1", "HeaderFontColor=&HFF"}
-            << QStringList{"cmdFont"} << bandDefaults
-            << QStringList{"HeaderFontSize=10.5", "HeaderFontBold=True", "HeaderFontColor=255"};
-        QTest::newRow("style 7, alignment -1")
-            << "frmHeader" << QStringList{"HeaderStyle=7", "HeaderAlignment=-1"} << QStringList()
-            << bandDefaults << QStringList{"HeaderAlignment=0", "HeaderStyle=0"};
-        QTest::newRow("style 2, alignment 1.5 to even, size 0, font the system lacks")
-            << "frmFooter"
-            << QStringList{"FooterStyle=2", "FooterAlignment=1.5", "FooterFontSize=0",
-                           "FooterFontName=No Such Font Qzx"}
-            << QStringList() << QStringList{"optAlignment2", "optSetting2"}
-            << QStringList{"FooterFontName=Sans", "FooterFontSize=10", "FooterAlignment=2",
-                           "FooterStyle=2"};
-        const QString present = QFontDatabase::families().value(0);
-        QTest::newRow("above in lower case, path and name, font the system has")
-            << "frmLabel"
-            << QStringList{"LabelPosition=above", "PrintLabel=FilePathName", "FontName=" + present}
-            << QStringList() << QStringList{"optLabelSetting2", "optPosition1"}
-            << QStringList{"FontName=" + present, "LabelPosition=Below", "PrintLabel=FilePathName"};
-        // fontconfig's aliases, which the chooser lists, are fonts the system has.
-        QTest::newRow("header, Serif")
-            << "frmHeader" << QStringList{"HeaderFontName=Serif"} << QStringList() << bandDefaults
-            << QStringList{"HeaderFontName=Serif"};
-        QTest::newRow("label, Serif")
-            << "frmLabel" << QStringList{"FontName=Serif"} << QStringList()
-            << QStringList{"optLabelSetting1", "optPosition0"} << QStringList{"FontName=Serif"};
-        QTest::newRow("filename in lower case, then None chosen")
-            << "frmLabel" << QStringList{"PrintLabel=filename"}
-            << QStringList{"optPosition1", "optLabelSetting0"}
-            << QStringList{"optLabelSetting0", "optPosition0"}
-            << entries(PrinterFont, "") + QStringList{"LabelPosition=Below", "PrintLabel=None"};
-    }
-
+    // Each form opened on a store, edited, closed with OK: the options checked on opening, the
+    // font the chooser starts at, and every write in order.
     void openEditOk()
     {
-        QFETCH(QString, form);
-        QFETCH(QStringList, stored);
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, checked);
-        QFETCH(QStringList, writes);
-        Sandbox box;
-        box.put(stored);
-        QList<ChosenFont> shown; // by a chooser that is cancelled
-        const auto [dialog, written] = open(form, box, [&](QWidget*, const ChosenFont& current) {
-            shown << current;
-            return std::optional<ChosenFont>();
-        });
-
-        QStringList checkedNow;
-        for (const QRadioButton* option : dialog->findChildren<QRadioButton*>())
-            if (option->isChecked())
-                checkedNow << option->objectName();
-        checkedNow.sort();
-        QCOMPARE(checkedNow, checked);
-        QCOMPARE(box.printer.abandonedDocuments(), 1); // after asking for the printer's font
-        act(*dialog, steps + QStringList{"cmdOk"});
-
-        if (writes.size() >= 9)
-            QCOMPARE(*written, writes);
-        for (const QString& entry : writes)
-            QVERIFY2(written->contains(entry), qPrintable(entry));
-        const QString own =
-            form == "frmLabel" ? "^(Font|LabelPosition|PrintLabel)" : "^" + form.mid(3);
-        for (const QString& entry : *written)
-            QVERIFY2(entry.contains(QRegularExpression(own)), qPrintable(entry));
-        // The chooser starts at the font read.
-        QCOMPARE(shown.size(), int(steps.contains("cmdFont")));
-        for (const ChosenFont& font : shown)
-            QCOMPARE(FontSizeText(font.Font.Size) + ' ' + QString::number(font.Color), "10.5 255");
-    }
-
-    void realChooser_data()
-    {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QStringList>("stored"); // the group's font keys, name to colour
-        QTest::addColumn<QStringList>("steps");  // in the chooser, before its OK
-        QTest::addColumn<QString>("shown");      // its style and sample on opening
-        QTest::addColumn<QString>("problem");    // that keeps OK disabled, so the chooser is
-                                                 // cancelled
-        QTest::addColumn<QStringList>("after");  // the font keys after the dialog's OK
-
-        // DejaVu Sans names its plain style "Book" and its italic one "Oblique".
-        const QStringList plain{"DejaVu Sans", "10", "False", "False", "False", "False", "0"};
-        const QStringList all{"dejavu sans", "10.3333", "True", "True", "True", "True", "-1"};
-        QStringList typed = plain;
-        typed[1] = "10.5";
-        const QStringList serif{"DejaVu Serif", "10", "False", "True", "False", "True", "0"};
-        QTest::newRow("footer, untouched") << "frmFooter" << plain << QStringList() << "Book"
-                                           << "" << plain;
-        QTest::newRow("label, untouched") << "frmLabel" << plain << QStringList() << "Book"
-                                          << "" << plain;
-        QTest::newRow("header, every flag, a spelling and a colour of its own, untouched")
-            << "frmHeader" << all << QStringList() << "Bold Oblique, italic, bold"
-            << "" << all;
-        QStringList alias = plain;
-        alias[0] = "Monospace";
-        QTest::newRow("label, fontconfig's Monospace, untouched")
-            << "frmLabel" << alias << QStringList() << "Normal"
-            << "" << alias;
-        QTest::newRow("footer, 10.5 typed")
-            << "frmFooter" << plain << QStringList{"txtSize=10.5"} << "Book"
-            << "" << typed;
-        QTest::newRow("label, another family, italic, underlined")
-            << "frmLabel" << plain
-            << QStringList{"lstFamily=DejaVu Serif", "lstStyle=Italic", "chkUnderline"} << "Book"
-            << "" << serif;
-        QTest::newRow("header, size too large")
-            << "frmHeader" << plain << QStringList{"chkStrikeout", "txtSize=2049"} << "Book"
-            << "The size must be a number of points above 0 and up to 2048" << plain;
-        QTest::newRow("footer, no such family")
-            << "frmFooter" << plain << QStringList{"txtFamily=Qzx"} << "Book"
-            << "There is no font with that name." << plain;
-        QTest::newRow("label, edited then cancelled")
-            << "frmLabel" << plain << QStringList{"txtSize=12", "lstStyle=Bold", "cmdCancel"}
-            << "Book"
-            << "" << plain;
+        const QList<QStringList> rows{
+            {"frmHeader", "", ""},
+            {"frmLabel", "", ""},
+            {"frmFooter", "Scale=CM|FooterFontColor=-1|HeaderText=other",
+             "optSetting2|txtContext=Holiday 2024|optSetting0|optAlignment2|txtSpacing=.25"},
+            {"frmHeader", "HeaderFontSize=10.5|HeaderFontBold=1|HeaderFontColor=&HFF", "cmdFont"},
+            {"frmHeader", "HeaderStyle=7|HeaderAlignment=-1", ""},
+            {"frmFooter",
+             "FooterStyle=2|FooterAlignment=1.5|FooterFontSize=0|FooterFontName=No Such Font Qzx",
+             ""},
+            {"frmLabel", "LabelPosition=above|PrintLabel=FilePathName|FontName=DejaVu Serif", ""},
+            {"frmHeader", "HeaderFontName=Serif", ""}, // fontconfig's aliases are fonts
+            {"frmLabel", "FontName=Serif", ""},
+            {"frmLabel", "PrintLabel=filename", "optPosition1|optLabelSetting0"}};
+        QString text;
+        for (const QStringList& row : rows) {
+            Sandbox box;
+            box.put(row[1].split('|', Qt::SkipEmptyParts));
+            QStringList shown; // by a chooser that is cancelled
+            const auto [dialog, written] = open(row[0], box, [&](QWidget*, const ChosenFont& f) {
+                shown << FontSizeText(f.Font.Size) + ' ' + QString::number(f.Color);
+                return std::optional<ChosenFont>();
+            });
+            QStringList checked;
+            for (const QRadioButton* option : dialog->findChildren<QRadioButton*>())
+                if (option->isChecked())
+                    checked << option->objectName();
+            const int abandoned = box.printer.abandonedDocuments();
+            act(*dialog, row[2].split('|', Qt::SkipEmptyParts) + QStringList{"cmdOk"});
+            text += QStringLiteral("== %1\nchecked: %2\nprinter asked: %3\nchooser: %4\n%5\n")
+                        .arg(row.join(" / "), checked.join(' '))
+                        .arg(abandoned)
+                        .arg(shown.join(' '), written->join('\n'));
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/option-dialog-writes.txt", text);
     }
 
     // The real chooser, opened from the real dialog's font button: what the user leaves alone
     // comes back as it was stored, whatever the family calls its styles.
     void realChooser()
     {
-        QFETCH(QString, form);
-        QFETCH(QStringList, stored);
-        QFETCH(QStringList, steps);
         if (!QFontDatabase::hasFamily("DejaVu Sans") || !QFontDatabase::hasFamily("DejaVu Serif"))
             QSKIP("needs the DejaVu fonts (scripts/install-deps.sh)");
-        const QString prefix = form == "frmLabel" ? "" : form.mid(3);
-        Sandbox box;
-        box.put(entries(stored, prefix));
-        const auto [dialog, written] = open(form, box, ChooseFont);
-
-        QString shown = "no chooser", message;
-        QTimer::singleShot(0, [&] {
-            auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!chooser || chooser->objectName() != "dlgFont") {
-                if (chooser)
-                    chooser->reject();
-                return;
-            }
-            const QFont sample = control<QLabel>(*chooser, "lblSample")->font();
-            shown = control<QLineEdit>(*chooser, "txtStyle")->text() +
-                    (sample.italic() ? ", italic" : "") + (sample.bold() ? ", bold" : "");
-            for (const QString& step : steps) {
-                const QString name = step.section('=', 0, 0), value = step.section('=', 1);
-                if (auto* edit = chooser->findChild<QLineEdit*>(name)) {
-                    edit->selectAll();
-                    QTest::keyClicks(edit, value);
-                } else if (auto* list = chooser->findChild<QListWidget*>(name)) {
-                    list->setCurrentItem(list->findItems(value, Qt::MatchExactly).value(0));
-                } else {
-                    control<QAbstractButton>(*chooser, name)->click();
+        // DejaVu Sans names its plain style "Book" and its italic one "Oblique".
+        const QString plain = "DejaVu Sans|10|False|False|False|False|0";
+        const QList<QStringList> rows{
+            {"frmFooter", plain, ""},
+            {"frmHeader", "dejavu sans|10.3333|True|True|True|True|-1", ""},
+            {"frmLabel", "Monospace|10|False|False|False|False|0", ""},
+            {"frmFooter", plain, "txtSize=10.5"},
+            {"frmLabel", plain, "lstFamily=DejaVu Serif|lstStyle=Italic|chkUnderline"},
+            {"frmHeader", plain, "chkStrikeout|txtSize=2049"},
+            {"frmFooter", plain, "txtFamily=Qzx"},
+            {"frmLabel", plain, "txtSize=12|lstStyle=Bold|cmdCancel"}};
+        QString text;
+        for (const QStringList& row : rows) {
+            const QString prefix = row[0] == "frmLabel" ? "" : row[0].mid(3);
+            Sandbox box;
+            const QStringList stored = row[1].split('|');
+            for (int i = 0; i < 7; ++i)
+                box.put({prefix + Band[i] + '=' + stored[i]});
+            const auto [dialog, written] = open(row[0], box, ChooseFont);
+            QString shown = "no chooser";
+            QTimer::singleShot(0, [&] {
+                auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                if (!chooser || chooser->objectName() != "dlgFont")
+                    return chooser ? chooser->reject() : void();
+                const QFont sample = control<QLabel>(*chooser, "lblSample")->font();
+                shown = control<QLineEdit>(*chooser, "txtStyle")->text() +
+                        (sample.italic() ? ", italic" : "") + (sample.bold() ? ", bold" : "");
+                for (const QString& step : row[2].split('|', Qt::SkipEmptyParts)) {
+                    const QString name = step.section('=', 0, 0), value = step.section('=', 1);
+                    if (auto* edit = chooser->findChild<QLineEdit*>(name)) {
+                        edit->selectAll();
+                        QTest::keyClicks(edit, value);
+                    } else if (auto* list = chooser->findChild<QListWidget*>(name)) {
+                        list->setCurrentItem(list->findItems(value, Qt::MatchExactly).value(0));
+                    } else {
+                        control<QAbstractButton>(*chooser, name)->click();
+                    }
                 }
-            }
-            if (chooser->isVisible()) {
-                const QLabel* problem = control<QLabel>(*chooser, "lblProblem");
-                message = problem->isVisible() ? problem->text() : QString();
-                auto* ok = control<QAbstractButton>(*chooser, "cmdOk");
-                ok->isEnabled() ? ok->click() : chooser->reject();
-            }
-        });
-        act(*dialog, {"cmdFont", "cmdOk"});
-        QStringList after;
-        for (int i = 0; i < 7; ++i)
-            after << box.get(prefix + Band[i]);
-        QTEST(after, "after");
-        QTEST(shown, "shown");
-        QFETCH(QString, problem);
-        QVERIFY2(problem.isEmpty() ? message.isEmpty() : message.startsWith(problem),
-                 qPrintable(message));
+                if (chooser->isVisible()) {
+                    const QLabel* problem = control<QLabel>(*chooser, "lblProblem");
+                    if (problem->isVisible())
+                        shown += "\nproblem: " + problem->text();
+                    auto* ok = control<QAbstractButton>(*chooser, "cmdOk");
+                    ok->isEnabled() ? ok->click() : chooser->reject();
+                }
+            });
+            act(*dialog, {"cmdFont", "cmdOk"});
+            QStringList after;
+            for (int i = 0; i < 7; ++i)
+                after << box.get(prefix + Band[i]);
+            text += "== " + row.join(" / ") + "\nshown: " + shown + "\nafter: " + after.join('|') +
+                    '\n';
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/font-chooser.txt", text);
     }
 
     void nextPage_data()
@@ -442,99 +332,48 @@ private slots:
         QCOMPARE(printer.printer().pageLayout().orientation(), QPageLayout::Landscape);
         QCOMPARE(printer.paperWidthTwips(), 14 * 1440);
     }
-    void opening_data()
+    // The Print Size dialog opened on a store, boxes typed into and left, then OK: what the
+    // boxes show, what the printer was asked, the messages, and what was written.
+    void printSize()
     {
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<QStringList>("steps"); // typed, then the box left
-        QTest::addColumn<QString>("unit");
-        QTest::addColumn<QStringList>("shown"); // width, height, gap x, gap y, label gap
-
-        QTest::newRow("empty store")
-            << QStringList() << QStringList() << "Inch" << QStringList{"2", "2", ".1", ".1", ".1"};
-        QTest::newRow("own values, Scale compared exactly")
-            << QStringList{"Scale=inch",           "PictureMaxWidth=5.08", "PictureMaxHeight=big",
-                           "PictureSpacingX=-0.5", "PictureSpacingY=3 cm", "PictureLabelSpacingY=0"}
-            << QStringList() << "CM" << QStringList{"5.08", "0", "-.5", "3", "0"};
-        QTest::newRow("leaving boxes")
-            << QStringList()
-            << QStringList{"txtPictureSizeX=3 cm", "txtPictureSizeY=1,5",
-                           "txtPictureSpacingX=", "txtPictureSpacingY=.1",
-                           "txtPictureLabelSpacing=-1.50"}
-            << "Inch" << QStringList{"3", "1", "0", "0.1", "-1.5"};
-    }
-
-    // Opening and leaving a box show the values cleaned up, and write nothing.
-    void opening()
-    {
-        QFETCH(QStringList, stored);
-        QFETCH(QStringList, steps);
-        QFETCH(QString, unit);
-        QFETCH(QStringList, shown);
-        Sandbox box;
-        box.put(stored);
-        Dialog dialog(nullptr, box.store, box.printer);
-        act(dialog, steps);
-
-        QCOMPARE(control<QLabel>(dialog, "lblUnit")->text(), unit);
-        QStringList texts;
-        for (const QString& name : Boxes)
-            texts << control<QLineEdit>(dialog, name)->text();
-        QCOMPARE(texts, shown);
-        QVERIFY(dialog.written.isEmpty());
-    }
-
-    void ok_data()
-    {
-        QTest::addColumn<QString>("scale");
-        QTest::addColumn<QStringList>("typed"); // width, height, gap x, gap y, label gap
-        QTest::addColumn<QString>("printerError");
-        QTest::addColumn<QString>("message"); // empty: accepted and written as typed
-
-        const QStringList fits = {"7.9", "2", "0.1", "0.1", "0.1"};
-        const QString inches = TooLarge + "8Inch * 10.5Inch.";
-        QTest::newRow("8 + 0.1 on 8 wide")
-            << "Inch" << QStringList{"8", "2", "0.1", "0.1", "0.1"} << "" << inches;
-        QTest::newRow("7.9 + 0.1 on 8 wide") << "Inch" << fits << QString() << QString();
-        QTest::newRow("label gap counts in the height")
-            << "Inch" << QStringList{"2", "10", "0.1", "0.1", "0.5"} << "" << inches;
-        QTest::newRow("centimetres") << "CM" << QStringList{"20.3", "5", "0.1", "0.1", "0.1"} << ""
-                                     << TooLarge + "20.32CM * 26.67CM.";
-        QTest::newRow("negative values are kept")
-            << "CM" << QStringList{"-1", "0", "-0.5", "0", "0"} << ""
-            << "";
-        QTest::newRow("beyond single precision")
-            << "Inch" << QStringList{"-1e39", "2", "0", "0", "0"} << "" << inches;
-        QTest::newRow("no printer") << "Inch" << fits << "No printer is installed."
-                                    << "No printer is installed.";
-    }
-
-    // The printer is asked in the unit and its document abandoned either way; a refusal writes
-    // nothing and keeps the dialog open, an acceptance writes the five in order and closes it.
-    void ok()
-    {
-        QFETCH(QString, scale);
-        QFETCH(QStringList, typed);
-        QFETCH(QString, printerError);
-        QFETCH(QString, message);
-        Sandbox box;
-        box.put({"Scale=" + scale});
-        const QStringList before = box.all();
-        Dialog dialog(nullptr, box.store, box.printer);
-        for (int i = 0; i < Boxes.size(); ++i)
-            control<QLineEdit>(dialog, Boxes[i])->setText(typed[i]);
-        if (!printerError.isEmpty())
-            box.printer.failAtCall(box.printer.calls().size(), printerError);
-        dialog.show();
-        act(dialog, {"cmdOk"});
-
-        QCOMPARE(box.printer.abandonedDocuments(), 1);
-        QCOMPARE(dialog.messages, message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(dialog.isVisible(), !message.isEmpty());
-        QStringList written;
-        for (int i = 0; i < Keys.size() && message.isEmpty(); ++i)
-            written << Keys[i] + '=' + typed[i];
-        QCOMPARE(dialog.written, written);
-        QCOMPARE(box.all() == before, !message.isEmpty());
+        const QList<QStringList> rows{
+            {"", "", ""},
+            {"Scale=inch|PictureMaxWidth=5.08|PictureMaxHeight=big|PictureSpacingX=-0.5|"
+             "PictureSpacingY=3 cm|PictureLabelSpacingY=0",
+             "", "cmdCancel"},
+            {"",
+             "txtPictureSizeX=3 cm|txtPictureSizeY=1,5|txtPictureSpacingX=|"
+             "txtPictureSpacingY=.1|txtPictureLabelSpacing=-1.50",
+             "cmdCancel"},
+            {"", "txtPictureSizeX=8|txtPictureSpacingX=0.1", ""},
+            {"", "txtPictureSizeX=7.9|txtPictureSpacingX=0.1", ""},
+            {"", "txtPictureSizeY=10|txtPictureLabelSpacing=0.5", ""}, // the label gap counts
+            {"Scale=CM", "txtPictureSizeX=20.3", ""},
+            {"Scale=CM", "txtPictureSizeX=-1|txtPictureSizeY=0|txtPictureSpacingX=-0.5", ""},
+            {"", "txtPictureSizeX=-1e39", ""},
+            {"", "", "no printer"}};
+        QString text;
+        for (const QStringList& row : rows) {
+            Sandbox box;
+            box.put(row[0].split('|', Qt::SkipEmptyParts));
+            Dialog dialog(nullptr, box.store, box.printer);
+            dialog.show();
+            act(dialog, row[1].split('|', Qt::SkipEmptyParts));
+            QStringList shown;
+            for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+                shown << edit->text();
+            if (row[2] == "no printer")
+                box.printer.failAtCall(box.printer.calls().size(), "No printer is installed.");
+            act(dialog, {row[2] == "cmdCancel" ? "cmdCancel" : "cmdOk"});
+            text += QStringLiteral("== %1\n%2 %3\nprinter asked: %4%5\n%6%7\n")
+                        .arg(row.join(" / "), control<QLabel>(dialog, "lblUnit")->text(),
+                             shown.join(' '))
+                        .arg(box.printer.abandonedDocuments())
+                        .arg(dialog.isVisible() ? ", still open" : "",
+                             dialog.messages.join('\n').replace("\r\n", " / "),
+                             dialog.written.join('\n'));
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/print-size-dialog.txt", text);
     }
 
     // A decimal comma in the user's locale changes nothing: 1.75 shows and stays 1.75.
