@@ -1,6 +1,7 @@
 #include "core/settings/NumberRules.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
+#include "support/Golden.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestMain.h"
 #include "support/TestPrinters.h"
@@ -98,36 +99,29 @@ class tst_AlbumPrinter : public QObject
     Q_OBJECT
 
 private slots:
-    void printListCommands_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<int>("selectedAfter");
-        const QStringList abc{"A", "B", "C"};
-        QTest::newRow("up on B") << "cmdUp" << 1 << QStringList{"B", "A", "C"} << 0;
-        QTest::newRow("down on B") << "cmdDown" << 1 << QStringList{"A", "C", "B"} << 2;
-        QTest::newRow("up on the first") << "cmdUp" << 0 << abc << 0;
-        QTest::newRow("down on the last") << "cmdDown" << 2 << abc << 2;
-        QTest::newRow("down, nothing selected") << "cmdDown" << -1 << abc << -1;
-        QTest::newRow("remove B") << "cmdRemove" << 1 << QStringList{"A", "C"} << 1;
-        QTest::newRow("remove, nothing selected") << "cmdRemove" << -1 << abc << -1;
-        QTest::newRow("remove all") << "cmdRemoveAll" << 1 << QStringList{} << -1;
-    }
+    // Each button of the print list on A, B, C with each row selected (-1: none): the list and
+    // the selected row after.
     void printListCommands()
     {
-        QFETCH(QString, command);
-        QFETCH(int, selected);
-        QFETCH(int, selectedAfter);
         Sandbox s;
         QVERIFY(s.show());
-        for (const char* entry : {"A", "B", "C"})
-            s.window->AddToPrintList(entry);
-        s.list()->setCurrentRow(selected);
-        s.click(command);
-        QTEST(s.window->PrintList(), "entries");
-        const auto chosen = s.list()->selectedItems();
-        QCOMPARE(chosen.isEmpty() ? -1 : s.list()->row(chosen.first()), selectedAfter);
+        QString text;
+        for (const char* command : {"cmdUp", "cmdDown", "cmdRemove", "cmdRemoveAll"}) {
+            for (int selected : {-1, 0, 1, 2}) {
+                s.list()->clear();
+                for (const char* entry : {"A", "B", "C"})
+                    s.window->AddToPrintList(entry);
+                s.list()->setCurrentRow(selected);
+                s.click(command);
+                const auto chosen = s.list()->selectedItems();
+                text += QStringLiteral("%1 on %2: %3, selected %4\n")
+                            .arg(command)
+                            .arg(selected)
+                            .arg(s.window->PrintList().join(""))
+                            .arg(chosen.isEmpty() ? -1 : s.list()->row(chosen.first()));
+            }
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/print-list-commands.txt", text);
     }
 
     void addFromFileList()
@@ -179,34 +173,22 @@ private slots:
         QCOMPARE(s.window->PrintList(), two + two);
     }
 
-    void filterPatterns_data()
-    {
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<QStringList>("listed");
-        const QStringList four{"Bitmap", "Gif", "Jpeg", "Icon"};
-        QTest::newRow("all four") << QStringList()
-                                  << "*.bmp;*.gif;*.jpg;*.ico;*.cur;*.wmf;*.rle;*.jpeg;*.emf"
-                                  << true << QStringList{"a.gif", "A9.bmp", "A10.bmp", "b.jpg"};
-        QTest::newRow("Gif released")
-            << QStringList{"Gif"} << "*.bmp;*.rle;*.wmf;*.emf;*.jpg;*.jpeg;*.ico;*.cur" << true
-            << QStringList{"A9.bmp", "A10.bmp", "b.jpg"};
-        QTest::newRow("all released: list disabled, last pattern kept")
-            << four << "*.ico;*.cur" << false << QStringList();
-        QTest::newRow("all released, then Gif alone")
-            << four + QStringList{"Gif"} << "*.gif" << true << QStringList{"a.gif"};
-    }
+    // The filter buttons released and pressed again: the file list's pattern, state and files.
     void filterPatterns()
     {
-        QFETCH(QStringList, clicks);
-        Sandbox s;
-        QVERIFY(s.show());
-        for (const QString& key : clicks)
-            s.action(key.toLatin1())->trigger();
-        QTEST(s.files()->pattern(), "pattern");
-        QTEST(s.files()->isEnabled(), "enabled");
-        QTEST(s.files()->fileNames(), "listed");
+        QString text;
+        for (const QString& clicks :
+             QStringList{"", "Gif", "Bitmap Gif Jpeg Icon", "Bitmap Gif Jpeg Icon Gif"}) {
+            Sandbox s;
+            QVERIFY(s.show());
+            for (const QString& key : clicks.split(' ', Qt::SkipEmptyParts))
+                s.action(key.toLatin1())->trigger();
+            text += QStringLiteral("%1: %2 %3 %4\n")
+                        .arg(clicks, s.files()->pattern(),
+                             s.files()->isEnabled() ? "enabled" : "disabled",
+                             s.files()->fileNames().join(' '));
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/album-printer-filter.txt", text);
     }
 
     // A drive that cannot be read puts the drive list back on the open folder's drive; a folder
@@ -343,61 +325,34 @@ private slots:
                  "DejaVu Sans Mono 11");
     }
 
-    void placementOnLoad_data()
+    // The placement read at start-up, kept to the screen and the window and written back, in
+    // order; then the splitter dragged inside and past its limits.
+    void placement()
     {
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<QStringList>("written"); // Left, Top, Width, Height, SplitterLeft
-        const QStringList firstRun{"0", "0", "7612.5", "4464", "4350"};
-        QTest::newRow("first run") << QStringList() << firstRun;
-        QTest::newRow("as stored, height fixed")
-            << QStringList{"Left=1500", "Top=750", "Width=9000", "Height=6000", "SplitterLeft=5000"}
-            << QStringList{"1500", "750", "9000", "4464", "5000"};
-        QTest::newRow("too narrow: widened, splitter reset")
-            << QStringList{"Width=6000", "SplitterLeft=5000"}
-            << QStringList{"0", "0", "7830", "4464", "4350"};
-        // Kept to the screen and the window, and written back so.
-        const QString screen =
-            QString::number(QGuiApplication::primaryScreen()->size().width() * 15);
-        QTest::newRow("far beyond")
-            << QStringList{"Left=1e30", "Top=-0", "Width=1e30", "Height=NaN", "SplitterLeft=1e30"}
-            << QStringList{"0", "0", screen, "4464", NumberText(screen.toFloat() - 3462.5f)};
-    }
-    void placementOnLoad()
-    {
-        QFETCH(QStringList, stored);
-        QFETCH(QStringList, written);
-        Sandbox s(stored);
-        QVERIFY(s.show());
-        const QStringList keys{"Left", "Top", "Width", "Height", "SplitterLeft"};
-        QStringList expected;
-        for (int i = 0; i < 5; ++i) {
-            expected << "AlbumPrinter/" + keys[i] + '=' + written[i];
-            QCOMPARE(s.get(keys[i]), written[i]);
+        QString text;
+        for (const QString& stored :
+             QStringList{"", "Left=1500|Top=750|Width=9000|Height=6000|SplitterLeft=5000",
+                         "Width=6000|SplitterLeft=5000",
+                         "Left=1e30|Top=-0|Width=1e30|Height=NaN|SplitterLeft=1e30"}) {
+            Sandbox s(stored.split('|', Qt::SkipEmptyParts));
+            QVERIFY(s.show());
+            text += stored + ": " + s.window->writes.mid(0, 5).join(' ') + '\n';
         }
-        QCOMPARE(s.window->writes.mid(0, 5), expected);
-    }
-
-    void splitterDrag_data()
-    {
-        QTest::addColumn<int>("pointerX"); // pixels from the grab area's left edge (4350 twips)
-        QTest::addColumn<float>("splitter");
-        QTest::newRow("inside the limits") << 50 << 5100.f;
-        QTest::newRow("far left") << -250 << 4350.f;
-        QTest::newRow("far right") << 700 << 12000 - 3462.5f;
-    }
-    void splitterDrag()
-    {
-        QFETCH(int, pointerX);
-        QFETCH(float, splitter);
-        Sandbox s({"Width=12000"});
-        QVERIFY(s.show());
-        auto* grip = s.child("imgSplitter");
-        QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(1, 20));
-        QTest::mouseMove(grip, QPoint(pointerX, 20));
-        QCOMPARE(s.child("picSplitter")->x(), ToPixels(splitter));
-        QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(pointerX, 20));
-        QCOMPARE(s.window->writes.last(), "AlbumPrinter/SplitterLeft=" + NumberText(splitter));
-        QCOMPARE(s.list()->x(), ToPixels(splitter + 100));
+        for (int pointerX : {50, -250, 700}) { // pixels from the grab area's left edge
+            Sandbox s({"Width=12000"});
+            QVERIFY(s.show());
+            auto* grip = s.child("imgSplitter");
+            QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(1, 20));
+            QTest::mouseMove(grip, QPoint(pointerX, 20));
+            const int dragged = s.child("picSplitter")->x();
+            QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(pointerX, 20));
+            text += QStringLiteral("drag to %1: bar at %2, %3, list at %4\n")
+                        .arg(pointerX)
+                        .arg(dragged)
+                        .arg(s.window->writes.last())
+                        .arg(s.list()->x());
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/album-printer-placement.txt", text);
     }
 
     void closing_data()

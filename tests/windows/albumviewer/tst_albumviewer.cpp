@@ -1,4 +1,5 @@
 #include "core/geometry/AlbumViewerLayout.h"
+#include "support/Golden.h"
 #include "support/TestMain.h"
 #include "windows/albumviewer/ViewerSandbox.h"
 
@@ -202,33 +203,25 @@ private slots:
         QCOMPARE(s.get("Left"), "0");
         QCOMPARE(s.get("Top"), "0");
     }
-    void navigation_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("target"); // -1: the selection stays
-        QTest::newRow("7: Prev4") << 10 << 7 << "Prev4" << 3;
-        QTest::newRow("2: Prev4 stops at the first") << 10 << 2 << "Prev4" << 0;
-        QTest::newRow("5: Next4 to the last") << 10 << 5 << "Next4" << 9;
-        QTest::newRow("6: Next4 stays") << 10 << 6 << "Next4" << -1;
-        QTest::newRow("9: Next stays") << 10 << 9 << "Next" << -1;
-        QTest::newRow("0: Prev stays") << 10 << 0 << "Prev" << -1;
-        QTest::newRow("4: Prev") << 10 << 4 << "Prev" << 3;
-        QTest::newRow("4: Last") << 10 << 4 << "Last" << 9;
-        QTest::newRow("none: Next") << 10 << -1 << "Next" << 0;
-        QTest::newRow("empty list: First") << 0 << -1 << "First" << -1;
-        QTest::newRow("not a navigation key") << 10 << 4 << "Information" << -1;
-    }
+    // Where each navigation button takes the selection, from every row of lists of a few
+    // lengths (-1: none selected; "-": it stays).
     void navigation()
     {
-        QFETCH(int, count);
-        QFETCH(int, selected);
-        QFETCH(QString, key);
-        const std::optional<ToolbarButton> button = ToolbarButtonOf(key);
-        QVERIFY(button);
-        QTEST(NavigationTarget(count, selected, *button).value_or(-1), "target");
+        QString text;
+        for (int count : {0, 1, 5, 10}) {
+            for (int selected = -1; selected < count; ++selected) {
+                text += QStringLiteral("%1 files, row %2:").arg(count).arg(selected);
+                for (const char* key :
+                     {"First", "Prev4", "Prev", "Next", "Next4", "Last", "Information"}) {
+                    const std::optional<int> to =
+                        NavigationTarget(count, selected, ToolbarButtonOf(key).value());
+                    text += QStringLiteral(" %1 %2").arg(key, to ? QString::number(*to) : "-");
+                }
+                text += '\n';
+            }
+        }
         QVERIFY(!ToolbarButtonOf("Separator"));
+        QUENBROOK_COMPARE_GOLDEN("windows/album-viewer-navigation.txt", text);
     }
 
     void filter_data()
