@@ -1,9 +1,10 @@
-#include "support/TestMain.h"
 #include "core/program/ProgramKeys.h"
 #include "core/program/ProgramMessages.h"
 #include "core/settings/SettingsStore.h"
 #include "core/startup/HandOff.h"
 #include "print/Printers.h"
+#include "support/Golden.h"
+#include "support/TestMain.h"
 #include "support/TestPrinters.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
@@ -94,97 +95,51 @@ private slots:
     void init() { QVERIFY(dir_.isValid()); }
     void cleanup() { QDir(dir_.path()).removeRecursively(); }
 
-    void laterStartHandsOver()
-    {
-        Start start(dir_.path(), 1, true);
-        QVERIFY(!start.program.Main(view(sample("Beach.jpg"))));
-        QCOMPARE(start.handOff.sent, QStringList{view(sample("Beach.jpg"))});
-        QVERIFY(!start.handOff.handler);
-        QCOMPARE(start.registered, 0);
-        QVERIFY(!start.printerShown() && !start.viewerShown());
-        QCOMPARE(start.imageViewers(), 0);
-        QCOMPARE(start.setting(ProgramKeys::Section, ProgramKeys::Path), QStringLiteral("<none>"));
-    }
-
-    void firstWindow_data()
-    {
-        QTest::addColumn<int>("printers");
-        QTest::addColumn<QString>("stored"); // null: never stored
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<bool>("printerWindow");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("fresh store") << 1 << QString() << "" << true << QStringList();
-        QTest::newRow("fresh store, no printer")
-            << 0 << QString() << "" << false << QStringList{ProgramMessages::OnlyAlbumViewer()};
-        QTest::newRow("viewer closed last") << 1 << "AlbumViewer"
-                                            << "" << false << QStringList();
-        QTest::newRow("garbage") << 1 << "albumprinter"
-                                 << "" << false << QStringList();
-        QTest::newRow("lower-case switch is no command")
-            << 1 << QString() << "/viewimage x.jpg" << true << QStringList();
-    }
-    void firstWindow()
-    {
-        QFETCH(int, printers);
-        QFETCH(QString, stored);
-        QFETCH(QString, command);
-        QFETCH(bool, printerWindow);
-        QFETCH(QStringList, messages);
-        Start start(dir_.path(), printers);
-        if (!stored.isNull())
-            start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start, stored);
-        QVERIFY(start.program.Main(command));
-        QVERIFY(start.handOff.handler);
-        QCOMPARE(start.registered, 1);
-        QCOMPARE(start.setting(ProgramKeys::Section, ProgramKeys::Path), Folder);
-        QCOMPARE(start.printerShown(), printerWindow);
-        QCOMPARE(start.viewerShown(), !printerWindow);
-        QCOMPARE(start.said, messages);
-        QCOMPARE(start.imageViewers(), 0);
-    }
-
-    // The switches at start-up: an add always shows the Album Printer; a failed view ends.
-    void commandAtStart()
+    // One start each: printers, a running instance, the stored window and the command line give
+    // whether the start goes on, what it handed over or registered, the windows and messages.
+    void starts()
     {
         QTemporaryDir files;
-        QFile notPicture(files.filePath(QStringLiteral("notes.jpg.txt")));
-        QVERIFY(notPicture.open(QIODevice::WriteOnly));
-        {
-            Start start(dir_.path(), 0);
-            QVERIFY(!start.program.Main(add(sample("Beach.jpg"))));
-            QCOMPARE(start.said, QStringList{ProgramMessages::QuenbrookStops()});
-            QVERIFY(!start.printerShown() && !start.viewerShown());
+        const QString notPicture = files.filePath("notes.jpg.txt");
+        QVERIFY(QFile(notPicture).open(QIODevice::WriteOnly));
+        const QString beach = add(sample("Beach.jpg"));
+        const QList<std::tuple<int, bool, QString, QString>> rows{
+            {1, true, "", view(sample("Beach.jpg"))}, // another instance runs: handed over
+            {1, false, "", ""},
+            {0, false, "", ""},
+            {1, false, "AlbumViewer", ""},
+            {1, false, "albumprinter", ""},
+            {1, false, "", "/viewimage x.jpg"}, // a lower-case switch is no command
+            {0, false, "", beach},
+            {1, false, "AlbumViewer", "/AddAlbumPrinterList  " + sample("Beach.jpg") + "  "},
+            {1, false, "", add(notPicture)},
+            {1, false, "", view(sample("portrait.gif"))},
+            {1, false, "", view(notPicture)}};
+        QString text;
+        for (const auto& [printers, running, stored, command] : rows) {
+            QDir(dir_.path()).removeRecursively();
+            Start start(dir_.path(), printers, running);
+            if (!stored.isEmpty())
+                start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start, stored);
+            const bool goesOn = start.program.Main(command);
+            text += QStringLiteral("== %1 printer(s)%2, Start=%3, %4\n")
+                        .arg(printers)
+                        .arg(running ? ", running" : "", stored, command);
+            text += QStringLiteral("%1, sent [%2], %3, registered %4, path %5\n")
+                        .arg(goesOn ? "goes on" : "ends", start.handOff.sent.join(' '))
+                        .arg(start.handOff.handler ? "serves" : "no server")
+                        .arg(start.registered)
+                        .arg(start.setting(ProgramKeys::Section, ProgramKeys::Path));
+            text += QStringLiteral("printer %1, viewer %2, image viewers %3, list %4\nsaid: %5\n")
+                        .arg(start.printerShown())
+                        .arg(start.viewerShown())
+                        .arg(start.imageViewers())
+                        .arg(start.printList().size())
+                        .arg(start.said.join(" | ").replace("\r\n", " / "));
         }
-        {
-            Start start(dir_.path());
-            start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
-                                    ProgramKeys::StartAlbumViewer);
-            QVERIFY(start.program.Main(QStringLiteral("/AddAlbumPrinterList  ") +
-                                       sample("Beach.jpg") + QStringLiteral("  ")));
-            QVERIFY(start.printerShown() && !start.viewerShown());
-            QCOMPARE(start.printList(), QStringList{sample("Beach.jpg")});
-            QVERIFY(start.said.isEmpty());
-        }
-        {
-            Start start(dir_.path());
-            QVERIFY(start.program.Main(add(notPicture.fileName())));
-            QVERIFY(start.printerShown());
-            QVERIFY(start.printList().isEmpty());
-            QCOMPARE(start.said, QStringList{ProgramMessages::CantOpenFile()});
-        }
-        {
-            Start start(dir_.path());
-            QVERIFY(start.program.Main(view(sample("portrait.gif"))));
-            QVERIFY(start.viewerShown()); // "Start" still says the Album Viewer
-            QCOMPARE(start.imageViewers(), 1);
-            QVERIFY(start.said.isEmpty());
-        }
-        {
-            Start start(dir_.path());
-            QVERIFY(!start.program.Main(view(notPicture.fileName())));
-            QCOMPARE(start.said, QStringList{ProgramMessages::CantOpenFile()});
-            QCOMPARE(start.imageViewers(), 0);
-        }
+        text.replace(QStringLiteral(QUENBROOK_SAMPLES_DIR), "<samples>")
+            .replace(files.path(), "<dir>");
+        QUENBROOK_COMPARE_GOLDEN("windows/starts.txt", text);
     }
 
     // Commands from later starts, as the running instance receives them.
