@@ -23,14 +23,14 @@ namespace testsupport {
 
 namespace dump {
 
-inline QString quoted(const QString& key, const QString& value)
+inline QString quoted(const char* key, const QString& value)
 {
     return value.isEmpty() ? QString() : QStringLiteral(" %1=\"%2\"").arg(key, value);
 }
 
-inline QString rect(const QRect& r)
+inline QString flag(bool on, const char* word)
 {
-    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    return on ? ' ' + QLatin1String(word) : QString();
 }
 
 inline QString alignment(const QWidget& w)
@@ -85,7 +85,7 @@ inline void layout(const QLayout* l, QStringList& out, const QString& indent)
     for (int i = 0; i < l->count(); ++i) {
         QLayoutItem* item = l->itemAt(i);
         if (item->layout())
-            layout(item->layout(), out, indent + QStringLiteral("  "));
+            layout(item->layout(), out, indent + "  ");
         else if (item->widget() && item->alignment())
             out << indent + QStringLiteral("  item %1 align=0x%2")
                                 .arg(label(*item->widget()))
@@ -95,36 +95,33 @@ inline void layout(const QLayout* l, QStringList& out, const QString& indent)
 
 inline void widget(const QWidget& w, QStringList& out, const QString& indent)
 {
-    static const char* policies[] = {"none", "tab", "click", "3",      "4",  "5",  "6",  "7",
-                                     "8",    "9",   "10",    "strong", "12", "13", "14", "wheel"};
     // A drop-down list's accessible name is otherwise its current entry.
     const QAccessibleInterface* a =
         qobject_cast<const QComboBox*>(&w)
             ? nullptr
             : QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&w));
+    const QRect g = w.geometry();
     out << indent +
-               QStringLiteral("%1 \"%2\" %3%4%5%6%7%8%9")
-                   .arg(w.metaObject()->className(), w.objectName(), rect(w.geometry()),
-                        w.isHidden() ? QStringLiteral(" hidden") : QString(),
-                        w.isEnabled() ? QString() : QStringLiteral(" disabled"),
-                        quoted(QStringLiteral("name"),
-                               a ? a->text(QAccessible::Name) : w.accessibleName()),
-                        quoted(QStringLiteral("desc"),
-                               a ? a->text(QAccessible::Description) : w.accessibleDescription()),
-                        quoted(QStringLiteral("text"), text(w)),
-                        QStringLiteral(" focus=") +
-                            QLatin1String(policies[int(w.focusPolicy()) & 15])) +
-               (w.acceptDrops() ? QStringLiteral(" drops") : QString()) +
-               (w.autoFillBackground() ? QStringLiteral(" fill") : QString()) + alignment(w);
+               QStringLiteral("%1 \"%2\" %3,%4 %5x%6")
+                   .arg(w.metaObject()->className(), w.objectName())
+                   .arg(g.x())
+                   .arg(g.y())
+                   .arg(g.width())
+                   .arg(g.height()) +
+               flag(w.isHidden(), "hidden") + flag(!w.isEnabled(), "disabled") +
+               quoted("name", a ? a->text(QAccessible::Name) : w.accessibleName()) +
+               quoted("desc", a ? a->text(QAccessible::Description) : w.accessibleDescription()) +
+               quoted("text", text(w)) + QStringLiteral(" focus=%1").arg(int(w.focusPolicy())) +
+               flag(w.acceptDrops(), "drops") + flag(w.autoFillBackground(), "fill") + alignment(w);
     if (w.layout())
-        layout(w.layout(), out, indent + QStringLiteral("  "));
+        layout(w.layout(), out, indent + "  ");
     // Menus are written with their actions; a scroll bar's parts are Qt's own.
     if (qobject_cast<const QScrollBar*>(&w))
         return;
     for (const QObject* child : w.children()) {
         const auto* sub = qobject_cast<const QWidget*>(child);
         if (sub && !qobject_cast<const QMenu*>(sub) && !isQtPart(*sub))
-            widget(*sub, out, indent + QStringLiteral("  "));
+            widget(*sub, out, indent + "  ");
     }
 }
 
@@ -132,16 +129,15 @@ inline void actions(const QString& owner, const QList<QAction*>& list, QStringLi
 {
     out << owner;
     for (const QAction* action : list) {
-        if (action->isSeparator()) {
-            out << QStringLiteral("  ----");
-            continue;
-        }
-        out << QStringLiteral("  \"%1\" %2%3%4%5%6")
-                   .arg(action->text(), action->shortcut().toString(QKeySequence::PortableText),
-                        action->isEnabled() ? QString() : QStringLiteral(" disabled"),
-                        action->isCheckable() ? QStringLiteral(" checkable") : QString(),
-                        action->isChecked() ? QStringLiteral(" checked") : QString(),
-                        action->isVisible() ? QString() : QStringLiteral(" hidden"));
+        out << (action->isSeparator()
+                    ? QStringLiteral("  ----")
+                    : QStringLiteral("  \"%1\" %2")
+                              .arg(action->text(),
+                                   action->shortcut().toString(QKeySequence::PortableText)) +
+                          flag(!action->isEnabled(), "disabled") +
+                          flag(action->isCheckable(), "checkable") +
+                          flag(action->isChecked(), "checked") +
+                          flag(!action->isVisible(), "hidden"));
     }
 }
 

@@ -1,6 +1,3 @@
-#include "core/album/AlbumPage.h"
-#include "core/album/PageLayout.h"
-#include "core/album/PrintSettingsLoader.h"
 #include "core/settings/NumberRules.h"
 #include "print/PrinterSurface.h"
 #include "support/Golden.h"
@@ -22,7 +19,6 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFontDatabase>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -218,51 +214,6 @@ private slots:
         QUENBROOK_COMPARE_GOLDEN("windows/font-chooser.txt", text);
     }
 
-    void nextPage_data()
-    {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("header page number") << "frmHeader" << QStringList{"optSetting1"} << "1";
-        QTest::newRow("footer text")
-            << "frmFooter" << QStringList{"optSetting2", "txtContext=Holiday"} << "Holiday";
-        QTest::newRow("label below") << "frmLabel" << QStringList{"optPosition1"} << "beach.bmp";
-    }
-
-    // After OK with a chosen font, the next page shows the band or label in it, the size kept to
-    // four decimals.
-    void nextPage()
-    {
-        QFETCH(QString, form);
-        QFETCH(QStringList, steps);
-        QFETCH(QString, text);
-        Sandbox box;
-        const QString picture = box.filePath("beach.bmp");
-        QVERIFY(QImage(40, 30, QImage::Format_RGB32).save(picture));
-        const ChosenFont chosen{PrintFont{"Serif", 10.33333, true, true, false, true}, 0xFF00};
-        act(*open(form, box, [&](QWidget*, const ChosenFont&) { return std::optional(chosen); })
-                 .first,
-            steps + QStringList{"cmdFont", "cmdOk"});
-
-        PrintSettings settings;
-        PrintSettingsLoader(box.store, box.printer).LoadAll(settings);
-        RecordingSurface page;
-        const LayoutResult layout = ComputePageLayout(settings, 1, page);
-        QVERIFY(std::holds_alternative<PageLayout>(layout));
-        page.clearLog();
-        QCOMPARE(
-            DrawAlbumPage(page, settings, std::get<PageLayout>(layout), {picture}, 1, {}).outcome,
-            PageOutcome::Drawn);
-
-        QList<SurfaceCall> texts = page.callsOf(SurfaceCall::Kind::Text);
-        texts.removeIf([&](const SurfaceCall& call) { return call.text != text; });
-        QCOMPARE(texts.size(), 1);
-        QCOMPARE(texts[0].font, (PrintFont{"Serif", 10.3333, true, true, false, true}));
-        QCOMPARE(texts[0].color, 0xFF00);
-        if (form == "frmLabel")
-            QVERIFY(texts[0].rect.top() >
-                    page.callsOf(SurfaceCall::Kind::Picture).value(0).rect.bottom());
-    }
     void cancel_data()
     {
         QTest::addColumn<OptionDialog>("which");
