@@ -3,7 +3,9 @@
 #include "support/TestMain.h"
 #include "windows/albumviewer/ViewerSandbox.h"
 
+#include <QDrag>
 #include <QMenu>
+#include <QMimeData>
 #include <QScreen>
 #include <QSignalSpy>
 
@@ -74,6 +76,31 @@ private slots:
         s.press("Gif"); // and so does the filter
         QVERIFY(!s.window->File1()->pattern().contains("gif"));
         QCOMPARE(s.slotFiles(), shown);
+    }
+
+    // A picture dragged from a slot or from the file list goes out as its file, to be copied.
+    void dragOut()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        s.select(1);
+        QTRY_VERIFY(s.window->SlotLoaded(0));
+        FileList* list = s.window->File1();
+        const QList<std::pair<QWidget*, QPoint>> starts{
+            {s.window->picViewer(0), s.window->picViewer(0)->rect().center()},
+            {list->viewport(), list->visualItemRect(list->item(1)).center()}};
+        for (const auto& [from, at] : starts) {
+            QTest::mousePress(from, Qt::LeftButton, {}, at);
+            QTest::mouseMove(from, at + QPoint(10, 10)); // a list starts the drag on the second
+            QTest::mouseMove(from, at + QPoint(20, 20));
+            const QDrag* drag = s.window->findChild<QDrag*>();
+            QVERIFY(drag && drag->mimeData());
+            QCOMPARE(drag->mimeData()->urls(),
+                     QList<QUrl>{QUrl::fromLocalFile(s.window->SlotFile(0))});
+            QCOMPARE(drag->supportedActions(), Qt::CopyAction);
+            QTest::mouseRelease(from, Qt::LeftButton, {}, at + QPoint(20, 20));
+            delete drag;
+        }
     }
 
     void damagedPicture()

@@ -197,6 +197,8 @@ private slots:
             Start start(dir_.path());
             QVERIFY(start.program.Main(QString()));
             start.program.Windows().ShowAlbumViewer();
+            start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
+                                    ProgramKeys::StartAlbumPrinter);
             QFile file(start.store.fileName(App));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray before = file.readAll();
