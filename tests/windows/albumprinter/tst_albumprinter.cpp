@@ -214,69 +214,45 @@ private slots:
         QCOMPARE(folders->path(), s.dir);
     }
 
+    // The Option menu's items and the option dialogs it opens (each accepted with one value
+    // stored, as OK would): the store and the window's settings after each, in turn.
     void optionMenu()
     {
-        Sandbox s;
-        s.action("mnuCm")->trigger();
-        QCOMPARE(s.get("Scale"), "CM");
-        QCOMPARE(s.get("PictureMaxWidth"), "5.08");
-        s.action("mnuCm")->trigger(); // already centimetres: nothing converted again
-        QCOMPARE(s.get("PictureMaxWidth"), "5.08");
-        s.action("mnuInch")->trigger();
-        QCOMPARE(s.get("Scale"), "Inch");
-        QCOMPARE(s.get("PictureMaxWidth"), "2");
-        s.action("mnuCenter")->trigger();
-        QCOMPARE(s.get("Center"), "False");
-        QVERIFY(!s.action("mnuCenter")->isChecked() && !s.window->Settings().Center);
-
-        // 300 ppi unless a choice is stored.
-        s.action("mnuPictureResolution0")->trigger();
-        QCOMPARE(s.get("PictureResolution"), "0");
-        QCOMPARE(s.window->Settings().PictureResolution, 0);
-        QVERIFY(!s.action("mnuPictureResolution300")->isChecked());
-        Sandbox again({"PictureResolution=150"});
-        QVERIFY(again.action("mnuPictureResolution150")->isChecked());
+        Sandbox s({"PictureResolution=150"});
+        QString text;
+        const QList<QStringList> steps{{"mnuCm"},
+                                       {"mnuCm"},
+                                       {"mnuInch"},
+                                       {"mnuCenter"},
+                                       {"mnuPictureResolution0"},
+                                       {"mnuLabel", "PrintLabel=FilePathName"},
+                                       {"mnuPrintSize", "PictureMaxWidth=3.5"},
+                                       {"mnuHeader", "HeaderText=Hi"},
+                                       {"mnuFooter", "FooterText=Bye"}};
+        for (const QStringList& step : steps) {
+            s.services.runDialog = [&](QDialog& dialog) {
+                text += dialog.objectName() +
+                        (dialog.parentWidget() == s.window.get() ? " " : " wrong owner ");
+                s.put({step.value(1)});
+                return int(QDialog::Accepted);
+            };
+            s.action(step[0].toLatin1())->trigger();
+            const PrintSettings& p = s.window->Settings();
+            QStringList checked;
+            for (const char* item : {"mnuInch", "mnuCm", "mnuCenter", "mnuPictureResolution0",
+                                     "mnuPictureResolution150", "mnuPictureResolution300"})
+                checked << (s.action(item)->isChecked() ? item + 3 : "");
+            text += QStringLiteral("%1: %2 | %3 | label %4, width %5, centre %6, ppi %7, %8, %9\n")
+                        .arg(step.join(' '), s.all().join(' '), checked.join(' '))
+                        .arg(int(p.PrintLabel))
+                        .arg(NumberText(p.PictureMaxWidth))
+                        .arg(p.Center)
+                        .arg(p.PictureResolution)
+                        .arg(p.Header.Text, p.Footer.Text);
+        }
         Sandbox odd({"PictureResolution=42"}); // not a choice: the default
         QCOMPARE(odd.window->Settings().PictureResolution, 300);
-    }
-
-    void optionDialogs_data()
-    {
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("dialog");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value"); // stored by the dialog, then read back
-        const auto row = [](const char* form, const char* key, const char* value) {
-            QTest::newRow(form) << QString("mnu") + form << QString("frm") + form << key << value;
-        };
-        row("Label", "PrintLabel", "FilePathName");
-        row("PrintSize", "PictureMaxWidth", "3.5");
-        row("Header", "HeaderText", "Hi");
-        row("Footer", "FooterText", "Bye");
-    }
-    void optionDialogs()
-    {
-        QFETCH(QString, menu);
-        QFETCH(QString, key);
-        QFETCH(QString, value);
-        Sandbox s;
-        QStringList shown;
-        s.services.runDialog = [&](QDialog& dialog) {
-            shown << dialog.objectName();
-            if (dialog.parentWidget() != s.window.get())
-                shown << "wrong owner";
-            s.store.SaveSetting("Quenbrook", "AlbumPrinter", key, value); // as OK would
-            return int(QDialog::Accepted);
-        };
-        s.action(menu.toLatin1())->trigger();
-        QTEST(shown.join(", "), "dialog");
-        const PrintSettings& settings = s.window->Settings();
-        const QHash<QString, QString> fields = {
-            {"PrintLabel", QString::number(int(settings.PrintLabel))},
-            {"PictureMaxWidth", NumberText(settings.PictureMaxWidth)},
-            {"HeaderText", settings.Header.Text},
-            {"FooterText", settings.Footer.Text}};
-        QCOMPARE(fields.value(key), key == "PrintLabel" ? "2" : value);
+        QUENBROOK_COMPARE_GOLDEN("windows/album-printer-options.txt", text);
     }
 
     // Printer Setup opens at the window's printer; Cancel changes nothing, OK makes the printer,
@@ -355,43 +331,34 @@ private slots:
         QUENBROOK_COMPARE_GOLDEN("windows/album-printer-placement.txt", text);
     }
 
-    void closing_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<bool>("viewerVisible");
-        QTest::addColumn<QStringList>("writes"); // none: hidden, the program goes on
-        const QString start = "Quenbrook/Start=AlbumPrinter";
-        QTest::newRow("Album Viewer visible: only hidden") << "close" << true << QStringList();
-        QTest::newRow("last window")
-            << "mnuClose" << false
-            << QStringList{start, "AlbumPrinter/Left=1500", "AlbumPrinter/Top=750"};
-        QTest::newRow("last window, minimised") << "minimise" << false << QStringList{start};
-        QTest::newRow("Exit, Album Viewer visible") << "mnuExit" << true << QStringList{start};
-    }
+    // Close, Exit and a minimised last window: what is written, whether the program ends.
     void closing()
     {
-        QFETCH(QString, command);
-        QFETCH(bool, viewerVisible);
-        QFETCH(QStringList, writes);
-        Sandbox s({"Left=1500", "Top=750"});
-        int ends = 0;
-        s.services.ending.setOtherWindowVisible(
-            [&](const QWidget& window) { return &window == s.window.get() && viewerVisible; });
-        s.services.ending.setEndProgram([&] { ++ends; });
-        QVERIFY(s.show());
-        if (command == "minimise") {
-            s.window->showMinimized();
-            QTRY_VERIFY(s.window->isMinimized());
+        QString text;
+        for (const QString& row :
+             QStringList{"close shown", "mnuClose", "minimise", "mnuExit shown"}) {
+            Sandbox s({"Left=1500", "Top=750"});
+            int ends = 0;
+            s.services.ending.setOtherWindowVisible([&](const QWidget& window) {
+                return &window == s.window.get() && row.endsWith("shown");
+            });
+            s.services.ending.setEndProgram([&] { ++ends; });
+            QVERIFY(s.show());
+            if (row == "minimise") {
+                s.window->showMinimized();
+                QTRY_VERIFY(s.window->isMinimized());
+            }
+            s.window->writes.clear();
+            if (row.startsWith("mnu"))
+                s.action(row.section(' ', 0, 0).toLatin1())->trigger();
+            else
+                s.window->close();
+            text += QStringLiteral("%1: ends %2, %3, %4\n")
+                        .arg(row)
+                        .arg(ends)
+                        .arg(s.window->isHidden() ? "hidden" : "shown", s.window->writes.join(' '));
         }
-        s.window->writes.clear();
-        if (command.startsWith("mnu"))
-            s.action(command.toLatin1())->trigger();
-        else
-            s.window->close();
-        QCOMPARE(s.window->writes, writes);
-        QCOMPARE(ends, writes.isEmpty() ? 0 : 1);
-        if (writes.isEmpty())
-            QVERIFY(s.window->isHidden());
+        QUENBROOK_COMPARE_GOLDEN("windows/album-printer-closing.txt", text);
     }
 };
 
