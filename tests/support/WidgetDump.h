@@ -9,50 +9,34 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QToolBar>
 
-namespace testsupport {
-
-namespace dump {
-
-inline QString quoted(const char* key, const QString& value)
-{
-    return value.isEmpty() ? QString() : QStringLiteral(" %1=\"%2\"").arg(key, value);
-}
+namespace testsupport::dump {
 
 inline QString flag(bool on, const char* word)
 {
     return on ? ' ' + QLatin1String(word) : QString();
 }
 
-inline QString alignment(const QWidget& w)
+inline QString quoted(const char* key, const QString& value)
 {
-    int align = -1;
-    if (const auto* label = qobject_cast<const QLabel*>(&w))
-        align = int(label->alignment());
-    else if (const auto* edit = qobject_cast<const QLineEdit*>(&w))
-        align = int(edit->alignment());
-    return align < 0 ? QString() : QStringLiteral(" align=0x%1").arg(align, 0, 16);
+    return value.isEmpty() ? QString() : QStringLiteral(" %1=\"%2\"").arg(key, value);
 }
 
 inline QString text(const QWidget& w)
 {
     if (const auto* label = qobject_cast<const QLabel*>(&w))
-        return label->text();
+        return label->text() + QString::asprintf(" align=0x%x", int(label->alignment()));
     if (const auto* button = qobject_cast<const QAbstractButton*>(&w))
-        return button->text() + (button->isChecked() ? QStringLiteral(" [x]") : QString());
+        return button->text() + flag(button->isChecked(), "[x]");
     if (const auto* edit = qobject_cast<const QLineEdit*>(&w))
-        return edit->text();
-    if (const auto* group = qobject_cast<const QGroupBox*>(&w))
-        return group->title();
+        return edit->text() + QString::asprintf(" align=0x%x", int(edit->alignment()));
     return w.isWindow() ? w.windowTitle() : QString();
 }
 
@@ -65,32 +49,20 @@ inline bool isQtPart(const QObject& w)
 
 inline QString label(const QWidget& w)
 {
-    if (!w.objectName().isEmpty())
-        return w.objectName();
-    const QString shown = text(w);
-    return shown.isEmpty() ? QString::fromLatin1(w.metaObject()->className()) : '"' + shown + '"';
+    return !w.objectName().isEmpty() ? w.objectName()
+           : text(w).isEmpty()       ? QString::fromLatin1(w.metaObject()->className())
+                                     : '"' + text(w) + '"';
 }
 
 inline void layout(const QLayout* l, QStringList& out, const QString& indent)
 {
     const QMargins m = l->contentsMargins();
-    out << indent + QStringLiteral("layout %1 spacing=%2 margins=%3,%4,%5,%6 align=0x%7")
-                        .arg(l->metaObject()->className())
-                        .arg(l->spacing())
-                        .arg(m.left())
-                        .arg(m.top())
-                        .arg(m.right())
-                        .arg(m.bottom())
-                        .arg(int(l->alignment()), 0, 16);
-    for (int i = 0; i < l->count(); ++i) {
-        QLayoutItem* item = l->itemAt(i);
-        if (item->layout())
-            layout(item->layout(), out, indent + "  ");
-        else if (item->widget() && item->alignment())
-            out << indent + QStringLiteral("  item %1 align=0x%2")
-                                .arg(label(*item->widget()))
-                                .arg(int(item->alignment()), 0, 16);
-    }
+    out << indent + QString::asprintf("layout %s spacing=%d margins=%d,%d,%d,%d",
+                                      l->metaObject()->className(), l->spacing(), m.left(), m.top(),
+                                      m.right(), m.bottom());
+    for (int i = 0; i < l->count(); ++i)
+        if (QLayout* inner = l->itemAt(i)->layout())
+            layout(inner, out, indent + "  ");
 }
 
 inline void widget(const QWidget& w, QStringList& out, const QString& indent)
@@ -102,17 +74,14 @@ inline void widget(const QWidget& w, QStringList& out, const QString& indent)
             : QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&w));
     const QRect g = w.geometry();
     out << indent +
-               QStringLiteral("%1 \"%2\" %3,%4 %5x%6")
-                   .arg(w.metaObject()->className(), w.objectName())
-                   .arg(g.x())
-                   .arg(g.y())
-                   .arg(g.width())
-                   .arg(g.height()) +
+               QString::asprintf("%s \"%s\" %d,%d %dx%d focus=%d", w.metaObject()->className(),
+                                 qPrintable(w.objectName()), g.x(), g.y(), g.width(), g.height(),
+                                 int(w.focusPolicy())) +
                flag(w.isHidden(), "hidden") + flag(!w.isEnabled(), "disabled") +
+               flag(w.acceptDrops(), "drops") + flag(w.autoFillBackground(), "fill") +
                quoted("name", a ? a->text(QAccessible::Name) : w.accessibleName()) +
                quoted("desc", a ? a->text(QAccessible::Description) : w.accessibleDescription()) +
-               quoted("text", text(w)) + QStringLiteral(" focus=%1").arg(int(w.focusPolicy())) +
-               flag(w.acceptDrops(), "drops") + flag(w.autoFillBackground(), "fill") + alignment(w);
+               quoted("text", text(w));
     if (w.layout())
         layout(w.layout(), out, indent + "  ");
     // Menus are written with their actions; a scroll bar's parts are Qt's own.
@@ -128,20 +97,18 @@ inline void widget(const QWidget& w, QStringList& out, const QString& indent)
 inline void actions(const QString& owner, const QList<QAction*>& list, QStringList& out)
 {
     out << owner;
-    for (const QAction* action : list) {
-        out << (action->isSeparator()
+    for (const QAction* a : list)
+        out << (a->isSeparator()
                     ? QStringLiteral("  ----")
-                    : QStringLiteral("  \"%1\" %2")
-                              .arg(action->text(),
-                                   action->shortcut().toString(QKeySequence::PortableText)) +
-                          flag(!action->isEnabled(), "disabled") +
-                          flag(action->isCheckable(), "checkable") +
-                          flag(action->isChecked(), "checked") +
-                          flag(!action->isVisible(), "hidden"));
-    }
+                    : "  \"" + a->text() + "\" " +
+                          a->shortcut().toString(QKeySequence::PortableText) +
+                          flag(!a->isEnabled(), "disabled") + flag(a->isCheckable(), "checkable") +
+                          flag(a->isChecked(), "checked") + flag(!a->isVisible(), "hidden"));
 }
 
-} // namespace dump
+} // namespace testsupport::dump
+
+namespace testsupport {
 
 inline QString dumpWindow(const QWidget& window, const QString& hide = QString())
 {
@@ -151,16 +118,16 @@ inline QString dumpWindow(const QWidget& window, const QString& hide = QString()
     for (const QWidget* w = window.nextInFocusChain(); w && w != &window; w = w->nextInFocusChain())
         if ((w->focusPolicy() & Qt::TabFocus) && !dump::isQtPart(*w))
             chain << dump::label(*w);
-    out << QStringLiteral("tab order: ") + chain.join(' ');
+    out << "tab order: " + chain.join(' ');
     dump::actions(QStringLiteral("window actions"), window.actions(), out);
     for (const QMenuBar* bar : window.findChildren<QMenuBar*>())
         dump::actions(QStringLiteral("menu bar"), bar->actions(), out);
     for (const QToolBar* bar : window.findChildren<QToolBar*>())
-        dump::actions(QStringLiteral("tool bar ") + bar->objectName(), bar->actions(), out);
+        dump::actions("tool bar " + bar->objectName(), bar->actions(), out);
     for (const QMenu* menu : window.findChildren<QMenu*>())
         if (!dump::isQtPart(*menu->parent()))
-            dump::actions(QStringLiteral("menu \"%1\" %2").arg(menu->title(), menu->objectName()),
-                          menu->actions(), out);
+            dump::actions("menu \"" + menu->title() + "\" " + menu->objectName(), menu->actions(),
+                          out);
     QString text = out.join('\n') + '\n';
     return hide.isEmpty() ? text : text.replace(hide, QStringLiteral("<dir>"));
 }

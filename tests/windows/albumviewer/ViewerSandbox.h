@@ -26,17 +26,15 @@ struct Sandbox : testsupport::SettingsSandbox
 {
     QTemporaryDir folder;
     QString dir;
-    TestPrinters printers;
+    TestPrinters printers{{"P"}};
     WindowServices services{store, printers};
     std::unique_ptr<frmAlbumViewer> window;
     QStringList messages; // every one with the information icon
     int ends = 0;
 
     // Entries of `stored` read "Section/Key=value".
-    explicit Sandbox(const QStringList& stored = {}, QStringList printerNames = {"P"},
-                     const QByteArray& damaged = {})
+    explicit Sandbox(const QStringList& stored = {}, const QByteArray& damaged = {})
         : SettingsSandbox("AlbumViewer")
-        , printers(std::move(printerNames))
     {
         dir = QFileInfo(folder.path()).canonicalFilePath();
         QFile x(path("x.jpg"));

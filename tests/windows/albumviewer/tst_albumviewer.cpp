@@ -105,7 +105,7 @@ private slots:
 
     void damagedPicture()
     {
-        Sandbox s({}, {"P"}, QByteArray("not a picture at all\n").repeated(10));
+        Sandbox s({}, QByteArray("not a picture at all\n").repeated(10));
         QVERIFY(s.show());
         s.press("First");
         QCOMPARE(s.window->SlotFile(0), s.path("x.jpg"));

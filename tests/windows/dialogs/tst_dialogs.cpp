@@ -24,11 +24,8 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
-
-#include <clocale>
 
 using namespace quenbrook;
 
@@ -308,29 +305,6 @@ private slots:
                              dialog.written.join('\n'));
         }
         QUENBROOK_COMPARE_GOLDEN("windows/print-size-dialog.txt", text);
-    }
-
-    // A decimal comma in the user's locale changes nothing: 1.75 shows and stays 1.75.
-    void germanLocale()
-    {
-        const QByteArray process(std::setlocale(LC_ALL, nullptr));
-        QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8"), "de_DE.UTF-8 is missing: see install-deps");
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const auto restore = qScopeGuard([&] {
-            std::setlocale(LC_ALL, process.constData());
-            QLocale::setDefault(QLocale::c());
-        });
-        Sandbox box;
-        box.put({"PictureMaxWidth=1.75", "PictureSpacingX=0.25"});
-        Dialog dialog(nullptr, box.store, box.printer);
-        QCOMPARE(control<QLineEdit>(dialog, "txtPictureSizeX")->text(), QString("1.75"));
-        QCOMPARE(control<QLineEdit>(dialog, "txtPictureSpacingX")->text(), QString(".25"));
-        dialog.show();
-        act(dialog, {"txtPictureSpacingY=.25", "cmdOk"});
-        QCOMPARE(dialog.messages, QStringList());
-        QCOMPARE(dialog.written,
-                 (QStringList{"PictureMaxWidth=1.75", "PictureMaxHeight=2", "PictureSpacingX=0.25",
-                              "PictureSpacingY=0.25", "PictureLabelSpacingY=0.1"}));
     }
 };
 

@@ -80,11 +80,16 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("file");
-        QTest::newRow("Esc on the window") << "esc-window" << "";
-        QTest::newRow("Esc on a scroll bar") << "esc-scrollbar" << "";
-        QTest::newRow("&Close") << "menu" << "";
-        QTest::newRow("missing") << "" << "gone.jpg";
-        QTest::newRow("not a bitmap") << "" << "notes.bmp";
+        QTest::newRow("Esc on the window") << "esc-window"
+                                           << "";
+        QTest::newRow("Esc on a scroll bar") << "esc-scrollbar"
+                                             << "";
+        QTest::newRow("&Close") << "menu"
+                                << "";
+        QTest::newRow("missing") << ""
+                                 << "gone.jpg";
+        QTest::newRow("not a bitmap") << ""
+                                      << "notes.bmp";
     }
     void closing()
     {

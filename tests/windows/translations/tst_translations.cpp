@@ -23,8 +23,19 @@ using namespace quenbrook;
 
 namespace {
 
-// The placeholders (%1, %2 …, each once, sorted) and the mnemonic letters of a text.
-QString Marks(QString text)
+// The mnemonic letters of a text ("&&" is a plain ampersand).
+QString Mnemonics(QString text)
+{
+    text.remove(QStringLiteral("&&"));
+    QString letters;
+    for (qsizetype at = text.indexOf(u'&'); at >= 0 && at + 1 < text.size();
+         at = text.indexOf(u'&', at + 1))
+        letters += text.at(at + 1).toLower();
+    return letters;
+}
+
+// The placeholders (%1, %2 …, each once, sorted) and the number of mnemonics of a text.
+QString Marks(const QString& text)
 {
     static const QRegularExpression placeholder(QStringLiteral("%\\d+"));
     QStringList found;
@@ -32,28 +43,16 @@ QString Marks(QString text)
         found << match.captured();
     found.sort();
     found.removeDuplicates();
-    text.remove(QStringLiteral("&&"));
-    int mnemonics = 0;
-    for (qsizetype at = text.indexOf(u'&'); at >= 0 && at + 1 < text.size();
-         at = text.indexOf(u'&', at + 1))
-        ++mnemonics;
-    return found.join(' ') + QStringLiteral(" &%1").arg(mnemonics);
+    return found.join(' ') + QStringLiteral(" &%1").arg(Mnemonics(text).size());
 }
 
 // The first mnemonic letter used twice among the texts, or an empty string.
-QString Repeated(QStringList texts)
+QString Repeated(const QStringList& texts)
 {
-    QString seen;
-    for (QString text : texts) {
-        text.remove(QStringLiteral("&&"));
-        for (qsizetype at = text.indexOf(u'&'); at >= 0 && at + 1 < text.size();
-             at = text.indexOf(u'&', at + 1)) {
-            const QChar letter = text.at(at + 1).toLower();
-            if (seen.contains(letter))
-                return QString(letter) + QStringLiteral(" in ") + texts.join(u'|');
-            seen += letter;
-        }
-    }
+    const QString letters = Mnemonics(texts.join(QString()));
+    for (qsizetype i = 0; i < letters.size(); ++i)
+        if (letters.indexOf(letters[i], i + 1) > 0)
+            return QString(letters[i]) + QStringLiteral(" in ") + texts.join(u'|');
     return {};
 }
 
