@@ -14,13 +14,10 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDragEnterEvent>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>

@@ -4,7 +4,6 @@
 #include "windows/common/FilePane.h"
 #include "windows/common/WindowServices.h"
 
-#include <QAction>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>

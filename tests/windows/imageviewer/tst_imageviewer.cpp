@@ -61,15 +61,10 @@ private slots:
         QCOMPARE(shown.pixelColor(4, 4), QColor(Qt::darkCyan));
 
         const QSize view = viewer.Picture2()->size();
-        const int dx = std::abs(surface.width() - view.width());
-        const int dy = std::abs(surface.height() - view.height());
         viewer.VScroll1()->setValue(1000);
         viewer.HScroll1()->setValue(1000);
-        QCOMPARE(viewer.Picture1()->pos(), QPoint(-dx, -dy));
-        viewer.VScroll1()->setValue(500);
-        viewer.HScroll1()->setValue(500);
-        QVERIFY(std::abs(viewer.Picture1()->x() + dx / 2) <= 1);
-        QVERIFY(std::abs(viewer.Picture1()->y() + dy / 2) <= 1);
+        QCOMPARE(viewer.Picture1()->pos(), QPoint(-std::abs(surface.width() - view.width()),
+                                                  -std::abs(surface.height() - view.height())));
         // 3000 twips is the least either way.
         viewer.resize(50, 50);
         QCOMPARE(viewer.size(), QSize(200, 200));
