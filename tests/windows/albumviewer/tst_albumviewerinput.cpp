@@ -1,8 +1,5 @@
 #include "support/TestMain.h"
 #include "windows/albumviewer/ViewerSandbox.h"
-#include "windows/albumviewer/frmAlbumViewer.h"
-#include "windows/common/FilePane.h"
-#include "windows/common/WindowServices.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -23,10 +20,8 @@ class tst_AlbumViewerInput : public QObject
 private slots:
     void initTestCase()
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QFAIL("needs an X display: run through ctest, which starts Xvfb");
-        if (xdotool_.isEmpty())
-            QFAIL("needs xdotool (scripts/install-deps.sh installs it)");
+        QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb") && !xdotool_.isEmpty(),
+                 "needs an X display (ctest starts Xvfb) and xdotool (scripts/install-deps.sh)");
     }
 
     void inputDuringFill_data()
@@ -60,7 +55,7 @@ private slots:
                     input == "click" ? QStringList{"mousemove", QString::number(at.x()),
                                                    QString::number(at.y()), "click", "1"}
                                      : QStringList{"key", "Down"};
-                sent = xdotool(arguments);
+                sent = QProcess::execute(xdotool_, arguments);
                 // The X server has sent the input once xdotool is done; the program's reader
                 // thread takes it in meanwhile, with no event handled here.
                 QThread::msleep(300);
@@ -79,11 +74,6 @@ private slots:
     }
 
 private:
-    int xdotool(const QStringList& arguments) const
-    {
-        return QProcess::execute(xdotool_, arguments);
-    }
-
     QString xdotool_ = QStandardPaths::findExecutable("xdotool");
 };
 

@@ -242,27 +242,6 @@ private slots:
         }
     }
 
-    // "Save as PDF" is set up like a print queue, without a warning: the usual paper sizes are
-    // offered and the paper and orientation chosen are what it lays out on.
-    void printerSetupSaveAsPdf()
-    {
-        QTest::failOnWarning(QRegularExpression(".*"));
-        SystemPrinters printers;
-        PrinterSurface printer(SaveAsPdfPrinter.toString());
-        PrinterSetupDialog dialog(nullptr, printers, printer);
-        auto* names = dialog.findChild<QComboBox*>("cboPrinter");
-        auto* papers = dialog.findChild<QComboBox*>("cboPaper");
-        QCOMPARE(names->currentText(), SaveAsPdfPrinter);
-        QVERIFY(papers->findText("A4") >= 0);
-        papers->setCurrentIndex(papers->findText("Legal"));
-        dialog.findChild<QRadioButton*>("optLandscape")->click();
-        dialog.accept();
-
-        QVERIFY(printer.writesPdf() && printer.error().isEmpty());
-        QCOMPARE(printer.printer().pageLayout().pageSize().id(), QPageSize::Legal);
-        QCOMPARE(printer.printer().pageLayout().orientation(), QPageLayout::Landscape);
-        QCOMPARE(printer.paperWidthTwips(), 14 * 1440);
-    }
     // The Print Size dialog opened on a store, boxes typed into and left, then OK: what the
     // boxes show, what the printer was asked, the messages, and what was written.
     void printSize()
