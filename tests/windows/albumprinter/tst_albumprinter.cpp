@@ -97,7 +97,7 @@ class tst_AlbumPrinter : public QObject
 
 private slots:
     // Each button of the print list on A, B, C with each row selected (-1: none): the list and
-    // the selected row after.
+    // the selected row after; then the file list's Add and Add All.
     void printListCommands()
     {
         Sandbox s;
@@ -118,23 +118,14 @@ private slots:
                             .arg(chosen.isEmpty() ? -1 : s.list()->row(chosen.first()));
             }
         }
-        QUENBROOK_COMPARE_GOLDEN("windows/print-list-commands.txt", text);
-    }
-
-    void addFromFileList()
-    {
-        Sandbox s;
-        QVERIFY(s.show());
-        FileList* files = s.files();
-        // Listed as a.gif, A9.bmp, A10.bmp, b.jpg.
+        // Add with no file chosen, Add on the fourth file, Add All.
+        s.list()->clear();
         s.click("cmdAdd");
-        QCOMPARE(s.window->PrintList(), QStringList());
-        files->setCurrentRow(3);
+        s.files()->setCurrentRow(3);
         s.click("cmdAdd");
         s.click("cmdAddAll");
-        QCOMPARE(s.window->PrintList(),
-                 (QStringList{s.path("b.jpg"), s.path("a.gif"), s.path("A9.bmp"), s.path("A10.bmp"),
-                              s.path("b.jpg")}));
+        text += "cmdAdd, cmdAdd on 3, cmdAddAll: " + s.window->PrintList().join(' ') + '\n';
+        QUENBROOK_COMPARE_GOLDEN("windows/print-list-commands.txt", text.replace(s.dir, "<dir>"));
     }
 
     // Only picture files are taken, by the list and by the window, and always copied, whatever
