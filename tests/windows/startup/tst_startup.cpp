@@ -64,13 +64,17 @@ struct Start
     QString state()
     {
         const QString text =
-            QStringLiteral(
-                "printer %1, viewer %2, image viewers %3, ended %4, list [%5]\nsaid: %6\n")
+            QStringLiteral("sent [%1], %2, registered %3, path %4\nprinter %5, viewer %6, image "
+                           "viewers %7, ended %8, list [%9]\nsaid: ")
+                .arg(handOff.sent.join(' '), handOff.handler ? "serves" : "no server")
+                .arg(registered)
+                .arg(setting(ProgramKeys::Section, ProgramKeys::Path))
                 .arg(printerShown())
                 .arg(viewerShown())
                 .arg(imageViewers())
                 .arg(ended)
-                .arg(printList().join(' '), said.join(" | ").replace("\r\n", " / "));
+                .arg(printList().join(' ')) +
+            said.join(" | ").replace("\r\n", " / ") + '\n';
         said.clear();
         return text;
     }
@@ -135,15 +139,10 @@ private slots:
             Start start(dir_.path(), printers, running);
             if (!stored.isEmpty())
                 start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start, stored);
-            const bool goesOn = start.program.Main(command);
-            text += QStringLiteral("== %1 printer(s)%2, Start=%3, %4\n")
+            text += QStringLiteral("== %1 printer(s)%2, Start=%3, %4\n%5, ")
                         .arg(printers)
-                        .arg(running ? ", running" : "", stored, command);
-            text += QStringLiteral("%1, sent [%2], %3, registered %4, path %5\n")
-                        .arg(goesOn ? "goes on" : "ends", start.handOff.sent.join(' '))
-                        .arg(start.handOff.handler ? "serves" : "no server")
-                        .arg(start.registered)
-                        .arg(start.setting(ProgramKeys::Section, ProgramKeys::Path));
+                        .arg(running ? ", running" : "", stored, command,
+                             start.program.Main(command) ? "goes on" : "ends");
             text += start.state();
         }
         text.replace(QStringLiteral(QUENBROOK_SAMPLES_DIR), "<samples>")

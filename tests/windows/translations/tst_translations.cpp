@@ -92,11 +92,11 @@ private slots:
                     source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 } else if (xml.name() == u"translation") {
                     ++messages;
-                    const QString type = xml.attributes().value(QStringLiteral("type")).toString();
+                    const bool marked = xml.attributes().hasAttribute("type"); // unfinished, …
                     const QString text =
                         xml.readElementText(QXmlStreamReader::IncludeChildElements);
                     const QString where = name + ": " + source + " -> " + text;
-                    QVERIFY2(type.isEmpty() && !text.trimmed().isEmpty(), qPrintable(where));
+                    QVERIFY2(!marked && !text.trimmed().isEmpty(), qPrintable(where));
                     QVERIFY2(Marks(text) == Marks(source), qPrintable(where));
                 }
             }
