@@ -119,6 +119,7 @@ inline QString dumpWindow(const QWidget& window, const QString& hide = QString()
         if ((w->focusPolicy() & Qt::TabFocus) && !dump::isQtPart(*w))
             chain << dump::label(*w);
     out << "tab order: " + chain.join(' ');
+    out << "focus: " + dump::label(window.focusWidget() ? *window.focusWidget() : window);
     dump::actions(QStringLiteral("window actions"), window.actions(), out);
     for (const QMenuBar* bar : window.findChildren<QMenuBar*>())
         dump::actions(QStringLiteral("menu bar"), bar->actions(), out);
