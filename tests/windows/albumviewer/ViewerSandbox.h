@@ -26,17 +26,14 @@ struct Sandbox : testsupport::SettingsSandbox
 {
     QTemporaryDir folder;
     QString dir;
-    TestPrinters printers;
+    TestPrinters printers{{"P"}};
     WindowServices services{store, printers};
     std::unique_ptr<frmAlbumViewer> window;
     QStringList messages; // every one with the information icon
-    int ends = 0;
 
     // Entries of `stored` read "Section/Key=value".
-    explicit Sandbox(const QStringList& stored = {}, QStringList printerNames = {"P"},
-                     const QByteArray& damaged = {})
+    explicit Sandbox(const QStringList& stored = {}, const QByteArray& damaged = {})
         : SettingsSandbox("AlbumViewer")
-        , printers(std::move(printerNames))
     {
         dir = QFileInfo(folder.path()).canonicalFilePath();
         QFile x(path("x.jpg"));
@@ -52,7 +49,7 @@ struct Sandbox : testsupport::SettingsSandbox
             QCOMPARE(owner, window.get());
             messages.append(icon == MessageIcon::Information ? text : "wrong icon: " + text);
         };
-        services.ending.setEndProgram([this] { ++ends; });
+        services.ending.setEndProgram([] {});
         window = std::make_unique<frmAlbumViewer>(services);
     }
     bool show()

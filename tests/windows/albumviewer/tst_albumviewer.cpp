@@ -1,60 +1,36 @@
 #include "core/geometry/AlbumViewerLayout.h"
+#include "support/Golden.h"
+#include "support/TestMain.h"
 #include "windows/albumviewer/ViewerSandbox.h"
-#include "windows/albumviewer/frmAlbumViewer.h"
-#include "windows/common/FilePane.h"
-#include "windows/common/WindowServices.h"
 
+#include <QDrag>
+#include <QMenu>
+#include <QMimeData>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace quenbrook;
 using namespace quenbrook::AlbumViewerLayout;
 using viewertest::Sandbox;
 
-// The Album Viewer window: its placement, its layout and the filling of its slots.
+// The Album Viewer: its placement, the filling of its slots, its commands and its ending.
 class tst_AlbumViewer : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void fitAndPixels_data()
-    {
-        QTest::addColumn<QSizeF>("slot");
-        QTest::addColumn<QSizeF>("picture");
-        QTest::addColumn<QRectF>("drawn");
-        QTest::newRow("wide: full width, at the top")
-            << QSizeF(1000, 1000) << QSizeF(200, 100) << QRectF(0, 0, 1000, 500);
-        QTest::newRow("tall: full height, at the left")
-            << QSizeF(1000, 1000) << QSizeF(100, 200) << QRectF(0, 0, 500, 1000);
-        QTest::newRow("small picture is enlarged")
-            << QSizeF(1000, 500) << QSizeF(10, 10) << QRectF(0, 0, 500, 500);
-        QTest::newRow("picture without area") << QSizeF(1000, 1000) << QSizeF(0, 50) << QRectF();
-    }
+    // A picture fills its slot's width or height, from the top left corner, enlarged if small.
     void fitAndPixels()
     {
-        QFETCH(QSizeF, slot);
-        QFETCH(QSizeF, picture);
-        QTEST(FitPicture(slot, picture), "drawn");
+        QCOMPARE(FitPicture({1000, 1000}, {200, 100}), QRectF(0, 0, 1000, 500));
+        QCOMPARE(FitPicture({1000, 1000}, {100, 200}), QRectF(0, 0, 500, 1000));
+        QCOMPARE(FitPicture({1000, 500}, {10, 10}), QRectF(0, 0, 500, 500));
+        QCOMPARE(FitPicture({1000, 1000}, {0, 50}), QRectF());
         // HIMETRIC as the loader rounds it (pixels x 2540 / 96) comes back whole.
         for (int pixels : {1, 350, 400, 500, 4000})
             QCOMPARE(HimetricToPixels(int((qint64(pixels) * 2540 + 48) / 96)), pixels);
         QCOMPARE(HimetricToPixels(5079), 191); // a metafile just short of 2 inches
         QCOMPARE(HimetricToPixels(-5), 0);
-    }
-
-    void layout()
-    {
-        const Arrangement a = CompleteLayout(7080, 4944, 60, 60);
-        QCOMPARE(a.DirectoryWidth, 2535.f);
-        QCOMPARE(a.PicturesWidth, 4545.f);
-        QCOMPARE(a.File1Height, 1854.f);
-        // X0 = 2595, W = 4425, Y0 = 840, H = 4044.
-        QCOMPARE(a.shpFocus[0], QRectF(2595, 840, 2212.5, 2022));
-        QCOMPARE(a.shpFocus[3], QRectF(4807.5, 2862, 2212.5, 2022));
-        QCOMPARE(a.picViewer[1], QRectF(4867.5, 900, 2092.5, 1902));
-        QCOMPARE(a.picViewer[2], QRectF(2655, 2922, 2092.5, 1902));
-        QCOMPARE(ChooseLayoutStep(true, 10, 10), LayoutStep::Nothing); // minimised
     }
 
     void slotFill_data()
@@ -86,17 +62,43 @@ private slots:
         QVERIFY(s.window->Dir1()->setPath(QDir::tempPath()));
         QCOMPARE(s.window->File1()->path(), QDir(QDir::tempPath()).canonicalPath());
         QCOMPARE(s.slotFiles(), shown);
+        s.press("Gif"); // and so does the filter
+        QVERIFY(!s.window->File1()->pattern().contains("gif"));
+        QCOMPARE(s.slotFiles(), shown);
+    }
+
+    // A picture dragged from a slot or from the file list goes out as its file, to be copied.
+    void dragOut()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        s.select(1);
+        QTRY_VERIFY(s.window->SlotLoaded(0));
+        FileList* list = s.window->File1();
+        const QList<std::pair<QWidget*, QPoint>> starts{
+            {s.window->picViewer(0), s.window->picViewer(0)->rect().center()},
+            {list->viewport(), list->visualItemRect(list->item(1)).center()}};
+        for (const auto& [from, at] : starts) {
+            QTest::mousePress(from, Qt::LeftButton, {}, at);
+            QTest::mouseMove(from, at + QPoint(10, 10)); // a list starts the drag on the second
+            QTest::mouseMove(from, at + QPoint(20, 20));
+            const QDrag* drag = s.window->findChild<QDrag*>();
+            QVERIFY(drag && drag->mimeData());
+            QCOMPARE(drag->mimeData()->urls(),
+                     QList<QUrl>{QUrl::fromLocalFile(s.window->SlotFile(0))});
+            QCOMPARE(drag->supportedActions(), Qt::CopyAction);
+            QTest::mouseRelease(from, Qt::LeftButton, {}, at + QPoint(20, 20));
+            delete drag;
+        }
     }
 
     void damagedPicture()
     {
-        Sandbox s({}, {"P"}, QByteArray("not a picture at all\n").repeated(10));
+        Sandbox s({}, QByteArray("not a picture at all\n").repeated(10));
         QVERIFY(s.show());
         s.press("First");
-        QCOMPARE(s.window->SlotFile(0), s.path("x.jpg"));
-        QCOMPARE(s.window->SlotSize(0), 210);
-        QCOMPARE(s.window->SlotWidth(0), 0);
-        QVERIFY(!s.window->SlotLoaded(0));
+        QCOMPARE(s.slotFiles().value(0), "-" + s.path("x.jpg"));
+        QCOMPARE((QList<int>{s.window->SlotSize(0), s.window->SlotWidth(0)}), (QList<int>{210, 0}));
         QVERIFY(s.window->picViewer(0)->image().isNull());
         QCOMPARE(s.window->picViewer(0)->toolTip(), "x.jpg");
         // Nothing acts on it, and nothing breaks.
@@ -107,19 +109,6 @@ private slots:
         QCOMPARE(s.highlights(), (QList<bool>{false, false, false, false}));
         QVERIFY(s.messages.isEmpty());
         QCOMPARE(added.count(), 0);
-    }
-
-    // A drive that cannot be read stays chosen; the folder stays open.
-    void refusedDrive()
-    {
-        Sandbox s;
-        QVERIFY(s.show());
-        DriveList* drives = s.window->Drive1();
-        drives->setDrives({"/", s.path("gone")});
-        drives->setCurrentIndex(1);
-        emit drives->activated(1);
-        QCOMPARE(drives->currentText(), s.path("gone"));
-        QCOMPARE(s.window->Dir1()->path(), s.dir);
     }
 
     // A resize while the slots are being filled stops that fill after the slot in hand and fills
@@ -146,82 +135,86 @@ private slots:
         QVERIFY(asked.first() != asked.last());
     }
 
-    void opening_data()
-    {
-        const QSize screen = QGuiApplication::primaryScreen()->size() * 15;
-        const auto at = [](auto left, auto top) {
-            return QStringList{QString("AlbumViewer/Left=%1").arg(left),
-                               QString("AlbumViewer/Top=%1").arg(top)};
-        };
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<QPoint>("position");
-        QTest::newRow("fresh store") << QStringList{} << QPoint(0, 0);
-        QTest::newRow("on the screen") << at(1500, 750) << QPoint(100, 50);
-        QTest::newRow("Left beyond the screen") << at(screen.width() + 15, 750) << QPoint(0, 50);
-    }
+    // Kept on the screen from a stored place beyond it, at the smallest size, which the layout
+    // pass stores; nothing chosen yet; narrower than three drive lists snaps back.
     void opening()
     {
-        QFETCH(QStringList, stored);
-        Sandbox s(stored);
+        Sandbox s({"AlbumViewer/Left=1e9", "AlbumViewer/Top=750"});
         QVERIFY(s.show());
-        QTEST(s.window->pos(), "position");
-        // Outer size 7605 x 5670 twips, the smallest it can be; the layout pass stores it.
+        QCOMPARE(s.window->pos(), QPoint(0, 50));
         QTRY_COMPARE(s.window->size(), QSize(507, 378));
         QTRY_COMPARE(s.get("Width"), "7605");
         QCOMPARE(s.get("Height"), "5670");
         QCOMPARE(s.window->File1()->path(), s.dir);
         QVERIFY(s.window->File1()->selectedItems().isEmpty());
-        QCOMPARE(s.highlights(), (QList<bool>{false, false, false, false}));
-
-        // Narrower than three drive lists snaps back.
         s.window->resize(300, 500);
         QTRY_COMPARE(s.window->width(), 507);
     }
 
-    // A store written by hand or by another program: the window stays on the screen, its four
-    // slots show inside it, and only sane numbers go back to the store.
-    void hostileStore_data()
+    void navigation()
     {
-        const QSize screen = QGuiApplication::primaryScreen()->size() * 15;
-        QTest::addColumn<QStringList>("stored"); // Left, Top, Width, Height
-        QTest::addColumn<QStringList>("written");
-        QTest::newRow("far beyond") << QStringList{"1e30", "-0", "1E+30", "3.4E+38"}
-                                    << QStringList{"0", "0", QString::number(screen.width()),
-                                                   QString::number(screen.height())};
-        QTest::newRow("negative, not numbers")
-            << QStringList{"-1e30", "NaN", "-1e30", "-0"} << QStringList{"0", "0", "7605", "5670"};
-        QTest::newRow("beyond a single")
-            << QStringList{"1e39", "1e300", "7e38", "&HFFFFFFFF"}
-            << QStringList{"0", "0", "7605", QString::number(screen.height())};
-    }
-    void hostileStore()
-    {
-        QFETCH(QStringList, stored);
-        QFETCH(QStringList, written);
-        const QStringList keys{"Left", "Top", "Width", "Height"};
-        QStringList entries;
-        for (int i = 0; i < 4; ++i)
-            entries << "AlbumViewer/" + keys[i] + '=' + stored[i];
-        Sandbox s(entries);
-        QVERIFY(s.show());
-        s.press("First");
-        QTRY_COMPARE(s.get("Height"), written[3]);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(s.get(keys[i]), written[i]);
-
-        const QRect client = s.window->centralWidget()->rect();
-        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
-            const QRect slot = s.window->picViewer(i)->geometry();
-            QVERIFY(slot.width() > 20 && slot.height() > 20);
-            QVERIFY(client.contains(slot));
-            QVERIFY(s.window->SlotLoaded(i));
-            QVERIFY(!s.window->picViewer(i)->image().isNull());
+        QString text;
+        for (int count : {0, 1, 5, 10}) {
+            for (int selected = -1; selected < count; ++selected) {
+                text += QStringLiteral("%1 files, row %2:").arg(count).arg(selected);
+                for (const char* key :
+                     {"First", "Prev4", "Prev", "Next", "Next4", "Last", "Information"}) {
+                    const std::optional<int> to =
+                        NavigationTarget(count, selected, ToolbarButtonOf(key).value());
+                    text += QStringLiteral(" %1 %2").arg(key, to ? QString::number(*to) : "-");
+                }
+                text += '\n';
+            }
         }
-        s.window->close();
-        QCOMPARE(s.get("Left"), "0");
-        QCOMPARE(s.get("Top"), "0");
+        QVERIFY(!ToolbarButtonOf("Separator"));
+        QUENBROOK_COMPARE_GOLDEN("windows/album-viewer-navigation.txt", text);
+    }
+
+    void slotCommands()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        QSignalSpy added(s.window.get(), &frmAlbumViewer::addToPrintListRequested);
+        QSignalSpy viewed(s.window.get(), &frmAlbumViewer::viewFileRequested);
+        const QStringList names = s.window->File1()->fileNames();
+        s.select(int(names.size()) - 3); // shapes.wmf, star.ico, sunset.jpeg, empty
+
+        s.click(2);
+        QCOMPARE(s.window->CurrentSlot(), 2);
+        QCOMPARE(s.highlights(), (QList<bool>{false, false, true, false}));
+        s.press("Information");
+        const QString information = "File Name: " + s.path("sunset.jpeg") +
+                                    "\r\nFile Size: 10516 Bytes\r\nWidth: 500 Pixels"
+                                    "\r\nHeight: 350 Pixels";
+        QCOMPARE(s.messages, QStringList{information});
+
+        // Added twice, by the toolbar and by the context menu: two entries, same path.
+        s.press("AddToList");
+        s.window->findChild<QAction*>("mnuPopupAddtoAlbumPrintList")->trigger();
+        QCOMPARE(added, (QList<QVariantList>{{s.path("sunset.jpeg")}, {s.path("sunset.jpeg")}}));
+        s.press("ImageViewer");
+        s.window->findChild<QAction*>("mnupopupViewFile")->trigger();
+        QCOMPARE(viewed, (QList<QVariantList>{{s.path("sunset.jpeg")}, {s.path("sunset.jpeg")}}));
+
+        // A right click on the empty slot hides the highlight and opens nothing.
+        s.click(3, Qt::RightButton);
+        QCOMPARE(s.highlights(), (QList<bool>{false, false, false, false}));
+        QCOMPARE(s.window->CurrentSlot(), 2);
+        QVERIFY(!s.window->mnuPopup()->isVisible());
+        s.window->findChild<QAction*>("mnuPopupInformation")->trigger();
+        QCOMPARE(s.messages, (QStringList{information, information}));
+
+        // A right click on a loaded slot chooses it and opens the menu.
+        s.click(1, Qt::RightButton);
+        QCOMPARE(s.window->CurrentSlot(), 1);
+        QCOMPARE(s.highlights(), (QList<bool>{false, true, false, false}));
+        QTRY_VERIFY(s.window->mnuPopup()->isVisible());
+        s.window->mnuPopup()->close();
+        QSignalSpy printer(s.window.get(), &frmAlbumViewer::albumPrinterRequested);
+        s.press("AlbumPrinter");
+        QCOMPARE(printer.count(), 1);
     }
 };
 
-QTEST_MAIN(tst_AlbumViewer)
+QUENBROOK_TEST(tst_AlbumViewer)
 #include "tst_albumviewer.moc"

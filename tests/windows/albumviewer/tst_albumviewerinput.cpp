@@ -1,28 +1,18 @@
+#include "support/TestMain.h"
 #include "windows/albumviewer/ViewerSandbox.h"
-#include "windows/albumviewer/frmAlbumViewer.h"
-#include "windows/common/FilePane.h"
-#include "windows/common/WindowServices.h"
 
-#include <QAction>
-#include <QDrag>
-#include <QElapsedTimer>
-#include <QListWidget>
 #include <QProcess>
-#include <QScopeGuard>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
-#include <QTimer>
 #include <QToolBar>
 
 using namespace quenbrook;
 using viewertest::Sandbox;
 
-// Clicks and keys that come from the window system while the Album Viewer fills its slots, and
-// drags out to another program. They go through an X server of the test's own (Xvfb) by xdotool,
-// as a user's would, since only such input can be held back by the event loop, and only such a
-// drag reaches another program; events posted inside the program never do either.
+// Clicks and keys that come from the window system while the Album Viewer fills its slots. They go
+// through an X server of the test's own (Xvfb) by xdotool, as a user's would, since only such
+// input can be held back by the event loop; events posted inside the program never are.
 class tst_AlbumViewerInput : public QObject
 {
     Q_OBJECT
@@ -30,10 +20,8 @@ class tst_AlbumViewerInput : public QObject
 private slots:
     void initTestCase()
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QFAIL("needs an X display: run through ctest, which starts Xvfb");
-        if (xdotool_.isEmpty())
-            QFAIL("needs xdotool (scripts/install-deps.sh installs it)");
+        QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb") && !xdotool_.isEmpty(),
+                 "needs an X display (ctest starts Xvfb) and xdotool (scripts/install-deps.sh)");
     }
 
     void inputDuringFill_data()
@@ -67,7 +55,7 @@ private slots:
                     input == "click" ? QStringList{"mousemove", QString::number(at.x()),
                                                    QString::number(at.y()), "click", "1"}
                                      : QStringList{"key", "Down"};
-                sent = xdotool(arguments);
+                sent = QProcess::execute(xdotool_, arguments);
                 // The X server has sent the input once xdotool is done; the program's reader
                 // thread takes it in meanwhile, with no event handled here.
                 QThread::msleep(300);
@@ -85,104 +73,9 @@ private slots:
             QCOMPARE(window.SlotFile(i), s.path(names[1 + i]));
     }
 
-    void dragOut_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::newRow("slot") << "picViewer";
-        QTest::newRow("file list") << "File1";
-    }
-    // A picture dragged onto another program's window reaches it as a file drop. That program
-    // reads the file list from this one after the drag has ended here, so the drag must still
-    // hold its data then.
-    void dragOut()
-    {
-        QFETCH(QString, source);
-        Sandbox s;
-        frmAlbumViewer& window = *s.window;
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.File1()->setCurrentRow(0);
-        QTRY_VERIFY(window.SlotLoaded(frmAlbumViewer::SlotCount - 1));
-
-        QWidget* from = window.picViewer(0);
-        QPoint at = from->rect().center();
-        QString file = window.SlotFile(0);
-        if (source == "File1") {
-            from = window.File1()->viewport();
-            at = window.File1()->visualItemRect(window.File1()->item(0)).center();
-            file = s.path(window.File1()->item(0)->text());
-        }
-        const QPoint start = from->mapToGlobal(at);
-        const QRect screen = window.screen()->geometry();
-        const QRect place(screen.right() - 300, screen.top() + 40, 260, 260);
-        QVERIFY(!place.contains(start));
-
-        QProcess target;
-        QStringList lines; // whole lines the target printed
-        connect(&target, &QProcess::readyReadStandardOutput, &target, [&] {
-            while (target.canReadLine())
-                lines << QString::fromLocal8Bit(target.readLine()).chopped(1);
-        });
-        target.start(QUENBROOK_DROP_TARGET,
-                     {QString::number(place.x()), QString::number(place.y()),
-                      QString::number(place.width()), QString::number(place.height())});
-        QTRY_VERIFY_WITH_TIMEOUT(lines.contains("ready"), 30000);
-
-        // The press and the moves after it start the drag; the drag's own event loop then runs
-        // until the button is released, so the rest is sent from a timer inside that loop: the
-        // pointer goes on moving a little until the drag has started (a list starts it on its
-        // second move, and the moves may reach the program as one), then goes to the target,
-        // and the button is released once the target has accepted the drag (or after 30 s,
-        // which ends the drag refused).
-        QCOMPARE(
-            xdotool({"mousemove", "--sync", QString::number(start.x()), QString::number(start.y()),
-                     "mousedown", "1", "mousemove_relative", "--sync", "30", "30"}),
-            0);
-        bool started = false, accepted = false, released = false;
-        const auto release = qScopeGuard([&] {
-            if (!released)
-                xdotool({"mouseup", "1"});
-            target.kill();
-            target.waitForFinished();
-        });
-        int moves = 0;
-        QElapsedTimer since;
-        QTimer driver;
-        connect(&driver, &QTimer::timeout, &driver, [&] {
-            if (!started) {
-                auto* drag = window.findChild<QDrag*>();
-                if (!drag && moves < 100) {
-                    const QString step = ++moves % 2 ? "2" : "-2";
-                    xdotool({"mousemove_relative", "--", step, step});
-                } else if (drag) {
-                    started = true;
-                    since.start();
-                    connect(drag, &QDrag::actionChanged, &driver,
-                            [&](Qt::DropAction action) { accepted |= action == Qt::CopyAction; });
-                    xdotool({"mousemove", QString::number(place.center().x()),
-                             QString::number(place.center().y())});
-                }
-            } else if (accepted || since.hasExpired(30000)) {
-                released = xdotool({"mouseup", "1"}) == 0;
-                driver.stop();
-            }
-        });
-        driver.start(20);
-        QTRY_VERIFY_WITH_TIMEOUT(released, 60000);
-        QVERIFY(accepted);
-        QTRY_VERIFY_WITH_TIMEOUT(lines.size() > 1, 30000);
-        QCOMPARE(lines, QStringList({"ready", "dropped\t" + file}));
-    }
-
 private:
-    int xdotool(const QStringList& arguments) const
-    {
-        return QProcess::execute(xdotool_, arguments);
-    }
-
     QString xdotool_ = QStandardPaths::findExecutable("xdotool");
 };
 
-QTEST_MAIN(tst_AlbumViewerInput)
+QUENBROOK_TEST(tst_AlbumViewerInput)
 #include "tst_albumviewerinput.moc"

@@ -3,6 +3,8 @@
 #include "core/settings/SettingsStore.h"
 #include "core/startup/HandOff.h"
 #include "print/Printers.h"
+#include "support/Golden.h"
+#include "support/TestMain.h"
 #include "support/TestPrinters.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
@@ -13,7 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace quenbrook;
 
@@ -58,6 +60,24 @@ struct Start
     bool viewerShown() { return program.Windows().isAlbumViewerVisible(); }
     QStringList printList() { return program.Windows().AlbumPrinter().PrintList(); }
     qsizetype imageViewers() { return program.Windows().ImageViewers().size(); }
+    // The windows shown, the print list, the ends and the messages since the last call.
+    QString state()
+    {
+        const QString text =
+            QStringLiteral("sent [%1], %2, registered %3, path %4\nprinter %5, viewer %6, image "
+                           "viewers %7, ended %8, list [%9]\nsaid: ")
+                .arg(handOff.sent.join(' '), handOff.handler ? "serves" : "no server")
+                .arg(registered)
+                .arg(setting(ProgramKeys::Section, ProgramKeys::Path))
+                .arg(printerShown())
+                .arg(viewerShown())
+                .arg(imageViewers())
+                .arg(ended)
+                .arg(printList().join(' ')) +
+            said.join(" | ").replace("\r\n", " / ") + '\n';
+        said.clear();
+        return text;
+    }
 
     SettingsStore store;
     TestPrinters printers;
@@ -93,179 +113,86 @@ private slots:
     void init() { QVERIFY(dir_.isValid()); }
     void cleanup() { QDir(dir_.path()).removeRecursively(); }
 
-    void laterStartHandsOver()
-    {
-        Start start(dir_.path(), 1, true);
-        QVERIFY(!start.program.Main(view(sample("Beach.jpg"))));
-        QCOMPARE(start.handOff.sent, QStringList{view(sample("Beach.jpg"))});
-        QVERIFY(!start.handOff.handler);
-        QCOMPARE(start.registered, 0);
-        QVERIFY(!start.printerShown() && !start.viewerShown());
-        QCOMPARE(start.imageViewers(), 0);
-        QCOMPARE(start.setting(ProgramKeys::Section, ProgramKeys::Path), QStringLiteral("<none>"));
-    }
-
-    void firstWindow_data()
-    {
-        QTest::addColumn<int>("printers");
-        QTest::addColumn<QString>("stored"); // null: never stored
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<bool>("printerWindow");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("fresh store") << 1 << QString() << "" << true << QStringList();
-        QTest::newRow("fresh store, no printer")
-            << 0 << QString() << "" << false << QStringList{ProgramMessages::OnlyAlbumViewer()};
-        QTest::newRow("viewer closed last") << 1 << "AlbumViewer"
-                                            << "" << false << QStringList();
-        QTest::newRow("garbage") << 1 << "albumprinter"
-                                 << "" << false << QStringList();
-        QTest::newRow("lower-case switch is no command")
-            << 1 << QString() << "/viewimage x.jpg" << true << QStringList();
-    }
-    void firstWindow()
-    {
-        QFETCH(int, printers);
-        QFETCH(QString, stored);
-        QFETCH(QString, command);
-        QFETCH(bool, printerWindow);
-        QFETCH(QStringList, messages);
-        Start start(dir_.path(), printers);
-        if (!stored.isNull())
-            start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start, stored);
-        QVERIFY(start.program.Main(command));
-        QVERIFY(start.handOff.handler);
-        QCOMPARE(start.registered, 1);
-        QCOMPARE(start.setting(ProgramKeys::Section, ProgramKeys::Path), Folder);
-        QCOMPARE(start.printerShown(), printerWindow);
-        QCOMPARE(start.viewerShown(), !printerWindow);
-        QCOMPARE(start.said, messages);
-        QCOMPARE(start.imageViewers(), 0);
-    }
-
-    // The switches at start-up: an add always shows the Album Printer; a failed view ends.
-    void commandAtStart()
+    // One start each: printers, a running instance, the stored window and the command line give
+    // whether the start goes on, what it handed over or registered, the windows and messages.
+    void starts()
     {
         QTemporaryDir files;
-        QFile notPicture(files.filePath(QStringLiteral("notes.jpg.txt")));
-        QVERIFY(notPicture.open(QIODevice::WriteOnly));
-        {
-            Start start(dir_.path(), 0);
-            QVERIFY(!start.program.Main(add(sample("Beach.jpg"))));
-            QCOMPARE(start.said, QStringList{ProgramMessages::QuenbrookStops()});
-            QVERIFY(!start.printerShown() && !start.viewerShown());
+        const QString notPicture = files.filePath("notes.jpg.txt");
+        QVERIFY(QFile(notPicture).open(QIODevice::WriteOnly));
+        const QString beach = add(sample("Beach.jpg"));
+        const QList<std::tuple<int, bool, QString, QString>> rows{
+            {1, true, "", view(sample("Beach.jpg"))}, // another instance runs: handed over
+            {1, false, "", ""},
+            {0, false, "", ""},
+            {1, false, "AlbumViewer", ""},
+            {1, false, "albumprinter", ""},
+            {1, false, "", "/viewimage x.jpg"}, // a lower-case switch is no command
+            {0, false, "", beach},
+            {1, false, "AlbumViewer", "/AddAlbumPrinterList  " + sample("Beach.jpg") + "  "},
+            {1, false, "", add(notPicture)},
+            {1, false, "", view(sample("portrait.gif"))},
+            {1, false, "", view(notPicture)}};
+        QString text;
+        for (const auto& [printers, running, stored, command] : rows) {
+            QDir(dir_.path()).removeRecursively();
+            Start start(dir_.path(), printers, running);
+            if (!stored.isEmpty())
+                start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start, stored);
+            text += QStringLiteral("== %1 printer(s)%2, Start=%3, %4\n%5, ")
+                        .arg(printers)
+                        .arg(running ? ", running" : "", stored, command,
+                             start.program.Main(command) ? "goes on" : "ends");
+            text += start.state();
         }
-        {
-            Start start(dir_.path());
-            start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
-                                    ProgramKeys::StartAlbumViewer);
-            QVERIFY(start.program.Main(QStringLiteral("/AddAlbumPrinterList  ") +
-                                       sample("Beach.jpg") + QStringLiteral("  ")));
-            QVERIFY(start.printerShown() && !start.viewerShown());
-            QCOMPARE(start.printList(), QStringList{sample("Beach.jpg")});
-            QVERIFY(start.said.isEmpty());
-        }
-        {
-            Start start(dir_.path());
-            QVERIFY(start.program.Main(add(notPicture.fileName())));
-            QVERIFY(start.printerShown());
-            QVERIFY(start.printList().isEmpty());
-            QCOMPARE(start.said, QStringList{ProgramMessages::CantOpenFile()});
-        }
-        {
-            Start start(dir_.path());
-            QVERIFY(start.program.Main(view(sample("portrait.gif"))));
-            QVERIFY(start.viewerShown()); // "Start" still says the Album Viewer
-            QCOMPARE(start.imageViewers(), 1);
-            QVERIFY(start.said.isEmpty());
-        }
-        {
-            Start start(dir_.path());
-            QVERIFY(!start.program.Main(view(notPicture.fileName())));
-            QCOMPARE(start.said, QStringList{ProgramMessages::CantOpenFile()});
-            QCOMPARE(start.imageViewers(), 0);
-        }
+        text.replace(QStringLiteral(QUENBROOK_SAMPLES_DIR), "<samples>")
+            .replace(files.path(), "<dir>");
+        QUENBROOK_COMPARE_GOLDEN("windows/starts.txt", text);
     }
 
-    // Commands from later starts, as the running instance receives them.
+    // Commands from later starts, one after another, as the running instance receives them; a
+    // relative path is not looked up in this instance's folder, even where it names a file.
     void handedOverCommands()
     {
-        Start start(dir_.path());
-        start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
-                                ProgramKeys::StartAlbumViewer);
-        QVERIFY(start.program.Main(QString()));
-        QVERIFY(start.viewerShown() && !start.printerShown());
-
-        start.handOff.handler(QString());
-        QVERIFY(!start.printerShown());
-        QVERIFY(start.said.isEmpty());
-
-        // One start, one file: several starts add theirs in the order they come, twice if twice.
-        for (const char* name : {"Beach.jpg", "portrait.gif", "Beach.jpg"})
-            start.handOff.handler(add(sample(name)));
-        QVERIFY(start.printerShown() && start.viewerShown());
-        const QStringList added{sample("Beach.jpg"), sample("portrait.gif"), sample("Beach.jpg")};
-        QCOMPARE(start.printList(), added);
-
-        start.handOff.handler(view(sample("Beach.jpg")));
-        start.handOff.handler(view(sample("portrait.gif")));
-        QCOMPARE(start.imageViewers(), 2);
-
-        start.handOff.handler(add(sample("missing.jpg")));
-        // A relative path is not looked up in this instance's folder, even where it names a file.
-        const QString ownFolder = QDir::currentPath();
+        QString text;
         QVERIFY(QDir::setCurrent(QStringLiteral(QUENBROOK_SAMPLES_DIR)));
-        start.handOff.handler(add(QStringLiteral("Beach.jpg")));
-        QVERIFY(QDir::setCurrent(ownFolder));
-        QCOMPARE(start.said, QStringList(2, ProgramMessages::CantOpenFile()));
-        QCOMPARE(start.ended, 0);
-        start.handOff.handler(view(sample("missing.jpg")));
-        QCOMPARE(start.said, QStringList(3, ProgramMessages::CantOpenFile()));
-        QCOMPARE(start.ended, 1);
-        QCOMPARE(start.printList(), added);
-
-        Start noPrinter(dir_.path(), 0);
-        QVERIFY(noPrinter.program.Main(QString()));
-        noPrinter.said.clear();
-        noPrinter.handOff.handler(add(sample("Beach.jpg")));
-        QCOMPARE(noPrinter.said,
-                 (QStringList{ProgramMessages::QuenbrookStops(), ProgramMessages::CantOpenFile()}));
-        // The windows speak through the same message function.
-        trigger(noPrinter.program.Windows().AlbumViewer(), QStringLiteral("Album &Printer"));
-        QCOMPARE(noPrinter.said.last(), ProgramMessages::OnlyAlbumViewer());
-        QVERIFY(!noPrinter.printerShown());
+        for (int printers : {1, 0}) {
+            QDir(dir_.path()).removeRecursively();
+            Start start(dir_.path(), printers);
+            start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
+                                    ProgramKeys::StartAlbumViewer);
+            QVERIFY(start.program.Main(QString()));
+            text += QStringLiteral("== %1 printer(s)\n").arg(printers) + start.state();
+            for (const QString& command :
+                 {QString(), add(sample("Beach.jpg")), add(sample("portrait.gif")),
+                  add(sample("Beach.jpg")), view(sample("Beach.jpg")), view(sample("portrait.gif")),
+                  add(sample("missing.jpg")), add("Beach.jpg"), view(sample("missing.jpg"))}) {
+                start.handOff.handler(command);
+                text += command + ": " + start.state();
+            }
+            // The windows speak through the same message function.
+            start.program.Windows().AlbumViewer().toolbarButton("AlbumPrinter")->trigger();
+            text += "Album Printer item: " + start.state();
+        }
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
+        QUENBROOK_COMPARE_GOLDEN("windows/handed-over.txt",
+                                 text.replace(QStringLiteral(QUENBROOK_SAMPLES_DIR), "<samples>"));
     }
 
-    // Closing a main window while the other is shown hides it; closing the last one remembers it
-    // and ends; Exit remembers the window and nothing else.
+    // Exit from the Album Viewer remembers that window and nothing else; the next start opens it.
     void ending()
     {
         {
             Start start(dir_.path());
             QVERIFY(start.program.Main(QString()));
             start.program.Windows().ShowAlbumViewer();
-            QVERIFY(!start.program.Windows().AlbumViewer().close());
-            QVERIFY(!start.viewerShown() && start.printerShown());
-            QCOMPARE(start.ended, 0);
-            QCOMPARE(start.setting(ProgramKeys::Section, ProgramKeys::Start),
-                     QStringLiteral("<none>"));
-
-            start.program.Windows().AlbumPrinter().move(120, 90);
-            QVERIFY(start.program.Windows().AlbumPrinter().close());
-            QCOMPARE(start.ended, 1);
-            QCOMPARE(start.setting(ProgramKeys::Section, ProgramKeys::Start),
-                     ProgramKeys::StartAlbumPrinter);
-            QCOMPARE(start.setting(QStringLiteral("AlbumPrinter"), QStringLiteral("Left")),
-                     QStringLiteral("1800"));
-        }
-        {
-            Start start(dir_.path());
-            QVERIFY(start.program.Main(QString()));
-            start.program.Windows().ShowAlbumViewer();
+            start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
+                                    ProgramKeys::StartAlbumPrinter);
             QFile file(start.store.fileName(App));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray before = file.readAll();
             file.close();
-            trigger(start.program.Windows().AlbumViewer(), QStringLiteral("E&xit"));
+            start.program.Windows().AlbumViewer().findChild<QAction*>("mnuFileExit")->trigger();
             QCOMPARE(start.ended, 1);
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(),
@@ -277,19 +204,8 @@ private slots:
     }
 
 private:
-    static void trigger(QWidget& window, const QString& text)
-    {
-        for (QAction* action : window.findChildren<QAction*>()) {
-            if (action->text() == text) {
-                action->trigger();
-                return;
-            }
-        }
-        QFAIL(qPrintable(QStringLiteral("no action ") + text));
-    }
-
     QTemporaryDir dir_;
 };
 
-QTEST_MAIN(tst_Startup)
+QUENBROOK_TEST(tst_Startup)
 #include "tst_startup.moc"

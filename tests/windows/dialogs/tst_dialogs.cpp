@@ -1,0 +1,259 @@
+#include "core/settings/NumberRules.h"
+#include "support/Golden.h"
+#include "support/RecordingSurface.h"
+#include "support/SettingsSandbox.h"
+#include "support/TestMain.h"
+#include "windows/dialogs/BandDialog.h"
+#include "windows/dialogs/FontChooser.h"
+#include "windows/dialogs/frmLabel.h"
+#include "windows/dialogs/frmPrintSize.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace quenbrook;
+
+namespace {
+
+// A settings store of its own ("Key=Value" entries are in the printing section) and the printer
+// the dialogs ask (8 × 10.5 inch printable area, current font Sans 10).
+struct Sandbox : testsupport::SettingsSandbox
+{
+    RecordingSurface printer;
+};
+
+// A dialog whose writes are kept in order as "Key=Value" and still reach the store, and whose
+// messages are kept instead of shown.
+template <class Dialog> class Recorded : public Dialog
+{
+public:
+    using Dialog::Dialog;
+    QStringList written;
+    QStringList messages;
+
+protected:
+    void writeSetting(const QString& key, const QString& value) override
+    {
+        written << key + '=' + value;
+        Dialog::writeSetting(key, value);
+    }
+    void showMessage(const QString& text, MessageIcon) override { messages << text; }
+};
+
+template <class Control> Control* control(const QWidget& dialog, const QString& name)
+{
+    if (auto* found = dialog.findChild<Control*>(name))
+        return found;
+    qFatal("no control %s", qPrintable(name));
+}
+
+// "cmdOk" clicks a button; "txtSpacing=.25" types into a text box and leaves it, as Tab would.
+inline void act(const QWidget& dialog, const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        if (!step.contains('=')) {
+            control<QAbstractButton>(dialog, step)->click();
+        } else if (auto* box = control<QLineEdit>(dialog, step.section('=', 0, 0))) {
+            box->setText(step.section('=', 1));
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(box, &out);
+        }
+    }
+}
+
+// The Header, Footer or Label dialog and the writes it makes.
+using Opened = std::pair<std::unique_ptr<QDialog>, const QStringList*>;
+
+template <class Form> Opened make(Sandbox& box, FontChooser chooser)
+{
+    auto* dialog = new Recorded<Form>(nullptr, box.store, box.printer, std::move(chooser));
+    return {std::unique_ptr<QDialog>(dialog), &dialog->written};
+}
+
+Opened open(const QString& form, Sandbox& box, FontChooser chooser)
+{
+    return form == "frmHeader"   ? make<frmHeader>(box, std::move(chooser))
+           : form == "frmFooter" ? make<frmFooter>(box, std::move(chooser))
+                                 : make<frmLabel>(box, std::move(chooser));
+}
+
+const QStringList Band = {"FontName",          "FontSize",      "FontBold",  "FontItalic",
+                          "FontStrikethrough", "FontUnderline", "FontColor", "Text",
+                          "Alignment",         "Style",         "Spacing"};
+using Dialog = Recorded<frmPrintSize>;
+
+} // namespace
+
+// The option dialogs, the font chooser and Printer Setup: what they show, write and refuse.
+class tst_Dialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Each form opened on a store, edited, closed with OK, Cancel or Esc: the options checked on
+    // opening, the font the chooser starts at, and every write in order.
+    void openEditOk()
+    {
+        const QList<QStringList> rows{
+            {"frmHeader", "", ""},
+            {"frmLabel", "", ""},
+            {"frmFooter", "Scale=CM|FooterFontColor=-1|HeaderText=other",
+             "optSetting2|txtContext=Holiday 2024|optSetting0|optAlignment2|txtSpacing=.25"},
+            {"frmHeader", "HeaderFontSize=10.5|HeaderFontBold=1|HeaderFontColor=&HFF", "cmdFont"},
+            {"frmHeader", "HeaderStyle=7|HeaderAlignment=-1", ""},
+            {"frmFooter",
+             "FooterStyle=2|FooterAlignment=1.5|FooterFontSize=0|FooterFontName=No Such Font Qzx",
+             ""},
+            {"frmLabel", "LabelPosition=above|PrintLabel=FilePathName|FontName=DejaVu Serif", ""},
+            {"frmHeader", "HeaderFontName=Serif", ""}, // fontconfig's aliases are fonts
+            {"frmLabel", "FontName=Serif", ""},
+            {"frmLabel", "PrintLabel=filename", "optPosition1|optLabelSetting0"},
+            {"frmHeader", "HeaderText=kept", "optSetting2|txtContext=5|optAlignment2|cmdCancel"},
+            {"frmFooter", "", "optSetting1|txtSpacing=5|Esc"},
+            {"frmLabel", "", "optPosition1|optLabelSetting2|cmdCancel"}};
+        QString text;
+        for (const QStringList& row : rows) {
+            Sandbox box;
+            box.put(row[1].split('|', Qt::SkipEmptyParts));
+            QStringList shown; // by a chooser that is cancelled
+            const auto [dialog, written] = open(row[0], box, [&](QWidget*, const ChosenFont& f) {
+                shown << FontSizeText(f.Font.Size) + ' ' + QString::number(f.Color);
+                return std::optional<ChosenFont>();
+            });
+            QStringList checked;
+            for (const QRadioButton* option : dialog->findChildren<QRadioButton*>())
+                if (option->isChecked())
+                    checked << option->objectName();
+            const int abandoned = box.printer.abandonedDocuments();
+            QStringList steps = row[2].split('|', Qt::SkipEmptyParts);
+            const bool escape = steps.removeAll("Esc") > 0;
+            dialog->show();
+            act(*dialog, escape || steps.endsWith("cmdCancel") ? steps : steps << "cmdOk");
+            if (escape)
+                QTest::keyClick(dialog.get(), Qt::Key_Escape);
+            checked << (dialog->isVisible() ? "(still open)" : "");
+            text += QStringLiteral("== %1\nchecked: %2\nprinter asked: %3\nchooser: %4\n%5\n")
+                        .arg(row.join(" / "), checked.join(' '))
+                        .arg(abandoned)
+                        .arg(shown.join(' '), written->join('\n'));
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/option-dialog-writes.txt", text);
+    }
+
+    // The real chooser, opened from the real dialog's font button: what the user leaves alone
+    // comes back as it was stored, whatever the family calls its styles.
+    void realChooser()
+    {
+        if (!QFontDatabase::hasFamily("DejaVu Sans") || !QFontDatabase::hasFamily("DejaVu Serif"))
+            QSKIP("needs the DejaVu fonts (scripts/install-deps.sh)");
+        // DejaVu Sans names its plain style "Book" and its italic one "Oblique".
+        const QString plain = "DejaVu Sans|10|False|False|False|False|0";
+        const QList<QStringList> rows{
+            {"frmFooter", plain, ""},
+            {"frmHeader", "dejavu sans|10.3333|True|True|True|True|-1", ""},
+            {"frmLabel", "Monospace|10|False|False|False|False|0", ""},
+            {"frmFooter", plain, "txtSize=10.5"},
+            {"frmLabel", plain, "lstFamily=DejaVu Serif|lstStyle=Italic|chkUnderline"},
+            {"frmHeader", plain, "chkStrikeout|txtSize=2049"},
+            {"frmFooter", plain, "txtFamily=Qzx"},
+            {"frmLabel", plain, "txtSize=12|lstStyle=Bold|cmdCancel"}};
+        QString text;
+        for (const QStringList& row : rows) {
+            const QString prefix = row[0] == "frmLabel" ? "" : row[0].mid(3);
+            Sandbox box;
+            const QStringList stored = row[1].split('|');
+            for (int i = 0; i < 7; ++i)
+                box.put({prefix + Band[i] + '=' + stored[i]});
+            const auto [dialog, written] = open(row[0], box, ChooseFont);
+            QString shown = "no chooser";
+            QTimer::singleShot(0, [&] {
+                auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                if (!chooser || chooser->objectName() != "dlgFont")
+                    return chooser ? chooser->reject() : void();
+                const QFont sample = control<QLabel>(*chooser, "lblSample")->font();
+                shown = control<QLineEdit>(*chooser, "txtStyle")->text() +
+                        (sample.italic() ? ", italic" : "") + (sample.bold() ? ", bold" : "");
+                for (const QString& step : row[2].split('|', Qt::SkipEmptyParts)) {
+                    const QString name = step.section('=', 0, 0), value = step.section('=', 1);
+                    if (auto* edit = chooser->findChild<QLineEdit*>(name)) {
+                        edit->selectAll();
+                        QTest::keyClicks(edit, value);
+                    } else if (auto* list = chooser->findChild<QListWidget*>(name)) {
+                        list->setCurrentItem(list->findItems(value, Qt::MatchExactly).value(0));
+                    } else {
+                        control<QAbstractButton>(*chooser, name)->click();
+                    }
+                }
+                if (chooser->isVisible()) {
+                    const QLabel* problem = control<QLabel>(*chooser, "lblProblem");
+                    if (problem->isVisible())
+                        shown += "\nproblem: " + problem->text();
+                    auto* ok = control<QAbstractButton>(*chooser, "cmdOk");
+                    ok->isEnabled() ? ok->click() : chooser->reject();
+                }
+            });
+            act(*dialog, {"cmdFont", "cmdOk"});
+            QStringList after;
+            for (int i = 0; i < 7; ++i)
+                after << box.get(prefix + Band[i]);
+            text += "== " + row.join(" / ") + "\nshown: " + shown + "\nafter: " + after.join('|') +
+                    '\n';
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/font-chooser.txt", text);
+    }
+
+    // The Print Size dialog opened on a store, boxes typed into and left, then OK: what the
+    // boxes show, what the printer was asked, the messages, and what was written.
+    void printSize()
+    {
+        const QList<QStringList> rows{
+            {"", "", ""},
+            {"Scale=inch|PictureMaxWidth=5.08|PictureMaxHeight=big|PictureSpacingX=-0.5|"
+             "PictureSpacingY=3 cm|PictureLabelSpacingY=0",
+             "", "cmdCancel"},
+            {"",
+             "txtPictureSizeX=3 cm|txtPictureSizeY=1,5|txtPictureSpacingX=|"
+             "txtPictureSpacingY=.1|txtPictureLabelSpacing=-1.50",
+             "cmdCancel"},
+            {"", "txtPictureSizeX=8|txtPictureSpacingX=0.1", ""},
+            {"", "txtPictureSizeX=7.9|txtPictureSpacingX=0.1", ""},
+            {"", "txtPictureSizeY=10|txtPictureLabelSpacing=0.5", ""}, // the label gap counts
+            {"Scale=CM", "txtPictureSizeX=20.3", ""},
+            {"Scale=CM", "txtPictureSizeX=-1|txtPictureSizeY=0|txtPictureSpacingX=-0.5", ""},
+            {"", "txtPictureSizeX=-1e39", ""},
+            {"", "", "no printer"}};
+        QString text;
+        for (const QStringList& row : rows) {
+            Sandbox box;
+            box.put(row[0].split('|', Qt::SkipEmptyParts));
+            Dialog dialog(nullptr, box.store, box.printer);
+            dialog.show();
+            act(dialog, row[1].split('|', Qt::SkipEmptyParts));
+            QStringList shown;
+            for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+                shown << edit->text();
+            if (row[2] == "no printer")
+                box.printer.failAtCall(box.printer.calls().size(), "No printer is installed.");
+            act(dialog, {row[2] == "cmdCancel" ? "cmdCancel" : "cmdOk"});
+            text += QStringLiteral("== %1\n%2 %3\nprinter asked: %4%5\n%6%7\n")
+                        .arg(row.join(" / "), control<QLabel>(dialog, "lblUnit")->text(),
+                             shown.join(' '))
+                        .arg(box.printer.abandonedDocuments())
+                        .arg(dialog.isVisible() ? ", still open" : "",
+                             dialog.messages.join('\n').replace("\r\n", " / "),
+                             dialog.written.join('\n'));
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/print-size-dialog.txt", text);
+    }
+};
+
+QUENBROOK_TEST(tst_Dialogs)
+#include "tst_dialogs.moc"

@@ -1,0 +1,275 @@
+#include "core/album/PrintSettingsLoader.h"
+#include "print/PrinterSurface.h"
+#include "support/Golden.h"
+#include "support/RecordingSurface.h"
+#include "support/SettingsSandbox.h"
+#include "support/TestMain.h"
+#include "support/TestPrinters.h"
+#include "support/WidgetDump.h"
+#include "windows/about/frmAbout.h"
+#include "windows/albumprinter/frmAlbumPrinter.h"
+#include "windows/albumviewer/frmAlbumViewer.h"
+#include "windows/common/WindowServices.h"
+#include "windows/dialogs/BandDialog.h"
+#include "windows/dialogs/FontDialog.h"
+#include "windows/dialogs/PrinterSetupDialog.h"
+#include "windows/dialogs/TabStrip.h"
+#include "windows/dialogs/frmLabel.h"
+#include "windows/dialogs/frmPrintSize.h"
+#include "windows/imageviewer/frmImageViewer.h"
+#include "windows/preview/frmPreview.h"
+#include "windows/printing/frmOnPrinting.h"
+
+#include <QAction>
+#include <QFile>
+#include <QImage>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quenbrook;
+
+// Every window and dialog as it first shows, each compared with its dump in
+// tests/golden/windows/: what a user sees, reads out, tabs through and can choose.
+class tst_Walker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QAccessible::setActive(true); }
+
+    void windows_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* name :
+             {"album-printer", "album-viewer", "image-viewer", "preview", "about", "printing",
+              "print-size", "header", "footer", "label", "font", "printer-setup"})
+            QTest::newRow(name) << name;
+    }
+    void windows()
+    {
+        QFETCH(QString, window);
+        testsupport::SettingsSandbox box;
+        RecordingSurface recorded;
+        QDir::setCurrent(box.filePath(QString()));
+        const QString dir = QDir::current().canonicalPath();
+        const QString picture = dir + "/beach.bmp";
+        QVERIFY(QImage(640, 480, QImage::Format_RGB32).save(picture));
+        TestPrinters printers({"First", "Second"});
+        const std::unique_ptr<PrinterSurface> printer = printers.open("First");
+        const WindowServices services{box.store, printers};
+        PrintSettings settings;
+        PrintSettingsLoader(box.store, *printer).LoadAll(settings);
+
+        std::unique_ptr<QWidget> shown;
+        if (window == "album-printer") {
+            shown = std::make_unique<frmAlbumPrinter>(services, *printer);
+        } else if (window == "album-viewer") {
+            shown = std::make_unique<frmAlbumViewer>(services);
+        } else if (window == "image-viewer") {
+            auto viewer = std::make_unique<frmImageViewer>();
+            viewer->setAttribute(Qt::WA_DeleteOnClose, false);
+            viewer->show();
+            QVERIFY(viewer->LoadImage(picture));
+            shown = std::move(viewer);
+        } else if (window == "preview") {
+            auto preview = std::make_unique<frmPreview>(nullptr, QStringList(5, picture), settings,
+                                                        *printer, box.store);
+            QVERIFY(preview->Form_Load());
+            shown = std::move(preview);
+        } else if (window == "about") {
+            shown = std::make_unique<frmAbout>(nullptr);
+        } else if (window == "printing") {
+            shown = std::make_unique<frmOnPrinting>(nullptr);
+        } else if (window == "print-size") {
+            shown = std::make_unique<frmPrintSize>(nullptr, box.store, recorded);
+        } else if (window == "header") {
+            shown = std::make_unique<frmHeader>(nullptr, box.store, recorded, FontChooser());
+        } else if (window == "footer") {
+            shown = std::make_unique<frmFooter>(nullptr, box.store, recorded, FontChooser());
+        } else if (window == "label") {
+            shown = std::make_unique<frmLabel>(nullptr, box.store, recorded, FontChooser());
+        } else if (window == "font") {
+            shown = std::make_unique<FontDialog>(
+                nullptr, ChosenFont{PrintFont{"DejaVu Sans", 10, false, true, false, false}, 0});
+        } else {
+            shown = std::make_unique<PrinterSetupDialog>(nullptr, printers, *printer);
+        }
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        QCoreApplication::processEvents(); // the layout pass the window posts to itself
+
+        // A dialog with tabs is written once per tab, that tab chosen.
+        QString text;
+        const auto* strip = shown->findChild<TabStrip*>();
+        for (int tab = 0; tab < (strip ? strip->tabBar()->count() : 1); ++tab) {
+            if (strip) {
+                strip->tabBar()->setCurrentIndex(tab);
+                text += QStringLiteral("== tab %1\n").arg(tab);
+            }
+            text += testsupport::dumpWindow(*shown, dir);
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/" + window + ".txt", text);
+    }
+};
+
+QUENBROOK_TEST(tst_Walker)
+
+class tst_About : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // System Info starts the first system information program on the path ("-name": there, not
+    // executable), or says there is none; one that will not start is reported the same way.
+    void systemInfo()
+    {
+        QString text;
+        for (const QString& row :
+             QStringList{"", "-hardinfo", "lshw-gtk kinfocenter", "hardinfo will-not-start"}) {
+            QTemporaryDir bin;
+            QStringList names = row.split(' ', Qt::SkipEmptyParts);
+            const bool starts = names.removeAll("will-not-start") == 0;
+            for (QString name : names) {
+                const bool executable = !name.startsWith('-');
+                QFile file(bin.filePath(name.remove(0, executable ? 0 : 1)));
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                if (executable)
+                    file.setPermissions(file.permissions() | QFile::ExeOwner);
+            }
+            const QByteArray oldPath = qgetenv("PATH");
+            qputenv("PATH", QFile::encodeName(bin.path()));
+            const QString found = SystemInfo::FindInstalled();
+            qputenv("PATH", oldPath);
+
+            frmAbout about(nullptr);
+            QStringList ran, said;
+            about.setSystemInfo([&] { return found; },
+                                [&](const QString& program) {
+                                    ran << program;
+                                    return starts;
+                                });
+            about.setMessageFunction([&](QWidget*, const QString& message, MessageIcon icon) {
+                said << message + (icon == MessageIcon::None ? "" : " (icon)");
+            });
+            QTest::mouseClick(about.cmdSysInfo(), Qt::LeftButton);
+            text += QString(row + ": ran [" + ran.join(' ') + "], said [" + said.join(' ') + "]\n")
+                        .replace(bin.path(), "<bin>");
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/about-system-info.txt", text);
+    }
+};
+
+QUENBROOK_TEST(tst_About)
+
+class tst_ImageViewer : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString picture_; // 640 × 480 pixels
+
+private slots:
+    void initTestCase()
+    {
+        picture_ = dir_.filePath(QStringLiteral("beach.bmp"));
+        QImage image(640, 480, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QVERIFY(image.save(picture_, "BMP"));
+    }
+
+    // A zoom item, or the zoom keys pressed from 100%: one item checked, the picture at that
+    // scale, the scroll bars moving it by the difference to the viewport.
+    void zoom_data()
+    {
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QSize>("surface");
+        const int in = QKeySequence::ZoomIn, out = QKeySequence::ZoomOut;
+        QTest::newRow("200%") << 1 << QList<int>() << QSize(1280, 960);
+        QTest::newRow("25%") << 5 << QList<int>() << QSize(160, 120);
+        QTest::newRow("in to the end") << 0 << QList<int>(3, in) << QSize(2560, 1920);
+        QTest::newRow("out") << 3 << QList<int>{out} << QSize(480, 360);
+        QTest::newRow("out to the end") << 5 << QList<int>(4, out) << QSize(160, 120);
+    }
+    void zoom()
+    {
+        QFETCH(int, item);
+        QFETCH(QList<int>, keys);
+        QFETCH(QSize, surface);
+        frmImageViewer viewer;
+        viewer.setAttribute(Qt::WA_DeleteOnClose, false);
+        viewer.show();
+        QVERIFY(viewer.LoadImage(picture_) && QTest::qWaitForWindowActive(&viewer));
+        QVERIFY(viewer.mnuZoomScale(2)->isChecked());
+        if (keys.isEmpty())
+            viewer.mnuZoomScale(item)->trigger();
+        for (int key : keys)
+            QTest::keySequence(&viewer, QKeySequence::StandardKey(key));
+        for (int i = 0; i < frmImageViewer::ZoomCount; ++i)
+            QCOMPARE(viewer.mnuZoomScale(i)->isChecked(), i == item);
+        QCOMPARE(viewer.Picture1()->size(), surface);
+        QCOMPARE(viewer.Picture1()->pos(), QPoint(0, 0));
+        const QImage shown = viewer.Picture1()->grab(QRect(0, 0, 8, 8)).toImage();
+        QCOMPARE(shown.pixelColor(4, 4), QColor(Qt::darkCyan));
+
+        const QSize view = viewer.Picture2()->size();
+        viewer.VScroll1()->setValue(1000);
+        viewer.HScroll1()->setValue(1000);
+        QCOMPARE(viewer.Picture1()->pos(), QPoint(-std::abs(surface.width() - view.width()),
+                                                  -std::abs(surface.height() - view.height())));
+        // 3000 twips is the least either way.
+        viewer.resize(50, 50);
+        QCOMPARE(viewer.size(), QSize(200, 200));
+    }
+
+    // Esc or Close ends the viewer, and so does a file it cannot show, after saying so.
+    void closing_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("Esc on the window") << "esc-window"
+                                           << "";
+        QTest::newRow("Esc on a scroll bar") << "esc-scrollbar"
+                                             << "";
+        QTest::newRow("&Close") << "menu"
+                                << "";
+        QTest::newRow("missing") << ""
+                                 << "gone.jpg";
+        QTest::newRow("not a bitmap") << ""
+                                      << "notes.bmp";
+    }
+    void closing()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, file);
+        QFile text(dir_.filePath("notes.bmp"));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("just some text\n") > 0);
+        text.close();
+        QStringList said;
+        QPointer<frmImageViewer> viewer = new frmImageViewer;
+        viewer->setMessageFunction(
+            [&](QWidget*, const QString& text, MessageIcon) { said << text; });
+        viewer->show();
+        const QString named = file.isEmpty() ? "  " + picture_ + " " : dir_.filePath(file);
+        QCOMPARE(viewer->LoadImage(named), file.isEmpty());
+        if (file.isEmpty())
+            QCOMPARE(viewer->windowTitle(), named); // blanks kept
+        if (how == "esc-window")
+            QTest::keyClick(viewer.data(), Qt::Key_Escape);
+        else if (how == "esc-scrollbar")
+            QTest::keyClick(viewer->VScroll1(), Qt::Key_Escape);
+        else if (how == "menu")
+            viewer->mnuClose()->trigger();
+        QCOMPARE(said.size(), file.isEmpty() ? 0 : 1);
+        QVERIFY(said.isEmpty() || said.first().contains(file));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(viewer.isNull());
+    }
+};
+
+QUENBROOK_TEST(tst_ImageViewer)
+#include "tst_windows.moc"
