@@ -1,11 +1,9 @@
 #include "support/TestMain.h"
 
-#include <QList>
 #include <QMetaMethod>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -36,29 +34,39 @@ std::map<std::string, ChildRole>& roles()
     return all;
 }
 
-bool hasFunction(const QObject& test, const QByteArray& name)
+bool hasFunction(const QObject& test, const QString& name)
 {
     const QMetaObject* meta = test.metaObject();
     for (int i = meta->methodOffset(); i < meta->methodCount(); ++i)
-        if (meta->method(i).name() == name)
+        if (QString::fromLatin1(meta->method(i).name()) == name.section(':', 0, 0))
             return true;
     return false;
 }
 
-// The test functions named on the command line (options and their values left out).
-QList<QByteArray> namedFunctions(int argc, char** argv)
+// The command line for one test class: every option, and of the test functions named, only its
+// own. Empty when functions are named and none is the class's.
+QStringList argumentsFor(const QObject& test, const QStringList& arguments)
 {
-    static const QList<QByteArray> withValue{"-o",        "-maxwarnings", "-eventdelay",
-                                             "-keydelay", "-mousedelay",  "-platform"};
-    QList<QByteArray> names;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (withValue.contains(arg))
-            ++i;
-        else if (!arg.startsWith('-'))
-            names << arg.left(arg.indexOf(':') < 0 ? arg.size() : arg.indexOf(':'));
+    static const QStringList withValue{"-o",        "-maxwarnings", "-eventdelay",
+                                       "-keydelay", "-mousedelay",  "-platform"};
+    QStringList own{arguments.first()};
+    bool named = false;
+    bool mine = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument.startsWith('-')) {
+            own << argument;
+            if (withValue.contains(argument) && i + 1 < arguments.size())
+                own << arguments[++i];
+        } else {
+            named = true;
+            if (hasFunction(test, argument)) {
+                own << argument;
+                mine = true;
+            }
+        }
     }
-    return names;
+    return named && !mine ? QStringList() : own;
 }
 
 } // namespace
@@ -92,16 +100,17 @@ int main(int argc, char** argv)
     qputenv("XDG_CACHE_HOME", home.filePath("cache").toLocal8Bit());
     TestApplication app(argc, argv);
 
-    const QList<QByteArray> named = namedFunctions(argc, argv);
     int failures = 0;
+    int ran = 0;
     for (TestFactory make : tests()) {
         const std::unique_ptr<QObject> test(make());
-        const bool wanted =
-            named.isEmpty() || std::any_of(named.begin(), named.end(), [&](const QByteArray& name) {
-                return hasFunction(*test, name);
-            });
-        if (wanted)
-            failures += QTest::qExec(test.get(), argc, argv);
+        const QStringList arguments = argumentsFor(*test, app.arguments());
+        if (!arguments.isEmpty()) {
+            failures += QTest::qExec(test.get(), arguments);
+            ++ran;
+        }
     }
-    return failures;
+    if (ran == 0)
+        qWarning("No test class here has the test functions named.");
+    return ran == 0 ? 1 : failures;
 }
