@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,14 +22,6 @@ using namespace testsupport;
 namespace {
 
 const QString App = QStringLiteral("Quenbrook");
-// Run as a child: write numbered values without end until killed.
-int writeForever(int, char** argv)
-{
-    SettingsStore store(QString::fromLocal8Bit(argv[2]));
-    for (int i = 0;; ++i)
-        store.SaveSetting(App, "Crash", QString("Key%1").arg(i % 50), QString("value-%1").arg(i));
-}
-
 // Run as a child: writes "new" to the file named, or says why not.
 int writeNew(int argc, char** argv)
 {
@@ -136,36 +127,8 @@ private slots:
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), "old");
     }
-
-    void crashDuringWritesLeavesAReadableFile()
-    {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("Quenbrook.ini");
-        for (int round = 0; round < 8; ++round) {
-            QProcess child;
-            child.setProgram(QCoreApplication::applicationFilePath());
-            child.setArguments({"--write-forever", dir.path()});
-            child.start();
-            QVERIFY(child.waitForStarted());
-            // Once it is writing, let it go on a little, then kill it wherever it is.
-            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(file), 20000);
-            QTest::qWait(5 + 13 * round);
-            child.kill();
-            QVERIFY(child.waitForFinished());
-
-            QSettings raw(file, QSettings::IniFormat);
-            QCOMPARE(raw.status(), QSettings::NoError);
-            const QStringList keys = raw.allKeys();
-            QVERIFY(!keys.isEmpty());
-            for (const QString& key : keys) {
-                QVERIFY2(key.startsWith("Crash/Key"), qPrintable(key));
-                QVERIFY2(raw.value(key).toString().startsWith("value-"), qPrintable(key));
-            }
-        }
-    }
 };
 
 QUENBROOK_TEST(tst_SettingsStore)
-QUENBROOK_TEST_ROLE("--write-forever", writeForever)
 QUENBROOK_TEST_ROLE("--write-new", writeNew)
 #include "tst_settingsstore.moc"

@@ -28,27 +28,20 @@ private slots:
                                  "old.dib", "a b.jpg"})
             QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
         QVERIFY(QFile(QDir(elsewhere.path()).filePath("elsewhere.jpg")).open(QIODevice::WriteOnly));
-        const QString mark = FileManagerMark, add = AddSwitch, view = ViewSwitch;
-        // clang-format off
-        const QList<QStringList> lines{
-            {view, "@/a folder/my photo.jpg"}, {view, "a folder/my photo.jpg"},
-            {add, "\"@/a folder/my photo.jpg\""}, {add, "\"@/a folder/my", "photo.jpg\""},
-            {view, "\"a folder/my photo.jpg\""}, {view, "Beach.JFIF"}, {view, "@/.hidden.jpg"},
-            {view, "@/notes.txt"}, {view, "@/album.jpg"}, {view, "@/missing.jpg"},
-            {view, "elsewhere.jpg"}, {add, "Beach.JFIF", "Beach.JFIF"}, {}, {add, ""},
-            {"-x", view, "a b.jpg"}, {"a b", "c"}, {mark, view, "a b.jpg"}, {mark, view, "old.dib"},
-            {mark, view, "missing.jpg"}, {mark, view, ".hidden.jpg"}, {view, "old.dib"},
-            {view, "old.dib", mark}, {mark, add, "old.dib"}, {mark},
-            {mark, add, "b.jpg", "/p/a b.jpg", "c.gif"}};
-        // clang-format on
+        // One command line a row, its arguments split at " | ".
+        QFile rows(QUENBROOK_TESTDATA_DIR "/startup/command-lines.txt");
+        QVERIFY(rows.open(QIODevice::ReadOnly));
+        QStringList lines = QString::fromUtf8(rows.readAll()).split('\n');
+        lines.removeLast();
         const QString processFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(elsewhere.path()));
         QString dump;
-        for (QStringList arguments : lines) {
+        for (const QString& line : lines) {
+            QStringList arguments = line.isEmpty() ? QStringList() : line.split(" | ");
             arguments.replaceInStrings("@", start.path());
             const QString text = CommandLineText(arguments, folder);
             const QString& commandSwitch =
-                GetCommandType(text) == CommandType::ViewImage ? view : add;
+                GetCommandType(text) == CommandType::ViewImage ? ViewSwitch : AddSwitch;
             dump += arguments.join(" | ") + "\n  text: " + text +
                     "\n  file: " + CommandFile(text, commandSwitch) +
                     (RefusedFromFileManager(text) ? "\n  refused from a file manager" : "") +
