@@ -19,7 +19,6 @@
 #include <unistd.h>
 
 using namespace testsupport;
-using albumtest::rowsOf;
 
 namespace {
 
@@ -251,7 +250,7 @@ private slots:
     void failuresDeliverNothing()
     {
         QString out;
-        for (const QString& arguments : rowsOf("album/cli-failures.rows")) {
+        for (const QString& arguments : albumtest::rowsOf("album/cli-failures.rows")) {
             Sandbox s;
             const QByteArray bytes = s.olderAlbum();
             QVERIFY(QFile::link("pics/c.jpg", s.path("soft.pdf")));

@@ -364,7 +364,8 @@ private slots:
     void readings()
     {
         QString out;
-        for (const QString& entry : rowsOf("album/readings.rows")) {
+        // A value with blanks around it is kept here: a data file would lose the trailing one.
+        for (const auto& entry : rowsOf("album/readings.rows") + QStringList{"FontBold= True "}) {
             Sandbox box;
             box.put({entry});
             const QString key = entry.section('=', 0, 0) + '=';
