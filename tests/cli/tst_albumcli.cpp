@@ -1,4 +1,5 @@
 #include "core/program/Application.h"
+#include "support/AlbumFixtures.h"
 #include "support/Golden.h"
 #include "support/PdfReader.h"
 #include "support/SettingsSandbox.h"
@@ -6,14 +7,11 @@
 
 #include <QDir>
 #include <QImage>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <filesystem>
 
 #include <sys/resource.h>
@@ -196,7 +194,8 @@ private slots:
 
     // Each set of options on Letter paper (a row's own paper comes later and wins), and the
     // pictures listed on standard input: paths one a line, empty lines skipped, line ends of
-    // either kind; with -0 ended by NUL bytes, holding blanks and line ends, in a hidden folder.
+    // either kind; with -0 ended by NUL bytes, holding blanks and line ends, in a hidden folder;
+    // a folder holding a Latin-1 name.
     void optionsReachTheLayout()
     {
         const QStringList rows = {
@@ -213,10 +212,19 @@ private slots:
             "--pages 2- --cell-width 4 --cell-height 4 pics",
             "--unit cm -",
             "-0 --title Holiday,2019 -",
+            "latin",
         };
         Sandbox s;
         QVERIFY(QDir(s.dir.path()).mkdir(".hid"));
         QVERIFY(QFile::copy(s.path("pics/B3.bmp"), s.path(".hid/a b\nc.bmp")));
+        QVERIFY(QDir(s.dir.path()).mkdir("latin"));
+        const std::string latin1 =
+            QFile::encodeName(s.path("latin/caf")).toStdString() + "\xe9.bmp";
+        std::error_code error; // a name that is not UTF-8, read through the name as it is stored
+        std::filesystem::copy_file(QFile::encodeName(s.path("pics/a2.bmp")).toStdString(), latin1,
+                                   error);
+        QVERIFY2(!error, error.message().c_str());
+        const auto removed = qScopeGuard([&] { std::filesystem::remove(latin1, error); });
         const QByteArray stored = contents(s.settings.fileName());
         QString out;
         for (const QString& row : rows) {
@@ -242,35 +250,7 @@ private slots:
     void failuresDeliverNothing()
     {
         QString out;
-        for (const QString arguments :
-             {"full -o album.pdf pics",
-              "full -o - pics",
-              "-o pics pics",
-              "-o pics/c.jpg pics",
-              "-o pics/a2.bmp pics/a10.jpg",
-              "-o soft.pdf pics",
-              "-o hard.pdf mixed",
-              "-o album.pdf mixed",
-              "-o album.pdf pics pics/gone.jpg",
-              "-o album.pdf pics fifo.jpg",
-              "-o album.pdf zero.jpg",
-              "-o album.pdf pics/.hidden.bmp",
-              "-o album.pdf --paper Letter --cell-width 20 pics",
-              "-o album.pdf --paper Letter --unit cm --cell-height 28 pics",
-              "-o album.pdf --pages 5-6 pics",
-              "-P no-such-printer pics",
-              "-o album.pdf --colour red pics",
-              "-o album.pdf --unit mm pics",
-              "-o album.pdf --cell-width -1 pics",
-              "-o album.pdf --cell-width 2,5cm pics",
-              "-o album.pdf --gap-x 2pt pics",
-              "-o album.pdf --paper A11 pics",
-              "-o album.pdf --pages 3-1 pics",
-              "-o album.pdf --header-text x --no-header pics",
-              "-o album.pdf -P x pics",
-              "pics",
-              "-o album.pdf",
-              "-o album.pdf empty"}) {
+        for (const QString& arguments : albumtest::rowsOf("album/cli-failures.rows")) {
             Sandbox s;
             const QByteArray bytes = s.olderAlbum();
             QVERIFY(QFile::link("pics/c.jpg", s.path("soft.pdf")));
@@ -406,24 +386,6 @@ private slots:
                          : !said.contains('\x1b'),
                      qPrintable(said));
         }
-    }
-
-    // A name that is not UTF-8 (Latin-1 "café"), listed from its folder: read through the name
-    // as it is stored.
-    void namesThatAreNotUtf8()
-    {
-        Sandbox s;
-        QVERIFY(QDir(s.dir.path()).mkdir("latin"));
-        const std::string stored =
-            QFile::encodeName(s.path("latin/caf")).toStdString() + "\xe9.bmp";
-        std::error_code error;
-        std::filesystem::copy_file(QFile::encodeName(s.path("pics/a2.bmp")).toStdString(), stored,
-                                   error);
-        QVERIFY2(!error, error.message().c_str());
-        const auto removed = qScopeGuard([&] { std::filesystem::remove(stored, error); });
-        const ProgramRun run = s.run({"-o", "folder.pdf", "latin"});
-        QVERIFY2(run.status == 0 && run.err.isEmpty(), qPrintable(run.errText()));
-        QVERIFY(described(s.path("folder.pdf")).contains("\na2.bmp at"));
     }
 
     void help()

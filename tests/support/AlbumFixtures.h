@@ -6,6 +6,7 @@
 #include "support/RecordingSurface.h"
 
 #include <QColor>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -23,6 +24,15 @@ inline QString solidPicture(const QTemporaryDir& dir, const QString& name, QSize
     image.fill(colour);
     const QString path = dir.filePath(name);
     return image.save(path) ? path : QString();
+}
+
+// The rows of a table in tests/data, one a line.
+inline QStringList rowsOf(const QString& table)
+{
+    QFile file(QStringLiteral(QUENBROOK_TESTDATA_DIR "/") + table);
+    return file.open(QIODevice::ReadOnly)
+               ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
+               : QStringList();
 }
 
 // 3 × 2 inch cells 0.2 apart, centred, without labels, header or footer. On the recording surface

@@ -1,10 +1,10 @@
 #pragma once
 
-// A CUPS scheduler of the test's own, with a PDF printer made by CUPS-PDF. Configuration, spool,
-// logs and socket sit in a temporary folder. CUPS-PDF reads only /etc/cups/cups-pdf.conf, so
-// the scheduler runs in a mount namespace of its own where a copy writing into the folder is
-// bound over that file: nothing outside the folder changes. The scheduler ends with the object,
-// or with the test program if that dies first.
+// A CUPS scheduler of the test's own, with a PDF printer made by CUPS-PDF. Configuration (from
+// tests/data/cups, %1 standing for the folder), spool, logs and socket sit in a temporary folder.
+// CUPS-PDF reads only /etc/cups/cups-pdf.conf, so the scheduler runs in a mount namespace of its
+// own where a copy writing into the folder is bound over that file: nothing outside the folder
+// changes. The scheduler ends with the object, or with the test program if that dies first.
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,18 +45,11 @@ public:
                                                QFile::ReadOther | QFile::ExeGroup);
         for (const char* folder : {"conf", "spool", "cache", "state", "log", "pdf"})
             QDir(dir_.path()).mkpath(QLatin1String(folder));
-        const QString texts[] = {
-            "Listen %1/cups.sock\nLogLevel warn\nBrowsing No\n"
-            "<Location />\nOrder allow,deny\nAllow all\n</Location>\n",
-            "ServerRoot %1/conf\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
-            "Printcap %1/state/printcap\nErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
-            "PageLog %1/log/page_log\n",
-            "Out %1/pdf\nAnonDirName %1/pdf\nSpool %1/pdf-spool\nLog %1/log\n"};
-        const char* const files[] = {"conf/cupsd.conf", "conf/cups-files.conf", "cups-pdf.conf"};
-        for (int i = 0; i < 3; ++i) {
-            QFile file(path(files[i]));
-            if (file.open(QIODevice::WriteOnly))
-                file.write(QString(texts[i]).arg(dir_.path()).toUtf8());
+        for (const char* name : {"conf/cupsd.conf", "conf/cups-files.conf", "cups-pdf.conf"}) {
+            QFile in(QStringLiteral(QUENBROOK_TESTDATA_DIR "/cups/") + QFileInfo(name).fileName());
+            QFile out(path(name));
+            if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
+                out.write(QString::fromUtf8(in.readAll()).arg(dir_.path()).toUtf8());
         }
 
         cupsd_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });

@@ -15,8 +15,9 @@ namespace printingtest {
 
 using namespace albumtest;
 
-// Closes every message box, keeping it as "critical: text" (lines joined by "|"), and calls
-// onPaint whenever a widget paints, as the Printing window does before each picture.
+// Closes every message box, keeping it as "critical: text" (lines joined by "|"), calls
+// onPaint whenever a widget paints, as the Printing window does before each picture, and
+// onModal with any other modal window while it shows.
 class WindowWatcher : public QObject
 {
 public:
@@ -32,12 +33,15 @@ public:
                                     box->text().replace('\n', '|');
                     box->button(QMessageBox::Ok)->click();
                 }
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && onModal)
+                onModal(modal);
         });
         timer_.start(5);
         qApp->installEventFilter(this);
     }
 
     QStringList messages;
+    std::function<void(QWidget*)> onModal;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override

@@ -58,15 +58,6 @@ QStringList RecordingSurface::log() const
     return lines;
 }
 
-QList<SurfaceCall> RecordingSurface::callsOf(SurfaceCall::Kind kind) const
-{
-    QList<SurfaceCall> found;
-    for (const SurfaceCall& call : calls_)
-        if (call.kind == kind)
-            found << call;
-    return found;
-}
-
 double RecordingSurface::record(SurfaceCall call) const
 {
     if (calls_.size() == failAt_.first && error_.isEmpty())

@@ -66,7 +66,6 @@ public:
 
     const QList<SurfaceCall>& calls() const { return calls_; }
     QStringList log() const;
-    QList<SurfaceCall> callsOf(SurfaceCall::Kind kind) const;
     void clearLog() { calls_.clear(); }
     int abandonedDocuments() const { return abandoned_; }
     bool documentOpen() const { return documentOpen_; }
@@ -95,15 +94,10 @@ public:
     void drawPicture(const Picture& picture, const QRectF& target) override
     {
         startDocument();
-        record({K::Picture,
-                {},
-                0,
-                target,
-                {},
-                0,
-                false,
-                picture.naturalHimetric(),
-                picture.decodedPixelSize()});
+        record({.kind = K::Picture,
+                .rect = target,
+                .natural = picture.naturalHimetric(),
+                .decoded = picture.decodedPixelSize()});
     }
     void drawOutline(QPointF corner, QPointF opposite, PrintColor color) override
     {

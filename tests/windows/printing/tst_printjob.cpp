@@ -56,20 +56,6 @@ QList<int> pageColours(const QString& pdf)
     return colours;
 }
 
-// Calls `answer` with each print dialog or other modal window that shows, until it ends.
-class ModalAnswer : public QTimer
-{
-public:
-    explicit ModalAnswer(std::function<void(QWidget*)> answer)
-    {
-        connect(this, &QTimer::timeout, [answer] {
-            if (QWidget* window = QApplication::activeModalWidget())
-                answer(window);
-        });
-        start(10);
-    }
-};
-
 } // namespace
 
 class tst_PrintJob : public QObject
@@ -203,7 +189,8 @@ private slots:
             printer->setCurrentText(Queue);
             pick(paper, "US Legal");
         });
-        ModalAnswer dialogs([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+        WindowWatcher dialogs;
+        dialogs.onModal = [](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); };
         RunPrintJob(nullptr, pictures_.mid(0, 1), PrintSettings(), surface);
         QCOMPARE(PdfReader(queueOutput()).points(), QSizeF(612, 1008));
     }
@@ -233,7 +220,7 @@ private slots:
                 surface.setOutputFileName(pdf);
             WindowWatcher watcher;
             QString offered;
-            ModalAnswer dialogs([&](QWidget* window) {
+            watcher.onModal = [&](QWidget* window) {
                 auto* dialog = qobject_cast<QPrintDialog*>(window);
                 if (!dialog)
                     return;
@@ -254,7 +241,7 @@ private slots:
                 if (reverse)
                     dialog->findChild<QAbstractButton*>("reverse")->click();
                 dialog->accept();
-            });
+            };
             RunPrintJob(nullptr, pictures_, s, surface);
             QCOMPARE(watcher.messages, QStringList());
             QCOMPARE(offered, "1 to 3");
