@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QToolBar>
 
 namespace testsupport::dump {
@@ -79,6 +80,8 @@ inline void widget(const QWidget& w, QStringList& out, const QString& indent)
                                  int(w.focusPolicy())) +
                flag(w.isHidden(), "hidden") + flag(!w.isEnabled(), "disabled") +
                flag(w.acceptDrops(), "drops") + flag(w.autoFillBackground(), "fill") +
+               flag(qobject_cast<const QTabBar*>(&w) && static_cast<const QTabBar&>(w).drawBase(),
+                    "base") +
                quoted("name", a ? a->text(QAccessible::Name) : w.accessibleName()) +
                quoted("desc", a ? a->text(QAccessible::Description) : w.accessibleDescription()) +
                quoted("text", text(w));

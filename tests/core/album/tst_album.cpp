@@ -14,6 +14,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <cmath>
+
 using namespace albumtest;
 
 namespace {
@@ -222,6 +224,13 @@ private slots:
         page("page 12, past the list", album, 5, 12);
         page("page 2 of 7 in the preview at 50%", album, 7, 2, previewAt(0.5, true), {4.25, 5.5});
         page("page 0 in the preview", album, 7, 0, previewAt(0.5, true), {4.25, 5.5});
+        for (const PageView& bad :
+             {PageView{0}, PageView{NAN}, PageView{1, INFINITY, 0}, PageView{1, 0, NAN}})
+            page(QStringLiteral("zoom %1, margins %2 %3")
+                     .arg(bad.ZoomFactor)
+                     .arg(bad.MarginX)
+                     .arg(bad.MarginY),
+                 album, 5, 1, bad);
         PrintSettings codes = gridSettings(); // codes that name no style or alignment
         codes.Header = {BandStyle(5), "Kept", codes.Header.Font, 0, BandAlignment(7), 0.1f};
         codes.Footer.Text = QStringLiteral("Unused");

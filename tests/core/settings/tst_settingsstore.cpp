@@ -64,6 +64,8 @@ private slots:
         QCOMPARE(later.GetSetting(App, "AlbumPrinter", "Scale", "Inch"), "CM");
         QCOMPARE(later.GetSetting(App, "AlbumViewer", "Scale", "none"), "none");
         QCOMPARE(later.GetSetting("Other", "AlbumPrinter", "Scale", "none"), "none");
+        QCOMPARE(SettingsStore(dir.path()).GetSetting(QString(), "AlbumPrinter", "Scale", "none"),
+                 "none");
         QCOMPARE(QSettings(later.fileName(App), QSettings::IniFormat).allKeys(),
                  QStringList{"AlbumPrinter/Scale"});
     }
