@@ -297,6 +297,8 @@ private slots:
         QTest::newRow("plain") << QByteArray("Bild ü.jpg") << QString("Bild ü.jpg");
         QTest::newRow("highest character")
             << QByteArray("\xF4\x8F\xBF\xBF.jpg") << QString::fromUcs4(U"\U0010FFFF.jpg");
+        QTest::newRow("highest two bytes") << QByteArray("\xDF\xBF") << QString(QChar(0x7FF));
+        QTest::newRow("fullwidth letter") << QByteArray("\xEF\xBC\xA1.jpg") << QString("Ａ.jpg");
         QTest::newRow("lowest four bytes")
             << QByteArray("\xF0\x90\x80\x80") << QString::fromUcs4(U"\U00010000");
         QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << replaced(4);

@@ -149,6 +149,10 @@ private slots:
     // defaults.list gave; the older release's type is gone with its line.
     void freedesktopEntries()
     {
+        // The MIME database takes a package's types from the shared-mime-info namespace.
+        QVERIFY(OwnMimeTypesText({{"jfif", "image/x-jfif"}})
+                    .contains("<mime-info xmlns=\"http://www.freedesktop.org/standards/"
+                              "shared-mime-info\">"));
         Desktop desktop;
         desktop.registerTypes();
         QString dump;
