@@ -3,6 +3,7 @@
 #include "support/Golden.h"
 #include "support/PdfReader.h"
 #include "support/SettingsSandbox.h"
+#include "support/TestData.h"
 #include "support/TestMain.h"
 
 #include <QDir>
@@ -250,7 +251,7 @@ private slots:
     void failuresDeliverNothing()
     {
         QString out;
-        for (const QString& arguments : albumtest::rowsOf("album/cli-failures.rows")) {
+        for (const QString& arguments : dataLines("album/cli-failures.rows")) {
             Sandbox s;
             const QByteArray bytes = s.olderAlbum();
             QVERIFY(QFile::link("pics/c.jpg", s.path("soft.pdf")));

@@ -26,15 +26,6 @@ inline QString solidPicture(const QTemporaryDir& dir, const QString& name, QSize
     return image.save(path) ? path : QString();
 }
 
-// The rows of a table in tests/data, one a line.
-inline QStringList rowsOf(const QString& table)
-{
-    QFile file(QStringLiteral(QUENBROOK_TESTDATA_DIR "/") + table);
-    return file.open(QIODevice::ReadOnly)
-               ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
-               : QStringList();
-}
-
 // 3 × 2 inch cells 0.2 apart, centred, without labels, header or footer. On the recording surface
 // fonts of 18 pt are 0.25 inch high, 14.4 pt 0.2 inch.
 inline PrintSettings gridSettings()

@@ -6,6 +6,8 @@
 // own where a copy writing into the folder is bound over that file: nothing outside the folder
 // changes. The scheduler ends with the object, or with the test program if that dies first.
 
+#include "support/TestData.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -46,7 +48,7 @@ public:
         for (const char* folder : {"conf", "spool", "cache", "state", "log", "pdf"})
             QDir(dir_.path()).mkpath(QLatin1String(folder));
         for (const char* name : {"conf/cupsd.conf", "conf/cups-files.conf", "cups-pdf.conf"}) {
-            QFile in(QStringLiteral(QUENBROOK_TESTDATA_DIR "/cups/") + QFileInfo(name).fileName());
+            QFile in(testsupport::dataPath("cups/" + QFileInfo(name).fileName()));
             QFile out(path(name));
             if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
                 out.write(QString::fromUtf8(in.readAll()).arg(dir_.path()).toUtf8());

@@ -8,6 +8,7 @@
 #include "support/AlbumFixtures.h"
 #include "support/Golden.h"
 #include "support/SettingsSandbox.h"
+#include "support/TestData.h"
 #include "support/TestMain.h"
 
 #include <QFile>
@@ -100,7 +101,7 @@ private slots:
     void layout()
     {
         QString out;
-        for (const QString& tweak : rowsOf("album/layouts.rows")) {
+        for (const QString& tweak : testsupport::dataLines("album/layouts.rows")) {
             PrintSettings s = gridSettings();
             QSizeF printable(8, 10.5);
             int n = 5;
@@ -374,7 +375,8 @@ private slots:
     {
         QString out;
         // A value with blanks around it is kept here: a data file would lose the trailing one.
-        for (const auto& entry : rowsOf("album/readings.rows") + QStringList{"FontBold= True "}) {
+        for (const auto& entry :
+             testsupport::dataLines("album/readings.rows") + QStringList{"FontBold= True "}) {
             Sandbox box;
             box.put({entry});
             const QString key = entry.section('=', 0, 0) + '=';

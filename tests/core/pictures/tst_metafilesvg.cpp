@@ -1,6 +1,7 @@
 #include "core/pictures/MetafileToSvg.h"
 
 #include "support/Golden.h"
+#include "support/TestData.h"
 #include "support/TestMain.h"
 
 #include <QDir>
@@ -18,9 +19,9 @@ private slots:
     void convert_data()
     {
         QTest::addColumn<QString>("path");
-        const QDir data(QStringLiteral(QUENBROOK_TESTDATA_DIR "/metafiles"));
-        QStringList paths{QStringLiteral(QUENBROOK_SAMPLES_DIR "/shapes.wmf"),
-                          QStringLiteral(QUENBROOK_SAMPLES_DIR "/shapes.emf")};
+        const QDir data(testsupport::dataPath("metafiles"));
+        QStringList paths{testsupport::samplePath("shapes.wmf"),
+                          testsupport::samplePath("shapes.emf")};
         for (const QString& name : data.entryList({"*.wmf", "*.emf"}, QDir::Files, QDir::Name))
             paths << data.filePath(name);
         for (const QString& path : paths)

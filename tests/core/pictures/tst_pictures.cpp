@@ -6,6 +6,7 @@
 #include "core/program/FileNames.h"
 #include "core/program/PictureFileTypes.h"
 #include "support/Golden.h"
+#include "support/TestData.h"
 #include "support/TestMain.h"
 
 #include <QFile>
@@ -27,15 +28,8 @@ using namespace quenbrook;
 // (tests/data/hostile/MANIFEST); here is what a load must look like.
 namespace {
 
-QString sample(const QString& name)
-{
-    return QStringLiteral(QUENBROOK_SAMPLES_DIR "/") + name;
-}
-
-QString data(const QString& name)
-{
-    return QStringLiteral(QUENBROOK_TESTDATA_DIR "/") + name;
-}
+using testsupport::dataPath;
+using testsupport::samplePath;
 
 Picture loaded(const QString& path, QSize target = QSize())
 {
@@ -104,14 +98,14 @@ private slots:
         for (const char* name :
              {"landscape.bmp", "rle8.rle", "shapes.wmf", "shapes.emf", "portrait.gif", "Beach.jpg",
               "sunset.jpeg", "harbour.jpe", "meadow.jfif", "arrow.cur", "exif-rotated.jpg"})
-            paths << sample(name);
+            paths << samplePath(name);
         // An icon's largest image is the picture, listed first or not; metafiles whose window and
         // frame are away from the origin, with and without a placeable header, and whose text
         // has characters that mean something in SVG.
         for (const char* name : {"small-first.ico", "moved.wmf", "plain.wmf", "moved.EMF"})
-            paths << data(QStringLiteral("pictures/") + name);
+            paths << dataPath(QStringLiteral("pictures/") + name);
         // Runs of red that skip pixels, which stay transparent.
-        paths << data("hostile/move.rle");
+        paths << dataPath("hostile/move.rle");
         QString dump;
         for (const QString& path : paths) {
             const Picture picture = loaded(path, QSize(10, 10));
@@ -177,7 +171,7 @@ private slots:
             image.fill(qRgb(40, 120, 200));
             QVERIFY(QImageWriter(big, "jpeg").write(image));
         }
-        const Picture picture = loaded(jpeg ? big : sample("landscape.bmp"), target);
+        const Picture picture = loaded(jpeg ? big : samplePath("landscape.bmp"), target);
         QCOMPARE(picture.decodedPixelSize(), decoded);
         // The natural size is the whole picture's, however it was decoded.
         QCOMPARE(picture.naturalHimetric(), jpeg ? QSize(105833, 79375) : QSize(16933, 10583));
@@ -203,7 +197,7 @@ private slots:
         QFETCH(qint64, size);
         QFETCH(QString, reason);
         const QString path = dir_.filePath(file);
-        QVERIFY(QFile::copy(sample(file), path));
+        QVERIFY(QFile::copy(samplePath(file), path));
         QFile sparse(path);
         QVERIFY(sparse.setPermissions(sparse.permissions() | QFile::WriteOwner) &&
                 sparse.resize(size));
@@ -236,12 +230,12 @@ private slots:
     void runLengthBitmaps()
     {
         // The sample codes every pixel: drawn exactly as Qt draws it.
-        QImageReader qt(sample("rle8.rle"), "bmp");
+        QImageReader qt(samplePath("rle8.rle"), "bmp");
         const QImage expected = qt.read().convertToFormat(QImage::Format_ARGB32);
-        const Picture whole = loaded(sample("rle8.rle"));
+        const Picture whole = loaded(samplePath("rle8.rle"));
         QVERIFY(painted(whole, whole.decodedPixelSize()) == expected);
         // Decoded smaller for a small box, pixels a file skips stay transparent.
-        const Picture half = loaded(data("hostile/move.rle"), QSize(32, 32));
+        const Picture half = loaded(dataPath("hostile/move.rle"), QSize(32, 32));
         QCOMPARE(half.decodedPixelSize(), QSize(32, 32));
         const QImage small = painted(half, {32, 32}, {}, qRgb(0, 255, 0));
         QCOMPARE(small.pixel(0, 0), qRgb(0, 255, 0));

@@ -1,5 +1,6 @@
 #include "core/settings/NumberRules.h"
 #include "support/Golden.h"
+#include "support/TestData.h"
 #include "support/TestMain.h"
 
 #include <QFile>
@@ -42,10 +43,10 @@ private slots:
     // either locale. A text to read has its tabs and line ends written as \t, \n and \r.
     void readAndWritten()
     {
-        QFile inputs(QUENBROOK_TESTDATA_DIR "/settings/numbers.txt");
-        QVERIFY(inputs.open(QIODevice::ReadOnly));
+        const QStringList inputs = testsupport::dataLines("settings/numbers.txt");
+        QVERIFY(!inputs.isEmpty());
         QString dump;
-        for (const QString& line : QString::fromUtf8(inputs.readAll()).split('\n')) {
+        for (const QString& line : inputs) {
             const QString kind = line.section(' ', 0, 0), input = line.section(' ', 1);
             const double value = QLocale::c().toDouble(input);
             if (kind == "read") {

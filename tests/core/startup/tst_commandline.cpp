@@ -1,5 +1,6 @@
 #include "core/startup/CommandLine.h"
 #include "support/Golden.h"
+#include "support/TestData.h"
 #include "support/TestMain.h"
 
 #include <QDir>
@@ -29,10 +30,8 @@ private slots:
             QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
         QVERIFY(QFile(QDir(elsewhere.path()).filePath("elsewhere.jpg")).open(QIODevice::WriteOnly));
         // One command line a row, its arguments split at " | ".
-        QFile rows(QUENBROOK_TESTDATA_DIR "/startup/command-lines.txt");
-        QVERIFY(rows.open(QIODevice::ReadOnly));
-        QStringList lines = QString::fromUtf8(rows.readAll()).split('\n');
-        lines.removeLast();
+        const QStringList lines = testsupport::dataLines("startup/command-lines.txt");
+        QVERIFY(!lines.isEmpty());
         const QString processFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent(elsewhere.path()));
         QString dump;

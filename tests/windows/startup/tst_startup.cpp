@@ -4,6 +4,7 @@
 #include "core/startup/HandOff.h"
 #include "print/Printers.h"
 #include "support/Golden.h"
+#include "support/TestData.h"
 #include "support/TestMain.h"
 #include "support/TestPrinters.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
@@ -88,10 +89,7 @@ struct Start
     mQuenbrook program{store, printers, handOff, [this] { ++registered; }, Folder};
 };
 
-QString sample(const char* name)
-{
-    return QDir(QStringLiteral(QUENBROOK_SAMPLES_DIR)).filePath(QString::fromLatin1(name));
-}
+using testsupport::samplePath;
 
 QString add(const QString& path)
 {
@@ -120,18 +118,18 @@ private slots:
         QTemporaryDir files;
         const QString notPicture = files.filePath("notes.jpg.txt");
         QVERIFY(QFile(notPicture).open(QIODevice::WriteOnly));
-        const QString beach = add(sample("Beach.jpg"));
+        const QString beach = add(samplePath("Beach.jpg"));
         const QList<std::tuple<int, bool, QString, QString>> rows{
-            {1, true, "", view(sample("Beach.jpg"))}, // another instance runs: handed over
+            {1, true, "", view(samplePath("Beach.jpg"))}, // another instance runs: handed over
             {1, false, "", ""},
             {0, false, "", ""},
             {1, false, "AlbumViewer", ""},
             {1, false, "albumprinter", ""},
             {1, false, "", "/viewimage x.jpg"}, // a lower-case switch is no command
             {0, false, "", beach},
-            {1, false, "AlbumViewer", "/AddAlbumPrinterList  " + sample("Beach.jpg") + "  "},
+            {1, false, "AlbumViewer", "/AddAlbumPrinterList  " + samplePath("Beach.jpg") + "  "},
             {1, false, "", add(notPicture)},
-            {1, false, "", view(sample("portrait.gif"))},
+            {1, false, "", view(samplePath("portrait.gif"))},
             {1, false, "", view(notPicture)}};
         QString text;
         for (const auto& [printers, running, stored, command] : rows) {
@@ -164,9 +162,10 @@ private slots:
             QVERIFY(start.program.Main(QString()));
             text += QStringLiteral("== %1 printer(s)\n").arg(printers) + start.state();
             for (const QString& command :
-                 {QString(), add(sample("Beach.jpg")), add(sample("portrait.gif")),
-                  add(sample("Beach.jpg")), view(sample("Beach.jpg")), view(sample("portrait.gif")),
-                  add(sample("missing.jpg")), add("Beach.jpg"), view(sample("missing.jpg"))}) {
+                 {QString(), add(samplePath("Beach.jpg")), add(samplePath("portrait.gif")),
+                  add(samplePath("Beach.jpg")), view(samplePath("Beach.jpg")),
+                  view(samplePath("portrait.gif")), add(samplePath("missing.jpg")),
+                  add("Beach.jpg"), view(samplePath("missing.jpg"))}) {
                 start.handOff.handler(command);
                 text += command + ": " + start.state();
             }

@@ -1,0 +1,33 @@
+#pragma once
+
+// Files the tests read: the bundled sample pictures and tests/data.
+
+#include <QFile>
+#include <QStringList>
+
+namespace testsupport {
+
+inline QString samplePath(const QString& name)
+{
+    return QStringLiteral(QUENBROOK_SAMPLES_DIR "/") + name;
+}
+
+inline QString dataPath(const QString& name)
+{
+    return QStringLiteral(QUENBROOK_TESTDATA_DIR "/") + name;
+}
+
+// The lines of a file in tests/data, blank ones kept; the last line's end makes no line of its
+// own. Empty when the file cannot be read.
+inline QStringList dataLines(const QString& name)
+{
+    QFile file(dataPath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace testsupport
