@@ -1,11 +1,6 @@
 #pragma once
 
-#include "core/pictures/ByteReader.h"
-#include "core/program/PictureFileTypes.h"
-
 #include <QSize>
-
-#include <optional>
 
 namespace quenbrook {
 
@@ -25,9 +20,5 @@ struct DecodeCost
     // The least that decoding can hold, however small the output.
     qint64 leastHeldBytes() const { return heldBytes(QSize(1, 1)); }
 };
-
-// None when the headers cannot be read; the decoder would refuse such a file too.
-// Metafiles have no such cost here: their conversion checks its own bitmaps.
-std::optional<DecodeCost> decodeCost(RasterStructure structure, ByteReader file);
 
 } // namespace quenbrook

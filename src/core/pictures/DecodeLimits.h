@@ -12,9 +12,9 @@ inline constexpr qint64 MaxDecodedBytes = 256LL * 1024 * 1024;
 // beyond this many blocks that takes longer than anyone waits for a picture.
 inline constexpr qint64 MaxJpegBlocks = 32LL * 1024 * 1024;
 
-// Picture files beyond this size are refused before anything is read. Their bytes are looked at
-// through a mapping, never copied whole, and let go before the pixels are decoded.
-inline constexpr qint64 MaxPictureFileBytes = 256LL * 1024 * 1024;
+// Picture files beyond this size are refused before anything is read. A file is read whole into
+// memory and decoded from there, so its bytes and its decoding together stay under 400 MiB.
+inline constexpr qint64 MaxPictureFileBytes = 128LL * 1024 * 1024;
 
 // The comments, EXIF and colour profiles a JPEG decoder keeps in memory (each segment counting
 // some bookkeeping besides its bytes); a real photograph carries well under a megabyte.

@@ -19,6 +19,10 @@ bool standsAlone(uchar m)
     return m == 0x01 || (m >= 0xD0 && m <= 0xD7);
 }
 
+// Setting up a scan costs the decoder about as much as decoding this many blocks, however few
+// blocks the scan holds: a file of millions of tiny scans asks for that work millions of times.
+constexpr qint64 ScanSetupBlocks = 4096;
+
 qint64 ceilDiv(qint64 a, qint64 b)
 {
     return (a + b - 1) / b;
@@ -53,6 +57,11 @@ void readScan(ByteReader b, qint64 at, qint64 length, JpegLayout& l)
     const int count = length >= 1 ? b.u8(at) : 0;
     if (l.scans == 1)
         l.firstScanComponents = count;
+    // Saturates rather than overflow on a file of millions of scans.
+    const auto walk = [&l](qint64 blocks) {
+        l.blocksWalked = std::min(l.blocksWalked + blocks, qint64(1) << 62);
+    };
+    walk(ScanSetupBlocks);
     if (!l.hasFrame() || length < 1 + 2 * qint64(count))
         return;
     int hMax = 1, vMax = 1;
@@ -75,8 +84,7 @@ void readScan(ByteReader b, qint64 at, qint64 length, JpegLayout& l)
                 ceilDiv(l.width, 8 * hMax) * ceilDiv(l.height, 8 * vMax) * found->h * found->v;
         }
     }
-    // Saturates rather than overflow on a file of millions of scans.
-    l.blocksWalked = std::min(l.blocksWalked + blocks, qint64(1) << 62);
+    walk(blocks);
 }
 
 } // namespace

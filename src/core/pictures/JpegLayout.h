@@ -20,7 +20,7 @@ struct JpegLayout
     QList<Component> components;
     int scans = 0;
     int firstScanComponents = 0;
-    qint64 blocksWalked = 0;    // 8 × 8 blocks that all the scans together decode
+    qint64 blocksWalked = 0;    // 8 × 8 blocks all the scans decode, each scan's setup counted too
     bool whole = false;         // the picture data is followed by the end-of-image marker
     qint64 keptMarkerBytes = 0; // comments, EXIF and colour profiles, which the decoder keeps
     qint64 keptMarkers = 0;

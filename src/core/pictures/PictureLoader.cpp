@@ -1,24 +1,25 @@
 #include "core/pictures/PictureLoader.h"
 
 #include "core/pictures/BitmapHeader.h"
-#include "core/pictures/DecodeCost.h"
 #include "core/pictures/DecodeLimits.h"
 #include "core/pictures/MetafileToSvg.h"
+#include "core/pictures/PictureFile.h"
+#include "core/pictures/RasterFormats.h"
 #include "core/pictures/RunLengthBitmap.h"
-#include "core/pictures/WholeFileChecks.h"
 #include "core/program/FileNames.h"
 #include "core/program/PictureFileTypes.h"
 #include "core/program/Units.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageIOHandler>
 #include <QImageReader>
+#include <QLoggingCategory>
 #include <QSvgRenderer>
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <optional>
 
 namespace quenbrook {
@@ -94,59 +95,33 @@ void chooseLargestImage(QImageReader& reader)
         reader.jumpToImage(best);
 }
 
-// A raster file's bytes for the checks before decoding, mapped rather than read, and let go of
-// before the pixels are decoded.
-class FileBytes
+// The file's bytes as the decoder reads them: they stop coming once the stop is raised, which
+// ends the decoding soon after.
+class StoppableBytes : public QIODevice
 {
 public:
-    FileBytes(QFile& file, qint64 size)
-        : file_(file)
-        , size_(size)
-        , mapped_(file.map(0, size))
-    {}
-    ~FileBytes() { release(); }
-    FileBytes(const FileBytes&) = delete;
-    FileBytes& operator=(const FileBytes&) = delete;
-
-    bool isMapped() const { return mapped_ != nullptr; }
-    ByteReader bytes() const { return ByteReader(mapped_, mapped_ ? size_ : 0); }
-    void release()
-    {
-        if (mapped_)
-            file_.unmap(mapped_);
-        mapped_ = nullptr;
-    }
-
-private:
-    QFile& file_;
-    qint64 size_;
-    uchar* mapped_;
-};
-
-// The file as the decoder reads it: it stops giving bytes once the stop is raised, which ends
-// the decoding soon after.
-class StoppableFile : public QIODevice
-{
-public:
-    StoppableFile(QFile& file, const LoadStop* stop)
-        : file_(file)
+    StoppableBytes(const QByteArray& bytes, const LoadStop* stop)
+        : bytes_(bytes)
         , stop_(stop)
     {
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
     bool isSequential() const override { return false; }
-    qint64 size() const override { return file_.size(); }
-    bool seek(qint64 pos) override { return QIODevice::seek(pos) && file_.seek(pos); }
+    qint64 size() const override { return bytes_.size(); }
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
-        return stopRaised(stop_) ? -1 : file_.read(data, maxSize);
+        if (stopRaised(stop_))
+            return -1;
+        const qint64 n = std::clamp<qint64>(bytes_.size() - pos(), 0, maxSize);
+        std::memcpy(data, bytes_.constData() + pos(), size_t(n));
+        return n;
     }
     qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
-    QFile& file_;
+    const QByteArray& bytes_;
     const LoadStop* stop_;
 };
 
@@ -198,14 +173,57 @@ PictureError cannotRead(const QString& name, const QString& why)
                    QCoreApplication::translate("PictureLoader", "cannot be read (%1)").arg(why));
 }
 
-// Qt itself refuses to decode beyond the program's limit; set once for the process.
-void limitDecoderMemory()
+// Qt's image plugins write their decoders' complaints (libpng's among them) to the terminal;
+// the program's own message says what went wrong instead.
+void quietImagePlugins(QLoggingCategory* category)
 {
-    static const bool limitSet = [] {
+    if (qstrncmp(category->categoryName(), "qt.gui.imageio", 14) == 0) {
+        category->setEnabled(QtWarningMsg, false);
+        category->setEnabled(QtInfoMsg, false);
+        category->setEnabled(QtDebugMsg, false);
+    }
+}
+
+QLoggingCategory::CategoryFilter otherFilter = nullptr;
+
+void filterCategories(QLoggingCategory* category)
+{
+    if (otherFilter)
+        otherFilter(category);
+    quietImagePlugins(category);
+}
+
+// Qt itself refuses to decode beyond the program's limit; set once for the process.
+void prepareDecoders()
+{
+    static const bool prepared = [] {
         QImageReader::setAllocationLimit(int(MaxDecodedBytes / (1024 * 1024)));
+        otherFilter = QLoggingCategory::installFilter(filterCategories);
         return true;
     }();
-    Q_UNUSED(limitSet);
+    Q_UNUSED(prepared);
+}
+
+// The bytes of the file at path, or why there are none.
+std::variant<QByteArray, PictureError> readFile(const QString& path, const QString& name,
+                                                qint64 limit, const LoadStop* stop)
+{
+    PictureFile file = ReadPictureFile(path, limit, stop);
+    switch (file.outcome) {
+    case PictureFile::Outcome::Read:
+        if (file.bytes.isEmpty())
+            return failure(name, QCoreApplication::translate("PictureLoader", "the file is empty"));
+        return std::move(file.bytes);
+    case PictureFile::Outcome::NotFound:
+        return failure(name, QCoreApplication::translate("PictureLoader", "file not found"));
+    case PictureFile::Outcome::TooLarge:
+        return *refusedFile(name, file.size, limit);
+    case PictureFile::Outcome::Stopped:
+        return stopped(name);
+    case PictureFile::Outcome::CannotRead:
+        break;
+    }
+    return cannotRead(name, file.why);
 }
 
 // The sizes a raster picture stored at `stored` is decoded at and shown at.
@@ -224,44 +242,41 @@ RasterSizes rasterSizes(QSize stored, bool turned, QSize target)
     return {turned ? wanted.transposed() : wanted, natural};
 }
 
-// The pixels at wantedStored; the file's bytes are let go of before the decoder reads them.
-QImage decodePixels(QImageReader& reader, FileBytes& contents, const PictureType& type,
+// The pixels at wantedStored.
+QImage decodePixels(QImageReader& reader, const QByteArray& bytes, const PictureType& type,
                     QSize stored, QSize wantedStored)
 {
-    const ByteReader bytes = contents.bytes();
+    const ByteReader file(bytes);
     const bool bitmap = type.decoder == PictureDecoder::Bitmap;
-    const std::optional<BitmapFile> header = bitmap ? readBitmapFile(bytes) : std::nullopt;
+    const std::optional<BitmapFile> header = bitmap ? readBitmapFile(file) : std::nullopt;
     if (header && header->header.runLength()) {
         // Decoded here so that pixels the codes skip come out transparent, not left unset.
-        QImage image = decodeRunLength(bytes, *header);
-        contents.release();
+        QImage image = decodeRunLength(file, *header);
         if (!image.isNull() && wantedStored != stored)
             image = image.scaled(wantedStored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         return image;
     }
-    contents.release();
     if (wantedStored != stored)
         reader.setScaledSize(wantedStored);
     return reader.read();
 }
 
-PictureResult decodeRaster(QFile& file, FileBytes& contents, const QString& name,
-                           const PictureType& type, QSize target, const LoadStop* stop)
+PictureResult decodeRaster(const QByteArray& bytes, const QString& name, const PictureType& type,
+                           QSize target, const LoadStop* stop)
 {
-    const ByteReader bytes = contents.bytes();
-    const std::optional<DecodeCost> cost = decodeCost(type.decodeCost, bytes);
-    if (!cost)
+    const std::optional<RasterFacts> facts = inspectRaster(type.structure, ByteReader(bytes));
+    if (!facts)
         return notReadable(name, type);
-    if (auto refused = refusedNotes(name, *cost))
+    if (auto refused = refusedNotes(name, facts->cost))
         return *refused;
 
-    StoppableFile device(file, stop);
+    StoppableBytes device(bytes, stop);
     QImageReader reader(&device, type.qtFormat);
     reader.setAutoDetectImageFormat(false); // a file is read as what its name says, or not at all
     reader.setAutoTransform(true);
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
     // Refused from its headers alone, before Qt reads any more of it.
-    if (auto refused = refusedUpFront(name, *cost, turned))
+    if (auto refused = refusedUpFront(name, facts->cost, turned))
         return *refused;
     if (type.decoder == PictureDecoder::QtLargestImage)
         chooseLargestImage(reader);
@@ -270,12 +285,12 @@ PictureResult decodeRaster(QFile& file, FileBytes& contents, const QString& name
     if (stored.isEmpty())
         return notReadable(name, type);
     const RasterSizes sizes = rasterSizes(stored, turned, target);
-    if (cost->heldBytes(sizes.wantedStored) > MaxDecodedBytes)
-        return tooManyPixels(name, *cost, turned);
-    if (!isWhole(type.wholeCheck, bytes))
+    if (facts->cost.heldBytes(sizes.wantedStored) > MaxDecodedBytes)
+        return tooManyPixels(name, facts->cost, turned);
+    if (!facts->whole)
         return notReadable(name, type);
 
-    QImage image = decodePixels(reader, contents, type, stored, sizes.wantedStored);
+    QImage image = decodePixels(reader, bytes, type, stored, sizes.wantedStored);
     if (stopRaised(stop))
         return stopped(name);
     if (image.isNull())
@@ -284,29 +299,22 @@ PictureResult decodeRaster(QFile& file, FileBytes& contents, const QString& name
 }
 
 PictureResult loadRaster(const QString& path, const QString& name, const PictureType& type,
-                         qint64 fileSize, QSize target, const LoadStop* stop)
+                         QSize target, const LoadStop* stop)
 {
-    limitDecoderMemory();
-    if (auto refused = refusedFile(name, fileSize))
-        return *refused;
-    QFile file;
-    if (const QString why = OpenForReading(file, path); !why.isEmpty())
-        return cannotRead(name, why);
-    FileBytes contents(file, fileSize);
-    if (!contents.isMapped())
-        return cannotRead(name, file.errorString());
-    return decodeRaster(file, contents, name, type, target, stop);
+    prepareDecoders();
+    auto read = readFile(path, name, MaxPictureFileBytes, stop);
+    if (auto* error = std::get_if<PictureError>(&read))
+        return std::move(*error);
+    return decodeRaster(std::get<QByteArray>(read), name, type, target, stop);
 }
 
 PictureResult loadMetafile(const QString& path, const QString& name, const PictureType& type,
-                           qint64 fileSize, const LoadStop* stop)
+                           const LoadStop* stop)
 {
-    if (auto refused = refusedFile(name, fileSize, MetafileToSvg::MaxFileBytes))
-        return *refused;
-    QFile file;
-    if (const QString why = OpenForReading(file, path); !why.isEmpty())
-        return cannotRead(name, why);
-    const QByteArray data = file.read(MetafileToSvg::MaxFileBytes + 1);
+    auto read = readFile(path, name, MetafileToSvg::MaxFileBytes, stop);
+    if (auto* error = std::get_if<PictureError>(&read))
+        return std::move(*error);
+    const QByteArray& data = std::get<QByteArray>(read);
 
     const MetafileToSvg::Result result = type.decoder == PictureDecoder::WindowsMetafile
                                              ? MetafileToSvg::wmfToSvg(data, stop)
@@ -336,27 +344,23 @@ PictureResult loadMetafile(const QString& path, const QString& name, const Pictu
 
 qint64 PictureLoader::heldBytes(const QString& path, QSize targetPixels)
 {
-    const QFileInfo info(path);
-    const PictureType* type = PictureTypeOf(info.suffix());
-    const FileFacts facts = FileFactsOf(path);
-    if (!type || !facts.isFile)
+    const PictureType* type = PictureTypeOf(QFileInfo(path).suffix());
+    if (!type)
         return 0;
     if (IsMetafile(*type))
-        return MetafileToSvg::MaxHeldBytes;
-    if (facts.size > MaxPictureFileBytes)
+        return FileFactsOf(path).isFile ? MetafileToSvg::MaxHeldBytes : 0;
+    const PictureFile file = ReadPictureFile(path, MaxPictureFileBytes);
+    if (file.outcome != PictureFile::Outcome::Read)
         return 0;
-    QFile file;
-    if (!OpenForReading(file, path).isEmpty())
+    const std::optional<RasterFacts> facts = inspectRaster(type->structure, ByteReader(file.bytes));
+    if (!facts || refusedUpFront(QString(), facts->cost, false))
         return 0;
-    const FileBytes contents(file, facts.size);
-    const std::optional<DecodeCost> cost = decodeCost(type->decodeCost, contents.bytes());
-    if (!cost || refusedUpFront(QString(), *cost, false))
-        return 0;
+    const DecodeCost& cost = facts->cost;
     // Either way up, as the picture may be turned upright once decoded.
-    const QSize stored(int(std::min<qint64>(cost->width, INT_MAX)),
-                       int(std::min<qint64>(cost->height, INT_MAX)));
-    const qint64 held = std::max(cost->heldBytes(fitSize(stored, targetPixels)),
-                                 cost->heldBytes(fitSize(stored.transposed(), targetPixels)));
+    const QSize stored(int(std::min<qint64>(cost.width, INT_MAX)),
+                       int(std::min<qint64>(cost.height, INT_MAX)));
+    const qint64 held = std::max(cost.heldBytes(fitSize(stored, targetPixels)),
+                                 cost.heldBytes(fitSize(stored.transposed(), targetPixels)));
     return held > MaxDecodedBytes ? 0 : held;
 }
 
@@ -370,21 +374,16 @@ PictureResult PictureLoader::loadUnlessStopped(const QString& path, QSize target
 {
     const QFileInfo info(path);
     const QString name = ShownFileName(info.fileName().isEmpty() ? path : info.fileName());
-    const FileFacts facts = FileFactsOf(path);
     // Hidden files are not shown anywhere in the program, so they are not there to open either.
-    if (name.startsWith(u'.') || !facts.isFile)
+    if (name.startsWith(u'.') || !FileFactsOf(path).isFile)
         return failure(name, QCoreApplication::translate("PictureLoader", "file not found"));
     const PictureType* type = PictureTypeOf(info.suffix());
     if (!type)
         return failure(name, QCoreApplication::translate("PictureLoader",
                                                          "not a picture type that can be opened"));
-    const qint64 size = facts.size;
-    if (size == 0)
-        return failure(name, QCoreApplication::translate("PictureLoader", "the file is empty"));
-
     if (IsMetafile(*type))
-        return loadMetafile(path, name, *type, size, stop);
-    return loadRaster(path, name, *type, size, targetPixels, stop);
+        return loadMetafile(path, name, *type, stop);
+    return loadRaster(path, name, *type, targetPixels, stop);
 }
 
 } // namespace quenbrook

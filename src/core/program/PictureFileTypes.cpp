@@ -14,18 +14,18 @@ using F = FilterGroup;
 
 // clang-format off
 constexpr PictureType Types[] = {
-//   ext     in messages                                              decoder              Qt      cost       whole      MIME type                   file panes
-    {"bmp",  QT_TRANSLATE_NOOP("PictureLoader", "bitmap"),            D::Bitmap,           "bmp",  S::Bitmap, S::Bitmap, "image/bmp",                F::Bitmap,    1},
-    {"rle",  QT_TRANSLATE_NOOP("PictureLoader", "run-length bitmap"), D::Bitmap,           "bmp",  S::Bitmap, S::Bitmap, "image/rle",                F::Bitmap,    7},
-    {"wmf",  QT_TRANSLATE_NOOP("PictureLoader", "Windows metafile"),  D::WindowsMetafile,  "",     S::None,   S::None,   "image/wmf",                F::Bitmap,    6},
-    {"emf",  QT_TRANSLATE_NOOP("PictureLoader", "enhanced metafile"), D::EnhancedMetafile, "",     S::None,   S::None,   "image/emf",                F::Bitmap,    9},
-    {"gif",  QT_TRANSLATE_NOOP("PictureLoader", "GIF picture"),       D::QtImage,          "gif",  S::Gif,    S::Gif,    "image/gif",                F::Gif,       2},
-    {"jpg",  QT_TRANSLATE_NOOP("PictureLoader", "JPEG picture"),      D::QtImage,          "jpeg", S::Jpeg,   S::Jpeg,   "image/jpeg",               F::Jpeg,      3},
-    {"jpeg", QT_TRANSLATE_NOOP("PictureLoader", "JPEG picture"),      D::QtImage,          "jpeg", S::Jpeg,   S::Jpeg,   "image/jpeg",               F::Jpeg,      8},
-    {"jpe",  QT_TRANSLATE_NOOP("PictureLoader", "JPEG picture"),      D::QtImage,          "jpeg", S::Jpeg,   S::Jpeg,   "image/jpeg",               F::NotListed, 0},
-    {"jfif", QT_TRANSLATE_NOOP("PictureLoader", "JPEG picture"),      D::QtImage,          "jpeg", S::Jpeg,   S::Jpeg,   "image/jpeg",               F::NotListed, 0},
-    {"ico",  QT_TRANSLATE_NOOP("PictureLoader", "icon"),              D::QtLargestImage,   "ico",  S::Icon,   S::Icon,   "image/vnd.microsoft.icon", F::Icon,      4},
-    {"cur",  QT_TRANSLATE_NOOP("PictureLoader", "cursor"),            D::QtLargestImage,   "cur",  S::Icon,   S::Icon,   "image/x-win-bitmap",       F::Icon,      5},
+//   ext     in messages                                              decoder              Qt      walked     MIME type                   file panes
+    {"bmp",  QT_TRANSLATE_NOOP("PictureLoader", "bitmap"),            D::Bitmap,           "bmp",  S::Bitmap, "image/bmp",                F::Bitmap,    1},
+    {"rle",  QT_TRANSLATE_NOOP("PictureLoader", "run-length bitmap"), D::Bitmap,           "bmp",  S::Bitmap, "image/rle",                F::Bitmap,    7},
+    {"wmf",  QT_TRANSLATE_NOOP("PictureLoader", "Windows metafile"),  D::WindowsMetafile,  "",     S::None,   "image/wmf",                F::Bitmap,    6},
+    {"emf",  QT_TRANSLATE_NOOP("PictureLoader", "enhanced metafile"), D::EnhancedMetafile, "",     S::None,   "image/emf",                F::Bitmap,    9},
+    {"gif",  QT_TRANSLATE_NOOP("PictureLoader", "GIF picture"),       D::QtImage,          "gif",  S::Gif,    "image/gif",                F::Gif,       2},
+    {"jpg",  QT_TRANSLATE_NOOP("PictureLoader", "JPEG picture"),      D::QtImage,          "jpeg", S::Jpeg,   "image/jpeg",               F::Jpeg,      3},
+    {"jpeg", QT_TRANSLATE_NOOP("PictureLoader", "JPEG picture"),      D::QtImage,          "jpeg", S::Jpeg,   "image/jpeg",               F::Jpeg,      8},
+    {"jpe",  QT_TRANSLATE_NOOP("PictureLoader", "JPEG picture"),      D::QtImage,          "jpeg", S::Jpeg,   "image/jpeg",               F::NotListed, 0},
+    {"jfif", QT_TRANSLATE_NOOP("PictureLoader", "JPEG picture"),      D::QtImage,          "jpeg", S::Jpeg,   "image/jpeg",               F::NotListed, 0},
+    {"ico",  QT_TRANSLATE_NOOP("PictureLoader", "icon"),              D::QtLargestImage,   "ico",  S::Icon,   "image/vnd.microsoft.icon", F::Icon,      4},
+    {"cur",  QT_TRANSLATE_NOOP("PictureLoader", "cursor"),            D::QtLargestImage,   "cur",  S::Icon,   "image/x-win-bitmap",       F::Icon,      5},
 };
 // clang-format on
 

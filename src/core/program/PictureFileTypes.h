@@ -17,8 +17,9 @@ enum class PictureDecoder
     EnhancedMetafile, // converted to SVG, so it stays vector
 };
 
-// The structure of a raster file that is walked before decoding it: to work out what decoding
-// takes, and whether the file is whole. Metafiles have none; their conversion checks them.
+// The structure of a raster file that is walked once before decoding it: to work out what decoding
+// takes, and whether the file is whole (each walk is in pictures/<Format>Format.cpp). Metafiles
+// have none; their conversion checks them.
 enum class RasterStructure
 {
     None,
@@ -44,12 +45,11 @@ struct PictureType
     const char* extension;  // lower case, without the dot
     const char* formatName; // in messages: "not a readable <formatName>"
     PictureDecoder decoder;
-    const char* qtFormat;       // read as this Qt image format whatever the file claims; or ""
-    RasterStructure decodeCost; // what the decode-cost estimate reads
-    RasterStructure wholeCheck; // what the check for a cut-off file walks
-    const char* mimeType;       // as the MIME database names the type
-    FilterGroup filter;         // the file panes' button that lists the type
-    int fileListPlace;          // its place in FileListPattern() from 1; 0 when not listed
+    const char* qtFormat;      // read as this Qt image format whatever the file claims; or ""
+    RasterStructure structure; // what is walked before decoding, for its cost and wholeness
+    const char* mimeType;      // as the MIME database names the type
+    FilterGroup filter;        // the file panes' button that lists the type
+    int fileListPlace;         // its place in FileListPattern() from 1; 0 when not listed
 };
 
 // Every picture extension the program reads, in their fixed order. A new picture type is its rows

@@ -177,8 +177,7 @@ private slots:
         QCOMPARE(picture.naturalHimetric(), jpeg ? QSize(105833, 79375) : QSize(16933, 10583));
     }
 
-    // Refused by their size, without their bytes being read or mapped: a sample's start, then a
-    // hole.
+    // Refused by their size, without their bytes being read: a sample's start, then a hole.
     void filesBeyondTheLimit_data()
     {
         QTest::addColumn<QString>("file");
@@ -187,7 +186,7 @@ private slots:
         QTest::newRow("jpg") << "beach.jpg" << (qint64(8) << 30)
                              << "picture too large (a file of 8192 MB)";
         QTest::newRow("bmp") << "landscape.bmp" << MaxPictureFileBytes + 1
-                             << "picture too large (a file of 256 MB)";
+                             << "picture too large (a file of 128 MB)";
         QTest::newRow("wmf") << "shapes.wmf" << MetafileToSvg::MaxFileBytes + 1
                              << "picture too large (a file of 16 MB)";
     }
@@ -251,7 +250,7 @@ private slots:
             const QString extension = QLatin1String(type.extension);
             QCOMPARE(PictureTypeOf(extension.toUpper()), &type); // and no earlier row has it
             QVERIFY(IsPictureFile("x." + extension.toUpper()));
-            QCOMPARE(IsMetafile(type), type.decodeCost == RasterStructure::None);
+            QCOMPARE(IsMetafile(type), type.structure == RasterStructure::None);
             QVERIFY(IsMetafile(type) ||
                     QImageReader::supportedImageFormats().contains(type.qtFormat));
             QCOMPARE(FileListPattern().split(';').indexOf("*." + extension) + 1,

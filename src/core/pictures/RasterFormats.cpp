@@ -1,0 +1,22 @@
+#include "core/pictures/RasterFormats.h"
+
+namespace quenbrook {
+
+std::optional<RasterFacts> inspectRaster(RasterStructure structure, ByteReader file)
+{
+    switch (structure) {
+    case RasterStructure::Bitmap:
+        return inspectBitmap(file);
+    case RasterStructure::Gif:
+        return inspectGif(file);
+    case RasterStructure::Jpeg:
+        return inspectJpeg(file);
+    case RasterStructure::Icon:
+        return inspectIcon(file);
+    case RasterStructure::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace quenbrook
