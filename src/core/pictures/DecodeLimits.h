@@ -11,6 +11,9 @@ inline constexpr qint64 MaxDecodedBytes = 256LL * 1024 * 1024;
 // A JPEG decoder goes through every 8 × 8 block of every scan, however small the picture it makes;
 // beyond this many blocks that takes longer than anyone waits for a picture.
 inline constexpr qint64 MaxJpegBlocks = 32LL * 1024 * 1024;
+// Setting up a scan costs the decoder about as much as decoding this many blocks, however few
+// blocks the scan holds: a file of millions of tiny scans asks for that work millions of times.
+inline constexpr qint64 JpegScanSetupBlocks = 4096;
 
 // Picture files beyond this size are refused before anything is read. A file is read whole into
 // memory and decoded from there, so its bytes and its decoding together stay under 400 MiB.

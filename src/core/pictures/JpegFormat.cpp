@@ -18,6 +18,7 @@ std::optional<RasterFacts> inspectJpeg(ByteReader b)
     cost.height = jpeg.height;
     cost.scalable = true;
     cost.jpegBlocks = jpeg.blocksWalked;
+    cost.jpegScans = jpeg.scans;
     constexpr qint64 BookkeepingPerMarker = 64;
     cost.metadataBytes = jpeg.keptMarkerBytes + jpeg.keptMarkers * BookkeepingPerMarker;
     constexpr qint64 BlockBytes = 64 * 2;

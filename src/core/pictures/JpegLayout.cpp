@@ -1,5 +1,7 @@
 #include "core/pictures/JpegLayout.h"
 
+#include "core/pictures/DecodeLimits.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -18,10 +20,6 @@ bool standsAlone(uchar m)
 {
     return m == 0x01 || (m >= 0xD0 && m <= 0xD7);
 }
-
-// Setting up a scan costs the decoder about as much as decoding this many blocks, however few
-// blocks the scan holds: a file of millions of tiny scans asks for that work millions of times.
-constexpr qint64 ScanSetupBlocks = 4096;
 
 qint64 ceilDiv(qint64 a, qint64 b)
 {
@@ -61,7 +59,7 @@ void readScan(ByteReader b, qint64 at, qint64 length, JpegLayout& l)
     const auto walk = [&l](qint64 blocks) {
         l.blocksWalked = std::min(l.blocksWalked + blocks, qint64(1) << 62);
     };
-    walk(ScanSetupBlocks);
+    walk(JpegScanSetupBlocks);
     if (!l.hasFrame() || length < 1 + 2 * qint64(count))
         return;
     int hMax = 1, vMax = 1;

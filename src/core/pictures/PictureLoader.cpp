@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 
@@ -153,6 +154,12 @@ std::optional<PictureError> refusedUpFront(const QString& name, const DecodeCost
 {
     if (auto refused = refusedNotes(name, cost))
         return refused;
+    if (cost.jpegBlocks > MaxJpegBlocks && cost.jpegScans > 1)
+        return tooLarge(name,
+                        QCoreApplication::translate("PictureLoader", "%1 × %2 pixels in %3 scans")
+                            .arg(turned ? cost.height : cost.width)
+                            .arg(turned ? cost.width : cost.height)
+                            .arg(cost.jpegScans));
     if (cost.jpegBlocks > MaxJpegBlocks || cost.leastHeldBytes() > MaxDecodedBytes)
         return tooManyPixels(name, cost, turned);
     return std::nullopt;
@@ -281,7 +288,8 @@ PictureResult decodeRaster(const QByteArray& bytes, const QString& name, const P
     if (type.decoder == PictureDecoder::QtLargestImage)
         chooseLargestImage(reader);
 
-    const QSize stored = reader.size();
+    // Qt gives a top-down bitmap (one whose rows are stored first to last) a negative height.
+    const QSize stored(std::abs(reader.size().width()), std::abs(reader.size().height()));
     if (stored.isEmpty())
         return notReadable(name, type);
     const RasterSizes sizes = rasterSizes(stored, turned, target);

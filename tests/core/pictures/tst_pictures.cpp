@@ -9,14 +9,20 @@
 #include "support/TestData.h"
 #include "support/TestMain.h"
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <chrono>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -78,6 +84,65 @@ int rampPixels(const QImage& image)
                  between(image.pixel(x, y - 1), c, image.pixel(x, y + 1));
         }
     return n;
+}
+
+// A bitmap file of the picture, 24-bit or 1-bit (the palette's two colours picked by whether a
+// pixel is red), its rows stored bottom first as usual or top first (a negative height).
+QByteArray bitmapFile(const QImage& image, int bits, bool topDown)
+{
+    const int w = image.width(), h = image.height();
+    const int rowBytes = (w * bits + 31) / 32 * 4;
+    const QByteArray palette = bits == 1 ? QByteArray("\xff\0\0\0\0\0\xff\0", 8) : QByteArray();
+    QByteArray pixels(rowBytes * h, '\0');
+    for (int y = 0; y < h; ++y) {
+        char* row = pixels.data() + rowBytes * (topDown ? y : h - 1 - y);
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = image.pixel(x, y);
+            if (bits == 24) {
+                row[3 * x] = char(qBlue(c));
+                row[3 * x + 1] = char(qGreen(c));
+                row[3 * x + 2] = char(qRed(c));
+            } else if (qRed(c) == 255) {
+                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+            }
+        }
+    }
+    const quint32 at = 14 + 40 + quint32(palette.size());
+    QByteArray file;
+    QDataStream out(&file, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint8('B') << quint8('M') << quint32(at + pixels.size()) << quint32(0) << at;
+    out << quint32(40) << qint32(w) << qint32(topDown ? -h : h) << quint16(1) << quint16(bits)
+        << quint32(0) << quint32(pixels.size()) << qint32(2835) << qint32(2835)
+        << quint32(bits == 1 ? 2 : 0) << quint32(0);
+    return file + palette + pixels;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// A progressive JPEG of one 8 × 8 grey block whose first scan is repeated to make `scans`.
+QByteArray jpegOfScans(int scans)
+{
+    QImage block(8, 8, QImage::Format_Grayscale8);
+    block.fill(128);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    if (!writer.write(block))
+        qFatal("no JPEG written");
+    const QByteArray jpeg = buffer.data();
+    const qsizetype start = jpeg.indexOf("\xff\xda");
+    qsizetype end = start + 2 + (uchar(jpeg[start + 2]) << 8 | uchar(jpeg[start + 3]));
+    while (!(uchar(jpeg[end]) == 0xFF && jpeg[end + 1] != 0 &&
+             (uchar(jpeg[end + 1]) < 0xD0 || uchar(jpeg[end + 1]) > 0xD7)))
+        ++end;
+    return jpeg.left(start) + jpeg.mid(start, end - start).repeated(scans) + "\xff\xd9";
 }
 
 } // namespace
@@ -203,6 +268,87 @@ private slots:
         const PictureResult result = PictureLoader::load(path, QSize(200, 150));
         QVERIFY(std::holds_alternative<PictureError>(result));
         QCOMPARE(std::get<PictureError>(result).message, file + ": " + reason);
+    }
+
+    // Bitmaps whose rows are stored top first load like the same pictures stored bottom first,
+    // at their own size and decoded smaller, in 24 bits and in one.
+    void topDownBitmaps()
+    {
+        QImage image(13, 7, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, (x * y + x) % 3 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+        for (int bits : {24, 1}) {
+            QImage drawn[2];
+            for (bool topDown : {false, true}) {
+                const QString path =
+                    dir_.filePath(QStringLiteral("%1-%2.bmp").arg(bits).arg(topDown));
+                writeFile(path, bitmapFile(image, bits, topDown));
+                const Picture picture = loaded(path);
+                QCOMPARE(picture.decodedPixelSize(), image.size());
+                drawn[topDown] = painted(picture, image.size());
+                QCOMPARE(loaded(path, QSize(6, 6)).decodedPixelSize(), QSize(6, 4));
+            }
+            QCOMPARE(drawn[true], drawn[false]);
+            QCOMPARE(drawn[true], image.convertToFormat(QImage::Format_ARGB32));
+        }
+    }
+
+    // A photo cut short by another program while it is read, at moments from its opening to its
+    // decoding, is loaded whole or refused as unreadable; it never takes the program down.
+    void shrinkingFiles()
+    {
+        QImage noise(1600, 1200, QImage::Format_RGB32);
+        QRandomGenerator random(7);
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, random.generate());
+        const QString source = dir_.filePath("noise.jpg");
+        QVERIFY(QImageWriter(source, "jpeg").write(noise));
+        const qint64 size = QFileInfo(source).size();
+        const QString path = dir_.filePath("shrinking.jpg");
+        const QByteArray name = QFile::encodeName(path);
+        // Cut before the load, then at moments while it runs.
+        for (int moment : {-1, 0, 100, 300, 1000, 2000, 4000, 8000, 16000}) {
+            QFile::remove(path);
+            QVERIFY(QFile::copy(source, path));
+            if (moment < 0)
+                QCOMPARE(::truncate(name.constData(), size / 3), 0);
+            bool cut = moment < 0;
+            std::thread cutter([&] {
+                if (moment >= 0) {
+                    std::this_thread::sleep_for(std::chrono::microseconds(moment));
+                    cut = ::truncate(name.constData(), size / 3) == 0;
+                }
+            });
+            const PictureResult result = PictureLoader::load(path, QSize(400, 300));
+            cutter.join();
+            QVERIFY(cut);
+            if (const auto* error = std::get_if<PictureError>(&result))
+                QCOMPARE(error->message, "shrinking.jpg: not a readable JPEG picture");
+            else
+                QCOMPARE(std::get<Picture>(result).decodedPixelSize(), QSize(400, 300));
+            QVERIFY(moment >= 0 || std::holds_alternative<PictureError>(result));
+        }
+    }
+
+    // Each scan of a JPEG is work for its decoder, however little of the picture it holds: as
+    // many scans as the limit allows load, one more is refused before decoding.
+    void jpegScanFlood()
+    {
+        const int most = int(MaxJpegBlocks / (JpegScanSetupBlocks + 1));
+        for (int scans : {most - 1, most, most + 1}) {
+            const QString path = dir_.filePath(QStringLiteral("scans%1.jpg").arg(scans));
+            writeFile(path, jpegOfScans(scans));
+            const PictureResult result = PictureLoader::load(path, QSize(100, 100));
+            if (scans <= most) {
+                QVERIFY2(std::holds_alternative<Picture>(result), qPrintable(path));
+            } else {
+                QCOMPARE(std::get<PictureError>(result).message,
+                         QStringLiteral("scans%1.jpg: picture too large (8 × 8 pixels in %1 scans)")
+                             .arg(scans));
+            }
+        }
     }
 
     // Ink far outside the frame is pulled in, so that painting it costs no more than the frame;
