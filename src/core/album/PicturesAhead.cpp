@@ -11,11 +11,21 @@
 namespace quenbrook {
 namespace {
 
-// Metafiles become SVG renderers, objects that belong to the thread that made them.
-bool decodedAhead(const QString& path)
+// Metafiles become SVG renderers, objects that belong to the thread that made them; a file that
+// could not be opened has nothing to decode.
+bool decodedAhead(const PictureLoader::OpenResult& opened, const QString& path)
 {
     const PictureType* type = PictureTypeOf(QFileInfo(path).suffix());
-    return !type || !IsMetafile(*type);
+    return std::holds_alternative<PictureLoader::OpenedPicture>(opened) && type &&
+           !IsMetafile(*type);
+}
+
+PictureResult decoded(PictureLoader::OpenResult opened, QSize size, const LoadStop* stop)
+{
+    if (auto* error = std::get_if<PictureError>(&opened))
+        return std::move(*error);
+    return PictureLoader::decode(std::get<PictureLoader::OpenedPicture>(std::move(opened)), size,
+                                 stop);
 }
 
 } // namespace
@@ -51,20 +61,21 @@ void PicturesAhead::startWhileRoom()
 {
     while (qint64(ahead_.size()) < workers_ && started_ <= last_) {
         const QString path = printList_.at(started_);
-        if (nextBytes_ < 0)
-            nextBytes_ = PictureLoader::heldBytes(path, decodePixels_);
+        // Read and walked once here; the worker decodes the same bytes.
+        if (!nextOpened_)
+            nextOpened_ = PictureLoader::open(path, stop_);
+        const auto* opened = std::get_if<PictureLoader::OpenedPicture>(&*nextOpened_);
+        const qint64 bytes = opened ? opened->heldBytes(decodePixels_) : 0;
         // With nothing held, the next picture starts whatever it holds.
-        if ((held_ > 0 || !ahead_.empty()) && held_ + aheadBytes_ + nextBytes_ > budget_)
+        if ((held_ > 0 || !ahead_.empty()) && held_ + aheadBytes_ + bytes > budget_)
             return;
         // A metafile is converted when taken, on the taker's thread.
-        const auto policy = decodedAhead(path) ? std::launch::async : std::launch::deferred;
-        ahead_.push_back({std::async(policy,
-                                     [path, size = decodePixels_, stop = stop_] {
-                                         return PictureLoader::loadUnlessStopped(path, size, stop);
-                                     }),
-                          nextBytes_});
-        aheadBytes_ += nextBytes_;
-        nextBytes_ = -1;
+        const auto policy =
+            decodedAhead(*nextOpened_, path) ? std::launch::async : std::launch::deferred;
+        ahead_.push_back(
+            {std::async(policy, decoded, std::move(*nextOpened_), decodePixels_, stop_), bytes});
+        nextOpened_.reset();
+        aheadBytes_ += bytes;
         ++started_;
     }
 }

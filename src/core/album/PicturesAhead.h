@@ -10,14 +10,16 @@
 #include <deque>
 #include <functional>
 #include <future>
+#include <optional>
 
 namespace quenbrook {
 
 // The pictures of a print job, decoded ahead of the drawing on worker threads, in list order.
 // At most `workers` pictures are decoding or waiting, and together with the one the caller holds
 // they stay within one memory budget (judged from each file's headers), however many cores the
-// machine has: a picture that does not fit waits until it is taken. Metafiles are converted when
-// taken, on the caller's thread.
+// machine has: a picture that does not fit waits until it is taken. Each file is read and walked
+// once, on the caller's thread, and decoded from those bytes. Metafiles are converted when taken,
+// on the caller's thread.
 class PicturesAhead
 {
 public:
@@ -57,12 +59,12 @@ private:
     const int workers_;
     const LoadStop* stop_;
     const qint64 budget_;
-    qint64 next_;             // the entry take() expects
-    qint64 started_;          // the first entry not yet started
-    qint64 nextBytes_ = -1;   // what entry started_ will hold, once looked at
-    qint64 held_ = 0;         // what the last picture taken holds
-    qint64 aheadBytes_ = 0;   // what the pictures ahead hold
-    std::deque<Ahead> ahead_; // entries next_ .. started_ - 1
+    qint64 next_;                                         // the entry take() expects
+    qint64 started_;                                      // the first entry not yet started
+    std::optional<PictureLoader::OpenResult> nextOpened_; // entry started_, once read
+    qint64 held_ = 0;                                     // what the last picture taken holds
+    qint64 aheadBytes_ = 0;                               // what the pictures ahead hold
+    std::deque<Ahead> ahead_;                             // entries next_ .. started_ - 1
 };
 
 } // namespace quenbrook

@@ -268,10 +268,10 @@ QImage decodePixels(QImageReader& reader, const QByteArray& bytes, const Picture
     return reader.read();
 }
 
-PictureResult decodeRaster(const QByteArray& bytes, const QString& name, const PictureType& type,
-                           QSize target, const LoadStop* stop)
+PictureResult decodeRaster(const QByteArray& bytes, const std::optional<RasterFacts>& facts,
+                           const QString& name, const PictureType& type, QSize target,
+                           const LoadStop* stop)
 {
-    const std::optional<RasterFacts> facts = inspectRaster(type.structure, ByteReader(bytes));
     if (!facts)
         return notReadable(name, type);
     if (auto refused = refusedNotes(name, facts->cost))
@@ -306,24 +306,9 @@ PictureResult decodeRaster(const QByteArray& bytes, const QString& name, const P
     return Picture::fromImage(std::move(image), sizes.natural);
 }
 
-PictureResult loadRaster(const QString& path, const QString& name, const PictureType& type,
-                         QSize target, const LoadStop* stop)
+PictureResult decodeMetafile(const QByteArray& data, const QString& name, const PictureType& type,
+                             const LoadStop* stop)
 {
-    prepareDecoders();
-    auto read = readFile(path, name, MaxPictureFileBytes, stop);
-    if (auto* error = std::get_if<PictureError>(&read))
-        return std::move(*error);
-    return decodeRaster(std::get<QByteArray>(read), name, type, target, stop);
-}
-
-PictureResult loadMetafile(const QString& path, const QString& name, const PictureType& type,
-                           const LoadStop* stop)
-{
-    auto read = readFile(path, name, MetafileToSvg::MaxFileBytes, stop);
-    if (auto* error = std::get_if<PictureError>(&read))
-        return std::move(*error);
-    const QByteArray& data = std::get<QByteArray>(read);
-
     const MetafileToSvg::Result result = type.decoder == PictureDecoder::WindowsMetafile
                                              ? MetafileToSvg::wmfToSvg(data, stop)
                                              : MetafileToSvg::emfToSvg(data, stop);
@@ -350,35 +335,24 @@ PictureResult loadMetafile(const QString& path, const QString& name, const Pictu
 
 } // namespace
 
-qint64 PictureLoader::heldBytes(const QString& path, QSize targetPixels)
+qint64 PictureLoader::OpenedPicture::heldBytes(QSize targetPixels) const
 {
-    const PictureType* type = PictureTypeOf(QFileInfo(path).suffix());
-    if (!type)
+    if (!type_)
         return 0;
-    if (IsMetafile(*type))
-        return FileFactsOf(path).isFile ? MetafileToSvg::MaxHeldBytes : 0;
-    const PictureFile file = ReadPictureFile(path, MaxPictureFileBytes);
-    if (file.outcome != PictureFile::Outcome::Read)
+    if (IsMetafile(*type_))
+        return MetafileToSvg::MaxHeldBytes;
+    if (!facts_ || refusedUpFront(QString(), facts_->cost, false))
         return 0;
-    const std::optional<RasterFacts> facts = inspectRaster(type->structure, ByteReader(file.bytes));
-    if (!facts || refusedUpFront(QString(), facts->cost, false))
-        return 0;
-    const DecodeCost& cost = facts->cost;
+    const DecodeCost& cost = facts_->cost;
     // Either way up, as the picture may be turned upright once decoded.
     const QSize stored(int(std::min<qint64>(cost.width, INT_MAX)),
                        int(std::min<qint64>(cost.height, INT_MAX)));
     const qint64 held = std::max(cost.heldBytes(fitSize(stored, targetPixels)),
                                  cost.heldBytes(fitSize(stored.transposed(), targetPixels)));
-    return held > MaxDecodedBytes ? 0 : held;
+    return held > MaxDecodedBytes ? 0 : held + bytes_.size();
 }
 
-PictureResult PictureLoader::load(const QString& path, QSize targetPixels)
-{
-    return loadUnlessStopped(path, targetPixels, nullptr);
-}
-
-PictureResult PictureLoader::loadUnlessStopped(const QString& path, QSize targetPixels,
-                                               const LoadStop* stop)
+PictureLoader::OpenResult PictureLoader::open(const QString& path, const LoadStop* stop)
 {
     const QFileInfo info(path);
     const QString name = ShownFileName(info.fileName().isEmpty() ? path : info.fileName());
@@ -389,9 +363,50 @@ PictureResult PictureLoader::loadUnlessStopped(const QString& path, QSize target
     if (!type)
         return failure(name, QCoreApplication::translate("PictureLoader",
                                                          "not a picture type that can be opened"));
-    if (IsMetafile(*type))
-        return loadMetafile(path, name, *type, stop);
-    return loadRaster(path, name, *type, targetPixels, stop);
+    const bool metafile = IsMetafile(*type);
+    auto read =
+        readFile(path, name, metafile ? MetafileToSvg::MaxFileBytes : MaxPictureFileBytes, stop);
+    if (auto* error = std::get_if<PictureError>(&read))
+        return std::move(*error);
+    OpenedPicture opened;
+    opened.name_ = name;
+    opened.type_ = type;
+    opened.bytes_ = std::get<QByteArray>(std::move(read));
+    if (!metafile)
+        opened.facts_ = inspectRaster(type->structure, ByteReader(opened.bytes_));
+    return opened;
+}
+
+PictureResult PictureLoader::decode(OpenedPicture picture, QSize targetPixels, const LoadStop* stop)
+{
+    if (!picture.type_)
+        return PictureError{};
+    if (IsMetafile(*picture.type_))
+        return decodeMetafile(picture.bytes_, picture.name_, *picture.type_, stop);
+    prepareDecoders();
+    return decodeRaster(picture.bytes_, picture.facts_, picture.name_, *picture.type_, targetPixels,
+                        stop);
+}
+
+qint64 PictureLoader::heldBytes(const QString& path, QSize targetPixels)
+{
+    const OpenResult opened = open(path);
+    const auto* picture = std::get_if<OpenedPicture>(&opened);
+    return picture ? picture->heldBytes(targetPixels) : 0;
+}
+
+PictureResult PictureLoader::load(const QString& path, QSize targetPixels)
+{
+    return loadUnlessStopped(path, targetPixels, nullptr);
+}
+
+PictureResult PictureLoader::loadUnlessStopped(const QString& path, QSize targetPixels,
+                                               const LoadStop* stop)
+{
+    OpenResult opened = open(path, stop);
+    if (auto* error = std::get_if<PictureError>(&opened))
+        return std::move(*error);
+    return decode(std::get<OpenedPicture>(std::move(opened)), targetPixels, stop);
 }
 
 } // namespace quenbrook

@@ -2,10 +2,13 @@
 
 #include "core/pictures/LoadStop.h"
 #include "core/pictures/Picture.h"
+#include "core/pictures/RasterFormats.h"
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 
+#include <optional>
 #include <variant>
 
 namespace quenbrook {
@@ -30,8 +33,33 @@ PictureResult load(const QString& path, QSize targetPixels = QSize());
 // The same, given up soon once `stop` is raised.
 PictureResult loadUnlessStopped(const QString& path, QSize targetPixels, const LoadStop* stop);
 
-// What loading the file for targetPixels holds in memory at most, judged from its headers: 0
-// for a file that would be refused, the most a conversion may hold for a metafile.
+// A picture file read whole and its structure walked once, ready to be decoded: the step a print
+// job takes ahead of the decoding, which may then run on another thread.
+class OpenedPicture
+{
+public:
+    // What decoding it for targetPixels holds in memory at most, its bytes included, judged from
+    // its headers: 0 for a file that decoding will refuse, the most a conversion may hold for a
+    // metafile.
+    qint64 heldBytes(QSize targetPixels = QSize()) const;
+
+private:
+    friend std::variant<OpenedPicture, PictureError> open(const QString&, const LoadStop*);
+    friend PictureResult decode(OpenedPicture, QSize, const LoadStop*);
+    QString name_;
+    const PictureType* type_ = nullptr;
+    QByteArray bytes_;
+    std::optional<RasterFacts> facts_; // rasters only
+};
+
+using OpenResult = std::variant<OpenedPicture, PictureError>;
+
+// The file read and looked at; refused when it is missing, of no picture type or too large.
+OpenResult open(const QString& path, const LoadStop* stop = nullptr);
+// The picture from what open() read: load() is open() then decode().
+PictureResult decode(OpenedPicture picture, QSize targetPixels, const LoadStop* stop = nullptr);
+
+// What loading the file for targetPixels holds in memory at most (see OpenedPicture).
 qint64 heldBytes(const QString& path, QSize targetPixels = QSize());
 
 } // namespace PictureLoader
