@@ -1,13 +1,14 @@
 #include "core/pictures/BitmapHeader.h"
 #include "core/pictures/RasterFormats.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace quenbrook {
 
-// Every image an icon or cursor lists is looked at, and the largest decoded; each is a bitmap
-// without its file header (twice as high as it is, for the mask) or a PNG. The file is whole when
-// every image its directory lists lies within it.
+// Every image an icon or cursor lists is looked at, and the largest decoded (the first of equals);
+// each is a bitmap without its file header (twice as high as it is, for the mask) or a PNG. The
+// file is whole when every image its directory lists lies within it.
 std::optional<RasterFacts> inspectIcon(ByteReader b)
 {
     if (!b.has(0, 6) || b.u16(0) != 0 || (b.u16(2) != 1 && b.u16(2) != 2))
@@ -22,8 +23,11 @@ std::optional<RasterFacts> inspectIcon(ByteReader b)
         const qint64 size = b.u32(entry + 8);
         const qint64 at = b.u32(entry + 12);
         whole = whole && size > 0 && b.has(at, size);
-        DecodeCost cost;
+        RasterFacts facts{DecodeCost(), false, int(i)};
+        DecodeCost& cost = facts.cost;
         if (b.has(at, 26) && std::memcmp(b.data() + at, "\x89PNG\r\n\x1a\n", 8) == 0) {
+            facts.pngAt = at;
+            facts.pngBytes = std::min(size, b.size() - at);
             // Read by the PNG decoder, then converted: two pictures at once.
             cost.width = b.be32(at + 16);
             cost.height = b.be32(at + 20);
@@ -34,8 +38,8 @@ std::optional<RasterFacts> inspectIcon(ByteReader b)
         } else {
             continue;
         }
-        if (!largest || cost.leastHeldBytes() > largest->cost.leastHeldBytes())
-            largest = RasterFacts{cost, false};
+        if (!largest || cost.width * cost.height > largest->cost.width * largest->cost.height)
+            largest = facts;
     }
     if (largest)
         largest->whole = whole;

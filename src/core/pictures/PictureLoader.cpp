@@ -4,6 +4,7 @@
 #include "core/pictures/DecodeLimits.h"
 #include "core/pictures/MetafileToSvg.h"
 #include "core/pictures/PictureFile.h"
+#include "core/pictures/PngDecoder.h"
 #include "core/pictures/RasterFormats.h"
 #include "core/pictures/RunLengthBitmap.h"
 #include "core/program/FileNames.h"
@@ -75,26 +76,6 @@ QSize fitSize(QSize natural, QSize target)
 }
 
 // ---- Loading ----
-
-// Icons and cursors hold several sizes; the largest is the picture.
-void chooseLargestImage(QImageReader& reader)
-{
-    const int count = std::min(reader.imageCount(), 256);
-    int best = 0;
-    qint64 bestArea = -1;
-    for (int i = 0; i < count; ++i) {
-        if (!reader.jumpToImage(i))
-            break;
-        const QSize size = reader.size();
-        const qint64 area = qint64(size.width()) * size.height();
-        if (size.isValid() && area > bestArea) {
-            best = i;
-            bestArea = area;
-        }
-    }
-    if (count > 1)
-        reader.jumpToImage(best);
-}
 
 // The file's bytes as the decoder reads them: they stop coming once the stop is raised, which
 // ends the decoding soon after.
@@ -268,6 +249,30 @@ QImage decodePixels(QImageReader& reader, const QByteArray& bytes, const Picture
     return reader.read();
 }
 
+// An icon's picture that is a PNG, decoded by the program so that a damaged one is its message.
+PictureResult decodeEmbeddedPng(const QByteArray& bytes, const RasterFacts& facts,
+                                const QString& name, const PictureType& type, QSize target,
+                                const LoadStop* stop)
+{
+    const DecodeCost& cost = facts.cost;
+    const QSize stored(int(std::min<qint64>(cost.width, INT_MAX)),
+                       int(std::min<qint64>(cost.height, INT_MAX)));
+    const RasterSizes sizes = rasterSizes(stored, false, target);
+    if (cost.heldBytes(sizes.wantedStored) > MaxDecodedBytes)
+        return tooManyPixels(name, cost, false);
+    if (!facts.whole)
+        return notReadable(name, type);
+    QImage image = decodePng(QByteArrayView(bytes).sliced(facts.pngAt, facts.pngBytes),
+                             MaxDecodedBytes / cost.bytesPerPixel);
+    if (stopRaised(stop))
+        return stopped(name);
+    if (image.size() != stored)
+        return notReadable(name, type);
+    if (sizes.wantedStored != stored)
+        image = image.scaled(sizes.wantedStored, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return Picture::fromImage(std::move(image), sizes.natural);
+}
+
 PictureResult decodeRaster(const QByteArray& bytes, const std::optional<RasterFacts>& facts,
                            const QString& name, const PictureType& type, QSize target,
                            const LoadStop* stop)
@@ -285,8 +290,11 @@ PictureResult decodeRaster(const QByteArray& bytes, const std::optional<RasterFa
     // Refused from its headers alone, before Qt reads any more of it.
     if (auto refused = refusedUpFront(name, facts->cost, turned))
         return *refused;
-    if (type.decoder == PictureDecoder::QtLargestImage)
-        chooseLargestImage(reader);
+    if (facts->pngAt >= 0)
+        return decodeEmbeddedPng(bytes, *facts, name, type, target, stop);
+    if (type.decoder == PictureDecoder::QtLargestImage && facts->image > 0 &&
+        !reader.jumpToImage(facts->image))
+        return notReadable(name, type);
 
     // Qt gives a top-down bitmap (one whose rows are stored first to last) a negative height.
     const QSize stored(std::abs(reader.size().width()), std::abs(reader.size().height()));

@@ -15,6 +15,9 @@ struct RasterFacts
 {
     DecodeCost cost;
     bool whole = false;
+    int image = 0;     // which of the file's pictures is decoded (an icon holds several)
+    qint64 pngAt = -1; // that picture is a PNG of pngBytes bytes from here (in an icon)
+    qint64 pngBytes = 0;
 };
 
 // None when the headers cannot be read; the decoder would refuse such a file too. Metafiles

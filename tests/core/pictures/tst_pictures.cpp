@@ -19,6 +19,7 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <chrono>
@@ -143,6 +144,35 @@ QByteArray jpegOfScans(int scans)
              (uchar(jpeg[end + 1]) < 0xD0 || uchar(jpeg[end + 1]) > 0xD7)))
         ++end;
     return jpeg.left(start) + jpeg.mid(start, end - start).repeated(scans) + "\xff\xd9";
+}
+
+// Bytes of the picture written in a format Qt writes.
+QByteArray written(const QImage& image, const char* format)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!QImageWriter(&buffer, format).write(image))
+        qFatal("no %s written", format);
+    return buffer.data();
+}
+
+// An icon of the given images, each a PNG or a bitmap as Qt writes them, in this order.
+QByteArray iconOf(const QList<QByteArray>& images)
+{
+    QByteArray directory, data;
+    QDataStream out(&directory, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(images.size());
+    quint32 at = 6 + 16 * quint32(images.size());
+    for (const QByteArray& image : images) {
+        // A bitmap as Qt's icon writer leaves it: its directory entry dropped.
+        const QByteArray bytes = image.startsWith("\x89PNG") ? image : image.mid(22);
+        out << quint8(0) << quint8(0) << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+            << quint32(bytes.size()) << at;
+        at += quint32(bytes.size());
+        data += bytes;
+    }
+    return directory + data;
 }
 
 } // namespace
@@ -348,6 +378,55 @@ private slots:
                          QStringLiteral("scans%1.jpg: picture too large (8 × 8 pixels in %1 scans)")
                              .arg(scans));
             }
+        }
+    }
+
+    // An icon's picture that is a damaged PNG is refused with the program's message, and one
+    // beside the largest picture is not even looked at; the decoder writes nothing to the
+    // terminal either way.
+    void iconsWithDamagedPngs()
+    {
+        QImage small(16, 16, QImage::Format_ARGB32);
+        small.fill(qRgb(255, 0, 0));
+        QByteArray damaged = written(small, "png");
+        damaged[damaged.indexOf("IDAT") + 6] = char(damaged[damaged.indexOf("IDAT") + 6] ^ 0xFF);
+        QImage large(48, 48, QImage::Format_ARGB32);
+        large.fill(qRgb(0, 0, 255));
+        const QByteArray sound = written(small.scaled(64, 64), "png");
+        const struct
+        {
+            const char* name;
+            QList<QByteArray> images;
+            QString outcome;
+        } rows[] = {
+            {"damaged.ico", {damaged}, "damaged.ico: not a readable icon"},
+            {"beside.ico", {damaged, written(large, "ico")}, "48 x 48 blue"},
+            {"sound.ico", {written(large, "ico"), sound}, "64 x 64 red"},
+        };
+        for (const auto& row : rows) {
+            const QString path = dir_.filePath(row.name);
+            writeFile(path, iconOf(row.images));
+            QTemporaryFile terminal;
+            QVERIFY(terminal.open());
+            const int saved = ::dup(STDERR_FILENO);
+            ::dup2(terminal.handle(), STDERR_FILENO);
+            const PictureResult result = PictureLoader::load(path);
+            ::dup2(saved, STDERR_FILENO);
+            ::close(saved);
+            QFile said(terminal.fileName());
+            QVERIFY(said.open(QIODevice::ReadOnly));
+            QCOMPARE(said.readAll(), QByteArray());
+            QString outcome;
+            if (const auto* picture = std::get_if<Picture>(&result)) {
+                const QImage image = painted(*picture, picture->decodedPixelSize());
+                outcome = QStringLiteral("%1 x %2 %3")
+                              .arg(image.width())
+                              .arg(image.height())
+                              .arg(image.pixel(20, 20) == qRgb(0, 0, 255) ? "blue" : "red");
+            } else {
+                outcome = std::get<PictureError>(result).message;
+            }
+            QCOMPARE(outcome, row.outcome);
         }
     }
 
