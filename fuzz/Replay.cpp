@@ -2,8 +2,9 @@
 //   fuzz_replay <folder>...
 // A folder's MANIFEST has a line "<file> <target> <outcome>" for each input whose outcome is
 // known; target "picturefile" loads the file by its own name. Every other input in a folder
-// fuzz_<target> must only give no fault. Each input must be done within two seconds of CPU time.
-// QUENBROOK_UPDATE_GOLDEN=1 writes the outcomes seen into the manifests.
+// fuzz_<target> must only give no fault; any other file without a row fails. Each input must be
+// done within two seconds of CPU time. QUENBROOK_UPDATE_GOLDEN=1 writes the outcomes seen into the
+// manifests.
 #include "FuzzTargets.h"
 
 #include <QDirIterator>
@@ -85,8 +86,13 @@ int replay(const QString& folder, int& inputs)
         const QString path = it.next();
         const QString input = path.mid(folder.size() + 1);
         const QString parent = it.fileInfo().dir().dirName();
-        if (listed.contains(input) || !parent.startsWith(QLatin1String("fuzz_")))
+        if (listed.contains(input) || input == QLatin1String("MANIFEST"))
             continue;
+        // Outside a target's folder an input is only there for its row.
+        if (!parent.startsWith(QLatin1String("fuzz_"))) {
+            failures += failed(input, QStringLiteral("a row in MANIFEST"), QStringLiteral("none"));
+            continue;
+        }
         const QString actual = outcomeOf(path, parent.mid(5));
         ++inputs;
         if (actual.startsWith(QLatin1String("FAULT")) || actual.startsWith(QLatin1String("no ")))

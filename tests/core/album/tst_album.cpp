@@ -81,6 +81,14 @@ struct Sandbox : testsupport::SettingsSandbox
     }
 };
 
+// What the surface was asked since the last look, under a title.
+QString logOf(const QString& title, RecordingSurface& surface)
+{
+    const QString out = "== " + title + '\n' + surface.log().join('\n') + '\n';
+    surface.clearLog();
+    return out;
+}
+
 } // namespace
 
 class tst_Album : public QObject
@@ -202,22 +210,19 @@ private slots:
         }
     }
 
-    // Everything the layout, the pen, the pages and the job ask of the surface and draw on it,
-    // how pictures fit their cells, and how names are spelled on disk.
-    void drawings()
+    // Pages as the printer and the preview draw them: every call they make on the surface, also
+    // past the list, with a view that is no number, and with band codes outside the named ones.
+    void drawnPages()
     {
         QString out;
-        const auto add = [&](const QString& title, RecordingSurface& surface) {
-            out += "== " + title + '\n' + surface.log().join('\n') + '\n';
-            surface.clearLog();
-        };
         const auto page = [&](const QString& title, const PrintSettings& s, int n, qint32 number,
                               PageView view = {}, QSizeF printable = {8, 10.5}, double ppi = 100) {
             RecordingSurface surface(printable, {8.5, 11}, ppi);
             const PageLayout layout = layoutOf(s, n).value();
             const PageResult result =
                 DrawAlbumPage(surface, s, layout, pictures_.mid(0, n), number, view);
-            add(QStringLiteral("%1: outcome %2").arg(title).arg(int(result.outcome)), surface);
+            out += logOf(QStringLiteral("%1: outcome %2").arg(title).arg(int(result.outcome)),
+                         surface);
         };
         const PrintSettings album = albumSettings();
         page("page 1 of 5", album, 5, 1);
@@ -240,19 +245,23 @@ private slots:
         pictures_.swapItemsAt(0, 7);
         page("4:1 preview at 100%, 300 ppi", gridSettings(), 1, 1, previewAt(1), {8.5, 11}, 300);
         pictures_.swapItemsAt(0, 7);
+        QUENBROOK_COMPARE_GOLDEN("album/drawn-pages.txt", out);
+    }
 
-        // The header's font is measured, then the footer's and the label's; a font without a
-        // name or a usable size keeps those of the one before.
+    // The header's font is measured, then the footer's and the label's; a font without a name or
+    // a usable size keeps those of the one before. The pen keeps the font set attribute by
+    // attribute, the colour and the text position, which a line moves to the start of the next;
+    // centimetres reach the surface in inches.
+    void fontsAndPen()
+    {
         RecordingSurface surface(QSizeF(8, 10.5), QSizeF(8.5, 11), 1200);
         PrintSettings s = gridSettings();
         s.Header.Font = PrintFont{QStringLiteral("Head"), 18, true, false, true, false};
         s.Footer.Font = PrintFont{QString(), 0, false, true, false, true};
         s.PrintLabel = LabelKind::FileName;
         QVERIFY(std::holds_alternative<PageLayout>(ComputePageLayout(s, 3, surface)));
-        add("measures", surface);
+        QString out = logOf("measures", surface);
 
-        // The pen keeps the font set attribute by attribute, the colour and the text position,
-        // which a line moves to the start of the next; centimetres reach the surface in inches.
         PagePen pen(surface, PrintUnit::Centimetre);
         QCOMPARE(pen.font(), surface.defaultFont());
         pen.setFont(PrintFont{QStringLiteral("Head"), 18, true}, 18);
@@ -269,11 +278,17 @@ private slots:
         pen.paintPicture(Picture(), 2.54f, 0, 5.08f, 1.27f);
         pen.drawOutline(0, 0, 2.54f, 5.08f, 0xFF0000);
         QCOMPARE(pen.currentY(), 5.08f + 0.635f + 0.635f + 2048 / 72.f * 2.54f);
-        add("pen", surface);
+        out += logOf("pen", surface);
+        QUENBROOK_COMPARE_GOLDEN("album/fonts-and-pen.txt", out);
+    }
 
-        // Jobs on a 1200 ppi printer: pictures decoded for the chosen resolution on paper, in
-        // inches or centimetres, or for the printer's; a missing picture ends the job at its
-        // place in list order, pictures decoded ahead or not; Stop ends it at its picture.
+    // Jobs on a 1200 ppi printer: pictures decoded for the chosen resolution on paper, in inches
+    // or centimetres, or for the printer's; a missing picture ends the job at its place in list
+    // order, pictures decoded ahead or not; Stop ends it at its picture.
+    void jobs()
+    {
+        RecordingSurface surface(QSizeF(8, 10.5), QSizeF(8.5, 11), 1200);
+        QString out;
         PrintJobSteps steps;
         steps.chooseRange = [](qint32 pages) { return PageRange{1, pages}; };
         steps.failed = [&](const QString& message) { out += "failed: " + message + '\n'; };
@@ -282,19 +297,25 @@ private slots:
         };
         const QString big = solidPicture(dir_, "big.jpg", QSize(4000, 2000));
         for (const int resolution : {300, 0, -300}) {
-            s = gridSettings();
+            PrintSettings s = gridSettings();
             s.PictureResolution = qAbs(resolution);
             if (resolution < 0)
                 ConvertUnit(s, PrintUnit::Centimetre);
             PrintPages({big, big}, s, surface, steps);
-            add(QStringLiteral("job at %1 ppi").arg(resolution), surface);
+            out += logOf(QStringLiteral("job at %1 ppi").arg(resolution), surface);
         }
         PrintPages(pictures_.mid(0, 2) + QStringList{dir_.filePath("missing.bmp")} + pictures_,
                    gridSettings(), surface, steps);
-        add("job with a missing picture", surface);
+        out += logOf("job with a missing picture", surface);
         PrintPages(pictures_, gridSettings(), surface, steps);
-        add("job stopped", surface);
+        out += logOf("job stopped", surface);
+        QUENBROOK_COMPARE_GOLDEN("album/jobs.txt", out);
+    }
 
+    // Pictures fitted into a 3 × 2 cell keeping their proportions, centred; none for no size.
+    void fits()
+    {
+        QString out;
         for (const QSizeF size :
              {QSizeF(1600, 1200), {300, 200}, {4000, 200}, {0, 100}, {100, 0}}) {
             const PictureFit fit = FitPicture(size.width(), size.height(), gridSettings());
@@ -304,15 +325,21 @@ private slots:
                        .arg(rounded(fit.DrawWidth), rounded(fit.DrawHeight), rounded(fit.OffsetX),
                             rounded(fit.OffsetY));
         }
-        // A case-insensitive mount opens "beach.jpg" as the file its folder holds as
-        // "Beach.JPG"; the label then reads as the folder spells it.
+        QUENBROOK_COMPARE_GOLDEN("album/fits.txt", out);
+    }
+
+    // A case-insensitive mount opens "beach.jpg" as the file its folder holds as "Beach.JPG"; the
+    // label then reads as the folder spells it.
+    void spellingOnDisk()
+    {
+        QString out;
         for (const QString entries : {"a.jpg Beach.JPG", "Beach.JPG beach.jpg", "été.JPG",
                                       "beach.jpeg beach.jpg.bak each.jpg", ""}) {
             const QString name = entries.startsWith("été") ? "ÉTÉ.jpg" : "beach.jpg";
             out += "spelling of " + name + " in [" + entries +
                    "]: " + SpellingOnDisk(name, entries.split(' ', Qt::SkipEmptyParts)) + '\n';
         }
-        QUENBROOK_COMPARE_GOLDEN("album/drawings.txt", out);
+        QUENBROOK_COMPARE_GOLDEN("album/spelling.txt", out);
     }
 
     // Labels of real files: the name exactly as the folder holds it; none for a file not there.
