@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libcups2-dev
   libgl-dev libxkbcommon-dev
-  libwmf-dev libwmf-bin libemf2svg-dev libpng-dev
+  libwmf-dev libwmf-bin libemf2svg-dev libpng-dev libjpeg62-turbo-dev
   cups cups-client cups-bsd printer-driver-cups-pdf
   xvfb xauth x11-utils xdotool imagemagick poppler-utils libjpeg-turbo-progs time
   fonts-dejavu-core python3

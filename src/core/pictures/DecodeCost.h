@@ -12,6 +12,7 @@ struct DecodeCost
     qint64 workingBytes = 0;      // held besides the decoded picture: a JPEG's coefficients
     qint64 jpegBlocks = 0;        // 8 × 8 blocks a JPEG's scans decode, whatever the output size
     qint64 jpegScans = 0;         // the scans that decoding goes through
+    int jpegComponents = 0;       // colour components of a JPEG
     bool scalable = false;        // decoded straight at down to an eighth of the size (JPEG)
     qint64 metadataBytes = 0;     // comments and the like that the decoder keeps (JPEG)
 

@@ -23,7 +23,8 @@ std::optional<RasterFacts> inspectIcon(ByteReader b)
         const qint64 size = b.u32(entry + 8);
         const qint64 at = b.u32(entry + 12);
         whole = whole && size > 0 && b.has(at, size);
-        RasterFacts facts{DecodeCost(), false, int(i)};
+        RasterFacts facts;
+        facts.image = int(i);
         DecodeCost& cost = facts.cost;
         if (b.has(at, 26) && std::memcmp(b.data() + at, "\x89PNG\r\n\x1a\n", 8) == 0) {
             facts.pngAt = at;

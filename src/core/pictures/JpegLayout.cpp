@@ -1,6 +1,7 @@
 #include "core/pictures/JpegLayout.h"
 
 #include "core/pictures/DecodeLimits.h"
+#include "core/pictures/JpegDecoder.h"
 
 #include <algorithm>
 #include <cstring>
@@ -85,6 +86,46 @@ void readScan(ByteReader b, qint64 at, qint64 length, JpegLayout& l)
     walk(blocks);
 }
 
+// EXIF's orientation tag in the first picture's directory of an APP1 "Exif" segment.
+int exifOrientation(ByteReader b, qint64 at, qint64 length)
+{
+    if (length < 14 || std::memcmp(b.data() + at, "Exif\0\0", 6) != 0)
+        return 1;
+    const ByteReader tiff(b.data() + at + 6, length - 6);
+    const bool big = tiff.u8(0) == 'M';
+    const auto u16 = [&](qint64 p) { return big ? tiff.be16(p) : tiff.u16(p); };
+    const auto u32 = [&](qint64 p) { return big ? tiff.be32(p) : tiff.u32(p); };
+    if (!(tiff.u8(0) == tiff.u8(1) && (big || tiff.u8(0) == 'I')) || u16(2) != 42)
+        return 1;
+    const qint64 directory = u32(4);
+    if (!tiff.has(directory, 2))
+        return 1;
+    const qint64 count = u16(directory);
+    for (qint64 i = 0; i < count && tiff.has(directory + 2 + 12 * i, 12); ++i) {
+        const qint64 entry = directory + 2 + 12 * i;
+        if (u16(entry) == 0x0112 && u16(entry + 2) == 3) { // orientation, a short
+            const int value = u16(entry + 8);
+            return value >= 1 && value <= 8 ? value : 1;
+        }
+    }
+    return 1;
+}
+
+// A piece of an APP2 "ICC_PROFILE" colour profile: its number from 1, then its bytes.
+void readProfilePiece(ByteReader b, qint64 at, qint64 length, QList<QByteArray>& pieces)
+{
+    constexpr qint64 Tag = 14; // "ICC_PROFILE\0", number, count
+    if (length <= Tag || std::memcmp(b.data() + at, "ICC_PROFILE\0", 12) != 0)
+        return;
+    const int number = b.u8(at + 12);
+    if (number < 1)
+        return;
+    if (pieces.size() < number)
+        pieces.resize(number);
+    pieces[number - 1] =
+        QByteArray(reinterpret_cast<const char*>(b.data() + at + Tag), length - Tag);
+}
+
 } // namespace
 
 bool JpegLayout::holdsWholePicture() const
@@ -109,9 +150,15 @@ qint64 JpegLayout::blocksHigh(int component) const
     return ceilDiv(height * components[component].v, 8 * vMax);
 }
 
-JpegLayout readJpegLayout(ByteReader b)
+JpegLayout readJpegLayout(ByteReader b, bool stopAtWholeScan)
 {
     JpegLayout l;
+    QList<QByteArray> profile;
+    const auto finish = [&] {
+        for (const QByteArray& piece : profile)
+            l.iccProfile += piece;
+        return l;
+    };
     const qint64 n = b.size();
     if (n < 4 || b.u8(0) != 0xFF || b.u8(1) != 0xD8)
         return l;
@@ -124,7 +171,7 @@ JpegLayout readJpegLayout(ByteReader b)
             const void* ff =
                 std::memchr(b.data() + pos, 0xFF, size_t(std::max<qint64>(n - pos - 1, 0)));
             if (!ff)
-                return l;
+                return finish();
             pos = static_cast<const uchar*>(ff) - b.data();
             const uchar next = b.u8(pos + 1);
             if (next == 0x00 || (next >= 0xD0 && next <= 0xD7))
@@ -136,36 +183,45 @@ JpegLayout readJpegLayout(ByteReader b)
             continue;
         }
         if (b.u8(pos) != 0xFF)
-            return l;
+            return finish();
         while (pos < n && b.u8(pos) == 0xFF)
             ++pos;
         if (pos >= n)
-            return l;
+            return finish();
         const uchar marker = b.u8(pos++);
         if (marker == Eoi) {
             l.whole = l.scans > 0; // a file that ends before any picture data is not whole
-            return l;
+            return finish();
         }
         if (standsAlone(marker))
             continue;
         if (!b.has(pos, 2))
-            return l;
+            return finish();
         const qint64 length = b.be16(pos);
         if (length < 2 || !b.has(pos, length))
-            return l;
+            return finish();
         if (marker == 0xFE || marker == 0xE1 || marker == 0xE2) {
             l.keptMarkerBytes += length;
             ++l.keptMarkers;
         }
+        if (marker == 0xE1 && l.orientation == 1)
+            l.orientation = exifOrientation(b, pos + 2, length - 2);
+        else if (marker == 0xE2)
+            readProfilePiece(b, pos + 2, length - 2, profile);
         if (isFrameMarker(marker))
             readFrame(b, pos + 2, length - 2, marker, l);
         else if (marker == Sos) {
             readScan(b, pos + 2, length - 2, l);
             inScan = true;
+            if (stopAtWholeScan && l.scans == 1 && !l.holdsWholePicture() &&
+                decodesJpeg(int(l.components.size()))) {
+                l.whole = l.endLeftToDecoder = true;
+                return finish();
+            }
         }
         pos += length;
     }
-    return l;
+    return finish();
 }
 
 } // namespace quenbrook

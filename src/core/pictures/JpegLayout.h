@@ -24,6 +24,11 @@ struct JpegLayout
     bool whole = false;         // the picture data is followed by the end-of-image marker
     qint64 keptMarkerBytes = 0; // comments, EXIF and colour profiles, which the decoder keeps
     qint64 keptMarkers = 0;
+    // A one-scan sequential picture's walk ends at its scan: its decoder then finds where the
+    // data ends, which is whole only when the data runs to the end-of-image marker.
+    bool endLeftToDecoder = false;
+    int orientation = 1;   // EXIF's, 1 to 8; 1 when the file says none
+    QByteArray iccProfile; // the colour profile, its pieces joined
 
     bool hasFrame() const { return frameMarker != 0; }
     // Only one-pass sequential JPEGs are decoded a row of blocks at a time; the others keep the
@@ -33,6 +38,8 @@ struct JpegLayout
     qint64 blocksHigh(int component) const;
 };
 
-JpegLayout readJpegLayout(ByteReader bytes);
+// With stopAtWholeScan, the walk of a sequential picture that the program decodes itself and
+// whose first scan holds every component ends there (see endLeftToDecoder).
+JpegLayout readJpegLayout(ByteReader bytes, bool stopAtWholeScan = false);
 
 } // namespace quenbrook

@@ -2,6 +2,7 @@
 
 #include "core/pictures/BitmapHeader.h"
 #include "core/pictures/DecodeLimits.h"
+#include "core/pictures/JpegDecoder.h"
 #include "core/pictures/MetafileToSvg.h"
 #include "core/pictures/PictureFile.h"
 #include "core/pictures/PngDecoder.h"
@@ -11,12 +12,14 @@
 #include "core/program/PictureFileTypes.h"
 #include "core/program/Units.h"
 
+#include <QColorSpace>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageIOHandler>
 #include <QImageReader>
 #include <QLoggingCategory>
 #include <QSvgRenderer>
+#include <QTransform>
 
 #include <algorithm>
 #include <climits>
@@ -273,6 +276,60 @@ PictureResult decodeEmbeddedPng(const QByteArray& bytes, const RasterFacts& fact
     return Picture::fromImage(std::move(image), sizes.natural);
 }
 
+// The picture turned upright as its EXIF orientation says, as Qt's reader turns it.
+QImage upright(QImage image, int orientation)
+{
+    const QTransform quarter = QTransform().rotate(90);
+    switch (orientation) {
+    case 2:
+        return image.mirrored(true, false);
+    case 3:
+        return image.mirrored(true, true);
+    case 4:
+        return image.mirrored(false, true);
+    case 5:
+        return image.mirrored(false, true).transformed(quarter);
+    case 6:
+        return image.transformed(quarter);
+    case 7:
+        return image.mirrored(true, false).transformed(quarter);
+    case 8:
+        return image.transformed(QTransform().rotate(270));
+    default:
+        return image;
+    }
+}
+
+bool turnsQuarter(int orientation)
+{
+    return orientation >= 5 && orientation <= 8;
+}
+
+// A JPEG the program decodes itself, from the one walk of its markers.
+PictureResult decodeOwnJpeg(const QByteArray& bytes, const RasterFacts& facts, const QString& name,
+                            const PictureType& type, QSize target, const LoadStop* stop)
+{
+    const DecodeCost& cost = facts.cost;
+    const bool turned = turnsQuarter(facts.orientation);
+    if (auto refused = refusedUpFront(name, cost, turned))
+        return *refused;
+    const QSize stored(int(cost.width), int(cost.height)); // 16 bits each in a JPEG
+    const RasterSizes sizes = rasterSizes(stored, turned, target);
+    if (cost.heldBytes(sizes.wantedStored) > MaxDecodedBytes)
+        return tooManyPixels(name, cost, turned);
+    if (!facts.whole)
+        return notReadable(name, type);
+    JpegDecoded decoded = decodeJpeg(bytes, sizes.wantedStored, stop);
+    if (stopRaised(stop))
+        return stopped(name);
+    if (decoded.image.isNull())
+        return notReadable(name, type);
+    QImage image = upright(std::move(decoded.image), facts.orientation);
+    if (!facts.colourProfile.isEmpty())
+        image.setColorSpace(QColorSpace::fromIccProfile(facts.colourProfile));
+    return Picture::fromImage(std::move(image), sizes.natural);
+}
+
 PictureResult decodeRaster(const QByteArray& bytes, const std::optional<RasterFacts>& facts,
                            const QString& name, const PictureType& type, QSize target,
                            const LoadStop* stop)
@@ -281,6 +338,9 @@ PictureResult decodeRaster(const QByteArray& bytes, const std::optional<RasterFa
         return notReadable(name, type);
     if (auto refused = refusedNotes(name, facts->cost))
         return *refused;
+    if (type.decoder == PictureDecoder::Jpeg && facts->cost.jpegComponents > 0 &&
+        decodesJpeg(facts->cost.jpegComponents))
+        return decodeOwnJpeg(bytes, *facts, name, type, target, stop);
 
     StoppableBytes device(bytes, stop);
     QImageReader reader(&device, type.qtFormat);

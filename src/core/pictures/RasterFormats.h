@@ -4,6 +4,8 @@
 #include "core/pictures/DecodeCost.h"
 #include "core/program/PictureFileTypes.h"
 
+#include <QByteArray>
+
 #include <optional>
 
 namespace quenbrook {
@@ -18,6 +20,8 @@ struct RasterFacts
     int image = 0;     // which of the file's pictures is decoded (an icon holds several)
     qint64 pngAt = -1; // that picture is a PNG of pngBytes bytes from here (in an icon)
     qint64 pngBytes = 0;
+    int orientation = 1;      // as EXIF gives it, 1 to 8
+    QByteArray colourProfile; // ICC, when the file carries one
 };
 
 // None when the headers cannot be read; the decoder would refuse such a file too. Metafiles

@@ -12,6 +12,7 @@ enum class PictureDecoder
 {
     QtImage,          // Qt's image reader, in the type's Qt format
     QtLargestImage,   // the same, taking the largest of the pictures the file holds
+    Jpeg,             // libjpeg-turbo through the program; Qt's reader for CMYK pictures
     Bitmap,           // Qt's "bmp" reader; run-length coded bitmaps are decoded by the program
     WindowsMetafile,  // converted to SVG, so it stays vector
     EnhancedMetafile, // converted to SVG, so it stays vector
