@@ -1,3 +1,4 @@
+#include "core/pictures/PictureMemory.h"
 #include "core/program/Application.h"
 #include "core/program/ProgramMessages.h"
 #include "core/program/Translations.h"
@@ -121,6 +122,7 @@ int runProgram(quenbrook::LocalHandOff& handOff, const QStringList& commands)
 int main(int argc, char* argv[])
 {
     using namespace quenbrook;
+    ReusePictureMemory();
     // A later start only hands its command line over: it needs no display, so that is decided
     // before the graphical application is made.
     QStringList commands = StartCommands(argumentsOf(argc, argv), QDir::current());

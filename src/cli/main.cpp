@@ -1,5 +1,6 @@
 #include "cli/AlbumOptions.h"
 #include "cli/RunAlbum.h"
+#include "core/pictures/PictureMemory.h"
 #include "core/program/Application.h"
 #include "core/program/FileNames.h"
 #include "core/program/Translations.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
     // No window is ever shown; text needs a GUI application, which needs no display here.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepSeriousMessages);
+    ReusePictureMemory();
     QGuiApplication app(argc, argv);
     LoadTranslations(app);
     QGuiApplication::setApplicationName(QStringLiteral("quenbrook-album"));

@@ -3,9 +3,11 @@
 #include "core/program/PictureFileTypes.h"
 
 #include <QFileInfo>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 namespace quenbrook {
@@ -26,6 +28,30 @@ PictureResult decoded(PictureLoader::OpenResult opened, QSize size, const LoadSt
         return std::move(*error);
     return PictureLoader::decode(std::get<PictureLoader::OpenedPicture>(std::move(opened)), size,
                                  stop);
+}
+
+// Decoding threads that stay from one picture and one job to the next: a thread of its own for
+// each picture would start with memory of its own, mapped afresh and faulted in page by page.
+QThreadPool& decoders()
+{
+    static QThreadPool pool;
+    static const bool sized = [] {
+        pool.setMaxThreadCount(PicturesAhead::workersForThisMachine());
+        return true;
+    }();
+    Q_UNUSED(sized);
+    return pool;
+}
+
+std::future<PictureResult> decodeAhead(PictureLoader::OpenResult opened, QSize size,
+                                       const LoadStop* stop)
+{
+    auto promise = std::make_shared<std::promise<PictureResult>>();
+    std::future<PictureResult> picture = promise->get_future();
+    decoders().start([promise, opened = std::move(opened), size, stop]() mutable {
+        promise->set_value(decoded(std::move(opened), size, stop));
+    });
+    return picture;
 }
 
 } // namespace
@@ -70,10 +96,11 @@ void PicturesAhead::startWhileRoom()
         if ((held_ > 0 || !ahead_.empty()) && held_ + aheadBytes_ + bytes > budget_)
             return;
         // A metafile is converted when taken, on the taker's thread.
-        const auto policy =
-            decodedAhead(*nextOpened_, path) ? std::launch::async : std::launch::deferred;
-        ahead_.push_back(
-            {std::async(policy, decoded, std::move(*nextOpened_), decodePixels_, stop_), bytes});
+        ahead_.push_back({decodedAhead(*nextOpened_, path)
+                              ? decodeAhead(std::move(*nextOpened_), decodePixels_, stop_)
+                              : std::async(std::launch::deferred, decoded, std::move(*nextOpened_),
+                                           decodePixels_, stop_),
+                          bytes});
         nextOpened_.reset();
         aheadBytes_ += bytes;
         ++started_;
