@@ -13,6 +13,7 @@
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageIOHandler>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
@@ -173,6 +174,20 @@ QByteArray iconOf(const QList<QByteArray>& images)
         data += bytes;
     }
     return directory + data;
+}
+
+// A JPEG of the picture with an EXIF block giving its orientation, as a camera writes it.
+QByteArray orientedJpeg(const QImage& image, int orientation)
+{
+    QByteArray exif;
+    QDataStream out(&exif, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("Exif\0\0II*\0", 10);
+    out << quint32(8) << quint16(1) << quint16(0x0112) << quint16(3) << quint32(1)
+        << quint16(orientation) << quint16(0) << quint32(0);
+    const QByteArray jpeg = written(image, "jpeg");
+    const quint16 length = quint16(exif.size() + 2);
+    return jpeg.left(2) + "\xff\xe1" + char(length >> 8) + char(length & 0xFF) + exif + jpeg.mid(2);
 }
 
 } // namespace
@@ -428,6 +443,47 @@ private slots:
             }
             QCOMPARE(outcome, row.outcome);
         }
+    }
+
+    // JPEGs that the program decodes itself give the pixels Qt's reader gives: at their own
+    // size, scaled by eighths and to sizes in between, grey, and turned by each EXIF orientation.
+    // One cut short is refused.
+    void jpegsAsQtReadsThem()
+    {
+        QImage noise(640, 480, QImage::Format_RGB32);
+        QRandomGenerator random(11);
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, random.generate() | (x * 255 / 640) << 16);
+        const auto sameAsQt = [&](const QString& path, QSize target) {
+            const Picture picture = loaded(path, target);
+            QImageReader qt(path, "jpeg");
+            qt.setAutoTransform(true);
+            const bool turned = qt.transformation() & QImageIOHandler::TransformationRotate90;
+            const QSize decoded = picture.decodedPixelSize();
+            if (decoded != qt.size() && decoded != qt.size().transposed())
+                qt.setScaledSize(turned ? decoded.transposed() : decoded);
+            const QImage expected = qt.read().convertToFormat(QImage::Format_ARGB32);
+            return expected.size() == decoded && painted(picture, decoded) == expected;
+        };
+        const QString colour = dir_.filePath("noise.jpg");
+        writeFile(colour, written(noise, "jpeg"));
+        for (const QSize target : {QSize(), QSize(320, 240), QSize(160, 120), QSize(80, 60),
+                                   QSize(240, 180), QSize(79, 59), QSize(81, 61), QSize(639, 479)})
+            QVERIFY2(sameAsQt(colour, target), qPrintable(text(QRect(QPoint(), target))));
+        const QString grey = dir_.filePath("grey.jpg");
+        writeFile(grey, written(noise.convertToFormat(QImage::Format_Grayscale8), "jpeg"));
+        QVERIFY(sameAsQt(grey, QSize()) && sameAsQt(grey, QSize(100, 100)));
+        for (int orientation = 1; orientation <= 8; ++orientation) {
+            const QString path = dir_.filePath(QStringLiteral("turned%1.jpg").arg(orientation));
+            writeFile(path, orientedJpeg(noise.copy(0, 0, 64, 48), orientation));
+            QVERIFY2(sameAsQt(path, QSize()) && sameAsQt(path, QSize(20, 20)), qPrintable(path));
+        }
+        const QByteArray whole = written(noise, "jpeg");
+        const QString cut = dir_.filePath("cut.jpg");
+        writeFile(cut, whole.left(whole.size() * 3 / 5));
+        QCOMPARE(std::get<PictureError>(PictureLoader::load(cut, QSize(80, 60))).message,
+                 "cut.jpg: not a readable JPEG picture");
     }
 
     // Ink far outside the frame is pulled in, so that painting it costs no more than the frame;
