@@ -186,12 +186,15 @@ void frmImageViewer::LoadImage(const QString& path)
         [=](QPromise<Loaded>& promise, const LoadStop& stop) {
             // Shown first at 100%, where every pixel of a raster is on the surface.
             PictureResult result = load(trimmed, QSize(), &stop);
+            bool fewer = false;
             if (std::holds_alternative<PictureError>(result) && !stopRaised(&stop) &&
                 !screenPixels.isEmpty()) {
                 // Too large to hold whole, maybe: then as many pixels as the screen has.
-                PictureResult fewer = load(trimmed, screenPixels, &stop);
-                if (std::holds_alternative<Picture>(fewer))
-                    result = std::move(fewer);
+                PictureResult smaller = load(trimmed, screenPixels, &stop);
+                if (std::holds_alternative<Picture>(smaller)) {
+                    result = std::move(smaller);
+                    fewer = true;
+                }
             }
             Loaded loaded;
             if (const auto* error = std::get_if<PictureError>(&result)) {
@@ -200,8 +203,11 @@ void frmImageViewer::LoadImage(const QString& path)
                 Picture& picture = std::get<Picture>(result);
                 const QSize natural = picture.naturalHimetric();
                 const bool vector = picture.isVector();
-                picture = InPixels(std::move(picture), SurfaceSize(natural, 1, dpiX, dpiY) * ratio);
+                const QSize whole = SurfaceSize(natural, 1, dpiX, dpiY) * ratio;
+                picture = InPixels(std::move(picture), whole);
                 loaded.whole = !vector && HoldsWhole(picture);
+                if (fewer)
+                    loaded.refused = whole;
                 loaded.picture = std::make_shared<const Picture>(std::move(picture));
             }
             promise.addResult(loaded);
@@ -222,6 +228,7 @@ void frmImageViewer::showLoaded(const Loaded& loaded, const QString& caption)
     path_ = caption.trimmed();
     picture_ = loaded.picture;
     whole_ = loaded.whole;
+    tooMany_ = loaded.refused;
     loaded_ = true;
     Picture1_->setPicture(picture_);
     setWindowTitle(caption);
@@ -254,7 +261,8 @@ void frmImageViewer::mnuZoomScale_Click(int index)
     scaling_.drop();
     const QSize wanted = shownPixels();
     const QSize held = picture_->decodedPixelSize();
-    if (!whole_ && !Covers(held, wanted)) {
+    const bool refused = !tooMany_.isEmpty() && Covers(wanted, tooMany_);
+    if (!whole_ && !Covers(held, wanted) && !refused) {
         loadMore(wanted);
         return;
     }
@@ -281,12 +289,16 @@ void frmImageViewer::loadMore(QSize pixels)
                 Picture inPixels = InPixels(std::move(*picture), pixels);
                 loaded.whole = !vector && HoldsWhole(inPixels);
                 loaded.picture = std::make_shared<const Picture>(std::move(inPixels));
+            } else if (!stopRaised(&stop)) {
+                loaded.refused = pixels;
             }
             promise.addResult(loaded);
         },
         [this](const Loaded& loaded) {
-            // Should the file have gone, what is held is stretched.
+            // Should the file have gone or be too large, what is held is stretched.
             busyCursor_.reset();
+            if (!loaded.refused.isEmpty())
+                tooMany_ = loaded.refused;
             if (loaded.picture &&
                 Covers(loaded.picture->decodedPixelSize(), picture_->decodedPixelSize())) {
                 picture_ = loaded.picture;

@@ -99,6 +99,7 @@ private:
         std::shared_ptr<const Picture> picture;
         bool whole = false; // every pixel the file has
         QString error;
+        QSize refused; // pixels the loader would not decode this many of, when it said so
     };
     QSize shownPixels() const; // of the surface, in device pixels
     void loadMore(QSize pixels);
@@ -108,6 +109,7 @@ private:
     QString path_; // trimmed name of the loaded file
     std::shared_ptr<const Picture> picture_;
     bool whole_ = false;
+    QSize tooMany_; // a size it would not decode; no larger one is asked for again
     bool loaded_ = false;
     PictureLoad load_ = PictureLoader::loadUnlessStopped;
     PictureTask<Loaded> loading_;

@@ -164,7 +164,7 @@ void frmPreview::PreviewPage(qint32 page)
     view.clearFirst = true;
 
     const qint64 count = printList_.size();
-    const qint64 first = qint64(page - 1) * layout_.PicturesPerPage;
+    const qint64 first = (qint64(page) - 1) * layout_.PicturesPerPage;
     const qint64 last = std::min(first + layout_.PicturesPerPage, count);
     if (page < 1 || first >= count) {
         drawPage(page, view);

@@ -24,10 +24,13 @@
 
 #include <QAction>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
+#include <QMutex>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -348,6 +351,53 @@ private slots:
             QCOMPARE(colourAt(middle + near), "blue");
             QCOMPARE(colourAt(surface.width() - 3), "blue");
         }
+    }
+
+    // A picture the loader will not decode whole (beyond the memory bound) is shown from as many
+    // pixels as the screen has; a zoom that needs more asks once more and is refused, and no
+    // larger zoom asks again: each is drawn from what is held.
+    void tooLargeToHoldWhole()
+    {
+        const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+        const QSize size(screen.width() * 5 / 2, screen.width() * 15 / 8);
+        const QString path = dir_.filePath("large.bmp");
+        QImage large(size, QImage::Format_RGB32);
+        large.fill(Qt::darkCyan);
+        QVERIFY(large.save(path, "BMP"));
+        QMutex mutex;
+        QList<QSize> asked;
+        {
+            frmImageViewer viewer;
+            viewer.setAttribute(Qt::WA_DeleteOnClose, false);
+            viewer.setPictureLoad([&](const QString& file, QSize box, const LoadStop* stop) {
+                QMutexLocker lock(&mutex);
+                asked << box;
+                if (box.isEmpty() || box.width() > screen.width())
+                    return PictureResult(PictureError{"too large"});
+                return PictureLoader::loadUnlessStopped(file, box, stop);
+            });
+            viewer.show();
+            QVERIFY(loadInto(viewer, path));
+            QCOMPARE(asked, (QList<QSize>{QSize(), screen}));
+            QVERIFY(!viewer.holdsWholePicture());
+            const QSize held = viewer.heldPixels();
+            QCOMPARE(held, size.scaled(screen, Qt::KeepAspectRatio));
+            QCOMPARE(viewer.Picture1()->size(), size);
+            // 50% needs more than is held; 75%, 400% and 50% again do not ask; 25% scales down.
+            for (const auto& [item, loads] :
+                 QList<std::pair<int, int>>{{4, 3}, {3, 3}, {0, 3}, {4, 3}, {5, 3}}) {
+                QSignalSpy zoomed(&viewer, &frmImageViewer::zoomShown);
+                viewer.mnuZoomScale(item)->trigger();
+                QTRY_COMPARE(zoomed.count(), 1);
+                QMutexLocker lock(&mutex);
+                QCOMPARE(asked.size(), loads);
+                QCOMPARE(viewer.heldPixels(), held);
+                const QImage shown = viewer.Picture1()->grab(QRect(0, 0, 8, 8)).toImage();
+                QCOMPARE(shown.pixelColor(4, 4), QColor(Qt::darkCyan));
+            }
+            QCOMPARE(asked.value(2), size / 2);
+        }
+        QThreadPool::globalInstance()->waitForDone();
     }
 
     // Esc or Close ends the viewer, and so does a file it cannot show, after saying so.
