@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScopeGuard>
 #include <QToolBar>
 
 namespace quenbrook {
@@ -39,22 +38,25 @@ SlotView::SlotView(QWidget* parent)
     setLineWidth(2);
 }
 
-void SlotView::showPicture(const Picture& picture, const QRectF& target)
+QImage SlotView::draw(const Picture& picture, QSize inside, qreal ratio, const QRectF& target)
 {
-    const QSize inside = contentsRect().size();
-    note_.clear();
-    image_ = QImage();
     if (inside.isEmpty())
-        return;
-    const qreal ratio = devicePixelRatioF();
-    image_ = QImage(inside * ratio, QImage::Format_ARGB32_Premultiplied);
-    image_.setDevicePixelRatio(ratio);
-    image_.fill(Qt::white);
-    QPainter painter(&image_);
+        return QImage();
+    QImage image(inside * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::Antialiasing);
     picture.paint(painter, target);
     painter.end();
+    return image;
+}
+
+void SlotView::showImage(const QImage& image)
+{
+    note_.clear();
+    image_ = image;
     update();
 }
 
@@ -216,6 +218,11 @@ void frmAlbumViewer::createControls()
     }
 
     connect(File1_, &QListWidget::itemSelectionChanged, this, &frmAlbumViewer::File1_Click);
+    // Pictures of the folder or the filter left behind are no longer wanted.
+    connect(pane_->folders(), &FolderList::pathChanged, this, &frmAlbumViewer::stopFill);
+    for (ToolbarButton key :
+         {ToolbarButton::Bitmap, ToolbarButton::Gif, ToolbarButton::Jpeg, ToolbarButton::Icon})
+        connect(button(key), &QAction::toggled, this, &frmAlbumViewer::stopFill);
 }
 
 void frmAlbumViewer::createMenus()
@@ -306,58 +313,84 @@ int frmAlbumViewer::selectedIndex() const
 
 void frmAlbumViewer::File1_Click()
 {
-    // Asked again while the slots are being filled (a resize, a click on Next, a key in the file
-    // list): the fill starts over from the selection as it is then.
-    if (filling_) {
-        refillPending_ = true;
+    const int first = selectedIndex();
+    if (first < 0) {
+        // The folder or the filter changed: the slots keep what they show.
+        stopFill();
         return;
     }
-    if (selectedIndex() < 0)
-        return;
-    filling_ = true;
-    const auto done = qScopeGuard([this] { filling_ = false; });
-    BusyCursor busy;
-    do {
-        refillPending_ = false;
-        const int first = selectedIndex();
-        if (first < 0) // the folder changed meanwhile: the slots keep what they show
-            break;
-        const QStringList names = File1_->fileNames();
-        const QString folder = File1_->path();
-        for (int i = 0; i < SlotCount && !refillPending_; ++i) {
-            if (first + i < names.size())
-                fillSlot(i, FolderAndFile(folder, names[first + i]), names[first + i]);
-            else
-                clearSlot(i);
-            // Each slot shows as soon as it is drawn, and clicks and keys are not held back.
-            QCoreApplication::processEvents();
-        }
-    } while (refillPending_);
+    const QStringList names = File1_->fileNames().mid(first, SlotCount);
+    const QString folder = File1_->path();
+    std::array<QSize, SlotCount> inside;
+    for (int i = 0; i < SlotCount; ++i)
+        inside[size_t(i)] = picViewer_[i]->contentsRect().size();
+    const qreal ratio = picViewer_[0]->devicePixelRatioF();
+    const PictureLoad load = services_.loadPicture;
+    if (!busy_)
+        busy_.emplace();
+    fill_.start(
+        [=](QPromise<SlotFill>& promise, const LoadStop& stop) {
+            for (int i = 0; i < SlotCount && !stopRaised(&stop); ++i)
+                promise.addResult(
+                    drawSlot(load, i, folder, names.value(i), inside[size_t(i)], ratio, stop));
+        },
+        [this](const SlotFill& fill) { showSlot(fill); },
+        [this] {
+            busy_.reset();
+            emit slotsFilled();
+        });
 }
 
-void frmAlbumViewer::fillSlot(int slot, const QString& path, const QString& name)
+frmAlbumViewer::SlotFill frmAlbumViewer::drawSlot(const PictureLoad& load, int slot,
+                                                  const QString& folder, const QString& name,
+                                                  QSize inside, qreal ratio, const LoadStop& stop)
 {
-    clearSlot(slot);
-    SlotView* view = picViewer_[slot];
-    Slot& s = slots_[slot];
-    s.File = path;
-    s.Size = QFileInfo(path).size();
-    view->setToolTip(name);
-
-    const QSize inside = view->contentsRect().size();
-    PictureResult result = services_.loadPicture(path, inside * view->devicePixelRatioF());
+    SlotFill fill;
+    fill.slot = slot;
+    if (name.isEmpty())
+        return fill;
+    fill.name = name;
+    fill.file = FolderAndFile(folder, name);
+    fill.size = QFileInfo(fill.file).size();
+    PictureResult result = load(fill.file, inside * ratio, &stop);
     if (auto* error = std::get_if<PictureError>(&result)) {
-        view->showNote(error->message);
-        return;
+        fill.note = error->message;
+        return fill;
     }
     const Picture& loaded = std::get<Picture>(result);
-    s.Width = HimetricToPixels(loaded.widthHimetric());
-    s.Height = HimetricToPixels(loaded.heightHimetric());
-    s.Loaded = true;
+    fill.width = HimetricToPixels(loaded.widthHimetric());
+    fill.height = HimetricToPixels(loaded.heightHimetric());
     // A picture below a pixel either way keeps the shape of its natural size.
-    const QSizeF shape =
-        s.Width > 0 && s.Height > 0 ? QSizeF(s.Width, s.Height) : QSizeF(loaded.naturalHimetric());
-    view->showPicture(loaded, FitPicture(QSizeF(inside), shape));
+    const QSizeF shape = fill.width > 0 && fill.height > 0 ? QSizeF(fill.width, fill.height)
+                                                           : QSizeF(loaded.naturalHimetric());
+    fill.image = SlotView::draw(loaded, inside, ratio, FitPicture(QSizeF(inside), shape));
+    return fill;
+}
+
+void frmAlbumViewer::showSlot(const SlotFill& fill)
+{
+    const int slot = fill.slot;
+    clearSlot(slot);
+    if (fill.file.isEmpty())
+        return;
+    Slot& s = slots_[slot];
+    s.File = fill.file;
+    s.Size = fill.size;
+    picViewer_[slot]->setToolTip(fill.name);
+    if (!fill.note.isEmpty()) {
+        picViewer_[slot]->showNote(fill.note);
+        return;
+    }
+    s.Width = fill.width;
+    s.Height = fill.height;
+    s.Loaded = true;
+    picViewer_[slot]->showImage(fill.image);
+}
+
+void frmAlbumViewer::stopFill()
+{
+    fill_.drop();
+    busy_.reset();
 }
 
 void frmAlbumViewer::clearSlot(int slot)

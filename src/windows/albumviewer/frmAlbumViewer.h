@@ -1,7 +1,10 @@
 #pragma once
 
 #include "core/geometry/AlbumViewerLayout.h"
+#include "windows/common/BusyCursor.h"
 #include "windows/common/MainWindowFrame.h"
+#include "windows/common/PictureTask.h"
+#include "windows/common/WindowServices.h"
 
 #include <QFrame>
 #include <QHash>
@@ -10,6 +13,7 @@
 #include <QPoint>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -23,7 +27,6 @@ class FilePane;
 class FolderList;
 class HeaderStrip;
 class Picture;
-struct WindowServices;
 
 // picViewer: one slot of the strip, white inside its frame. The picture is drawn once, when the
 // slot is filled, at the slot's top-left corner; a file that could not be shown leaves its
@@ -33,7 +36,10 @@ class SlotView : public QFrame
 public:
     explicit SlotView(QWidget* parent = nullptr);
 
-    void showPicture(const Picture& picture, const QRectF& target);
+    // The picture drawn at target on white, as a slot of that inner size shows it on a screen
+    // of that pixel ratio. Any thread may draw.
+    static QImage draw(const Picture& picture, QSize inside, qreal ratio, const QRectF& target);
+    void showImage(const QImage& image);
     void showNote(const QString& note);
     void clear();
     // The drawn slot; null when the slot shows no picture.
@@ -69,8 +75,12 @@ public:
     explicit frmAlbumViewer(const WindowServices& services, QWidget* parent = nullptr);
     ~frmAlbumViewer() override;
 
-    // Refills the four slots from the file list's selection; nothing when none is selected.
+    // Refills the four slots from the file list's selection; nothing when none is selected. The
+    // pictures load off the window thread and each slot shows its own as soon as it is drawn,
+    // slot 0 first; a fill under way is given up for the new one.
     void File1_Click();
+    // Whether slots are being filled (the busy pointer is shown meanwhile).
+    bool filling() const { return fill_.running(); }
     // Asks for the slot's picture to be added to the print list, when the slot shows one.
     void AddSlotToPrintList(int slot);
 
@@ -93,6 +103,8 @@ public:
     QAction* toolbarButton(const QString& key) const { return buttons_.value(key); }
 
 signals:
+    // After the last slot of a fill is shown.
+    void slotsFilled();
     void albumPrinterRequested();
     void addToPrintListRequested(const QString& path);
     void viewFileRequested(const QString& path);
@@ -119,7 +131,22 @@ private:
     void Form_Load();
     void Form_Resize();
     void completeLayout();
-    void fillSlot(int slot, const QString& path, const QString& name);
+    // One slot's picture, drawn off the window thread.
+    struct SlotFill
+    {
+        int slot = 0;
+        QString file; // empty for a slot past the end of the list
+        QString name;
+        qint64 size = 0;
+        int width = 0;
+        int height = 0;
+        QImage image;
+        QString note; // why the file is not shown
+    };
+    static SlotFill drawSlot(const PictureLoad& load, int slot, const QString& folder,
+                             const QString& name, QSize inside, qreal ratio, const LoadStop& stop);
+    void showSlot(const SlotFill& fill);
+    void stopFill();
     void clearSlot(int slot);
     int selectedIndex() const;
 
@@ -161,9 +188,9 @@ private:
     float SlotMarginX = 0;
     float SlotMarginY = 0;
 
-    bool filling_ = false;
-    bool refillPending_ = false;
-    int pressedSlot_ = -1; // the slot the left button went down on
+    PictureTask<SlotFill> fill_;
+    std::optional<BusyCursor> busy_; // while a fill is under way
+    int pressedSlot_ = -1;           // the slot the left button went down on
     QPoint pressedAt_;
 };
 

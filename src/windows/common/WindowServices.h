@@ -20,8 +20,10 @@ class SettingsStore;
 using DialogRunner = std::function<int(QDialog&)>;
 int RunModal(QDialog& dialog);
 
-// Loads a picture file for a box of the given pixels.
-using PictureLoad = std::function<PictureResult(const QString& path, QSize targetPixels)>;
+// Loads a picture file for a box of the given pixels, giving up soon once `stop` is raised. The
+// windows call it off their own thread, from any thread of the pool.
+using PictureLoad =
+    std::function<PictureResult(const QString& path, QSize targetPixels, const LoadStop* stop)>;
 
 // What the program gives its windows: where settings live, the printers, how messages are shown,
 // how modal dialogs run, how pictures are loaded and how the program ends. The windows keep a
@@ -32,7 +34,7 @@ struct WindowServices
     Printers& printers;
     MessageFunction message = ShowMessage;
     DialogRunner runDialog = RunModal;
-    PictureLoad loadPicture = PictureLoader::load;
+    PictureLoad loadPicture = PictureLoader::loadUnlessStopped;
     ProgramEnding ending{};
 };
 

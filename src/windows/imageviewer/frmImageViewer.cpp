@@ -5,6 +5,7 @@
 #include "core/settings/NumberRules.h"
 #include "windows/common/BusyCursor.h"
 #include "windows/common/OuterTwips.h"
+#include "windows/common/PicturePixels.h"
 #include "windows/common/StandardKeys.h"
 
 #include <QAction>
@@ -30,11 +31,57 @@ constexpr int DesignWidthTwips = 4680;
 constexpr int DesignHeightTwips = 3096;
 constexpr int LoadZoom = 2; // "100%"
 
+// The surface's size at a zoom factor: the picture's natural size in pixels at the window's
+// resolution, times the factor.
+QSize SurfaceSize(QSize naturalHimetric, double factor, double dpiX, double dpiY)
+{
+    return QSize(static_cast<int>(factor * HimetricToPixels(naturalHimetric.width(), dpiX)),
+                 static_cast<int>(factor * HimetricToPixels(naturalHimetric.height(), dpiY)));
+}
+
+// Whether a raster holds every pixel its file has.
+bool HoldsWhole(const Picture& picture)
+{
+    const QSize held = picture.decodedPixelSize();
+    return held.width() >= HimetricToPixels(picture.widthHimetric()) &&
+           held.height() >= HimetricToPixels(picture.heightHimetric());
+}
+
+bool Covers(QSize held, QSize wanted)
+{
+    return held.width() >= wanted.width() && held.height() >= wanted.height();
+}
+
+// The picture scaled down to `pixels`: halved by drawing first when that is more than halfway,
+// then averaged down the rest of the way, so that fine detail does not turn into noise.
+QImage ScaledDown(const Picture& picture, QSize pixels, qreal ratio)
+{
+    const QSize held = picture.decodedPixelSize();
+    const bool halve = held.width() / 2 >= pixels.width() && held.height() / 2 >= pixels.height();
+    const QSize first = halve ? held / 2 : pixels;
+    QImage image(first, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(first)));
+    painter.end();
+    if (first != pixels)
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
 } // namespace
 
-void ImageSurface::setPicture(const Picture* picture)
+void ImageSurface::setPicture(std::shared_ptr<const Picture> picture)
 {
-    picture_ = picture;
+    picture_ = std::move(picture);
+    scaled_ = QImage();
+    update();
+}
+
+void ImageSurface::setScaled(const QImage& scaled)
+{
+    scaled_ = scaled;
     update();
 }
 
@@ -43,7 +90,9 @@ void ImageSurface::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
-    if (picture_ && !picture_->isNull()) {
+    if (!scaled_.isNull() && scaled_.deviceIndependentSize().toSize() == size()) {
+        painter.drawImage(QPointF(0, 0), scaled_);
+    } else if (picture_ && !picture_->isNull()) {
         painter.setClipRect(event->rect());
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         picture_->paint(painter, QRectF(rect()));
@@ -121,29 +170,75 @@ int frmImageViewer::zoomIndex() const
     return LoadZoom;
 }
 
-bool frmImageViewer::LoadImage(const QString& path)
+void frmImageViewer::LoadImage(const QString& path)
 {
     const QString trimmed = path.trimmed();
-    PictureResult result = [&] {
-        BusyCursor busy;
-        // First decode no larger than the screen; each zoom decodes again at the size it shows.
-        const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-        const QSize box = shown ? shown->availableSize() : QSize();
-        PictureResult loaded = PictureLoader::load(trimmed, box);
-        decodedFor_ = box;
-        return loaded;
-    }();
-    if (auto* error = std::get_if<PictureError>(&result)) {
-        showMessage_(this, error->message, MessageIcon::Information);
+    scaling_.drop();
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    const qreal ratio = devicePixelRatioF();
+    const QSize screenPixels = shown ? shown->availableSize() * ratio : QSize();
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const PictureLoad load = load_;
+    if (!busyCursor_)
+        busyCursor_.emplace();
+    loading_.start(
+        [=](QPromise<Loaded>& promise, const LoadStop& stop) {
+            // Shown first at 100%, where every pixel of a raster is on the surface.
+            PictureResult result = load(trimmed, QSize(), &stop);
+            bool fewer = false;
+            if (std::holds_alternative<PictureError>(result) && !stopRaised(&stop) &&
+                !screenPixels.isEmpty()) {
+                // Too large to hold whole, maybe: then as many pixels as the screen has.
+                PictureResult smaller = load(trimmed, screenPixels, &stop);
+                if (std::holds_alternative<Picture>(smaller)) {
+                    result = std::move(smaller);
+                    fewer = true;
+                }
+            }
+            Loaded loaded;
+            if (const auto* error = std::get_if<PictureError>(&result)) {
+                loaded.error = error->message;
+            } else {
+                Picture& picture = std::get<Picture>(result);
+                const QSize natural = picture.naturalHimetric();
+                const bool vector = picture.isVector();
+                const QSize whole = SurfaceSize(natural, 1, dpiX, dpiY) * ratio;
+                picture = InPixels(std::move(picture), whole);
+                loaded.whole = !vector && HoldsWhole(picture);
+                if (fewer)
+                    loaded.refused = whole;
+                loaded.picture = std::make_shared<const Picture>(std::move(picture));
+            }
+            promise.addResult(loaded);
+        },
+        [this, path](const Loaded& loaded) { showLoaded(loaded, path); },
+        [this] { busyCursor_.reset(); });
+}
+
+void frmImageViewer::showLoaded(const Loaded& loaded, const QString& caption)
+{
+    if (!loaded.picture) {
+        busyCursor_.reset();
+        showMessage_(this, loaded.error, MessageIcon::Information);
+        emit pictureRefused(loaded.error);
         close();
-        return false;
+        return;
     }
-    path_ = trimmed;
-    picture_ = std::move(std::get<Picture>(result));
+    path_ = caption.trimmed();
+    picture_ = loaded.picture;
+    whole_ = loaded.whole;
+    tooMany_ = loaded.refused;
     loaded_ = true;
-    setWindowTitle(path);
+    Picture1_->setPicture(picture_);
+    setWindowTitle(caption);
     mnuZoomScale_Click(LoadZoom);
-    return true;
+    emit pictureShown();
+}
+
+QSize frmImageViewer::shownPixels() const
+{
+    return Picture1_->size() * devicePixelRatioF();
 }
 
 void frmImageViewer::mnuZoomScale_Click(int index)
@@ -157,28 +252,77 @@ void frmImageViewer::mnuZoomScale_Click(int index)
         return;
 
     const double factor = NumericValue(mnuZoomScale_[index]->text()) / 100.0;
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    const QSize natural(HimetricToPixels(picture_.widthHimetric(), dpiX),
-                        HimetricToPixels(picture_.heightHimetric(), dpiY));
-    const QSize size(static_cast<int>(factor * natural.width()),
-                     static_cast<int>(factor * natural.height()));
-    Picture1_->resize(size);
-
-    const bool heldWhole = picture_.decodedPixelSize() == natural;
-    const bool enough =
-        heldWhole && size.width() >= natural.width() && size.height() >= natural.height();
-    if (!picture_.isVector() && size != decodedFor_ && !enough) {
-        BusyCursor busy;
-        // Decoded again at the size shown; should the file have gone, the old copy is stretched.
-        PictureResult again = PictureLoader::load(path_, size);
-        if (auto* fresh = std::get_if<Picture>(&again)) {
-            picture_ = std::move(*fresh);
-            decodedFor_ = size;
-        }
-    }
-    Picture1_->setPicture(&picture_);
+    Picture1_->resize(
+        SurfaceSize(picture_->naturalHimetric(), factor, logicalDpiX(), logicalDpiY()));
+    Picture1_->setScaled(QImage());
     GetScale();
+
+    // What is held serves every zoom it covers; only a larger one loads the file again.
+    scaling_.drop();
+    const QSize wanted = shownPixels();
+    const QSize held = picture_->decodedPixelSize();
+    const bool refused = !tooMany_.isEmpty() && Covers(wanted, tooMany_);
+    if (!whole_ && !Covers(held, wanted) && !refused) {
+        loadMore(wanted);
+        return;
+    }
+    loading_.drop();
+    busyCursor_.reset();
+    if (held != wanted && Covers(held, wanted) && !wanted.isEmpty())
+        scaleDown();
+    else
+        emit zoomShown();
+}
+
+void frmImageViewer::loadMore(QSize pixels)
+{
+    const QString path = path_;
+    const PictureLoad load = load_;
+    if (!busyCursor_)
+        busyCursor_.emplace();
+    loading_.start(
+        [=](QPromise<Loaded>& promise, const LoadStop& stop) {
+            PictureResult result = load(path, pixels, &stop);
+            Loaded loaded;
+            if (auto* picture = std::get_if<Picture>(&result)) {
+                const bool vector = picture->isVector();
+                Picture inPixels = InPixels(std::move(*picture), pixels);
+                loaded.whole = !vector && HoldsWhole(inPixels);
+                loaded.picture = std::make_shared<const Picture>(std::move(inPixels));
+            } else if (!stopRaised(&stop)) {
+                loaded.refused = pixels;
+            }
+            promise.addResult(loaded);
+        },
+        [this](const Loaded& loaded) {
+            // Should the file have gone or be too large, what is held is stretched.
+            busyCursor_.reset();
+            if (!loaded.refused.isEmpty())
+                tooMany_ = loaded.refused;
+            if (loaded.picture &&
+                Covers(loaded.picture->decodedPixelSize(), picture_->decodedPixelSize())) {
+                picture_ = loaded.picture;
+                whole_ = loaded.whole;
+                Picture1_->setPicture(picture_);
+            }
+            if (picture_->decodedPixelSize() != shownPixels() &&
+                Covers(picture_->decodedPixelSize(), shownPixels()))
+                scaleDown();
+            else
+                emit zoomShown();
+        },
+        [this] { busyCursor_.reset(); });
+}
+
+void frmImageViewer::scaleDown()
+{
+    const std::shared_ptr<const Picture> source = picture_;
+    const QSize pixels = shownPixels();
+    const qreal ratio = devicePixelRatioF();
+    scaling_.start([=](QPromise<QImage>& promise,
+                       const LoadStop&) { promise.addResult(ScaledDown(*source, pixels, ratio)); },
+                   [this](const QImage& scaled) { Picture1_->setScaled(scaled); },
+                   [this] { emit zoomShown(); });
 }
 
 void frmImageViewer::GetScale()

@@ -1,30 +1,39 @@
 #pragma once
 
 #include "core/pictures/Picture.h"
+#include "windows/common/BusyCursor.h"
 #include "windows/common/Messages.h"
+#include "windows/common/PictureTask.h"
+#include "windows/common/WindowServices.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <optional>
 
 class QAction;
 class QScrollBar;
 
 namespace quenbrook {
 
-// The white surface the picture is drawn on, stretched to the surface's size.
+// The white surface the picture is drawn on, stretched to the surface's size. A copy already
+// scaled to the surface is drawn as it is instead.
 class ImageSurface : public QWidget
 {
 public:
     using QWidget::QWidget;
-    void setPicture(const Picture* picture);
+    void setPicture(std::shared_ptr<const Picture> picture);
+    void setScaled(const QImage& scaled);
+    const QImage& scaled() const { return scaled_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const Picture* picture_ = nullptr;
+    std::shared_ptr<const Picture> picture_;
+    QImage scaled_;
 };
 
 // One picture file at one of six zoom factors, panned with two scroll bars.
@@ -35,12 +44,22 @@ class frmImageViewer : public QMainWindow
 public:
     explicit frmImageViewer(QWidget* parent = nullptr);
 
-    // Loads and shows the file (blanks around the name are ignored; the caption keeps them).
-    // When the file cannot be loaded, says so and closes the window.
-    bool LoadImage(const QString& path);
+    // Loads the file off the window thread and shows it at 100% (blanks around the name are
+    // ignored; the caption keeps them). When the file cannot be loaded, says so and closes the
+    // window. pictureShown() or pictureRefused() tells which, once it is known.
+    void LoadImage(const QString& path);
 
     // Replaces the message box, for tests.
     void setMessageFunction(MessageFunction show) { showMessage_ = std::move(show); }
+    // Replaces the picture loader, for tests; it is called off the window thread.
+    void setPictureLoad(PictureLoad load) { load_ = std::move(load); }
+
+    // The pixels held of the picture, and whether they are all the file has; a zoom that shows
+    // more than they make loads the file again.
+    QSize heldPixels() const { return picture_ ? picture_->decodedPixelSize() : QSize(); }
+    bool holdsWholePicture() const { return whole_; }
+    // Whether a picture is being loaded or scaled (the busy pointer is shown while it loads).
+    bool busy() const { return loading_.running() || scaling_.running(); }
 
     static constexpr int ZoomCount = 6;
     static constexpr int ScrollMax = 1000;
@@ -56,6 +75,12 @@ public:
 
     void mnuZoomScale_Click(int index);
 
+signals:
+    void pictureShown();
+    void pictureRefused(const QString& message);
+    // After a zoom, once the picture is drawn at it as well as it will be.
+    void zoomShown();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,10 +93,28 @@ private:
     void VScroll1_Change(int value);
     void HScroll1_Change(int value);
 
+    // A load's outcome, on its way back from the loading thread.
+    struct Loaded
+    {
+        std::shared_ptr<const Picture> picture;
+        bool whole = false; // every pixel the file has
+        QString error;
+        QSize refused; // pixels the loader would not decode this many of, when it said so
+    };
+    QSize shownPixels() const; // of the surface, in device pixels
+    void loadMore(QSize pixels);
+    void scaleDown();
+    void showLoaded(const Loaded& loaded, const QString& caption);
+
     QString path_; // trimmed name of the loaded file
-    Picture picture_;
-    QSize decodedFor_; // the box the picture was decoded for
+    std::shared_ptr<const Picture> picture_;
+    bool whole_ = false;
+    QSize tooMany_; // a size it would not decode; no larger one is asked for again
     bool loaded_ = false;
+    PictureLoad load_ = PictureLoader::loadUnlessStopped;
+    PictureTask<Loaded> loading_;
+    PictureTask<QImage> scaling_;
+    std::optional<BusyCursor> busyCursor_;
     double VScrollStep_ = 0;
     double HScrollStep_ = 0;
 

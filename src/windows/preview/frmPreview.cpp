@@ -10,6 +10,7 @@
 #include "core/settings/SettingsStore.h"
 #include "windows/common/BusyCursor.h"
 #include "windows/common/Messages.h"
+#include "windows/common/PicturePixels.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -137,6 +138,9 @@ bool frmPreview::Form_Load()
 void frmPreview::SetupPreviewSize()
 {
     const BusyCursor busy;
+    // A page on its way was loaded for the old size.
+    pageLoad_.drop();
+    busy_.reset();
     setWindowTitle(tr("Preview %1%").arg(NumberText(zoomFactor_ * 100)));
     surface_.clear();
     surface_.resize(PaperWidth, PaperHeight, zoomFactor_, settings_.Scale);
@@ -149,7 +153,8 @@ void frmPreview::SetupPreviewSize()
 
 void frmPreview::PreviewPage(qint32 page)
 {
-    std::optional<BusyCursor> busy(std::in_place);
+    pageLoad_.drop();
+    pagePictures_.clear();
     PageView view;
     view.ZoomFactor = zoomFactor_;
     view.MarginX = MarginX;
@@ -157,12 +162,70 @@ void frmPreview::PreviewPage(qint32 page)
     view.showPrintableArea = chkShowPrintableArea->isChecked();
     view.showPictureArea = chkShowPictureArea->isChecked();
     view.clearFirst = true;
-    const PageResult drawn = DrawAlbumPage(surface_, settings_, layout_, printList_, page, view);
-    picPreview->update();
-    if (drawn.outcome == PageOutcome::Failed) {
-        busy.reset();
-        message_(this, drawn.message, MessageIcon::Critical);
+
+    const qint64 count = printList_.size();
+    const qint64 first = (qint64(page) - 1) * layout_.PicturesPerPage;
+    const qint64 last = std::min(first + layout_.PicturesPerPage, count);
+    if (page < 1 || first >= count) {
+        drawPage(page, view);
+        return;
     }
+    // Loaded in the order they are drawn, up to the first that cannot be.
+    const QStringList paths = printList_.mid(first, last - first);
+    const QSize box = PictureDecodeSize(settings_, view, surface_);
+    const PictureLoad load = load_;
+    if (!busy_)
+        busy_.emplace();
+    pageLoad_.start(
+        [=](QPromise<PagePicture>& promise, const LoadStop& stop) {
+            for (qint64 i = 0; i < paths.size() && !stopRaised(&stop); ++i) {
+                PictureResult loaded = load(paths[i], box, &stop);
+                PagePicture result;
+                result.index = first + i;
+                if (const auto* error = std::get_if<PictureError>(&loaded)) {
+                    result.error = error->message;
+                    promise.addResult(result);
+                    return;
+                }
+                Picture& picture = std::get<Picture>(loaded);
+                const QSize natural = picture.naturalHimetric();
+                const QSize fitted =
+                    box.isEmpty()
+                        ? QSize(HimetricToPixels(natural.width()),
+                                HimetricToPixels(natural.height()))
+                        : QSizeF(natural).scaled(QSizeF(box), Qt::KeepAspectRatio).toSize();
+                result.picture = std::make_shared<Picture>(
+                    InPixels(std::move(picture), fitted.expandedTo(QSize(1, 1))));
+                promise.addResult(result);
+            }
+        },
+        [this](const PagePicture& picture) { pagePictures_.push_back(picture); },
+        [this, page, view] { drawPage(page, view); });
+}
+
+void frmPreview::drawPage(qint32 page, const PageView& view)
+{
+    const std::vector<PagePicture> pictures = std::move(pagePictures_);
+    pagePictures_.clear();
+    const PictureSource source = [&](qint64 index, const QString&) -> PictureResult {
+        for (const PagePicture& p : pictures) {
+            if (p.index != index)
+                continue;
+            if (!p.picture)
+                return PictureError{p.error};
+            return std::move(*p.picture);
+        }
+        return PictureError{QString()};
+    };
+    std::optional<BusyCursor> busy(std::in_place);
+    busy_.reset();
+    const PageResult drawn =
+        DrawAlbumPage(surface_, settings_, layout_, printList_, page, view, {}, source);
+    picPreview->update();
+    busy.reset();
+    if (drawn.outcome == PageOutcome::Failed)
+        message_(this, drawn.message, MessageIcon::Critical);
+    emit pageDrawn();
 }
 
 void frmPreview::cboZoom_Click(int index)

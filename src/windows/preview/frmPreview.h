@@ -1,12 +1,20 @@
 #pragma once
 
+#include "core/album/AlbumPage.h"
 #include "core/album/PageLayout.h"
 #include "core/album/PreviewSurface.h"
 #include "core/album/PrintSettings.h"
+#include "windows/common/BusyCursor.h"
 #include "windows/common/Messages.h"
+#include "windows/common/PictureTask.h"
+#include "windows/common/WindowServices.h"
 
 #include <QDialog>
 #include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -44,13 +52,22 @@ public:
     bool Form_Load();
     // Sizes the page surface for the zoom and lays the window out again.
     void SetupPreviewSize();
-    // Draws a page (1 to PageCount) on the page surface. A picture that cannot be loaded is
-    // reported; the rest of that page stays blank and the window stays usable.
+    // Draws a page (1 to PageCount) on the page surface once its pictures are loaded, off the
+    // window thread; until then the surface keeps what it shows. A picture that cannot be loaded
+    // is reported; the rest of that page stays blank and the window stays usable.
     void PreviewPage(qint32 page);
+    // Whether a page waits for its pictures.
+    bool drawingPage() const { return pageLoad_.running(); }
+    // Replaces the picture loader, for tests; it is called off the window thread.
+    void setPictureLoad(PictureLoad load) { load_ = std::move(load); }
 
     const PageLayout& Layout() const { return layout_; }
     float ZoomFactor() const { return zoomFactor_; }
     const QImage& PageImage() const { return surface_.image(); }
+
+signals:
+    // After a page is drawn on the surface.
+    void pageDrawn();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -71,6 +88,15 @@ private:
     void saveSetting(const QString& key, const QString& value);
     bool queryPrinter();
     void fail(const QString& message);
+    void drawPage(qint32 page, const PageView& view);
+
+    // One picture of the page, loaded off the window thread.
+    struct PagePicture
+    {
+        qint64 index = 0;
+        std::shared_ptr<Picture> picture; // null when it could not be loaded
+        QString error;
+    };
 
     QStringList printList_;
     PrintSettings settings_; // the snapshot
@@ -88,6 +114,11 @@ private:
     double HScrollStep = 0; // pixels of surface shift per bar unit
     double VScrollStep = 0;
     bool IsLoaded = false;
+
+    PictureLoad load_ = PictureLoader::loadUnlessStopped;
+    PictureTask<PagePicture> pageLoad_;
+    std::vector<PagePicture> pagePictures_; // of the page being loaded
+    std::optional<BusyCursor> busy_;
 
     QAction* mnuClose = nullptr;
     QMenuBar* menuBar_ = nullptr;

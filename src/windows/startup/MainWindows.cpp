@@ -75,6 +75,7 @@ frmImageViewer* MainWindows::OpenImageViewer(const QString& path)
 {
     auto* viewer = new frmImageViewer;
     viewer->setMessageFunction(services_.message);
+    viewer->setPictureLoad(services_.loadPicture);
     imageViewers_ << viewer;
     viewer->show();
     viewer->LoadImage(path);

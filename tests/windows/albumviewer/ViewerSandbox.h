@@ -58,8 +58,23 @@ struct Sandbox : testsupport::SettingsSandbox
         return QTest::qWaitForWindowExposed(window.get());
     }
     QString path(const QString& name) const { return dir + '/' + name; }
-    void press(const QString& key) { window->toolbarButton(key)->trigger(); }
-    void select(int row) { window->File1()->setCurrentRow(row); }
+    // A toolbar button, and the slots filled when it fills them.
+    void press(const QString& key)
+    {
+        window->toolbarButton(key)->trigger();
+        QVERIFY(settle());
+    }
+    // A row chosen in the file list, and the slots filled.
+    void select(int row)
+    {
+        window->File1()->setCurrentRow(row);
+        QVERIFY(settle());
+    }
+    // Waits until no slot is being filled.
+    bool settle()
+    {
+        return QTest::qWaitFor([this] { return !window->filling(); }, 20000);
+    }
     QStringList slotFiles() const
     {
         QStringList files;

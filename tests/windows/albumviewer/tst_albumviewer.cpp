@@ -1,5 +1,6 @@
 #include "core/geometry/AlbumViewerLayout.h"
 #include "support/Golden.h"
+#include "support/HeldLoads.h"
 #include "support/TestMain.h"
 #include "windows/albumviewer/ViewerSandbox.h"
 
@@ -112,28 +113,99 @@ private slots:
         QCOMPARE(added.count(), 0);
     }
 
-    // A resize while the slots are being filled stops that fill after the slot in hand and fills
-    // all four again, at their new size.
+    // A resize while the slots are being filled gives that fill up and fills all four again, at
+    // their new size.
     void resizeWhileFilling()
     {
+        testsupport::HeldLoads loads; // outlives the window's loads
         Sandbox s;
         QVERIFY(s.show());
-        QList<QSize> asked;
-        s.services.loadPicture = [&](const QString& path, QSize box) {
-            asked << box;
-            if (asked.size() == 1)
-                s.window->resize(s.window->width() + 150, s.window->height() + 150);
-            return PictureLoader::load(path, box);
-        };
-        s.select(0);
-        QTRY_COMPARE(asked.size(), 1 + frmAlbumViewer::SlotCount);
+        const QString first = s.path(s.window->File1()->fileNames().first());
+        loads.hold(first);
+        s.services.loadPicture = loads.loader();
+        s.window->File1()->setCurrentRow(0);
+        QTRY_COMPARE(loads.holding(), 1);
+        const QSize before = s.window->picViewer(0)->contentsRect().size();
+        s.window->resize(s.window->width() + 150, s.window->height() + 150);
+        QTRY_COMPARE(loads.stopped(), QStringList{first});
+        loads.release();
+        QVERIFY(s.settle());
+        const QList<QSize> asked = loads.boxes();
+        QCOMPARE(asked.size(), 1 + frmAlbumViewer::SlotCount);
         const qreal ratio = s.window->picViewer(0)->devicePixelRatioF();
+        QCOMPARE(asked.first(), before * ratio);
         for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
             const QSize inside = s.window->picViewer(i)->contentsRect().size();
             QCOMPARE(asked[1 + i], inside * ratio);
             QCOMPARE(s.window->picViewer(i)->image().size(), inside * ratio);
         }
         QVERIFY(asked.first() != asked.last());
+    }
+
+    // The window answers while a picture loads: the busy pointer shows, and choosing another
+    // file, another folder or closing gives the loads under way up; the slots end showing the
+    // pictures of the last choice, in order, and nothing of the fills given up arrives later.
+    void answersWhileLoading_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::newRow("another row") << "row";
+        QTest::newRow("rows in quick succession") << "rows";
+        QTest::newRow("another folder") << "folder";
+        QTest::newRow("the filter") << "filter";
+        QTest::newRow("closed") << "close";
+    }
+    void answersWhileLoading()
+    {
+        QFETCH(QString, then);
+        testsupport::HeldLoads loads;
+        Sandbox s;
+        QVERIFY(s.show());
+        const QStringList names = s.window->File1()->fileNames();
+        QVERIFY(names.size() >= 8);
+        loads.hold(s.path(names[1]));
+        s.services.loadPicture = loads.loader();
+        QSignalSpy filled(s.window.get(), &frmAlbumViewer::slotsFilled);
+        s.window->File1()->setCurrentRow(0);
+        QTRY_COMPARE(loads.holding(), 1);
+        // The first slot is shown while the second is held.
+        QTRY_COMPARE(s.window->SlotFile(0), s.path(names[0]));
+        QVERIFY(s.window->SlotLoaded(0) && !s.window->SlotLoaded(1));
+        QVERIFY(s.window->filling());
+        QCOMPARE(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
+                                                   : Qt::ArrowCursor,
+                 Qt::WaitCursor);
+
+        int from = 0;
+        if (then == "row" || then == "rows") {
+            if (then == "rows")
+                s.window->File1()->setCurrentRow(5);
+            s.window->File1()->setCurrentRow(from = 3);
+        } else if (then == "folder") {
+            QVERIFY(s.window->Dir1()->setPath(QDir::tempPath()));
+        } else if (then == "filter") {
+            s.window->toolbarButton("Jpeg")->trigger();
+        } else {
+            s.window.reset();
+            QTRY_COMPARE(loads.stopped(), QStringList{s.path(names[1])});
+            QVERIFY(!QGuiApplication::overrideCursor());
+            return;
+        }
+        QTRY_COMPARE(loads.stopped(), QStringList{s.path(names[1])});
+        QVERIFY(s.settle());
+        QVERIFY(!QGuiApplication::overrideCursor());
+        const bool refilled = then.startsWith("row");
+        QStringList expected;
+        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i)
+            expected << (refilled ? s.path(names[from + i]) : i == 0 ? s.path(names[0]) : "-");
+        QCOMPARE(s.slotFiles(), expected);
+        QCOMPARE(filled.count(), refilled ? 1 : 0);
+        // Slots 2 and 3 of the first fill were never asked for.
+        if (!refilled)
+            QCOMPARE(loads.asked(), (QStringList{s.path(names[0]), s.path(names[1])}));
+        loads.release();
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+        QCOMPARE(s.slotFiles(), expected);
     }
 
     // Kept on the screen from a stored place beyond it, at the smallest size, which the layout

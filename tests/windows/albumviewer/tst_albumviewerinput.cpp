@@ -1,18 +1,18 @@
+#include "support/HeldLoads.h"
 #include "support/TestMain.h"
 #include "windows/albumviewer/ViewerSandbox.h"
 
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
-#include <QThread>
 #include <QToolBar>
 
 using namespace quenbrook;
 using viewertest::Sandbox;
 
 // Clicks and keys that come from the window system while the Album Viewer fills its slots. They go
-// through an X server of the test's own (Xvfb) by xdotool, as a user's would, since only such
-// input can be held back by the event loop; events posted inside the program never are.
+// through an X server of the test's own (Xvfb) by xdotool, as a user's would: the window takes
+// them while a picture is still loading.
 class tst_AlbumViewerInput : public QObject
 {
     Q_OBJECT
@@ -33,6 +33,7 @@ private slots:
     void inputDuringFill()
     {
         QFETCH(QString, input);
+        testsupport::HeldLoads loads; // outlives the window's loads
         Sandbox s;
         frmAlbumViewer& window = *s.window;
         window.show();
@@ -45,32 +46,28 @@ private slots:
         QWidget* next =
             window.findChild<QToolBar*>("Toolbar")->widgetForAction(window.toolbarButton("Next"));
         const QPoint at = next->mapToGlobal(next->rect().center());
-        QStringList loaded; // "selected row: file" at each load
-        int sent = -1;      // xdotool's exit code
-        s.services.loadPicture = [&](const QString& path, QSize box) {
-            loaded << QString::number(window.File1()->currentRow()) + ": " +
-                          QFileInfo(path).fileName();
-            if (loaded.size() == 1) {
-                const QStringList arguments =
-                    input == "click" ? QStringList{"mousemove", QString::number(at.x()),
-                                                   QString::number(at.y()), "click", "1"}
-                                     : QStringList{"key", "Down"};
-                sent = QProcess::execute(xdotool_, arguments);
-                // The X server has sent the input once xdotool is done; the program's reader
-                // thread takes it in meanwhile, with no event handled here.
-                QThread::msleep(300);
-            }
-            return PictureLoader::load(path, box);
-        };
+        // The first picture is held while the input comes in.
+        loads.hold(s.path(names[0]));
+        s.services.loadPicture = loads.loader();
         window.File1()->setCurrentRow(0);
-        QCOMPARE(sent, 0);
+        QTRY_COMPARE(loads.holding(), 1);
+        const QStringList arguments = input == "click"
+                                          ? QStringList{"mousemove", QString::number(at.x()),
+                                                        QString::number(at.y()), "click", "1"}
+                                          : QStringList{"key", "Down"};
+        QCOMPARE(QProcess::execute(xdotool_, arguments), 0);
 
-        // Handled after the first slot, so the fill started again from the second file.
-        const QStringList expected{"0: " + names[0], "1: " + names[1], "1: " + names[2],
-                                   "1: " + names[3], "1: " + names[4]};
-        QCOMPARE(loaded, expected);
-        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i)
+        // Taken at once: the held load is given up and the fill starts again from the second file.
+        QTRY_COMPARE(loads.stopped(), QStringList{s.path(names[0])});
+        QVERIFY(s.settle());
+        QCOMPARE(window.File1()->currentRow(), 1);
+        QStringList expected{s.path(names[0])};
+        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
+            expected << s.path(names[1 + i]);
             QCOMPARE(window.SlotFile(i), s.path(names[1 + i]));
+            QVERIFY(window.SlotLoaded(i));
+        }
+        QCOMPARE(loads.asked(), expected);
     }
 
 private:

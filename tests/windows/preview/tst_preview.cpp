@@ -1,6 +1,7 @@
 #include "core/program/PrintSettingsKeys.h"
 #include "print/PrinterSurface.h"
 #include "support/Golden.h"
+#include "support/HeldLoads.h"
 #include "support/PrintingFixtures.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestMain.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 
@@ -52,6 +54,9 @@ QString rect(const QWidget* w)
 // (blue printable area, red picture cells, in logical pixels) and the stored choices.
 QString shown(const frmPreview& w, const testsupport::SettingsSandbox& box)
 {
+    // The page is drawn once its pictures are loaded.
+    if (!QTest::qWaitFor([&] { return !w.drawingPage(); }, 20000))
+        return QStringLiteral("the page was never drawn\n");
     const auto on = [&](const char* box) { return control<QCheckBox>(w, box)->isChecked(); };
     const auto bar = [&](const char* name) {
         const auto* b = control<QScrollBar>(w, name);
@@ -135,6 +140,51 @@ private slots:
             }
         }
         QUENBROOK_COMPARE_GOLDEN(QStringLiteral("album/preview-x%1.txt").arg(Ratio), out);
+    }
+
+    // A page is drawn once all its pictures are loaded, off the window thread: until then the
+    // window answers, the busy pointer shows and the page keeps what it showed. A newer page or
+    // closing the window gives the loads up.
+    void drawnWhenLoaded()
+    {
+        testsupport::HeldLoads loads; // outlives the window's loads
+        testsupport::SettingsSandbox box;
+        RecordingSurface printer;
+        auto window =
+            std::make_unique<frmPreview>(nullptr, pictures_, previewSettings(), printer, box.store);
+        window->setPictureLoad(loads.loader());
+        QSignalSpy pages(window.get(), &frmPreview::pageDrawn);
+        QVERIFY(window->Form_Load());
+        QTRY_COMPARE(pages.count(), 1);
+        const QImage first = window->PageImage();
+        // Page 2's second picture is held.
+        loads.hold(pictures_[5]);
+        auto* bar = control<QScrollBar>(*window, "hsrPage");
+        bar->setValue(2);
+        QTRY_COMPARE(loads.holding(), 1);
+        QVERIFY(window->drawingPage());
+        QCOMPARE(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
+                                                   : Qt::ArrowCursor,
+                 Qt::WaitCursor);
+        QCOMPARE(window->PageImage(), first);
+        QCOMPARE(control<QLabel>(*window, "lblPage")->text(), "2");
+        // Page 3 is asked for before page 2 came: page 2 is given up.
+        bar->setValue(3);
+        QTRY_COMPARE(loads.stopped(), QStringList{pictures_[5]});
+        QTRY_COMPARE(pages.count(), 2);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(window->PageImage() != first);
+        const QStringList asked = loads.asked();
+        QCOMPARE(asked.mid(asked.size() - 1), QStringList{pictures_[8]});
+        QVERIFY(!asked.contains(pictures_[6]));
+
+        // Closed while page 2 is held.
+        loads.hold(pictures_[4]);
+        bar->setValue(2);
+        QTRY_COMPARE(loads.holding(), 1);
+        window.reset();
+        QTRY_COMPARE(loads.stopped(), (QStringList{pictures_[5], pictures_[4]}));
+        QVERIFY(!QGuiApplication::overrideCursor());
     }
 
     // The window holds itself to 5000 x 4000 twips (333 x 267) even when nothing else does: a

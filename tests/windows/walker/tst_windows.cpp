@@ -1,8 +1,10 @@
 #include "core/album/PrintSettingsLoader.h"
 #include "print/PrinterSurface.h"
 #include "support/Golden.h"
+#include "support/HeldLoads.h"
 #include "support/RecordingSurface.h"
 #include "support/SettingsSandbox.h"
+#include "support/TestData.h"
 #include "support/TestMain.h"
 #include "support/TestPrinters.h"
 #include "support/WidgetDump.h"
@@ -22,15 +24,35 @@
 
 #include <QAction>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
+#include <QMutex>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 
 using namespace quenbrook;
+
+namespace {
+
+// Loads the file into the viewer and waits for the outcome: whether the picture is shown.
+bool loadInto(frmImageViewer& viewer, const QString& path)
+{
+    QSignalSpy shown(&viewer, &frmImageViewer::pictureShown);
+    QSignalSpy refused(&viewer, &frmImageViewer::pictureRefused);
+    viewer.LoadImage(path);
+    return QTest::qWaitFor([&] { return shown.count() + refused.count() > 0; }, 20000) &&
+           shown.count() == 1 && refused.isEmpty();
+}
+
+} // namespace
 
 // Every window and dialog as it first shows, each compared with its dump in
 // tests/golden/windows/: what a user sees, reads out, tabs through and can choose.
@@ -73,7 +95,7 @@ private slots:
             auto viewer = std::make_unique<frmImageViewer>();
             viewer->setAttribute(Qt::WA_DeleteOnClose, false);
             viewer->show();
-            QVERIFY(viewer->LoadImage(picture));
+            QVERIFY(loadInto(*viewer, picture));
             shown = std::move(viewer);
         } else if (window == "preview") {
             auto preview = std::make_unique<frmPreview>(nullptr, QStringList(5, picture), settings,
@@ -203,7 +225,7 @@ private slots:
         frmImageViewer viewer;
         viewer.setAttribute(Qt::WA_DeleteOnClose, false);
         viewer.show();
-        QVERIFY(viewer.LoadImage(picture_) && QTest::qWaitForWindowActive(&viewer));
+        QVERIFY(loadInto(viewer, picture_) && QTest::qWaitForWindowActive(&viewer));
         QVERIFY(viewer.mnuZoomScale(2)->isChecked());
         if (keys.isEmpty())
             viewer.mnuZoomScale(item)->trigger();
@@ -224,6 +246,158 @@ private slots:
         // 3000 twips is the least either way.
         viewer.resize(50, 50);
         QCOMPARE(viewer.size(), QSize(200, 200));
+    }
+
+    // The window answers while its picture loads, with the busy pointer; closing it then gives
+    // the load up, and nothing of it arrives later.
+    void closeWhileLoading()
+    {
+        testsupport::HeldLoads loads; // outlives the window's loads
+        loads.hold(picture_);
+        QStringList said;
+        QPointer<frmImageViewer> viewer = new frmImageViewer;
+        viewer->setPictureLoad(loads.loader());
+        viewer->setMessageFunction(
+            [&](QWidget*, const QString& text, MessageIcon) { said << text; });
+        QSignalSpy shown(viewer.data(), &frmImageViewer::pictureShown);
+        viewer->show();
+        viewer->LoadImage(picture_);
+        QTRY_COMPARE(loads.holding(), 1);
+        QVERIFY(viewer->busy());
+        QCOMPARE(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
+                                                   : Qt::ArrowCursor,
+                 Qt::WaitCursor);
+        // A zoom chosen meanwhile is taken, and the picture still comes at 100%.
+        viewer->mnuZoomScale(4)->trigger();
+        QVERIFY(viewer->mnuZoomScale(4)->isChecked());
+        QTest::keyClick(viewer.data(), Qt::Key_Escape);
+        QTRY_VERIFY(viewer.isNull());
+        QTRY_COMPARE(loads.stopped(), QStringList{picture_});
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+        QCOMPARE(shown.count(), 0);
+        QVERIFY(said.isEmpty());
+    }
+
+    // A picture is read from its file once per opening: at 100% it is decoded at the size shown,
+    // and every other zoom is drawn from those pixels, scaled down for a smaller one; a drawing
+    // is loaded again for a zoom that shows more pixels than it has been drawn in.
+    void decodesOnce_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QList<int>>("opensAfterZoom"); // loads, for the items 3, 4, 5, 1, 2, 0
+        QTest::newRow("JPEG") << "halves.jpg" << QList<int>{1, 1, 1, 1, 1, 1};
+        QTest::newRow("bitmap") << "halves.bmp" << QList<int>{1, 1, 1, 1, 1, 1};
+        QTest::newRow("metafile") << "shapes.wmf" << QList<int>{1, 1, 1, 2, 2, 3};
+    }
+    void decodesOnce()
+    {
+        QFETCH(QString, file);
+        QFETCH(QList<int>, opensAfterZoom);
+        const QString path = dir_.filePath(file);
+        if (file.endsWith(".wmf")) {
+            QVERIFY(QFile::copy(testsupport::samplePath(file), path));
+        } else {
+            // Red on the left, blue on the right.
+            QImage halves(1200, 900, QImage::Format_RGB32);
+            halves.fill(Qt::blue);
+            QPainter(&halves).fillRect(0, 0, 600, 900, Qt::red);
+            QVERIFY(halves.save(path));
+        }
+        testsupport::OpenCount opens(path);
+        QVERIFY(opens.valid());
+        QVERIFY(std::holds_alternative<Picture>(PictureLoader::load(path)));
+        const int perLoad = opens.take();
+        QVERIFY(perLoad >= 1);
+
+        frmImageViewer viewer;
+        viewer.setAttribute(Qt::WA_DeleteOnClose, false);
+        viewer.show();
+        QVERIFY(loadInto(viewer, path));
+        QCOMPARE(opens.take(), perLoad);
+        const qreal ratio = viewer.devicePixelRatioF();
+        QCOMPARE(viewer.heldPixels(), viewer.Picture1()->size() * ratio);
+        QCOMPARE(viewer.holdsWholePicture(), !file.endsWith(".wmf"));
+
+        const QList<int> items{3, 4, 5, 1, 2, 0};
+        int loadsSoFar = 1;
+        for (int i = 0; i < items.size(); ++i) {
+            QSignalSpy zoomed(&viewer, &frmImageViewer::zoomShown);
+            viewer.mnuZoomScale(items[i])->trigger();
+            QTRY_COMPARE(zoomed.count(), 1);
+            QVERIFY(!viewer.busy());
+            QCOMPARE(opens.take(), (opensAfterZoom[i] - loadsSoFar) * perLoad);
+            loadsSoFar = opensAfterZoom[i];
+            const QSize surface = viewer.Picture1()->size();
+            // What is held covers what is shown.
+            QVERIFY(viewer.heldPixels().width() >= qMin(surface.width() * ratio, 1200.0));
+            if (file.endsWith(".wmf"))
+                continue;
+            // JPEG's colours are near enough.
+            const auto colourAt = [&](int x) {
+                const QColor c =
+                    viewer.Picture1()->grab(QRect(x, 4, 1, 1)).toImage().pixelColor(0, 0);
+                return c.red() > 200 && c.blue() < 60   ? QStringLiteral("red")
+                       : c.blue() > 200 && c.red() < 60 ? QStringLiteral("blue")
+                                                        : c.name();
+            };
+            // Half way across, the two halves meet within a pixel or two of the scaled picture
+            // (JPEG blurs its colours over a few blocks).
+            const int middle = surface.width() / 2;
+            const int near = file.endsWith(".jpg") ? surface.width() / 20 + 3 : 3;
+            QCOMPARE(colourAt(2), "red");
+            QCOMPARE(colourAt(middle - near), "red");
+            QCOMPARE(colourAt(middle + near), "blue");
+            QCOMPARE(colourAt(surface.width() - 3), "blue");
+        }
+    }
+
+    // A picture the loader will not decode whole (beyond the memory bound) is shown from as many
+    // pixels as the screen has; a zoom that needs more asks once more and is refused, and no
+    // larger zoom asks again: each is drawn from what is held.
+    void tooLargeToHoldWhole()
+    {
+        const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+        const QSize size(screen.width() * 5 / 2, screen.width() * 15 / 8);
+        const QString path = dir_.filePath("large.bmp");
+        QImage large(size, QImage::Format_RGB32);
+        large.fill(Qt::darkCyan);
+        QVERIFY(large.save(path, "BMP"));
+        QMutex mutex;
+        QList<QSize> asked;
+        {
+            frmImageViewer viewer;
+            viewer.setAttribute(Qt::WA_DeleteOnClose, false);
+            viewer.setPictureLoad([&](const QString& file, QSize box, const LoadStop* stop) {
+                QMutexLocker lock(&mutex);
+                asked << box;
+                if (box.isEmpty() || box.width() > screen.width())
+                    return PictureResult(PictureError{"too large"});
+                return PictureLoader::loadUnlessStopped(file, box, stop);
+            });
+            viewer.show();
+            QVERIFY(loadInto(viewer, path));
+            QCOMPARE(asked, (QList<QSize>{QSize(), screen}));
+            QVERIFY(!viewer.holdsWholePicture());
+            const QSize held = viewer.heldPixels();
+            QCOMPARE(held, size.scaled(screen, Qt::KeepAspectRatio));
+            QCOMPARE(viewer.Picture1()->size(), size);
+            // 50% needs more than is held; 75%, 400% and 50% again do not ask; 25% scales down.
+            for (const auto& [item, loads] :
+                 QList<std::pair<int, int>>{{4, 3}, {3, 3}, {0, 3}, {4, 3}, {5, 3}}) {
+                QSignalSpy zoomed(&viewer, &frmImageViewer::zoomShown);
+                viewer.mnuZoomScale(item)->trigger();
+                QTRY_COMPARE(zoomed.count(), 1);
+                QMutexLocker lock(&mutex);
+                QCOMPARE(asked.size(), loads);
+                QCOMPARE(viewer.heldPixels(), held);
+                const QImage shown = viewer.Picture1()->grab(QRect(0, 0, 8, 8)).toImage();
+                QCOMPARE(shown.pixelColor(4, 4), QColor(Qt::darkCyan));
+            }
+            QCOMPARE(asked.value(2), size / 2);
+        }
+        QThreadPool::globalInstance()->waitForDone();
     }
 
     // Esc or Close ends the viewer, and so does a file it cannot show, after saying so.
@@ -255,7 +429,7 @@ private slots:
             [&](QWidget*, const QString& text, MessageIcon) { said << text; });
         viewer->show();
         const QString named = file.isEmpty() ? "  " + picture_ + " " : dir_.filePath(file);
-        QCOMPARE(viewer->LoadImage(named), file.isEmpty());
+        QCOMPARE(loadInto(*viewer, named), file.isEmpty());
         if (file.isEmpty())
             QCOMPARE(viewer->windowTitle(), named); // blanks kept
         if (how == "esc-window")
