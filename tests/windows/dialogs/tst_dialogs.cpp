@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -208,6 +209,64 @@ private slots:
                     '\n';
         }
         QUENBROOK_COMPARE_GOLDEN("windows/font-chooser.txt", text);
+    }
+
+    // A size typed into the real chooser, with the keyboard alone: Tab from the family box to the
+    // size box, the size typed, Tab into the size list and on, Enter. A size the list lacks stays
+    // in the box and is what OK stores; keys in the list still choose its sizes.
+    void typedSizeKeptByKeyboard()
+    {
+        using Row = std::tuple<QString, QString, QString, QString>; // form, typed, keys, stored
+        const QList<Row> rows{
+            {"frmLabel", "10.5", "", "10.5"},   {"frmHeader", "10.5", "", "10.5"},
+            {"frmFooter", "7,25", "", "7.25"},  {"frmLabel", "0.0001", "", "0.0001"},
+            {"frmLabel", "12", "", "12"},       {"frmHeader", "10.5", "Down", "list"},
+            {"frmLabel", "10.5", "End", "list"}};
+        for (const auto& [form, typed, keys, stored] : rows) {
+            const QString prefix = form == "frmLabel" ? "" : form.mid(3);
+            Sandbox box;
+            box.put({prefix + "FontName=Sans", prefix + "FontSize=9"});
+            const auto [dialog, written] = open(form, box, ChooseFont);
+            QStringList seen;
+            QString fromList;
+            QTimer::singleShot(0, [&] {
+                auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                const auto close = qScopeGuard([chooser] {
+                    if (chooser && chooser->isVisible())
+                        chooser->reject();
+                });
+                QVERIFY(chooser && chooser->objectName() == "dlgFont");
+                QVERIFY(QTest::qWaitForWindowActive(chooser));
+                auto* size = control<QLineEdit>(*chooser, "txtSize");
+                auto* sizes = control<QListWidget>(*chooser, "lstSize");
+                const auto press = [&](Qt::Key key) {
+                    QTest::keyClick(QApplication::focusWidget(), key);
+                };
+                for (int i = 0; i < 3; ++i)
+                    press(Qt::Key_Tab);
+                seen << (QApplication::focusWidget() == size ? "in size box" : "elsewhere");
+                QTest::keyClicks(size, typed);
+                press(Qt::Key_Tab);
+                seen << (QApplication::focusWidget() == sizes ? "in size list" : "elsewhere")
+                     << size->text();
+                if (!keys.isEmpty()) {
+                    press(keys == "Down" ? Qt::Key_Down : Qt::Key_End);
+                    fromList = sizes->currentItem() ? sizes->currentItem()->text() : "none";
+                    seen << (size->text() == fromList && fromList != typed ? "list" : size->text());
+                }
+                press(Qt::Key_Tab);
+                seen << size->text();
+                press(Qt::Key_Return);
+                seen << (chooser->isVisible() ? "still open" : "closed");
+            });
+            act(*dialog, {"cmdFont", "cmdOk"});
+            QStringList expected{"in size box", "in size list", typed};
+            if (!keys.isEmpty())
+                expected << "list";
+            expected << (keys.isEmpty() ? typed : fromList) << "closed";
+            QCOMPARE(seen, expected);
+            QCOMPARE(box.get(prefix + "FontSize"), stored == "list" ? fromList : stored);
+        }
     }
 
     // The Print Size dialog opened on a store, boxes typed into and left, then OK: what the
