@@ -159,6 +159,25 @@ QFont PrinterSurface::startingFont(const QString&) const
     return QFont();
 }
 
+QPageLayout PrinterSurface::pageLayout() const
+{
+    QPageLayout layout = printer_->pageLayout();
+    if (destination_ != Destination::PrintQueue || !problem_.isEmpty())
+        return layout;
+    // Asked of the scheduler once for each paper.
+    if (!(marginsPaper_.pageSize() == layout.pageSize()) ||
+        marginsPaper_.orientation() != layout.orientation()) {
+        marginsPaper_ = layout;
+        queueMargins_ = PrintableMargins(name_, layout.pageSize(), layout.orientation());
+    }
+    if (queueMargins_) {
+        layout.setUnits(QPageLayout::Point);
+        layout.setMinimumMargins(QMarginsF());
+        layout.setMargins(*queueMargins_);
+    }
+    return layout;
+}
+
 bool PrinterSurface::writesPdf() const
 {
     return destination_ == Destination::PdfFile;
@@ -166,7 +185,7 @@ bool PrinterSurface::writesPdf() const
 
 QSizeF PrinterSurface::drawableInches() const
 {
-    return printer_->pageLayout().paintRect(QPageLayout::Point).size() / PointsPerInch;
+    return pageLayout().paintRect(QPageLayout::Point).size() / PointsPerInch;
 }
 
 float PrinterSurface::paperWidthTwips() const
@@ -222,7 +241,7 @@ bool PrinterSurface::beginDocument()
     writer_ = std::make_unique<QPdfWriter>(output_->device());
     writer_->setPdfVersion(printer_->pdfVersion());
     writer_->setResolution(printer_->resolution());
-    writer_->setPageLayout(printer_->pageLayout());
+    writer_->setPageLayout(pageLayout());
     writer_->setTitle(printer_->docName());
     writer_->setCreator(printer_->creator());
     if (!painter_.begin(writer_.get())) {

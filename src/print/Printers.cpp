@@ -9,10 +9,13 @@
 
 #include <cups/cups.h>
 
+#include <optional>
+
 namespace quenbrook {
 namespace {
 
 constexpr double CentimetresPerInch = 2.54;
+constexpr double PointsPerInch = 72;
 
 // A CUPS queue as the scheduler describes it: the options set for it and its defaults. Nothing
 // for "Save as PDF" or a queue that is not there.
@@ -48,14 +51,30 @@ public:
     // The scheduler's default for an option, or nullptr.
     ipp_attribute_t* printerDefault(const char* name)
     {
-        if (!dest_)
-            return nullptr;
-        if (!info_)
-            info_ = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest_);
-        return info_ ? cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest_, info_, name) : nullptr;
+        return destInfo() ? cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest_, info_, name) : nullptr;
+    }
+
+    // The queue's media of this size with its margins, in hundredths of a millimetre; of a size
+    // offered both with and without borders, the one with borders.
+    std::optional<cups_size_t> media(const QPageSize& paper)
+    {
+        const QSizeF millimetres = paper.size(QPageSize::Millimeter);
+        cups_size_t size = {};
+        if (!destInfo() || !cupsGetDestMediaBySize(
+                               CUPS_HTTP_DEFAULT, dest_, info_, qRound(millimetres.width() * 100),
+                               qRound(millimetres.height() * 100), CUPS_MEDIA_FLAGS_DEFAULT, &size))
+            return std::nullopt;
+        return size;
     }
 
 private:
+    cups_dinfo_t* destInfo()
+    {
+        if (dest_ && !info_)
+            info_ = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest_);
+        return info_;
+    }
+
     cups_dest_t* dest_ = nullptr;
     cups_dinfo_t* info_ = nullptr;
 };
@@ -115,6 +134,23 @@ QPageLayout::Orientation DefaultOrientation(const QString& printerName)
         landscape(ippGetInteger(standing, 0)))
         return QPageLayout::Landscape;
     return QPageLayout::Portrait;
+}
+
+std::optional<QMarginsF> PrintableMargins(const QString& printerName, const QPageSize& paper,
+                                          QPageLayout::Orientation orientation)
+{
+    CupsQueue queue(printerName);
+    const std::optional<cups_size_t> media = queue.media(paper);
+    if (!media)
+        return std::nullopt;
+    const auto points = [](int hundredths) { return hundredths * PointsPerInch / 2540.0; };
+    const QMarginsF standing(points(media->left), points(media->top), points(media->right),
+                             points(media->bottom));
+    if (orientation == QPageLayout::Portrait)
+        return standing;
+    // A landscape page is turned a quarter counter-clockwise on the sheet: its top lies along the
+    // sheet's left edge.
+    return QMarginsF(standing.bottom(), standing.left(), standing.top(), standing.right());
 }
 
 int PrinterResolution(const QString& printerName)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
@@ -8,6 +9,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <optional>
 
 namespace quenbrook {
 
@@ -40,6 +42,10 @@ QList<QPageSize> PaperSizes(const QString& printerName);
 QPageSize DefaultPaperSize(const QString& printerName);
 // How its paper usually lies: CUPS's default orientation for a queue, else portrait.
 QPageLayout::Orientation DefaultOrientation(const QString& printerName);
+// The margins it cannot print in on that paper lying that way, in points: CUPS's for a queue (the
+// imageable area of its PPD); nothing for "Save as PDF" or a paper the queue does not know.
+std::optional<QMarginsF> PrintableMargins(const QString& printerName, const QPageSize& paper,
+                                          QPageLayout::Orientation orientation);
 // The dots per inch it prints at: CUPS's default resolution for a queue (UsualPrinterResolution
 // when it reports none), SaveAsPdfResolution for "Save as PDF".
 int PrinterResolution(const QString& printerName);
