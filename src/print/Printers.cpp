@@ -2,6 +2,7 @@
 
 #include "print/PrinterSurface.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -177,6 +178,24 @@ QStringList SystemPrinters::names() const
     QStringList names = QPrinterInfo::availablePrinterNames();
     names.append(SaveAsPdfPrinter.toString());
     return names;
+}
+
+QString Printers::description(const QString&) const
+{
+    return QString();
+}
+
+QString Printers::shownName(const QString& name) const
+{
+    if (name == SaveAsPdfPrinter)
+        return QCoreApplication::translate("Printers", "Save as PDF");
+    const QString said = description(name).trimmed();
+    return said.isEmpty() || said == name ? name : QStringLiteral("%1 (%2)").arg(said, name);
+}
+
+QString SystemPrinters::description(const QString& name) const
+{
+    return name == SaveAsPdfPrinter ? QString() : QPrinterInfo::printerInfo(name).description();
 }
 
 QString SystemPrinters::defaultName() const

@@ -25,6 +25,12 @@ public:
     virtual ~Printers() = default;
 
     virtual QStringList names() const = 0;
+    // What the system says of a printer besides its name ("Office laser, 2nd floor"); empty
+    // when nothing.
+    virtual QString description(const QString& name) const;
+    // How the user is shown a printer: "Save as PDF" in the user's language, a queue as its
+    // description with its name after it, or its name alone.
+    QString shownName(const QString& name) const;
     // The printer the program prints on unless told otherwise; empty when there is none.
     virtual QString defaultName() const = 0;
     int count() const { return static_cast<int>(names().size()); }
@@ -60,6 +66,7 @@ class SystemPrinters final : public Printers
 {
 public:
     QStringList names() const override;
+    QString description(const QString& name) const override;
     QString defaultName() const override;
     std::unique_ptr<PrinterSurface> open(const QString& name) const override;
 };

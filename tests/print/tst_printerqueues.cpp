@@ -6,12 +6,17 @@
 #include "support/PdfReader.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestMain.h"
+#include "windows/dialogs/PrinterSetupDialog.h"
 #include "windows/dialogs/frmPrintSize.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
+
+#include <cups/cups.h>
 
 using namespace quenbrook;
 using testsupport::PdfReader;
@@ -22,6 +27,7 @@ namespace {
 // the outer 0.25 inch on the left and top nor 0.5 inch on the right and bottom of a Letter sheet.
 const QString Borderless = QStringLiteral("Borderless");
 const QString Office = QStringLiteral("Laser");
+const QString OfficeInfo = QStringLiteral("Office laser, 2nd floor");
 
 // A queue's surface that keeps each spooled document instead of sending it.
 class KeptSpool final : public PrinterSurface
@@ -55,9 +61,22 @@ QRect inkInPoints(const QString& pdf)
     return ink;
 }
 
+// The German name of the built-in printer, as a translation would give it.
+class GermanPrinterNames final : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return QLatin1String(context) == "Printers" && QLatin1String(source) == "Save as PDF"
+                   ? QStringLiteral("Als PDF speichern")
+                   : QString();
+    }
+};
+
 } // namespace
 
-// The machine's print queues through a CUPS scheduler of the test's own.
+// The machine's print queues through a CUPS scheduler of the test's own: their printable area,
+// how Printer Setup names them.
 class tst_PrinterQueues : public QObject
 {
     Q_OBJECT
@@ -70,7 +89,7 @@ private slots:
         if (error.isEmpty())
             error =
                 scheduler_.addPrinter(Office, {"-P", scheduler_.letterPpd(Office, "18 36 576 774"),
-                                               "-o", "PageSize=Letter"});
+                                               "-D", OfficeInfo, "-o", "PageSize=Letter"});
         QVERIFY2(error.isEmpty(), qPrintable(error));
     }
     void cleanupTestCase() { scheduler_.stop(); }
@@ -130,6 +149,55 @@ private slots:
         QCOMPARE(fitTest(surface, "8.4"), QString());
         QCOMPARE(fitTest(surface, "8.41"), "Picture size larger than paper size!!\r\n"
                                            "The paper size is 8.5Inch * 11Inch.");
+    }
+
+    // Printer Setup names the queues as the desktop does, the built-in printer in the user's
+    // language, and chooses by name whatever it shows.
+    void namesAsTheDesktopShowsThem()
+    {
+        const SystemPrinters printers;
+        QCOMPARE(printers.shownName(Office), OfficeInfo + " (" + Office + ")");
+        QCOMPARE(printers.shownName(Borderless), Borderless);
+        GermanPrinterNames german;
+        QCoreApplication::installTranslator(&german);
+        const QString shownPdf = printers.shownName(SaveAsPdfPrinter.toString());
+        PrinterSurface surface(Borderless);
+        QStringList listed;
+        for (const QString& pick : {shownPdf, OfficeInfo + " (" + Office + ")"}) {
+            PrinterSetupDialog dialog(nullptr, printers, surface);
+            auto* names = dialog.findChild<QComboBox*>("cboPrinter");
+            listed.clear();
+            for (int i = 0; i < names->count(); ++i)
+                listed << names->itemText(i);
+            names->setCurrentIndex(names->findText(pick));
+            dialog.accept();
+        }
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(shownPdf, "Als PDF speichern");
+        QCOMPARE(listed, (QStringList{Borderless, OfficeInfo + " (Laser)", "Als PDF speichern"}));
+        QCOMPARE(surface.printerName(), Office);
+    }
+
+    // A document without a name of its own is titled the same in a PDF file as on a queue.
+    void titledAlike()
+    {
+        const QString pdf = dir_.filePath("titled.pdf");
+        for (const QString& printer : {SaveAsPdfPrinter.toString(), Office}) {
+            PrinterSurface surface(printer);
+            surface.setOutputFileName(pdf);
+            surface.drawPicture(Picture::fromImage(blackSquare(), QSize(9, 9)),
+                                QRectF(0, 0, 100, 100));
+            surface.endDoc();
+            QVERIFY2(surface.error().isEmpty(), qPrintable(surface.error()));
+        }
+        cups_job_t* jobs = nullptr;
+        const int count =
+            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, qPrintable(Office), 0, CUPS_WHICHJOBS_ALL);
+        const QString queued = count > 0 ? QString::fromUtf8(jobs[count - 1].title) : QString();
+        cupsFreeJobs(count, jobs);
+        QCOMPARE(queued, QCoreApplication::applicationName());
+        if (PdfReader::unavailable().isEmpty())
+            QCOMPARE(PdfReader(pdf).title(), queued);
     }
 
 private:
