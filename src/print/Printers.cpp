@@ -3,6 +3,8 @@
 #include "print/PrinterSurface.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -11,6 +13,7 @@
 #include <cups/cups.h>
 
 #include <optional>
+#include <utility>
 
 namespace quenbrook {
 namespace {
@@ -91,6 +94,61 @@ int dotsPerInch(const QString& text)
     return match.captured(2) == u"dpcm" ? qRound(dots * CentimetresPerInch) : dots;
 }
 
+// The scheduler's default printer, whatever the user's variables say; empty when it has none.
+QString schedulerDefault()
+{
+    ipp_t* answer = cupsDoRequest(CUPS_HTTP_DEFAULT, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+    ipp_attribute_t* name =
+        answer ? ippFindAttribute(answer, "printer-name", IPP_TAG_NAME) : nullptr;
+    const QString found = name ? QString::fromUtf8(ippGetString(name, 0, nullptr)) : QString();
+    ippDelete(answer);
+    return found;
+}
+
+// A paper as libpaper names it, in any letter case: the ISO A and B sizes, the North American
+// ones and a few envelopes.
+std::optional<QPageSize> paperNamed(const QString& name)
+{
+    using Id = QPageSize::PageSizeId;
+    static const std::pair<const char*, Id> others[] = {
+        {"letter", QPageSize::Letter},        {"note", QPageSize::Letter},
+        {"legal", QPageSize::Legal},          {"executive", QPageSize::Executive},
+        {"tabloid", QPageSize::Tabloid},      {"11x17", QPageSize::Tabloid},
+        {"ledger", QPageSize::Ledger},        {"statement", QPageSize::Statement},
+        {"halfletter", QPageSize::Statement}, {"dl", QPageSize::EnvelopeDL},
+        {"c5", QPageSize::EnvelopeC5},        {"comm10", QPageSize::Comm10E}};
+    const QString wanted = name.trimmed().toLower();
+    for (const auto& [known, id] : others)
+        if (wanted == QLatin1String(known))
+            return QPageSize(id);
+    static const QRegularExpression iso(QStringLiteral("^([ab])(\\d|10)$"));
+    if (!iso.match(wanted).hasMatch())
+        return std::nullopt;
+    // Qt's "B5" is the Japanese size, as in PPD files; libpaper's is ISO's.
+    const QString key = wanted.startsWith(u'b') ? QStringLiteral("iso") + wanted : wanted;
+    for (int id = 0; id <= QPageSize::LastPageSize; ++id)
+        if (QPageSize::key(Id(id)).toLower() == key)
+            return QPageSize(Id(id));
+    return std::nullopt;
+}
+
+// The first word of a file that is not in a comment ("#" to the end of the line).
+QString firstWord(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    for (const QByteArray& line : file.read(4096).split('\n')) {
+        const QList<QByteArray> words =
+            line.first(line.contains('#') ? line.indexOf('#') : line.size())
+                .simplified()
+                .split(' ');
+        if (!words.first().isEmpty())
+            return QString::fromUtf8(words.first());
+    }
+    return QString();
+}
+
 } // namespace
 
 QList<QPageSize> PaperSizes(const QString& printerName)
@@ -115,6 +173,13 @@ QPageSize DefaultPaperSize(const QString& printerName)
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (!info.isNull() && printerName != SaveAsPdfPrinter && info.defaultPageSize().isValid())
         return info.defaultPageSize();
+    if (const std::optional<QPageSize> system = paperNamed(qEnvironmentVariable("PAPERSIZE")))
+        return *system;
+    QString file = qEnvironmentVariable("PAPERCONF");
+    if (file.isEmpty() || !QFileInfo::exists(file))
+        file = QStringLiteral("/etc/papersize");
+    if (const std::optional<QPageSize> system = paperNamed(firstWord(file)))
+        return *system;
     return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                          ? QPageSize::Letter
                          : QPageSize::A4);
@@ -200,6 +265,18 @@ QString SystemPrinters::description(const QString& name) const
 
 QString SystemPrinters::defaultName() const
 {
+    const QStringList installed = names();
+    if (cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr)) {
+        QString name = QString::fromUtf8(dest->name);
+        if (dest->instance)
+            name += QLatin1Char('/') + QString::fromUtf8(dest->instance);
+        cupsFreeDests(1, dest);
+        if (installed.contains(name))
+            return name;
+    }
+    // A name that is no queue here (a variable left from elsewhere) leaves the scheduler's own.
+    if (const QString name = schedulerDefault(); installed.contains(name))
+        return name;
     const QString name = QPrinterInfo::defaultPrinterName();
     return name.isEmpty() ? SaveAsPdfPrinter.toString() : name;
 }

@@ -43,8 +43,9 @@ public:
 // The paper a printer takes: the sizes CUPS reports for one of its queues; for "Save as PDF",
 // and for a printer that reports none, the usual ISO and North American sizes.
 QList<QPageSize> PaperSizes(const QString& printerName);
-// Its usual paper: CUPS's default for a queue; otherwise Letter where the locale measures in US
-// units, A4 elsewhere.
+// Its usual paper: CUPS's default for a queue; otherwise the system's paper as libpaper finds it
+// (PAPERSIZE, else the first word of the file PAPERCONF names or of /etc/papersize that is not
+// in a comment), else Letter where the locale measures in US units and A4 elsewhere.
 QPageSize DefaultPaperSize(const QString& printerName);
 // How its paper usually lies: CUPS's default orientation for a queue, else portrait.
 QPageLayout::Orientation DefaultOrientation(const QString& printerName);
@@ -61,7 +62,8 @@ inline constexpr int UsualPrinterResolution = 300;
 inline constexpr int SaveAsPdfResolution = 1200;
 
 // The printers of this machine: QPrinterInfo's CUPS printers and "Save as PDF". The default is
-// CUPS's default printer, or "Save as PDF" when CUPS has none.
+// the one CUPS names for this user (LPDEST, PRINTER, ~/.cups/lpoptions), else the scheduler's
+// own, else "Save as PDF".
 class SystemPrinters final : public Printers
 {
 public:

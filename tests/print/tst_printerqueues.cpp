@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTranslator>
 
@@ -76,7 +77,7 @@ public:
 } // namespace
 
 // The machine's print queues through a CUPS scheduler of the test's own: their printable area,
-// how Printer Setup names them.
+// how Printer Setup names them, which one is the user's.
 class tst_PrinterQueues : public QObject
 {
     Q_OBJECT
@@ -198,6 +199,33 @@ private slots:
         QCOMPARE(queued, QCoreApplication::applicationName());
         if (PdfReader::unavailable().isEmpty())
             QCOMPARE(PdfReader(pdf).title(), queued);
+    }
+
+    // The user's printer is the one CUPS names for the user: LPDEST before PRINTER, then the
+    // scheduler's default; a name that is no queue leaves the scheduler's.
+    void theUsersPrinter()
+    {
+        const QByteArray printer = qgetenv("PRINTER"), lpdest = qgetenv("LPDEST");
+        const auto restore = qScopeGuard([&] {
+            printer.isNull() ? qunsetenv("PRINTER") : qputenv("PRINTER", printer);
+            lpdest.isNull() ? qunsetenv("LPDEST") : qputenv("LPDEST", lpdest);
+        });
+        QStringList chosen;
+        for (const auto& [printerVariable, lpdestVariable] : {std::pair{"", ""},
+                                                              {"Laser", ""},
+                                                              {"Laser", "Borderless"},
+                                                              {"", "Laser"},
+                                                              {"NoSuchQueue", ""}}) {
+            *printerVariable ? qputenv("PRINTER", printerVariable) : qunsetenv("PRINTER");
+            *lpdestVariable ? qputenv("LPDEST", lpdestVariable) : qunsetenv("LPDEST");
+            chosen << SystemPrinters().defaultName();
+        }
+        QCOMPARE(chosen, (QStringList{Borderless, Office, Borderless, Office, Borderless}));
+        // And its paper is that queue's own.
+        qputenv("PRINTER", Office.toUtf8());
+        const SystemPrinters printers;
+        QCOMPARE(PrinterSurface(printers.defaultName()).printer().pageLayout().pageSize().id(),
+                 QPageSize::Letter);
     }
 
 private:
