@@ -357,7 +357,7 @@ void frmAlbumViewer::fillSlot(int slot, const QString& path, const QString& name
     // A picture below a pixel either way keeps the shape of its natural size.
     const QSizeF shape =
         s.Width > 0 && s.Height > 0 ? QSizeF(s.Width, s.Height) : QSizeF(loaded.naturalHimetric());
-    view->showPicture(loaded, FitPicture(QSizeF(inside), shape));
+    view->showPicture(loaded, FitToSlotCorner(QSizeF(inside), shape));
 }
 
 void frmAlbumViewer::clearSlot(int slot)
