@@ -152,6 +152,7 @@ void PrinterSurface::selectPrinter(const QString& printerName)
 {
     killDoc();
     name_ = printerName;
+    marginsPaper_ = QPageLayout();
     const Setup setup = setUpPrinter(*printer_, printerName);
     destination_ = setup.destination;
     problem_ = setup.problem;

@@ -143,7 +143,10 @@ private slots:
 
         // Four 2-inch pictures to a row of the borderless Letter sheet, not three; the Print
         // Size dialog measures the same sheet.
-        PrinterSurface surface(Borderless);
+        PrinterSurface surface(Office);
+        QCOMPARE(surface.drawableInches(), QSizeF(7.75, 10.25));
+        surface.selectPrinter(Borderless); // the same paper on another queue
+        QCOMPARE(surface.drawableInches(), letter);
         const LayoutResult result = ComputePageLayout(PrintSettings(), 20, surface);
         QVERIFY(std::holds_alternative<PageLayout>(result));
         QCOMPARE(std::get<PageLayout>(result).ColumnCount, 4);
