@@ -28,6 +28,13 @@ QString quoted(const QString& name)
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
+// The job's title on a queue, and the PDF's: the document's name, else the program's.
+QString documentTitle(const QPrinter& printer)
+{
+    const QString docName = printer.docName();
+    return docName.isEmpty() ? QCoreApplication::applicationName() : docName;
+}
+
 // Sends a finished PDF to a CUPS queue with the options of the printer's setup, the way Qt's own
 // CUPS engine would.
 QString submitToCups(const QPrinter& printer, const QString& queue, const QString& file)
@@ -76,9 +83,7 @@ QString submitToCups(const QPrinter& printer, const QString& queue, const QStrin
 
     // A queue name may carry an instance after "/"; CUPS wants the queue itself.
     const QByteArray queueName = queue.section(QLatin1Char('/'), 0, 0).toUtf8();
-    const QString docName = printer.docName();
-    const QByteArray title =
-        (docName.isEmpty() ? QCoreApplication::applicationName() : docName).toUtf8();
+    const QByteArray title = documentTitle(printer).toUtf8();
     const int job = cupsPrintFile(queueName.constData(), QFile::encodeName(file).constData(),
                                   title.constData(), optionCount, cupsOptions);
     cupsFreeOptions(optionCount, cupsOptions);
@@ -147,6 +152,7 @@ void PrinterSurface::selectPrinter(const QString& printerName)
 {
     killDoc();
     name_ = printerName;
+    marginsPaper_ = QPageLayout();
     const Setup setup = setUpPrinter(*printer_, printerName);
     destination_ = setup.destination;
     problem_ = setup.problem;
@@ -159,6 +165,25 @@ QFont PrinterSurface::startingFont(const QString&) const
     return QFont();
 }
 
+QPageLayout PrinterSurface::pageLayout() const
+{
+    QPageLayout layout = printer_->pageLayout();
+    if (destination_ != Destination::PrintQueue || !problem_.isEmpty())
+        return layout;
+    // Asked of the scheduler once for each paper.
+    if (!(marginsPaper_.pageSize() == layout.pageSize()) ||
+        marginsPaper_.orientation() != layout.orientation()) {
+        marginsPaper_ = layout;
+        queueMargins_ = PrintableMargins(name_, layout.pageSize(), layout.orientation());
+    }
+    if (queueMargins_) {
+        layout.setUnits(QPageLayout::Point);
+        layout.setMinimumMargins(QMarginsF());
+        layout.setMargins(*queueMargins_);
+    }
+    return layout;
+}
+
 bool PrinterSurface::writesPdf() const
 {
     return destination_ == Destination::PdfFile;
@@ -166,7 +191,7 @@ bool PrinterSurface::writesPdf() const
 
 QSizeF PrinterSurface::drawableInches() const
 {
-    return printer_->pageLayout().paintRect(QPageLayout::Point).size() / PointsPerInch;
+    return pageLayout().paintRect(QPageLayout::Point).size() / PointsPerInch;
 }
 
 float PrinterSurface::paperWidthTwips() const
@@ -222,8 +247,8 @@ bool PrinterSurface::beginDocument()
     writer_ = std::make_unique<QPdfWriter>(output_->device());
     writer_->setPdfVersion(printer_->pdfVersion());
     writer_->setResolution(printer_->resolution());
-    writer_->setPageLayout(printer_->pageLayout());
-    writer_->setTitle(printer_->docName());
+    writer_->setPageLayout(pageLayout());
+    writer_->setTitle(documentTitle(*printer_));
     writer_->setCreator(printer_->creator());
     if (!painter_.begin(writer_.get())) {
         setError(QCoreApplication::translate("PrinterSurface", "The printer %1 cannot be opened.")

@@ -3,10 +3,12 @@
 #include "core/album/PainterSurface.h"
 
 #include <QFont>
+#include <QPageLayout>
 #include <QPainter>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QPdfWriter;
 class QPrinter;
@@ -36,6 +38,7 @@ public:
     // orientation, resolution and current font become that printer's own.
     void selectPrinter(const QString& printerName);
     QString printerName() const { return name_; }
+
     bool writesPdf() const;
     // Where "Save as PDF" writes the document ("-": standard output); needed before its first
     // page.
@@ -43,6 +46,9 @@ public:
     QString outputFileName() const { return outputFileName_; }
     // The device settings, for the print and page setup dialogs; not to be painted on.
     QPrinter& printer() { return *printer_; }
+    // The page printed: the device's paper and orientation, within a print queue's margins for
+    // that paper (Qt's would be its own), or the device's margins for "Save as PDF".
+    QPageLayout pageLayout() const;
 
     // The printer's resolution.
     double dotsPerInch() const override;
@@ -102,6 +108,9 @@ private:
     // Only while a document is open.
     std::unique_ptr<OutputFile> output_;
     std::unique_ptr<QPdfWriter> writer_;
+    // The queue's margins for the paper last asked about.
+    mutable QPageLayout marginsPaper_;
+    mutable std::optional<QMarginsF> queueMargins_;
 };
 
 } // namespace quenbrook

@@ -2,6 +2,9 @@
 
 #include "print/PrinterSurface.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -9,10 +12,14 @@
 
 #include <cups/cups.h>
 
+#include <optional>
+#include <utility>
+
 namespace quenbrook {
 namespace {
 
 constexpr double CentimetresPerInch = 2.54;
+constexpr double PointsPerInch = 72;
 
 // A CUPS queue as the scheduler describes it: the options set for it and its defaults. Nothing
 // for "Save as PDF" or a queue that is not there.
@@ -48,14 +55,30 @@ public:
     // The scheduler's default for an option, or nullptr.
     ipp_attribute_t* printerDefault(const char* name)
     {
-        if (!dest_)
-            return nullptr;
-        if (!info_)
-            info_ = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest_);
-        return info_ ? cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest_, info_, name) : nullptr;
+        return destInfo() ? cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest_, info_, name) : nullptr;
+    }
+
+    // The queue's media of this size with its margins, in hundredths of a millimetre; of a size
+    // offered both with and without borders, the one with borders.
+    std::optional<cups_size_t> media(const QPageSize& paper)
+    {
+        const QSizeF millimetres = paper.size(QPageSize::Millimeter);
+        cups_size_t size = {};
+        if (!destInfo() || !cupsGetDestMediaBySize(
+                               CUPS_HTTP_DEFAULT, dest_, info_, qRound(millimetres.width() * 100),
+                               qRound(millimetres.height() * 100), CUPS_MEDIA_FLAGS_DEFAULT, &size))
+            return std::nullopt;
+        return size;
     }
 
 private:
+    cups_dinfo_t* destInfo()
+    {
+        if (dest_ && !info_)
+            info_ = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest_);
+        return info_;
+    }
+
     cups_dest_t* dest_ = nullptr;
     cups_dinfo_t* info_ = nullptr;
 };
@@ -69,6 +92,61 @@ int dotsPerInch(const QString& text)
         return 0;
     const int dots = match.captured(1).toInt();
     return match.captured(2) == u"dpcm" ? qRound(dots * CentimetresPerInch) : dots;
+}
+
+// The scheduler's default printer, whatever the user's variables say; empty when it has none.
+QString schedulerDefault()
+{
+    ipp_t* answer = cupsDoRequest(CUPS_HTTP_DEFAULT, ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/");
+    ipp_attribute_t* name =
+        answer ? ippFindAttribute(answer, "printer-name", IPP_TAG_NAME) : nullptr;
+    const QString found = name ? QString::fromUtf8(ippGetString(name, 0, nullptr)) : QString();
+    ippDelete(answer);
+    return found;
+}
+
+// A paper as libpaper names it, in any letter case: the ISO A and B sizes, the North American
+// ones and a few envelopes.
+std::optional<QPageSize> paperNamed(const QString& name)
+{
+    using Id = QPageSize::PageSizeId;
+    static const std::pair<const char*, Id> others[] = {
+        {"letter", QPageSize::Letter},        {"note", QPageSize::Letter},
+        {"legal", QPageSize::Legal},          {"executive", QPageSize::Executive},
+        {"tabloid", QPageSize::Tabloid},      {"11x17", QPageSize::Tabloid},
+        {"ledger", QPageSize::Ledger},        {"statement", QPageSize::Statement},
+        {"halfletter", QPageSize::Statement}, {"dl", QPageSize::EnvelopeDL},
+        {"c5", QPageSize::EnvelopeC5},        {"comm10", QPageSize::Comm10E}};
+    const QString wanted = name.trimmed().toLower();
+    for (const auto& [known, id] : others)
+        if (wanted == QLatin1String(known))
+            return QPageSize(id);
+    static const QRegularExpression iso(QStringLiteral("^([ab])(\\d|10)$"));
+    if (!iso.match(wanted).hasMatch())
+        return std::nullopt;
+    // Qt's "B5" is the Japanese size, as in PPD files; libpaper's is ISO's.
+    const QString key = wanted.startsWith(u'b') ? QStringLiteral("iso") + wanted : wanted;
+    for (int id = 0; id <= QPageSize::LastPageSize; ++id)
+        if (QPageSize::key(Id(id)).toLower() == key)
+            return QPageSize(Id(id));
+    return std::nullopt;
+}
+
+// The first word of a file that is not in a comment ("#" to the end of the line).
+QString firstWord(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    for (const QByteArray& line : file.read(4096).split('\n')) {
+        const QList<QByteArray> words =
+            line.first(line.contains('#') ? line.indexOf('#') : line.size())
+                .simplified()
+                .split(' ');
+        if (!words.first().isEmpty())
+            return QString::fromUtf8(words.first());
+    }
+    return QString();
 }
 
 } // namespace
@@ -95,6 +173,13 @@ QPageSize DefaultPaperSize(const QString& printerName)
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (!info.isNull() && printerName != SaveAsPdfPrinter && info.defaultPageSize().isValid())
         return info.defaultPageSize();
+    if (const std::optional<QPageSize> system = paperNamed(qEnvironmentVariable("PAPERSIZE")))
+        return *system;
+    QString file = qEnvironmentVariable("PAPERCONF");
+    if (file.isEmpty() || !QFileInfo::exists(file))
+        file = QStringLiteral("/etc/papersize");
+    if (const std::optional<QPageSize> system = paperNamed(firstWord(file)))
+        return *system;
     return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                          ? QPageSize::Letter
                          : QPageSize::A4);
@@ -115,6 +200,23 @@ QPageLayout::Orientation DefaultOrientation(const QString& printerName)
         landscape(ippGetInteger(standing, 0)))
         return QPageLayout::Landscape;
     return QPageLayout::Portrait;
+}
+
+std::optional<QMarginsF> PrintableMargins(const QString& printerName, const QPageSize& paper,
+                                          QPageLayout::Orientation orientation)
+{
+    CupsQueue queue(printerName);
+    const std::optional<cups_size_t> media = queue.media(paper);
+    if (!media)
+        return std::nullopt;
+    const auto points = [](int hundredths) { return hundredths * PointsPerInch / 2540.0; };
+    const QMarginsF standing(points(media->left), points(media->top), points(media->right),
+                             points(media->bottom));
+    if (orientation == QPageLayout::Portrait)
+        return standing;
+    // A landscape page is turned a quarter counter-clockwise on the sheet: its top lies along the
+    // sheet's left edge.
+    return QMarginsF(standing.bottom(), standing.left(), standing.top(), standing.right());
 }
 
 int PrinterResolution(const QString& printerName)
@@ -143,8 +245,38 @@ QStringList SystemPrinters::names() const
     return names;
 }
 
+QString Printers::description(const QString&) const
+{
+    return QString();
+}
+
+QString Printers::shownName(const QString& name) const
+{
+    if (name == SaveAsPdfPrinter)
+        return QCoreApplication::translate("Printers", "Save as PDF");
+    const QString said = description(name).trimmed();
+    return said.isEmpty() || said == name ? name : QStringLiteral("%1 (%2)").arg(said, name);
+}
+
+QString SystemPrinters::description(const QString& name) const
+{
+    return name == SaveAsPdfPrinter ? QString() : QPrinterInfo::printerInfo(name).description();
+}
+
 QString SystemPrinters::defaultName() const
 {
+    const QStringList installed = names();
+    if (cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr)) {
+        QString name = QString::fromUtf8(dest->name);
+        if (dest->instance)
+            name += QLatin1Char('/') + QString::fromUtf8(dest->instance);
+        cupsFreeDests(1, dest);
+        if (installed.contains(name))
+            return name;
+    }
+    // A name that is no queue here (a variable left from elsewhere) leaves the scheduler's own.
+    if (const QString name = schedulerDefault(); installed.contains(name))
+        return name;
     const QString name = QPrinterInfo::defaultPrinterName();
     return name.isEmpty() ? SaveAsPdfPrinter.toString() : name;
 }

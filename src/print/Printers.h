@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
@@ -8,6 +9,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <optional>
 
 namespace quenbrook {
 
@@ -23,6 +25,12 @@ public:
     virtual ~Printers() = default;
 
     virtual QStringList names() const = 0;
+    // What the system says of a printer besides its name ("Office laser, 2nd floor"); empty
+    // when nothing.
+    virtual QString description(const QString& name) const;
+    // How the user is shown a printer: "Save as PDF" in the user's language, a queue as its
+    // description with its name after it, or its name alone.
+    QString shownName(const QString& name) const;
     // The printer the program prints on unless told otherwise; empty when there is none.
     virtual QString defaultName() const = 0;
     int count() const { return static_cast<int>(names().size()); }
@@ -35,11 +43,16 @@ public:
 // The paper a printer takes: the sizes CUPS reports for one of its queues; for "Save as PDF",
 // and for a printer that reports none, the usual ISO and North American sizes.
 QList<QPageSize> PaperSizes(const QString& printerName);
-// Its usual paper: CUPS's default for a queue; otherwise Letter where the locale measures in US
-// units, A4 elsewhere.
+// Its usual paper: CUPS's default for a queue; otherwise the system's paper as libpaper finds it
+// (PAPERSIZE, else the first word of the file PAPERCONF names or of /etc/papersize that is not
+// in a comment), else Letter where the locale measures in US units and A4 elsewhere.
 QPageSize DefaultPaperSize(const QString& printerName);
 // How its paper usually lies: CUPS's default orientation for a queue, else portrait.
 QPageLayout::Orientation DefaultOrientation(const QString& printerName);
+// The margins it cannot print in on that paper lying that way, in points: CUPS's for a queue (the
+// imageable area of its PPD); nothing for "Save as PDF" or a paper the queue does not know.
+std::optional<QMarginsF> PrintableMargins(const QString& printerName, const QPageSize& paper,
+                                          QPageLayout::Orientation orientation);
 // The dots per inch it prints at: CUPS's default resolution for a queue (UsualPrinterResolution
 // when it reports none), SaveAsPdfResolution for "Save as PDF".
 int PrinterResolution(const QString& printerName);
@@ -49,11 +62,13 @@ inline constexpr int UsualPrinterResolution = 300;
 inline constexpr int SaveAsPdfResolution = 1200;
 
 // The printers of this machine: QPrinterInfo's CUPS printers and "Save as PDF". The default is
-// CUPS's default printer, or "Save as PDF" when CUPS has none.
+// the one CUPS names for this user (LPDEST, PRINTER, ~/.cups/lpoptions), else the scheduler's
+// own, else "Save as PDF".
 class SystemPrinters final : public Printers
 {
 public:
     QStringList names() const override;
+    QString description(const QString& name) const override;
     QString defaultName() const override;
     std::unique_ptr<PrinterSurface> open(const QString& name) const override;
 };

@@ -7,7 +7,9 @@
 #include "support/TestPrinters.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <csignal>
@@ -108,6 +110,50 @@ private slots:
             QCOMPARE(filesIn(dir.path()), before);
             QVERIFY(QLatin1String(file) != "a.pdf" ||
                     (older.open(QIODevice::ReadOnly) && older.readAll() == "last year's"));
+        }
+    }
+
+    // The built-in printer's paper is the system's as libpaper finds it: PAPERSIZE, else the first
+    // word outside comments of the PAPERCONF file, else the locale's. A name libpaper does not
+    // know gives way to the next.
+    void builtInPrinterPaper()
+    {
+        const QByteArray size = qgetenv("PAPERSIZE"), conf = qgetenv("PAPERCONF");
+        const auto restore = qScopeGuard([&] {
+            size.isNull() ? qunsetenv("PAPERSIZE") : qputenv("PAPERSIZE", size);
+            conf.isNull() ? qunsetenv("PAPERCONF") : qputenv("PAPERCONF", conf);
+        });
+        const QPageSize::PageSizeId locale =
+            QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                               : QPageSize::A4;
+        QTemporaryDir dir;
+        const QString file = dir.filePath("papersize");
+        qputenv("PAPERCONF", file.toLocal8Bit());
+        for (const auto& [variable, written, expected] :
+             {std::tuple{"letter", "a5", QPageSize::Letter},
+              {"a4", "", QPageSize::A4},
+              {"A5", "", QPageSize::A5},
+              {"  legal ", "", QPageSize::Legal},
+              {"halfletter", "", QPageSize::Statement},
+              {"a10", "", QPageSize::A10},
+              {"b0", "", QPageSize::B0},
+              {"B5", "", QPageSize::B5},
+              {"a11", "", locale},
+              {"a", "", locale},
+              {"", "# the office's paper\n\n   legal  # not letter\nletter\n", QPageSize::Legal},
+              {"nonsense", "a5", QPageSize::A5},
+              {"", "#a5\n", locale},
+              {"", "", locale}}) {
+            qputenv("PAPERSIZE", variable);
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(written) >= 0);
+            out.close();
+            PrinterSurface surface(SaveAsPdf);
+            QVERIFY2(DefaultPaperSize(SaveAsPdf).id() == expected &&
+                         surface.printer().pageLayout().pageSize().id() == expected,
+                     qPrintable(QStringLiteral("PAPERSIZE=\"%1\", file \"%2\": %3")
+                                    .arg(variable, written,
+                                         surface.printer().pageLayout().pageSize().name())));
         }
     }
 

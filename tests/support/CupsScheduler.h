@@ -70,13 +70,41 @@ public:
         if (!answered || cupsd_.state() == QProcess::NotRunning)
             return "the scheduler did not start: " + cupsd_.readAll() + log();
         qputenv("CUPS_SERVER", path("cups.sock").toLocal8Bit());
-        if (QProcess::execute("lpadmin",
-                              QStringList{"-h", path("cups.sock"), "-p", printer, "-E", "-v",
-                                          "cups-pdf:/", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"} +
-                                  options) ||
-            QProcess::execute("lpadmin", {"-h", path("cups.sock"), "-d", printer}))
+        // CUPS keeps the server it was last told of.
+        cupsSetServer(path("cups.sock").toLocal8Bit().constData());
+        if (const QString error = addPrinter(printer, options); !error.isEmpty())
+            return error;
+        if (QProcess::execute("lpadmin", {"-h", path("cups.sock"), "-d", printer}))
             return "lpadmin failed: " + log();
         return QString();
+    }
+
+    // Adds another PDF printer, with lpadmin's `options`: CUPS-PDF's own PPD unless they give one
+    // ("-P", file), a description with "-D"; the error, or empty when it is ready.
+    QString addPrinter(const QString& printer, const QStringList& options = {})
+    {
+        QStringList arguments{"-h", path("cups.sock"), "-p", printer, "-E", "-v", "cups-pdf:/"};
+        if (!options.contains("-P"))
+            arguments << "-m"
+                      << "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd";
+        if (QProcess::execute("lpadmin", arguments + options))
+            return "lpadmin failed: " + log();
+        return QString();
+    }
+
+    // CUPS-PDF's PPD with another imageable area for Letter ("left bottom right top" in points),
+    // written into the scheduler's folder; its path.
+    QString letterPpd(const QString& name, const QString& imageableArea) const
+    {
+        QFile in(QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"));
+        QFile out(path("conf") + '/' + name + ".ppd");
+        if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+            return QString();
+        QByteArray text = in.readAll();
+        text.replace("*ImageableArea Letter/US Letter: \"0 0 612 792\"",
+                     "*ImageableArea Letter/US Letter: \"" + imageableArea.toUtf8() + '"');
+        out.write(text);
+        return out.fileName();
     }
 
     void stop()

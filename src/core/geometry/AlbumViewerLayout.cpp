@@ -88,7 +88,7 @@ Arrangement CompleteLayout(float CW, float CH, float marginX, float marginY)
     return a;
 }
 
-QRectF FitPicture(QSizeF slot, QSizeF picture)
+QRectF FitToSlotCorner(QSizeF slot, QSizeF picture)
 {
     if (slot.width() <= 0 || slot.height() <= 0 || picture.width() <= 0 || picture.height() <= 0)
         return {};

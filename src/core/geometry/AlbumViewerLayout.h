@@ -95,7 +95,7 @@ Arrangement CompleteLayout(float CW, float CH, float marginX, float marginY);
 // The rectangle a picture of the given shape is drawn into inside a slot of the given size: at
 // the slot's top-left corner, proportions kept, as large as fits (enlarged when smaller). Empty
 // when the slot or the picture has no area.
-QRectF FitPicture(QSizeF slot, QSizeF picture);
+QRectF FitToSlotCorner(QSizeF slot, QSizeF picture);
 
 // The text of the Information command, lines joined with CR LF.
 QString InformationText(const QString& file, qint64 size, int width, int height);

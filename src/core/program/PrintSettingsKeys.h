@@ -7,7 +7,7 @@
 namespace quenbrook {
 
 // Where the print options live in the settings store. The keys of the print settings record are
-// declared with their rules in core/album/AlbumSettings.cpp.
+// declared with their rules in core/album/AlbumSettings.h.
 namespace PrintKeys {
 
 inline const QString Application = QString::fromUtf16(ApplicationTitle);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -14,8 +15,14 @@ struct HandOffFolder
 };
 
 // XDG_RUNTIME_DIR when it is safe, else a folder of the user's own in the temporary folder,
-// created when missing: quenbrook-<user id>.
+// created when missing: quenbrook-<user id>-<a name made from the user's key>, of which there
+// are HandOffFolderCandidates in case others took some.
 HandOffFolder ChooseHandOffFolder();
+inline constexpr int HandOffFolderCandidates = 8;
+
+// A random key of this user's, made once and kept in the cache folder in a file that only the
+// user can read; empty, with the problem set, when there is none to be had.
+QByteArray UserKey(QString& problem);
 
 // Empty when the path is a real folder (not a symbolic link) owned by this user with mode 0700;
 // else the reason it is not.

@@ -363,7 +363,7 @@ frmAlbumViewer::SlotFill frmAlbumViewer::drawSlot(const PictureLoad& load, int s
     // A picture below a pixel either way keeps the shape of its natural size.
     const QSizeF shape = fill.width > 0 && fill.height > 0 ? QSizeF(fill.width, fill.height)
                                                            : QSizeF(loaded.naturalHimetric());
-    fill.image = SlotView::draw(loaded, inside, ratio, FitPicture(QSizeF(inside), shape));
+    fill.image = SlotView::draw(loaded, inside, ratio, FitToSlotCorner(QSizeF(inside), shape));
     return fill;
 }
 

@@ -36,6 +36,16 @@ bool contains(const QString& root, const QString& folder)
 
 } // namespace
 
+QStringList DriveOrder(QStringList roots)
+{
+    std::sort(roots.begin(), roots.end(), [](const QString& a, const QString& b) {
+        if (a == QLatin1String("/") || b == QLatin1String("/"))
+            return a == QLatin1String("/") && b != a;
+        return a < b;
+    });
+    return roots;
+}
+
 DriveList::DriveList(QWidget* parent)
     : QComboBox(parent)
 {
@@ -46,12 +56,7 @@ DriveList::DriveList(QWidget* parent)
             !roots.contains(root))
             roots.append(root);
     }
-    std::sort(roots.begin(), roots.end(), [](const QString& a, const QString& b) {
-        if (a == QLatin1String("/") || b == QLatin1String("/"))
-            return a == QLatin1String("/") && b != a;
-        return a < b;
-    });
-    setDrives(roots);
+    setDrives(DriveOrder(roots));
     connect(this, &QComboBox::activated, this,
             [this](int index) { emit driveChosen(itemData(index, RootRole).toString()); });
 }

@@ -18,6 +18,9 @@ namespace quenbrook {
 
 struct WindowServices;
 
+// The order of the drive list: the root folder first, then the others by name.
+QStringList DriveOrder(QStringList roots);
+
 // Drive1: the mounted volumes, the root volume first.
 class DriveList : public QComboBox
 {

@@ -75,6 +75,21 @@ std::optional<double> typedSize(QString text)
     return points;
 }
 
+// The size list. Taking the focus makes its first size the current one when the size typed is
+// not in it; that is no choice of the user's, so the box keeps what was typed.
+class SizeList final : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        const QSignalBlocker quiet(this);
+        QListWidget::focusInEvent(event);
+    }
+};
+
 } // namespace
 
 FontDialog::FontDialog(QWidget* parent, const ChosenFont& current)
@@ -147,7 +162,7 @@ void FontDialog::createLists()
     txtSize = new QLineEdit(this);
     txtSize->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,4}([.,][0-9]{0,4})?")), txtSize));
-    lstSize = new QListWidget(this);
+    lstSize = new SizeList(this);
     const int letter = fontMetrics().averageCharWidth();
     for (const auto& [widget, name, spoken, letters] :
          {std::tuple<QWidget*, const char*, QString, int>{txtFamily, "txtFamily", tr("Font"), 28},

@@ -80,13 +80,14 @@ PrinterSetupDialog::PrinterSetupDialog(QWidget* owner, const Printers& printers,
 
     const QPageLayout page = printer_.printer().pageLayout();
     const QStringList names = printers.names();
-    cboPrinter->addItems(names);
+    for (const QString& name : names)
+        cboPrinter->addItem(printers.shownName(name), name);
     const QString shown =
         names.contains(printer_.printerName()) ? printer_.printerName() : printers.defaultName();
     cboPrinter->setCurrentIndex(std::max<qsizetype>(names.indexOf(shown), 0));
     cboPrinter_Click();
     // The surface's own paper stays on offer, even one its printer does not list.
-    if (cboPrinter->currentText() == printer_.printerName()) {
+    if (chosenName() == printer_.printerName()) {
         qsizetype current = indexOf(papers_, page.pageSize());
         if (current < 0 && page.pageSize().isValid()) {
             papers_.prepend(page.pageSize());
@@ -106,9 +107,14 @@ PrinterSetupDialog::PrinterSetupDialog(QWidget* owner, const Printers& printers,
         connect(orientation, &QRadioButton::clicked, this, [this] { orientationPicked_ = true; });
 }
 
+QString PrinterSetupDialog::chosenName() const
+{
+    return cboPrinter->currentData().toString();
+}
+
 void PrinterSetupDialog::cboPrinter_Click()
 {
-    const QString name = cboPrinter->currentText();
+    const QString name = chosenName();
     const QPageSize picked = papers_.value(cboPaper->currentIndex());
     papers_ = PaperSizes(name);
     cboPaper->clear();
@@ -125,7 +131,7 @@ void PrinterSetupDialog::cboPrinter_Click()
 
 void PrinterSetupDialog::accept()
 {
-    const QString name = cboPrinter->currentText();
+    const QString name = chosenName();
     if (!name.isEmpty()) {
         // Choosing the same printer again checks it anew when it could not be used.
         if (name != printer_.printerName() || !printer_.error().isEmpty())

@@ -25,6 +25,8 @@ public:
     void accept() override;
 
 private:
+    // The name of the printer chosen in the list, which shows its description.
+    QString chosenName() const;
     // The papers of the printer now chosen, at its own paper and orientation unless the user
     // picked others here (a paper it does not have gives way to its own).
     void cboPrinter_Click();

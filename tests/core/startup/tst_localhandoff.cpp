@@ -1,3 +1,4 @@
+#include "core/startup/HandOffFolder.h"
 #include "core/startup/HandOffRequest.h"
 #include "core/startup/LocalHandOff.h"
 #include "support/TestMain.h"
@@ -326,60 +327,118 @@ private slots:
     void socketFolderIsPrivate_data()
     {
         QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: private, open or unset
-        QTest::addColumn<QString>("own"); // quenbrook-<uid> in TMPDIR: missing, open, link, other
+        // What is in the way in the temporary folder: "ours ..." is the folder a start took there
+        // before, made open, a link or another user's since; the key file opened or given away.
+        QTest::addColumn<QString>("trouble");
         QTest::addColumn<bool>("usable");
-        for (const auto& [name, runtime, own, usable] :
-             {std::tuple{"runtime folder", "private", "missing", true},
-              {"runtime folder open to all", "open", "missing", true},
-              {"no runtime folder", "unset", "missing", true},
-              {"own folder open to all", "unset", "open", false},
-              {"own folder a link", "unset", "link", false},
-              {"own folder another user's", "unset", "other", false}})
-            QTest::newRow(name) << QString(runtime) << QString(own) << usable;
+        for (const auto& [name, runtime, trouble, usable] :
+             {std::tuple{"runtime folder", "private", "", true},
+              {"runtime folder open to all", "open", "", true},
+              {"no runtime folder", "unset", "", true},
+              {"the plain name another user's", "unset", "plain name another user's", true},
+              {"our folder open to all", "unset", "ours open", true},
+              {"our folder a link", "unset", "ours a link", true},
+              {"our folder another user's", "unset", "ours another user's", true},
+              {"every folder of ours another user's", "unset", "all another user's", false},
+              {"key readable by others", "unset", "key open", false},
+              {"key another user's", "unset", "key another user's", false}})
+            QTest::newRow(name) << QString(runtime) << QString(trouble) << usable;
     }
 
+    // Without a runtime folder, two starts of this user still make one instance, whatever other
+    // users put in the temporary folder first; a start that finds no safe folder runs on its own
+    // and says why.
     void socketFolderIsPrivate()
     {
         QFETCH(QString, runtime);
-        QFETCH(QString, own);
+        QFETCH(QString, trouble);
         QFETCH(bool, usable);
-        const QString ownFolder = temp_->filePath(QString("quenbrook-%1").arg(::geteuid()));
+        const passwd* nobody = ::getpwnam("nobody");
+        const auto giveAway = [&](const QString& path) {
+            return ::chown(QFile::encodeName(path), nobody->pw_uid, nobody->pw_gid) == 0;
+        };
+        if (trouble.contains("another user's") && (::geteuid() != 0 || !nobody))
+            QSKIP("needs root and the user nobody to give a file to another user");
         if (runtime == "open")
             QCOMPARE(::chmod(QFile::encodeName(runtime_->path()), 0755), 0);
         if (runtime == "unset")
             qunsetenv("XDG_RUNTIME_DIR");
-        if (own == "open") {
-            QCOMPARE(::mkdir(QFile::encodeName(ownFolder), 0700), 0);
-            QCOMPARE(::chmod(QFile::encodeName(ownFolder), 0755), 0);
+        const QString ours = temp_->filePath(QString("quenbrook-%1-").arg(::geteuid()));
+        const QString key = QDir(qEnvironmentVariable("XDG_CACHE_HOME"))
+                                .filePath(QString("Quenbrook/handoff-%1.key").arg(::geteuid()));
+        QFile::remove(key); // each test its own key
+        QString first;      // where a start takes its folder when nothing is in the way
+        if (trouble.startsWith("ours") || trouble.startsWith("key")) {
+            first = QFileInfo(LocalHandOff().endpoint()).path();
+            QVERIFY2(first.startsWith(ours), qPrintable(first));
         }
-        if (own == "link") // to a private folder of the user's
-            QVERIFY(QFile::link(runtime_->path(), ownFolder));
-        if (own == "other") {
-            const passwd* nobody = ::getpwnam("nobody");
-            if (::geteuid() != 0 || !nobody)
-                QSKIP("needs root and the user nobody to give a folder to another user");
-            QCOMPARE(::mkdir(QFile::encodeName(ownFolder), 0700), 0);
-            QCOMPARE(::chown(QFile::encodeName(ownFolder), nobody->pw_uid, nobody->pw_gid), 0);
+        const QByteArray firstName = QFile::encodeName(first);
+        if (trouble == "plain name another user's") {
+            const QString plain = temp_->filePath(QString("quenbrook-%1").arg(::geteuid()));
+            QCOMPARE(::mkdir(QFile::encodeName(plain), 0700), 0);
+            QVERIFY(giveAway(plain));
+        } else if (trouble == "ours open") {
+            QCOMPARE(::chmod(firstName, 0755), 0);
+        } else if (trouble == "ours a link") { // to a private folder of the user's
+            QCOMPARE(::rmdir(firstName), 0);
+            QVERIFY(QFile::link(runtime_->path(), first));
+        } else if (trouble == "ours another user's") {
+            QCOMPARE(::rmdir(firstName), 0);
+            QCOMPARE(::mkdir(firstName, 0700), 0);
+            QVERIFY(giveAway(first));
+        } else if (trouble == "all another user's") {
+            // Each folder a start takes is given away before the next start.
+            QStringList taken;
+            for (int i = 0; i < HandOffFolderCandidates; ++i) {
+                const QString folder = QFileInfo(LocalHandOff().endpoint()).path();
+                QVERIFY2(folder.startsWith(ours) && !taken.contains(folder), qPrintable(folder));
+                QVERIFY(giveAway(folder));
+                taken << folder;
+            }
+        } else if (trouble == "key open") {
+            QCOMPARE(::chmod(QFile::encodeName(key), 0644), 0);
+        } else if (trouble == "key another user's") {
+            QVERIFY(giveAway(key));
         }
 
         LocalHandOff handOff;
         QCOMPARE(!handOff.endpoint().isEmpty(), usable);
         if (usable) {
-            const QString folder = runtime == "private" ? runtime_->path() : ownFolder;
-            QCOMPARE(QFileInfo(handOff.endpoint()).path(), folder);
+            const QString folder = QFileInfo(handOff.endpoint()).path();
+            if (runtime == "private")
+                QCOMPARE(folder, runtime_->path());
+            else
+                QVERIFY2(folder.startsWith(ours) && folder != first, qPrintable(folder));
             struct stat info = {};
             QCOMPARE(::lstat(QFile::encodeName(folder), &info), 0);
             QCOMPARE(info.st_mode & 07777, 0700u);
+            QCOMPARE(info.st_uid, ::geteuid());
+            if (runtime != "private") {
+                QCOMPARE(::lstat(QFile::encodeName(key), &info), 0);
+                QCOMPARE(info.st_mode & 07777, 0600u);
+            }
+            // Quietly one instance: the next start finds it, even once the other user has taken
+            // their folder away again.
+            QTest::failOnWarning(QRegularExpression("."));
             QVERIFY(!handOff.PrevInstance() && handOff.isServing());
+            if (trouble == "ours another user's")
+                QCOMPARE(::rmdir(firstName), 0);
+            LocalHandOff later;
+            QCOMPARE(later.endpoint(), handOff.endpoint());
+            QVERIFY(later.PrevInstance());
             return;
         }
-        // The start runs on its own, telling why, and leaves nothing in the refused folder.
-        QVERIFY(handOff.problem().startsWith(QDir::toNativeSeparators(ownFolder) + ": "));
+        // The start runs on its own, telling why, and leaves nothing in a refused folder.
+        QVERIFY2(handOff.problem().startsWith(trouble.startsWith("key")
+                                                  ? QDir::toNativeSeparators(key) + ": "
+                                                  : QDir::toNativeSeparators(temp_->path()) + ": "),
+                 qPrintable(handOff.problem()));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot hand their files over"));
         QVERIFY(!handOff.PrevInstance());
         QVERIFY(!handOff.isServing());
-        QCOMPARE(QDir(ownFolder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-                 QStringList());
+        if (!first.isEmpty())
+            QCOMPARE(QDir(first).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                     QStringList());
     }
 
     void otherUsersAreRefused_data()

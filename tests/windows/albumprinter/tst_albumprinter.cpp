@@ -1,3 +1,4 @@
+#include "core/album/AlbumSettings.h"
 #include "core/settings/NumberRules.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
@@ -196,6 +197,67 @@ private slots:
         folders->openHighlighted();
         QCOMPARE(s.messages, QStringList{"1 " + FolderUnreadableMessage(s.path("sub"))});
         QCOMPARE(folders->path(), s.dir);
+    }
+
+    // The drive list starts at the root folder, then lists the others by name.
+    void driveOrder()
+    {
+        QCOMPARE(DriveOrder({"/mnt/b", "/home", "/", "/boot", "/mnt/a"}),
+                 (QStringList{"/", "/boot", "/home", "/mnt/a", "/mnt/b"}));
+        QCOMPARE(DriveOrder({"/a", "/"}), (QStringList{"/", "/a"}));
+        QCOMPARE(DriveOrder({"/b", "/a"}), (QStringList{"/a", "/b"}));
+        QCOMPARE(DriveOrder({"/"}), QStringList{"/"});
+        QCOMPARE(DriveList().itemText(0), "/");
+    }
+
+    // The Option menu worked with the keyboard alone: Alt+O, then into Scale (the first item) or
+    // Picture Resolution (the last), down to an item, Enter. Of each group exactly the item chosen
+    // last is checked, chosen again or not, and the settings follow.
+    void optionMenuByKeyboard()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        const auto choose = [&](bool last, int down) {
+            QTest::keyClick(s.window.get(), Qt::Key_O, Qt::AltModifier);
+            QList<Qt::Key> keys{Qt::Key_Right};
+            if (last)
+                keys.prepend(Qt::Key_Up);
+            keys << QList<Qt::Key>(down, Qt::Key_Down) << Qt::Key_Return;
+            for (const Qt::Key key : keys) {
+                QWidget* popup = QApplication::activePopupWidget();
+                if (!popup)
+                    return false;
+                QTest::keyClick(popup, key);
+            }
+            return !QApplication::activePopupWidget();
+        };
+        const QList<qint32> choices = PictureResolutionChoices();
+        QStringList seen;
+        for (const int down : {1, 0, 2, 2, int(choices.size()) - 1}) {
+            QVERIFY(choose(true, down));
+            QStringList checked;
+            for (const qint32 ppi : choices)
+                if (s.action(qPrintable(QStringLiteral("mnuPictureResolution%1").arg(ppi)))
+                        ->isChecked())
+                    checked << QString::number(ppi);
+            seen << checked.join(' ') + " = " +
+                        QString::number(s.window->Settings().PictureResolution);
+        }
+        for (const int down : {1, 1, 0}) {
+            QVERIFY(choose(false, down));
+            seen << QStringLiteral("%1%2 = %3")
+                        .arg(s.action("mnuInch")->isChecked() ? "Inch" : "")
+                        .arg(s.action("mnuCm")->isChecked() ? "cm" : "")
+                        .arg(s.window->Settings().Scale == PrintUnit::Inch ? "Inch" : "cm");
+        }
+        QStringList expected;
+        for (const int down : {1, 0, 2, 2, int(choices.size()) - 1})
+            expected << QStringLiteral("%1 = %1").arg(choices[down]);
+        expected << "cm = cm"
+                 << "cm = cm"
+                 << "Inch = Inch";
+        QCOMPARE(seen, expected);
     }
 
     // The Option menu's items and the option dialogs it opens (each accepted with one value

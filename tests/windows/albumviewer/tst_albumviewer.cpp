@@ -23,10 +23,10 @@ private slots:
     // A picture fills its slot's width or height, from the top left corner, enlarged if small.
     void fitAndPixels()
     {
-        QCOMPARE(FitPicture({1000, 1000}, {200, 100}), QRectF(0, 0, 1000, 500));
-        QCOMPARE(FitPicture({1000, 1000}, {100, 200}), QRectF(0, 0, 500, 1000));
-        QCOMPARE(FitPicture({1000, 500}, {10, 10}), QRectF(0, 0, 500, 500));
-        QCOMPARE(FitPicture({1000, 1000}, {0, 50}), QRectF());
+        QCOMPARE(FitToSlotCorner({1000, 1000}, {200, 100}), QRectF(0, 0, 1000, 500));
+        QCOMPARE(FitToSlotCorner({1000, 1000}, {100, 200}), QRectF(0, 0, 500, 1000));
+        QCOMPARE(FitToSlotCorner({1000, 500}, {10, 10}), QRectF(0, 0, 500, 500));
+        QCOMPARE(FitToSlotCorner({1000, 1000}, {0, 50}), QRectF());
         // HIMETRIC as the loader rounds it (pixels x 2540 / 96) comes back whole.
         for (int pixels : {1, 350, 400, 500, 4000})
             QCOMPARE(HimetricToPixels(int((qint64(pixels) * 2540 + 48) / 96)), pixels);

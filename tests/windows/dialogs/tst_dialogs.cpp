@@ -1,21 +1,28 @@
 #include "core/settings/NumberRules.h"
+#include "print/PrinterSurface.h"
 #include "support/Golden.h"
 #include "support/RecordingSurface.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestMain.h"
+#include "support/TestPrinters.h"
 #include "windows/dialogs/BandDialog.h"
 #include "windows/dialogs/FontChooser.h"
+#include "windows/dialogs/PrinterSetupDialog.h"
 #include "windows/dialogs/frmLabel.h"
 #include "windows/dialogs/frmPrintSize.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -208,6 +215,153 @@ private slots:
                     '\n';
         }
         QUENBROOK_COMPARE_GOLDEN("windows/font-chooser.txt", text);
+    }
+
+    // A size typed into the real chooser, with the keyboard alone: Tab from the family box to the
+    // size box, the size typed, Tab into the size list and on, Enter. A size the list lacks stays
+    // in the box and is what OK stores; keys in the list still choose its sizes.
+    void typedSizeKeptByKeyboard()
+    {
+        using Row = std::tuple<QString, QString, QString, QString>; // form, typed, keys, stored
+        const QList<Row> rows{
+            {"frmLabel", "10.5", "", "10.5"},   {"frmHeader", "10.5", "", "10.5"},
+            {"frmFooter", "7,25", "", "7.25"},  {"frmLabel", "0.0001", "", "0.0001"},
+            {"frmLabel", "12", "", "12"},       {"frmHeader", "10.5", "Down", "list"},
+            {"frmLabel", "10.5", "End", "list"}};
+        for (const auto& [form, typed, keys, stored] : rows) {
+            const QString prefix = form == "frmLabel" ? "" : form.mid(3);
+            Sandbox box;
+            box.put({prefix + "FontName=Sans", prefix + "FontSize=9"});
+            const auto [dialog, written] = open(form, box, ChooseFont);
+            QStringList seen;
+            QString fromList;
+            QTimer::singleShot(0, [&] {
+                auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                const auto close = qScopeGuard([chooser] {
+                    if (chooser && chooser->isVisible())
+                        chooser->reject();
+                });
+                QVERIFY(chooser && chooser->objectName() == "dlgFont");
+                QVERIFY(QTest::qWaitForWindowActive(chooser));
+                auto* size = control<QLineEdit>(*chooser, "txtSize");
+                auto* sizes = control<QListWidget>(*chooser, "lstSize");
+                const auto press = [&](Qt::Key key) {
+                    QTest::keyClick(QApplication::focusWidget(), key);
+                };
+                for (int i = 0; i < 3; ++i)
+                    press(Qt::Key_Tab);
+                seen << (QApplication::focusWidget() == size ? "in size box" : "elsewhere");
+                QTest::keyClicks(size, typed);
+                press(Qt::Key_Tab);
+                seen << (QApplication::focusWidget() == sizes ? "in size list" : "elsewhere")
+                     << size->text();
+                if (!keys.isEmpty()) {
+                    press(keys == "Down" ? Qt::Key_Down : Qt::Key_End);
+                    fromList = sizes->currentItem() ? sizes->currentItem()->text() : "none";
+                    seen << (size->text() == fromList && fromList != typed ? "list" : size->text());
+                }
+                press(Qt::Key_Tab);
+                seen << size->text();
+                press(Qt::Key_Return);
+                seen << (chooser->isVisible() ? "still open" : "closed");
+            });
+            act(*dialog, {"cmdFont", "cmdOk"});
+            QStringList expected{"in size box", "in size list", typed};
+            if (!keys.isEmpty())
+                expected << "list";
+            expected << (keys.isEmpty() ? typed : fromList) << "closed";
+            QCOMPARE(seen, expected);
+            QCOMPARE(box.get(prefix + "FontSize"), stored == "list" ? fromList : stored);
+        }
+    }
+
+    // A number box is checked when the user leaves it: its tab chosen with the mouse, the box
+    // clicked, the text typed over what it held, Tab; then a click on OK keeps what it shows.
+    void numberBoxesCheckedOnLeaving()
+    {
+        using Row = std::tuple<QString, QString, QString, QString, QString>;
+        const QList<Row> rows{
+            // form, tab, box, typed, shown after Tab
+            {"frmHeader", "Spacing", "txtSpacing", ".25", "0.25"},
+            {"frmFooter", "Spacing", "txtSpacing", "", "0"},
+            {"frmFooter", "Spacing", "txtSpacing", "-1.50", "-1.5"},
+            {"frmPrintSize", "Size", "txtPictureSizeX", "3 cm", "3"},
+            {"frmPrintSize", "Size", "txtPictureSizeY", "1e-5", "1E-05"},
+            {"frmPrintSize", "PicSpac", "txtPictureSpacingX", "1,5", "1"},
+            {"frmPrintSize", "PicSpac", "txtPictureSpacingY", "", "0"},
+            {"frmPrintSize", "PicLabel", "txtPictureLabelSpacing", "0.50", "0.5"}};
+        for (const auto& [form, tab, name, typed, shown] : rows) {
+            Sandbox box;
+            std::unique_ptr<QDialog> dialog;
+            const QStringList* written = nullptr;
+            if (form == "frmPrintSize") {
+                auto* sizes = new Dialog(nullptr, box.store, box.printer);
+                dialog.reset(sizes);
+                written = &sizes->written;
+            } else {
+                std::tie(dialog, written) = open(form, box, [](QWidget*, const ChosenFont&) {
+                    return std::optional<ChosenFont>();
+                });
+            }
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+            auto* tabs = dialog->findChild<QTabBar*>();
+            int index = 0;
+            while (index < tabs->count() && tabs->tabData(index).toString() != tab)
+                ++index;
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+            auto* edit = control<QLineEdit>(*dialog, name);
+            QVERIFY2(edit->isVisible(), qPrintable(form + ' ' + name));
+            QTest::mouseClick(edit, Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), edit);
+            edit->selectAll();
+            typed.isEmpty() ? QTest::keyClick(edit, Qt::Key_Delete) : QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != edit);
+            QCOMPARE(edit->text(), shown);
+            QTest::mouseClick(control<QAbstractButton>(*dialog, "cmdOk"), Qt::LeftButton);
+            const QString key = name == "txtSpacing"               ? form.mid(3) + "Spacing"
+                                : name == "txtPictureSizeX"        ? "PictureMaxWidth"
+                                : name == "txtPictureSizeY"        ? "PictureMaxHeight"
+                                : name == "txtPictureLabelSpacing" ? "PictureLabelSpacingY"
+                                                                   : name.mid(3);
+            QVERIFY2(written->contains(key + '=' + shown),
+                     qPrintable(form + ": " + written->join(' ')));
+        }
+    }
+
+    // In Printer Setup a paper or orientation the user picked, with the mouse or the keyboard,
+    // stays when another printer is chosen afterwards; OK makes them the printer's.
+    void printerSetupKeepsWhatWasPicked()
+    {
+        for (const bool pick : {true, false}) {
+            TestPrinters printers({"First", "Second"});
+            const std::unique_ptr<PrinterSurface> surface = printers.open("First");
+            PrinterSetupDialog dialog(nullptr, printers, *surface);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            auto* names = control<QComboBox>(dialog, "cboPrinter");
+            auto* papers = control<QComboBox>(dialog, "cboPaper");
+            auto* landscape = control<QRadioButton>(dialog, "optLandscape");
+            const QString own = papers->currentText();
+            if (pick) {
+                QTest::mouseClick(landscape, Qt::LeftButton);
+                papers->setFocus();
+                QTest::keyClick(papers, Qt::Key_Down);
+            }
+            const QString paper = papers->currentText();
+            QCOMPARE(paper != own, pick);
+            names->setFocus();
+            QTest::keyClick(names, Qt::Key_Down);
+            QCOMPARE(names->currentData().toString(), "Second");
+            QCOMPARE(papers->currentText(), paper);
+            QCOMPARE(landscape->isChecked(), pick);
+            QTest::mouseClick(control<QAbstractButton>(dialog, "cmdOk"), Qt::LeftButton);
+            const QPageLayout chosen = surface->printer().pageLayout();
+            QCOMPARE(surface->printerName(), "Second");
+            QCOMPARE(chosen.pageSize().name(), paper);
+            QCOMPARE(chosen.orientation(), pick ? QPageLayout::Landscape : QPageLayout::Portrait);
+        }
     }
 
     // The Print Size dialog opened on a store, boxes typed into and left, then OK: what the

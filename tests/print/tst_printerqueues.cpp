@@ -1,0 +1,267 @@
+#include "core/album/PageLayout.h"
+#include "core/pictures/Picture.h"
+#include "print/PrinterSurface.h"
+#include "print/Printers.h"
+#include "support/CupsScheduler.h"
+#include "support/PdfReader.h"
+#include "support/SettingsSandbox.h"
+#include "support/TestMain.h"
+#include "windows/dialogs/PrinterSetupDialog.h"
+#include "windows/dialogs/frmPrintSize.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTest>
+#include <QTranslator>
+
+#include <cups/cups.h>
+
+using namespace quenbrook;
+using testsupport::PdfReader;
+
+namespace {
+
+// Letter printed to its edges, the scheduler's default; and an office printer that cannot print
+// the outer 0.25 inch on the left and top nor 0.5 inch on the right and bottom of a Letter sheet.
+const QString Borderless = QStringLiteral("Borderless");
+const QString Office = QStringLiteral("Laser");
+const QString OfficeInfo = QStringLiteral("Office laser, 2nd floor");
+
+// A queue's surface that keeps each spooled document instead of sending it.
+class KeptSpool final : public PrinterSurface
+{
+public:
+    KeptSpool(const QString& queue, QString keep)
+        : PrinterSurface(queue)
+        , keep_(std::move(keep))
+    {}
+
+protected:
+    QString deliver(const QString& spoolFile) override
+    {
+        QFile::remove(keep_);
+        return QFile::copy(spoolFile, keep_) ? QString() : QStringLiteral("not kept");
+    }
+
+private:
+    QString keep_;
+};
+
+// Where the ink of the first page lies, in points from the sheet's top-left corner.
+QRect inkInPoints(const QString& pdf)
+{
+    const QImage page = PdfReader(pdf).page(1, 72);
+    QRect ink;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// The German name of the built-in printer, as a translation would give it.
+class GermanPrinterNames final : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return QLatin1String(context) == "Printers" && QLatin1String(source) == "Save as PDF"
+                   ? QStringLiteral("Als PDF speichern")
+                   : QString();
+    }
+};
+
+} // namespace
+
+// The machine's print queues through a CUPS scheduler of the test's own: their printable area,
+// how Printer Setup names them, which one is the user's.
+class tst_PrinterQueues : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        if (!noScheduler_.isEmpty())
+            return;
+        QString error = scheduler_.start(Borderless, {"-o", "PageSize=Letter"});
+        if (error.isEmpty())
+            error =
+                scheduler_.addPrinter(Office, {"-P", scheduler_.letterPpd(Office, "18 36 576 774"),
+                                               "-D", OfficeInfo, "-o", "PageSize=Letter"});
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    void cleanupTestCase() { scheduler_.stop(); }
+
+    void init()
+    {
+        if (!noScheduler_.isEmpty())
+            QSKIP(qPrintable(noScheduler_));
+    }
+
+    // A queue's printable area is the sheet less the margins its PPD gives for that paper, lying
+    // either way, and the pages are drawn from that area's corner; "Save as PDF" keeps Qt's.
+    void printableAreaIsTheQueues()
+    {
+        if (const QString missing = PdfReader::unavailable(); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        const QSizeF letter(8.5, 11);
+        for (const auto& [queue, orientation, area, corner] :
+             {std::tuple{Borderless, QPageLayout::Portrait, letter, QPoint(0, 0)},
+              {Office, QPageLayout::Portrait, QSizeF(7.75, 10.25), QPoint(18, 18)},
+              {Office, QPageLayout::Landscape, QSizeF(10.25, 7.75), QPoint(36, 18)},
+              {SaveAsPdfPrinter.toString(), QPageLayout::Portrait, letter - QSizeF(20, 20) / 72.0,
+               QPoint(10, 10)}}) {
+            const QString row = queue + (orientation == QPageLayout::Landscape ? " landscape" : "");
+            const QString pdf = dir_.filePath(row + ".pdf");
+            KeptSpool surface(queue, pdf);
+            surface.setOutputFileName(pdf);
+            surface.printer().setPageOrientation(orientation);
+            surface.printer().setPageSize(QPageSize(QPageSize::Letter));
+            const QSizeF drawable = surface.drawableInches();
+            QVERIFY2(qAbs(drawable.width() - area.width()) < 0.005 &&
+                         qAbs(drawable.height() - area.height()) < 0.005,
+                     qPrintable(QStringLiteral("%1: %2 × %3 in")
+                                    .arg(row)
+                                    .arg(drawable.width())
+                                    .arg(drawable.height())));
+            const double inch = surface.dotsPerInch();
+            surface.drawPicture(Picture::fromImage(blackSquare(), QSize(9, 9)),
+                                QRectF(0, 0, inch, inch));
+            surface.endDoc();
+            QVERIFY2(surface.error().isEmpty(), qPrintable(surface.error()));
+            const QRect ink = inkInPoints(pdf);
+            QVERIFY2((ink.topLeft() - corner).manhattanLength() <= 2 && qAbs(ink.width() - 72) <= 2,
+                     qPrintable(QStringLiteral("%1: ink at %2, %3, %4 wide")
+                                    .arg(row)
+                                    .arg(ink.left())
+                                    .arg(ink.top())
+                                    .arg(ink.width())));
+        }
+
+        // Four 2-inch pictures to a row of the borderless Letter sheet, not three; the Print
+        // Size dialog measures the same sheet.
+        PrinterSurface surface(Office);
+        QCOMPARE(surface.drawableInches(), QSizeF(7.75, 10.25));
+        surface.selectPrinter(Borderless); // the same paper on another queue
+        QCOMPARE(surface.drawableInches(), letter);
+        const LayoutResult result = ComputePageLayout(PrintSettings(), 20, surface);
+        QVERIFY(std::holds_alternative<PageLayout>(result));
+        QCOMPARE(std::get<PageLayout>(result).ColumnCount, 4);
+        QCOMPARE(fitTest(surface, "8.4"), QString());
+        QCOMPARE(fitTest(surface, "8.41"), "Picture size larger than paper size!!\r\n"
+                                           "The paper size is 8.5Inch * 11Inch.");
+    }
+
+    // Printer Setup names the queues as the desktop does, the built-in printer in the user's
+    // language, and chooses by name whatever it shows.
+    void namesAsTheDesktopShowsThem()
+    {
+        const SystemPrinters printers;
+        QCOMPARE(printers.shownName(Office), OfficeInfo + " (" + Office + ")");
+        QCOMPARE(printers.shownName(Borderless), Borderless);
+        GermanPrinterNames german;
+        QCoreApplication::installTranslator(&german);
+        const QString shownPdf = printers.shownName(SaveAsPdfPrinter.toString());
+        PrinterSurface surface(Borderless);
+        QStringList listed;
+        for (const QString& pick : {shownPdf, OfficeInfo + " (" + Office + ")"}) {
+            PrinterSetupDialog dialog(nullptr, printers, surface);
+            auto* names = dialog.findChild<QComboBox*>("cboPrinter");
+            listed.clear();
+            for (int i = 0; i < names->count(); ++i)
+                listed << names->itemText(i);
+            names->setCurrentIndex(names->findText(pick));
+            dialog.accept();
+        }
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(shownPdf, "Als PDF speichern");
+        QCOMPARE(listed, (QStringList{Borderless, OfficeInfo + " (Laser)", "Als PDF speichern"}));
+        QCOMPARE(surface.printerName(), Office);
+    }
+
+    // A document without a name of its own is titled the same in a PDF file as on a queue.
+    void titledAlike()
+    {
+        const QString pdf = dir_.filePath("titled.pdf");
+        for (const QString& printer : {SaveAsPdfPrinter.toString(), Office}) {
+            PrinterSurface surface(printer);
+            surface.setOutputFileName(pdf);
+            surface.drawPicture(Picture::fromImage(blackSquare(), QSize(9, 9)),
+                                QRectF(0, 0, 100, 100));
+            surface.endDoc();
+            QVERIFY2(surface.error().isEmpty(), qPrintable(surface.error()));
+        }
+        cups_job_t* jobs = nullptr;
+        const int count =
+            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, qPrintable(Office), 0, CUPS_WHICHJOBS_ALL);
+        const QString queued = count > 0 ? QString::fromUtf8(jobs[count - 1].title) : QString();
+        cupsFreeJobs(count, jobs);
+        QCOMPARE(queued, QCoreApplication::applicationName());
+        if (PdfReader::unavailable().isEmpty())
+            QCOMPARE(PdfReader(pdf).title(), queued);
+    }
+
+    // The user's printer is the one CUPS names for the user: LPDEST before PRINTER, then the
+    // scheduler's default; a name that is no queue leaves the scheduler's.
+    void theUsersPrinter()
+    {
+        const QByteArray printer = qgetenv("PRINTER"), lpdest = qgetenv("LPDEST");
+        const auto restore = qScopeGuard([&] {
+            printer.isNull() ? qunsetenv("PRINTER") : qputenv("PRINTER", printer);
+            lpdest.isNull() ? qunsetenv("LPDEST") : qputenv("LPDEST", lpdest);
+        });
+        QStringList chosen;
+        for (const auto& [printerVariable, lpdestVariable] : {std::pair{"", ""},
+                                                              {"Laser", ""},
+                                                              {"Laser", "Borderless"},
+                                                              {"", "Laser"},
+                                                              {"NoSuchQueue", ""}}) {
+            *printerVariable ? qputenv("PRINTER", printerVariable) : qunsetenv("PRINTER");
+            *lpdestVariable ? qputenv("LPDEST", lpdestVariable) : qunsetenv("LPDEST");
+            chosen << SystemPrinters().defaultName();
+        }
+        QCOMPARE(chosen, (QStringList{Borderless, Office, Borderless, Office, Borderless}));
+        // And its paper is that queue's own.
+        qputenv("PRINTER", Office.toUtf8());
+        const SystemPrinters printers;
+        QCOMPARE(PrinterSurface(printers.defaultName()).printer().pageLayout().pageSize().id(),
+                 QPageSize::Letter);
+    }
+
+private:
+    static QImage blackSquare()
+    {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        return image;
+    }
+
+    // The message the Print Size dialog shows for a picture `width` inches wide with 0.1 inch
+    // between columns; empty when it fits.
+    static QString fitTest(PageSurface& printer, const QString& width)
+    {
+        struct Told final : frmPrintSize
+        {
+            using frmPrintSize::frmPrintSize;
+            QString shown;
+            void showMessage(const QString& text, MessageIcon) override { shown += text; }
+        };
+        testsupport::SettingsSandbox settings;
+        Told dialog(nullptr, settings.store, printer);
+        dialog.show();
+        dialog.findChild<QLineEdit*>("txtPictureSizeX")->setText(width);
+        dialog.findChild<QLineEdit*>("txtPictureSpacingX")->setText("0.1");
+        dialog.findChild<QPushButton*>("cmdOk")->click();
+        return dialog.shown;
+    }
+
+    CupsScheduler scheduler_;
+    const QString noScheduler_ = CupsScheduler::unavailable();
+    QTemporaryDir dir_;
+};
+
+QUENBROOK_TEST(tst_PrinterQueues)
+#include "tst_printerqueues.moc"
