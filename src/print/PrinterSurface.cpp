@@ -235,7 +235,7 @@ bool PrinterSurface::beginDocument()
     return true;
 }
 
-void PrinterSurface::finishDocument(bool deliverPages)
+void PrinterSurface::finishDocument(bool deliverPages, const LoadStop* stop)
 {
     const bool ended = painter_.end();
     writer_.reset();
@@ -248,10 +248,13 @@ void PrinterSurface::finishDocument(bool deliverPages)
         problem =
             QCoreApplication::translate("PrinterSurface", "The printer %1 cannot end the document.")
                 .arg(quoted(name_));
-    else if (!output->commit())
+    else if (!output->commit(stop))
         problem = output->error();
     else if (destination_ == Destination::PrintQueue)
-        problem = deliver(output->spoolPath());
+        problem = stopRaised(stop)
+                      ? QCoreApplication::translate("PrinterSurface",
+                                                    "The job was stopped before it was sent.")
+                      : deliver(output->spoolPath());
     if (!problem.isEmpty())
         setError(problem);
 }
@@ -279,10 +282,10 @@ void PrinterSurface::newPage()
                 .arg(quoted(name_)));
 }
 
-void PrinterSurface::endDoc()
+void PrinterSurface::endDoc(const LoadStop* stop)
 {
     if (painter_.isActive())
-        finishDocument(true);
+        finishDocument(true, stop);
 }
 
 void PrinterSurface::killDoc()
