@@ -73,6 +73,12 @@ private:
     bool take(const char* data, qsizetype size)
     {
         while (size > 0) {
+            // A separator with no name before it ends nothing.
+            if (name_.isEmpty() && *data == separator_) {
+                ++data;
+                --size;
+                continue;
+            }
             const char* end = static_cast<const char*>(std::memchr(data, separator_, size));
             const qsizetype part = end ? end - data : size;
             if (name_.size() + part > MaxListedNameBytes)
