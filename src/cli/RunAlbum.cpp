@@ -64,21 +64,18 @@ public:
     InterruptionWatch& operator=(const InterruptionWatch&) = delete;
 };
 
-// The status of a run that was interrupted, after saying so.
-int interrupted()
-{
-    std::fprintf(stderr, "quenbrook-album: %s\n",
-                 QCoreApplication::translate("quenbrook-album", "Interrupted; nothing was printed.")
-                     .toLocal8Bit()
-                     .constData());
-    return 128 + interruption;
-}
-
 void tell(const QString& message)
 {
     QString text = message;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     std::fprintf(stderr, "quenbrook-album: %s\n", text.toLocal8Bit().constData());
+}
+
+// The status of a run that was interrupted, after saying so.
+int interrupted()
+{
+    tell(QCoreApplication::translate("quenbrook-album", "Interrupted; nothing was printed."));
+    return 128 + interruption;
 }
 
 // The pages to print, or nothing (after saying why) when the album has no such page.
