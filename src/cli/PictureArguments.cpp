@@ -40,8 +40,10 @@ public:
             if (stopRaised(stop))
                 return refuse(PictureList::Trouble::Interrupted, QString());
             // Waits in short steps, so that a stop is seen while a terminal or pipe is silent.
+            // A signal that breaks the wait is looked at before the next read, which could block.
             pollfd ready{input, POLLIN, 0};
-            if (::poll(&ready, 1, 100) == 0)
+            const int waited = ::poll(&ready, 1, 100);
+            if (waited == 0 || (waited < 0 && (errno == EINTR || errno == EAGAIN)))
                 continue;
             // One byte past the bound is enough to know the list is too long.
             const qint64 room = MaxListBytes + 1 - total_;

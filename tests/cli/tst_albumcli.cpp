@@ -176,6 +176,13 @@ bool writesUnnamedInto(qint64 pid, const QString& folder)
     return false;
 }
 
+// Whether the process's main thread is waiting for input to be ready.
+bool waitsForInput(qint64 pid)
+{
+    QFile wchan(QStringLiteral("/proc/%1/wchan").arg(pid));
+    return wchan.open(QIODevice::ReadOnly) && wchan.readAll().contains("poll");
+}
+
 int modeOf(const QString& path)
 {
     struct stat status = {};
@@ -389,6 +396,22 @@ private slots:
             QVERIFY2(took <= 1000, qPrintable(QStringLiteral("%1 ms").arg(took)));
             QCOMPARE(contents(s.path("album.pdf")), bytes);
             QCOMPARE(s.entries(), before);
+        }
+        // The signal comes while the program waits for its list on a silent input.
+        for (const int signal : {SIGTERM, SIGINT}) {
+            Sandbox s;
+            QProcess album;
+            startProgram(album, Program, {"-o", "album.pdf", "-"}, s.options());
+            QTRY_VERIFY_WITH_TIMEOUT(waitsForInput(album.processId()), 60000);
+            QElapsedTimer sent;
+            sent.start();
+            ::kill(pid_t(album.processId()), signal);
+            QVERIFY(album.waitForFinished(60000));
+            const qint64 took = sent.elapsed();
+            QCOMPARE(album.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(album.exitCode(), 128 + signal);
+            QVERIFY2(took <= 1000, qPrintable(QStringLiteral("%1 ms").arg(took)));
+            QVERIFY(!QFile::exists(s.path("album.pdf")));
         }
         // The signal comes as the finished album is synced to disk, just before it would be
         // put in place.
