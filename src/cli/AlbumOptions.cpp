@@ -3,11 +3,9 @@
 #include "cli/OptionReader.h"
 #include "core/album/AlbumSettings.h"
 #include "core/program/Application.h"
-#include "core/program/PictureFileTypes.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 
 #include <type_traits>
 
@@ -169,11 +167,6 @@ void checkDestination(const QCommandLineParser& parser, const AlbumRequest& r, O
     else if (r.OutputFile.isEmpty() && r.PrinterName.isEmpty())
         read.fail(translated(QT_TRANSLATE_NOOP(
             "quenbrook-album", "Say where the album goes: -o FILE or -P PRINTER.")));
-    else if (IsPictureFile(r.OutputFile))
-        read.fail(QCoreApplication::translate("quenbrook-album",
-                                              "The output file %1 is named like a picture; the "
-                                              "album is a PDF file, like -o album.pdf.")
-                      .arg(QDir::toNativeSeparators(r.OutputFile)));
     if (r.PictureArguments.isEmpty())
         read.fail(translated(QT_TRANSLATE_NOOP("quenbrook-album", "No pictures were given.")));
 }

@@ -8,6 +8,7 @@
 #include "core/album/PageLayout.h"
 #include "core/album/PrintSettingsLoader.h"
 #include "core/platform/OutputFile.h"
+#include "core/platform/OutputPath.h"
 #include "core/settings/SettingsStore.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
@@ -19,6 +20,9 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+
+#include <signal.h>
+#include <unistd.h>
 
 namespace quenbrook {
 namespace {
@@ -33,19 +37,27 @@ extern "C" void noteInterruption(int signal)
     stopLoading = true;
 }
 
-// Ctrl+C, a closed terminal or a kill end the job, a picture being loaded given up, so the spool
-// file is removed and an older output file stays.
+constexpr int WatchedSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// Ctrl+C, a closed terminal or a kill end the run wherever it is: input is no longer read, a
+// picture being loaded is given up and the document is not put in place, so an older output
+// file stays. A second one ends the run at once, which leaves no file either. Calls waiting on
+// the system are interrupted, not taken up again, so the stop is seen.
 class InterruptionWatch
 {
 public:
     InterruptionWatch()
     {
-        for (int signal : {SIGINT, SIGTERM, SIGHUP})
-            std::signal(signal, noteInterruption);
+        struct sigaction action = {};
+        action.sa_handler = noteInterruption;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        for (int signal : WatchedSignals)
+            ::sigaction(signal, &action, nullptr);
     }
     ~InterruptionWatch()
     {
-        for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        for (int signal : WatchedSignals)
             std::signal(signal, SIG_DFL);
     }
     InterruptionWatch(const InterruptionWatch&) = delete;
@@ -57,6 +69,13 @@ void tell(const QString& message)
     QString text = message;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     std::fprintf(stderr, "quenbrook-album: %s\n", text.toLocal8Bit().constData());
+}
+
+// The status of a run that was interrupted, after saying so.
+int interrupted()
+{
+    tell(QCoreApplication::translate("quenbrook-album", "Interrupted; nothing was printed."));
+    return 128 + interruption;
 }
 
 // The pages to print, or nothing (after saying why) when the album has no such page.
@@ -77,14 +96,11 @@ std::optional<PageRange> pagesToPrint(const std::optional<PageRange>& asked, qin
     return PageRange{asked->FromPage, std::min(asked->ToPage, pageCount)};
 }
 
-std::unique_ptr<PrinterSurface> openSurface(const AlbumRequest& request)
+std::unique_ptr<PrinterSurface> openSurface(const AlbumRequest& request, const OutputPath& output)
 {
     if (request.PrinterName.isEmpty()) {
         auto surface = std::make_unique<PrinterSurface>(SaveAsPdfPrinter.toString());
-        surface->setOutputFileName(
-            request.OutputFile == OutputFile::StandardOutput
-                ? request.OutputFile
-                : QDir::cleanPath(QDir::current().absoluteFilePath(request.OutputFile)));
+        surface->setOutputFileName(output.Path);
         return surface;
     }
     return std::make_unique<PrinterSurface>(request.PrinterName);
@@ -102,29 +118,54 @@ QString destination(const AlbumRequest& request)
 }
 
 // The size of the file written; -1 for a printer, standard output, a FIFO or a device.
-qint64 outputSize(const AlbumRequest& request)
+qint64 outputSize(const OutputPath& output)
 {
-    if (request.OutputFile.isEmpty() || request.OutputFile == OutputFile::StandardOutput)
+    if (output.Path.isEmpty() || output.Path == OutputFile::StandardOutput)
         return -1;
-    const QFileInfo written(request.OutputFile);
+    const QFileInfo written(output.Path);
     return written.isFile() ? written.size() : -1;
 }
 
-// The pictures, or nothing after saying why, with the exit status.
-std::optional<QStringList> picturesOf(const AlbumRequest& request, int& status)
+// The file the output name leads to, or nothing after saying why it cannot be written to.
+std::optional<OutputPath> outputOf(const AlbumRequest& request)
 {
-    PictureList pictures = CollectPictures(request.PictureArguments, stdin, request.NulSeparated);
-    if (!pictures.Problem.isEmpty()) {
+    if (request.OutputFile.isEmpty())
+        return OutputPath();
+    const OutputPath output = ResolveOutputPath(request.OutputFile);
+    if (const QString problem = OutputProblem(request.OutputFile, output); !problem.isEmpty()) {
+        std::fputs(UsageText(problem).toLocal8Bit().constData(), stderr);
+        return std::nullopt;
+    }
+    return output;
+}
+
+// The pictures, or nothing after saying why, with the exit status.
+std::optional<QStringList> picturesOf(const AlbumRequest& request, const OutputPath& output,
+                                      int& status)
+{
+    PictureList pictures =
+        CollectPictures(request.PictureArguments, STDIN_FILENO, request.NulSeparated, &stopLoading);
+    QString unusable;
+    switch (pictures.Kind) {
+    case PictureList::Trouble::Interrupted:
+        status = interrupted();
+        return std::nullopt;
+    case PictureList::Trouble::Unreadable:
         tell(pictures.Problem);
         status = ExitFailed;
         return std::nullopt;
+    case PictureList::Trouble::Unusable:
+        unusable = pictures.Problem;
+        break;
+    case PictureList::Trouble::None:
+        if (pictures.Paths.isEmpty())
+            unusable =
+                QCoreApplication::translate("quenbrook-album", "No pictures were found in %1.")
+                    .arg(request.PictureArguments.join(QLatin1String(", ")));
+        else if (!output.Path.isEmpty())
+            unusable = OutputAmongPictures(request.OutputFile, output, pictures.Paths);
+        break;
     }
-    QString unusable;
-    if (pictures.Paths.isEmpty())
-        unusable = QCoreApplication::translate("quenbrook-album", "No pictures were found in %1.")
-                       .arg(request.PictureArguments.join(QLatin1String(", ")));
-    else if (!request.OutputFile.isEmpty())
-        unusable = OutputAmongPictures(request.OutputFile, pictures.Paths);
     if (!unusable.isEmpty()) {
         std::fputs(UsageText(unusable).toLocal8Bit().constData(), stderr);
         status = ExitUsage;
@@ -158,7 +199,7 @@ std::optional<PageLayout> layoutOf(const PrintSettings& settings, qsizetype pict
 }
 
 // Prints the pages of the range with progress; the exit status.
-int printAlbum(const AlbumRequest& request, const QStringList& pictures,
+int printAlbum(const AlbumRequest& request, const OutputPath& output, const QStringList& pictures,
                const PrintSettings& settings, const PageLayout& layout, const PageRange& range,
                PrinterSurface& surface)
 {
@@ -170,7 +211,6 @@ int printAlbum(const AlbumRequest& request, const QStringList& pictures,
 
     int status = ExitDone;
     bool stopped = false;
-    const InterruptionWatch watch;
     PrintJobSteps steps;
     steps.chooseRange = [&](qint32) { return range; };
     steps.stop = &stopLoading;
@@ -190,25 +230,26 @@ int printAlbum(const AlbumRequest& request, const QStringList& pictures,
     PrintPages(pictures, settings, layout, surface, steps);
     if (status == ExitDone && !stopped)
         progress.summary(range.ToPage - range.FromPage + 1, next - first, destination(request),
-                         outputSize(request));
+                         outputSize(output));
     progress.finish();
-    if (stopped) {
-        tell(QCoreApplication::translate("quenbrook-album", "Interrupted; nothing was printed."));
-        return 128 + interruption;
-    }
-    return status;
+    // A stop that came once the album was in place is too late to take it back.
+    return stopped ? interrupted() : status;
 }
 
 } // namespace
 
 int RunAlbum(const AlbumRequest& request)
 {
+    const InterruptionWatch watch;
+    const std::optional<OutputPath> output = outputOf(request);
+    if (!output)
+        return ExitUsage;
     int status = ExitDone;
-    const std::optional<QStringList> pictures = picturesOf(request, status);
+    const std::optional<QStringList> pictures = picturesOf(request, *output, status);
     if (!pictures)
         return status;
 
-    const std::unique_ptr<PrinterSurface> surface = openSurface(request);
+    const std::unique_ptr<PrinterSurface> surface = openSurface(request, *output);
     if (const QString problem = surface->error(); !problem.isEmpty()) {
         tell(problem);
         return ExitFailed;
@@ -224,7 +265,9 @@ int RunAlbum(const AlbumRequest& request)
     const std::optional<PageRange> range = pagesToPrint(request.Pages, layout->PageCount);
     if (!range)
         return ExitFailed;
-    return printAlbum(request, *pictures, settings, *layout, *range, *surface);
+    if (stopRaised(&stopLoading))
+        return interrupted();
+    return printAlbum(request, *output, *pictures, settings, *layout, *range, *surface);
 }
 
 } // namespace quenbrook

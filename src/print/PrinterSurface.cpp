@@ -260,7 +260,7 @@ bool PrinterSurface::beginDocument()
     return true;
 }
 
-void PrinterSurface::finishDocument(bool deliverPages)
+void PrinterSurface::finishDocument(bool deliverPages, const LoadStop* stop)
 {
     const bool ended = painter_.end();
     writer_.reset();
@@ -273,10 +273,13 @@ void PrinterSurface::finishDocument(bool deliverPages)
         problem =
             QCoreApplication::translate("PrinterSurface", "The printer %1 cannot end the document.")
                 .arg(quoted(name_));
-    else if (!output->commit())
+    else if (!output->commit(stop))
         problem = output->error();
     else if (destination_ == Destination::PrintQueue)
-        problem = deliver(output->spoolPath());
+        problem = stopRaised(stop)
+                      ? QCoreApplication::translate("PrinterSurface",
+                                                    "The job was stopped before it was sent.")
+                      : deliver(output->spoolPath());
     if (!problem.isEmpty())
         setError(problem);
 }
@@ -304,10 +307,10 @@ void PrinterSurface::newPage()
                 .arg(quoted(name_)));
 }
 
-void PrinterSurface::endDoc()
+void PrinterSurface::endDoc(const LoadStop* stop)
 {
     if (painter_.isActive())
-        finishDocument(true);
+        finishDocument(true, stop);
 }
 
 void PrinterSurface::killDoc()

@@ -23,8 +23,9 @@ class OutputFile;
 // The document starts with the first text, picture or new page after the last endDoc or
 // killDoc. Its pages are painted by a PDF writer of the printer's page layout and resolution
 // into an OutputFile, which checks every write: endDoc hands the spooled file to the print queue
-// (or, for "Save as PDF", puts the file in place of the output file), killDoc throws it away, so
-// an abandoned or failed job prints nothing and an existing PDF is kept. Metrics and font
+// (or, for "Save as PDF", puts the file in place of the output file) unless its stop was raised by
+// then, killDoc throws it away, so an abandoned, stopped or failed job prints nothing and an
+// existing PDF is kept. Metrics and font
 // queries never start a document.
 class PrinterSurface : public PainterSurface
 {
@@ -61,7 +62,7 @@ public:
     // A new page is white.
     void clear() override {}
     void newPage() override;
-    void endDoc() override;
+    void endDoc(const LoadStop* stop) override;
     void killDoc() override;
 
     // Why the printer cannot be used at all, else the first failure of the current document
@@ -97,7 +98,7 @@ protected:
 
 private:
     bool beginDocument();
-    void finishDocument(bool deliverPages);
+    void finishDocument(bool deliverPages, const LoadStop* stop = nullptr);
 
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;

@@ -7,6 +7,7 @@
 #include "support/TestMain.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -175,6 +176,13 @@ bool writesUnnamedInto(qint64 pid, const QString& folder)
     return false;
 }
 
+// Whether the process's main thread is waiting for input to be ready.
+bool waitsForInput(qint64 pid)
+{
+    QFile wchan(QStringLiteral("/proc/%1/wchan").arg(pid));
+    return wchan.open(QIODevice::ReadOnly) && wchan.readAll().contains("poll");
+}
+
 int modeOf(const QString& path)
 {
     struct stat status = {};
@@ -255,6 +263,9 @@ private slots:
             Sandbox s;
             const QByteArray bytes = s.olderAlbum();
             QVERIFY(QFile::link("pics/c.jpg", s.path("soft.pdf")));
+            QVERIFY(QFile::link("soft.pdf", s.path("chain.pdf")));
+            QVERIFY(QFile::link("hard.pdf", s.path("link.pdf")));
+            QCOMPARE(::symlink("pics/", QFile::encodeName(s.path("dirlink.pdf")).constData()), 0);
             QVERIFY(QFile::link("/dev/zero", s.path("zero.jpg")));
             QCOMPARE(::mkfifo(QFile::encodeName(s.path("fifo.jpg")).constData(), 0644), 0);
             QCOMPARE(::link(QFile::encodeName(s.path("mixed/a.bmp")).constData(),
@@ -338,11 +349,32 @@ private slots:
         }
     }
 
-    // Ended by a signal half-way: ended cleanly by one it catches, at once by SIGKILL; the older
-    // album stays as it was.
+    // The output's name is followed as the system follows it, with each ".." after the link
+    // before it: the album goes there and nowhere else.
+    void outputGoesWhereItsNameLeads()
+    {
+        Sandbox s;
+        const QByteArray bytes = s.olderAlbum();
+        QVERIFY(QDir(s.dir.path()).mkpath("mixed/inner"));
+        QVERIFY(QFile::link("mixed/inner", s.path("jump")));
+        for (const auto& [typed, written] : {std::pair{"jump/../album.pdf", "mixed/album.pdf"},
+                                             {"./pics/../new.pdf", "new.pdf"},
+                                             {"pics//..//jump/./../made.pdf", "mixed/made.pdf"}}) {
+            const ProgramRun run = s.run({"-o", typed, "pics"});
+            QVERIFY2(run.status == 0 && run.err.isEmpty(), qPrintable(typed + run.errText()));
+            QCOMPARE(PdfReader(s.path(written)).pages(), 1);
+        }
+        QCOMPARE(contents(s.path("album.pdf")), bytes);
+        QCOMPARE(s.entries(), (QStringList{".", "..", "album.pdf", "empty", "jump", "mixed",
+                                           "new.pdf", "pics"}));
+    }
+
+    // Ended by a signal: by one it catches within a second, while the pictures are loaded or
+    // when the album is about to take its place, or at once by SIGKILL; the older album stays as
+    // it was and the status says which signal it was.
     void anInterruptionDeliversNothing()
     {
-        for (const int signal : {SIGTERM, SIGKILL}) {
+        for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGKILL}) {
             Sandbox s;
             const QByteArray bytes = s.olderAlbum();
             const QStringList before = s.entries();
@@ -352,15 +384,121 @@ private slots:
             album.closeWriteChannel();
             // Once the pages are under way.
             QTRY_VERIFY_WITH_TIMEOUT(writesUnnamedInto(album.processId(), s.dir.path()), 60000);
+            QElapsedTimer sent;
+            sent.start();
             ::kill(pid_t(album.processId()), signal);
             QVERIFY(album.waitForFinished(60000));
+            const qint64 took = sent.elapsed();
             QCOMPARE(album.exitStatus(),
                      signal == SIGKILL ? QProcess::CrashExit : QProcess::NormalExit);
             QVERIFY(signal == SIGKILL || (album.exitCode() == 128 + signal &&
                                           album.readAllStandardError().contains("Interrupted")));
+            QVERIFY2(took <= 1000, qPrintable(QStringLiteral("%1 ms").arg(took)));
             QCOMPARE(contents(s.path("album.pdf")), bytes);
             QCOMPARE(s.entries(), before);
         }
+        // The signal comes while the program waits for its list on a silent input.
+        for (const int signal : {SIGTERM, SIGINT}) {
+            Sandbox s;
+            QProcess album;
+            startProgram(album, Program, {"-o", "album.pdf", "-"}, s.options());
+            QTRY_VERIFY_WITH_TIMEOUT(waitsForInput(album.processId()), 60000);
+            QElapsedTimer sent;
+            sent.start();
+            ::kill(pid_t(album.processId()), signal);
+            QVERIFY(album.waitForFinished(60000));
+            const qint64 took = sent.elapsed();
+            QCOMPARE(album.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(album.exitCode(), 128 + signal);
+            QVERIFY2(took <= 1000, qPrintable(QStringLiteral("%1 ms").arg(took)));
+            QVERIFY(!QFile::exists(s.path("album.pdf")));
+        }
+        // The signal comes as the finished album is synced to disk, just before it would be
+        // put in place.
+        for (const int signal : {SIGTERM, SIGINT}) {
+            Sandbox s;
+            const QByteArray bytes = s.olderAlbum();
+            const QStringList before = s.entries();
+            const Child child{
+                .environment = {"LD_PRELOAD=" + QStringLiteral(QUENBROOK_SIGNAL_AT_SYNC),
+                                "QUENBROOK_SIGNAL_AT_SYNC=" + QString::number(signal),
+                                "QUENBROOK_SIGNAL_AT_SYNC_FOLDER=" +
+                                    QFileInfo(s.dir.path()).canonicalFilePath()}};
+            const ProgramRun run = s.run({"-o", "album.pdf", "pics"}, {}, false, child);
+            QCOMPARE(run.status, 128 + signal);
+            QVERIFY2(run.errText().contains("Interrupted"), qPrintable(run.errText()));
+            QCOMPARE(contents(s.path("album.pdf")), bytes);
+            QCOMPARE(s.entries(), before);
+        }
+    }
+
+    // Standard input's list is bounded: a name as long as the longest path the system takes
+    // and a list of 32 MB are read, one byte more of either is a wrong command line; endless
+    // input is read no further than that.
+    void listsOnInputAreBounded()
+    {
+        Sandbox s;
+        const qint64 listBytes = qint64(32) << 20;
+        const QByteArray picture = "pics/a2.bmp";
+        const QByteArray name(4095, 'a');
+        const struct
+        {
+            const char* title;
+            bool nul;
+            QByteArray input;
+            int status;
+            const char* said;
+        } rows[] = {
+            {"name at the bound", false, name + "\n", 1, "file not found"},
+            {"name past the bound", false, name + "a\n", 2, "longer than 4095 bytes"},
+            {"NUL-ended name past the bound", true, name + 'a', 2, "longer than 4095 bytes"},
+            {"list at the bound", false,
+             QByteArray(listBytes - picture.size() - 1, '\n') + picture + '\n', 0, ""},
+            {"list past the bound", false,
+             QByteArray(listBytes - picture.size(), '\n') + picture + '\n', 2, "longer than 32 MB"},
+            {"NUL-ended list at the bound", true,
+             QByteArray(listBytes - picture.size(), '\0') + picture, 0, ""},
+            {"NUL-ended list past the bound", true,
+             QByteArray(listBytes - picture.size() + 1, '\0') + picture, 2, "longer than 32 MB"},
+        };
+        for (const auto& row : rows) {
+            const QStringList nul = row.nul ? QStringList{"-0"} : QStringList();
+            const ProgramRun run = s.run(nul + QStringList{"-o", "album.pdf", "-"}, row.input);
+            QVERIFY2(run.status == row.status && run.errText().contains(row.said),
+                     qPrintable(row.title + QStringLiteral(": %1 ").arg(run.status) +
+                                run.errText().left(300)));
+            QCOMPARE(run.errText().contains("\nUsage:"), row.status == 2);
+        }
+        for (const QStringList& nul : {QStringList(), QStringList{"-0"}}) {
+            QProcess album;
+            album.setStandardInputFile("/dev/zero");
+            startProgram(album, Program, nul + QStringList{"-o", "zero.pdf", "-"}, s.options());
+            QVERIFY(album.waitForFinished(60000));
+            const QString said = QString::fromLocal8Bit(album.readAllStandardError());
+            QCOMPARE(album.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(album.exitCode(), 2);
+            QVERIFY2(said.contains(nul.isEmpty() ? "longer than 4095 bytes" : "longer than 32 MB"),
+                     qPrintable(said));
+        }
+        QVERIFY(!QFile::exists(s.path("zero.pdf")));
+    }
+
+    // A settings file that is a FIFO is not read, which would wait for a writer, nor replaced:
+    // the album is made with the default settings, and a message says why.
+    void settingsFileThatIsNoFile()
+    {
+        Sandbox s;
+        const QString file = s.settings.fileName();
+        QVERIFY(QFile::remove(file));
+        QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+        const ProgramRun run = s.run({"-o", "album.pdf", "pics"});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.errText().contains("is not a regular file"), qPrintable(run.errText()));
+        QVERIFY(S_ISFIFO(modeOf(file)));
+        // Without the stored footer "Stored".
+        const PdfReader pdf(s.path("album.pdf"));
+        QVERIFY(pdf.pages() >= 1);
+        QVERIFY(!pdf.words(1).contains("Stored"));
     }
 
     // On a terminal the bar is redrawn on one line and ends in a summary; with no escape

@@ -37,9 +37,9 @@ class tst_PrinterSurface : public QObject
 {
     Q_OBJECT
 private slots:
-    // The paper is the paper, margins or not. An abandoned document leaves no file, and an
-    // existing one as it was; the next document starts afresh, and its file is in place only at
-    // the end.
+    // The paper is the paper, margins or not. An abandoned document, or one whose stop is raised
+    // when it is ended, leaves no file, and an existing one as it was; the next document starts
+    // afresh, and its file is in place only at the end.
     void pdfDocuments()
     {
         QTemporaryDir dir;
@@ -59,6 +59,11 @@ private slots:
             surface.newPage();
             surface.killDoc();
         }
+        const LoadStop raised{true};
+        surface.setOutputFileName(old.fileName());
+        surface.drawText("page 1", QPointF(), Black);
+        surface.endDoc(&raised);
+        QVERIFY2(surface.error().contains("stopped"), qPrintable(surface.error()));
         QVERIFY(surface.textHeight(Black.font, Sample) > 0); // measuring starts no document
         QCOMPARE(filesIn(dir.path()), QStringList{"old.pdf"});
         QVERIFY(old.open(QIODevice::ReadOnly));
@@ -70,7 +75,8 @@ private slots:
         surface.newPage();
         surface.drawText("second", QPointF(), Black);
         QVERIFY(!QFile::exists(fresh));
-        surface.endDoc();
+        const LoadStop lowered{false};
+        surface.endDoc(&lowered);
         QCOMPARE(PdfReader(fresh).pages(), 2);
         QCOMPARE(filesIn(dir.path()), (QStringList{"fresh.pdf", "old.pdf"}));
     }
@@ -104,7 +110,7 @@ private slots:
             ::setrlimit(RLIMIT_FSIZE, &limit);
             surface->drawText("text", QPointF(), Black);
             surface->newPage();
-            surface->endDoc();
+            surface->endDoc(nullptr);
             ::setrlimit(RLIMIT_FSIZE, &unlimited);
             QVERIFY2(surface->error().contains(reason), qPrintable(surface->error()));
             QCOMPARE(filesIn(dir.path()), before);

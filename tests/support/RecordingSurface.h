@@ -106,7 +106,16 @@ public:
 
     void clear() override { record({.kind = K::Clear}); }
     void newPage() override { startDocument(), record({.kind = K::NewPage}); }
-    void endDoc() override { record({.kind = K::EndDoc}), documentOpen_ = false; }
+    // A raised stop abandons the document, as the printer does.
+    void endDoc(const LoadStop* stop) override
+    {
+        if (stopRaised(stop)) {
+            killDoc();
+            error_ = QStringLiteral("stopped");
+            return;
+        }
+        record({.kind = K::EndDoc}), documentOpen_ = false;
+    }
     void killDoc() override { record({.kind = K::KillDoc}), documentOpen_ = false, ++abandoned_; }
 
     QString error() const override { return error_; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/album/PrintSettings.h"
+#include "core/pictures/LoadStop.h"
 
 #include <QPointF>
 #include <QRectF>
@@ -58,7 +59,9 @@ public:
     virtual void clear() = 0;
     // Printer only; the preview does nothing.
     virtual void newPage() = 0;
-    virtual void endDoc() = 0;
+    // Delivers the document, unless stop is raised before it is delivered: then it is abandoned
+    // as by killDoc, with a reason in error().
+    virtual void endDoc(const LoadStop* stop) = 0;
     virtual void killDoc() = 0;
 
     // Empty while all is well; the reason of the first failure otherwise.

@@ -41,7 +41,7 @@ public:
 
     void clear() override;
     void newPage() override {}
-    void endDoc() override {}
+    void endDoc(const LoadStop*) override {}
     void killDoc() override {}
 
     // Longest side of the page image, in image pixels.

@@ -26,10 +26,11 @@ public:
     PrinterDocument(const PrinterDocument&) = delete;
     PrinterDocument& operator=(const PrinterDocument&) = delete;
 
-    void end()
+    // Delivered unless the stop is raised before it is in place.
+    void end(const LoadStop* stop)
     {
         open_ = false;
-        printer_.endDoc();
+        printer_.endDoc(stop);
     }
 
 private:
@@ -169,7 +170,8 @@ void PrintPages(const QStringList& printList, const PrintSettings& settings,
     for (const PageRange& run : pages->Runs)
         if (!job.printRun(run))
             return;
-    document.end();
+    // A stop after the last picture, or while the document is ended, still abandons it.
+    document.end(steps.stop);
     if (const QString error = printer.error(); !error.isEmpty())
         reportFailure(steps, error);
 }

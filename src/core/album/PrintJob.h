@@ -59,14 +59,16 @@ struct PrintJobSteps
     std::function<void(const QString& message)> failed;
     // Ended by Stop or by the stop below; the document is abandoned.
     std::function<void()> stopped;
-    // Raised by whoever runs the job to stop it at once, in the middle of a picture too.
+    // Raised by whoever runs the job to stop it at once, in the middle of a picture too, or
+    // while the document is being ended: it is then abandoned.
     const LoadStop* stop = nullptr;
     // Called every 50 ms or so while the job waits for a picture decoded ahead.
     std::function<void()> waiting;
 };
 
 // Lays the album out on the printer, asks for the page range, then draws page after page.
-// The document is ended only when every page was drawn; every other way out abandons it.
+// The document is ended only when every page was drawn and the stop was not raised by the time
+// it would take its place; every other way out abandons it.
 void PrintPages(const QStringList& printList, const PrintSettings& settings, PageSurface& printer,
                 const PrintJobSteps& steps);
 // The same with the layout already computed on this printer for this list and these settings.

@@ -75,6 +75,11 @@ namespace {
 
 constexpr qint64 CopyChunk = 1 << 20;
 
+QString stoppedText()
+{
+    return QCoreApplication::translate("OutputFile", "It was stopped before it was complete.");
+}
+
 } // namespace
 
 OutputFile::OutputFile(const QString& path)
@@ -195,7 +200,7 @@ bool OutputFile::failed() const
     return checked_ && !checked_->failure().isEmpty();
 }
 
-bool OutputFile::commit()
+bool OutputFile::commit(const LoadStop* stop)
 {
     if (committed_ || !checked_)
         return fail(QCoreApplication::translate("OutputFile", "The document is not open."));
@@ -208,6 +213,13 @@ bool OutputFile::commit()
             file_.reset();
             return fail(reason);
         }
+        // On disk before the last look at the stop, so that little is left between it and the
+        // rename.
+        ::fdatasync(file_->handle());
+        if (stopRaised(stop)) {
+            file_.reset();
+            return fail(stoppedText());
+        }
         const bool done = file_->commit();
         const QString notDone = file_->errorString();
         file_.reset();
@@ -216,6 +228,10 @@ bool OutputFile::commit()
     if (!written) {
         spool_.reset();
         return fail(reason, Failing::Spool);
+    }
+    if (stopRaised(stop)) {
+        spool_.reset();
+        return fail(stoppedText());
     }
     if (kind_ == Kind::Stream && !sendSpool()) {
         spool_.reset();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/pictures/LoadStop.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -39,9 +41,9 @@ public:
     QIODevice* device() const;
     // Whether a write has failed so far.
     bool failed() const;
-    // Delivers the document; false, with error(), when a write or the delivery failed, and then
-    // an older file is as it was.
-    bool commit();
+    // Delivers the document; false, with error(), when a write or the delivery failed, or when
+    // stop was raised before the document took its place, and then an older file is as it was.
+    bool commit(const LoadStop* stop = nullptr);
     // A committed spool, readable by this name while the object lives; empty otherwise.
     QString spoolPath() const;
     // The first failure, naming the destination and the reason.

@@ -11,7 +11,8 @@ namespace quenbrook {
 // The per-user store of text values, addressed by application, section and key.
 // Each application keeps one INI file (~/.config/<application>/<application>.ini); every write
 // reaches the disk before SaveSetting returns and replaces the file whole, so a crash never
-// leaves a damaged store.
+// leaves a damaged store. A file there that is not a regular file (a FIFO, a folder, a device) is
+// neither read nor written: every key reads as its default, and a message says so.
 class SettingsStore
 {
 public:
@@ -33,11 +34,13 @@ public:
     QString fileName(const QString& application) const;
 
 private:
-    QSettings& settingsFor(const QString& application) const;
+    // Nothing when the application's file is not one to read.
+    QSettings* settingsFor(const QString& application) const;
 
     QString folder_; // empty: the user's configuration folder
     mutable std::unique_ptr<QSettings> settings_;
     mutable QString application_;
+    mutable bool unusable_ = false;
 };
 
 } // namespace quenbrook

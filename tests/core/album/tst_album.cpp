@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace albumtest;
@@ -340,6 +341,40 @@ private slots:
                    "]: " + SpellingOnDisk(name, entries.split(' ', Qt::SkipEmptyParts)) + '\n';
         }
         QUENBROOK_COMPARE_GOLDEN("album/spelling.txt", out);
+    }
+
+    // A job asked to stop abandons its document wherever the stop comes: before a picture, or
+    // at the last picture, once that one is drawn; only a stop that never comes lets it be ended.
+    void aStoppedJobDeliversNothing()
+    {
+        const QStringList list = pictures_.mid(0, 3);
+        for (const int raisedAt : {1, 2, 3, 0}) {
+            RecordingSurface surface;
+            LoadStop stop{false};
+            QString seen;
+            PrintJobSteps steps;
+            steps.stop = &stop;
+            steps.chooseRange = [](qint32 pages) { return PageRange{1, pages}; };
+            // The picture is drawn all the same: the stop comes while it is.
+            steps.progress = [&](qint32, const QString& path) {
+                seen += QString::number(list.indexOf(path) + 1);
+                stop = list.indexOf(path) + 1 == raisedAt;
+                return PictureStep::Draw;
+            };
+            steps.failed = [&](const QString& message) { seen += " failed " + message; };
+            steps.stopped = [&] { seen += " stopped"; };
+            PrintPages(list, gridSettings(), surface, steps);
+            const auto count = [&](SurfaceCall::Kind kind) {
+                return std::count_if(surface.calls().cbegin(), surface.calls().cend(),
+                                     [kind](const SurfaceCall& call) { return call.kind == kind; });
+            };
+            const QString expected =
+                raisedAt == 0 ? "123" : QString("123").left(raisedAt) + " stopped";
+            QCOMPARE(seen, expected);
+            QCOMPARE(count(SurfaceCall::Kind::Picture), raisedAt == 0 ? 3 : raisedAt);
+            QCOMPARE(count(SurfaceCall::Kind::EndDoc), raisedAt == 0 ? 1 : 0);
+            QCOMPARE(surface.abandonedDocuments(), raisedAt == 0 ? 0 : 1);
+        }
     }
 
     // Labels of real files: the name exactly as the folder holds it; none for a file not there.

@@ -33,6 +33,19 @@ int writeNew(int argc, char** argv)
     return 1;
 }
 
+// Run as a child: reads and writes a key of the store in the folder named, and prints what it
+// read.
+int readAndWrite(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    SettingsStore store(QString::fromLocal8Bit(argv[2]));
+    const QString read = store.GetSetting(App, "AlbumPrinter", "Scale", "default");
+    store.SaveSetting(App, "AlbumPrinter", "Scale", "CM");
+    std::fputs(qPrintable(read + '/' + store.GetSetting(App, "AlbumPrinter", "Scale", "default")),
+               stdout);
+    return 0;
+}
+
 } // namespace
 
 class tst_SettingsStore : public QObject
@@ -97,6 +110,45 @@ private slots:
                  QString("1,5"));
     }
 
+    // A store file that is a FIFO, a folder or a device is neither read (a FIFO would wait for a
+    // writer) nor replaced: keys read as their defaults, and a message says so once.
+    void storeThatIsNoFileIsLeftAlone()
+    {
+        for (const QString kind : {"fifo", "folder", "device", "link to a file"}) {
+            QTemporaryDir dir;
+            const QString file = dir.filePath(App + ".ini");
+            if (kind == "fifo")
+                QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+            if (kind == "folder")
+                QVERIFY(QDir().mkdir(file));
+            if (kind == "device")
+                QVERIFY(QFile::link("/dev/null", file));
+            if (kind == "link to a file") {
+                QFile target(dir.filePath("target.ini"));
+                QVERIFY(target.open(QIODevice::WriteOnly) &&
+                        target.write("[AlbumPrinter]\nScale=Inch\n") > 0);
+                target.close();
+                QVERIFY(QFile::link("target.ini", file));
+            }
+            const auto typeOf = [&file] {
+                struct stat status = {};
+                return ::lstat(QFile::encodeName(file).constData(), &status) == 0
+                           ? status.st_mode & S_IFMT
+                           : 0;
+            };
+            const mode_t type = typeOf();
+            RunOptions options;
+            options.timeoutMs = 20000;
+            const ProgramRun run = runProgram(QCoreApplication::applicationFilePath(),
+                                              {"--read-and-write", dir.path()}, options);
+            const bool regular = kind == "link to a file";
+            QCOMPARE(run.status, 0);
+            QCOMPARE(run.out, regular ? QByteArray("Inch/CM") : QByteArray("default/default"));
+            QCOMPARE(run.errText().count("is not a regular file"), regular ? 0 : 1);
+            QCOMPARE(typeOf(), type);
+        }
+    }
+
     // A file whose folder takes no new file is not written in place, where a failed write would
     // leave it half-written: it is refused and stays as it was. Root may write into any folder,
     // so then another user tries.
@@ -133,4 +185,5 @@ private slots:
 
 QUENBROOK_TEST(tst_SettingsStore)
 QUENBROOK_TEST_ROLE("--write-new", writeNew)
+QUENBROOK_TEST_ROLE("--read-and-write", readAndWrite)
 #include "tst_settingsstore.moc"
