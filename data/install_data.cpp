@@ -20,6 +20,7 @@
 #include <QSaveFile>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <memory>
