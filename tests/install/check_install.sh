@@ -158,22 +158,26 @@ if ! diff <(sort "$manifest") <(find "$prefix" -type f | sort) >"$work/manifest.
 fi
 
 # Each PNG is a PNG of its size (the width and height of its IHDR chunk).
-for size in 16 24 32 48 64 128 256; do
-  png="$icons/${size}x${size}/apps/$id.png"
-  if [ ! -s "$png" ]; then
-    fail "the ${size}x${size} icon is missing"
-    continue
-  fi
-  got=$(python3 - "$png" <<'PY'
-import struct, sys
-data = open(sys.argv[1], 'rb').read(24)
-if data[:8] != b'\x89PNG\r\n\x1a\n' or data[12:16] != b'IHDR':
-    print('not a PNG')
-else:
-    print('%dx%d' % struct.unpack('>II', data[16:24]))
+sizes=(16 24 32 48 64 128 256)
+got=$(python3 - "$icons" "$id" "${sizes[@]}" <<'PY'
+import os, struct, sys
+for size in sys.argv[3:]:
+    png = os.path.join(sys.argv[1], '%sx%s' % (size, size), 'apps', sys.argv[2] + '.png')
+    try:
+        data = open(png, 'rb').read(24)
+    except OSError:
+        print('missing')
+        continue
+    if data[:8] != b'\x89PNG\r\n\x1a\n' or data[12:16] != b'IHDR':
+        print('not a PNG')
+    else:
+        print('%dx%d' % struct.unpack('>II', data[16:24]))
 PY
 )
-  [ "$got" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $got"
+mapfile -t got <<<"$got"
+for i in "${!sizes[@]}"; do
+  size=${sizes[$i]}
+  [ "${got[$i]:-}" = "${size}x${size}" ] || fail "the ${size}x${size} icon is ${got[$i]:-missing}"
 done
 
 # The validators say nothing at all about the desktop entry and the metainfo.
@@ -197,16 +201,9 @@ fi
 # One value of the entry's [Desktop Entry] group, and the arguments of an Exec value as a
 # launcher reads them: string escapes first, then quoting, then %% for %.
 value() {
-  python3 - "$1" "$2" <<'PY'
-import sys
-group = None
-for line in open(sys.argv[1], encoding='utf-8'):
-    line = line.rstrip('\n')
-    if line.startswith('['):
-        group = line
-    elif group == '[Desktop Entry]' and line.split('=', 1)[0] == sys.argv[2]:
-        print(line.split('=', 1)[1])
-PY
+  awk -v key="$2" '/^\[/ { group = $0; next }
+    group == "[Desktop Entry]" && index($0, "=") && substr($0, 1, index($0, "=") - 1) == key {
+      print substr($0, index($0, "=") + 1) }' "$1"
 }
 exec_arguments() {
   python3 - "$1" <<'PY'
