@@ -1,10 +1,11 @@
-# Installs the desktop entry. It runs at install time because only then is the prefix known
+# Installs the desktop entries. It runs at install time because only then is the prefix known
 # (`cmake --install --prefix` may choose another one than the build did): the entry starts the
 # installed program by its full path, so the menu works whether or not the prefix's bin folder is
 # on PATH.
 #
 # Set by data/CMakeLists.txt: QUENBROOK_APP_ID, QUENBROOK_BINDIR (GNUInstallDirs' bin folder),
-# QUENBROOK_ENTRY_TEMPLATE, QUENBROOK_ENTRY_STAGING (a folder of the build),
+# QUENBROOK_ENTRY_TEMPLATES (each named as its entry, ".in" added), QUENBROOK_ENTRY_STAGING (a
+# folder of the build),
 # QUENBROOK_APPLICATIONS_DIR (relative to the prefix, or absolute).
 
 if(IS_ABSOLUTE "${QUENBROOK_BINDIR}")
@@ -41,7 +42,10 @@ if(IS_ABSOLUTE "${QUENBROOK_APPLICATIONS_DIR}")
 else()
   set(destination "${CMAKE_INSTALL_PREFIX}/${QUENBROOK_APPLICATIONS_DIR}")
 endif()
-set(entry "${QUENBROOK_ENTRY_STAGING}/${QUENBROOK_APP_ID}.desktop")
-configure_file("${QUENBROOK_ENTRY_TEMPLATE}" "${entry}" @ONLY)
-# file(INSTALL) adds DESTDIR and records the file in install_manifest.txt.
-file(INSTALL "${entry}" DESTINATION "${destination}")
+foreach(template IN LISTS QUENBROOK_ENTRY_TEMPLATES)
+  cmake_path(GET template STEM LAST_ONLY name)
+  set(entry "${QUENBROOK_ENTRY_STAGING}/${name}")
+  configure_file("${template}" "${entry}" @ONLY)
+  # file(INSTALL) adds DESTDIR and records the file in install_manifest.txt.
+  file(INSTALL "${entry}" DESTINATION "${destination}")
+endforeach()

@@ -13,7 +13,7 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick poppler-utils libjpeg-turbo-progs time
   fonts-dejavu-core python3
   clang libclang-rt-14-dev
-  desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin appstream groff-base man-db
+  desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin appstream groff-base man-db lintian
   locales qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#include <cstdio>
 #include <optional>
 
 namespace {
@@ -94,7 +95,17 @@ void setUpApplication(QApplication& app)
 
 void registerWithDesktop(const QString& exeFolder, const QString& exeName)
 {
-    quenbrook::FreedesktopRegistry registry;
+    using quenbrook::FreedesktopRegistry;
+    // An installed program's own entries (in its prefix or the system's folders) offer the verbs
+    // already: nothing is written for the user.
+    const QStringList installed =
+        QStringList{QDir::cleanPath(exeFolder + QStringLiteral("/../share"))} +
+        FreedesktopRegistry::SystemDataFolders();
+    if (FreedesktopRegistry::InstalledEntriesOffer(QDir(exeFolder).filePath(exeName),
+                                                   {quenbrook::AddSwitch, quenbrook::ViewSwitch},
+                                                   installed))
+        return;
+    FreedesktopRegistry registry;
     QFile icon(QStringLiteral(":/about/quenbrook.svg"));
     if (icon.open(QIODevice::ReadOnly))
         registry.setIconPicture(icon.readAll());
@@ -122,6 +133,18 @@ int runProgram(quenbrook::LocalHandOff& handOff, const QStringList& commands)
 int main(int argc, char* argv[])
 {
     using namespace quenbrook;
+    // --help and --version answer on the terminal: no display, no running Quenbrook involved.
+    if (const TerminalRequest request = GetTerminalRequest(argumentsOf(argc, argv));
+        request != TerminalRequest::None) {
+        QCoreApplication app(argc, argv);
+        LoadTranslations(app);
+        const QString text = request == TerminalRequest::Help
+                                 ? StartHelpText()
+                                 : QStringLiteral("quenbrook ") + QString::fromUtf16(VersionText) +
+                                       QLatin1Char('\n');
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     ReusePictureMemory();
     // A later start only hands its command line over: it needs no display, so that is decided
     // before the graphical application is made.

@@ -37,19 +37,31 @@ QString translated(const char* text)
 constexpr SettingWord<QPageLayout::Orientation> Orientations[] = {
     {"portrait", QPageLayout::Portrait}, {"landscape", QPageLayout::Landscape}};
 
+template <class Record, class T>
+void addSettingOptions(const AlbumSetting<Record, T>& setting, QList<AlbumOption>& options)
+{
+    for (const SettingOption<T>& option : setting.Options) {
+        QString help = translated(option.Help);
+        if (!setting.Choices.isEmpty())
+            help = help.arg(AcceptedWords(option, setting.Choices));
+        AlbumOption added{QCommandLineOption(QLatin1String(option.Name), help,
+                                             QString::fromLatin1(option.ValueName))};
+        if (option.ValueName) {
+            added.Length = std::is_same_v<T, float>;
+            if (!added.Length && !std::is_same_v<T, BandStyle>)
+                added.Words = AcceptedWords(option, setting.Choices)
+                                  .split(QLatin1String(", "), Qt::SkipEmptyParts);
+        }
+        options << added;
+    }
+}
+
 // The options of the settings, in the order of their declarations.
-void addSettingOptions(QCommandLineParser& parser)
+void addSettingOptions(QList<AlbumOption>& options)
 {
     PrintSettings where; // only shows each setting's place
-    ForEachSingleSetting(where, [&](const auto& setting, auto&) {
-        for (const auto& option : setting.Options) {
-            QString help = translated(option.Help);
-            if (!setting.Choices.isEmpty())
-                help = help.arg(AcceptedWords(option, setting.Choices));
-            parser.addOption(QCommandLineOption(QLatin1String(option.Name), help,
-                                                QString::fromLatin1(option.ValueName)));
-        }
-    });
+    ForEachSingleSetting(where,
+                         [&](const auto& setting, auto&) { addSettingOptions(setting, options); });
 }
 
 // The value of the setting's option that was given, if one was.
@@ -99,14 +111,11 @@ QString helpText(const QCommandLineParser& parser)
     return usageLines() + QLatin1Char('\n') + text.mid(text.indexOf(QLatin1Char('\n')) + 1);
 }
 
-QCommandLineOption option(const QStringList& names, const char* help,
-                          const QString& valueName = QString())
+AlbumOption option(const QStringList& names, const char* help, const QString& valueName = QString())
 {
-    return QCommandLineOption(names, translated(help), valueName);
+    return {QCommandLineOption(names, translated(help), valueName)};
 }
 
-// Every option, in the order the help lists them: where the album goes and on what paper, the
-// settings, then how the run goes.
 void addOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(translated(Description));
@@ -119,43 +128,8 @@ void addOptions(QCommandLineParser& parser)
                                      "the program's file lists; \"-\" for paths on standard input, "
                                      "one a line (with -0: each ended by a NUL byte).")),
         QStringLiteral("PICTURE..."));
-    parser.addOptions(
-        {option({"o", "output"},
-                QT_TRANSLATE_NOOP("quenbrook-album",
-                                  "Write the album to this PDF file (\"-\": standard output). "
-                                  "Nothing is written until every page is done."),
-                "FILE"),
-         option({"P", "printer"},
-                QT_TRANSLATE_NOOP("quenbrook-album", "Print on this CUPS printer instead."),
-                "NAME"),
-         option({"paper"},
-                QT_TRANSLATE_NOOP("quenbrook-album", "Paper size: A4, A3, A5, Letter, Legal, B5, "
-                                                     "Tabloid... (default: the printer's)."),
-                "SIZE"),
-         option({"orientation"}, QT_TRANSLATE_NOOP("quenbrook-album", "portrait or landscape."),
-                "WHICH")});
-    addSettingOptions(parser);
-    parser.addOptions(
-        {option({"pages"},
-                QT_TRANSLATE_NOOP("quenbrook-album",
-                                  "Print only pages FROM to TO of the album: 2-5, 2- (to the end) "
-                                  "or 3; a TO past the end means the last page."),
-                "FROM-TO"),
-         option({"title"},
-                QT_TRANSLATE_NOOP("quenbrook-album",
-                                  "The document's title, in the PDF and as the print job's name "
-                                  "(default: the output file's name without its extension)."),
-                "TEXT"),
-         option({"0", "null"},
-                QT_TRANSLATE_NOOP("quenbrook-album", "Paths on standard input (\"-\") are ended by "
-                                                     "NUL bytes, as find -print0 writes them.")),
-         option({"q", "quiet"},
-                QT_TRANSLATE_NOOP("quenbrook-album",
-                                  "Show no progress. Progress, ending in a summary, is shown only "
-                                  "when standard error is a terminal; as plain text when "
-                                  "TERM=dumb or NO_COLOR is set.")),
-         option({"h", "help"}, QT_TRANSLATE_NOOP("quenbrook-album", "Show this help and exit.")),
-         option({"version"}, QT_TRANSLATE_NOOP("quenbrook-album", "Show the version and exit."))});
+    for (const AlbumOption& option : AlbumOptionList())
+        parser.addOption(option.Option);
 }
 
 // Where the album goes and what it is made of.
@@ -172,6 +146,54 @@ void checkDestination(const QCommandLineParser& parser, const AlbumRequest& r, O
 }
 
 } // namespace
+
+// Every option, in the order the help lists them: where the album goes and on what paper, the
+// settings, then how the run goes.
+QList<AlbumOption> AlbumOptionList()
+{
+    QList<AlbumOption> options{
+        option({"o", "output"},
+               QT_TRANSLATE_NOOP("quenbrook-album",
+                                 "Write the album to this PDF file (\"-\": standard output). "
+                                 "Nothing is written until every page is done."),
+               "FILE"),
+        option({"P", "printer"},
+               QT_TRANSLATE_NOOP("quenbrook-album", "Print on this CUPS printer instead."), "NAME"),
+        option({"paper"},
+               QT_TRANSLATE_NOOP("quenbrook-album", "Paper size: A4, A3, A5, Letter, Legal, B5, "
+                                                    "Tabloid... (default: the printer's)."),
+               "SIZE"),
+        option({"orientation"}, QT_TRANSLATE_NOOP("quenbrook-album", "portrait or landscape."),
+               "WHICH")};
+    options[2].Words = PaperNames();
+    for (const SettingWord<QPageLayout::Orientation>& word : Orientations)
+        options[3].Words << QLatin1String(word.Text);
+    addSettingOptions(options);
+    options
+        << option({"pages"},
+                  QT_TRANSLATE_NOOP("quenbrook-album",
+                                    "Print only pages FROM to TO of the album: 2-5, 2- (to the "
+                                    "end) or 3; a TO past the end means the last page."),
+                  "FROM-TO")
+        << option({"title"},
+                  QT_TRANSLATE_NOOP("quenbrook-album",
+                                    "The document's title, in the PDF and as the print job's name "
+                                    "(default: the output file's name without its extension)."),
+                  "TEXT")
+        << option({"0", "null"},
+                  QT_TRANSLATE_NOOP("quenbrook-album",
+                                    "Paths on standard input (\"-\") are ended by NUL bytes, as "
+                                    "find -print0 writes them."))
+        << option(
+               {"q", "quiet"},
+               QT_TRANSLATE_NOOP("quenbrook-album",
+                                 "Show no progress. Progress, ending in a summary, is shown only "
+                                 "when standard error is a terminal; as plain text when "
+                                 "TERM=dumb or NO_COLOR is set."))
+        << option({"h", "help"}, QT_TRANSLATE_NOOP("quenbrook-album", "Show this help and exit."))
+        << option({"version"}, QT_TRANSLATE_NOOP("quenbrook-album", "Show the version and exit."));
+    return options;
+}
 
 QString UsageText(const QString& problem)
 {

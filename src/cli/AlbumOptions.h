@@ -2,6 +2,8 @@
 
 #include "cli/AlbumRequest.h"
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +19,18 @@ struct ParsedCommandLine
     QString Text;
     int Status = ExitDone;
 };
+
+// One of quenbrook-album's options as --help shows it, with the words its value may be when they
+// are a fixed list ("inch", "cm"), or whether it is a length.
+struct AlbumOption
+{
+    QCommandLineOption Option;
+    QStringList Words = {};
+    bool Length = false;
+};
+
+// Every option, in the order --help lists them.
+QList<AlbumOption> AlbumOptionList();
 
 // A usage error's text: the problem, how to call the program, where to find more.
 QString UsageText(const QString& problem);

@@ -16,6 +16,10 @@ QString dashed(const QString& name)
     return QStringLiteral("--") + name;
 }
 
+using Unit = TypedLength::Unit;
+constexpr SettingWord<Unit> unitWords[] = {
+    {"in", Unit::Inch}, {"cm", Unit::Centimetre}, {"mm", Unit::Millimetre}};
+
 // The paper sizes QPageSize knows, by key or name in any letter case ("A4", "letter", "B5").
 std::optional<QPageSize> paperNamed(const QString& text)
 {
@@ -37,6 +41,26 @@ std::optional<QPageSize> paperNamed(const QString& text)
 }
 
 } // namespace
+
+QStringList PaperNames()
+{
+    QStringList names;
+    for (int id = 0; id < QPageSize::LastPageSize; ++id) {
+        const auto size = QPageSize::PageSizeId(id);
+        if (size != QPageSize::Custom)
+            names << QPageSize::key(size).section(QLatin1Char('.'), 0, 0);
+    }
+    names.removeDuplicates();
+    return names;
+}
+
+QStringList LengthUnits()
+{
+    QStringList units;
+    for (const SettingWord<Unit>& w : unitWords)
+        units << QLatin1String(w.Text);
+    return units;
+}
 
 void OptionReader::fail(const QString& message)
 {
@@ -63,9 +87,6 @@ void OptionReader::bothGiven(const QString& first, const QString& second)
 
 std::optional<TypedLength> OptionReader::length(const QString& name, bool zeroAllowed)
 {
-    using Unit = TypedLength::Unit;
-    static constexpr SettingWord<Unit> unitWords[] = {
-        {"in", Unit::Inch}, {"cm", Unit::Centimetre}, {"mm", Unit::Millimetre}};
     const QString text = parser_.value(name);
     QString number = text.trimmed();
     TypedLength length;

@@ -36,6 +36,12 @@ template <class T> QString AcceptedWords(const SettingOption<T>& option, const Q
     return words.join(QLatin1String(", "));
 }
 
+// The names of the paper sizes --paper takes, shortest form ("A4", "Letter", "Executive").
+QStringList PaperNames();
+
+// The units a length may end in, lower case ("in", "cm", "mm").
+QStringList LengthUnits();
+
 // Reads quenbrook-album's option values from the parsed command line, keeping the first
 // complaint.
 class OptionReader

@@ -84,6 +84,41 @@ private slots:
             QDir(runtime.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
             QStringList());
     }
+
+    // --help and --version answer on the terminal, with no display and without the running
+    // instance hearing of them; after a switch they are its file and go to the running one.
+    void helpAndVersionOnTheTerminal()
+    {
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        LocalHandOff running;
+        QVERIFY(!running.PrevInstance());
+        QStringList received;
+        running.LoadServer([&](const QString& text) { received << text; });
+
+        for (const char* help : {"--help", "-h"}) {
+            const ProgramRun shown = run({help}, runtime.path());
+            QCOMPARE(shown.status, 0);
+            for (const char* text : {"Usage: quenbrook", "/AddAlbumPrinterList FILE",
+                                     "/ViewImage FILE", "--version", "quenbrook-album"})
+                QVERIFY2(shown.out.contains(text), shown.out.constData());
+            QCOMPARE(shown.err, QByteArray());
+        }
+        const ProgramRun version = run({"--version", "--help"}, runtime.path());
+        QCOMPARE(version.status, 0);
+        QCOMPARE(version.out, QByteArray("quenbrook ") + QUENBROOK_VERSION + "\n");
+        // "--Help" is no option: a plain start, handed to the running one.
+        QCOMPARE(run({"--Help"}, runtime.path()).status, 0);
+        QTRY_COMPARE(received, QStringList{"--Help"});
+        received.clear();
+
+        const ProgramRun viewed = run({"/ViewImage", "--help"}, runtime.path());
+        QCOMPARE(viewed.status, 0);
+        QCOMPARE(viewed.out, QByteArray());
+        QTRY_COMPARE(received.size(), 1);
+        QVERIFY2(received.first().startsWith("/ViewImage ") && received.first().contains("/--help"),
+                 qPrintable(received.first()));
+    }
 };
 
 QUENBROOK_TEST(tst_Program)

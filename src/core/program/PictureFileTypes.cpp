@@ -69,8 +69,13 @@ bool SameContent(const PictureType& one, const PictureType& other)
 
 QStringList PictureMimeTypes()
 {
+    return PictureMimeTypes(Types);
+}
+
+QStringList PictureMimeTypes(std::span<const PictureType> table)
+{
     QStringList types;
-    for (const PictureType& type : Types) {
+    for (const PictureType& type : table) {
         if (!types.contains(QLatin1String(type.mimeType)))
             types << QLatin1String(type.mimeType);
     }
@@ -79,21 +84,24 @@ QStringList PictureMimeTypes()
 
 QString FileListPattern()
 {
-    static const QString pattern = [] {
-        std::vector<const PictureType*> listed;
-        for (const PictureType& type : Types) {
-            if (type.fileListPlace > 0)
-                listed.push_back(&type);
-        }
-        std::sort(listed.begin(), listed.end(), [](const PictureType* a, const PictureType* b) {
-            return a->fileListPlace < b->fileListPlace;
-        });
-        QStringList patterns;
-        for (const PictureType* type : listed)
-            patterns << QStringLiteral("*.") + QLatin1String(type->extension);
-        return patterns.join(QLatin1Char(';'));
-    }();
+    static const QString pattern = FileListPattern(Types);
     return pattern;
+}
+
+QString FileListPattern(std::span<const PictureType> table)
+{
+    std::vector<const PictureType*> listed;
+    for (const PictureType& type : table) {
+        if (type.fileListPlace > 0)
+            listed.push_back(&type);
+    }
+    std::stable_sort(listed.begin(), listed.end(), [](const PictureType* a, const PictureType* b) {
+        return a->fileListPlace < b->fileListPlace;
+    });
+    QStringList patterns;
+    for (const PictureType* type : listed)
+        patterns << QStringLiteral("*.") + QLatin1String(type->extension);
+    return patterns.join(QLatin1Char(';'));
 }
 
 bool IsPictureFile(const QString& path)

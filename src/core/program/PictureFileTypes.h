@@ -72,11 +72,14 @@ bool SameContent(const PictureType& one, const PictureType& other);
 
 // The MIME types of the picture types, each once, in the fixed order.
 QStringList PictureMimeTypes();
+// The same for another table (the install data's generator takes extra rows).
+QStringList PictureMimeTypes(std::span<const PictureType> table);
 
 // The wildcard pattern of the Album Viewer's and Album Printer's file lists,
 // "*.bmp;*.gif;*.jpg;*.ico;*.cur;*.wmf;*.rle;*.jpeg;*.emf". It names nine of the types: ".jpe"
 // and ".jfif" files open from the file manager and can be dropped, but are not listed.
 QString FileListPattern();
+QString FileListPattern(std::span<const PictureType> table);
 
 // True when the path ends in one of the picture extensions, in any letter case. Only the end of
 // the text counts; the file need not exist.

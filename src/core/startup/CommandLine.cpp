@@ -2,6 +2,7 @@
 
 #include "core/program/PictureFileTypes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -96,6 +97,71 @@ QStringList StartCommands(const QStringList& arguments, const QDir& startFolder)
     for (const QString& file : arguments.mid(2))
         commands << CommandLineText({FileManagerMark, arguments.at(1), file}, startFolder);
     return commands;
+}
+
+TerminalRequest GetTerminalRequest(const QStringList& arguments)
+{
+    if (GetCommandType(arguments.join(QLatin1Char(' '))) != CommandType::None)
+        return TerminalRequest::None;
+    for (const QString& argument : arguments) {
+        if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h"))
+            return TerminalRequest::Help;
+        if (argument == QStringLiteral("--version"))
+            return TerminalRequest::Version;
+    }
+    return TerminalRequest::None;
+}
+
+namespace {
+
+// The text in lines of at most 79 characters, broken at blanks, each ended by a line break.
+QString wrapped(const QString& text)
+{
+    QString lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > 79) {
+            lines += line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return lines + line + QLatin1Char('\n');
+}
+
+} // namespace
+
+QString StartHelpText()
+{
+    const auto tr = [](const char* text) { return QCoreApplication::translate("quenbrook", text); };
+    const auto line = [](const QString& name, const QString& text) {
+        return QStringLiteral("  ") + name.leftJustified(27) + text + QLatin1Char('\n');
+    };
+    const QString file = tr(QT_TRANSLATE_NOOP("quenbrook", "FILE"));
+    // %1: the program, %2 and %3: the switches, %4: "FILE".
+    return tr(QT_TRANSLATE_NOOP("quenbrook", "Usage: %1 [%2 %4 | %3 %4]"))
+               .arg(QStringLiteral("quenbrook"), AddSwitch, ViewSwitch, file) +
+           QStringLiteral("\n\n") +
+           wrapped(tr(QT_TRANSLATE_NOOP(
+               "quenbrook", "Browses folders of pictures and prints them as album pages. "
+                            "Started with no switch, it opens the main window that was closed "
+                            "last. One Quenbrook runs at a time: a later start hands its switch "
+                            "to the running one and ends."))) +
+           QLatin1Char('\n') +
+           line(AddSwitch + QLatin1Char(' ') + file,
+                tr(QT_TRANSLATE_NOOP("quenbrook",
+                                     "Add the file to the Album Printer's print list."))) +
+           line(ViewSwitch + QLatin1Char(' ') + file,
+                tr(QT_TRANSLATE_NOOP("quenbrook", "Open the file in a new Image Viewer."))) +
+           line(QStringLiteral("-h, --help"),
+                tr(QT_TRANSLATE_NOOP("quenbrook", "Show this help and exit."))) +
+           line(QStringLiteral("--version"),
+                tr(QT_TRANSLATE_NOOP("quenbrook", "Show the version and exit."))) +
+           QLatin1Char('\n') +
+           wrapped(tr(QT_TRANSLATE_NOOP(
+               "quenbrook", "The switches are written as shown, letter case included; everything "
+                            "after a switch names its file. quenbrook-album prints albums from a "
+                            "terminal, with no window.")));
 }
 
 } // namespace quenbrook

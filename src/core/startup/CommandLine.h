@@ -48,6 +48,20 @@ QString CommandFile(const QString& text, const QString& commandSwitch);
 // refused on its own, and never handed to a running instance, which a failed view would end.
 bool RefusedFromFileManager(const QString& text);
 
+// What a start asks of the terminal alone: "--help" or "--version" given as an argument of their
+// own, when neither switch occurs (after a switch they belong to its file). The first one given
+// counts.
+enum class TerminalRequest
+{
+    None,
+    Help,
+    Version
+};
+TerminalRequest GetTerminalRequest(const QStringList& arguments);
+
+// What "--help" prints: how to start the program, its switches and options.
+QString StartHelpText();
+
 // The commands one start carries, in the order given. A file manager's start names every chosen
 // file after its switch, each its own command; any other start is one command, its whole line.
 QStringList StartCommands(const QStringList& arguments, const QDir& startFolder);

@@ -7,7 +7,9 @@
 #include "core/startup/OwnMimeTypes.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
@@ -129,6 +131,36 @@ QStringList FreedesktopRegistry::SystemConfigFolders()
     return folders;
 }
 
+bool FreedesktopRegistry::InstalledEntriesOffer(const QString& program, const QStringList& switches,
+                                                const QStringList& dataFolders)
+{
+    const QString real = QFileInfo(program).canonicalFilePath();
+    if (real.isEmpty())
+        return false;
+    QMap<QString, QStringList> offered; // switch to the types its entries list
+    for (const QString& folder : dataFolders) {
+        const QString applications = QDir(folder).filePath(QStringLiteral("applications"));
+        for (QDirIterator it(applications, {QStringLiteral("*.desktop")}, QDir::Files,
+                             QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const DesktopKeyFile entry = DesktopKeyFile::load(it.next());
+            if (entry.value(EntryGroup, QStringLiteral("Hidden")) == QLatin1String("true") ||
+                QFileInfo(UnescapeValue(entry.value(EntryGroup, QStringLiteral("TryExec"))))
+                        .canonicalFilePath() != real)
+                continue;
+            const QString exec = UnescapeValue(entry.value(EntryGroup, QStringLiteral("Exec")));
+            for (const QString& commandSwitch : switches)
+                if (exec.contains(commandSwitch))
+                    offered[commandSwitch] << SplitList(entry.value(EntryGroup, MimeTypeKey));
+        }
+    }
+    for (const QString& commandSwitch : switches)
+        for (const QString& type : PictureMimeTypes())
+            if (!offered.value(commandSwitch).contains(type))
+                return false;
+    return true;
+}
+
 QString FreedesktopRegistry::applicationsFolder() const
 {
     return QDir(dataHome_).filePath(QStringLiteral("applications"));
@@ -158,16 +190,21 @@ QString FreedesktopRegistry::GetExtensionClass(const QString& extension)
 {
     forgetKnownOwnTypes();
     const QString type = MimeTypeOf(extension);
-    const QString application =
-        type.isEmpty() ? QString() : mimeApps_.defaultApplication(type, OwnPrefix).desktopId;
-    if (application.isEmpty())
+    if (type.isEmpty())
         return {};
-    if (application.startsWith(ClassPrefix)) {
-        const QString className = UnescapeValue(readEntry(application).value(ClassKey));
-        if (!className.isEmpty())
-            return className;
+    if (!mimeApps_.defaultApplication(type, OwnPrefix).desktopId.isEmpty())
+        return type;
+    // No other program opens the type: it is a class's of this program when that class's entry
+    // lists it.
+    const QStringList classes =
+        QDir(applicationsFolder())
+            .entryList({ClassPrefix + QStringLiteral("*.desktop")}, QDir::Files, QDir::Name);
+    for (const QString& id : classes) {
+        const QMap<QString, QString> entry = readEntry(id);
+        if (SplitList(entry.value(MimeTypeKey)).contains(type))
+            return UnescapeValue(entry.value(ClassKey));
     }
-    return type;
+    return {};
 }
 
 void FreedesktopRegistry::SetExtensionClass(const QString& extension, const QString& className)
@@ -180,7 +217,6 @@ void FreedesktopRegistry::SetExtensionClass(const QString& extension, const QStr
     updateClass(className, [&](QMap<QString, QString>& entry) {
         entry[MimeTypeKey] = JoinList(withAdded(SplitList(entry.value(MimeTypeKey)), {type}));
     });
-    mimeApps_.setDefault(type, ClassDesktopId(className));
 }
 
 void FreedesktopRegistry::SetClassDescription(const QString& key, const QString& text)
@@ -212,9 +248,6 @@ void FreedesktopRegistry::SetVerbCommand(const QString& className, const QString
     const QString tryExec = EscapeValue(CommandArguments(command).value(0));
     QStringList types;
     if (isMimeType(className)) {
-        // Listing the type in an entry of the user's own folder would make it the type's
-        // default wherever no list chooses one: the present default is written down first.
-        mimeApps_.keepDefault(className, OwnPrefix);
         types << className;
     } else if (!className.isEmpty()) {
         // The class opens its files with the first verb registered on it.
@@ -265,6 +298,9 @@ void FreedesktopRegistry::forgetKnownOwnTypes()
     if (ownTypesChecked_)
         return;
     ownTypesChecked_ = true;
+    // Older releases chose their class's entry as the default of the types it claimed; no such
+    // choice stays behind.
+    mimeApps_.forgetDefaults(ClassPrefix);
     QMap<QString, QString> own = ReadOwnMimeTypes(mimePackageFile());
     QStringList forgotten;
     for (auto it = own.begin(); it != own.end();) {
@@ -282,8 +318,6 @@ void FreedesktopRegistry::forgetKnownOwnTypes()
     if (written)
         runTool(QStringLiteral("update-mime-database"),
                 QDir(dataHome_).filePath(QStringLiteral("mime")));
-    for (const QString& type : forgotten)
-        mimeApps_.removeDefault(type);
     const QStringList entries =
         QDir(applicationsFolder())
             .entryList({OwnPrefix + QStringLiteral("*.desktop")}, QDir::Files, QDir::Name);

@@ -18,8 +18,6 @@ namespace quenbrook {
 //    menus while file managers offer it under "Open With".
 //  - <data>/applications/quenbrook-class-<class>.desktop, the program's class: its description as
 //    Name, its icon, the command of its first verb, and the types it has claimed.
-//  - <config>/mimeapps.list, [Default Applications]: each claimed type names the class entry, and
-//    each type a verb is offered on keeps the default it had (see below).
 //  - <data>/mime/packages/quenbrook.xml: extensions that the MIME database knows neither by name
 //    nor by their content, each with a type "application/x-quenbrook-<extension>" of its own.
 //
@@ -29,11 +27,10 @@ namespace quenbrook {
 // included, listed applications that are not installed skipped), and no installed entry other
 // than this program's own lists the type.
 //
-// An entry of the user's folder that lists a type outranks the system's entries for it, so
-// offering a verb would make it the default wherever no list chooses one: before listing a type,
-// its present default is written into the user's mimeapps.list. Every entry carries TryExec, so
-// launchers drop the entries once the program is gone, and its Exec starts the program with
-// FileManagerMark before the switch.
+// No program's default is ever chosen here: mimeapps.list gets no [Default Applications] line,
+// and the lines an older release wrote for its class's entry are taken out. Every entry carries
+// TryExec, so launchers drop the entries once the program is gone, and its Exec starts the
+// program with FileManagerMark before the switch.
 //
 // Writes go through QSaveFile and only when the text changes, so registering twice leaves every
 // file as it was. update-desktop-database and update-mime-database run when they are installed.
@@ -61,6 +58,11 @@ public:
                         const QString& command) override;
 
     static QStringList SystemDataFolders();
+    // True when the desktop entries in the folders' applications folders that run `program` (their
+    // TryExec names it) offer each switch for every picture type: an installation whose entries
+    // the file manager already offers, so nothing needs writing for the user.
+    static bool InstalledEntriesOffer(const QString& program, const QStringList& switches,
+                                      const QStringList& dataFolders);
     static QStringList SystemConfigFolders();
 
     QString applicationsFolder() const;

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QMimeDatabase>
 
+#include <algorithm>
+
 namespace quenbrook {
 namespace {
 
@@ -60,24 +62,17 @@ MimeApps::Default MimeApps::defaultApplication(const QString& mimeType,
     return {};
 }
 
-void MimeApps::setDefault(const QString& mimeType, const QString& desktopId) const
+void MimeApps::forgetDefaults(const QString& prefix) const
 {
     DesktopKeyFile file = DesktopKeyFile::load(userFile());
-    file.setValue(DefaultsGroup, mimeType, JoinList({desktopId}));
-    WriteIfChanged(userFile(), file.text());
-}
-
-void MimeApps::keepDefault(const QString& mimeType, const QString& skippedPrefix) const
-{
-    const Default current = defaultApplication(mimeType, skippedPrefix);
-    if (!current.desktopId.isEmpty() && !current.chosen)
-        setDefault(mimeType, current.desktopId);
-}
-
-void MimeApps::removeDefault(const QString& mimeType) const
-{
-    DesktopKeyFile file = DesktopKeyFile::load(userFile());
-    if (file.removeValue(DefaultsGroup, mimeType))
+    bool changed = false;
+    for (const QString& type : file.keys(DefaultsGroup)) {
+        const QStringList ids = SplitList(file.value(DefaultsGroup, type));
+        if (!ids.isEmpty() && std::all_of(ids.cbegin(), ids.cend(),
+                                          [&](const QString& id) { return id.startsWith(prefix); }))
+            changed = file.removeValue(DefaultsGroup, type) || changed;
+    }
+    if (changed)
         WriteIfChanged(userFile(), file.text());
 }
 

@@ -32,13 +32,9 @@ public:
     // list names as default or added; else one that a data folder's entries list, those whose id
     // starts with `skippedPrefix` left out.
     Default defaultApplication(const QString& mimeType, const QString& skippedPrefix) const;
-    // Makes the desktop entry the user's default for the type; other lines stay as they were.
-    void setDefault(const QString& mimeType, const QString& desktopId) const;
-    // Writes the type's present default down as the user's choice unless a list already chooses
-    // it, so that entries added to the user's folder later do not take it over.
-    void keepDefault(const QString& mimeType, const QString& skippedPrefix) const;
-    // Takes the type's line out of the user's [Default Applications].
-    void removeDefault(const QString& mimeType) const;
+    // Takes out of the user's [Default Applications] every line that names only entries whose
+    // ids start with the prefix: an older release's choices of its own entries.
+    void forgetDefaults(const QString& prefix) const;
 
 private:
     bool isInstalled(const QString& desktopId) const;

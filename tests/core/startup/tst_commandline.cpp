@@ -49,6 +49,30 @@ private slots:
         QVERIFY(QDir::setCurrent(processFolder));
         QUENBROOK_COMPARE_GOLDEN("startup/command-lines.txt", dump.replace(start.path(), "@"));
     }
+
+    // --help and --version as arguments of their own, spelt exactly, when no switch occurs; the
+    // first one given counts.
+    void terminalRequests()
+    {
+        using R = TerminalRequest;
+        const std::pair<QStringList, R> starts[] = {
+            {{}, R::None},
+            {{"--help"}, R::Help},
+            {{"-h"}, R::Help},
+            {{"--version"}, R::Version},
+            {{"photo.jpg", "--version", "--help"}, R::Version},
+            {{"--help", "--version"}, R::Help},
+            {{"--HELP"}, R::None},
+            {{"--help=x"}, R::None},
+            {{"-help"}, R::None},
+            {{"/ViewImage", "--help"}, R::None},
+            {{"--version", "/AddAlbumPrinterList", "a.jpg"}, R::None},
+            {{"--help", "x/ViewImage"}, R::None}, // a switch anywhere in the line
+            {{"--help", "/viewimage"}, R::Help},  // letter case counts
+        };
+        for (const auto& [arguments, expected] : starts)
+            QVERIFY2(GetTerminalRequest(arguments) == expected, qPrintable(arguments.join(' ')));
+    }
 };
 
 QUENBROOK_TEST(tst_CommandLine)

@@ -1,4 +1,6 @@
+#include "core/program/PictureFileTypes.h"
 #include "core/settings/SettingsStore.h"
+#include "core/startup/CommandLine.h"
 #include "core/startup/FreedesktopRegistry.h"
 #include "core/startup/OwnMimeTypes.h"
 #include "core/startup/RegisterFileTypes.h"
@@ -53,7 +55,7 @@ QString typeOf(const QString& extension)
 // listed for GIF in the desktop database, is the default for the icon type under one of its
 // aliases and for cursors in the older defaults.list; BMP is listed only for a program that is not
 // installed; the user's default for EMF names a program that is gone. An older release left a type
-// of its own for ".jfif".
+// of its own for ".jfif", and chose its class's entry as the default of it and of BMP.
 struct Desktop
 {
     QTemporaryDir root;
@@ -76,7 +78,9 @@ struct Desktop
                                                    "=viewer.desktop\n" + iconAlias +
                                                    "=viewer.desktop\n");
         write(config + "/mimeapps.list", UserMimeApps + typeOf("emf") + "=gone.desktop\n" +
-                                             StaleType + "=quenbrook-class-quenbrook.desktop;\n");
+                                             StaleType + "=quenbrook-class-quenbrook.desktop;\n" +
+                                             typeOf("bmp") +
+                                             "=quenbrook-class-quenbrook.desktop;\n");
         write(ownPackage, QString::fromUtf8(OwnMimeTypesText({{"jfif", StaleType}})));
         write(entry(FreedesktopRegistry::ClassDesktopId("Quenbrook")),
               "[Desktop Entry]\nName=Quenbrook\nMimeType=" + StaleType + ";\n");
@@ -143,10 +147,9 @@ private slots:
         }
     }
 
-    // The entries, icon and list of defaults written, as golden text: the verbs cover every type,
-    // the class only those no program opens. The user's list keeps what it had, gains the
-    // unclaimed types, and writes down the defaults that only the desktop database, an alias or
-    // defaults.list gave; the older release's type is gone with its line.
+    // The entries and icon written, as golden text: the verbs cover every type, the class only
+    // those no program opens. No default is chosen for any type: the user's list keeps its own
+    // lines and loses only the older release's choices of its class.
     void freedesktopEntries()
     {
         // The MIME database takes a package's types from the shared-mime-info namespace.
@@ -172,6 +175,10 @@ private slots:
             }
         }
         QUENBROOK_COMPARE_GOLDEN("startup/freedesktop-entries.txt", dump);
+        QFile list(desktop.config + "/mimeapps.list");
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(list.readAll()),
+                 UserMimeApps + typeOf("emf") + "=gone.desktop\n");
 
         // A later start reads the same classes back and does not touch a file.
         const auto before = filesUnder(desktop.root.path());
@@ -182,6 +189,50 @@ private slots:
         QCOMPARE(later.GetExtensionClass("xyz-unknown"), "");
         desktop.registerTypes();
         QCOMPARE(filesUnder(desktop.root.path()), before);
+    }
+
+    // An installation's own entries offer both verbs on every type when those that run the
+    // program (by TryExec, through a link too) list every type for each switch between them.
+    void installedEntriesOffer()
+    {
+        QTemporaryDir root;
+        const QString program = root.filePath("prefix/bin/quenbrook");
+        write(program, "#!/bin/sh\n");
+        write(root.filePath("prefix/bin/other"), "#!/bin/sh\n");
+        QVERIFY(QFile::link(program, root.filePath("link")));
+        const QString share = root.filePath("prefix/share");
+        const QStringList types = PictureMimeTypes();
+        const auto entry = [&](const QString& name, const QString& exec, const QStringList& listed,
+                               const QString& more = {}, const QString& tryExec = {}) {
+            write(share + "/applications/" + name,
+                  "[Desktop Entry]\nType=Application\nName=" + name +
+                      "\nTryExec=" + (tryExec.isEmpty() ? program : tryExec) + "\nExec=" + exec +
+                      " %F\nMimeType=" + listed.join(';') + ";\n" + more);
+        };
+        const auto offers = [&](const QString& which = {}) {
+            return FreedesktopRegistry::InstalledEntriesOffer(which.isEmpty() ? program : which,
+                                                              {AddSwitch, ViewSwitch},
+                                                              {root.filePath("elsewhere"), share});
+        };
+        const QString add = program + " --from-file-manager /AddAlbumPrinterList";
+        const QString view = "sh -c \"exec \\\"\\$0\\\" /ViewImage \\\"\\$1\\\"\" " + program;
+
+        entry("view.desktop", view, types);
+        QVERIFY(!offers()); // no entry adds to the print list
+        entry("add.desktop", add, types.mid(0, types.size() - 1));
+        QVERIFY(!offers()); // all types but the last
+        entry("add-last.desktop", add, types.mid(types.size() - 1));
+        QVERIFY(offers()); // the two add entries share the types between them
+        QVERIFY(offers(root.filePath("link")));
+        QVERIFY(!offers(root.filePath("prefix/bin/other")));
+        QVERIFY(!FreedesktopRegistry::InstalledEntriesOffer(program, {AddSwitch, ViewSwitch},
+                                                            {root.filePath("elsewhere")}));
+        entry("add-last.desktop", add, types.mid(types.size() - 1), "Hidden=true\n");
+        QVERIFY(!offers()); // a hidden entry offers nothing
+        entry("add-last.desktop", add, types.mid(types.size() - 1), {}, root.filePath("link"));
+        QVERIFY(offers()); // its TryExec names the program through the link
+        entry("add-last.desktop", add, types.mid(types.size() - 1), {}, "/usr/bin/quenbrook-old");
+        QVERIFY(!offers()); // another program's
     }
 };
 
