@@ -28,6 +28,21 @@
     </message>
 </context>
 <context>
+    <name>MenuEntry</name>
+    <message>
+        <source>Quenbrook</source>
+        <translation>Quenbrook</translation>
+    </message>
+    <message>
+        <source>Picture Album</source>
+        <translation>Bildalbum</translation>
+    </message>
+    <message>
+        <source>Browse folders of pictures and print them as album pages</source>
+        <translation>Ordner mit Bildern durchsehen und als Albumseiten drucken</translation>
+    </message>
+</context>
+<context>
     <name>OutputFile</name>
     <message>
         <source>Nothing more could be written.</source>
@@ -60,6 +75,33 @@
     <message>
         <source>Only part of the data was written.</source>
         <translation>Nur ein Teil der Daten wurde geschrieben.</translation>
+    </message>
+    <message>
+        <source>It was stopped before it was complete.</source>
+        <translation>Sie wurde angehalten, bevor sie vollständig war.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPath</name>
+    <message>
+        <source>The output file %1 is a folder; the album is a file, like -o album.pdf.</source>
+        <translation>Die Ausgabedatei %1 ist ein Ordner; das Album ist eine Datei, etwa -o album.pdf.</translation>
+    </message>
+    <message>
+        <source>The output file %1 ends as a folder&apos;s name does, but there is no such folder; the album is a file, like -o album.pdf.</source>
+        <translation>Die Ausgabedatei %1 endet wie ein Ordnername, aber einen solchen Ordner gibt es nicht; das Album ist eine Datei, etwa -o album.pdf.</translation>
+    </message>
+    <message>
+        <source>The folder of the output file %1 cannot be used: %2</source>
+        <translation>Der Ordner der Ausgabedatei %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>The output file has no name.</source>
+        <translation>Die Ausgabedatei hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>The output file %1 cannot be used: %2</source>
+        <translation>Die Ausgabedatei %1 kann nicht verwendet werden: %2</translation>
     </message>
 </context>
 <context>
@@ -217,6 +259,10 @@ Drucken abgebrochen!</translation>
         <source>took too long to draw</source>
         <translation>das Zeichnen dauerte zu lange</translation>
     </message>
+    <message>
+        <source>%1 × %2 pixels in %3 scans</source>
+        <translation>%1 × %2 Pixel in %3 Durchgängen</translation>
+    </message>
 </context>
 <context>
     <name>PreviewSurface</name>
@@ -267,6 +313,17 @@ Drucken abgebrochen!</translation>
         <source>The printer %1 cannot start a new page.</source>
         <translation>Der Drucker %1 kann keine neue Seite beginnen.</translation>
     </message>
+    <message>
+        <source>The job was stopped before it was sent.</source>
+        <translation>Der Auftrag wurde angehalten, bevor er gesendet wurde.</translation>
+    </message>
+</context>
+<context>
+    <name>Printers</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -292,6 +349,48 @@ Nur der Albumbetrachter kann verwendet werden!</translation>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened.</source>
         <translation>Der Ordner „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>The settings file %1 is not a regular file, so it is left alone: settings are neither read from it nor saved.</source>
+        <translation>Die Einstellungsdatei %1 ist keine reguläre Datei und bleibt daher unberührt: Einstellungen werden weder aus ihr gelesen noch in ihr gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>quenbrook</name>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [%2 %4 | %3 %4]</source>
+        <translation>Aufruf: %1 [%2 %4 | %3 %4]</translation>
+    </message>
+    <message>
+        <source>Browses folders of pictures and prints them as album pages. Started with no switch, it opens the main window that was closed last. One Quenbrook runs at a time: a later start hands its switch to the running one and ends.</source>
+        <translation>Durchsucht Ordner mit Bildern und druckt sie als Albumseiten. Ohne Schalter gestartet, öffnet es das zuletzt geschlossene Hauptfenster. Es läuft immer nur ein Quenbrook: Ein späterer Start übergibt seinen Schalter dem laufenden und endet.</translation>
+    </message>
+    <message>
+        <source>Add the file to the Album Printer&apos;s print list.</source>
+        <translation>Die Datei zur Druckliste des Albumdruckers hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Open the file in a new Image Viewer.</source>
+        <translation>Die Datei in einem neuen Bildbetrachter öffnen.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>The switches are written as shown, letter case included; everything after a switch names its file. quenbrook-album prints albums from a terminal, with no window.</source>
+        <translation>Die Schalter werden wie gezeigt geschrieben, samt Groß- und Kleinschreibung; alles nach einem Schalter benennt seine Datei. quenbrook-album druckt Alben aus einem Terminal, ohne Fenster.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +710,18 @@ Rückgabewert: 0 fertig, 1 ein Bild, das Layout, der Drucker oder die Ausgabe is
     <message>
         <source>printer %1</source>
         <translation>Drucker %1</translation>
+    </message>
+    <message>
+        <source>Standard input cannot be read: %1</source>
+        <translation>Die Standardeingabe kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The list on standard input is longer than %1 MB; give the pictures in shorter lists, or as folders.</source>
+        <translation>Die Liste auf der Standardeingabe ist länger als %1 MB; geben Sie die Bilder in kürzeren Listen oder als Ordner an.</translation>
+    </message>
+    <message>
+        <source>A name on standard input is longer than %1 bytes, the longest path the system takes.</source>
+        <translation>Ein Name auf der Standardeingabe ist länger als %1 Bytes, der längste Pfad, den das System annimmt.</translation>
     </message>
 </context>
 <context>

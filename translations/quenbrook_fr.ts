@@ -28,6 +28,21 @@
     </message>
 </context>
 <context>
+    <name>MenuEntry</name>
+    <message>
+        <source>Quenbrook</source>
+        <translation>Quenbrook</translation>
+    </message>
+    <message>
+        <source>Picture Album</source>
+        <translation>Album photo</translation>
+    </message>
+    <message>
+        <source>Browse folders of pictures and print them as album pages</source>
+        <translation>Parcourir des dossiers d'images et les imprimer en pages d'album</translation>
+    </message>
+</context>
+<context>
     <name>OutputFile</name>
     <message>
         <source>Nothing more could be written.</source>
@@ -60,6 +75,33 @@
     <message>
         <source>Only part of the data was written.</source>
         <translation>Seule une partie des données a été écrite.</translation>
+    </message>
+    <message>
+        <source>It was stopped before it was complete.</source>
+        <translation>Il a été arrêté avant d'être complet.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPath</name>
+    <message>
+        <source>The output file %1 is a folder; the album is a file, like -o album.pdf.</source>
+        <translation>Le fichier de sortie %1 est un dossier ; l'album est un fichier, par exemple -o album.pdf.</translation>
+    </message>
+    <message>
+        <source>The output file %1 ends as a folder&apos;s name does, but there is no such folder; the album is a file, like -o album.pdf.</source>
+        <translation>Le fichier de sortie %1 se termine comme un nom de dossier, mais ce dossier n'existe pas ; l'album est un fichier, par exemple -o album.pdf.</translation>
+    </message>
+    <message>
+        <source>The folder of the output file %1 cannot be used: %2</source>
+        <translation>Le dossier du fichier de sortie %1 ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>The output file has no name.</source>
+        <translation>Le fichier de sortie n'a pas de nom.</translation>
+    </message>
+    <message>
+        <source>The output file %1 cannot be used: %2</source>
+        <translation>Le fichier de sortie %1 ne peut pas être utilisé : %2</translation>
     </message>
 </context>
 <context>
@@ -217,6 +259,10 @@ Impression abandonnée&#xa0;!</translation>
         <source>took too long to draw</source>
         <translation>le dessin a pris trop de temps</translation>
     </message>
+    <message>
+        <source>%1 × %2 pixels in %3 scans</source>
+        <translation>%1 × %2 pixels en %3 passes</translation>
+    </message>
 </context>
 <context>
     <name>PreviewSurface</name>
@@ -267,6 +313,17 @@ Impression abandonnée&#xa0;!</translation>
         <source>The printer %1 cannot start a new page.</source>
         <translation>L&apos;imprimante %1 ne peut pas commencer une nouvelle page.</translation>
     </message>
+    <message>
+        <source>The job was stopped before it was sent.</source>
+        <translation>La tâche a été arrêtée avant d'être envoyée.</translation>
+    </message>
+</context>
+<context>
+    <name>Printers</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer au format PDF</translation>
+    </message>
 </context>
 <context>
     <name>ProgramMessages</name>
@@ -292,6 +349,48 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened.</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>The settings file %1 is not a regular file, so it is left alone: settings are neither read from it nor saved.</source>
+        <translation>Le fichier de réglages %1 n'est pas un fichier ordinaire ; il est donc laissé tel quel : les réglages n'y sont ni lus ni enregistrés.</translation>
+    </message>
+</context>
+<context>
+    <name>quenbrook</name>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [%2 %4 | %3 %4]</source>
+        <translation>Utilisation : %1 [%2 %4 | %3 %4]</translation>
+    </message>
+    <message>
+        <source>Browses folders of pictures and prints them as album pages. Started with no switch, it opens the main window that was closed last. One Quenbrook runs at a time: a later start hands its switch to the running one and ends.</source>
+        <translation>Parcourt des dossiers d'images et les imprime en pages d'album. Lancé sans option, il ouvre la fenêtre principale fermée en dernier. Un seul Quenbrook s'exécute à la fois : un lancement ultérieur transmet son option à celui en cours et se termine.</translation>
+    </message>
+    <message>
+        <source>Add the file to the Album Printer&apos;s print list.</source>
+        <translation>Ajouter le fichier à la liste d'impression de l'Imprimante d'album.</translation>
+    </message>
+    <message>
+        <source>Open the file in a new Image Viewer.</source>
+        <translation>Ouvrir le fichier dans une nouvelle visionneuse d'images.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>The switches are written as shown, letter case included; everything after a switch names its file. quenbrook-album prints albums from a terminal, with no window.</source>
+        <translation>Les options s'écrivent comme indiqué, casse comprise ; tout ce qui suit une option désigne son fichier. quenbrook-album imprime des albums depuis un terminal, sans fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +710,18 @@ Code de sortie&#xa0;: 0 terminé, 1 une image, la mise en page, l&apos;imprimant
     <message>
         <source>printer %1</source>
         <translation>imprimante %1</translation>
+    </message>
+    <message>
+        <source>Standard input cannot be read: %1</source>
+        <translation>L'entrée standard ne peut pas être lue : %1</translation>
+    </message>
+    <message>
+        <source>The list on standard input is longer than %1 MB; give the pictures in shorter lists, or as folders.</source>
+        <translation>La liste sur l'entrée standard dépasse %1 Mo ; donnez les images en listes plus courtes, ou sous forme de dossiers.</translation>
+    </message>
+    <message>
+        <source>A name on standard input is longer than %1 bytes, the longest path the system takes.</source>
+        <translation>Un nom sur l'entrée standard dépasse %1 octets, le plus long chemin que le système accepte.</translation>
     </message>
 </context>
 <context>

@@ -38,9 +38,11 @@ OutputPath refused(const QString& problem)
 
 OutputPath folderRefused(const QByteArray& typed)
 {
-    return refused(translated("The output file %1 is a folder; the album is a file, like "
-                              "-o album.pdf.")
-                       .arg(shown(typed)));
+    return refused(
+        translated(QT_TRANSLATE_NOOP("OutputPath",
+                                     "The output file %1 is a folder; the album is a file, like "
+                                     "-o album.pdf."))
+            .arg(shown(typed)));
 }
 
 // One step: the name with its folder made absolute and free of links, "." and "..". The last
@@ -53,8 +55,10 @@ OutputPath placed(const QByteArray& name, const QByteArray& typed)
         struct stat status = {};
         if (::stat(name.constData(), &status) == 0 && S_ISDIR(status.st_mode))
             return folderRefused(typed);
-        return refused(translated("The output file %1 ends as a folder's name does, but there "
-                                  "is no such folder; the album is a file, like -o album.pdf.")
+        return refused(translated(QT_TRANSLATE_NOOP(
+                                      "OutputPath",
+                                      "The output file %1 ends as a folder's name does, but there "
+                                      "is no such folder; the album is a file, like -o album.pdf."))
                            .arg(shown(typed)));
     }
     const QByteArray folder = slash < 0    ? QByteArray(".")
@@ -66,8 +70,10 @@ OutputPath placed(const QByteArray& name, const QByteArray& typed)
         !S_ISDIR(status.st_mode))
         errno = ENOTDIR;
     if (!S_ISDIR(status.st_mode))
-        return refused(translated("The folder of the output file %1 cannot be used: %2")
-                           .arg(shown(typed), qt_error_string(errno)));
+        return refused(
+            translated(QT_TRANSLATE_NOOP("OutputPath",
+                                         "The folder of the output file %1 cannot be used: %2"))
+                .arg(shown(typed), qt_error_string(errno)));
     QByteArray path(real);
     if (!path.endsWith('/'))
         path += '/';
@@ -87,7 +93,7 @@ OutputPath ResolveOutputPath(const QString& name)
     }
     const QByteArray typed = FileNameBytes(name);
     if (typed.isEmpty())
-        return refused(translated("The output file has no name."));
+        return refused(translated(QT_TRANSLATE_NOOP("OutputPath", "The output file has no name.")));
     OutputPath out = placed(typed, typed);
     for (int links = 0; out.Problem.isEmpty(); ++links) {
         const QByteArray path = FileNameBytes(out.Path);
@@ -95,8 +101,9 @@ OutputPath ResolveOutputPath(const QString& name)
         if (::lstat(path.constData(), &status) != 0) {
             if (errno == ENOENT)
                 return out; // a new file
-            return refused(translated("The output file %1 cannot be used: %2")
-                               .arg(shown(typed), qt_error_string(errno)));
+            return refused(
+                translated(QT_TRANSLATE_NOOP("OutputPath", "The output file %1 cannot be used: %2"))
+                    .arg(shown(typed), qt_error_string(errno)));
         }
         if (!S_ISLNK(status.st_mode)) {
             if (S_ISDIR(status.st_mode))
@@ -107,13 +114,14 @@ OutputPath ResolveOutputPath(const QString& name)
             return out;
         }
         if (links == MaxLinks)
-            return refused(translated("The output file %1 cannot be used: %2")
-                               .arg(shown(typed), qt_error_string(ELOOP)));
+            return refused(
+                translated(QT_TRANSLATE_NOOP("OutputPath", "The output file %1 cannot be used: %2"))
+                    .arg(shown(typed), qt_error_string(ELOOP)));
         char text[PATH_MAX];
         const ssize_t length = ::readlink(path.constData(), text, sizeof text);
         if (length <= 0 || length >= ssize_t(sizeof text))
             return refused(
-                translated("The output file %1 cannot be used: %2")
+                translated(QT_TRANSLATE_NOOP("OutputPath", "The output file %1 cannot be used: %2"))
                     .arg(shown(typed), qt_error_string(length < 0 ? errno : ENAMETOOLONG)));
         QByteArray target(text, length);
         if (!target.startsWith('/'))

@@ -133,32 +133,35 @@ QString wrapped(const QString& text)
 
 QString StartHelpText()
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("quenbrook", text); };
+    const auto translated = [](const char* text) {
+        return QCoreApplication::translate("quenbrook", text);
+    };
     const auto line = [](const QString& name, const QString& text) {
         return QStringLiteral("  ") + name.leftJustified(27) + text + QLatin1Char('\n');
     };
-    const QString file = tr(QT_TRANSLATE_NOOP("quenbrook", "FILE"));
+    const QString file = translated(QT_TRANSLATE_NOOP("quenbrook", "FILE"));
     // %1: the program, %2 and %3: the switches, %4: "FILE".
-    return tr(QT_TRANSLATE_NOOP("quenbrook", "Usage: %1 [%2 %4 | %3 %4]"))
+    return translated(QT_TRANSLATE_NOOP("quenbrook", "Usage: %1 [%2 %4 | %3 %4]"))
                .arg(QStringLiteral("quenbrook"), AddSwitch, ViewSwitch, file) +
            QStringLiteral("\n\n") +
-           wrapped(tr(QT_TRANSLATE_NOOP(
+           wrapped(translated(QT_TRANSLATE_NOOP(
                "quenbrook", "Browses folders of pictures and prints them as album pages. "
                             "Started with no switch, it opens the main window that was closed "
                             "last. One Quenbrook runs at a time: a later start hands its switch "
                             "to the running one and ends."))) +
            QLatin1Char('\n') +
            line(AddSwitch + QLatin1Char(' ') + file,
-                tr(QT_TRANSLATE_NOOP("quenbrook",
-                                     "Add the file to the Album Printer's print list."))) +
-           line(ViewSwitch + QLatin1Char(' ') + file,
-                tr(QT_TRANSLATE_NOOP("quenbrook", "Open the file in a new Image Viewer."))) +
+                translated(QT_TRANSLATE_NOOP("quenbrook",
+                                             "Add the file to the Album Printer's print list."))) +
+           line(
+               ViewSwitch + QLatin1Char(' ') + file,
+               translated(QT_TRANSLATE_NOOP("quenbrook", "Open the file in a new Image Viewer."))) +
            line(QStringLiteral("-h, --help"),
-                tr(QT_TRANSLATE_NOOP("quenbrook", "Show this help and exit."))) +
+                translated(QT_TRANSLATE_NOOP("quenbrook", "Show this help and exit."))) +
            line(QStringLiteral("--version"),
-                tr(QT_TRANSLATE_NOOP("quenbrook", "Show the version and exit."))) +
+                translated(QT_TRANSLATE_NOOP("quenbrook", "Show the version and exit."))) +
            QLatin1Char('\n') +
-           wrapped(tr(QT_TRANSLATE_NOOP(
+           wrapped(translated(QT_TRANSLATE_NOOP(
                "quenbrook", "The switches are written as shown, letter case included; everything "
                             "after a switch names its file. quenbrook-album prints albums from a "
                             "terminal, with no window.")));
