@@ -17,7 +17,7 @@ struct Target
     Outcome outcome;
 };
 
-QString PicturesOutcome(QByteArrayView input); // the first byte picks the picture type
+QString PicturesOutcome(QByteArrayView input); // its start names or picks the picture type
 QString NumbersOutcome(QByteArrayView input);
 QString CommandLineOutcome(QByteArrayView input);
 QString HandOffOutcome(QByteArrayView input);

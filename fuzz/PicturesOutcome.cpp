@@ -2,13 +2,15 @@
 // good time, and a load gives the same pixels twice.
 #include "FuzzTargets.h"
 #include "core/pictures/PictureLoader.h"
-#include "core/program/PictureFileTypes.h"
 
 #include <QFileInfo>
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
+#include <iterator>
 #include <memory>
 
 using namespace quenbrook;
@@ -72,15 +74,37 @@ QString PictureFileOutcome(const QString& path)
     return outcome;
 }
 
+// The input's type: named in full when it starts with a dot, letters and a line break
+// (".png\n…"), or else picked by its first byte from the types of the first release, in their
+// order. Neither changes when the program reads more types, so a corpus keeps its meaning.
+struct TypedInput
+{
+    QString extension;
+    QByteArrayView bytes;
+};
+
+TypedInput typedInput(QByteArrayView input)
+{
+    static const char* const FirstTypes[] = {"bmp",  "rle", "wmf",  "emf", "gif", "jpg",
+                                             "jpeg", "jpe", "jfif", "ico", "cur"};
+    constexpr qsizetype LongestExtension = 8;
+    const qsizetype end = input.indexOf('\n');
+    if (input.startsWith('.') && end > 1 && end <= LongestExtension + 1) {
+        const QByteArrayView name = input.sliced(1, end - 1);
+        if (std::all_of(name.begin(), name.end(), [](char c) { return std::isalnum(uchar(c)); }))
+            return {QString::fromLatin1(name), input.sliced(end + 1)};
+    }
+    return {QLatin1String(FirstTypes[uchar(input[0]) % std::size(FirstTypes)]), input.sliced(1)};
+}
+
 QString PicturesOutcome(QByteArrayView input)
 {
     static const QTemporaryDir folder;
     if (input.isEmpty())
         return QStringLiteral("empty");
-    const QStringList& extensions = PictureFileTypes();
-    const QString path =
-        folder.filePath(QStringLiteral("input.") + extensions[uchar(input[0]) % extensions.size()]);
-    WriteInput(path, input.sliced(1));
+    const TypedInput typed = typedInput(input);
+    const QString path = folder.filePath(QStringLiteral("input.") + typed.extension);
+    WriteInput(path, typed.bytes);
     return PictureFileOutcome(path);
 }
 
