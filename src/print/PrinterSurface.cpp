@@ -100,10 +100,11 @@ QString submitToCups(const QPrinter& printer, const QString& queue, const QStrin
 // The printer's own resolution, paper and orientation, in place of the last printer's.
 void takeOwnSetup(QPrinter& printer, const QString& name)
 {
-    printer.setResolution(PrinterResolution(name));
+    const PrinterDefaults defaults = DefaultsOf(name);
+    printer.setResolution(defaults.resolution);
     // The printable margins a queue gives depend on the orientation.
-    printer.setPageOrientation(DefaultOrientation(name));
-    printer.setPageSize(DefaultPaperSize(name));
+    printer.setPageOrientation(defaults.orientation);
+    printer.setPageSize(defaults.paper);
 }
 
 } // namespace

@@ -21,6 +21,17 @@ namespace {
 constexpr double CentimetresPerInch = 2.54;
 constexpr double PointsPerInch = 72;
 
+// "600dpi", "600x600dpi" or "240dpcm", the way CUPS options spell a resolution; 0 otherwise.
+int dotsPerInch(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d+)(?:x\\d+)?(dpi|dpcm)$"));
+    const QRegularExpressionMatch match = pattern.match(text.trimmed());
+    if (!match.hasMatch())
+        return 0;
+    const int dots = match.captured(1).toInt();
+    return match.captured(2) == u"dpcm" ? qRound(dots * CentimetresPerInch) : dots;
+}
+
 // A CUPS queue as the scheduler describes it: the options set for it and its defaults. Nothing
 // for "Save as PDF" or a queue that is not there.
 class CupsQueue
@@ -71,6 +82,57 @@ public:
         return size;
     }
 
+    // The queue's default paper, as Qt names it when Qt knows the size.
+    std::optional<QPageSize> defaultPaper()
+    {
+        cups_size_t size = {};
+        if (!destInfo() ||
+            !cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest_, info_, CUPS_MEDIA_FLAGS_DEFAULT,
+                                     &size) ||
+            size.width <= 0 || size.length <= 0)
+            return std::nullopt;
+        const QSizeF millimetres(size.width / 100.0, size.length / 100.0);
+        const QPageSize::PageSizeId id =
+            QPageSize::id(millimetres, QPageSize::Millimeter, QPageSize::FuzzyMatch);
+        if (id != QPageSize::Custom)
+            return QPageSize(id);
+        return QPageSize(millimetres, QPageSize::Millimeter, QString::fromUtf8(size.media));
+    }
+
+    // How its paper usually lies: as the user or the queue set it, else the scheduler's default.
+    QPageLayout::Orientation orientation()
+    {
+        // IPP's codes: 4 is landscape, 5 landscape the other way round.
+        const auto landscape = [](int code) { return code == 4 || code == 5; };
+        if (const char* chosen = option("orientation-requested"))
+            return landscape(QByteArray(chosen).toInt()) ? QPageLayout::Landscape
+                                                         : QPageLayout::Portrait;
+        if (const char* lying = option("landscape"); lying && qstrcmp(lying, "false") != 0)
+            return QPageLayout::Landscape;
+        ipp_attribute_t* standing = printerDefault("orientation-requested");
+        if (standing && ippGetValueTag(standing) == IPP_TAG_ENUM &&
+            landscape(ippGetInteger(standing, 0)))
+            return QPageLayout::Landscape;
+        return QPageLayout::Portrait;
+    }
+
+    // Its dots per inch: as set for it, else the scheduler's default, else the usual.
+    int resolution()
+    {
+        for (const char* name : {"printer-resolution", "Resolution"})
+            if (const int dots = dotsPerInch(QString::fromUtf8(option(name))); dots > 0)
+                return dots;
+        if (ipp_attribute_t* standing = printerDefault("printer-resolution");
+            standing && ippGetValueTag(standing) == IPP_TAG_RESOLUTION) {
+            ipp_res_t units = IPP_RES_PER_INCH;
+            int dotsDown = 0;
+            const int dots = ippGetResolution(standing, 0, &dotsDown, &units);
+            if (dots > 0)
+                return units == IPP_RES_PER_CM ? qRound(dots * CentimetresPerInch) : dots;
+        }
+        return UsualPrinterResolution;
+    }
+
 private:
     cups_dinfo_t* destInfo()
     {
@@ -82,17 +144,6 @@ private:
     cups_dest_t* dest_ = nullptr;
     cups_dinfo_t* info_ = nullptr;
 };
-
-// "600dpi", "600x600dpi" or "240dpcm", the way CUPS options spell a resolution; 0 otherwise.
-int dotsPerInch(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^(\\d+)(?:x\\d+)?(dpi|dpcm)$"));
-    const QRegularExpressionMatch match = pattern.match(text.trimmed());
-    if (!match.hasMatch())
-        return 0;
-    const int dots = match.captured(1).toInt();
-    return match.captured(2) == u"dpcm" ? qRound(dots * CentimetresPerInch) : dots;
-}
 
 // The scheduler's default printer, whatever the user's variables say; empty when it has none.
 QString schedulerDefault()
@@ -149,6 +200,21 @@ QString firstWord(const QString& path)
     return QString();
 }
 
+// The system's paper as libpaper finds it, else the locale's.
+QPageSize systemPaper()
+{
+    if (const std::optional<QPageSize> system = paperNamed(qEnvironmentVariable("PAPERSIZE")))
+        return *system;
+    QString file = qEnvironmentVariable("PAPERCONF");
+    if (file.isEmpty() || !QFileInfo::exists(file))
+        file = QStringLiteral("/etc/papersize");
+    if (const std::optional<QPageSize> system = paperNamed(firstWord(file)))
+        return *system;
+    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+                         ? QPageSize::Letter
+                         : QPageSize::A4);
+}
+
 } // namespace
 
 QList<QPageSize> PaperSizes(const QString& printerName)
@@ -168,38 +234,15 @@ QList<QPageSize> PaperSizes(const QString& printerName)
     return sizes;
 }
 
-QPageSize DefaultPaperSize(const QString& printerName)
+PrinterDefaults DefaultsOf(const QString& printerName)
 {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
-    if (!info.isNull() && printerName != SaveAsPdfPrinter && info.defaultPageSize().isValid())
-        return info.defaultPageSize();
-    if (const std::optional<QPageSize> system = paperNamed(qEnvironmentVariable("PAPERSIZE")))
-        return *system;
-    QString file = qEnvironmentVariable("PAPERCONF");
-    if (file.isEmpty() || !QFileInfo::exists(file))
-        file = QStringLiteral("/etc/papersize");
-    if (const std::optional<QPageSize> system = paperNamed(firstWord(file)))
-        return *system;
-    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
-                         ? QPageSize::Letter
-                         : QPageSize::A4);
-}
-
-QPageLayout::Orientation DefaultOrientation(const QString& printerName)
-{
-    // IPP's codes: 4 is landscape, 5 landscape the other way round.
-    const auto landscape = [](int code) { return code == 4 || code == 5; };
+    PrinterDefaults defaults;
     CupsQueue queue(printerName);
-    if (const char* chosen = queue.option("orientation-requested"))
-        return landscape(QByteArray(chosen).toInt()) ? QPageLayout::Landscape
-                                                     : QPageLayout::Portrait;
-    if (const char* lying = queue.option("landscape"); lying && qstrcmp(lying, "false") != 0)
-        return QPageLayout::Landscape;
-    ipp_attribute_t* standing = queue.printerDefault("orientation-requested");
-    if (standing && ippGetValueTag(standing) == IPP_TAG_ENUM &&
-        landscape(ippGetInteger(standing, 0)))
-        return QPageLayout::Landscape;
-    return QPageLayout::Portrait;
+    defaults.paper = queue.defaultPaper().value_or(systemPaper());
+    defaults.orientation = queue.orientation();
+    defaults.resolution =
+        printerName == SaveAsPdfPrinter ? SaveAsPdfResolution : queue.resolution();
+    return defaults;
 }
 
 std::optional<QMarginsF> PrintableMargins(const QString& printerName, const QPageSize& paper,
@@ -217,25 +260,6 @@ std::optional<QMarginsF> PrintableMargins(const QString& printerName, const QPag
     // A landscape page is turned a quarter counter-clockwise on the sheet: its top lies along the
     // sheet's left edge.
     return QMarginsF(standing.bottom(), standing.left(), standing.top(), standing.right());
-}
-
-int PrinterResolution(const QString& printerName)
-{
-    if (printerName == SaveAsPdfPrinter)
-        return SaveAsPdfResolution;
-    CupsQueue queue(printerName);
-    for (const char* name : {"printer-resolution", "Resolution"})
-        if (const int dots = dotsPerInch(QString::fromUtf8(queue.option(name))); dots > 0)
-            return dots;
-    if (ipp_attribute_t* standing = queue.printerDefault("printer-resolution");
-        standing && ippGetValueTag(standing) == IPP_TAG_RESOLUTION) {
-        ipp_res_t units = IPP_RES_PER_INCH;
-        int dotsDown = 0;
-        const int dots = ippGetResolution(standing, 0, &dotsDown, &units);
-        if (dots > 0)
-            return units == IPP_RES_PER_CM ? qRound(dots * CentimetresPerInch) : dots;
-    }
-    return UsualPrinterResolution;
 }
 
 QStringList SystemPrinters::names() const

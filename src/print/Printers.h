@@ -43,23 +43,30 @@ public:
 // The paper a printer takes: the sizes CUPS reports for one of its queues; for "Save as PDF",
 // and for a printer that reports none, the usual ISO and North American sizes.
 QList<QPageSize> PaperSizes(const QString& printerName);
-// Its usual paper: CUPS's default for a queue; otherwise the system's paper as libpaper finds it
-// (PAPERSIZE, else the first word of the file PAPERCONF names or of /etc/papersize that is not
-// in a comment), else Letter where the locale measures in US units and A4 elsewhere.
-QPageSize DefaultPaperSize(const QString& printerName);
-// How its paper usually lies: CUPS's default orientation for a queue, else portrait.
-QPageLayout::Orientation DefaultOrientation(const QString& printerName);
-// The margins it cannot print in on that paper lying that way, in points: CUPS's for a queue (the
-// imageable area of its PPD); nothing for "Save as PDF" or a paper the queue does not know.
-std::optional<QMarginsF> PrintableMargins(const QString& printerName, const QPageSize& paper,
-                                          QPageLayout::Orientation orientation);
-// The dots per inch it prints at: CUPS's default resolution for a queue (UsualPrinterResolution
-// when it reports none), SaveAsPdfResolution for "Save as PDF".
-int PrinterResolution(const QString& printerName);
 inline constexpr int UsualPrinterResolution = 300;
 // A PDF has no dots of its own: Qt's PDF writer measures at 1200 to the inch, so at the printer's
 // resolution a picture keeps every pixel up to that.
 inline constexpr int SaveAsPdfResolution = 1200;
+
+// What a printer says of itself when it is chosen, asked of CUPS in one go for a queue:
+// - paper: the queue's default; for "Save as PDF" and a queue that names none, the system's paper
+//   as libpaper finds it (PAPERSIZE, else the first word of the file PAPERCONF names or of
+//   /etc/papersize that is not in a comment), else Letter where the locale measures in US units
+//   and A4 elsewhere;
+// - orientation: the queue's default, else portrait;
+// - resolution: the queue's default (UsualPrinterResolution when it reports none),
+//   SaveAsPdfResolution for "Save as PDF".
+struct PrinterDefaults
+{
+    QPageSize paper;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    int resolution = UsualPrinterResolution;
+};
+PrinterDefaults DefaultsOf(const QString& printerName);
+// The margins it cannot print in on that paper lying that way, in points: CUPS's for a queue (the
+// imageable area of its PPD); nothing for "Save as PDF" or a paper the queue does not know.
+std::optional<QMarginsF> PrintableMargins(const QString& printerName, const QPageSize& paper,
+                                          QPageLayout::Orientation orientation);
 
 // The printers of this machine: QPrinterInfo's CUPS printers and "Save as PDF". The default is
 // the one CUPS names for this user (LPDEST, PRINTER, ~/.cups/lpoptions), else the scheduler's

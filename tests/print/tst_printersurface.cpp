@@ -155,7 +155,7 @@ private slots:
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(written) >= 0);
             out.close();
             PrinterSurface surface(SaveAsPdf);
-            QVERIFY2(DefaultPaperSize(SaveAsPdf).id() == expected &&
+            QVERIFY2(DefaultsOf(SaveAsPdf).paper.id() == expected &&
                          surface.printer().pageLayout().pageSize().id() == expected,
                      qPrintable(QStringLiteral("PAPERSIZE=\"%1\", file \"%2\": %3")
                                     .arg(variable, written,

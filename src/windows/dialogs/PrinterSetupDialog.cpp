@@ -120,12 +120,13 @@ void PrinterSetupDialog::cboPrinter_Click()
     cboPaper->clear();
     for (const QPageSize& paper : std::as_const(papers_))
         cboPaper->addItem(paper.name());
+    const PrinterDefaults defaults = DefaultsOf(name);
     qsizetype index = paperPicked_ ? indexOf(papers_, picked) : -1;
     if (index < 0)
-        index = indexOf(papers_, DefaultPaperSize(name));
+        index = indexOf(papers_, defaults.paper);
     cboPaper->setCurrentIndex(int(std::max<qsizetype>(index, 0)));
     if (!orientationPicked_)
-        (DefaultOrientation(name) == QPageLayout::Landscape ? optLandscape : optPortrait)
+        (defaults.orientation == QPageLayout::Landscape ? optLandscape : optPortrait)
             ->setChecked(true);
 }
 

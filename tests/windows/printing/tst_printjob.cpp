@@ -179,7 +179,7 @@ private slots:
             printer->setCurrentText(SaveAsPdf);
             shown << paper->currentText();
         });
-        QCOMPARE(shown, (QStringList{"US Letter", DefaultPaperSize(SaveAsPdf).name(), "US Letter",
+        QCOMPARE(shown, (QStringList{"US Letter", DefaultsOf(SaveAsPdf).paper.name(), "US Letter",
                                      "Legal"}));
         QCOMPARE(surface.printerName(), SaveAsPdf);
         QCOMPARE(surface.printer().pageLayout().fullRect(QPageLayout::Point).size(),
