@@ -84,4 +84,23 @@ QString PicturesOutcome(QByteArrayView input)
     return PictureFileOutcome(path);
 }
 
+QString PhotosOutcome(QByteArrayView input)
+{
+    static const QTemporaryDir folder;
+    static const QStringList extensions = [] {
+        QStringList list;
+        for (const PictureType& type : PictureTypes()) {
+            if (type.albumOnly)
+                list << QLatin1String(type.extension);
+        }
+        return list;
+    }();
+    if (input.isEmpty())
+        return QStringLiteral("empty");
+    const QString path =
+        folder.filePath(QStringLiteral("input.") + extensions[uchar(input[0]) % extensions.size()]);
+    WriteInput(path, input.sliced(1));
+    return PictureFileOutcome(path);
+}
+
 } // namespace fuzzing
