@@ -51,7 +51,7 @@ PictureList CollectPictures(const QStringList& arguments, std::FILE* input, bool
             list.Problem = FolderUnreadableMessage(argument);
             return list;
         }
-        for (const QString& name : FileListNames(argument, FileListPattern()))
+        for (const QString& name : FileListNames(argument, AlbumFolderPattern()))
             list.Paths << FolderAndFile(argument, name);
     }
     return list;
@@ -92,7 +92,7 @@ QString OutputAmongPictures(const QString& output, const QStringList& pictures)
         return QString(); // nothing there yet, so no picture to lose
     const QString name = QDir::toNativeSeparators(output);
     const QString target = QFileInfo(output).canonicalFilePath();
-    if (IsPictureFile(target))
+    if (IsAlbumPictureFile(target))
         return QCoreApplication::translate("quenbrook-album",
                                            "The output file %1 leads to the picture %2.")
             .arg(name, QDir::toNativeSeparators(target));

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QIODevice;
 class QPdfWriter;
 class QPrinter;
 
@@ -43,6 +44,9 @@ public:
     QString outputFileName() const { return outputFileName_; }
     // The device settings, for the print and page setup dialogs; not to be painted on.
     QPrinter& printer() { return *printer_; }
+    // The document's pages are exactly the paper's size, not rounded to whole points as Qt
+    // writes them: for a paper given by its size.
+    void setExactPaperSize(bool exact) { exactPaperSize_ = exact; }
 
     // The printer's resolution.
     double dotsPerInch() const override;
@@ -101,6 +105,8 @@ private:
     QString outputFileName_;
     // Only while a document is open.
     std::unique_ptr<OutputFile> output_;
+    bool exactPaperSize_ = false;
+    std::unique_ptr<QIODevice> exactPageBox_; // between the writer and the output, or null
     std::unique_ptr<QPdfWriter> writer_;
 };
 
