@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <deque>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -58,8 +59,8 @@ public:
         int last = 0;
         for (const PictureType& type : rows_)
             last = std::max(last, type.fileListPlace);
-        rows_.push_back({extension, name, PictureDecoder::QtImage, "", RasterStructure::None,
-                         RasterStructure::None, mime, FilterGroup::Bitmap, last + 1});
+        rows_.push_back({extension, name, PictureDecoder::QtImage, "", RasterStructure::None, mime,
+                         FilterGroup::Bitmap, last + 1, false});
         return true;
     }
 
@@ -139,11 +140,12 @@ QString manTypes(std::span<const PictureType> rows, const QString& end)
 }
 
 // The extensions the file lists show, in their order: ".IR .bmp ", " ... " or " .emf".
+// The extensions quenbrook-album takes from a folder: every one it reads.
 QString manListedTypes(std::span<const PictureType> rows)
 {
     QStringList extensions;
-    for (const QString& pattern : FileListPattern(rows).split(QLatin1Char(';')))
-        extensions << roff(pattern.mid(1));
+    for (const PictureType& type : rows)
+        extensions << roff(QLatin1Char('.') + QString::fromUtf8(type.extension));
     const QString last = extensions.takeLast();
     QString line = QStringLiteral(".IR ") + extensions.join(QLatin1String(" \", \" "));
     if (!extensions.isEmpty())
@@ -271,6 +273,10 @@ QString desktopNames()
 QString fragment(const QString& mark, const QString& argument, const TypeTable& types)
 {
     const std::span<const PictureType> rows = types.rows();
+    // The windows read the first types only; quenbrook-album reads them all.
+    std::vector<PictureType> windowRows;
+    std::copy_if(rows.begin(), rows.end(), std::back_inserter(windowRows),
+                 [](const PictureType& type) { return !type.albumOnly; });
     if (mark == QStringLiteral("MIME_TYPES"))
         return PictureMimeTypes(rows).join(QLatin1Char(';')) + QLatin1Char(';');
     if (mark == QStringLiteral("MEDIA_TYPES")) {
@@ -281,10 +287,12 @@ QString fragment(const QString& mark, const QString& argument, const TypeTable& 
         return text;
     }
     if (mark == QStringLiteral("TYPES_TEXT"))
-        return xmlEscaped(typesSentence(rows));
+        return xmlEscaped(typesSentence(windowRows));
     if (mark == QStringLiteral("SUMMARY"))
         return xmlEscaped(QString::fromUtf8(MenuEntry::Comment));
     if (mark == QStringLiteral("MAN_TYPES"))
+        return manTypes(windowRows, argument);
+    if (mark == QStringLiteral("MAN_ALBUM_TYPES"))
         return manTypes(rows, argument);
     if (mark == QStringLiteral("MAN_LISTED_TYPES"))
         return manListedTypes(rows);

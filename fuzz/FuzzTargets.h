@@ -18,6 +18,7 @@ struct Target
 };
 
 QString PicturesOutcome(QByteArrayView input); // its start names or picks the picture type
+QString PhotosOutcome(QByteArrayView input);   // the same among quenbrook-album's own types
 QString NumbersOutcome(QByteArrayView input);
 QString CommandLineOutcome(QByteArrayView input);
 QString HandOffOutcome(QByteArrayView input);

@@ -74,19 +74,19 @@ QString PictureFileOutcome(const QString& path)
     return outcome;
 }
 
+namespace {
+
 // The input's type: named in full when it starts with a dot, letters and a line break
-// (".png\n…"), or else picked by its first byte from the types of the first release, in their
-// order. Neither changes when the program reads more types, so a corpus keeps its meaning.
+// (".png\n…"), or else picked by its first byte from a fixed list of the target's own. Neither
+// changes when the program reads more types, so a corpus keeps its meaning.
 struct TypedInput
 {
     QString extension;
     QByteArrayView bytes;
 };
 
-TypedInput typedInput(QByteArrayView input)
+template <std::size_t N> TypedInput typedInput(QByteArrayView input, const char* const (&fixed)[N])
 {
-    static const char* const FirstTypes[] = {"bmp",  "rle", "wmf",  "emf", "gif", "jpg",
-                                             "jpeg", "jpe", "jfif", "ico", "cur"};
     constexpr qsizetype LongestExtension = 8;
     const qsizetype end = input.indexOf('\n');
     if (input.startsWith('.') && end > 1 && end <= LongestExtension + 1) {
@@ -94,18 +94,36 @@ TypedInput typedInput(QByteArrayView input)
         if (std::all_of(name.begin(), name.end(), [](char c) { return std::isalnum(uchar(c)); }))
             return {QString::fromLatin1(name), input.sliced(end + 1)};
     }
-    return {QLatin1String(FirstTypes[uchar(input[0]) % std::size(FirstTypes)]), input.sliced(1)};
+    return {QLatin1String(fixed[uchar(input[0]) % N]), input.sliced(1)};
 }
 
-QString PicturesOutcome(QByteArrayView input)
+QString typedOutcome(const TypedInput& typed)
 {
     static const QTemporaryDir folder;
-    if (input.isEmpty())
-        return QStringLiteral("empty");
-    const TypedInput typed = typedInput(input);
     const QString path = folder.filePath(QStringLiteral("input.") + typed.extension);
     WriteInput(path, typed.bytes);
     return PictureFileOutcome(path);
+}
+
+} // namespace
+
+// The types of the first release, in their order.
+QString PicturesOutcome(QByteArrayView input)
+{
+    static const char* const FirstTypes[] = {"bmp",  "rle", "wmf",  "emf", "gif", "jpg",
+                                             "jpeg", "jpe", "jfif", "ico", "cur"};
+    if (input.isEmpty())
+        return QStringLiteral("empty");
+    return typedOutcome(typedInput(input, FirstTypes));
+}
+
+// The photo types that quenbrook-album alone reads, as of the release that brought them.
+QString PhotosOutcome(QByteArrayView input)
+{
+    static const char* const PhotoTypes[] = {"png", "tif", "tiff", "webp", "heic", "heif", "avif"};
+    if (input.isEmpty())
+        return QStringLiteral("empty");
+    return typedOutcome(typedInput(input, PhotoTypes));
 }
 
 } // namespace fuzzing

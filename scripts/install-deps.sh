@@ -8,10 +8,12 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libcups2-dev
   libgl-dev libxkbcommon-dev
-  libwmf-dev libwmf-bin libemf2svg-dev libpng-dev libjpeg62-turbo-dev
+  libwmf-dev libwmf-bin libemf2svg-dev libpng-dev libjpeg62-turbo-dev libheif-dev
+  qt6-image-formats-plugins
   cups cups-client cups-bsd printer-driver-cups-pdf
   xvfb xauth x11-utils xdotool imagemagick poppler-utils libjpeg-turbo-progs time
   fonts-dejavu-core python3
+  libheif-examples webp libavif-bin icc-profiles-free
   clang libclang-rt-14-dev
   desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin appstream groff-base man-db lintian
   locales qt6-l10n-tools qt6-tools-dev qt6-translations-l10n

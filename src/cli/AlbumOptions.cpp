@@ -123,10 +123,11 @@ void addOptions(QCommandLineParser& parser)
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addPositionalArgument(
         QStringLiteral("PICTURE"),
-        translated(QT_TRANSLATE_NOOP("quenbrook-album",
-                                     "Picture files; folders, for their pictures in the order of "
-                                     "the program's file lists; \"-\" for paths on standard input, "
-                                     "one a line (with -0: each ended by a NUL byte).")),
+        QCoreApplication::translate("quenbrook-album",
+                                    "Picture files (%1); folders, for their pictures in the order "
+                                    "of the program's file lists; \"-\" for paths on standard "
+                                    "input, one a line (with -0: each ended by a NUL byte).")
+            .arg(QLatin1Char('.') + AlbumPictureTypes().join(QLatin1String(" ."))),
         QStringLiteral("PICTURE..."));
     for (const AlbumOption& option : AlbumOptionList())
         parser.addOption(option.Option);
@@ -160,8 +161,10 @@ QList<AlbumOption> AlbumOptionList()
         option({"P", "printer"},
                QT_TRANSLATE_NOOP("quenbrook-album", "Print on this CUPS printer instead."), "NAME"),
         option({"paper"},
-               QT_TRANSLATE_NOOP("quenbrook-album", "Paper size: A4, A3, A5, Letter, Legal, B5, "
-                                                    "Tabloid... (default: the printer's)."),
+               QT_TRANSLATE_NOOP("quenbrook-album",
+                                 "Paper size: A4, A3, A5, Letter, Legal, B5, Tabloid...; photo "
+                                 "paper 4x6 or 5x7 (inches), 10x15 or 13x18 (cm); or any WxH "
+                                 "with a unit, like 9x13cm or 8x10in (default: the printer's)."),
                "SIZE"),
         option({"orientation"}, QT_TRANSLATE_NOOP("quenbrook-album", "portrait or landscape."),
                "WHICH")};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/album/PaperSize.h"
 #include "core/album/PrintJob.h"
 #include "core/album/PrintSettings.h"
 
@@ -57,7 +58,7 @@ struct AlbumRequest
     // a BandChoice for a band's style.
     std::map<QString, std::any> Settings;
 
-    std::optional<QPageSize> Paper; // else the printer's own
+    std::optional<PaperChoice> Paper; // else the printer's own
     std::optional<QPageLayout::Orientation> Orientation;
     std::optional<PageRange> Pages; // else every page
 };

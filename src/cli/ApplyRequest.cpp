@@ -60,7 +60,7 @@ void ApplyRequest(const AlbumRequest& request, PrintSettings& settings)
 void ApplyPaper(const AlbumRequest& request, QPrinter& printer)
 {
     if (request.Paper)
-        printer.setPageSize(*request.Paper);
+        printer.setPageSize(request.Paper->page);
     if (request.Orientation)
         printer.setPageOrientation(*request.Orientation);
 }

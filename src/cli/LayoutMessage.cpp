@@ -10,6 +10,36 @@
 
 namespace quenbrook {
 
+namespace {
+
+QString unitOf(const PrintSettings& s)
+{
+    return s.Scale == PrintUnit::Inch ? QStringLiteral("in") : QStringLiteral("cm");
+}
+
+// To the hundredth.
+QString hundredths(double value)
+{
+    return NumberText(std::round(value * 100) / 100);
+}
+
+} // namespace
+
+QString PaperSmallerThanCellText(const PrintSettings& s, double width, double height)
+{
+    const double pointsPerUnit = s.Scale == PrintUnit::Inch ? 72 : 72 / 2.54;
+    const double paperWidth = width / pointsPerUnit, paperHeight = height / pointsPerUnit;
+    // A hair of rounding spared: a 2-inch paper holds a 2-inch cell.
+    constexpr double Spare = 1e-6;
+    if (paperWidth + Spare >= s.PictureMaxWidth && paperHeight + Spare >= s.PictureMaxHeight)
+        return QString();
+    return QCoreApplication::translate("quenbrook-album",
+                                       "The paper, %1 × %2 %3, is smaller than one cell, %4 × %5 "
+                                       "%3.")
+        .arg(hundredths(paperWidth), hundredths(paperHeight), unitOf(s),
+             hundredths(s.PictureMaxWidth), hundredths(s.PictureMaxHeight));
+}
+
 QString NoCellFitsText(const PrintSettings& s, const PageLayout& page)
 {
     const double width = page.PrintableWidth;
@@ -18,10 +48,8 @@ QString NoCellFitsText(const PrintSettings& s, const PageLayout& page)
     const double footer = page.FooterHeight;
     const double label = page.LabelHeight + page.LabelGap;
 
-    const QString unit = s.Scale == PrintUnit::Inch ? QStringLiteral("in") : QStringLiteral("cm");
     const auto length = [&](double value) {
-        // To the hundredth.
-        return NumberText(std::round(value * 100) / 100) + QLatin1Char(' ') + unit;
+        return hundredths(value) + QLatin1Char(' ') + unitOf(s);
     };
     if (s.PictureMaxWidth > width)
         return QCoreApplication::translate(

@@ -11,4 +11,8 @@ struct PrintSettings;
 // printable area, across or down, and by how much, in the album's unit.
 QString NoCellFitsText(const PrintSettings& settings, const PageLayout& page);
 
+// Why a paper given by its size is refused: it is smaller than one cell, either way (width and
+// height in points). Empty when the cell fits on it.
+QString PaperSmallerThanCellText(const PrintSettings& settings, double width, double height);
+
 } // namespace quenbrook

@@ -1,5 +1,6 @@
 #include "cli/OptionReader.h"
 
+#include "core/album/PaperSize.h"
 #include "core/settings/NumberRules.h"
 
 #include <QCoreApplication>
@@ -19,26 +20,6 @@ QString dashed(const QString& name)
 using Unit = TypedLength::Unit;
 constexpr SettingWord<Unit> unitWords[] = {
     {"in", Unit::Inch}, {"cm", Unit::Centimetre}, {"mm", Unit::Millimetre}};
-
-// The paper sizes QPageSize knows, by key or name in any letter case ("A4", "letter", "B5").
-std::optional<QPageSize> paperNamed(const QString& text)
-{
-    for (int id = 0; id < QPageSize::LastPageSize; ++id) {
-        const auto size = QPageSize::PageSizeId(id);
-        if (size == QPageSize::Custom)
-            continue;
-        // "Executive.7.5x10in" is "Executive", "Ledger / ANSI B" is "Ledger".
-        const QString key = QPageSize::key(size);
-        const QString name = QPageSize::name(size);
-        for (const QString& word :
-             {key, key.section(QLatin1Char('.'), 0, 0), name,
-              name.section(QLatin1String(" ("), 0, 0), name.section(QLatin1String(" / "), 0, 0)}) {
-            if (word.compare(text, Qt::CaseInsensitive) == 0)
-                return QPageSize(size);
-        }
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -114,16 +95,22 @@ std::optional<TypedLength> OptionReader::length(const QString& name, bool zeroAl
     return length;
 }
 
-std::optional<QPageSize> OptionReader::paper(const QString& name)
+std::optional<PaperChoice> OptionReader::paper(const QString& name)
 {
     if (!parser_.isSet(name))
         return std::nullopt;
-    std::optional<QPageSize> size = paperNamed(parser_.value(name));
-    if (!size)
-        complain(name, parser_.value(name),
-                 QCoreApplication::translate("quenbrook-album",
-                                             "a paper size like A4, A3, A5, Letter, Legal, B5"));
-    return size;
+    const QString text = parser_.value(name);
+    const std::variant<PaperChoice, PaperSizeProblem> size = ReadPaperSize(text);
+    if (const auto* paper = std::get_if<PaperChoice>(&size))
+        return *paper;
+    complain(
+        name, text,
+        std::get<PaperSizeProblem>(size) == PaperSizeProblem::TooLarge
+            ? QCoreApplication::translate("quenbrook-album",
+                                          "a paper of at most 1 m (100 cm, 39.37 in) a side")
+            : QCoreApplication::translate(
+                  "quenbrook-album", "a paper size like A4, Letter, 4x6, 10x15, 10x15cm or 5x7in"));
+    return std::nullopt;
 }
 
 std::optional<PageRange> OptionReader::pages(const QString& name)

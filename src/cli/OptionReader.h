@@ -96,7 +96,7 @@ public:
     // then a unit in any case.
     std::optional<TypedLength> length(const QString& name, bool zeroAllowed);
 
-    std::optional<QPageSize> paper(const QString& name);
+    std::optional<PaperChoice> paper(const QString& name);
     std::optional<PageRange> pages(const QString& name);
 
     // At most one of a setting's options; the one given.

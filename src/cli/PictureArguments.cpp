@@ -144,7 +144,7 @@ PictureList CollectPictures(const QStringList& arguments, int input, bool nulSep
             list.Problem = FolderUnreadableMessage(argument);
             return list;
         }
-        for (const QString& name : FileListNames(argument, FileListPattern()))
+        for (const QString& name : FileListNames(argument, AlbumFolderPattern()))
             list.Paths << FolderAndFile(argument, name);
     }
     return list;
@@ -181,10 +181,10 @@ QString OutputProblem(const QString& typed, const OutputPath& output)
 {
     if (!output.Problem.isEmpty())
         return output.Problem;
-    if (output.Path == OutputFile::StandardOutput || !IsPictureFile(output.Path))
+    if (output.Path == OutputFile::StandardOutput || !IsAlbumPictureFile(output.Path))
         return QString();
     const QString name = QDir::toNativeSeparators(typed);
-    if (IsPictureFile(typed))
+    if (IsAlbumPictureFile(typed))
         return QCoreApplication::translate("quenbrook-album",
                                            "The output file %1 is named like a picture; the "
                                            "album is a PDF file, like -o album.pdf.")

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 
 #include <algorithm>
 #include <csignal>
@@ -258,6 +259,17 @@ int RunAlbum(const AlbumRequest& request)
     ApplyDocumentInfo(request, surface->printer());
 
     const PrintSettings settings = settingsFor(request, *surface);
+    if (request.Paper && request.Paper->bySize) {
+        surface->setExactPaperSize(true);
+        QSizeF page = request.Paper->page.size(QPageSize::Millimeter) * 72 / 25.4;
+        if (surface->printer().pageLayout().orientation() == QPageLayout::Landscape)
+            page.transpose();
+        if (const QString small = PaperSmallerThanCellText(settings, page.width(), page.height());
+            !small.isEmpty()) {
+            std::fputs(UsageText(small).toLocal8Bit().constData(), stderr);
+            return ExitUsage;
+        }
+    }
     // The layout is known before the job starts, for the page range and the progress.
     const std::optional<PageLayout> layout = layoutOf(settings, pictures->size(), *surface);
     if (!layout)

@@ -1,6 +1,7 @@
 #include "print/PrinterSurface.h"
 
 #include "core/platform/OutputFile.h"
+#include "print/ExactPageBox.h"
 #include "print/Printers.h"
 
 #include <QCoreApplication>
@@ -245,7 +246,15 @@ bool PrinterSurface::beginDocument()
         output_.reset();
         return false;
     }
-    writer_ = std::make_unique<QPdfWriter>(output_->device());
+    QIODevice* device = output_->device();
+    if (exactPaperSize_) {
+        // Qt's sizes in points are whole points too; millimetres are as given.
+        const QPageSize paper = printer_->pageLayout().pageSize();
+        exactPageBox_ = std::make_unique<ExactPageBox>(
+            device, paper.sizePoints(), paper.size(QPageSize::Millimeter) * 72 / 25.4);
+        device = exactPageBox_.get();
+    }
+    writer_ = std::make_unique<QPdfWriter>(device);
     writer_->setPdfVersion(printer_->pdfVersion());
     writer_->setResolution(printer_->resolution());
     writer_->setPageLayout(pageLayout());
@@ -255,6 +264,7 @@ bool PrinterSurface::beginDocument()
         setError(QCoreApplication::translate("PrinterSurface", "The printer %1 cannot be opened.")
                      .arg(quoted(name_)));
         writer_.reset();
+        exactPageBox_.reset();
         output_.reset();
         return false;
     }
@@ -265,6 +275,7 @@ void PrinterSurface::finishDocument(bool deliverPages, const LoadStop* stop)
 {
     const bool ended = painter_.end();
     writer_.reset();
+    exactPageBox_.reset();
     // Not committed, the output goes with this: an older file stays as it was.
     const std::unique_ptr<OutputFile> output = std::move(output_);
     if (!deliverPages)

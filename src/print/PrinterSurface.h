@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QIODevice;
 class QPdfWriter;
 class QPrinter;
 
@@ -50,6 +51,10 @@ public:
     // The page printed: the device's paper and orientation, within a print queue's margins for
     // that paper (Qt's would be its own), or the device's margins for "Save as PDF".
     QPageLayout pageLayout() const;
+
+    // The document's pages are exactly the paper's size, not rounded to whole points as Qt
+    // writes them: for a paper given by its size.
+    void setExactPaperSize(bool exact) { exactPaperSize_ = exact; }
 
     // The printer's resolution.
     double dotsPerInch() const override;
@@ -108,6 +113,8 @@ private:
     QString outputFileName_;
     // Only while a document is open.
     std::unique_ptr<OutputFile> output_;
+    bool exactPaperSize_ = false;
+    std::unique_ptr<QIODevice> exactPageBox_; // between the writer and the output, or null
     std::unique_ptr<QPdfWriter> writer_;
     // The queue's margins for the paper last asked about.
     mutable QPageLayout marginsPaper_;

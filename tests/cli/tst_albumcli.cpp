@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -187,6 +188,28 @@ int modeOf(const QString& path)
 {
     struct stat status = {};
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode) : 0;
+}
+
+// The picture written as `path` through the encoder Debian has for its type; why not when it
+// cannot be.
+QString encoded(const QImage& image, const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != "heic" && suffix != "avif" && suffix != "webp" && suffix != "tif")
+        return image.save(path, suffix.startsWith("j") ? "jpeg" : nullptr)
+                   ? QString()
+                   : "Qt did not write " + path;
+    const QString png = path + ".png";
+    image.save(png);
+    const auto removed = qScopeGuard([&] { QFile::remove(png); });
+    const QStringList command = suffix == "heic"   ? QStringList{"heif-enc", png, "-o", path}
+                                : suffix == "avif" ? QStringList{"avifenc", "-s", "10", png, path}
+                                : suffix == "webp" ? QStringList{"cwebp", "-quiet", png, "-o", path}
+                                                   : QStringList{"convert", png, path};
+    if (QStandardPaths::findExecutable(command[0]).isEmpty())
+        return command[0] + " is not installed";
+    const ProgramRun run = runProgram(command[0], command.mid(1));
+    return run.status == 0 ? QString() : command[0] + " failed: " + run.errText();
 }
 
 } // namespace
@@ -524,6 +547,104 @@ private slots:
                                said.count('\n') == 1 && said.contains(done + "\x1b[K\r\n")
                          : !said.contains('\x1b'),
                      qPrintable(said));
+        }
+    }
+
+    // A folder of today's photo types, each made by its encoder in its own colour, and the two
+    // JPEG names the file panes leave out: every one is printed, in file-list order, in its cell
+    // and its colour; ".png" given as a picture also reads, and naming the output like one is
+    // refused.
+    void todaysPhotoTypes()
+    {
+        Sandbox s;
+        QVERIFY(QDir(s.dir.path()).mkdir("photos"));
+        const struct
+        {
+            const char* name;
+            QColor colour;
+        } photos[] = {{"a.PNG", QColor(220, 0, 0)},    {"b.tif", QColor(0, 160, 0)},
+                      {"c.webp", QColor(0, 0, 220)},   {"d.heic", QColor(200, 0, 200)},
+                      {"e.avif", QColor(0, 170, 170)}, {"f.jpe", QColor(230, 200, 0)},
+                      {"g.jfif", QColor(240, 120, 0)}, {"h.tiff", QColor(90, 40, 10)}};
+        QStringList missing;
+        QList<QColor> made;
+        for (const auto& photo : photos) {
+            QImage image(300, 300, QImage::Format_RGB32);
+            image.fill(photo.colour);
+            const QString why = encoded(image, s.path("photos/") + photo.name);
+            if (why.isEmpty())
+                made << photo.colour;
+            else
+                missing << QString(photo.name) + ": " + why;
+        }
+        const ProgramRun run = s.run({"--paper", "A4", "-o", "album.pdf", "photos"});
+        QVERIFY2(run.status == 0 && run.err.isEmpty(), qPrintable(run.errText()));
+        const PdfReader pdf(s.path("album.pdf"));
+        QCOMPARE(pdf.imagePpi().size(), made.size());
+        // 2-inch cells half an inch apart, three across A4, filled in reading order.
+        const QImage page = pdf.page(1, 20);
+        QRect first;
+        for (int i = 0; i < made.size(); ++i) {
+            QRect box;
+            for (int y = 0; y < page.height(); ++y)
+                for (int x = 0; x < page.width(); ++x)
+                    if (colourDistance(page.pixelColor(x, y), made[i]) < 40)
+                        box |= QRect(x, y, 1, 1);
+            QVERIFY2(!box.isNull(), qPrintable(made[i].name()));
+            if (i == 0)
+                first = box;
+            const QPoint expected = first.topLeft() + QPoint(i % 3, i / 3) * 50; // 2.5 in at 20 dpi
+            QVERIFY2((box.topLeft() - expected).manhattanLength() <= 2 &&
+                         std::abs(box.width() - 40) <= 2 && std::abs(box.height() - 40) <= 2,
+                     qPrintable(QStringLiteral("%1 at %2,%3 size %4 x %5")
+                                    .arg(made[i].name())
+                                    .arg(box.x())
+                                    .arg(box.y())
+                                    .arg(box.width())
+                                    .arg(box.height())));
+        }
+        const ProgramRun one = s.run({"-o", "one.pdf", "photos/a.PNG"});
+        QVERIFY2(one.status == 0, qPrintable(one.errText()));
+        const ProgramRun named = s.run({"-o", "album.heic", "photos"});
+        QCOMPARE(named.status, 2);
+        QVERIFY2(named.errText().contains("is named like a picture"), qPrintable(named.errText()));
+        if (!missing.isEmpty())
+            QSKIP(qPrintable("Not made, so not checked: " + missing.join("; ")));
+    }
+
+    // A paper given by its size is exactly that size, by its photo-pack name or with a unit in
+    // any form, up to a metre a side.
+    void paperBySize()
+    {
+        const struct
+        {
+            const char* paper;
+            double width, height; // points
+        } rows[] = {{"10x15cm", 283.46, 425.20},
+                    {"10x15", 283.46, 425.20},
+                    {"13x18", 368.50, 510.24},
+                    {"4x6", 288, 432},
+                    {"5X7", 360, 504},
+                    {"4x6IN", 288, 432},
+                    {"130mm×180mm", 368.50, 510.24},
+                    {" 10.5 x 14.8 cm ", 297.64, 419.53},
+                    {"100x100cm", 2834.65, 2834.65},
+                    {"39.37x10in", 2834.64, 720},
+                    {"100x5.08cm", 2834.65, 144},
+                    {"1.5x2in", 108, 144}};
+        Sandbox s;
+        for (const auto& row : rows) {
+            const ProgramRun run =
+                s.run({"--paper", row.paper, "--cell-width", "0.4in", "--cell-height", "0.4in",
+                       "-o", "album.pdf", "pics/c.jpg"});
+            QVERIFY2(run.status == 0, qPrintable(row.paper + run.errText()));
+            const QSizeF points = PdfReader(s.path("album.pdf")).points();
+            QVERIFY2(std::abs(points.width() - row.width) < 0.05 &&
+                         std::abs(points.height() - row.height) < 0.05,
+                     qPrintable(QStringLiteral("%1: %2 x %3 pt")
+                                    .arg(row.paper)
+                                    .arg(points.width())
+                                    .arg(points.height())));
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include "core/pictures/BitmapHeader.h"
 #include "core/pictures/DecodeLimits.h"
+#include "core/pictures/HeifImage.h"
 #include "core/pictures/JpegDecoder.h"
 #include "core/pictures/MetafileToSvg.h"
 #include "core/pictures/PictureFile.h"
@@ -305,6 +306,28 @@ bool turnsQuarter(int orientation)
     return orientation >= 5 && orientation <= 8;
 }
 
+// Pixels of a picture that carries a colour profile are turned into sRGB, as colour-managed
+// viewers show them; a picture without one is taken as sRGB already.
+void convertToSrgb(QImage& image)
+{
+    const QColorSpace space = image.colorSpace();
+    if (!space.isValid() || space == QColorSpace::SRgb)
+        return;
+    switch (image.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+    case QImage::Format_RGBX64:
+    case QImage::Format_RGBA64:
+    case QImage::Format_RGBA64_Premultiplied:
+        break;
+    default:
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        break;
+    }
+    image.convertToColorSpace(QColorSpace::SRgb);
+}
+
 // A JPEG the program decodes itself, from the one walk of its markers.
 PictureResult decodeOwnJpeg(const QByteArray& bytes, const RasterFacts& facts, const QString& name,
                             const PictureType& type, QSize target, const LoadStop* stop)
@@ -327,7 +350,34 @@ PictureResult decodeOwnJpeg(const QByteArray& bytes, const RasterFacts& facts, c
     QImage image = upright(std::move(decoded.image), facts.orientation);
     if (!facts.colourProfile.isEmpty())
         image.setColorSpace(QColorSpace::fromIccProfile(facts.colourProfile));
+    convertToSrgb(image);
     return Picture::fromImage(std::move(image), sizes.natural);
+}
+
+// HEIC, HEIF and AVIF, through libheif: the primary picture, turned upright as the file says.
+PictureResult decodeHeifPicture(const QByteArray& bytes, const std::optional<RasterFacts>& facts,
+                                const QString& name, const PictureType& type, QSize target,
+                                const LoadStop* stop)
+{
+    if (!facts)
+        return notReadable(name, type);
+    if (auto refused = refusedUpFront(name, facts->cost, false))
+        return *refused;
+    if (!facts->whole)
+        return notReadable(name, type);
+    QString why;
+    QImage image = decodeHeif(ByteReader(bytes), why);
+    if (stopRaised(stop))
+        return stopped(name);
+    if (image.isNull())
+        return notReadable(name, type, why);
+    const QSize upright = image.size();
+    const QSize wanted = fitSize(upright, target);
+    if (wanted != upright)
+        image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    convertToSrgb(image);
+    return Picture::fromImage(std::move(image), QSize(int(ToHimetric(upright.width())),
+                                                      int(ToHimetric(upright.height()))));
 }
 
 PictureResult decodeRaster(const QByteArray& bytes, const std::optional<RasterFacts>& facts,
@@ -371,6 +421,7 @@ PictureResult decodeRaster(const QByteArray& bytes, const std::optional<RasterFa
         return stopped(name);
     if (image.isNull())
         return notReadable(name, type);
+    convertToSrgb(image);
     return Picture::fromImage(std::move(image), sizes.natural);
 }
 
@@ -452,6 +503,9 @@ PictureResult PictureLoader::decode(OpenedPicture picture, QSize targetPixels, c
     if (IsMetafile(*picture.type_))
         return decodeMetafile(picture.bytes_, picture.name_, *picture.type_, stop);
     prepareDecoders();
+    if (picture.type_->decoder == PictureDecoder::Heif)
+        return decodeHeifPicture(picture.bytes_, picture.facts_, picture.name_, *picture.type_,
+                                 targetPixels, stop);
     return decodeRaster(picture.bytes_, picture.facts_, picture.name_, *picture.type_, targetPixels,
                         stop);
 }

@@ -13,6 +13,14 @@ std::optional<RasterFacts> inspectRaster(RasterStructure structure, ByteReader f
         return inspectJpeg(file);
     case RasterStructure::Icon:
         return inspectIcon(file);
+    case RasterStructure::Png:
+        return inspectPng(file);
+    case RasterStructure::Tiff:
+        return inspectTiff(file);
+    case RasterStructure::Webp:
+        return inspectWebp(file);
+    case RasterStructure::Heif:
+        return inspectHeif(file);
     case RasterStructure::None:
         break;
     }

@@ -33,5 +33,9 @@ std::optional<RasterFacts> inspectBitmap(ByteReader file);
 std::optional<RasterFacts> inspectGif(ByteReader file);
 std::optional<RasterFacts> inspectJpeg(ByteReader file);
 std::optional<RasterFacts> inspectIcon(ByteReader file);
+std::optional<RasterFacts> inspectPng(ByteReader file);
+std::optional<RasterFacts> inspectTiff(ByteReader file);
+std::optional<RasterFacts> inspectWebp(ByteReader file);
+std::optional<RasterFacts> inspectHeif(ByteReader file);
 
 } // namespace quenbrook

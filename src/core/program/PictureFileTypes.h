@@ -16,6 +16,7 @@ enum class PictureDecoder
     Bitmap,           // Qt's "bmp" reader; run-length coded bitmaps are decoded by the program
     WindowsMetafile,  // converted to SVG, so it stays vector
     EnhancedMetafile, // converted to SVG, so it stays vector
+    Heif,             // libheif: HEIC and AVIF
 };
 
 // The structure of a raster file that is walked once before decoding it: to work out what decoding
@@ -28,6 +29,10 @@ enum class RasterStructure
     Gif,
     Jpeg,
     Icon, // icons and cursors
+    Png,
+    Tiff,
+    Webp,
+    Heif, // HEIC and AVIF
 };
 
 // The filter buttons of the file panes' toolbars, in their order, or not listed in the panes.
@@ -51,14 +56,19 @@ struct PictureType
     const char* mimeType;      // as the MIME database names the type
     FilterGroup filter;        // the file panes' button that lists the type
     int fileListPlace;         // its place in FileListPattern() from 1; 0 when not listed
+    bool albumOnly;            // read by quenbrook-album only, not by the windows
 };
 
-// Every picture extension the program reads, in their fixed order. A new picture type is its rows
-// in PictureFileTypes.cpp, plus its decoder when no present one reads it.
+// Every picture extension the program reads, in their fixed order: the windows' types, then those
+// that only quenbrook-album reads. A new picture type is its rows in PictureFileTypes.cpp, plus
+// its decoder when no present one reads it.
 std::span<const PictureType> PictureTypes();
 
-// The picture extensions, lower case without the dot, in the fixed order.
+// The windows' picture extensions, lower case without the dot, in the fixed order.
 const QStringList& PictureFileTypes();
+
+// Every extension quenbrook-album reads: the windows' ones, then its own.
+const QStringList& AlbumPictureTypes();
 
 // The type of a picture extension (any letter case, no dot); null for other extensions.
 const PictureType* PictureTypeOf(const QString& extension);
@@ -70,7 +80,7 @@ bool IsMetafile(const PictureType& type);
 // a bitmap file, a ".jfif" a JPEG).
 bool SameContent(const PictureType& one, const PictureType& other);
 
-// The MIME types of the picture types, each once, in the fixed order.
+// The MIME types of the windows' picture types, each once, in the fixed order.
 QStringList PictureMimeTypes();
 // The same for another table (the install data's generator takes extra rows).
 QStringList PictureMimeTypes(std::span<const PictureType> table);
@@ -84,5 +94,12 @@ QString FileListPattern(std::span<const PictureType> table);
 // True when the path ends in one of the picture extensions, in any letter case. Only the end of
 // the text counts; the file need not exist.
 bool IsPictureFile(const QString& path);
+
+// The same for every type quenbrook-album reads.
+bool IsAlbumPictureFile(const QString& path);
+
+// The wildcard pattern of the pictures quenbrook-album takes from a folder: every type it reads,
+// ".jpe" and ".jfif" among them.
+QString AlbumFolderPattern();
 
 } // namespace quenbrook

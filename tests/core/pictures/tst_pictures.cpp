@@ -10,6 +10,7 @@
 #include "support/TestMain.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
@@ -17,8 +18,10 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
@@ -188,6 +191,62 @@ QByteArray orientedJpeg(const QImage& image, int orientation)
     const QByteArray jpeg = written(image, "jpeg");
     const quint16 length = quint16(exif.size() + 2);
     return jpeg.left(2) + "\xff\xe1" + char(length >> 8) + char(length & 0xFF) + exif + jpeg.mid(2);
+}
+
+// The picture written as `path` through the encoder its type has on Debian (Qt's writer for PNG,
+// ImageMagick for TIFF, cwebp, heif-enc, avifenc); empty when written, else why not.
+QString encoded(const QImage& image, const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix == QLatin1String("png") || suffix == QLatin1String("jpg"))
+        return QImageWriter(path).write(image) ? QString() : QStringLiteral("Qt wrote no file");
+    const QString png = path + QStringLiteral(".source.png");
+    if (!QImageWriter(png).write(image))
+        return QStringLiteral("Qt wrote no PNG");
+    QString tool;
+    QStringList arguments;
+    if (suffix == QLatin1String("tif"))
+        tool = "convert", arguments = {png, path};
+    else if (suffix == QLatin1String("webp"))
+        tool = "cwebp", arguments = {"-quiet", "-metadata", "icc", "-q", "95", png, "-o", path};
+    else if (suffix == QLatin1String("heic"))
+        tool = "heif-enc", arguments = {"-q", "95", png, "-o", path};
+    else
+        tool = "avifenc", arguments = {"-s", "10", "--min", "0", "--max", "8", png, path};
+    if (QStandardPaths::findExecutable(tool).isEmpty())
+        return tool + QStringLiteral(" is not installed");
+    QProcess run;
+    run.start(tool, arguments);
+    if (!run.waitForFinished(60000) || run.exitCode() != 0 || !QFile::exists(path))
+        return tool + QStringLiteral(" failed: ") +
+               QString::fromLocal8Bit(run.readAllStandardError());
+    return QString();
+}
+
+// A PNG whose header claims the size; its pixels are not there.
+QByteArray pngClaiming(quint32 width, quint32 height, int bits)
+{
+    QByteArray header;
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out << quint32(13) << quint8('I') << quint8('H') << quint8('D') << quint8('R') << width
+        << height << quint8(bits) << quint8(2) << quint8(0) << quint8(0) << quint8(0);
+    // The checksum covers the type and the data.
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char c : header.mid(4)) {
+        crc ^= uchar(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+    }
+    out << (crc ^ 0xFFFFFFFFu);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + header +
+           QByteArray("\0\0\0\0IEND\xae\x42\x60\x82", 12);
+}
+
+bool near(QRgb c, QColor wanted, int distance)
+{
+    return std::abs(qRed(c) - wanted.red()) + std::abs(qGreen(c) - wanted.green()) +
+               std::abs(qBlue(c) - wanted.blue()) <=
+           distance;
 }
 
 } // namespace
@@ -522,6 +581,106 @@ private slots:
         QCOMPARE(small.pixel(31, 31), qRgb(0, 255, 0));
     }
 
+    // Each type that only quenbrook-album reads, made by its encoder from one picture: red on
+    // the left, blue on the right. It loads at its size, decoded smaller for a smaller box, its
+    // colours where they were.
+    void albumTypesDecode_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<int>("tolerance"); // lossy encoders blur colours
+        QTest::newRow("png") << "png" << 0;
+        QTest::newRow("tif") << "tif" << 0;
+        QTest::newRow("webp") << "webp" << 60;
+        QTest::newRow("heic") << "heic" << 60;
+        QTest::newRow("avif") << "avif" << 60;
+    }
+    void albumTypesDecode()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(int, tolerance);
+        QImage image(96, 64, QImage::Format_RGB32);
+        image.fill(qRgb(220, 0, 0));
+        QPainter(&image).fillRect(48, 0, 48, 64, QColor(0, 0, 220));
+        const QString path = dir_.filePath("halves." + suffix);
+        if (const QString missing = encoded(image, path); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        const Picture whole = loaded(path);
+        QCOMPARE(whole.decodedPixelSize(), QSize(96, 64));
+        QCOMPARE(whole.naturalHimetric(), QSize(2540, 1693));
+        const Picture half = loaded(path, QSize(48, 48));
+        QCOMPARE(half.decodedPixelSize(), QSize(48, 32));
+        for (const Picture* picture : {&whole, &half}) {
+            const QImage shown = painted(*picture, {96, 64});
+            QVERIFY2(near(shown.pixel(20, 32), QColor(220, 0, 0), tolerance),
+                     qPrintable(QColor(shown.pixel(20, 32)).name()));
+            QVERIFY2(near(shown.pixel(76, 32), QColor(0, 0, 220), tolerance),
+                     qPrintable(QColor(shown.pixel(76, 32)).name()));
+        }
+    }
+
+    // A flat Adobe RGB (40, 170, 60), its profile embedded, comes out as the sRGB colour that
+    // colour-managed viewers show, (0, 171, 45); the same pixels without a profile stay as they
+    // are.
+    void colourProfiles_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<int>("tolerance");
+        for (const char* suffix : {"jpg", "png", "tif", "webp", "heic", "avif"})
+            QTest::newRow(suffix) << suffix << (QByteArray(suffix) == "png" ? 3 : 12);
+    }
+    void colourProfiles()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(int, tolerance);
+        QFile icc("/usr/share/color/icc/compatibleWithAdobeRGB1998.icc");
+        if (!icc.open(QIODevice::ReadOnly))
+            QSKIP("No Adobe RGB profile: install icc-profiles-free");
+        const QColorSpace adobe = QColorSpace::fromIccProfile(icc.readAll());
+        QVERIFY(adobe.isValid());
+        QImage image(32, 32, QImage::Format_RGB32);
+        image.fill(qRgb(40, 170, 60));
+        const QString plain = dir_.filePath("plain." + suffix);
+        if (const QString missing = encoded(image, plain); !missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        image.setColorSpace(adobe);
+        const QString profiled = dir_.filePath("adobe." + suffix);
+        QCOMPARE(encoded(image, profiled), QString());
+        const QRgb converted = painted(loaded(profiled), {32, 32}).pixel(16, 16);
+        QVERIFY2(near(converted, QColor(0, 171, 45), tolerance),
+                 qPrintable(QColor(converted).name()));
+        const QRgb kept = painted(loaded(plain), {32, 32}).pixel(16, 16);
+        QVERIFY2(near(kept, QColor(40, 170, 60), tolerance), qPrintable(QColor(kept).name()));
+    }
+
+    // What decoding a new type would hold is judged from its header, before any pixel is
+    // decoded: up to the limit a PNG is taken, one row of pixels more and it is refused; 16 bits
+    // a sample hold twice as much.
+    void albumTypesAtTheLimit()
+    {
+        const qint64 pixels = MaxDecodedBytes / 4;
+        const struct
+        {
+            quint32 width, height;
+            int bits;
+            bool taken;
+        } rows[] = {{8192, quint32(pixels / 8192), 8, true},
+                    {8192, quint32(pixels / 8192) + 1, 8, false},
+                    {8192, quint32(pixels / 8192 / 2), 16, true},
+                    {8192, quint32(pixels / 8192 / 2) + 1, 16, false}};
+        for (const auto& row : rows) {
+            const QString path = dir_.filePath("claims.png");
+            writeFile(path, pngClaiming(row.width, row.height, row.bits));
+            const qint64 held = PictureLoader::heldBytes(path);
+            QVERIFY2((held > 0) == row.taken, qPrintable(QString::number(row.height)));
+            if (!row.taken) {
+                const PictureResult result = PictureLoader::load(path);
+                QCOMPARE(std::get<PictureError>(result).message,
+                         QStringLiteral("claims.png: picture too large (8192 × %1 pixels)")
+                             .arg(row.height));
+            }
+        }
+    }
+
     // Every type in its place in the lists, readable by its decoder, its costs judged for a
     // raster.
     void pictureTypes()
@@ -530,16 +689,28 @@ private slots:
         for (const PictureType& type : PictureTypes()) {
             const QString extension = QLatin1String(type.extension);
             QCOMPARE(PictureTypeOf(extension.toUpper()), &type); // and no earlier row has it
-            QVERIFY(IsPictureFile("x." + extension.toUpper()));
+            QVERIFY(IsAlbumPictureFile("x." + extension.toUpper()));
+            QCOMPARE(IsPictureFile("x." + extension.toUpper()), !type.albumOnly);
             QCOMPARE(IsMetafile(type), type.structure == RasterStructure::None);
-            QVERIFY(IsMetafile(type) ||
+            QVERIFY(IsMetafile(type) || type.decoder == PictureDecoder::Heif ||
                     QImageReader::supportedImageFormats().contains(type.qtFormat));
             QCOMPARE(FileListPattern().split(';').indexOf("*." + extension) + 1,
                      type.fileListPlace);
         }
         for (const char* path :
              {"photo.jpgx", "notes.bmp.txt", "README", "", "xjpeg", "/photos.jpg/readme", "a.jpg "})
-            QVERIFY2(!IsPictureFile(path), path);
+            QVERIFY2(!IsPictureFile(path) && !IsAlbumPictureFile(path), path);
+        // The windows keep their eleven types; quenbrook-album reads today's photos besides.
+        QCOMPARE(PictureFileTypes(), QStringList({"bmp", "rle", "wmf", "emf", "gif", "jpg", "jpeg",
+                                                  "jpe", "jfif", "ico", "cur"}));
+        QCOMPARE(AlbumPictureTypes(),
+                 PictureFileTypes() +
+                     QStringList({"png", "tif", "tiff", "webp", "heic", "heif", "avif"}));
+        QVERIFY(!PictureMimeTypes().contains("image/png"));
+        QVERIFY(!IsPictureFile("C:/Photos/IMG_0001.HEIC") &&
+                IsAlbumPictureFile("C:/Photos/IMG_0001.HEIC"));
+        QVERIFY(!IsAlbumPictureFile("png") && IsAlbumPictureFile("a.png"));
+        QCOMPARE(AlbumFolderPattern(), "*." + AlbumPictureTypes().join(";*."));
     }
 
     // A folder's pictures as the file list shows them: files only, through links, hidden ones and
