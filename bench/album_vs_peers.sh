@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # quenbrook-album against its peers on 20 noisy 12-megapixel JPEGs (3.4 MB or so, like camera
 # files), made once in the temporary folder: the same files decoded at the scale 300 ppi needs
 # (djpeg -scale 1/4, one after another), and ImageMagick's montage making 3 x 4 contact sheets.

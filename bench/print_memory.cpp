@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Peak memory and time of printing albums of 12-megapixel JPEGs through "Save as PDF".
 //
 // Without arguments: makes the pictures once (4000 x 3000, in the temporary folder, kept for

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # A /ViewImage of a 24-megapixel JPEG handed to the running program: the time from the start of
 # the second start to the Image Viewer showing the picture (its caption is set as the picture is
 # put on the screen), and the processor time the

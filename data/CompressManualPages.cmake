@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Run by cpack between staging the files and packing them: Debian keeps manual pages compressed.
 file(GLOB_RECURSE pages "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*/share/man/man*/*.[1-9]")
 foreach(page IN LISTS pages)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the desktop entries. It runs at install time because only then is the prefix known
 # (`cmake --install --prefix` may choose another one than the build did): the entry starts the
 # installed program by its full path, so the menu works whether or not the prefix's bin folder is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // install_data [--extra-type EXT:MIME:NAME]... TEMPLATE OUTPUT
 //
 // Writes TEMPLATE to OUTPUT with each {{MARK}} or {{MARK ARGUMENT}} replaced by a list the program

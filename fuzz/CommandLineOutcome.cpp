@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The command line's cutting over any text: the command type and the path after a switch.
 #include "FuzzTargets.h"
 #include "core/startup/CommandLine.h"

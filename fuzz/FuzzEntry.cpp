@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // libFuzzer's entry for one target, named by QUENBROOK_FUZZ_TARGET.
 #include "FuzzTargets.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // What each fuzz target makes of one input, as one line of text that a replay can compare.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The running instance's reading of a hand-off request over any bytes.
 #include "FuzzTargets.h"
 #include "core/startup/HandOffRequest.h"

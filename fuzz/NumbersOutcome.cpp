@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The number rules over any text: reading never fails, and a number written reads back as
 // itself to the digits kept, never as an infinity.
 #include "FuzzTargets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The picture loader over any bytes, as a file of each picture type: it loads or refuses, in
 // good time, and a load gives the same pixels twice.
 #include "FuzzTargets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The print settings read from any settings file: the same record every time, and nothing
 // written while reading.
 #include "FuzzTargets.h"

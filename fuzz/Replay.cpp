@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Replays inputs through the fuzz targets' entries, without libFuzzer or clang:
 //   fuzz_replay <folder>...
 // A folder's MANIFEST has a line "<file> <target> <outcome>" for each input whose outcome is

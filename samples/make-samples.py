@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Draws the sample pictures that ship in this folder.
 
     python3 samples/make-samples.py      (from any directory)

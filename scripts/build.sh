@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what is missing, then configures and builds Quenbrook into build/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) into build-fuzz/ and runs each over
 # its corpus in fuzz/corpus/, then for SECONDS more (default 300) looking for new failures.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs every Debian package that building, running and testing Quenbrook needs.
 # Safe to run again: it does nothing (and prints nothing) when all are present. It also makes the
 # de_DE.UTF-8 locale that the tests run under a second time.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # cmake -DPROGRAM=<file> -P no_test_doubles.cmake: fails when the program carries a test double.
 execute_process(COMMAND nm -C ${PROGRAM} OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
 if(failed)

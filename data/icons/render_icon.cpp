@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // render_icon SVG SIZE PNG: draws the program's SVG icon as a SIZE x SIZE PNG for the icon theme's
 // fixed sizes. Runs at build time; it is not installed.
 

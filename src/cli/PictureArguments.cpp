@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "cli/PictureArguments.h"
 
 #include "core/files/FolderListing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Loaded into quenbrook-album with LD_PRELOAD: the first time a file in the folder named by
 // QUENBROOK_SIGNAL_AT_SYNC_FOLDER is synced to disk, the process gets the signal numbered by
 // QUENBROOK_SIGNAL_AT_SYNC, on the syncing thread, before the sync itself: a signal that comes

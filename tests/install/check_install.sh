@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # check_install.sh CMAKE BUILD_DIR APP_ID VERSION RELEASE_DATE SOURCE_DIR HARDENED INSTALL_DATA
 #   BUILT_PROGRAM
 # Installs the build into a fresh prefix (one with a blank in its path) and checks what a desktop

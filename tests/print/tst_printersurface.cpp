@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/album/PreviewSurface.h"
 #include "core/pictures/Picture.h"
 #include "print/PrinterSurface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // A CUPS scheduler of the test's own, with a PDF printer made by CUPS-PDF. Configuration (from

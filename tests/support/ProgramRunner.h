@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // Starts a program, feeds it its standard input and waits for it, within a time limit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // A window as text, one line per widget in tree order, for comparing with a golden file:

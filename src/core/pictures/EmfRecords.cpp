@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/pictures/EmfRecords.h"
 
 #include "core/pictures/BitmapHeader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/startup/FreedesktopRegistry.h"
 
 #include "core/program/PictureFileTypes.h"

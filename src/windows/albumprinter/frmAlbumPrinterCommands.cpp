@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The commands of the Album Printer window: filling and ordering the print list from the file
 // pane, the options, the printer setup, and files dropped on the window.
 #include "windows/albumprinter/frmAlbumPrinter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Placement of the Album Printer window and its controls, and the splitter drag. The rules live in
 // AlbumPrinterLayout; this file applies them to the widgets.
 #include "windows/albumprinter/frmAlbumPrinter.h"

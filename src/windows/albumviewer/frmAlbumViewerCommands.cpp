@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The commands of the Album Viewer window: the toolbar, navigation through the file list,
 // choosing a slot with the mouse, dragging its picture out, and the commands
 // on the chosen slot.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "windows/common/MainWindowFrame.h"
 
 #include "core/geometry/TwipsPlacement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "windows/imageviewer/frmImageViewer.h"
 
 #include "core/pictures/PictureLoader.h"

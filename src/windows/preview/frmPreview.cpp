@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "windows/preview/frmPreview.h"
 
 #include "core/album/AlbumPage.h"

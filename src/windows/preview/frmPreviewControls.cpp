@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The controls of the preview window and their places.
 #include "windows/preview/frmPreview.h"
 

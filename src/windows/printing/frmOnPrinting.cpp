@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "windows/printing/frmOnPrinting.h"
 
 #include "windows/common/Placement.h"

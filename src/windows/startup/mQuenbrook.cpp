@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "windows/startup/mQuenbrook.h"
 
 #include "core/program/Application.h"

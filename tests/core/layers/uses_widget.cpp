@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Must not build: the core has no widgets.
 #include <QWidget>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/settings/NumberRules.h"
 #include "support/Golden.h"
 #include "support/TestData.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/startup/HandOffFolder.h"
 #include "core/startup/HandOffRequest.h"
 #include "core/startup/LocalHandOff.h"

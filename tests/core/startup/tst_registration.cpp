@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/program/PictureFileTypes.h"
 #include "core/settings/SettingsStore.h"
 #include "core/startup/CommandLine.h"

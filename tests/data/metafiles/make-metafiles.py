@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Writes the metafiles whose drawings tst_metafiles compares with tests/golden/metafiles.
 
 Each file is small and drawn by hand, record by record, so that together they go through every

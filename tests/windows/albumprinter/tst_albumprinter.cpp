@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/album/AlbumSettings.h"
 #include "core/settings/NumberRules.h"
 #include "print/PrinterSurface.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
 // The Album Viewer on a store and in a folder of its own, for the window's tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/geometry/AlbumViewerLayout.h"
 #include "support/Golden.h"
 #include "support/HeldLoads.h"

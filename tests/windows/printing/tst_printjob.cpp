@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
 #include "support/CupsScheduler.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/program/ProgramKeys.h"
 #include "core/program/ProgramMessages.h"
 #include "core/settings/SettingsStore.h"
