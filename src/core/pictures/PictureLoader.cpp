@@ -3,6 +3,7 @@
 #include "core/pictures/BitmapHeader.h"
 #include "core/pictures/DecodeCost.h"
 #include "core/pictures/DecodeLimits.h"
+#include "core/pictures/MetafileApart.h"
 #include "core/pictures/MetafileToSvg.h"
 #include "core/pictures/RunLengthBitmap.h"
 #include "core/pictures/WholeFileChecks.h"
@@ -308,9 +309,10 @@ PictureResult loadMetafile(const QString& path, const QString& name, const Pictu
         return cannotRead(name, why);
     const QByteArray data = file.read(MetafileToSvg::MaxFileBytes + 1);
 
-    const MetafileToSvg::Result result = type.decoder == PictureDecoder::WindowsMetafile
-                                             ? MetafileToSvg::wmfToSvg(data, stop)
-                                             : MetafileToSvg::emfToSvg(data, stop);
+    const MetafileToSvg::Result result = MetafileToSvg::convertApart(
+        type.decoder == PictureDecoder::WindowsMetafile ? MetafileToSvg::MetafileKind::Windows
+                                                        : MetafileToSvg::MetafileKind::Enhanced,
+        data, stop);
     if (const auto* failed = std::get_if<MetafileToSvg::Failure>(&result)) {
         switch (failed->kind) {
         case MetafileToSvg::Failure::Kind::Unreadable:
