@@ -11,11 +11,10 @@ namespace fuzzing {
 
 const QList<Target>& Targets()
 {
-    static const QList<Target> all{{"pictures", PicturesOutcome},
-                                   {"numbers", NumbersOutcome},
-                                   {"commandline", CommandLineOutcome},
-                                   {"handoff", HandOffOutcome},
-                                   {"printsettings", PrintSettingsOutcome}};
+    static const QList<Target> all{
+        {"pictures", PicturesOutcome},           {"numbers", NumbersOutcome},
+        {"commandline", CommandLineOutcome},     {"handoff", HandOffOutcome},
+        {"printsettings", PrintSettingsOutcome}, {"metafiles", MetafilesOutcome}};
     return all;
 }
 

@@ -155,7 +155,10 @@ std::optional<pid_t> startHelper(const QString& program, MetafileKind kind, int 
     posix_spawn_file_actions_adddup2(&actions, input, STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+#if defined(__GLIBC__) && __GLIBC_PREREQ(2, 34)
+    // Closes as well what a library left open without close-on-exec.
     posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+#endif
     sigset_t none, all;
     sigemptyset(&none);
     sigfillset(&all);
