@@ -101,6 +101,8 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     LoadTranslations(app);
+    if (!writeOutput(HelperReadyLine))
+        return 1;
     const QByteArray data = readInput();
     const Result result =
         convertAndTry(type == "wmf" ? MetafileKind::Windows : MetafileKind::Enhanced, data);

@@ -88,6 +88,12 @@ Failure tooMuchDrawing()
     return budgetSpent(QCoreApplication::translate("PictureLoader", "too much drawing"));
 }
 
+Failure cannotStart()
+{
+    return unreadable(QCoreApplication::translate("PictureLoader", "%1 cannot be started")
+                          .arg(QLatin1String(HelperName)));
+}
+
 Failure stoppedFailure()
 {
     return {Failure::Kind::Stopped, QString()};
@@ -256,8 +262,7 @@ Result convertApart(MetafileKind kind, const QByteArray& data, const LoadStop* s
     OwnedFd input(inputFile(data));
     int pipeEnds[2];
     if (input.get() < 0 || ::pipe2(pipeEnds, O_CLOEXEC) != 0)
-        return unreadable(QCoreApplication::translate("PictureLoader", "%1 cannot be started")
-                              .arg(QLatin1String(HelperName)));
+        return cannotStart();
     OwnedFd reading(pipeEnds[0]);
     OwnedFd writing(pipeEnds[1]);
     QElapsedTimer clock;
@@ -266,23 +271,26 @@ Result convertApart(MetafileKind kind, const QByteArray& data, const LoadStop* s
     input.reset();
     writing.reset();
     if (!pid)
-        return unreadable(QCoreApplication::translate("PictureLoader", "%1 cannot be started")
-                              .arg(QLatin1String(HelperName)));
+        return cannotStart();
 
-    // Its answer, read as it comes, until it closes its output.
+    // Its answer, read as it comes, until it closes its output. The clock of the budget starts
+    // once the helper says it is ready, so that a busy machine's slow start is not the file's.
+    const QByteArrayView readyLine(HelperReadyLine);
     QByteArray answer;
+    bool ready = false;
+    qint64 deadline = HelperStartMs;
     for (;;) {
         if (stopRaised(stop)) {
             kill(*pid);
             return stoppedFailure();
         }
-        const qint64 left = HelperWallMs - clock.elapsed();
+        const qint64 left = deadline - clock.elapsed();
         if (left <= 0) {
             kill(*pid);
-            return outOfTime();
+            return ready ? Result(outOfTime()) : Result(cannotStart());
         }
-        pollfd ready{reading.get(), POLLIN, 0};
-        if (::poll(&ready, 1, int(std::min<qint64>(left, WatchMs))) <= 0)
+        pollfd readable{reading.get(), POLLIN, 0};
+        if (::poll(&readable, 1, int(std::min<qint64>(left, WatchMs))) <= 0)
             continue;
         char chunk[65536];
         const ssize_t n = ::read(reading.get(), chunk, sizeof chunk);
@@ -291,6 +299,11 @@ Result convertApart(MetafileKind kind, const QByteArray& data, const LoadStop* s
         if (n <= 0)
             break;
         answer.append(chunk, n);
+        if (!ready && answer.startsWith(readyLine)) {
+            ready = true;
+            answer.remove(0, readyLine.size());
+            deadline = clock.elapsed() + HelperWallMs;
+        }
         if (answer.size() > MaxAnswerBytes) {
             kill(*pid);
             return tooMuchDrawing();
@@ -303,7 +316,7 @@ Result convertApart(MetafileKind kind, const QByteArray& data, const LoadStop* s
         if (ended)
             return stopRaised(stop) ? Result(stoppedFailure())
                                     : helperEnding(ending.status, ending.peakBytes, answer);
-        if (stopRaised(stop) || clock.elapsed() >= HelperWallMs) {
+        if (stopRaised(stop) || clock.elapsed() >= deadline) {
             kill(*pid);
             return stopRaised(stop) ? Result(stoppedFailure()) : Result(outOfTime());
         }

@@ -11,13 +11,15 @@
 // budget, so that no record of a hostile file can make the program itself spend more than that.
 namespace quenbrook::MetafileToSvg {
 
-// What the helper may spend on one metafile, its start included.
+// What the helper may spend on one metafile: time from when it is ready, processor time and
+// memory from its start.
 inline constexpr qint64 HelperWallMs = 2'000;
 inline constexpr int HelperCpuSeconds = 2;
 inline constexpr qint64 HelperMemoryBytes = 400LL * 1024 * 1024;
+// A helper not ready by then, its libraries loaded, is taken as one that cannot start.
+inline constexpr qint64 HelperStartMs = 10'000;
 
-// The helper program's name, and where it lies from the folder of the program that runs it
-// once installed.
+// The helper program's name; it is installed in ../libexec/quenbrook/ from the programs.
 inline constexpr char HelperName[] = "quenbrook-metafile";
 
 // The helper to run: the installed one beside the running program's folder, else the one of the
