@@ -9,7 +9,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-300}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_pictures fuzz_numbers fuzz_commandline fuzz_handoff fuzz_printsettings fuzz_metafiles)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_pictures fuzz_numbers fuzz_commandline fuzz_handoff fuzz_printsettings)
 
 "$root/scripts/install-deps.sh"
 build="$root/build-fuzz"
