@@ -13,9 +13,10 @@ namespace fuzzing {
 const QList<Target>& Targets()
 {
     static const QList<Target> all{
-        {"pictures", PicturesOutcome}, {"photos", PhotosOutcome},
-        {"numbers", NumbersOutcome},   {"commandline", CommandLineOutcome},
-        {"handoff", HandOffOutcome},   {"printsettings", PrintSettingsOutcome}};
+        {"pictures", PicturesOutcome},  {"photos", PhotosOutcome},
+        {"numbers", NumbersOutcome},    {"commandline", CommandLineOutcome},
+        {"handoff", HandOffOutcome},    {"printsettings", PrintSettingsOutcome},
+        {"metafiles", MetafilesOutcome}};
     return all;
 }
 

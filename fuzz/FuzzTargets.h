@@ -24,6 +24,7 @@ QString NumbersOutcome(QByteArrayView input);
 QString CommandLineOutcome(QByteArrayView input);
 QString HandOffOutcome(QByteArrayView input);
 QString PrintSettingsOutcome(QByteArrayView input);
+QString MetafilesOutcome(QByteArrayView input); // the first byte picks wmf (even) or emf
 
 // A picture file loaded as the album loads it: "refused: <reason>" or
 // "loads [drawing ]WxH, holds N bytes", the same pixels each time.

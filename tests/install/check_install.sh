@@ -57,6 +57,8 @@ fi
 for program in quenbrook quenbrook-album; do
   [ -x "$prefix/bin/$program" ] || fail "bin/$program is not installed as a program"
 done
+helper="$prefix/libexec/quenbrook/quenbrook-metafile"
+[ -x "$helper" ] || fail "libexec/quenbrook/quenbrook-metafile is not installed as a program"
 entry="$prefix/share/applications/$id.desktop"
 add_entry="$prefix/share/applications/$id.AddToAlbumPrinter.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
@@ -72,7 +74,7 @@ cmp -s "$icons/scalable/apps/$id.svg" "$(dirname "$0")/../../src/windows/about/q
 
 # The programs look for libraries only in folders that exist once installed: no RUNPATH into the
 # build tree nor to a folder of the prefix that holds nothing.
-for program in quenbrook quenbrook-album; do
+for program in quenbrook quenbrook-album ../libexec/quenbrook/quenbrook-metafile; do
   binary="$prefix/bin/$program"
   if ! dynamic=$(readelf -d "$binary" 2>&1); then
     fail "readelf -d bin/$program: $dynamic"
@@ -157,6 +159,20 @@ done
 if ! diff <(sort "$manifest") <(find "$prefix" -type f | sort) >"$work/manifest.diff"; then
   fail "install_manifest.txt and the installed files differ:"$'\n'"$(cat "$work/manifest.diff")"
 fi
+
+# The installed programs convert metafiles with the installed helper, found from their own
+# folder: a stand-in that notes its start and runs the helper shows it.
+mv "$helper" "$helper.real"
+printf '#!/bin/sh\ntouch "%s"\nexec "%s" "$@"\n' "$work/helper-started" "$helper.real" >"$helper"
+chmod +x "$helper"
+mkdir -p "$work/album-home"
+if ! out=$(HOME="$work/album-home" XDG_CONFIG_HOME="$work/album-home/.config" \
+  QT_QPA_PLATFORM=offscreen "$prefix/bin/quenbrook-album" -o "$work/shapes.pdf" \
+  "$(dirname "$0")/../../samples/shapes.wmf" 2>&1); then
+  fail "the installed quenbrook-album cannot print a metafile: $out"
+fi
+[ -e "$work/helper-started" ] || fail "the installed quenbrook-album did not start the installed helper"
+mv "$helper.real" "$helper"
 
 # Each PNG is a PNG of its size (the width and height of its IHDR chunk).
 sizes=(16 24 32 48 64 128 256)

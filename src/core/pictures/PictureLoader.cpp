@@ -5,6 +5,7 @@
 #include "core/pictures/DecodeLimits.h"
 #include "core/pictures/HeifImage.h"
 #include "core/pictures/JpegDecoder.h"
+#include "core/pictures/MetafileApart.h"
 #include "core/pictures/MetafileToSvg.h"
 #include "core/pictures/PictureFile.h"
 #include "core/pictures/PngDecoder.h"
@@ -429,9 +430,10 @@ PictureResult decodeRaster(const QByteArray& bytes, const std::optional<RasterFa
 PictureResult decodeMetafile(const QByteArray& data, const QString& name, const PictureType& type,
                              const LoadStop* stop)
 {
-    const MetafileToSvg::Result result = type.decoder == PictureDecoder::WindowsMetafile
-                                             ? MetafileToSvg::wmfToSvg(data, stop)
-                                             : MetafileToSvg::emfToSvg(data, stop);
+    const MetafileToSvg::Result result = MetafileToSvg::convertApart(
+        type.decoder == PictureDecoder::WindowsMetafile ? MetafileToSvg::MetafileKind::Windows
+                                                        : MetafileToSvg::MetafileKind::Enhanced,
+        data, stop);
     if (const auto* failed = std::get_if<MetafileToSvg::Failure>(&result)) {
         switch (failed->kind) {
         case MetafileToSvg::Failure::Kind::Unreadable:

@@ -7,7 +7,6 @@
 #include "core/program/Units.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QRegularExpression>
 
 #include <libwmf/api.h>
@@ -21,9 +20,6 @@
 namespace quenbrook::MetafileToSvg {
 namespace {
 
-// A drawing that libwmf has not finished playing by then is given up.
-constexpr qint64 PlayTimeLimitMs = 1'500;
-
 struct SvgSink
 {
     QByteArray text;
@@ -34,9 +30,10 @@ int sinkPut(char* s, void* context)
 {
     auto* sink = static_cast<SvgSink*>(context);
     const qsizetype n = qsizetype(std::strlen(s));
+    // Text beyond the limit is dropped rather than refused: libwmf does not survive a refusal.
     if (sink->overflow || sink->text.size() + n > MaxSvgBytes) {
         sink->overflow = true;
-        return EOF;
+        return 0;
     }
     sink->text.append(s, n);
     return 0;
@@ -50,17 +47,17 @@ int sinkReset(void* context)
 
 struct PlayWatch
 {
-    QElapsedTimer timer;
     const LoadStop* stop = nullptr;
     bool stopped = false;
 };
 
-// libwmf asks after every record whether to go on.
-int stopWhenTooLong(void* context, float)
+// libwmf asks after every record it plays whether to go on (not while it scans). The time it
+// takes is bounded by the helper that runs the conversion.
+int stopWhenAsked(void* context, float)
 {
     auto* watch = static_cast<PlayWatch*>(context);
     watch->stopped = stopRaised(watch->stop);
-    return watch->stopped || watch->timer.hasExpired(PlayTimeLimitMs) ? 1 : 0;
+    return watch->stopped ? 1 : 0;
 }
 
 // One libwmf session over a metafile held in memory; the bytes must outlive it.
@@ -77,8 +74,7 @@ public:
             WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
         if (wmf_api_create(&api_, flags, &options) != wmf_E_None)
             return;
-        watch_.timer.start();
-        wmf_status_function(api_, &watch_, stopWhenTooLong);
+        wmf_status_function(api_, &watch_, stopWhenAsked);
         opened_ = wmf_mem_open(api_, reinterpret_cast<unsigned char*>(bytes.data()),
                                long(bytes.size())) == wmf_E_None;
     }
@@ -253,8 +249,6 @@ std::variant<QByteArray, Failure> playToSvg(const QByteArray& data, const WmfLay
     } // the SVG is only complete once the session has ended
     if (stopped || stopRaised(stop))
         return Failure{Failure::Kind::Stopped, QString()};
-    if (error == wmf_E_UserExit)
-        return unreadable(QCoreApplication::translate("PictureLoader", "took too long to draw"));
     if (error != wmf_E_None)
         return unreadable();
     if (sink.overflow)

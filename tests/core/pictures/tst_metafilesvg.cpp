@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "core/pictures/MetafileApart.h"
 #include "core/pictures/MetafileToSvg.h"
 
 #include "support/Golden.h"
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSvgRenderer>
 #include <QTest>
 
 using namespace quenbrook;
@@ -55,6 +57,27 @@ private slots:
                      int(MetafileToSvg::Failure::Kind::Stopped));
         }
         QUENBROOK_COMPARE_GOLDEN("metafiles/" + QFileInfo(path).fileName() + ".svg", text);
+        // The programs get the same from the helper, which has drawn it once; SVG that cannot be
+        // drawn is refused there.
+        const auto apart = MetafileToSvg::convertApart(wmf ? MetafileToSvg::MetafileKind::Windows
+                                                           : MetafileToSvg::MetafileKind::Enhanced,
+                                                       bytes);
+        const auto* svg = std::get_if<MetafileToSvg::Converted>(&result);
+        if (svg && !QSvgRenderer(svg->svg).isValid()) {
+            const auto* refused = std::get_if<MetafileToSvg::Failure>(&apart);
+            QVERIFY(refused && refused->kind == MetafileToSvg::Failure::Kind::Unreadable);
+            return;
+        }
+        QCOMPARE(apart.index(), result.index());
+        if (const auto* failure = std::get_if<MetafileToSvg::Failure>(&result)) {
+            QCOMPARE(int(std::get<MetafileToSvg::Failure>(apart).kind), int(failure->kind));
+            QCOMPARE(std::get<MetafileToSvg::Failure>(apart).detail, failure->detail);
+        } else {
+            const auto& converted = std::get<MetafileToSvg::Converted>(result);
+            QCOMPARE(std::get<MetafileToSvg::Converted>(apart).naturalHimetric,
+                     converted.naturalHimetric);
+            QVERIFY(std::get<MetafileToSvg::Converted>(apart).svg == converted.svg);
+        }
     }
 };
 

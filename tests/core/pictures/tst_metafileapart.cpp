@@ -1,0 +1,313 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "core/pictures/MetafileApart.h"
+#include "core/pictures/MetafileShared.h"
+#include "core/pictures/MetafileTrial.h"
+#include "core/pictures/PictureLoader.h"
+#include "support/TestMain.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <thread>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace quenbrook;
+using namespace quenbrook::MetafileToSvg;
+
+namespace {
+
+// Long enough for any helper to have ended by itself, slow machine or not.
+constexpr qint64 GenerousMs = 10'000;
+
+QByteArray le16(int v)
+{
+    const quint16 u = quint16(v);
+    const char bytes[2] = {char(u & 0xFF), char(u >> 8)};
+    return QByteArray(bytes, 2);
+}
+
+QByteArray le32(qint64 v)
+{
+    const quint32 u = quint32(v);
+    return le16(int(u & 0xFFFF)) + le16(int(u >> 16));
+}
+
+// A Windows metafile record: its size in words, its function, its words.
+QByteArray wmfRecord(int function, const QByteArray& words)
+{
+    QByteArray body = words;
+    if (body.size() % 2)
+        body += '\0';
+    return le32(3 + body.size() / 2) + le16(function) + body;
+}
+
+// A placeable Windows metafile of 2 × 1.5 inches that writes `records` lines of `chars` letters.
+QByteArray wmfTextFlood(int records, int chars)
+{
+    QByteArray body = wmfRecord(0x0103, le16(8)) + wmfRecord(0x020B, le16(0) + le16(0)) +
+                      wmfRecord(0x020C, le16(2160) + le16(2880)) +
+                      wmfRecord(0x02FB, le16(-200) + le16(0) + le16(0) + le16(0) + le16(400) +
+                                            QByteArray(8, '\0') + "Arial" + '\0') +
+                      wmfRecord(0x012D, le16(0));
+    const QByteArray text(chars, 'W');
+    int largest = 0;
+    for (int i = 0; i < records; ++i) {
+        const QByteArray line = wmfRecord(0x0521, le16(chars) + text + QByteArray(chars % 2, '\0') +
+                                                      le16(10 + i) + le16(10));
+        largest = std::max<int>(largest, int(line.size() / 2));
+        body += line;
+    }
+    body += wmfRecord(0, {});
+    QByteArray placeable = le32(0x9AC6CDD7) + le16(0) + le16(0) + le16(0) + le16(2880) +
+                           le16(2160) + le16(1440) + le32(0);
+    quint16 checksum = 0;
+    for (int i = 0; i < 20; i += 2)
+        checksum ^= quint16(uchar(placeable[i]) | uchar(placeable[i + 1]) << 8);
+    placeable += le16(checksum);
+    const QByteArray header = le16(1) + le16(9) + le16(0x0300) + le32((18 + body.size()) / 2) +
+                              le16(16) + le32(largest) + le16(0);
+    return placeable + header + body;
+}
+
+QByteArray emfRecord(int type, const QByteArray& body)
+{
+    QByteArray padded = body;
+    padded += QByteArray(-body.size() & 3, '\0');
+    return le32(type) + le32(8 + padded.size()) + padded;
+}
+
+// An enhanced metafile of 50.8 × 38.1 mm made on a 96 dpi device that writes `records` lines of
+// `chars` letters in a large font.
+QByteArray emfTextFlood(int records, int chars)
+{
+    QByteArray face = QByteArray("D\0e\0j\0a\0V\0u\0 \0S\0a\0n\0s\0", 22);
+    face += QByteArray(64 - face.size(), '\0');
+    QByteArray body = emfRecord(82, le32(1) + le32(-400) + le32(0) + le32(0) + le32(0) + le32(400) +
+                                        QByteArray(8, '\0') + face) +
+                      emfRecord(37, le32(1));
+    QByteArray text;
+    for (int i = 0; i < chars; ++i)
+        text += QByteArray("W\0", 2);
+    for (int i = 0; i < records; ++i)
+        body += emfRecord(84, le32(0) + le32(0) + le32(-1) + le32(-1) + le32(1) + le32(0x3F800000) +
+                                  le32(0x3F800000) + le32(10) + le32(10 + 20 * i) + le32(chars) +
+                                  le32(76) + le32(0) + le32(0) + le32(0) + le32(-1) + le32(-1) +
+                                  le32(0) + text);
+    body += emfRecord(14, le32(0) + le32(16) + le32(20));
+    QByteArray header = le32(1) + le32(88) + le32(0) + le32(0) + le32(192) + le32(144) + le32(0) +
+                        le32(0) + le32(5080) + le32(3810) + le32(0x464D4520) + le32(0x10000) +
+                        le32(88 + body.size()) + le32(records + 4) + le16(8) + le16(0) + le32(0) +
+                        le32(0) + le32(0) + le32(1920) + le32(1440) + le32(508) + le32(381);
+    return header + body;
+}
+
+QString outcome(const Result& result)
+{
+    if (const auto* converted = std::get_if<Converted>(&result))
+        return QStringLiteral("drawn, %1 x %2, %3 bytes of SVG")
+            .arg(converted->naturalHimetric.width())
+            .arg(converted->naturalHimetric.height())
+            .arg(converted->svg.size());
+    static const char* const kinds[] = {"unreadable", "no size", "too large", "stopped"};
+    const auto& failure = std::get<Failure>(result);
+    return QStringLiteral("%1: %2").arg(kinds[int(failure.kind)], failure.detail);
+}
+
+// The helpers this process has started that have not been waited for, zombies included.
+QList<pid_t> helpers()
+{
+    QList<pid_t> found;
+    const QString self = QString::number(getpid());
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QString line = QString::fromLatin1(stat.readAll());
+        const QStringList fields = line.mid(line.lastIndexOf(u')') + 2).split(u' ');
+        if (fields.size() > 1 && fields[1] == self &&
+            line.contains(QLatin1String("(quenbrook-meta")))
+            found << pid_t(entry.toInt());
+    }
+    return found;
+}
+
+} // namespace
+
+class tst_MetafileApart : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir_;
+
+    PictureResult loadFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        file.close();
+        return PictureLoader::load(path, QSize(200, 150));
+    }
+
+private slots:
+    void init() { QVERIFY(helpers().isEmpty()); }
+    void cleanup() { QVERIFY(helpers().isEmpty()); }
+
+    // Files whose text costs far more to draw than to read: each is drawn or refused as too large
+    // well within the time it would take to draw, and leaves no helper behind. One text of a
+    // few letters is drawn, so the floods are refused for their size, not their kind.
+    void textFloods_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("mayDraw");
+        QTest::newRow("emf, one short text") << "short.emf" << emfTextFlood(1, 5) << true;
+        QTest::newRow("wmf, one short text") << "short.wmf" << wmfTextFlood(1, 5) << true;
+        QTest::newRow("emf, 20 texts of 4000") << "text20.emf" << emfTextFlood(20, 4'000) << false;
+        QTest::newRow("emf, 1000 texts of 4000")
+            << "text1000.emf" << emfTextFlood(1'000, 4'000) << false;
+        QTest::newRow("wmf, 1900 texts of 8000")
+            << "text1900.wmf" << wmfTextFlood(1'900, 8'000) << false;
+    }
+    void textFloods()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, mayDraw);
+        QVERIFY(bytes.size() <= MaxFileBytes);
+        QElapsedTimer clock;
+        clock.start();
+        const PictureResult result = loadFile(name, bytes);
+        QVERIFY2(clock.elapsed() < GenerousMs, qPrintable(QString::number(clock.elapsed())));
+        if (mayDraw) {
+            const auto* refused = std::get_if<PictureError>(&result);
+            QVERIFY2(!refused, qPrintable(refused ? refused->message : QString()));
+            QVERIFY(std::get<Picture>(result).isVector());
+            return;
+        }
+        QVERIFY(std::holds_alternative<PictureError>(result));
+        const QString message = std::get<PictureError>(result).message;
+        QVERIFY2(message.startsWith(name + ": picture too large ("), qPrintable(message));
+    }
+
+    // A stop raised while the helper works ends the load as interrupted at once; the helper is
+    // killed and waited for.
+    void stopWhileDrawing()
+    {
+        const QString path = dir_.filePath(QStringLiteral("stopped.emf"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(emfTextFlood(20, 4'000));
+        file.close();
+        LoadStop stop(false);
+        PictureResult result = PictureError{};
+        std::thread load([&] { result = PictureLoader::loadUnlessStopped(path, QSize(), &stop); });
+        QList<pid_t> running;
+        QTRY_VERIFY_WITH_TIMEOUT(!(running = helpers()).isEmpty(), 5'000);
+        QCOMPARE(running.size(), 1);
+        QTest::qWait(200);
+        QElapsedTimer clock;
+        clock.start();
+        stop = true;
+        load.join();
+        QVERIFY2(clock.elapsed() < 1'000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(std::holds_alternative<PictureError>(result));
+        QCOMPARE(std::get<PictureError>(result).message,
+                 QStringLiteral("stopped.emf: loading was interrupted"));
+        QVERIFY(helpers().isEmpty());
+        QCOMPARE(::kill(running.first(), 0), -1); // not even a zombie
+        // Raised before the load, no helper is started at all.
+        QCOMPARE(outcome(convertApart(MetafileKind::Enhanced, emfTextFlood(1, 5), &stop)),
+                 QStringLiteral("stopped: "));
+    }
+
+    // The helper's answer as the program reads it, at the edges of what it accepts.
+    void answers_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("expected");
+        const QByteArray svg = "<svg/>";
+        QTest::newRow("drawn") << "QBMF1 ok 5080 3810\n" + svg
+                               << "drawn, 5080 x 3810, 6 bytes of SVG";
+        QTest::newRow("largest SVG") << "QBMF1 ok 1 1\n" + QByteArray(MaxSvgBytes, ' ')
+                                     << "drawn, 1 x 1, 4194304 bytes of SVG";
+        QTest::newRow("SVG a byte too long")
+            << "QBMF1 ok 1 1\n" + QByteArray(MaxSvgBytes + 1, ' ') << "unreadable: ";
+        QTest::newRow("largest frame")
+            << "QBMF1 ok 1000000 1000000\n" + svg << "drawn, 1000000 x 1000000, 6 bytes of SVG";
+        QTest::newRow("frame too wide") << "QBMF1 ok 1000001 1\n" + svg << "unreadable: ";
+        QTest::newRow("empty frame") << "QBMF1 ok 0 1\n" + svg << "unreadable: ";
+        QTest::newRow("negative frame") << "QBMF1 ok -5 1\n" + svg << "unreadable: ";
+        QTest::newRow("no SVG") << QByteArray("QBMF1 ok 1 1\n") << "unreadable: ";
+        QTest::newRow("no size") << "QBMF1 ok 1\n" + svg << "unreadable: ";
+        QTest::newRow("too large")
+            << QByteArray("QBMF1 toolarge\nover 50000 records") << "too large: over 50000 records";
+        QTest::newRow("reason of 1024 bytes")
+            << "QBMF1 unreadable\n" + QByteArray(1024, 'x') << "unreadable: " + QString(1024, 'x');
+        QTest::newRow("reason of 1025 bytes")
+            << "QBMF1 nosize\n" + QByteArray(1025, 'x') << "unreadable: ";
+        QTest::newRow("no size said") << QByteArray("QBMF1 nosize\n") << "no size: ";
+        QTest::newRow("other kind") << QByteArray("QBMF1 lost\nx") << "unreadable: ";
+        QTest::newRow("other mark") << "QBMF2 ok 1 1\n" + svg << "unreadable: ";
+        QTest::newRow("no line") << QByteArray("QBMF1 ok 1 1") << "unreadable: ";
+        QTest::newRow("nothing") << QByteArray() << "unreadable: ";
+    }
+    void answers()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, expected);
+        const Result read = decodeAnswer(answer);
+        QCOMPARE(outcome(read), expected);
+        // What is read is written back the same way.
+        if (expected != QLatin1String("unreadable: "))
+            QCOMPARE(outcome(decodeAnswer(encodeAnswer(read))), expected);
+    }
+
+    // How a helper that gave no answer of its own ended, as the reason for the refusal.
+    void endings_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<qint64>("peakBytes");
+        QTest::addColumn<QString>("expected");
+        const qint64 half = HelperMemoryBytes / 2;
+        QTest::newRow("answered") << W_EXITCODE(0, 0) << qint64(0)
+                                  << "drawn, 1 x 1, 6 bytes of SVG";
+        QTest::newRow("out of memory") << W_EXITCODE(HelperOutOfMemoryExit, 0) << qint64(0)
+                                       << "too large: over 400 MB to draw";
+        QTest::newRow("other exit") << W_EXITCODE(1, 0) << qint64(0) << "unreadable: ";
+        QTest::newRow("out of processor time")
+            << W_EXITCODE(0, SIGXCPU) << qint64(0) << "too large: over 2 s to draw";
+        QTest::newRow("hard processor limit")
+            << W_EXITCODE(0, SIGKILL) << qint64(0) << "too large: over 2 s to draw";
+        QTest::newRow("ended from outside") << W_EXITCODE(0, SIGTERM) << qint64(0) << "stopped: ";
+        QTest::newRow("crashed small") << W_EXITCODE(0, SIGSEGV) << half << "unreadable: ";
+        QTest::newRow("crashed large")
+            << W_EXITCODE(0, SIGSEGV) << half + 1 << "too large: over 400 MB to draw";
+    }
+    void endings()
+    {
+        QFETCH(int, status);
+        QFETCH(qint64, peakBytes);
+        QFETCH(QString, expected);
+        QCOMPARE(outcome(helperEnding(status, peakBytes, "QBMF1 ok 1 1\n<svg/>")), expected);
+    }
+
+    // The helper refuses what it cannot be sure to convert within the limits, as the program
+    // did itself: a file over the limit is not even handed to it.
+    void refusedBeforeTheHelper()
+    {
+        QCOMPARE(outcome(convertApart(MetafileKind::Windows, QByteArray(MaxFileBytes + 1, '\0'))),
+                 QStringLiteral("too large: a file of 16 MB"));
+        QCOMPARE(outcome(convertApart(MetafileKind::Windows, QByteArray(MaxFileBytes, '\0'))),
+                 QStringLiteral("unreadable: "));
+        QVERIFY(QFileInfo(helperProgram()).isExecutable());
+    }
+};
+
+QUENBROOK_TEST(tst_MetafileApart)
+#include "tst_metafileapart.moc"
