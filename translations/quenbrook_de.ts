@@ -256,12 +256,48 @@ Drucken abgebrochen!</translation>
         <translation>sein Fenster liegt außerhalb seiner Koordinaten</translation>
     </message>
     <message>
-        <source>took too long to draw</source>
-        <translation>das Zeichnen dauerte zu lange</translation>
-    </message>
-    <message>
         <source>%1 × %2 pixels in %3 scans</source>
         <translation>%1 × %2 Pixel in %3 Durchgängen</translation>
+    </message>
+    <message>
+        <source>over %1 s to draw</source>
+        <translation>über %1 s zum Zeichnen</translation>
+    </message>
+    <message>
+        <source>over %1 MB to draw</source>
+        <translation>über %1 MB zum Zeichnen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be started</source>
+        <translation>%1 lässt sich nicht starten</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>TIFF picture</source>
+        <translation>TIFF-Bild</translation>
+    </message>
+    <message>
+        <source>WebP picture</source>
+        <translation>WebP-Bild</translation>
+    </message>
+    <message>
+        <source>HEIC picture</source>
+        <translation>HEIC-Bild</translation>
+    </message>
+    <message>
+        <source>HEIF picture</source>
+        <translation>HEIF-Bild</translation>
+    </message>
+    <message>
+        <source>AVIF picture</source>
+        <translation>AVIF-Bild</translation>
     </message>
 </context>
 <context>
@@ -492,10 +528,6 @@ Nur der Albumbetrachter kann verwendet werden!</translation>
         <translation>eine Länge über 0, etwa 2, 2.5in, 6cm, 60mm</translation>
     </message>
     <message>
-        <source>a paper size like A4, A3, A5, Letter, Legal, B5</source>
-        <translation>ein Papierformat wie A4, A3, A5, Letter, Legal, B5</translation>
-    </message>
-    <message>
         <source>pages FROM-TO counted from 1, like 2-5, 2- or 3</source>
         <translation>Seiten VON-BIS ab 1 gezählt, etwa 2-5, 2- oder 3</translation>
     </message>
@@ -520,10 +552,6 @@ Nur der Albumbetrachter kann verwendet werden!</translation>
 </source>
         <translation>„%1 --help“ zeigt mehr.
 </translation>
-    </message>
-    <message>
-        <source>Picture files; folders, for their pictures in the order of the program&apos;s file lists; &quot;-&quot; for paths on standard input, one a line (with -0: each ended by a NUL byte).</source>
-        <translation>Bilddateien; Ordner, für ihre Bilder in der Reihenfolge der Dateilisten des Programms; „-“ für Pfade auf der Standardeingabe, einer je Zeile (mit -0: jeder mit einem NUL-Byte abgeschlossen).</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -626,10 +654,6 @@ Nur der Albumbetrachter kann verwendet werden!</translation>
         <translation>Der Titel des Dokuments, im PDF und als Name des Druckauftrags (Vorgabe: der Name der Ausgabedatei ohne Endung).</translation>
     </message>
     <message>
-        <source>Paper size: A4, A3, A5, Letter, Legal, B5, Tabloid... (default: the printer&apos;s).</source>
-        <translation>Papierformat: A4, A3, A5, Letter, Legal, B5, Tabloid … (Vorgabe: das des Druckers).</translation>
-    </message>
-    <message>
         <source>portrait or landscape.</source>
         <translation>portrait (Hochformat) oder landscape (Querformat).</translation>
     </message>
@@ -722,6 +746,26 @@ Rückgabewert: 0 fertig, 1 ein Bild, das Layout, der Drucker oder die Ausgabe is
     <message>
         <source>A name on standard input is longer than %1 bytes, the longest path the system takes.</source>
         <translation>Ein Name auf der Standardeingabe ist länger als %1 Bytes, der längste Pfad, den das System annimmt.</translation>
+    </message>
+    <message>
+        <source>Picture files (%1); folders, for their pictures in the order of the program&apos;s file lists; &quot;-&quot; for paths on standard input, one a line (with -0: each ended by a NUL byte).</source>
+        <translation>Bilddateien (%1); Ordner, für ihre Bilder in der Reihenfolge der Dateilisten des Programms; „-“ für Pfade auf der Standardeingabe, einer je Zeile (mit -0: jeder mit einem NUL-Byte abgeschlossen).</translation>
+    </message>
+    <message>
+        <source>Paper size: A4, A3, A5, Letter, Legal, B5, Tabloid...; photo paper 4x6 or 5x7 (inches), 10x15 or 13x18 (cm); or any WxH with a unit, like 9x13cm or 8x10in (default: the printer&apos;s).</source>
+        <translation>Papierformat: A4, A3, A5, Letter, Legal, B5, Tabloid …; Fotopapier 4x6 oder 5x7 (Zoll), 10x15 oder 13x18 (cm); oder jedes BxH mit Einheit, wie 9x13cm oder 8x10in (Vorgabe: das des Druckers).</translation>
+    </message>
+    <message>
+        <source>The paper, %1 × %2 %3, is smaller than one cell, %4 × %5 %3.</source>
+        <translation>Das Papier, %1 × %2 %3, ist kleiner als eine Zelle, %4 × %5 %3.</translation>
+    </message>
+    <message>
+        <source>a paper of at most 1 m (100 cm, 39.37 in) a side</source>
+        <translation>ein Papier von höchstens 1 m (100 cm, 39,37 in) je Seite</translation>
+    </message>
+    <message>
+        <source>a paper size like A4, Letter, 4x6, 10x15, 10x15cm or 5x7in</source>
+        <translation>ein Papierformat wie A4, Letter, 4x6, 10x15, 10x15cm oder 5x7in</translation>
     </message>
 </context>
 <context>

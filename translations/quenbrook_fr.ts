@@ -39,7 +39,7 @@
     </message>
     <message>
         <source>Browse folders of pictures and print them as album pages</source>
-        <translation>Parcourir des dossiers d'images et les imprimer en pages d'album</translation>
+        <translation>Parcourir des dossiers d&apos;images et les imprimer en pages d&apos;album</translation>
     </message>
 </context>
 <context>
@@ -78,30 +78,30 @@
     </message>
     <message>
         <source>It was stopped before it was complete.</source>
-        <translation>Il a été arrêté avant d'être complet.</translation>
+        <translation>Il a été arrêté avant d&apos;être complet.</translation>
     </message>
 </context>
 <context>
     <name>OutputPath</name>
     <message>
         <source>The output file %1 is a folder; the album is a file, like -o album.pdf.</source>
-        <translation>Le fichier de sortie %1 est un dossier ; l'album est un fichier, par exemple -o album.pdf.</translation>
+        <translation>Le fichier de sortie %1 est un dossier&#xa0;; l&apos;album est un fichier, par exemple -o album.pdf.</translation>
     </message>
     <message>
         <source>The output file %1 ends as a folder&apos;s name does, but there is no such folder; the album is a file, like -o album.pdf.</source>
-        <translation>Le fichier de sortie %1 se termine comme un nom de dossier, mais ce dossier n'existe pas ; l'album est un fichier, par exemple -o album.pdf.</translation>
+        <translation>Le fichier de sortie %1 se termine comme un nom de dossier, mais ce dossier n&apos;existe pas&#xa0;; l&apos;album est un fichier, par exemple -o album.pdf.</translation>
     </message>
     <message>
         <source>The folder of the output file %1 cannot be used: %2</source>
-        <translation>Le dossier du fichier de sortie %1 ne peut pas être utilisé : %2</translation>
+        <translation>Le dossier du fichier de sortie %1 ne peut pas être utilisé&#xa0;: %2</translation>
     </message>
     <message>
         <source>The output file has no name.</source>
-        <translation>Le fichier de sortie n'a pas de nom.</translation>
+        <translation>Le fichier de sortie n&apos;a pas de nom.</translation>
     </message>
     <message>
         <source>The output file %1 cannot be used: %2</source>
-        <translation>Le fichier de sortie %1 ne peut pas être utilisé : %2</translation>
+        <translation>Le fichier de sortie %1 ne peut pas être utilisé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -256,12 +256,48 @@ Impression abandonnée&#xa0;!</translation>
         <translation>sa fenêtre est hors de ses coordonnées</translation>
     </message>
     <message>
-        <source>took too long to draw</source>
-        <translation>le dessin a pris trop de temps</translation>
-    </message>
-    <message>
         <source>%1 × %2 pixels in %3 scans</source>
         <translation>%1 × %2 pixels en %3 passes</translation>
+    </message>
+    <message>
+        <source>over %1 s to draw</source>
+        <translation>plus de %1 s pour le dessiner</translation>
+    </message>
+    <message>
+        <source>over %1 MB to draw</source>
+        <translation>plus de %1 Mo pour le dessiner</translation>
+    </message>
+    <message>
+        <source>%1 cannot be started</source>
+        <translation>%1 ne peut pas être lancé</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est introuvable</translation>
+    </message>
+    <message>
+        <source>PNG picture</source>
+        <translation>image PNG</translation>
+    </message>
+    <message>
+        <source>TIFF picture</source>
+        <translation>image TIFF</translation>
+    </message>
+    <message>
+        <source>WebP picture</source>
+        <translation>image WebP</translation>
+    </message>
+    <message>
+        <source>HEIC picture</source>
+        <translation>image HEIC</translation>
+    </message>
+    <message>
+        <source>HEIF picture</source>
+        <translation>image HEIF</translation>
+    </message>
+    <message>
+        <source>AVIF picture</source>
+        <translation>image AVIF</translation>
     </message>
 </context>
 <context>
@@ -315,7 +351,7 @@ Impression abandonnée&#xa0;!</translation>
     </message>
     <message>
         <source>The job was stopped before it was sent.</source>
-        <translation>La tâche a été arrêtée avant d'être envoyée.</translation>
+        <translation>La tâche a été arrêtée avant d&apos;être envoyée.</translation>
     </message>
 </context>
 <context>
@@ -355,7 +391,7 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     <name>SettingsStore</name>
     <message>
         <source>The settings file %1 is not a regular file, so it is left alone: settings are neither read from it nor saved.</source>
-        <translation>Le fichier de réglages %1 n'est pas un fichier ordinaire ; il est donc laissé tel quel : les réglages n'y sont ni lus ni enregistrés.</translation>
+        <translation>Le fichier de réglages %1 n&apos;est pas un fichier ordinaire&#xa0;; il est donc laissé tel quel&#xa0;: les réglages n&apos;y sont ni lus ni enregistrés.</translation>
     </message>
 </context>
 <context>
@@ -366,19 +402,19 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     </message>
     <message>
         <source>Usage: %1 [%2 %4 | %3 %4]</source>
-        <translation>Utilisation : %1 [%2 %4 | %3 %4]</translation>
+        <translation>Utilisation&#xa0;: %1 [%2 %4 | %3 %4]</translation>
     </message>
     <message>
         <source>Browses folders of pictures and prints them as album pages. Started with no switch, it opens the main window that was closed last. One Quenbrook runs at a time: a later start hands its switch to the running one and ends.</source>
-        <translation>Parcourt des dossiers d'images et les imprime en pages d'album. Lancé sans option, il ouvre la fenêtre principale fermée en dernier. Un seul Quenbrook s'exécute à la fois : un lancement ultérieur transmet son option à celui en cours et se termine.</translation>
+        <translation>Parcourt des dossiers d&apos;images et les imprime en pages d&apos;album. Lancé sans option, il ouvre la fenêtre principale fermée en dernier. Un seul Quenbrook s&apos;exécute à la fois&#xa0;: un lancement ultérieur transmet son option à celui en cours et se termine.</translation>
     </message>
     <message>
         <source>Add the file to the Album Printer&apos;s print list.</source>
-        <translation>Ajouter le fichier à la liste d'impression de l'Imprimante d'album.</translation>
+        <translation>Ajouter le fichier à la liste d&apos;impression de l&apos;Imprimante d&apos;album.</translation>
     </message>
     <message>
         <source>Open the file in a new Image Viewer.</source>
-        <translation>Ouvrir le fichier dans une nouvelle visionneuse d'images.</translation>
+        <translation>Ouvrir le fichier dans une nouvelle visionneuse d&apos;images.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -390,7 +426,7 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     </message>
     <message>
         <source>The switches are written as shown, letter case included; everything after a switch names its file. quenbrook-album prints albums from a terminal, with no window.</source>
-        <translation>Les options s'écrivent comme indiqué, casse comprise ; tout ce qui suit une option désigne son fichier. quenbrook-album imprime des albums depuis un terminal, sans fenêtre.</translation>
+        <translation>Les options s&apos;écrivent comme indiqué, casse comprise&#xa0;; tout ce qui suit une option désigne son fichier. quenbrook-album imprime des albums depuis un terminal, sans fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -492,10 +528,6 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
         <translation>une longueur supérieure à 0, comme 2, 2.5in, 6cm, 60mm</translation>
     </message>
     <message>
-        <source>a paper size like A4, A3, A5, Letter, Legal, B5</source>
-        <translation>un format de papier comme A4, A3, A5, Letter, Legal, B5</translation>
-    </message>
-    <message>
         <source>pages FROM-TO counted from 1, like 2-5, 2- or 3</source>
         <translation>des pages DE-À comptées à partir de 1, comme 2-5, 2- ou 3</translation>
     </message>
@@ -520,10 +552,6 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
 </source>
         <translation>Voir «&#xa0;%1 --help&#xa0;» pour en savoir plus.
 </translation>
-    </message>
-    <message>
-        <source>Picture files; folders, for their pictures in the order of the program&apos;s file lists; &quot;-&quot; for paths on standard input, one a line (with -0: each ended by a NUL byte).</source>
-        <translation>Fichiers d&apos;image&#xa0;; dossiers, pour leurs images dans l&apos;ordre des listes de fichiers du programme&#xa0;; «&#xa0;-&#xa0;» pour des chemins sur l&apos;entrée standard, un par ligne (avec -0&#xa0;: chacun terminé par un octet NUL).</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -626,10 +654,6 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
         <translation>Le titre du document, dans le PDF et comme nom de la tâche d&apos;impression (par défaut&#xa0;: le nom du fichier de sortie sans son extension).</translation>
     </message>
     <message>
-        <source>Paper size: A4, A3, A5, Letter, Legal, B5, Tabloid... (default: the printer&apos;s).</source>
-        <translation>Format du papier&#xa0;: A4, A3, A5, Letter, Legal, B5, Tabloid… (par défaut&#xa0;: celui de l&apos;imprimante).</translation>
-    </message>
-    <message>
         <source>portrait or landscape.</source>
         <translation>portrait ou landscape (paysage).</translation>
     </message>
@@ -713,15 +737,35 @@ Code de sortie&#xa0;: 0 terminé, 1 une image, la mise en page, l&apos;imprimant
     </message>
     <message>
         <source>Standard input cannot be read: %1</source>
-        <translation>L'entrée standard ne peut pas être lue : %1</translation>
+        <translation>L&apos;entrée standard ne peut pas être lue&#xa0;: %1</translation>
     </message>
     <message>
         <source>The list on standard input is longer than %1 MB; give the pictures in shorter lists, or as folders.</source>
-        <translation>La liste sur l'entrée standard dépasse %1 Mo ; donnez les images en listes plus courtes, ou sous forme de dossiers.</translation>
+        <translation>La liste sur l&apos;entrée standard dépasse %1 Mo&#xa0;; donnez les images en listes plus courtes, ou sous forme de dossiers.</translation>
     </message>
     <message>
         <source>A name on standard input is longer than %1 bytes, the longest path the system takes.</source>
-        <translation>Un nom sur l'entrée standard dépasse %1 octets, le plus long chemin que le système accepte.</translation>
+        <translation>Un nom sur l&apos;entrée standard dépasse %1 octets, le plus long chemin que le système accepte.</translation>
+    </message>
+    <message>
+        <source>Picture files (%1); folders, for their pictures in the order of the program&apos;s file lists; &quot;-&quot; for paths on standard input, one a line (with -0: each ended by a NUL byte).</source>
+        <translation>Fichiers d'image (%1) ; dossiers, pour leurs images dans l'ordre des listes de fichiers du programme ; « - » pour des chemins sur l'entrée standard, un par ligne (avec -0 : chacun terminé par un octet NUL).</translation>
+    </message>
+    <message>
+        <source>Paper size: A4, A3, A5, Letter, Legal, B5, Tabloid...; photo paper 4x6 or 5x7 (inches), 10x15 or 13x18 (cm); or any WxH with a unit, like 9x13cm or 8x10in (default: the printer&apos;s).</source>
+        <translation>Format du papier : A4, A3, A5, Letter, Legal, B5, Tabloid… ; papier photo 4x6 ou 5x7 (pouces), 10x15 ou 13x18 (cm) ; ou tout LxH avec une unité, comme 9x13cm ou 8x10in (par défaut : celui de l'imprimante).</translation>
+    </message>
+    <message>
+        <source>The paper, %1 × %2 %3, is smaller than one cell, %4 × %5 %3.</source>
+        <translation>Le papier, %1 × %2 %3, est plus petit qu'une cellule, %4 × %5 %3.</translation>
+    </message>
+    <message>
+        <source>a paper of at most 1 m (100 cm, 39.37 in) a side</source>
+        <translation>un papier d'au plus 1 m (100 cm, 39,37 in) de côté</translation>
+    </message>
+    <message>
+        <source>a paper size like A4, Letter, 4x6, 10x15, 10x15cm or 5x7in</source>
+        <translation>un format de papier comme A4, Letter, 4x6, 10x15, 10x15cm ou 5x7in</translation>
     </message>
 </context>
 <context>
