@@ -131,7 +131,7 @@ private slots:
             const double inch = surface.dotsPerInch();
             surface.drawPicture(Picture::fromImage(blackSquare(), QSize(9, 9)),
                                 QRectF(0, 0, inch, inch));
-            surface.endDoc();
+            surface.endDoc(nullptr);
             QVERIFY2(surface.error().isEmpty(), qPrintable(surface.error()));
             const QRect ink = inkInPoints(pdf);
             QVERIFY2((ink.topLeft() - corner).manhattanLength() <= 2 && qAbs(ink.width() - 72) <= 2,
@@ -192,7 +192,7 @@ private slots:
             surface.setOutputFileName(pdf);
             surface.drawPicture(Picture::fromImage(blackSquare(), QSize(9, 9)),
                                 QRectF(0, 0, 100, 100));
-            surface.endDoc();
+            surface.endDoc(nullptr);
             QVERIFY2(surface.error().isEmpty(), qPrintable(surface.error()));
         }
         cups_job_t* jobs = nullptr;
