@@ -83,23 +83,6 @@ public:
         return size;
     }
 
-    // The queue's default paper, as Qt names it when Qt knows the size.
-    std::optional<QPageSize> defaultPaper()
-    {
-        cups_size_t size = {};
-        if (!destInfo() ||
-            !cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest_, info_, CUPS_MEDIA_FLAGS_DEFAULT,
-                                     &size) ||
-            size.width <= 0 || size.length <= 0)
-            return std::nullopt;
-        const QSizeF millimetres(size.width / 100.0, size.length / 100.0);
-        const QPageSize::PageSizeId id =
-            QPageSize::id(millimetres, QPageSize::Millimeter, QPageSize::FuzzyMatch);
-        if (id != QPageSize::Custom)
-            return QPageSize(id);
-        return QPageSize(millimetres, QPageSize::Millimeter, QString::fromUtf8(size.media));
-    }
-
     // How its paper usually lies: as the user or the queue set it, else the scheduler's default.
     QPageLayout::Orientation orientation()
     {
@@ -239,7 +222,12 @@ PrinterDefaults DefaultsOf(const QString& printerName)
 {
     PrinterDefaults defaults;
     CupsQueue queue(printerName);
-    defaults.paper = queue.defaultPaper().value_or(systemPaper());
+    // Qt's own for a queue, named as Qt names the queue's papers in its lists.
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
+    defaults.paper =
+        !info.isNull() && printerName != SaveAsPdfPrinter && info.defaultPageSize().isValid()
+            ? info.defaultPageSize()
+            : systemPaper();
     defaults.orientation = queue.orientation();
     defaults.resolution =
         printerName == SaveAsPdfPrinter ? SaveAsPdfResolution : queue.resolution();

@@ -49,8 +49,10 @@ inline constexpr int UsualPrinterResolution = 300;
 // resolution a picture keeps every pixel up to that.
 inline constexpr int SaveAsPdfResolution = 1200;
 
-// What a printer says of itself when it is chosen, asked of CUPS in one go for a queue:
-// - paper: the queue's default; for "Save as PDF" and a queue that names none, the system's paper
+// What a printer says of itself when it is chosen, asked once each time (the orientation and the
+// resolution of a queue in one CUPS lookup):
+// - paper: the queue's default as Qt reads it; for "Save as PDF" and a queue that names none,
+//   the system's paper
 //   as libpaper finds it (PAPERSIZE, else the first word of the file PAPERCONF names or of
 //   /etc/papersize that is not in a comment), else Letter where the locale measures in US units
 //   and A4 elsewhere;
