@@ -98,7 +98,7 @@ bool decodesJpeg(int components)
     return components == 1 || components == 3;
 }
 
-JpegDecoded decodeJpeg(QByteArrayView bytes, QSize wanted, const LoadStop* stop)
+QImage decodeJpeg(QByteArrayView bytes, QSize wanted, const LoadStop* stop)
 {
     Decoding s;
     s.decoder.err = jpeg_std_error(&s.errors.manager);
@@ -106,14 +106,11 @@ JpegDecoded decodeJpeg(QByteArrayView bytes, QSize wanted, const LoadStop* stop)
     s.errors.manager.emit_message = noteWarning;
     const bool done = run(s, bytes, wanted, stop);
     jpeg_destroy_decompress(&s.decoder);
-    JpegDecoded decoded;
-    decoded.cutShort = s.errors.cutShort;
     if (!done || s.stopped)
-        return decoded;
+        return {};
     if (wanted.isValid() && s.image.size() != wanted)
         s.image = s.image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    decoded.image = std::move(s.image);
-    return decoded;
+    return std::move(s.image);
 }
 
 } // namespace quenbrook

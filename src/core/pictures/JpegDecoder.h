@@ -13,13 +13,8 @@ namespace quenbrook {
 // scaled in the decoder to the least eighth that gives at least `wanted` pixels each way, then
 // smoothly to exactly `wanted`: the pixels Qt's reader gives, in one pass and with no conversion
 // after it. Only three-component (YCbCr) and grey pictures; the others are left to Qt's reader.
-struct JpegDecoded
-{
-    QImage image; // null when the file is damaged, cut short or the stop was raised
-    bool cutShort = false;
-};
-
 bool decodesJpeg(int components);
-JpegDecoded decodeJpeg(QByteArrayView bytes, QSize wanted, const LoadStop* stop);
+// A null image when the file is damaged, cut short or the stop was raised.
+QImage decodeJpeg(QByteArrayView bytes, QSize wanted, const LoadStop* stop);
 
 } // namespace quenbrook

@@ -344,12 +344,12 @@ PictureResult decodeOwnJpeg(const QByteArray& bytes, const RasterFacts& facts, c
         return tooManyPixels(name, cost, turned);
     if (!facts.whole)
         return notReadable(name, type);
-    JpegDecoded decoded = decodeJpeg(bytes, sizes.wantedStored, stop);
+    QImage decoded = decodeJpeg(bytes, sizes.wantedStored, stop);
     if (stopRaised(stop))
         return stopped(name);
-    if (decoded.image.isNull())
+    if (decoded.isNull())
         return notReadable(name, type);
-    QImage image = upright(std::move(decoded.image), facts.orientation);
+    QImage image = upright(std::move(decoded), facts.orientation);
     if (!facts.colourProfile.isEmpty())
         image.setColorSpace(QColorSpace::fromIccProfile(facts.colourProfile));
     convertToSrgb(image);
