@@ -35,7 +35,8 @@ public:
         QThreadPool::globalInstance()->waitForDone();
     }
 
-    quenbrook::PictureResult load(const QString& path, QSize box, const quenbrook::LoadStop* stop)
+    quenbrook::PictureResult load(const QString& path, QSize box, const quenbrook::LoadStop* stop,
+                                  const quenbrook::RowsDecoded& rows = {})
     {
         QMutexLocker lock(&mutex_);
         asked_ << path;
@@ -52,14 +53,13 @@ public:
             }
         }
         lock.unlock();
-        return quenbrook::PictureLoader::loadUnlessStopped(path, box, stop);
+        return quenbrook::PictureLoader::loadUnlessStopped(path, box, stop, rows);
     }
     // The loader for a window: this object must outlive the window's loads.
     auto loader()
     {
-        return [this](const QString& path, QSize box, const quenbrook::LoadStop* stop) {
-            return load(path, box, stop);
-        };
+        return [this](const QString& path, QSize box, const quenbrook::LoadStop* stop,
+                      const quenbrook::RowsDecoded& rows) { return load(path, box, stop, rows); };
     }
 
     void hold(const QString& path)

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/pictures/JpegDecoder.h"
 
+#include <QColorTransform>
+
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <optional>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -40,7 +43,8 @@ struct Decoding
     jpeg_decompress_struct decoder{};
     Errors errors{};
     QImage image;
-    JDIMENSION row = 0;
+    QColorTransform transform;
+    bool convertAfter = false;
     bool stopped = false;
 };
 
@@ -54,7 +58,16 @@ unsigned scaleEighths(const jpeg_decompress_struct& d, QSize wanted)
                     eighths(wanted.height(), d.image_height));
 }
 
-bool run(Decoding& s, QByteArrayView bytes, QSize wanted, const LoadStop* stop)
+// Rows in place, turned into sRGB.
+void toSrgb(uchar* first, int width, int rows, qsizetype bytesPerLine,
+            const QColorTransform& transform)
+{
+    QImage band(first, width, rows, bytesPerLine, QImage::Format_RGB32);
+    band.applyColorTransform(transform);
+}
+
+bool run(Decoding& s, QByteArrayView bytes, QSize wanted, const LoadStop* stop,
+         const QColorSpace& space, const JpegRowsDone& rowsDone)
 {
     if (setjmp(s.errors.failed))
         return false;
@@ -70,10 +83,24 @@ bool run(Decoding& s, QByteArrayView bytes, QSize wanted, const LoadStop* stop)
     s.decoder.scale_num = wanted.isValid() ? scaleEighths(s.decoder, wanted) : 8;
     s.decoder.scale_denom = 8;
     jpeg_start_decompress(&s.decoder);
-    s.image = QImage(int(s.decoder.output_width), int(s.decoder.output_height),
-                     grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    const QSize decoded(int(s.decoder.output_width), int(s.decoder.output_height));
+    s.image = QImage(decoded, grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
     if (s.image.isNull())
         return false;
+    // Rows that are final as they are decoded are converted band by band, so that what is
+    // handed out while the rest decodes is already right; others once they are scaled.
+    const bool converts = !grey && space.isValid() && space != QColorSpace::SRgb;
+    const bool finalRows = !wanted.isValid() || wanted == decoded;
+    if (converts) {
+        s.transform = space.transformationToColorSpace(QColorSpace::SRgb);
+        s.image.setColorSpace(QColorSpace::SRgb);
+        s.convertAfter = !finalRows;
+    } else if (space.isValid()) {
+        s.image.setColorSpace(space);
+    }
+    // Written through these from here on: the image may be shared with whoever hears of its rows.
+    uchar* const bits = s.image.bits();
+    const qsizetype bytesPerLine = s.image.bytesPerLine();
     while (s.decoder.output_scanline < s.decoder.output_height) {
         if (stopRaised(stop)) {
             s.stopped = true;
@@ -83,8 +110,12 @@ bool run(Decoding& s, QByteArrayView bytes, QSize wanted, const LoadStop* stop)
         const JDIMENSION first = s.decoder.output_scanline;
         const JDIMENSION count = std::min(RowsAtATime, s.decoder.output_height - first);
         for (JDIMENSION i = 0; i < count; ++i)
-            rows[i] = s.image.scanLine(int(first + i));
-        jpeg_read_scanlines(&s.decoder, rows, count);
+            rows[i] = bits + qsizetype(first + i) * bytesPerLine;
+        const JDIMENSION done = first + jpeg_read_scanlines(&s.decoder, rows, count);
+        if (converts && finalRows)
+            toSrgb(rows[0], decoded.width(), int(done - first), bytesPerLine, s.transform);
+        if (rowsDone && finalRows)
+            rowsDone(s.image, int(done));
     }
     // What follows the last row is not read: a sequential picture is complete here, and the
     // data ran out before it if the decoder had to make up an end.
@@ -98,18 +129,21 @@ bool decodesJpeg(int components)
     return components == 1 || components == 3;
 }
 
-QImage decodeJpeg(QByteArrayView bytes, QSize wanted, const LoadStop* stop)
+QImage decodeJpeg(QByteArrayView bytes, QSize wanted, const LoadStop* stop,
+                  const QColorSpace& space, const JpegRowsDone& rowsDone)
 {
     Decoding s;
     s.decoder.err = jpeg_std_error(&s.errors.manager);
     s.errors.manager.error_exit = giveUp;
     s.errors.manager.emit_message = noteWarning;
-    const bool done = run(s, bytes, wanted, stop);
+    const bool done = run(s, bytes, wanted, stop, space, rowsDone);
     jpeg_destroy_decompress(&s.decoder);
     if (!done || s.stopped)
         return {};
     if (wanted.isValid() && s.image.size() != wanted)
         s.image = s.image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (s.convertAfter)
+        s.image.applyColorTransform(s.transform);
     return std::move(s.image);
 }
 

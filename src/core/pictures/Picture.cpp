@@ -53,4 +53,23 @@ void Picture::paint(QPainter& painter, const QRectF& target) const
     painter.restore();
 }
 
+void Picture::paintRows(QPainter& painter, const QRectF& target, int rows) const
+{
+    if (svg_ || rows >= image_.height()) {
+        paint(painter, target);
+        return;
+    }
+    if (image_.isNull() || rows <= 0 || target.isEmpty())
+        return;
+    const QRectF top(target.topLeft(),
+                     QSizeF(target.width(), target.height() * rows / image_.height()));
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // A view of those rows alone, so that smoothing never reads the ones being written.
+    const QImage done(image_.constBits(), image_.width(), rows, image_.bytesPerLine(),
+                      image_.format());
+    painter.drawImage(top, done);
+    painter.restore();
+}
+
 } // namespace quenbrook

@@ -39,6 +39,9 @@ public:
     QSize decodedPixelSize() const { return image_.size(); }
 
     void paint(QPainter& painter, const QRectF& target) const;
+    // Only the first `rows` rows of a raster, where they are when the whole is painted into
+    // `target`: the top of a picture still being decoded.
+    void paintRows(QPainter& painter, const QRectF& target, int rows) const;
 
 private:
     QImage image_;

@@ -332,7 +332,8 @@ void convertToSrgb(QImage& image)
 
 // A JPEG the program decodes itself, from the one walk of its markers.
 PictureResult decodeOwnJpeg(const QByteArray& bytes, const RasterFacts& facts, const QString& name,
-                            const PictureType& type, QSize target, const LoadStop* stop)
+                            const PictureType& type, QSize target, const LoadStop* stop,
+                            const RowsDecoded& rows)
 {
     const DecodeCost& cost = facts.cost;
     const bool turned = turnsQuarter(facts.orientation);
@@ -344,14 +345,25 @@ PictureResult decodeOwnJpeg(const QByteArray& bytes, const RasterFacts& facts, c
         return tooManyPixels(name, cost, turned);
     if (!facts.whole)
         return notReadable(name, type);
-    QImage decoded = decodeJpeg(bytes, sizes.wantedStored, stop);
+    const QColorSpace space = facts.colourProfile.isEmpty()
+                                  ? QColorSpace()
+                                  : QColorSpace::fromIccProfile(facts.colourProfile);
+    // Rows are told of only when they are the picture's own, with nothing left to do to them.
+    const bool rowsFinal = rows && sizes.wantedStored == stored && facts.orientation <= 1 &&
+                           (cost.jpegComponents == 3 || !space.isValid());
+    std::shared_ptr<const Picture> partial;
+    const JpegRowsDone rowsDone = [&](const QImage& image, int done) {
+        if (!partial)
+            partial = std::make_shared<const Picture>(Picture::fromImage(image, sizes.natural));
+        rows(partial, done);
+    };
+    QImage decoded =
+        decodeJpeg(bytes, sizes.wantedStored, stop, space, rowsFinal ? rowsDone : JpegRowsDone());
     if (stopRaised(stop))
         return stopped(name);
     if (decoded.isNull())
         return notReadable(name, type);
     QImage image = upright(std::move(decoded), facts.orientation);
-    if (!facts.colourProfile.isEmpty())
-        image.setColorSpace(QColorSpace::fromIccProfile(facts.colourProfile));
     convertToSrgb(image);
     return Picture::fromImage(std::move(image), sizes.natural);
 }
@@ -384,7 +396,7 @@ PictureResult decodeHeifPicture(const QByteArray& bytes, const std::optional<Ras
 
 PictureResult decodeRaster(const QByteArray& bytes, const std::optional<RasterFacts>& facts,
                            const QString& name, const PictureType& type, QSize target,
-                           const LoadStop* stop)
+                           const LoadStop* stop, const RowsDecoded& rows)
 {
     if (!facts)
         return notReadable(name, type);
@@ -392,7 +404,7 @@ PictureResult decodeRaster(const QByteArray& bytes, const std::optional<RasterFa
         return *refused;
     if (type.decoder == PictureDecoder::Jpeg && facts->cost.jpegComponents > 0 &&
         decodesJpeg(facts->cost.jpegComponents))
-        return decodeOwnJpeg(bytes, *facts, name, type, target, stop);
+        return decodeOwnJpeg(bytes, *facts, name, type, target, stop, rows);
 
     StoppableBytes device(bytes, stop);
     QImageReader reader(&device, type.qtFormat);
@@ -499,7 +511,8 @@ PictureLoader::OpenResult PictureLoader::open(const QString& path, const LoadSto
     return opened;
 }
 
-PictureResult PictureLoader::decode(OpenedPicture picture, QSize targetPixels, const LoadStop* stop)
+PictureResult PictureLoader::decode(OpenedPicture picture, QSize targetPixels, const LoadStop* stop,
+                                    const RowsDecoded& rows)
 {
     if (!picture.type_)
         return PictureError{};
@@ -510,7 +523,7 @@ PictureResult PictureLoader::decode(OpenedPicture picture, QSize targetPixels, c
         return decodeHeifPicture(picture.bytes_, picture.facts_, picture.name_, *picture.type_,
                                  targetPixels, stop);
     return decodeRaster(picture.bytes_, picture.facts_, picture.name_, *picture.type_, targetPixels,
-                        stop);
+                        stop, rows);
 }
 
 qint64 PictureLoader::heldBytes(const QString& path, QSize targetPixels)
@@ -526,12 +539,12 @@ PictureResult PictureLoader::load(const QString& path, QSize targetPixels)
 }
 
 PictureResult PictureLoader::loadUnlessStopped(const QString& path, QSize targetPixels,
-                                               const LoadStop* stop)
+                                               const LoadStop* stop, const RowsDecoded& rows)
 {
     OpenResult opened = open(path, stop);
     if (auto* error = std::get_if<PictureError>(&opened))
         return std::move(*error);
-    return decode(std::get<OpenedPicture>(std::move(opened)), targetPixels, stop);
+    return decode(std::get<OpenedPicture>(std::move(opened)), targetPixels, stop, rows);
 }
 
 } // namespace quenbrook

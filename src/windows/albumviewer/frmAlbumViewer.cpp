@@ -353,7 +353,7 @@ frmAlbumViewer::SlotFill frmAlbumViewer::drawSlot(const PictureLoad& load, int s
     fill.name = name;
     fill.file = FolderAndFile(folder, name);
     fill.size = QFileInfo(fill.file).size();
-    PictureResult result = load(fill.file, inside * ratio, &stop);
+    PictureResult result = load(fill.file, inside * ratio, &stop, {});
     if (auto* error = std::get_if<PictureError>(&result)) {
         fill.note = error->message;
         return fill;

@@ -21,10 +21,11 @@ class SettingsStore;
 using DialogRunner = std::function<int(QDialog&)>;
 int RunModal(QDialog& dialog);
 
-// Loads a picture file for a box of the given pixels, giving up soon once `stop` is raised. The
-// windows call it off their own thread, from any thread of the pool.
-using PictureLoad =
-    std::function<PictureResult(const QString& path, QSize targetPixels, const LoadStop* stop)>;
+// Loads a picture file for a box of the given pixels, giving up soon once `stop` is raised and
+// telling `rows` of a large picture's rows as they are decoded. The windows call it off their own
+// thread, from any thread of the pool.
+using PictureLoad = std::function<PictureResult(const QString& path, QSize targetPixels,
+                                                const LoadStop* stop, const RowsDecoded& rows)>;
 
 // What the program gives its windows: where settings live, the printers, how messages are shown,
 // how modal dialogs run, how pictures are loaded and how the program ends. The windows keep a

@@ -31,6 +31,9 @@ constexpr int ScrollBarTwips = 252;
 constexpr int DesignWidthTwips = 4680;
 constexpr int DesignHeightTwips = 3096;
 constexpr int LoadZoom = 2; // "100%"
+// A picture with more pixels than this is shown as soon as the rows in view are decoded; a
+// smaller one decodes in a blink.
+constexpr qint64 RowByRowPixels = 4'000'000;
 
 // The surface's size at a zoom factor: the picture's natural size in pixels at the window's
 // resolution, times the factor.
@@ -73,11 +76,24 @@ QImage ScaledDown(const Picture& picture, QSize pixels, qreal ratio)
 
 } // namespace
 
-void ImageSurface::setPicture(std::shared_ptr<const Picture> picture)
+void ImageSurface::setPicture(std::shared_ptr<const Picture> picture, int rows)
 {
     picture_ = std::move(picture);
+    rows_ = rows;
     scaled_ = QImage();
     update();
+}
+
+void ImageSurface::setRows(int rows)
+{
+    if (!picture_ || rows <= rows_)
+        return;
+    const int height = picture_->decodedPixelSize().height();
+    // Only the band newly decoded, and only where it is in view.
+    const int top = int(std::floor(double(rows_) * this->height() / height));
+    const int bottom = int(std::ceil(double(rows) * this->height() / height));
+    rows_ = rows;
+    update(0, top, width(), bottom - top);
 }
 
 void ImageSurface::setScaled(const QImage& scaled)
@@ -96,7 +112,7 @@ void ImageSurface::paintEvent(QPaintEvent* event)
     } else if (picture_ && !picture_->isNull()) {
         painter.setClipRect(event->rect());
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        picture_->paint(painter, QRectF(rect()));
+        picture_->paintRows(painter, QRectF(rect()), rows_);
     }
 }
 
@@ -180,18 +196,40 @@ void frmImageViewer::LoadImage(const QString& path)
     const QSize screenPixels = shown ? shown->availableSize() * ratio : QSize();
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
+    const int viewPixels = int(Picture2_->height() * ratio);
     const PictureLoad load = load_;
+    decoding_ = false;
     if (!busyCursor_)
         busyCursor_.emplace();
     loading_.start(
         [=](QPromise<Loaded>& promise, const LoadStop& stop) {
+            // A large picture is shown once the rows in view are decoded, then band by band.
+            int next = -1;
+            const RowsDecoded rows = [&](const std::shared_ptr<const Picture>& picture, int done) {
+                const QSize decoded = picture->decodedPixelSize();
+                if (next < 0) {
+                    const QSize surface =
+                        SurfaceSize(picture->naturalHimetric(), 1, dpiX, dpiY) * ratio;
+                    next = qint64(decoded.width()) * decoded.height() <= RowByRowPixels
+                               ? decoded.height()
+                               : int(std::ceil(double(viewPixels) * decoded.height() /
+                                               std::max(surface.height(), 1)));
+                }
+                if (done < next || done >= decoded.height())
+                    return;
+                Loaded partial;
+                partial.picture = picture;
+                partial.rows = done;
+                promise.addResult(partial);
+                next = done + std::max(decoded.height() / 16, 1);
+            };
             // Shown first at 100%, where every pixel of a raster is on the surface.
-            PictureResult result = load(trimmed, QSize(), &stop);
+            PictureResult result = load(trimmed, QSize(), &stop, rows);
             bool fewer = false;
             if (std::holds_alternative<PictureError>(result) && !stopRaised(&stop) &&
                 !screenPixels.isEmpty()) {
                 // Too large to hold whole, maybe: then as many pixels as the screen has.
-                PictureResult smaller = load(trimmed, screenPixels, &stop);
+                PictureResult smaller = load(trimmed, screenPixels, &stop, {});
                 if (std::holds_alternative<Picture>(smaller)) {
                     result = std::move(smaller);
                     fewer = true;
@@ -213,12 +251,39 @@ void frmImageViewer::LoadImage(const QString& path)
             }
             promise.addResult(loaded);
         },
-        [this, path](const Loaded& loaded) { showLoaded(loaded, path); },
+        [this, path](const Loaded& loaded) {
+            if (loaded.rows > 0)
+                showFirstRows(loaded, path);
+            else
+                showLoaded(loaded, path);
+        },
         [this] { busyCursor_.reset(); });
+}
+
+void frmImageViewer::showFirstRows(const Loaded& loaded, const QString& caption)
+{
+    rows_ = loaded.rows;
+    if (decoding_) {
+        Picture1_->setRows(rows_);
+        return;
+    }
+    // The top of the picture goes on the screen while the rest decodes.
+    path_ = caption.trimmed();
+    picture_ = loaded.picture;
+    whole_ = false;
+    tooMany_ = QSize();
+    loaded_ = true;
+    decoding_ = true;
+    Picture1_->setPicture(picture_, rows_);
+    setWindowTitle(caption);
+    mnuZoomScale_Click(LoadZoom);
+    emit pictureShown();
 }
 
 void frmImageViewer::showLoaded(const Loaded& loaded, const QString& caption)
 {
+    const bool shownAlready = decoding_;
+    decoding_ = false;
     if (!loaded.picture) {
         busyCursor_.reset();
         showMessage_(this, loaded.error, MessageIcon::Information);
@@ -232,6 +297,11 @@ void frmImageViewer::showLoaded(const Loaded& loaded, const QString& caption)
     tooMany_ = loaded.refused;
     loaded_ = true;
     Picture1_->setPicture(picture_);
+    if (shownAlready) {
+        // All of it now, at whatever zoom was chosen meanwhile.
+        showAtZoom();
+        return;
+    }
     setWindowTitle(caption);
     mnuZoomScale_Click(LoadZoom);
     emit pictureShown();
@@ -257,7 +327,14 @@ void frmImageViewer::mnuZoomScale_Click(int index)
         SurfaceSize(picture_->naturalHimetric(), factor, logicalDpiX(), logicalDpiY()));
     Picture1_->setScaled(QImage());
     GetScale();
+    showAtZoom();
+}
 
+void frmImageViewer::showAtZoom()
+{
+    // While the rest of the rows decode, the surface shows those there are, stretched.
+    if (decoding_)
+        return;
     // What is held serves every zoom it covers; only a larger one loads the file again.
     scaling_.drop();
     const QSize wanted = shownPixels();
@@ -283,7 +360,7 @@ void frmImageViewer::loadMore(QSize pixels)
         busyCursor_.emplace();
     loading_.start(
         [=](QPromise<Loaded>& promise, const LoadStop& stop) {
-            PictureResult result = load(path, pixels, &stop);
+            PictureResult result = load(path, pixels, &stop, {});
             Loaded loaded;
             if (auto* picture = std::get_if<Picture>(&result)) {
                 const bool vector = picture->isVector();

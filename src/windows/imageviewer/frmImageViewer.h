@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <climits>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,12 +21,14 @@ class QScrollBar;
 namespace quenbrook {
 
 // The white surface the picture is drawn on, stretched to the surface's size. A copy already
-// scaled to the surface is drawn as it is instead.
+// scaled to the surface is drawn as it is instead. Of a picture still being decoded, the rows
+// decoded so far are drawn.
 class ImageSurface : public QWidget
 {
 public:
     using QWidget::QWidget;
-    void setPicture(std::shared_ptr<const Picture> picture);
+    void setPicture(std::shared_ptr<const Picture> picture, int rows = INT_MAX);
+    void setRows(int rows);
     void setScaled(const QImage& scaled);
     const QImage& scaled() const { return scaled_; }
 
@@ -34,6 +37,7 @@ protected:
 
 private:
     std::shared_ptr<const Picture> picture_;
+    int rows_ = INT_MAX;
     QImage scaled_;
 };
 
@@ -61,6 +65,8 @@ public:
     bool holdsWholePicture() const { return whole_; }
     // Whether a picture is being loaded or scaled (the busy pointer is shown while it loads).
     bool busy() const { return loading_.running() || scaling_.running(); }
+    // Rows of the picture shown while the rest is still being decoded; 0 once it is all there.
+    int rowsShown() const { return decoding_ ? rows_ : 0; }
 
     static constexpr int ZoomCount = 6;
     static constexpr int ScrollMax = 1000;
@@ -101,17 +107,22 @@ private:
         bool whole = false; // every pixel the file has
         QString error;
         QSize refused; // pixels the loader would not decode this many of, when it said so
+        int rows = 0;  // rows decoded so far, while the rest decodes; 0 once it is all there
     };
     QSize shownPixels() const; // of the surface, in device pixels
+    void showAtZoom();
     void loadMore(QSize pixels);
     void scaleDown();
     void showLoaded(const Loaded& loaded, const QString& caption);
+    void showFirstRows(const Loaded& loaded, const QString& caption);
 
     QString path_; // trimmed name of the loaded file
     std::shared_ptr<const Picture> picture_;
     bool whole_ = false;
     QSize tooMany_; // a size it would not decode; no larger one is asked for again
     bool loaded_ = false;
+    bool decoding_ = false; // the rest of the picture's rows are still coming
+    int rows_ = 0;
     PictureLoad load_ = PictureLoader::loadUnlessStopped;
     PictureTask<Loaded> loading_;
     PictureTask<QImage> scaling_;

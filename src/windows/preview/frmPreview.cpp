@@ -180,7 +180,7 @@ void frmPreview::PreviewPage(qint32 page)
     pageLoad_.start(
         [=](QPromise<PagePicture>& promise, const LoadStop& stop) {
             for (qint64 i = 0; i < paths.size() && !stopRaised(&stop); ++i) {
-                PictureResult loaded = load(paths[i], box, &stop);
+                PictureResult loaded = load(paths[i], box, &stop, {});
                 PagePicture result;
                 result.index = first + i;
                 if (const auto* error = std::get_if<PictureError>(&loaded)) {

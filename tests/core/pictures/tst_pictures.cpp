@@ -646,9 +646,12 @@ private slots:
         image.setColorSpace(adobe);
         const QString profiled = dir_.filePath("adobe." + suffix);
         QCOMPARE(encoded(image, profiled), QString());
-        const QRgb converted = painted(loaded(profiled), {32, 32}).pixel(16, 16);
-        QVERIFY2(near(converted, QColor(0, 171, 45), tolerance),
-                 qPrintable(QColor(converted).name()));
+        // Decoded at its own size and, converted after scaling, for a smaller box.
+        for (const QSize box : {QSize(), QSize(12, 12)}) {
+            const QRgb converted = painted(loaded(profiled, box), {32, 32}).pixel(16, 16);
+            QVERIFY2(near(converted, QColor(0, 171, 45), tolerance),
+                     qPrintable(QColor(converted).name()));
+        }
         const QRgb kept = painted(loaded(plain), {32, 32}).pixel(16, 16);
         QVERIFY2(near(kept, QColor(40, 170, 60), tolerance), qPrintable(QColor(kept).name()));
     }

@@ -37,7 +37,10 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QThreadPool>
+
+#include <atomic>
 
 using namespace quenbrook;
 
@@ -354,6 +357,92 @@ private slots:
         }
     }
 
+    // A photo of more than 4,000,000 pixels is on the screen as soon as the rows in view are
+    // decoded: its top is drawn, its caption set, while the rest decodes, from one opening; a zoom
+    // chosen meanwhile is finished once all of it is there. One of 4,000,000 shows when whole.
+    void largePhotoRowByRow_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("rowByRow");
+        QTest::newRow("4,000,000 pixels") << QSize(2000, 2000) << false;
+        QTest::newRow("4,002,000 pixels") << QSize(2000, 2001) << true;
+    }
+    void largePhotoRowByRow()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, rowByRow);
+        const QSize half(size.width() / 2, size.height() / 2);
+        // Red above blue.
+        const QString path = dir_.filePath("photo.jpg");
+        QImage photo(size, QImage::Format_RGB32);
+        photo.fill(Qt::blue);
+        QPainter(&photo).fillRect(0, 0, size.width(), size.height() / 2, Qt::red);
+        QVERIFY(photo.save(path));
+        testsupport::OpenCount opens(path);
+        QVERIFY(opens.valid());
+
+        // The decoding waits at half way until released.
+        std::atomic<bool> released{false};
+        std::atomic<int> waitingAt{0};
+        frmImageViewer viewer;
+        viewer.setAttribute(Qt::WA_DeleteOnClose, false);
+        viewer.setPictureLoad(
+            [&](const QString& file, QSize box, const LoadStop* stop, const RowsDecoded& rows) {
+                return PictureLoader::loadUnlessStopped(
+                    file, box, stop, [&](const std::shared_ptr<const Picture>& picture, int done) {
+                        if (rows)
+                            rows(picture, done);
+                        if (done < size.height() / 2 || waitingAt > 0)
+                            return;
+                        waitingAt = done;
+                        while (!released && !stopRaised(stop))
+                            QThread::msleep(2);
+                    });
+            });
+        QSignalSpy shown(&viewer, &frmImageViewer::pictureShown);
+        QSignalSpy zoomed(&viewer, &frmImageViewer::zoomShown);
+        viewer.show();
+        viewer.LoadImage(path);
+        QTRY_VERIFY(waitingAt > 0);
+        const auto colourAt = [&](int y) {
+            const QColor c = viewer.Picture1()->grab(QRect(4, y, 1, 1)).toImage().pixelColor(0, 0);
+            return c.red() > 200 && c.blue() < 60   ? QStringLiteral("red")
+                   : c.blue() > 200 && c.red() < 60 ? QStringLiteral("blue")
+                   : c == QColor(Qt::white)         ? QStringLiteral("white")
+                                                    : c.name();
+        };
+        if (rowByRow) {
+            QTRY_COMPARE(shown.count(), 1);
+            QCOMPARE(viewer.windowTitle(), path);
+            QVERIFY(viewer.busy());
+            QVERIFY(viewer.rowsShown() >= viewer.Picture2()->height());
+            QVERIFY(viewer.rowsShown() <= waitingAt);
+            QCOMPARE(viewer.Picture1()->size(), size);
+            QCOMPARE(colourAt(4), "red");
+            QCOMPARE(colourAt(size.height() - 4), "white"); // not decoded yet
+            viewer.mnuZoomScale(4)->trigger();              // 50%
+            QCOMPARE(viewer.Picture1()->size(), half);
+            QCOMPARE(colourAt(4), "red");
+        } else {
+            QTest::qWait(100);
+            QCOMPARE(shown.count(), 0);
+            QVERIFY(viewer.windowTitle().isEmpty());
+        }
+        QCOMPARE(zoomed.count(), 0);
+        released = true;
+        QTRY_COMPARE(zoomed.count(), 1);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(viewer.rowsShown(), 0);
+        QVERIFY(!viewer.busy());
+        QVERIFY(viewer.holdsWholePicture());
+        QCOMPARE(viewer.heldPixels(), size);
+        const QSize surface = viewer.Picture1()->size();
+        QCOMPARE(surface, rowByRow ? half : size);
+        QCOMPARE(colourAt(4), "red");
+        QCOMPARE(colourAt(surface.height() - 4), "blue");
+        QCOMPARE(opens.take(), 1);
+    }
+
     // A picture the loader will not decode whole (beyond the memory bound) is shown from as many
     // pixels as the screen has; a zoom that needs more asks once more and is refused, and no
     // larger zoom asks again: each is drawn from what is held.
@@ -370,13 +459,14 @@ private slots:
         {
             frmImageViewer viewer;
             viewer.setAttribute(Qt::WA_DeleteOnClose, false);
-            viewer.setPictureLoad([&](const QString& file, QSize box, const LoadStop* stop) {
-                QMutexLocker lock(&mutex);
-                asked << box;
-                if (box.isEmpty() || box.width() > screen.width())
-                    return PictureResult(PictureError{"too large"});
-                return PictureLoader::loadUnlessStopped(file, box, stop);
-            });
+            viewer.setPictureLoad(
+                [&](const QString& file, QSize box, const LoadStop* stop, const RowsDecoded&) {
+                    QMutexLocker lock(&mutex);
+                    asked << box;
+                    if (box.isEmpty() || box.width() > screen.width())
+                        return PictureResult(PictureError{"too large"});
+                    return PictureLoader::loadUnlessStopped(file, box, stop);
+                });
             viewer.show();
             QVERIFY(loadInto(viewer, path));
             QCOMPARE(asked, (QList<QSize>{QSize(), screen}));
