@@ -35,6 +35,7 @@ inline PrintSettings gridSettings()
     s.PictureMaxWidth = 3;
     s.PictureMaxHeight = 2;
     s.PictureSpacingX = s.PictureSpacingY = 0.2f;
+    s.PrintLabel = LabelKind::None;
     s.LabelPosition = LabelPlace::Below;
     s.LabelFont = PrintFont{QStringLiteral("Label"), 14.4};
     s.Header.Font = PrintFont{QStringLiteral("Header"), 18};

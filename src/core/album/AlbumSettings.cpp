@@ -44,6 +44,12 @@ BandSettings BandSettingsOf(const QString& band, QList<SettingOption<BandStyle>>
             .Spacing = {.Key = key("Spacing"), .Field = &PrintBand::Spacing, .Default = 0.1f}};
 }
 
+PrintSettings::PrintSettings()
+{
+    ForEachSingleSetting(
+        *this, [](const auto& setting, auto& record) { record.*setting.Field = setting.Default; });
+}
+
 QList<qint32> PictureResolutionChoices()
 {
     QList<qint32> choices(std::begin(PrintSettings::PictureResolutions),

@@ -9,7 +9,7 @@ namespace quenbrook {
 
 // Every setting of the album record. A new one is its declaration here and its line in
 // ForEachAlbumSetting below, with its field in PrintSettings; every float is a length that a
-// change of unit converts.
+// change of unit converts. The declaration is the one place of its default.
 // The picture resolutions offered, and the printer's own.
 QList<qint32> PictureResolutionChoices();
 
@@ -215,6 +215,37 @@ template <class Visit> struct EverySingle
 template <class Visit> void ForEachSingleSetting(PrintSettings& settings, Visit&& visit)
 {
     ForEachAlbumSetting(settings, detail::EverySingle<Visit>{visit});
+}
+
+// The settings each option dialog edits, in the order its OK writes them; the Album Printer
+// window reads the same ones again after the dialog has closed.
+template <class Settings, class Visit> void ForEachLabelSetting(Settings& settings, Visit&& visit)
+{
+    using namespace AlbumSettings;
+    visit(LabelFont, settings.LabelFont);
+    visit(FontColor, settings);
+    visit(LabelPosition, settings);
+    visit(PrintLabel, settings);
+}
+template <class Settings, class Visit>
+void ForEachPictureDistance(Settings& settings, Visit&& visit)
+{
+    using namespace AlbumSettings;
+    visit(PictureMaxWidth, settings);
+    visit(PictureMaxHeight, settings);
+    visit(PictureSpacingX, settings);
+    visit(PictureSpacingY, settings);
+    visit(PictureLabelSpacingY, settings);
+}
+template <class Band, class Visit>
+void ForEachBandSetting(const BandSettings& band, Band& record, Visit&& visit)
+{
+    visit(band.Font, record.Font);
+    visit(band.FontColor, record);
+    visit(band.Text, record);
+    visit(band.Alignment, record);
+    visit(band.Style, record);
+    visit(band.Spacing, record);
 }
 
 // Switches the record to another unit, converting every length (the product in double

@@ -59,42 +59,46 @@ using PrintColor = qint32;
 // distance from the pictures (a length in the unit of Scale).
 struct PrintBand
 {
-    BandStyle Style = BandStyle::None;
+    BandStyle Style{};
     QString Text;
     PrintFont Font;
-    PrintColor FontColor = 0;
-    BandAlignment Alignment = BandAlignment::Left;
-    float Spacing = 0.1f;
+    PrintColor FontColor{};
+    BandAlignment Alignment{};
+    float Spacing{};
 };
 
 // Every album print option of section "AlbumPrinter": a field per key, a font or band per group.
-// Lengths are single-precision numbers in the unit of Scale.
+// Lengths are single-precision numbers in the unit of Scale. A new record holds the default of
+// every setting as its declaration states it (AlbumSettings.h); the fonts' are empty, as the
+// printer's current font stands in for them when the store is read.
 struct PrintSettings
 {
-    PrintUnit Scale = PrintUnit::Inch;
+    PrintSettings();
+
+    PrintUnit Scale{};
 
     PrintFont
         LabelFont; // FontName, FontSize, FontBold, FontItalic, FontStrikethrough, FontUnderline
-    PrintColor FontColor = 0;
-    LabelPlace LabelPosition = LabelPlace::Above;
-    LabelKind PrintLabel = LabelKind::None;
+    PrintColor FontColor{};
+    LabelPlace LabelPosition{};
+    LabelKind PrintLabel{};
 
-    float PictureMaxWidth = 2;
-    float PictureMaxHeight = 2;
-    float PictureSpacingX = 0.1f;
-    float PictureSpacingY = 0.1f;
-    float PictureLabelSpacingY = 0.1f;
+    float PictureMaxWidth{};
+    float PictureMaxHeight{};
+    float PictureSpacingX{};
+    float PictureSpacingY{};
+    float PictureLabelSpacingY{};
 
     PrintBand Header; // HeaderStyle … HeaderSpacing
     PrintBand Footer; // FooterStyle … FooterSpacing
 
-    bool Center = true;
+    bool Center{};
 
     // Raster pictures are decoded and printed at no more pixels per inch of paper than this;
     // PrinterResolution prints them at the printer's own.
     static constexpr qint32 PrinterResolution = 0;
     static constexpr qint32 PictureResolutions[] = {150, 300, 600};
-    qint32 PictureResolution = 300;
+    qint32 PictureResolution{};
 };
 
 } // namespace quenbrook

@@ -46,15 +46,8 @@ void PrintSettingsLoader::read(const FontSettings& font, PrintFont& record)
 
 void PrintSettingsLoader::read(const BandSettings& band, PrintBand& record)
 {
-    ForEachOf(band, record, [this](const auto& setting, auto& part) { read(setting, part); });
-}
-
-void PrintSettingsLoader::readLabelGroup(PrintSettings& settings)
-{
-    read(AlbumSettings::LabelFont, settings.LabelFont);
-    read(AlbumSettings::FontColor, settings);
-    read(AlbumSettings::LabelPosition, settings);
-    read(AlbumSettings::PrintLabel, settings);
+    ForEachBandSetting(band, record,
+                       [this](const auto& setting, auto& part) { read(setting, part); });
 }
 
 PrintBand PrintSettingsLoader::ReadBand(const BandSettings& band)
@@ -66,20 +59,22 @@ PrintBand PrintSettingsLoader::ReadBand(const BandSettings& band)
 
 void PrintSettingsLoader::LoadAll(PrintSettings& settings)
 {
+    // Nothing was read before: a word that names none leaves its field at zero, not at its
+    // default (a misspelt PrintLabel prints no labels).
+    ForEachSingleSetting(settings,
+                         [](const auto& setting, auto& record) { record.*setting.Field = {}; });
     ForEachAlbumSetting(settings, [this](const auto& setting, auto& part) { read(setting, part); });
 }
 
 void PrintSettingsLoader::ReloadLabelGroup(PrintSettings& settings)
 {
-    readLabelGroup(settings);
+    ForEachLabelSetting(settings, [this](const auto& setting, auto& part) { read(setting, part); });
 }
 
 void PrintSettingsLoader::ReloadPictureDistances(PrintSettings& settings)
 {
-    using namespace AlbumSettings;
-    for (const auto* distance : {&PictureMaxWidth, &PictureMaxHeight, &PictureSpacingX,
-                                 &PictureSpacingY, &PictureLabelSpacingY})
-        read(*distance, settings);
+    ForEachPictureDistance(settings,
+                           [this](const auto& setting, auto& part) { read(setting, part); });
 }
 
 void PrintSettingsLoader::SetUnit(PrintSettings& settings, PrintUnit unit)

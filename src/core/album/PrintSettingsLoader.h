@@ -58,7 +58,6 @@ private:
     }
     void read(const FontSettings& font, PrintFont& record);
     void read(const BandSettings& band, PrintBand& record);
-    void readLabelGroup(PrintSettings& settings);
 
     SettingsStore& store_;
     PageSurface& printer_;

@@ -182,12 +182,7 @@ void BandDialog::cmdOk_Click()
 {
     band_.Text = txtContext->text();
     band_.Spacing = static_cast<float>(NumericValue(txtSpacing->text()));
-    const BandSettings& band = keysOf(which_).Band;
-    writeFontGroup(band.Font, band.FontColor, band_.Font, band_.FontColor);
-    writeSetting(band.Text, band_.Text);
-    writeSetting(band.Alignment, band_.Alignment);
-    writeSetting(band.Style, band_.Style);
-    writeSetting(band.Spacing, band_.Spacing);
+    ForEachBandSetting(keysOf(which_).Band, band_, settingWriter());
     accept();
 }
 

@@ -54,11 +54,6 @@ protected:
 
     // Every write and every message of the dialog pass here.
     virtual void writeSetting(const QString& key, const QString& value);
-    template <class Record, class T>
-    void writeSetting(const AlbumSetting<Record, T>& setting, const T& value)
-    {
-        writeSetting(setting.Key, SettingText(setting, value));
-    }
     virtual void showMessage(const QString& text, MessageIcon icon);
 
     // A design rectangle, in twips.
@@ -102,16 +97,11 @@ protected:
     // The font button: the chooser starts at `font` and `color`, which take the choice unless it
     // was cancelled.
     void chooseFont(PrintFont& font, PrintColor& color);
-    // Name, size, the four flags and the colour, in that order.
-    template <class Record>
-    void writeFontGroup(const FontSettings& fontSettings,
-                        const AlbumSetting<Record, PrintColor>& colorSetting, const PrintFont& font,
-                        PrintColor color)
+    // What OK hands to the walk of the settings the dialog edits (ForEachLabelSetting and the
+    // like): it writes each setting, a font's six too, from the part of the record that holds it.
+    auto settingWriter()
     {
-        ForEachOf(fontSettings, font, [this](const auto& setting, const PrintFont& record) {
-            writeSetting(setting, record.*setting.Field);
-        });
-        writeSetting(colorSetting, color);
+        return [this](const auto& setting, const auto& part) { write(setting, part); };
     }
 
     void showEvent(QShowEvent* event) override;
@@ -125,6 +115,16 @@ protected:
     QPushButton* cmdCancel = nullptr;
 
 private:
+    template <class Record, class T>
+    void write(const AlbumSetting<Record, T>& setting, const Record& record)
+    {
+        writeSetting(setting.Key, SettingText(setting, record.*setting.Field));
+    }
+    void write(const FontSettings& font, const PrintFont& record)
+    {
+        ForEachOf(font, record, [this](const auto& setting, auto& part) { write(setting, part); });
+    }
+
     TwipsLayout layout_;
     QSize innerTwips_;
     QRect stripTwips_;

@@ -75,37 +75,33 @@ void frmLabel::Form_Load()
     // below, a "PrintLabel" that is none of its three words is no label.
     // Asked before the group is read, whose reading discards the printer's document.
     const PrintFont printerFont = printer_.defaultFont();
-    PrintSettings stored;
-    stored.PrintLabel = LabelKind::None;
-    PrintSettingsLoader(store_, printer_).ReloadLabelGroup(stored);
-    font_ = ChosenFont{usableFont(stored.LabelFont, printerFont), stored.FontColor};
-    optPosition[stored.LabelPosition == LabelPlace::Above ? 0 : 1]->setChecked(true);
-    optLabelSetting[qint32(stored.PrintLabel)]->setChecked(true);
+    label_.PrintLabel = LabelKind::None;
+    PrintSettingsLoader(store_, printer_).ReloadLabelGroup(label_);
+    label_.LabelFont = usableFont(label_.LabelFont, printerFont);
+    optPosition[label_.LabelPosition == LabelPlace::Above ? 0 : 1]->setChecked(true);
+    optLabelSetting[qint32(label_.PrintLabel)]->setChecked(true);
 
     TabStrip1_Click(TabStrip1->selectedKey());
 }
 
 void frmLabel::optLabelSetting_Click(int index)
 {
-    labelKind_ = index;
+    label_.PrintLabel = LabelKind(index);
 }
 
 void frmLabel::optPosition_Click(int index)
 {
-    position_ = index;
+    label_.LabelPosition = index != 0 ? LabelPlace::Below : LabelPlace::Above;
 }
 
 void frmLabel::cmdFont_Click()
 {
-    chooseFont(font_.Font, font_.Color);
+    chooseFont(label_.LabelFont, label_.FontColor);
 }
 
 void frmLabel::cmdOk_Click()
 {
-    writeFontGroup(AlbumSettings::LabelFont, AlbumSettings::FontColor, font_.Font, font_.Color);
-    writeSetting(AlbumSettings::LabelPosition,
-                 position_ != 0 ? LabelPlace::Below : LabelPlace::Above);
-    writeSetting(AlbumSettings::PrintLabel, LabelKind(labelKind_));
+    ForEachLabelSetting(label_, settingWriter());
     accept();
 }
 

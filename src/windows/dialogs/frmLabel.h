@@ -29,9 +29,7 @@ private:
     void optPosition_Click(int index);
     void cmdFont_Click();
 
-    ChosenFont font_;
-    qint32 position_ = 0;  // 0 above, 1 below
-    qint32 labelKind_ = 0; // 0 none, 1 file name, 2 path and name
+    PrintSettings label_; // its label group as read, then as edited
 
     std::array<QRadioButton*, 3> optLabelSetting{};
     QButtonGroup* labelSettingGroup_;

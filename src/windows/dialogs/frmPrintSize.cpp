@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace quenbrook {
 namespace {
@@ -44,29 +43,34 @@ frmPrintSize::frmPrintSize(QWidget* owner, SettingsStore& store, PageSurface& pr
                               twips(240, 480, 4932, 2292));
     addPicture(fraSize, QStringLiteral("Image1"), QStringLiteral("size-height.svg"),
                twips(120, 60, 960, 720));
-    txtPictureSizeY = addNumberBox(fraSize, QStringLiteral("txtPictureSizeY"), tr("Picture Height"),
-                                   twips(1200, 240, 1560, 372));
+    txtPictureSizeY =
+        addNumberBox(fraSize, &PrintSettings::PictureMaxHeight, QStringLiteral("txtPictureSizeY"),
+                     tr("Picture Height"), twips(1200, 240, 1560, 372));
     addPicture(fraSize, QStringLiteral("Image2"), QStringLiteral("size-width.svg"),
                twips(120, 900, 960, 720));
-    txtPictureSizeX = addNumberBox(fraSize, QStringLiteral("txtPictureSizeX"), tr("Picture Width"),
-                                   twips(1200, 1080, 1560, 372));
+    txtPictureSizeX =
+        addNumberBox(fraSize, &PrintSettings::PictureMaxWidth, QStringLiteral("txtPictureSizeX"),
+                     tr("Picture Width"), twips(1200, 1080, 1560, 372));
 
     QFrame* fraPicSpac = addPage(tr("Picture Spacing"), QStringLiteral("PicSpac"),
                                  QStringLiteral("fraPicSpac"), twips(240, 480, 4932, 2292));
     addPicture(fraPicSpac, QStringLiteral("Image3"), QStringLiteral("spacing-x.svg"),
                twips(120, 180, 1200, 720));
-    txtPictureSpacingX = addNumberBox(fraPicSpac, QStringLiteral("txtPictureSpacingX"),
+    txtPictureSpacingX = addNumberBox(fraPicSpac, &PrintSettings::PictureSpacingX,
+                                      QStringLiteral("txtPictureSpacingX"),
                                       tr("Horizontal Spacing"), twips(1440, 360, 1575, 375));
     addPicture(fraPicSpac, QStringLiteral("Image4"), QStringLiteral("spacing-y.svg"),
                twips(120, 1260, 1200, 720));
-    txtPictureSpacingY = addNumberBox(fraPicSpac, QStringLiteral("txtPictureSpacingY"),
-                                      tr("Vertical Spacing"), twips(1440, 1440, 1575, 375));
+    txtPictureSpacingY = addNumberBox(fraPicSpac, &PrintSettings::PictureSpacingY,
+                                      QStringLiteral("txtPictureSpacingY"), tr("Vertical Spacing"),
+                                      twips(1440, 1440, 1575, 375));
 
     QFrame* fraPicLabel = addPage(tr("Picture/Label Spacing"), QStringLiteral("PicLabel"),
                                   QStringLiteral("fraPicLabel"), twips(240, 480, 4932, 2292));
     addPicture(fraPicLabel, QStringLiteral("Image5"), QStringLiteral("label-spacing.svg"),
                twips(120, 60, 960, 960));
-    txtPictureLabelSpacing = addNumberBox(fraPicLabel, QStringLiteral("txtPictureLabelSpacing"),
+    txtPictureLabelSpacing = addNumberBox(fraPicLabel, &PrintSettings::PictureLabelSpacingY,
+                                          QStringLiteral("txtPictureLabelSpacing"),
                                           tr("Picture/Label Spacing"), twips(1200, 360, 1575, 375));
 
     place(new QLabel(tr("Unit :"), this), QStringLiteral("Label3"), twips(240, 3240, 372, 192));
@@ -80,10 +84,11 @@ frmPrintSize::frmPrintSize(QWidget* owner, SettingsStore& store, PageSurface& pr
     layOutControls();
 }
 
-QLineEdit* frmPrintSize::addNumberBox(QWidget* frame, const QString& name, const QString& spoken,
-                                      QRect design)
+QLineEdit* frmPrintSize::addNumberBox(QWidget* frame, float PrintSettings::*distance,
+                                      const QString& name, const QString& spoken, QRect design)
 {
     auto* box = place(new QLineEdit(frame), name, design);
+    boxes_.append({distance, box});
     box->setAccessibleName(spoken);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->installEventFilter(this);
@@ -98,11 +103,8 @@ void frmPrintSize::Form_Load()
     // The store's values, read by the same rules as the print settings.
     PrintSettings stored;
     PrintSettingsLoader(store_, printer_).ReloadPictureDistances(stored);
-    txtPictureSizeX->setText(NumberTextNoLeadingZero(stored.PictureMaxWidth));
-    txtPictureSizeY->setText(NumberTextNoLeadingZero(stored.PictureMaxHeight));
-    txtPictureSpacingX->setText(NumberTextNoLeadingZero(stored.PictureSpacingX));
-    txtPictureSpacingY->setText(NumberTextNoLeadingZero(stored.PictureSpacingY));
-    txtPictureLabelSpacing->setText(NumberTextNoLeadingZero(stored.PictureLabelSpacingY));
+    for (const auto& [distance, box] : std::as_const(boxes_))
+        box->setText(NumberTextNoLeadingZero(stored.*distance));
 
     TabStrip1_Click(TabStrip1->selectedKey());
 }
@@ -167,11 +169,12 @@ void frmPrintSize::cmdOk_Click()
         return;
     }
 
-    const QLineEdit* boxes[] = {txtPictureSizeX, txtPictureSpacingX, txtPictureSizeY,
-                                txtPictureSpacingY, txtPictureLabelSpacing};
+    PrintSettings typed;
+    for (const auto& [distance, box] : std::as_const(boxes_))
+        typed.*distance = static_cast<float>(valueOf(box));
     // A number beyond the single range fits no paper, whatever its sign.
-    const bool finite = std::all_of(std::begin(boxes), std::end(boxes), [](const QLineEdit* box) {
-        return std::isfinite(static_cast<float>(valueOf(box)));
+    const bool finite = std::all_of(boxes_.cbegin(), boxes_.cend(), [&](const auto& entry) {
+        return std::isfinite(typed.*entry.first);
     });
     const auto width = static_cast<float>(valueOf(txtPictureSizeX) + valueOf(txtPictureSpacingX));
     const auto height = static_cast<float>(valueOf(txtPictureSizeY) + valueOf(txtPictureSpacingY) +
@@ -188,12 +191,7 @@ void frmPrintSize::cmdOk_Click()
         return;
     }
 
-    const auto stored = [](const QLineEdit* box) { return static_cast<float>(valueOf(box)); };
-    writeSetting(AlbumSettings::PictureMaxWidth, stored(txtPictureSizeX));
-    writeSetting(AlbumSettings::PictureMaxHeight, stored(txtPictureSizeY));
-    writeSetting(AlbumSettings::PictureSpacingX, stored(txtPictureSpacingX));
-    writeSetting(AlbumSettings::PictureSpacingY, stored(txtPictureSpacingY));
-    writeSetting(AlbumSettings::PictureLabelSpacingY, stored(txtPictureLabelSpacing));
+    ForEachPictureDistance(typed, settingWriter());
     accept();
 }
 

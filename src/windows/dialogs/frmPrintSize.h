@@ -31,11 +31,13 @@ private:
     void txtPictureSpacingY_LostFocus();
     void txtPictureLabelSpacing_LostFocus();
 
-    // A number box; its picture beside it says what it holds, so screen readers get `spoken`.
-    QLineEdit* addNumberBox(QWidget* frame, const QString& name, const QString& spoken,
-                            QRect design);
+    // The number box of a distance; its picture beside it says what it holds, so screen readers
+    // get `spoken`.
+    QLineEdit* addNumberBox(QWidget* frame, float PrintSettings::*distance, const QString& name,
+                            const QString& spoken, QRect design);
 
     PrintUnit unit_ = PrintUnit::Inch;
+    QList<std::pair<float PrintSettings::*, QLineEdit*>> boxes_;
     QLineEdit* txtPictureSizeY;
     QLineEdit* txtPictureSizeX;
     QLineEdit* txtPictureSpacingX;

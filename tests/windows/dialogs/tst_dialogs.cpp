@@ -408,6 +408,63 @@ private slots:
         }
         QUENBROOK_COMPARE_GOLDEN("windows/print-size-dialog.txt", text);
     }
+
+    // Each dialog's keys, missing from a store that holds the others': opening writes nothing,
+    // OK stores every key of the dialog and leaves every other as it was; Cancel, and sizes
+    // that do not fit the paper, store nothing.
+    void okStoresItsOwnKeysOnly()
+    {
+        QStringList header, footer;
+        for (const QString& key : Band) {
+            header << "Header" + key;
+            footer << "Footer" + key;
+        }
+        const auto sorted = [](QStringList list) {
+            list.sort();
+            return list;
+        };
+        const QList<std::pair<QString, QStringList>> owned{
+            {"frmLabel", Band.mid(0, 7) + QStringList{"LabelPosition", "PrintLabel"}},
+            {"frmHeader", header},
+            {"frmFooter", footer},
+            {"frmPrintSize",
+             {"PictureMaxWidth", "PictureMaxHeight", "PictureSpacingX", "PictureSpacingY",
+              "PictureLabelSpacingY"}}};
+        for (const auto& [form, keys] : owned) {
+            for (const QString close : {"cmdOk", "cmdCancel", "txtPictureSizeX=9"}) {
+                if (close.contains('=') && form != "frmPrintSize")
+                    continue;
+                Sandbox box;
+                // Texts no write of the program gives, the unit aside.
+                QStringList others{"Scale=Inch", "Center=1", "PictureResolution=0150", "Left=0120",
+                                   "PreviewZoom=02"};
+                for (const auto& [otherForm, otherKeys] : owned)
+                    for (const QString& key : otherKeys)
+                        if (otherForm != form)
+                            others << key + "=01";
+                box.put(others);
+                std::unique_ptr<QDialog> dialog;
+                if (form == "frmPrintSize")
+                    dialog = std::make_unique<Dialog>(nullptr, box.store, box.printer);
+                else
+                    dialog = open(form, box, [](QWidget*, const ChosenFont&) {
+                                 return std::optional<ChosenFont>();
+                             }).first;
+                dialog->show();
+                QCOMPARE(sorted(box.all()), sorted(others));
+                act(*dialog,
+                    close.contains('=') ? QStringList{close, "cmdOk"} : QStringList{close});
+                QCOMPARE(dialog->isVisible(), close.contains('='));
+                QStringList after = box.all();
+                for (const QString& entry : std::as_const(others))
+                    QVERIFY2(after.removeOne(entry), qPrintable(form + ' ' + entry));
+                QStringList stored;
+                for (const QString& entry : std::as_const(after))
+                    stored << entry.section('=', 0, 0);
+                QCOMPARE(sorted(stored), close == "cmdOk" ? sorted(keys) : QStringList());
+            }
+        }
+    }
 };
 
 QUENBROOK_TEST(tst_Dialogs)
