@@ -33,6 +33,8 @@ QStringList PaperNames()
             names << QPageSize::key(size).section(QLatin1Char('.'), 0, 0);
     }
     names.removeDuplicates();
+    for (const PhotoPaper& paper : PhotoPapers)
+        names << QLatin1String(paper.name);
     return names;
 }
 

@@ -37,7 +37,8 @@ template <class T> QString AcceptedWords(const SettingOption<T>& option, const Q
     return words.join(QLatin1String(", "));
 }
 
-// The names of the paper sizes --paper takes, shortest form ("A4", "Letter", "Executive").
+// The names of the paper sizes --paper takes, shortest form ("A4", "Letter", "Executive"), then
+// the photo papers ("4x6").
 QStringList PaperNames();
 
 // The units a length may end in, lower case ("in", "cm", "mm").

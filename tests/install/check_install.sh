@@ -388,6 +388,10 @@ complete_line() {
   fail "--paper A4 completes to $(complete_line quenbrook-album --paper A4)"
 [ "$(complete_line quenbrook-album --paper = Lett)" = "Letter LetterExtra LetterPlus LetterSmall " ] ||
   fail "--paper=Lett completes to $(complete_line quenbrook-album --paper = Lett)"
+[ "$(complete_line quenbrook-album --paper 4)" = "4x6 " ] ||
+  fail "--paper 4 completes to $(complete_line quenbrook-album --paper 4)"
+[[ " $(complete_line quenbrook-album --paper 1)" == *" 10x14 10x15 "*" 13x18 "* ]] ||
+  fail "--paper 1 completes to $(complete_line quenbrook-album --paper 1)"
 [ "$(complete_line quenbrook-album --unit '')" = "cm inch " ] ||
   fail "--unit completes to $(complete_line quenbrook-album --unit '')"
 [ "$(complete_line quenbrook-album --gap-x 2.5)" = "2.5cm 2.5in 2.5mm " ] ||

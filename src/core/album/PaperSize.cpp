@@ -51,15 +51,9 @@ std::variant<PaperChoice, PaperSizeProblem> ReadPaperSize(const QString& text)
     double width = m.captured(1).toDouble();
     double height = m.captured(3).toDouble();
     if (!m.hasCaptured(4)) {
-        // Photo papers by the name on their packs.
-        static const struct
-        {
-            const char* name;
-            const char* unit;
-        } photoPapers[] = {{"4x6", "in"}, {"5x7", "in"}, {"10x15", "cm"}, {"13x18", "cm"}};
         const QString bare = m.captured(1) + u'x' + m.captured(3);
         QString unit;
-        for (const auto& paper : photoPapers) {
+        for (const PhotoPaper& paper : PhotoPapers) {
             if (bare == QLatin1String(paper.name))
                 unit = QLatin1String(paper.unit);
         }

@@ -22,6 +22,15 @@ struct PaperChoice
     bool bySize = false;
 };
 
+// Photo papers by the name printed on their packs, and the unit of that name.
+struct PhotoPaper
+{
+    const char* name;
+    const char* unit;
+};
+inline constexpr PhotoPaper PhotoPapers[] = {
+    {"4x6", "in"}, {"5x7", "in"}, {"10x15", "cm"}, {"13x18", "cm"}};
+
 // The longest side of a paper given by its size, in millimetres.
 inline constexpr double LongestPaperSideMm = 1000;
 
