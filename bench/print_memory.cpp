@@ -9,13 +9,12 @@
 #include "print/Printers.h"
 #include "windows/printing/RunPrintJob.h"
 
+#include "BenchPictures.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -28,59 +27,7 @@ using namespace quenbrook;
 
 namespace {
 
-constexpr int Width = 4000;
-constexpr int Height = 3000;
 const QList<int> AlbumSizes = {20, 200};
-
-QString pictureFolder()
-{
-    return QDir::temp().filePath(QStringLiteral("quenbrook-bench-12mp"));
-}
-
-QString picturePath(int i)
-{
-    return QDir(pictureFolder()).filePath(QStringLiteral("photo%1.jpg").arg(i, 3, 10, QChar('0')));
-}
-
-// A gradient sky over a few coloured discs, different for every picture.
-bool makePicture(int i)
-{
-    QImage image(Width, Height, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient sky(0, 0, Width, Height);
-    sky.setColorAt(0, QColor::fromHsv(i * 37 % 360, 120, 240));
-    sky.setColorAt(1, QColor::fromHsv((i * 37 + 160) % 360, 200, 90));
-    painter.fillRect(image.rect(), sky);
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (int disc = 0; disc < 12; ++disc) {
-        painter.setBrush(QColor::fromHsv((i * 53 + disc * 29) % 360, 180, 200));
-        painter.setPen(Qt::NoPen);
-        const int r = 150 + (i * 7 + disc * 61) % 400;
-        painter.drawEllipse(QPoint((i * 131 + disc * 977) % Width, (i * 71 + disc * 613) % Height),
-                            r, r);
-    }
-    painter.end();
-    // Written under another name first, so a cut-short run leaves no half picture.
-    const QString path = picturePath(i);
-    const QString part = path + QStringLiteral(".part");
-    return image.save(part, "JPEG", 85) && QFile::rename(part, path);
-}
-
-bool makePictures(int count)
-{
-    QDir().mkpath(pictureFolder());
-    int made = 0;
-    for (int i = 0; i < count; ++i) {
-        if (QFileInfo(picturePath(i)).size() > 0)
-            continue;
-        if (!makePicture(i))
-            return false;
-        ++made;
-    }
-    if (made > 0)
-        std::fprintf(stderr, "made %d pictures in %s\n", made, qPrintable(pictureFolder()));
-    return true;
-}
 
 long peakKilobytes()
 {
@@ -94,7 +41,7 @@ int printAlbum(int count)
 {
     QStringList list;
     for (int i = 0; i < count; ++i)
-        list << picturePath(i);
+        list << bench::picturePath(i);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("album.pdf"));
     PrinterSurface printer(SaveAsPdfPrinter.toString());
@@ -144,7 +91,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
         if (args[1] == QLatin1String("--make"))
-            return makePictures(AlbumSizes.last()) ? 0 : 1;
+            return bench::makePictures(AlbumSizes.last()) ? 0 : 1;
         return printAlbum(args.value(2).toInt());
     }
 
@@ -152,7 +99,8 @@ int main(int argc, char* argv[])
     // stays small and makes nothing itself.
     QCoreApplication app(argc, argv);
     if (!runChild({QStringLiteral("--make")})) {
-        std::fprintf(stderr, "cannot write the pictures to %s\n", qPrintable(pictureFolder()));
+        std::fprintf(stderr, "cannot write the pictures to %s\n",
+                     qPrintable(bench::pictureFolder()));
         return 1;
     }
     std::printf("%-8s %14s %16s %10s %10s\n", "pictures", "peak RSS MiB", "before job MiB",
