@@ -5,10 +5,66 @@
 
 #include <libheif/heif.h>
 
+#include <dlfcn.h>
+
 #include <memory>
 
 namespace quenbrook {
 namespace {
+
+// libheif is opened the first time a HEIC, HEIF or AVIF picture is met: it brings its HEVC and
+// AV1 decoders and encoders with it, which would otherwise add to every start of both programs.
+#define QUENBROOK_HEIF_FUNCTIONS(F)                                                                \
+    F(heif_context_alloc)                                                                          \
+    F(heif_context_free)                                                                           \
+    F(heif_context_get_primary_image_handle)                                                       \
+    F(heif_context_read_from_memory_without_copy)                                                  \
+    F(heif_context_set_maximum_image_size_limit)                                                   \
+    F(heif_decode_image)                                                                           \
+    F(heif_decoding_options_alloc)                                                                 \
+    F(heif_decoding_options_free)                                                                  \
+    F(heif_image_get_height)                                                                       \
+    F(heif_image_get_plane_readonly)                                                               \
+    F(heif_image_get_width)                                                                        \
+    F(heif_image_handle_get_color_profile_type)                                                    \
+    F(heif_image_handle_get_height)                                                                \
+    F(heif_image_handle_get_ispe_height)                                                           \
+    F(heif_image_handle_get_ispe_width)                                                            \
+    F(heif_image_handle_get_luma_bits_per_pixel)                                                   \
+    F(heif_image_handle_get_nclx_color_profile)                                                    \
+    F(heif_image_handle_get_raw_color_profile)                                                     \
+    F(heif_image_handle_get_raw_color_profile_size)                                                \
+    F(heif_image_handle_get_width)                                                                 \
+    F(heif_image_handle_has_alpha_channel)                                                         \
+    F(heif_image_handle_release)                                                                   \
+    F(heif_image_release)                                                                          \
+    F(heif_nclx_color_profile_free)
+
+struct LibHeif
+{
+#define QUENBROOK_HEIF_POINTER(name) decltype(&::name) name = nullptr;
+    QUENBROOK_HEIF_FUNCTIONS(QUENBROOK_HEIF_POINTER)
+#undef QUENBROOK_HEIF_POINTER
+};
+
+// The library's functions, or null when it cannot be opened; looked for once.
+const LibHeif* libheif()
+{
+    static const std::unique_ptr<const LibHeif> loaded = []() -> std::unique_ptr<const LibHeif> {
+        void* library = dlopen("libheif.so.1", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return nullptr;
+        auto functions = std::make_unique<LibHeif>();
+        bool complete = true;
+#define QUENBROOK_HEIF_FIND(name)                                                                  \
+    functions->name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name));                  \
+    complete = complete && functions->name;
+        QUENBROOK_HEIF_FUNCTIONS(QUENBROOK_HEIF_FIND)
+#undef QUENBROOK_HEIF_FIND
+        return complete ? std::move(functions) : nullptr;
+    }();
+    return loaded.get();
+}
 
 // Beyond this many pixels either way libheif refuses a file itself; the program's own limit on
 // the whole picture comes first.
@@ -16,19 +72,22 @@ constexpr int MostPixelsEitherWay = 1 << 16;
 
 struct ContextFree
 {
-    void operator()(heif_context* c) const { heif_context_free(c); }
+    void operator()(heif_context* c) const { libheif()->heif_context_free(c); }
 };
 struct HandleRelease
 {
-    void operator()(heif_image_handle* h) const { heif_image_handle_release(h); }
+    void operator()(heif_image_handle* h) const { libheif()->heif_image_handle_release(h); }
 };
 struct OptionsFree
 {
-    void operator()(heif_decoding_options* o) const { heif_decoding_options_free(o); }
+    void operator()(heif_decoding_options* o) const { libheif()->heif_decoding_options_free(o); }
 };
 struct NclxFree
 {
-    void operator()(heif_color_profile_nclx* n) const { heif_nclx_color_profile_free(n); }
+    void operator()(heif_color_profile_nclx* n) const
+    {
+        libheif()->heif_nclx_color_profile_free(n);
+    }
 };
 
 using Context = std::unique_ptr<heif_context, ContextFree>;
@@ -45,13 +104,13 @@ struct Primary
 Primary openPrimary(ByteReader file)
 {
     Primary p;
-    p.context.reset(heif_context_alloc());
-    heif_context_set_maximum_image_size_limit(p.context.get(), MostPixelsEitherWay);
-    heif_error error = heif_context_read_from_memory_without_copy(p.context.get(), file.data(),
-                                                                  size_t(file.size()), nullptr);
+    p.context.reset(libheif()->heif_context_alloc());
+    libheif()->heif_context_set_maximum_image_size_limit(p.context.get(), MostPixelsEitherWay);
+    heif_error error = libheif()->heif_context_read_from_memory_without_copy(
+        p.context.get(), file.data(), size_t(file.size()), nullptr);
     heif_image_handle* handle = nullptr;
     if (error.code == heif_error_Ok)
-        error = heif_context_get_primary_image_handle(p.context.get(), &handle);
+        error = libheif()->heif_context_get_primary_image_handle(p.context.get(), &handle);
     p.handle.reset(handle);
     if (error.code != heif_error_Ok)
         p.why = QString::fromUtf8(error.message);
@@ -79,18 +138,21 @@ QColorSpace nclxColourSpace(const heif_color_profile_nclx& nclx)
 
 QColorSpace colourSpaceOf(const heif_image_handle* handle)
 {
-    switch (heif_image_handle_get_color_profile_type(handle)) {
+    switch (libheif()->heif_image_handle_get_color_profile_type(handle)) {
     case heif_color_profile_type_prof:
     case heif_color_profile_type_rICC: {
-        QByteArray icc(qsizetype(heif_image_handle_get_raw_color_profile_size(handle)), '\0');
+        QByteArray icc(qsizetype(libheif()->heif_image_handle_get_raw_color_profile_size(handle)),
+                       '\0');
         if (icc.isEmpty() ||
-            heif_image_handle_get_raw_color_profile(handle, icc.data()).code != heif_error_Ok)
+            libheif()->heif_image_handle_get_raw_color_profile(handle, icc.data()).code !=
+                heif_error_Ok)
             return QColorSpace();
         return QColorSpace::fromIccProfile(icc);
     }
     case heif_color_profile_type_nclx: {
         heif_color_profile_nclx* nclx = nullptr;
-        if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok)
+        if (libheif()->heif_image_handle_get_nclx_color_profile(handle, &nclx).code !=
+            heif_error_Ok)
             return QColorSpace();
         const std::unique_ptr<heif_color_profile_nclx, NclxFree> held(nclx);
         return nclxColourSpace(*nclx);
@@ -104,18 +166,21 @@ QColorSpace colourSpaceOf(const heif_image_handle* handle)
 
 std::optional<HeifHeader> readHeifHeader(ByteReader file)
 {
+    if (!libheif())
+        return std::nullopt;
     const Primary p = openPrimary(file);
     if (!p.handle)
         return std::nullopt;
     const heif_image_handle* h = p.handle.get();
     HeifHeader header;
-    header.upright = QSize(heif_image_handle_get_width(h), heif_image_handle_get_height(h));
-    header.stored =
-        QSize(heif_image_handle_get_ispe_width(h), heif_image_handle_get_ispe_height(h));
+    header.upright = QSize(libheif()->heif_image_handle_get_width(h),
+                           libheif()->heif_image_handle_get_height(h));
+    header.stored = QSize(libheif()->heif_image_handle_get_ispe_width(h),
+                          libheif()->heif_image_handle_get_ispe_height(h));
     if (header.stored.isEmpty())
         header.stored = header.upright;
-    header.bitsPerSample = heif_image_handle_get_luma_bits_per_pixel(h);
-    header.hasAlpha = heif_image_handle_has_alpha_channel(h) != 0;
+    header.bitsPerSample = libheif()->heif_image_handle_get_luma_bits_per_pixel(h);
+    header.hasAlpha = libheif()->heif_image_handle_has_alpha_channel(h) != 0;
     if (header.stored.isEmpty() || header.upright.isEmpty())
         return std::nullopt;
     return header;
@@ -123,38 +188,43 @@ std::optional<HeifHeader> readHeifHeader(ByteReader file)
 
 QImage decodeHeif(ByteReader file, QString& why)
 {
+    if (!libheif()) {
+        why = QStringLiteral("libheif.so.1 cannot be opened");
+        return QImage();
+    }
     const Primary p = openPrimary(file);
     if (!p.handle) {
         why = p.why;
         return QImage();
     }
-    const bool alpha = heif_image_handle_has_alpha_channel(p.handle.get()) != 0;
+    const bool alpha = libheif()->heif_image_handle_has_alpha_channel(p.handle.get()) != 0;
     const std::unique_ptr<heif_decoding_options, OptionsFree> options(
-        heif_decoding_options_alloc());
+        libheif()->heif_decoding_options_alloc());
     options->convert_hdr_to_8bit = 1; // turned upright as the file says: the default
     heif_image* decoded = nullptr;
-    const heif_error error = heif_decode_image(
+    const heif_error error = libheif()->heif_decode_image(
         p.handle.get(), &decoded, heif_colorspace_RGB,
         alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options.get());
     if (error.code != heif_error_Ok) {
         why = QString::fromUtf8(error.message);
         if (decoded)
-            heif_image_release(decoded);
+            libheif()->heif_image_release(decoded);
         return QImage();
     }
     int stride = 0;
     const uint8_t* pixels =
-        heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
-    const int width = heif_image_get_width(decoded, heif_channel_interleaved);
-    const int height = heif_image_get_height(decoded, heif_channel_interleaved);
+        libheif()->heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
+    const int width = libheif()->heif_image_get_width(decoded, heif_channel_interleaved);
+    const int height = libheif()->heif_image_get_height(decoded, heif_channel_interleaved);
     if (!pixels || width <= 0 || height <= 0) {
-        heif_image_release(decoded);
+        libheif()->heif_image_release(decoded);
         return QImage();
     }
     // The pixels stay libheif's until the picture no longer needs them.
     QImage image(
         pixels, width, height, stride, alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888,
-        [](void* image) { heif_image_release(static_cast<heif_image*>(image)); }, decoded);
+        [](void* image) { libheif()->heif_image_release(static_cast<heif_image*>(image)); },
+        decoded);
     image.setColorSpace(colourSpaceOf(p.handle.get()));
     return image;
 }

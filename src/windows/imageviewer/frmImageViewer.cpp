@@ -111,7 +111,6 @@ void ImageSurface::paintEvent(QPaintEvent* event)
         painter.drawImage(QPointF(0, 0), scaled_);
     } else if (picture_ && !picture_->isNull()) {
         painter.setClipRect(event->rect());
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         picture_->paintRows(painter, QRectF(rect()), rows_);
     }
 }
