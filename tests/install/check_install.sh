@@ -516,7 +516,7 @@ else
     [ "$(dpkg-deb -f "$deb" Section)" = graphics ] || fail "the package's section is not graphics"
     [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "the package names no maintainer"
     depends=$(dpkg-deb -f "$deb" Depends)
-    [[ "$depends" == *libqt6widgets6* && "$depends" == *libc6* ]] ||
+    [[ "$depends" == *libqt6widgets6* && "$depends" == *libc6* && "$depends" == *libheif1* ]] ||
       fail "the package's dependencies were not found: $depends"
     mkdir "$work/unpacked"
     dpkg-deb -x "$deb" "$work/unpacked"
