@@ -388,6 +388,15 @@ Nur der Albumbetrachter kann verwendet werden!</translation>
     </message>
 </context>
 <context>
+    <name>RunPrintJob</name>
+    <message>
+        <source>The PDF file %1 is the picture %2 of the print list.<byte value="xd"/>
+Choose another file name.</source>
+        <translation>Die PDF-Datei %1 ist das Bild %2 der Druckliste.<byte value="xd"/>
+Wählen Sie einen anderen Dateinamen.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>The settings file %1 is not a regular file, so it is left alone: settings are neither read from it nor saved.</source>

@@ -388,6 +388,15 @@ Seule la visionneuse d&apos;album peut être utilisée&#xa0;!</translation>
     </message>
 </context>
 <context>
+    <name>RunPrintJob</name>
+    <message>
+        <source>The PDF file %1 is the picture %2 of the print list.<byte value="xd"/>
+Choose another file name.</source>
+        <translation>Le fichier PDF %1 est l&apos;image %2 de la liste d&apos;impression.<byte value="xd"/>
+Choisissez un autre nom de fichier.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>The settings file %1 is not a regular file, so it is left alone: settings are neither read from it nor saved.</source>
@@ -749,19 +758,19 @@ Code de sortie&#xa0;: 0 terminé, 1 une image, la mise en page, l&apos;imprimant
     </message>
     <message>
         <source>Picture files (%1); folders, for their pictures in the order of the program&apos;s file lists; &quot;-&quot; for paths on standard input, one a line (with -0: each ended by a NUL byte).</source>
-        <translation>Fichiers d'image (%1) ; dossiers, pour leurs images dans l'ordre des listes de fichiers du programme ; « - » pour des chemins sur l'entrée standard, un par ligne (avec -0 : chacun terminé par un octet NUL).</translation>
+        <translation>Fichiers d&apos;image (%1)&#xa0;; dossiers, pour leurs images dans l&apos;ordre des listes de fichiers du programme&#xa0;; « - » pour des chemins sur l&apos;entrée standard, un par ligne (avec -0&#xa0;: chacun terminé par un octet NUL).</translation>
     </message>
     <message>
         <source>Paper size: A4, A3, A5, Letter, Legal, B5, Tabloid...; photo paper 4x6 or 5x7 (inches), 10x15 or 13x18 (cm); or any WxH with a unit, like 9x13cm or 8x10in (default: the printer&apos;s).</source>
-        <translation>Format du papier : A4, A3, A5, Letter, Legal, B5, Tabloid… ; papier photo 4x6 ou 5x7 (pouces), 10x15 ou 13x18 (cm) ; ou tout LxH avec une unité, comme 9x13cm ou 8x10in (par défaut : celui de l'imprimante).</translation>
+        <translation>Format du papier&#xa0;: A4, A3, A5, Letter, Legal, B5, Tabloid…&#xa0;; papier photo 4x6 ou 5x7 (pouces), 10x15 ou 13x18 (cm)&#xa0;; ou tout LxH avec une unité, comme 9x13cm ou 8x10in (par défaut&#xa0;: celui de l&apos;imprimante).</translation>
     </message>
     <message>
         <source>The paper, %1 × %2 %3, is smaller than one cell, %4 × %5 %3.</source>
-        <translation>Le papier, %1 × %2 %3, est plus petit qu'une cellule, %4 × %5 %3.</translation>
+        <translation>Le papier, %1 × %2 %3, est plus petit qu&apos;une cellule, %4 × %5 %3.</translation>
     </message>
     <message>
         <source>a paper of at most 1 m (100 cm, 39.37 in) a side</source>
-        <translation>un papier d'au plus 1 m (100 cm, 39,37 in) de côté</translation>
+        <translation>un papier d&apos;au plus 1 m (100 cm, 39,37 in) de côté</translation>
     </message>
     <message>
         <source>a paper size like A4, Letter, 4x6, 10x15, 10x15cm or 5x7in</source>

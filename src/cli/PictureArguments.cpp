@@ -198,17 +198,11 @@ QString OutputProblem(const QString& typed, const OutputPath& output)
 QString OutputAmongPictures(const QString& typed, const OutputPath& output,
                             const QStringList& pictures)
 {
-    if (!output.Exists)
-        return QString(); // nothing there yet, so no picture to lose
-    for (const QString& picture : pictures) {
-        struct stat read = {};
-        if (::stat(FileNameBytes(picture).constData(), &read) == 0 &&
-            read.st_dev == output.Device && read.st_ino == output.Inode)
-            return QCoreApplication::translate("quenbrook-album",
-                                               "The output file %1 is the picture %2.")
-                .arg(QDir::toNativeSeparators(typed), QDir::toNativeSeparators(picture));
-    }
-    return QString();
+    const QString picture = PictureAtOutput(output, pictures);
+    if (picture.isEmpty())
+        return QString();
+    return QCoreApplication::translate("quenbrook-album", "The output file %1 is the picture %2.")
+        .arg(QDir::toNativeSeparators(typed), QDir::toNativeSeparators(picture));
 }
 
 } // namespace quenbrook

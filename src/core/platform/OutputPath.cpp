@@ -132,4 +132,17 @@ OutputPath ResolveOutputPath(const QString& name)
     return out;
 }
 
+QString PictureAtOutput(const OutputPath& output, const QStringList& pictures)
+{
+    if (!output.Exists)
+        return QString(); // nothing there yet, so no picture to lose
+    for (const QString& picture : pictures) {
+        struct stat read = {};
+        if (::stat(FileNameBytes(picture).constData(), &read) == 0 &&
+            read.st_dev == output.Device && read.st_ino == output.Inode)
+            return picture;
+    }
+    return QString();
+}
+
 } // namespace quenbrook

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <sys/types.h>
 
@@ -25,5 +26,9 @@ struct OutputPath
 };
 
 OutputPath ResolveOutputPath(const QString& name);
+
+// The first of the pictures that is the very file at the output path (the same file by its
+// device and inode, whatever it is called), or an empty text.
+QString PictureAtOutput(const OutputPath& output, const QStringList& pictures);
 
 } // namespace quenbrook

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "windows/printing/RunPrintJob.h"
 
+#include "core/platform/OutputPath.h"
 #include "print/PrintDialog.h"
 #include "print/PrinterSurface.h"
 #include "windows/common/BusyCursor.h"
@@ -8,6 +9,7 @@
 #include "windows/printing/frmOnPrinting.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPageLayout>
 #include <QPointer>
 #include <QPrintDialog>
@@ -165,8 +167,26 @@ void RunPrintJob(QWidget* owner, const QStringList& printList, const PrintSettin
             OfferOutputFile(printer);
             const std::optional<PageSequence> range =
                 runDialog(owner, printer.printer(), 1, pageCount);
-            if (range)
-                FollowPrintDialog(printer);
+            if (!range)
+                return std::nullopt;
+            FollowPrintDialog(printer);
+            // The PDF is written under its name only once every page is done, so a picture
+            // chosen as its name would be gone.
+            if (printer.writesPdf()) {
+                const QString picture =
+                    PictureAtOutput(ResolveOutputPath(printer.outputFileName()), printList);
+                if (!picture.isEmpty()) {
+                    message(owner,
+                            QCoreApplication::translate(
+                                "RunPrintJob",
+                                "The PDF file %1 is the picture %2 of the print list.\r\nChoose "
+                                "another file name.")
+                                .arg(QDir::toNativeSeparators(printer.outputFileName()),
+                                     QDir::toNativeSeparators(picture)),
+                            MessageIcon::Critical);
+                    return std::nullopt;
+                }
+            }
             return range;
         },
         message);

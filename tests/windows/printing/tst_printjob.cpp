@@ -250,6 +250,40 @@ private slots:
         }
     }
 
+    // A PDF named as a picture of the list, or as a link to one, would replace it once the pages
+    // are done: the job says so and prints nothing, the picture kept; another name prints.
+    void pdfNamedAsAPicture()
+    {
+        const QString picture = pictures_.first();
+        QFile original(picture);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray bytes = original.readAll();
+        const QString link = dir_.filePath("link.pdf");
+        QVERIFY(QFile::link(picture, link));
+        const QString fresh = dir_.filePath("fresh.pdf");
+        for (const QString& name : {picture, link, fresh}) {
+            PrinterSurface surface(SaveAsPdf);
+            surface.setOutputFileName(name);
+            WindowWatcher watcher;
+            watcher.onModal = [](QWidget* window) {
+                if (auto* dialog = qobject_cast<QPrintDialog*>(window))
+                    dialog->accept();
+            };
+            RunPrintJob(nullptr, pictures_, PrintSettings(), surface);
+            if (name == fresh) {
+                QCOMPARE(watcher.messages, QStringList());
+                QCOMPARE(pageColours(fresh).size(), 1);
+            } else {
+                QCOMPARE(watcher.messages,
+                         QStringList{"critical: The PDF file " + name + " is the picture " +
+                                     picture + " of the print list.|Choose another file name."});
+            }
+            QFile kept(picture);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), bytes);
+        }
+    }
+
 private:
     // The one document CUPS-PDF wrote since the last call, moved out of its folder once the
     // queue is idle; empty when there is not exactly one.
