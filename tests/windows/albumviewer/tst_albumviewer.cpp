@@ -5,11 +5,13 @@
 #include "support/TestMain.h"
 #include "windows/albumviewer/ViewerSandbox.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QToolBar>
 
 using namespace quenbrook;
 using namespace quenbrook::AlbumViewerLayout;
@@ -287,6 +289,127 @@ private slots:
         QSignalSpy printer(s.window.get(), &frmAlbumViewer::albumPrinterRequested);
         s.press("AlbumPrinter");
         QCOMPARE(printer.count(), 1);
+    }
+
+    // The mouse on the slots as a user works it: a double click chooses the slot as one click
+    // would and opens nothing; a press let go outside its slot, another button, or the right
+    // button while the left is held choose nothing; a click on an empty slot takes the highlight
+    // away but the chosen slot stays the one the commands act on.
+    void slotMouse()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        QSignalSpy viewed(s.window.get(), &frmAlbumViewer::viewFileRequested);
+        const QStringList names = s.window->File1()->fileNames();
+        s.select(int(names.size()) - 3); // slots 0 to 2 loaded, 3 empty
+        const auto view = [&](int slot) { return s.window->picViewer(slot); };
+        const auto centre = [&](int slot) { return view(slot)->rect().center(); };
+
+        QTest::mouseClick(view(1), Qt::LeftButton, {}, centre(1));
+        QTest::mouseDClick(view(1), Qt::LeftButton, {}, centre(1));
+        QTest::mouseRelease(view(1), Qt::LeftButton, {}, centre(1));
+        QCOMPARE(s.window->CurrentSlot(), 1);
+        QCOMPARE(s.highlights(), (QList<bool>{false, true, false, false}));
+        QCOMPARE(viewed.count(), 0);
+        QVERIFY(!s.window->mnuPopup()->isVisible());
+
+        // Let go beyond the slot's left edge and beyond its bottom edge.
+        for (const QPoint outside : {QPoint(-1, 5), QPoint(5, view(0)->height())}) {
+            QTest::mousePress(view(0), Qt::LeftButton, {}, QPoint(1, 1));
+            QTest::mouseRelease(view(0), Qt::LeftButton, {}, outside);
+        }
+        QTest::mouseClick(view(0), Qt::MiddleButton, {}, centre(0));
+        QTest::mousePress(view(2), Qt::LeftButton, {}, centre(2));
+        QTest::mousePress(view(2), Qt::RightButton, {}, centre(2));
+        QVERIFY(!s.window->mnuPopup()->isVisible());
+        QTest::mouseRelease(view(2), Qt::RightButton, {}, centre(2));
+        QTest::mouseRelease(view(2), Qt::LeftButton, {}, centre(2));
+        QCOMPARE(s.window->CurrentSlot(), 1);
+        QCOMPARE(s.highlights(), (QList<bool>{false, true, false, false}));
+
+        // Just inside the bottom right corner is still a click.
+        const QPoint corner(view(0)->width() - 1, view(0)->height() - 1);
+        QTest::mouseClick(view(0), Qt::LeftButton, {}, corner);
+        QCOMPARE(s.window->CurrentSlot(), 0);
+        QCOMPARE(s.highlights(), (QList<bool>{true, false, false, false}));
+
+        QTest::mouseClick(view(3), Qt::LeftButton, {}, centre(3));
+        QCOMPARE(s.highlights(), (QList<bool>{false, false, false, false}));
+        QCOMPARE(s.window->CurrentSlot(), 0);
+        s.press("Information");
+        QCOMPARE(s.messages.size(), 1);
+        QVERIFY2(s.messages[0].startsWith("File Name: " + s.path(names[names.size() - 3]) + "\r\n"),
+                 qPrintable(s.messages[0]));
+        s.press("ImageViewer");
+        QCOMPARE(viewed, (QList<QVariantList>{{s.path(names[names.size() - 3])}}));
+    }
+
+    // Enter or Return in the folder list opens the highlighted folder; the arrow keys only move
+    // the highlight. A folder gone by the time it is opened is reported and the list stays.
+    void folderListKeys()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        QVERIFY(QDir(s.dir).mkdir("gone") && QDir(s.dir).mkdir("sub"));
+        QVERIFY(QFile::copy(s.path("sunset.jpeg"), s.path("sub/only.jpeg")));
+        FolderList* folders = s.window->Dir1();
+        QVERIFY(folders->setPath(s.path("sub")) && folders->setPath(s.dir));
+        s.select(0);
+        const QStringList shown = s.slotFiles();
+        folders->setFocus();
+        QTest::keyClick(folders, Qt::Key_Down);
+        QTest::keyClick(folders, Qt::Key_Down);
+        QCOMPARE(folders->highlighted(), s.path("sub"));
+        QCOMPARE(folders->path(), s.dir);
+        QTest::keyClick(folders, Qt::Key_Return);
+        QCOMPARE(folders->path(), s.path("sub"));
+        QCOMPARE(s.window->File1()->fileNames(), QStringList{"only.jpeg"});
+        QCOMPARE(s.slotFiles(), shown);
+
+        QTest::keyClick(folders, Qt::Key_Up); // the parent, above the open folder
+        QCOMPARE(folders->highlighted(), s.dir);
+        QTest::keyClick(folders, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(folders->path(), s.dir);
+        QVERIFY(s.window->File1()->fileNames().contains("sunset.jpeg"));
+
+        QVERIFY(QDir(s.dir).rmdir("gone"));
+        QTest::keyClick(folders, Qt::Key_Down);
+        QCOMPARE(folders->highlighted(), s.path("gone"));
+        QVERIFY(s.messages.isEmpty());
+        QTest::keyClick(folders, Qt::Key_Return);
+        QCOMPARE(s.messages, QStringList{FolderUnreadableMessage(s.path("gone"))});
+        QCOMPARE(folders->path(), s.dir);
+        QCOMPARE(s.slotFiles(), shown);
+    }
+
+    // File > Album Printer and its toolbar button, from the keyboard and the mouse: with no
+    // printer the user is told the Album Viewer is all there is, and nothing opens.
+    void albumPrinterCommand()
+    {
+        for (const bool installed : {false, true}) {
+            Sandbox s;
+            TestPrinters none({});
+            WindowServices services{s.store, none};
+            services.message = s.services.message;
+            if (!installed)
+                s.window = std::make_unique<frmAlbumViewer>(services);
+            frmAlbumViewer& window = *s.window;
+            QSignalSpy opened(&window, &frmAlbumViewer::albumPrinterRequested);
+            QVERIFY(s.show());
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
+            QWidget* menu = QApplication::activePopupWidget();
+            QVERIFY(menu);
+            QTest::keyClick(menu, Qt::Key_P);
+            QVERIFY(!QApplication::activePopupWidget());
+            auto* toolbar = window.findChild<QToolBar*>("Toolbar");
+            QTest::mouseClick(toolbar->widgetForAction(window.toolbarButton("AlbumPrinter")),
+                              Qt::LeftButton);
+            const QString text = "Can't find the printer!\r\nYou may only run the Album Viewer!";
+            QCOMPARE(s.messages, installed ? QStringList() : (QStringList{text, text}));
+            QCOMPARE(opened.count(), installed ? 2 : 0);
+        }
     }
 };
 

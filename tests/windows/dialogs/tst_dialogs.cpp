@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/settings/NumberRules.h"
 #include "print/PrinterSurface.h"
+#include "print/Printers.h"
 #include "support/Golden.h"
 #include "support/RecordingSurface.h"
 #include "support/SettingsSandbox.h"
@@ -362,6 +363,61 @@ private slots:
             QCOMPARE(surface->printerName(), "Second");
             QCOMPARE(chosen.pageSize().name(), paper);
             QCOMPARE(chosen.orientation(), pick ? QPageLayout::Landscape : QPageLayout::Portrait);
+        }
+    }
+
+    // Printer Setup opens at the surface's own paper, one its printer does not list included, but
+    // only when it opens at the surface's printer: a surface on a printer no longer installed
+    // opens at the default printer and its paper, and another printer chosen offers its own
+    // papers. OK with nothing changed keeps the surface's paper; Cancel after another printer was
+    // tried leaves the surface as it was.
+    void printerSetupOwnPaper()
+    {
+        TestPrinters printers({"First", "Second"});
+        const QPageSize card(QSizeF(100, 150), QPageSize::Millimeter, "Card");
+        const QString firstPaper = DefaultsOf("First").paper.name();
+        const QString secondPaper = DefaultsOf("Second").paper.name();
+        QVERIFY(firstPaper != "A5" && secondPaper != "A5");
+        const qsizetype listed = PaperSizes("First").size();
+        for (const QString on : {"First", "Gone"}) {
+            for (const QPageSize& paper : {QPageSize(QPageSize::A5), card}) {
+                const QString row = on + ' ' + paper.name();
+                const bool own = on == "First";
+                for (const bool ok : {true, false}) {
+                    const std::unique_ptr<PrinterSurface> surface = printers.open(on);
+                    surface->printer().setPageSize(paper);
+                    PrinterSetupDialog dialog(nullptr, printers, *surface);
+                    dialog.show();
+                    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+                    auto* names = control<QComboBox>(dialog, "cboPrinter");
+                    auto* papers = control<QComboBox>(dialog, "cboPaper");
+                    QCOMPARE(names->currentData().toString(), "First");
+                    QVERIFY2(papers->currentText() == (own ? paper.name() : firstPaper),
+                             qPrintable(row + ": " + papers->currentText()));
+                    const bool added = own && paper == card;
+                    QCOMPARE(papers->count(), listed + (added ? 1 : 0));
+                    QCOMPARE(papers->findText("Card"), added ? 0 : -1);
+                    if (ok) {
+                        QTest::mouseClick(control<QAbstractButton>(dialog, "cmdOk"),
+                                          Qt::LeftButton);
+                        QCOMPARE(surface->printerName(), "First");
+                        QCOMPARE(surface->printer().pageLayout().pageSize().name(),
+                                 own ? paper.name() : firstPaper);
+                        continue;
+                    }
+                    names->setFocus();
+                    QTest::keyClick(names, Qt::Key_Down);
+                    QCOMPARE(names->currentData().toString(), "Second");
+                    QCOMPARE(papers->currentText(), secondPaper);
+                    QCOMPARE(papers->findText("Card"), -1);
+                    QTest::keyClick(names, Qt::Key_Up);
+                    QCOMPARE(names->currentData().toString(), "First");
+                    QTest::keyClick(&dialog, Qt::Key_Escape);
+                    QVERIFY(!dialog.isVisible());
+                    QCOMPARE(surface->printerName(), on);
+                    QCOMPARE(surface->printer().pageLayout().pageSize().name(), paper.name());
+                }
+            }
         }
     }
 
