@@ -421,6 +421,100 @@ private slots:
         }
     }
 
+    // Print Size from the keyboard alone: Tab to the width, Enter for OK. A width that does not
+    // fit with the column gap is refused with the paper's size and the dialog stays as it was;
+    // Shift+Tab reaches the tabs, an arrow key shows the spacing page, Tab its first box; a gap
+    // that makes the width fit exactly closes the dialog and stores the two.
+    void printSizeByKeyboard()
+    {
+        Sandbox box;
+        Dialog dialog(nullptr, box.store, box.printer);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        const auto focused = [] {
+            QWidget* focus = QApplication::focusWidget();
+            return !focus                          ? QString("nothing")
+                   : qobject_cast<QTabBar*>(focus) ? QString("tabs")
+                                                   : focus->objectName();
+        };
+        const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        };
+        QCOMPARE(focused(), "txtPictureSizeY");
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), "txtPictureSizeX");
+        QTest::keyClicks(QApplication::focusWidget(), "8");
+        press(Qt::Key_Return);
+        QCOMPARE(dialog.messages,
+                 QStringList{"Picture size larger than paper size!!\r\nThe paper size is 8Inch * "
+                             "10.5Inch."});
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.written.isEmpty());
+        QCOMPARE(focused(), "txtPictureSizeX");
+        QCOMPARE(control<QLineEdit>(dialog, "txtPictureSizeX")->text(), "8");
+
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focused(), "tabs");
+        press(Qt::Key_Right);
+        QVERIFY(control<QWidget>(dialog, "fraPicSpac")->isVisible());
+        QVERIFY(!control<QWidget>(dialog, "fraSize")->isVisible());
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), "txtPictureSpacingX");
+        QTest::keyClicks(QApplication::focusWidget(), "0");
+        press(Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.messages.size(), 1);
+        QCOMPARE(box.get("PictureMaxWidth") + ' ' + box.get("PictureSpacingX"), "8 0");
+
+        // Esc after typing stores nothing.
+        Sandbox other;
+        Dialog again(nullptr, other.store, other.printer);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowActive(&again));
+        QTest::keyClicks(QApplication::focusWidget(), "1");
+        press(Qt::Key_Tab);
+        press(Qt::Key_Escape);
+        QVERIFY(!again.isVisible());
+        QVERIFY(again.written.isEmpty() && again.messages.isEmpty());
+        QCOMPARE(other.all(), QStringList());
+    }
+
+    // The header's text box takes typing only while Text is chosen; the text stays in it
+    // whatever is chosen, and OK (Enter) stores it with the style chosen last.
+    void bandTextOnlyForText()
+    {
+        Sandbox box;
+        const auto [dialog, written] = open("frmHeader", box, [](QWidget*, const ChosenFont&) {
+            return std::optional<ChosenFont>();
+        });
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        auto* text = control<QLineEdit>(*dialog, "txtContext");
+        const auto choose = [&](int style) {
+            QTest::mouseClick(
+                control<QRadioButton>(*dialog, QStringLiteral("optSetting%1").arg(style)),
+                Qt::LeftButton);
+        };
+        QVERIFY(!text->isEnabled());
+        choose(2);
+        QVERIFY(text->isEnabled());
+        QTest::mouseClick(text, Qt::LeftButton);
+        QTest::keyClicks(text, "Summer");
+        choose(1);
+        QVERIFY(!text->isEnabled());
+        choose(0);
+        QVERIFY(!text->isEnabled());
+        choose(2);
+        QVERIFY(text->isEnabled());
+        choose(1);
+        QCOMPARE(text->text(), "Summer");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(box.get("HeaderText") + ' ' + box.get("HeaderStyle"), "Summer 1");
+        QVERIFY(!written->isEmpty());
+    }
+
     // The Print Size dialog opened on a store, boxes typed into and left, then OK: what the
     // boxes show, what the printer was asked, the messages, and what was written.
     void printSize()
