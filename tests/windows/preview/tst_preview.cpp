@@ -305,6 +305,50 @@ private slots:
         QVERIFY(window->isVisible());
     }
 
+    // The controls from the keyboard: the zoom list moved with the arrow keys (nothing past its
+    // ends), an outline box toggled with the space bar, each stored at once; then Esc closes the
+    // window from the zoom list and from the page bar, and the Close key from anywhere.
+    void keyboard()
+    {
+        for (const QString& how :
+             QStringList{"Esc in the zoom list", "Esc on the page bar", "Close key"}) {
+            testsupport::SettingsSandbox box;
+            RecordingSurface printer;
+            frmPreview window(nullptr, pictures_.mid(0, 5), previewSettings(), printer, box.store);
+            QVERIFY(window.Form_Load());
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            auto* zoom = control<QComboBox>(window, "cboZoom");
+            zoom->setFocus();
+            QStringList seen;
+            for (const Qt::Key key :
+                 {Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+                QTest::keyClick(zoom, key);
+                seen << window.windowTitle() + ' ' + box.get(Keys[0]);
+            }
+            QCOMPARE(seen,
+                     (QStringList{"Preview 100% ", "Preview 75% 0.75", "Preview 50% 0.5",
+                                  "Preview 25% 0.25", "Preview 25% 0.25", "Preview 50% 0.5"}));
+            QCOMPARE(window.ZoomFactor(), 0.5f);
+            QVERIFY(QTest::qWaitFor([&] { return !window.drawingPage(); }, 20000));
+            auto* pictureArea = control<QCheckBox>(window, "chkShowPictureArea");
+            pictureArea->setFocus();
+            QTest::keyClick(pictureArea, Qt::Key_Space);
+            QCOMPARE(box.get(Keys[2]), "False");
+            QVERIFY(!pictureArea->isChecked());
+
+            if (how == "Close key") {
+                QTest::keySequence(&window, QKeySequence::Close);
+            } else {
+                QWidget* focus = how.contains("zoom") ? static_cast<QWidget*>(zoom)
+                                                      : control<QScrollBar>(window, "hsrPage");
+                focus->setFocus();
+                QTest::keyClick(focus, Qt::Key_Escape);
+            }
+            QVERIFY2(!window.isVisible(), qPrintable(how));
+        }
+    }
+
 private:
     QTemporaryDir dir_;
     QStringList pictures_;
