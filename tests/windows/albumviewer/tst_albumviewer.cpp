@@ -382,6 +382,45 @@ private slots:
         QCOMPARE(s.slotFiles(), shown);
     }
 
+    // Close and Exit by their keys. Closed while the Album Printer shows, the window only hides
+    // and nothing is stored; closed as the last window it is remembered for the next start, where
+    // it was moved to unless minimised, and the program ends; Exit ends it in any case.
+    void closingByKeys()
+    {
+        QString text;
+        for (const QString& row : QStringList{"Close, printer shown", "Close", "Close minimised",
+                                              "Exit, printer shown"}) {
+            Sandbox s({"AlbumViewer/Left=1500", "AlbumViewer/Top=750"});
+            int ends = 0;
+            s.services.ending.setOtherWindowVisible([&](const QWidget& window) {
+                return &window == s.window.get() && row.endsWith("shown");
+            });
+            s.services.ending.setEndProgram([&] { ++ends; });
+            QVERIFY(s.show());
+            s.window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+            QTRY_COMPARE(s.get("Width"), "7605");
+            s.window->move(200, 100);
+            QTRY_COMPARE(s.window->pos(), QPoint(200, 100));
+            if (row.contains("minimised")) {
+                s.window->showMinimized();
+                QTRY_VERIFY(s.window->isMinimized());
+            }
+            QTest::keySequence(s.window.get(), row.startsWith("Exit")
+                                                   ? QKeySequence(Qt::CTRL | Qt::Key_Q)
+                                                   : QKeySequence(QKeySequence::Close));
+            text += QStringLiteral("%1: ends %2, %3, Start=%4, at %5,%6\n")
+                        .arg(row)
+                        .arg(ends)
+                        .arg(s.window->isHidden() ? "hidden" : "shown", s.get("Start", "Quenbrook"),
+                             s.get("Left"), s.get("Top"));
+        }
+        QCOMPARE(text, "Close, printer shown: ends 0, hidden, Start=, at 1500,750\n"
+                       "Close: ends 1, hidden, Start=AlbumViewer, at 3000,1500\n"
+                       "Close minimised: ends 1, hidden, Start=AlbumViewer, at 1500,750\n"
+                       "Exit, printer shown: ends 1, shown, Start=AlbumViewer, at 1500,750\n");
+    }
+
     // File > Album Printer and its toolbar button, from the keyboard and the mouse: with no
     // printer the user is told the Album Viewer is all there is, and nothing opens.
     void albumPrinterCommand()
