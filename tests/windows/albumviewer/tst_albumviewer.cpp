@@ -382,6 +382,53 @@ private slots:
         QCOMPARE(s.slotFiles(), shown);
     }
 
+    // A drive chosen with the keyboard that cannot be read stays shown, and the folder, the
+    // files and the slots stay as they were, with nothing said; choosing it again tries again.
+    // A click in the file list, then its arrow keys, choose the first file of the slots and fill
+    // them.
+    void drivesAndFilesByKeys()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        s.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        FileList* files = s.window->File1();
+        const QStringList names = files->fileNames();
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(files->item(0)).center());
+        QVERIFY(s.settle());
+        QCOMPARE(s.slotFiles().first(), s.path(names[0]));
+        QTest::keyClick(files, Qt::Key_Down);
+        QVERIFY(s.settle());
+        QCOMPARE(files->currentRow(), 1);
+        QCOMPARE(s.slotFiles(), (QStringList{s.path(names[1]), s.path(names[2]), s.path(names[3]),
+                                             s.path(names[4])}));
+        QTest::keyClick(files, Qt::Key_End);
+        QVERIFY(s.settle());
+        QCOMPARE(s.slotFiles(), (QStringList{s.path(names.last()), "-", "-", "-"}));
+        const QStringList shown = s.slotFiles();
+
+        DriveList* drives = s.window->Drive1();
+        drives->setDrives({"/", s.path("gone")});
+        drives->showDriveOf(s.dir);
+        drives->setFocus();
+        QTest::keyClick(drives, Qt::Key_Down);
+        QCOMPARE(drives->currentText(), s.path("gone"));
+        QCOMPARE(s.window->Dir1()->path(), s.dir);
+        QCOMPARE(files->fileNames(), names);
+        QCOMPARE(s.slotFiles(), shown);
+        QVERIFY(s.messages.isEmpty());
+        // There once it can be read; the slots still show what they showed.
+        QVERIFY(QDir(s.dir).mkdir("gone"));
+        QTest::keyClick(drives, Qt::Key_Up);
+        QCOMPARE(s.window->Dir1()->path(), s.dir);
+        QTest::keyClick(drives, Qt::Key_Down);
+        QCOMPARE(s.window->Dir1()->path(), s.path("gone"));
+        QCOMPARE(files->fileNames(), QStringList());
+        QCOMPARE(s.slotFiles(), shown);
+        QVERIFY(s.messages.isEmpty());
+    }
+
     // Close and Exit by their keys. Closed while the Album Printer shows, the window only hides
     // and nothing is stored; closed as the last window it is remembered for the next start, where
     // it was moved to unless minimised, and the program ends; Exit ends it in any case.
