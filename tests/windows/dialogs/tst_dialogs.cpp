@@ -515,6 +515,50 @@ private slots:
         QVERIFY(!written->isEmpty());
     }
 
+    // The Label dialog from the keyboard alone: the tabs have the focus first and an arrow key
+    // turns the page; Tab reaches the position chosen, an arrow key chooses the other one; back
+    // on the tabs, Enter stores it with the label kind as it was.
+    void labelByKeyboard()
+    {
+        Sandbox box;
+        box.put({"LabelPosition=Above", "PrintLabel=FileName"});
+        const auto [dialog, written] = open("frmLabel", box, [](QWidget*, const ChosenFont&) {
+            return std::optional<ChosenFont>();
+        });
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        const auto focused = [] {
+            QWidget* focus = QApplication::focusWidget();
+            return !focus                          ? QString("nothing")
+                   : qobject_cast<QTabBar*>(focus) ? QString("tabs")
+                                                   : focus->objectName();
+        };
+        QStringList seen;
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            seen << focused();
+        };
+        QCOMPARE(focused(), "tabs");
+        press(Qt::Key_Right);
+        QVERIFY(control<QWidget>(*dialog, "fraPosition")->isVisible());
+        QVERIFY(!control<QWidget>(*dialog, "fraGeneral")->isVisible());
+        for (int i = 0; i < 3; ++i)
+            press(Qt::Key_Tab);
+        press(Qt::Key_Down);
+        QCOMPARE(seen, (QStringList{"tabs", "cmdCancel", "cmdOk", "optPosition0", "optPosition1"}));
+        QVERIFY(control<QRadioButton>(*dialog, "optPosition1")->isChecked());
+        for (int i = 0; i < 3; ++i)
+            press(Qt::Key_Tab, Qt::ShiftModifier);
+        press(Qt::Key_Left);
+        QCOMPARE(seen.mid(5), (QStringList{"cmdOk", "cmdCancel", "tabs", "tabs"}));
+        QVERIFY(control<QWidget>(*dialog, "fraGeneral")->isVisible());
+        QVERIFY(!control<QWidget>(*dialog, "fraPosition")->isVisible());
+        press(Qt::Key_Return);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(box.get("LabelPosition") + ' ' + box.get("PrintLabel"), "Below FileName");
+        QVERIFY(!written->isEmpty());
+    }
+
     // The Print Size dialog opened on a store, boxes typed into and left, then OK: what the
     // boxes show, what the printer was asked, the messages, and what was written.
     void printSize()
