@@ -382,6 +382,52 @@ private slots:
         QCOMPARE(s.slotFiles(), shown);
     }
 
+    // The toolbar's navigation buttons clicked with the mouse, at the ends of the list: Next 4th
+    // moves only with four entries after the selected one, Previous 4th stops at the first,
+    // Previous and Next do nothing at the ends. Then the slot's menu worked with the keyboard:
+    // the item under the arrow key runs on the slot right-clicked, Esc runs none.
+    void toolbarAndMenuByInput()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        s.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        auto* toolbar = s.window->findChild<QToolBar*>("Toolbar");
+        QCOMPARE(s.window->File1()->count(), 11);
+        QStringList rows;
+        for (const char* key : {"Last", "Prev4", "Next", "Next4", "Prev", "Next4", "Prev4", "Prev4",
+                                "Prev4", "Prev", "Prev4", "Next", "Last", "Next"}) {
+            QTest::mouseClick(toolbar->widgetForAction(s.window->toolbarButton(key)),
+                              Qt::LeftButton);
+            QVERIFY(s.settle());
+            const int row = s.window->File1()->currentRow();
+            rows << QStringLiteral("%1 %2").arg(key).arg(row);
+            QCOMPARE(s.window->SlotFile(0), s.path(s.window->File1()->fileNames().value(row)));
+        }
+        QCOMPARE(rows, (QStringList{"Last 10", "Prev4 6", "Next 7", "Next4 7", "Prev 6", "Next4 10",
+                                    "Prev4 6", "Prev4 2", "Prev4 0", "Prev 0", "Prev4 0", "Next 1",
+                                    "Last 10", "Next 10"}));
+
+        s.press("First");
+        QSignalSpy added(s.window.get(), &frmAlbumViewer::addToPrintListRequested);
+        const auto menu = [&](int slot, QList<Qt::Key> keys) {
+            s.click(slot, Qt::RightButton);
+            QWidget* popup = QApplication::activePopupWidget();
+            if (popup != s.window->mnuPopup())
+                return false;
+            for (const Qt::Key key : keys)
+                QTest::keyClick(popup, key);
+            return !QApplication::activePopupWidget();
+        };
+        QVERIFY(menu(1, {Qt::Key_Down, Qt::Key_Return}));
+        QVERIFY(menu(2, {Qt::Key_Down, Qt::Key_Escape}));
+        QVERIFY(menu(0, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}));
+        QCOMPARE(added, (QList<QVariantList>{{s.window->SlotFile(1)}}));
+        QCOMPARE(s.messages.size(), 1);
+        QVERIFY(s.messages[0].startsWith("File Name: " + s.window->SlotFile(0) + "\r\n"));
+        QCOMPARE(s.window->CurrentSlot(), 0);
+    }
+
     // A drive chosen with the keyboard that cannot be read stays shown, and the folder, the
     // files and the slots stay as they were, with nothing said; choosing it again tries again.
     // A click in the file list, then its arrow keys, choose the first file of the slots and fill
