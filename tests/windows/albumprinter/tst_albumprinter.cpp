@@ -259,6 +259,59 @@ private slots:
         QCOMPARE(list->toolTip(), QString());
     }
 
+    // The two lists' menus, opened with the right button on the chosen entry and worked with the
+    // arrow keys: each item does what its button does, on the list it was opened on.
+    void listMenus()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        s.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        QSignalSpy viewed(s.window.get(), &frmAlbumPrinter::viewFileRequested);
+        QListWidget* list = s.list();
+        FileList* files = s.files();
+        // Runs the item `down` places below the top of the list's menu.
+        const auto item = [&](QListWidget* on, int down) {
+            // The right button on the chosen entry, through the window system.
+            const QPoint at = on->viewport()->mapTo(s.window.get(),
+                                                    on->visualItemRect(on->currentItem()).center());
+            QTest::mouseClick(s.window->windowHandle(), Qt::RightButton, {}, at);
+            QWidget* popup = QApplication::activePopupWidget();
+            if (!popup || popup->objectName() != (on == list ? "mnupopup1" : "mnupopup2"))
+                return false;
+            for (int i = 0; i <= down; ++i)
+                QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Return);
+            return !QApplication::activePopupWidget();
+        };
+        const QStringList names = files->fileNames();
+        files->setCurrentRow(int(names.indexOf("b.jpg")));
+        QVERIFY(item(files, 1)); // Add
+        QVERIFY(item(files, 0)); // View File
+        QVERIFY(item(files, 2)); // Add All
+        QStringList all;
+        for (const QString& name : names)
+            all << s.path(name);
+        QCOMPARE(s.window->PrintList(), QStringList{s.path("b.jpg")} + all);
+        QCOMPARE(viewed, (QList<QVariantList>{{s.path("b.jpg")}}));
+
+        list->setCurrentRow(2);
+        QVERIFY(item(list, 1)); // up
+        QCOMPARE(s.window->PrintList().mid(0, 3), (QStringList{s.path("b.jpg"), all[1], all[0]}));
+        QCOMPARE(list->currentRow(), 1);
+        QVERIFY(item(list, 2)); // down
+        QVERIFY(item(list, 2)); // down
+        QCOMPARE(s.window->PrintList().mid(0, 4),
+                 (QStringList{s.path("b.jpg"), all[0], all[2], all[1]}));
+        QVERIFY(item(list, 0)); // View File
+        QCOMPARE(viewed.last(), QVariantList{all[1]});
+        QVERIFY(item(list, 3)); // Remove
+        QCOMPARE(s.window->PrintList().size(), all.size());
+        QVERIFY(!s.window->PrintList().mid(0, 3).contains(all[1]));
+        QVERIFY(item(list, 4)); // Remove All
+        QCOMPARE(s.window->PrintList(), QStringList());
+    }
+
     // The File menu and the standard keys: Preview only with something to preview, Print, the
     // Album Viewer and About each asked for once.
     void fileMenuByKeyboard()
