@@ -10,6 +10,7 @@
 #include "support/TestPrinters.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
+#include "windows/common/FilePane.h"
 #include "windows/imageviewer/frmImageViewer.h"
 #include "windows/startup/mQuenbrook.h"
 
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 using namespace quenbrook;
 
@@ -177,6 +179,48 @@ private slots:
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
         QUENBROOK_COMPARE_GOLDEN("windows/handed-over.txt",
                                  text.replace(QStringLiteral(QUENBROOK_SAMPLES_DIR), "<samples>"));
+    }
+
+    // The main windows' commands reach one another: a slot of the Album Viewer added twice gives
+    // two entries in the print list, the Album Printer staying hidden; View Image opens a new
+    // viewer each time; each main window's button shows the other.
+    void windowsReachEachOther()
+    {
+        QVERIFY(QDir::setCurrent(QStringLiteral(QUENBROOK_SAMPLES_DIR)));
+        Start start(dir_.path());
+        start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
+                                ProgramKeys::StartAlbumViewer);
+        QVERIFY(start.program.Main(QString()));
+        QVERIFY(start.viewerShown() && !start.printerShown());
+        frmAlbumViewer& viewer = start.program.Windows().AlbumViewer();
+        viewer.File1()->setCurrentRow(0);
+        QVERIFY(QTest::qWaitFor([&] { return !viewer.filling(); }, 20000));
+        QVERIFY(viewer.SlotLoaded(1));
+        QTest::mouseClick(viewer.picViewer(1), Qt::LeftButton, {},
+                          viewer.picViewer(1)->rect().center());
+        auto* toolbar = viewer.findChild<QToolBar*>("Toolbar");
+        const auto click = [&](QAction* button) {
+            QTest::mouseClick(toolbar->widgetForAction(button), Qt::LeftButton);
+        };
+        for (const char* key : {"AddToList", "AddToList", "ImageViewer", "ImageViewer"})
+            click(viewer.toolbarButton(key));
+        QCOMPARE(start.printList(), (QStringList{viewer.SlotFile(1), viewer.SlotFile(1)}));
+        QVERIFY(!start.printerShown());
+        QTRY_COMPARE(start.imageViewers(), 2);
+        for (frmImageViewer* shown : start.program.Windows().ImageViewers())
+            shown->close();
+
+        click(viewer.toolbarButton("AlbumPrinter"));
+        QVERIFY(start.printerShown() && start.viewerShown());
+        frmAlbumPrinter& printer = start.program.Windows().AlbumPrinter();
+        viewer.hide();
+        auto* printerToolbar = printer.findChild<QToolBar*>("Toolbar");
+        QTest::mouseClick(
+            printerToolbar->widgetForAction(printer.findChild<QAction*>("AlbumViewer")),
+            Qt::LeftButton);
+        QVERIFY(start.viewerShown());
+        QCOMPARE(start.said, QStringList());
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
     }
 
     // Exit from the Album Viewer remembers that window and nothing else; the next start opens it.
