@@ -15,10 +15,13 @@
 #include "windows/startup/mQuenbrook.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 using namespace quenbrook;
@@ -221,6 +224,44 @@ private slots:
         QVERIFY(start.viewerShown());
         QCOMPARE(start.said, QStringList());
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
+    }
+
+    // Preview from the Album Printer's File menu by its keys: the preview shows modal over the
+    // Album Printer and Esc closes it; with the list emptied the same keys open nothing.
+    void previewOverAlbumPrinter()
+    {
+        Start start(dir_.path());
+        start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
+                                ProgramKeys::StartAlbumPrinter);
+        QVERIFY(start.program.Main(add(samplePath("Beach.jpg"))));
+        QVERIFY(start.printerShown());
+        frmAlbumPrinter& printer = start.program.Windows().AlbumPrinter();
+        for (const bool empty : {false, true}) {
+            printer.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&printer));
+            QStringList seen;
+            QTimer watch;
+            connect(&watch, &QTimer::timeout, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal || modal->objectName() != "frmPreview" || !modal->isVisible())
+                    return;
+                seen << QStringLiteral("%1, owner %2")
+                            .arg(modal->windowTitle(),
+                                 modal->parentWidget() == &printer ? "Album Printer" : "other");
+                QTest::keyClick(modal, Qt::Key_Escape);
+            });
+            watch.start(10);
+            QTest::keyClick(&printer, Qt::Key_F, Qt::AltModifier);
+            QWidget* menu = QApplication::activePopupWidget();
+            QVERIFY(menu);
+            QTest::keyClick(menu, Qt::Key_R);
+            QCOMPARE(seen,
+                     empty ? QStringList() : QStringList{"Preview 100%, owner Album Printer"});
+            QVERIFY(!QApplication::activeModalWidget());
+            if (!empty)
+                QTest::mouseClick(printer.findChild<QPushButton*>("cmdRemoveAll"), Qt::LeftButton);
+        }
+        QCOMPARE(start.said, QStringList());
     }
 
     // Exit from the Album Viewer remembers that window and nothing else; the next start opens it.
