@@ -20,9 +20,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QUrl>
 
 using namespace quenbrook;
@@ -198,6 +200,152 @@ private slots:
         folders->openHighlighted();
         QCOMPARE(s.messages, QStringList{"1 " + FolderUnreadableMessage(s.path("sub"))});
         QCOMPARE(folders->path(), s.dir);
+    }
+
+    // The two lists worked with the mouse: a double click on a file adds it; a click on an
+    // entry shows its path as the list's tooltip, which Remove and Remove All clear; View Image
+    // acts on the list that has the focus, and on neither when the focus is elsewhere.
+    void listsByMouse()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        QSignalSpy viewed(s.window.get(), &frmAlbumPrinter::viewFileRequested);
+        FileList* files = s.files();
+        QListWidget* list = s.list();
+        const auto itemCentre = [](QListWidget* in, int row) {
+            return in->visualItemRect(in->item(row)).center();
+        };
+        const auto doubleClick = [&](QListWidget* in, int row) {
+            const QPoint at = itemCentre(in, row);
+            QTest::mouseClick(in->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(in->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(in->viewport(), Qt::LeftButton, {}, at);
+        };
+        const int gif = int(files->fileNames().indexOf("a.gif"));
+        const int jpg = int(files->fileNames().indexOf("b.jpg"));
+        QVERIFY(gif >= 0 && jpg >= 0);
+        doubleClick(files, jpg);
+        doubleClick(files, gif);
+        QCOMPARE(s.window->PrintList(), (QStringList{s.path("b.jpg"), s.path("a.gif")}));
+
+        QCOMPARE(list->toolTip(), QString());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemCentre(list, 1));
+        QCOMPARE(list->toolTip(), s.path("a.gif"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemCentre(list, 0));
+        QCOMPARE(list->toolTip(), s.path("b.jpg"));
+
+        QWidget* viewButton =
+            s.child<QToolBar>("Toolbar")->widgetForAction(s.action("ImageViewer"));
+        QTest::mouseClick(viewButton, Qt::LeftButton);
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, itemCentre(files, gif));
+        QCOMPARE(s.window->focusWidget(), files);
+        QTest::mouseClick(viewButton, Qt::LeftButton);
+        s.child("Dir1")->setFocus();
+        QTest::mouseClick(viewButton, Qt::LeftButton);
+        QCOMPARE(viewed, (QList<QVariantList>{{s.path("b.jpg")}, {s.path("a.gif")}}));
+        QCOMPARE(s.window->PrintList().size(), 2); // a single click adds nothing
+
+        // Remove with nothing chosen keeps the tooltip; with an entry chosen it clears it.
+        list->clearSelection();
+        s.click("cmdRemove");
+        QCOMPARE(list->toolTip(), s.path("b.jpg"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemCentre(list, 1));
+        s.click("cmdRemove");
+        QCOMPARE(s.window->PrintList(), QStringList{s.path("b.jpg")});
+        QCOMPARE(list->toolTip(), QString());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemCentre(list, 0));
+        QCOMPARE(list->toolTip(), s.path("b.jpg"));
+        s.click("cmdRemoveAll");
+        QCOMPARE(list->toolTip(), QString());
+    }
+
+    // The two lists' menus, opened with the right button on the chosen entry and worked with the
+    // arrow keys: each item does what its button does, on the list it was opened on.
+    void listMenus()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        s.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        QSignalSpy viewed(s.window.get(), &frmAlbumPrinter::viewFileRequested);
+        QListWidget* list = s.list();
+        FileList* files = s.files();
+        // Runs the item `down` places below the top of the list's menu.
+        const auto item = [&](QListWidget* on, int down) {
+            // The right button on the chosen entry, through the window system.
+            const QPoint at = on->viewport()->mapTo(s.window.get(),
+                                                    on->visualItemRect(on->currentItem()).center());
+            QTest::mouseClick(s.window->windowHandle(), Qt::RightButton, {}, at);
+            QWidget* popup = QApplication::activePopupWidget();
+            if (!popup || popup->objectName() != (on == list ? "mnupopup1" : "mnupopup2"))
+                return false;
+            for (int i = 0; i <= down; ++i)
+                QTest::keyClick(popup, Qt::Key_Down);
+            QTest::keyClick(popup, Qt::Key_Return);
+            return !QApplication::activePopupWidget();
+        };
+        const QStringList names = files->fileNames();
+        files->setCurrentRow(int(names.indexOf("b.jpg")));
+        QVERIFY(item(files, 1)); // Add
+        QVERIFY(item(files, 0)); // View File
+        QVERIFY(item(files, 2)); // Add All
+        QStringList all;
+        for (const QString& name : names)
+            all << s.path(name);
+        QCOMPARE(s.window->PrintList(), QStringList{s.path("b.jpg")} + all);
+        QCOMPARE(viewed, (QList<QVariantList>{{s.path("b.jpg")}}));
+
+        list->setCurrentRow(2);
+        QVERIFY(item(list, 1)); // up
+        QCOMPARE(s.window->PrintList().mid(0, 3), (QStringList{s.path("b.jpg"), all[1], all[0]}));
+        QCOMPARE(list->currentRow(), 1);
+        QVERIFY(item(list, 2)); // down
+        QVERIFY(item(list, 2)); // down
+        QCOMPARE(s.window->PrintList().mid(0, 4),
+                 (QStringList{s.path("b.jpg"), all[0], all[2], all[1]}));
+        QVERIFY(item(list, 0)); // View File
+        QCOMPARE(viewed.last(), QVariantList{all[1]});
+        QVERIFY(item(list, 3)); // Remove
+        QCOMPARE(s.window->PrintList().size(), all.size());
+        QVERIFY(!s.window->PrintList().mid(0, 3).contains(all[1]));
+        QVERIFY(item(list, 4)); // Remove All
+        QCOMPARE(s.window->PrintList(), QStringList());
+    }
+
+    // The File menu and the standard keys: Preview only with something to preview, Print, the
+    // Album Viewer and About each asked for once.
+    void fileMenuByKeyboard()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        s.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        QSignalSpy preview(s.window.get(), &frmAlbumPrinter::previewRequested);
+        QSignalSpy print(s.window.get(), &frmAlbumPrinter::printRequested);
+        QSignalSpy viewer(s.window.get(), &frmAlbumPrinter::albumViewerRequested);
+        QSignalSpy about(s.window.get(), &frmAlbumPrinter::aboutRequested);
+        const auto fileMenu = [&](Qt::Key key) {
+            QTest::keyClick(s.window.get(), Qt::Key_F, Qt::AltModifier);
+            QWidget* menu = QApplication::activePopupWidget();
+            if (!menu)
+                return false;
+            QTest::keyClick(menu, key);
+            return !QApplication::activePopupWidget();
+        };
+        QVERIFY(fileMenu(Qt::Key_R));
+        QCOMPARE(preview.count(), 0);
+        s.window->AddToPrintList(s.path("b.jpg"));
+        QVERIFY(fileMenu(Qt::Key_R));
+        QCOMPARE(preview.count(), 1);
+        QVERIFY(fileMenu(Qt::Key_P));
+        QCOMPARE(print.count(), 1);
+        QVERIFY(fileMenu(Qt::Key_V));
+        QCOMPARE(viewer.count(), 1);
+        QTest::keySequence(s.window.get(), QKeySequence::Print);
+        QCOMPARE(print.count(), 2);
+        QTest::keySequence(s.window.get(), QKeySequence::HelpContents);
+        QCOMPARE(about.count(), 1);
+        QCOMPARE(preview.count(), 1);
     }
 
     // The drive list starts at the root folder, then lists the others by name.

@@ -5,11 +5,13 @@
 #include "support/TestMain.h"
 #include "windows/albumviewer/ViewerSandbox.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QToolBar>
 
 using namespace quenbrook;
 using namespace quenbrook::AlbumViewerLayout;
@@ -287,6 +289,260 @@ private slots:
         QSignalSpy printer(s.window.get(), &frmAlbumViewer::albumPrinterRequested);
         s.press("AlbumPrinter");
         QCOMPARE(printer.count(), 1);
+    }
+
+    // The mouse on the slots as a user works it: a double click chooses the slot as one click
+    // would and opens nothing; a press let go outside its slot, another button, or the right
+    // button while the left is held choose nothing; a click on an empty slot takes the highlight
+    // away but the chosen slot stays the one the commands act on.
+    void slotMouse()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        QSignalSpy viewed(s.window.get(), &frmAlbumViewer::viewFileRequested);
+        const QStringList names = s.window->File1()->fileNames();
+        s.select(int(names.size()) - 3); // slots 0 to 2 loaded, 3 empty
+        const auto view = [&](int slot) { return s.window->picViewer(slot); };
+        const auto centre = [&](int slot) { return view(slot)->rect().center(); };
+
+        QTest::mouseClick(view(1), Qt::LeftButton, {}, centre(1));
+        QTest::mouseDClick(view(1), Qt::LeftButton, {}, centre(1));
+        QTest::mouseRelease(view(1), Qt::LeftButton, {}, centre(1));
+        QCOMPARE(s.window->CurrentSlot(), 1);
+        QCOMPARE(s.highlights(), (QList<bool>{false, true, false, false}));
+        QCOMPARE(viewed.count(), 0);
+        QVERIFY(!s.window->mnuPopup()->isVisible());
+
+        // Let go beyond the slot's left edge and beyond its bottom edge.
+        for (const QPoint outside : {QPoint(-1, 5), QPoint(5, view(0)->height())}) {
+            QTest::mousePress(view(0), Qt::LeftButton, {}, QPoint(1, 1));
+            QTest::mouseRelease(view(0), Qt::LeftButton, {}, outside);
+        }
+        QTest::mouseClick(view(0), Qt::MiddleButton, {}, centre(0));
+        QTest::mousePress(view(2), Qt::LeftButton, {}, centre(2));
+        QTest::mousePress(view(2), Qt::RightButton, {}, centre(2));
+        QVERIFY(!s.window->mnuPopup()->isVisible());
+        QTest::mouseRelease(view(2), Qt::RightButton, {}, centre(2));
+        QTest::mouseRelease(view(2), Qt::LeftButton, {}, centre(2));
+        QCOMPARE(s.window->CurrentSlot(), 1);
+        QCOMPARE(s.highlights(), (QList<bool>{false, true, false, false}));
+
+        // Just inside the bottom right corner is still a click.
+        const QPoint corner(view(0)->width() - 1, view(0)->height() - 1);
+        QTest::mouseClick(view(0), Qt::LeftButton, {}, corner);
+        QCOMPARE(s.window->CurrentSlot(), 0);
+        QCOMPARE(s.highlights(), (QList<bool>{true, false, false, false}));
+
+        QTest::mouseClick(view(3), Qt::LeftButton, {}, centre(3));
+        QCOMPARE(s.highlights(), (QList<bool>{false, false, false, false}));
+        QCOMPARE(s.window->CurrentSlot(), 0);
+        s.press("Information");
+        QCOMPARE(s.messages.size(), 1);
+        QVERIFY2(s.messages[0].startsWith("File Name: " + s.path(names[names.size() - 3]) + "\r\n"),
+                 qPrintable(s.messages[0]));
+        s.press("ImageViewer");
+        QCOMPARE(viewed, (QList<QVariantList>{{s.path(names[names.size() - 3])}}));
+    }
+
+    // Enter or Return in the folder list opens the highlighted folder; the arrow keys only move
+    // the highlight. A folder gone by the time it is opened is reported and the list stays.
+    void folderListKeys()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        QVERIFY(QDir(s.dir).mkdir("gone") && QDir(s.dir).mkdir("sub"));
+        QVERIFY(QFile::copy(s.path("sunset.jpeg"), s.path("sub/only.jpeg")));
+        FolderList* folders = s.window->Dir1();
+        QVERIFY(folders->setPath(s.path("sub")) && folders->setPath(s.dir));
+        s.select(0);
+        const QStringList shown = s.slotFiles();
+        folders->setFocus();
+        QTest::keyClick(folders, Qt::Key_Down);
+        QTest::keyClick(folders, Qt::Key_Down);
+        QCOMPARE(folders->highlighted(), s.path("sub"));
+        QCOMPARE(folders->path(), s.dir);
+        QTest::keyClick(folders, Qt::Key_Return);
+        QCOMPARE(folders->path(), s.path("sub"));
+        QCOMPARE(s.window->File1()->fileNames(), QStringList{"only.jpeg"});
+        QCOMPARE(s.slotFiles(), shown);
+
+        QTest::keyClick(folders, Qt::Key_Up); // the parent, above the open folder
+        QCOMPARE(folders->highlighted(), s.dir);
+        QTest::keyClick(folders, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(folders->path(), s.dir);
+        QVERIFY(s.window->File1()->fileNames().contains("sunset.jpeg"));
+
+        QVERIFY(QDir(s.dir).rmdir("gone"));
+        QTest::keyClick(folders, Qt::Key_Down);
+        QCOMPARE(folders->highlighted(), s.path("gone"));
+        QVERIFY(s.messages.isEmpty());
+        QTest::keyClick(folders, Qt::Key_Return);
+        QCOMPARE(s.messages,
+                 QStringList{"The folder \"" + s.path("gone") + "\" cannot be opened."});
+        QCOMPARE(folders->path(), s.dir);
+        QCOMPARE(s.slotFiles(), shown);
+    }
+
+    // The toolbar's navigation buttons clicked with the mouse, at the ends of the list: Next 4th
+    // moves only with four entries after the selected one, Previous 4th stops at the first,
+    // Previous and Next do nothing at the ends. Then the slot's menu worked with the keyboard:
+    // the item under the arrow key runs on the slot right-clicked, Esc runs none.
+    void toolbarAndMenuByInput()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        s.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        auto* toolbar = s.window->findChild<QToolBar*>("Toolbar");
+        QCOMPARE(s.window->File1()->count(), 11);
+        QStringList rows;
+        for (const char* key : {"Last", "Prev4", "Next", "Next4", "Prev", "Next4", "Prev4", "Prev4",
+                                "Prev4", "Prev", "Prev4", "Next", "Last", "Next"}) {
+            QTest::mouseClick(toolbar->widgetForAction(s.window->toolbarButton(key)),
+                              Qt::LeftButton);
+            QVERIFY(s.settle());
+            const int row = s.window->File1()->currentRow();
+            rows << QStringLiteral("%1 %2").arg(key).arg(row);
+            QCOMPARE(s.window->SlotFile(0), s.path(s.window->File1()->fileNames().value(row)));
+        }
+        QCOMPARE(rows, (QStringList{"Last 10", "Prev4 6", "Next 7", "Next4 7", "Prev 6", "Next4 10",
+                                    "Prev4 6", "Prev4 2", "Prev4 0", "Prev 0", "Prev4 0", "Next 1",
+                                    "Last 10", "Next 10"}));
+
+        s.press("First");
+        QSignalSpy added(s.window.get(), &frmAlbumViewer::addToPrintListRequested);
+        const auto menu = [&](int slot, QList<Qt::Key> keys) {
+            s.click(slot, Qt::RightButton);
+            QWidget* popup = QApplication::activePopupWidget();
+            if (popup != s.window->mnuPopup())
+                return false;
+            for (const Qt::Key key : keys)
+                QTest::keyClick(popup, key);
+            return !QApplication::activePopupWidget();
+        };
+        QVERIFY(menu(1, {Qt::Key_Down, Qt::Key_Return}));
+        QVERIFY(menu(2, {Qt::Key_Down, Qt::Key_Escape}));
+        QVERIFY(menu(0, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}));
+        QCOMPARE(added, (QList<QVariantList>{{s.window->SlotFile(1)}}));
+        QCOMPARE(s.messages.size(), 1);
+        QVERIFY(s.messages[0].startsWith("File Name: " + s.window->SlotFile(0) + "\r\n"));
+        QCOMPARE(s.window->CurrentSlot(), 0);
+    }
+
+    // A drive chosen with the keyboard that cannot be read stays shown, and the folder, the
+    // files and the slots stay as they were, with nothing said; choosing it again tries again.
+    // A click in the file list, then its arrow keys, choose the first file of the slots and fill
+    // them.
+    void drivesAndFilesByKeys()
+    {
+        Sandbox s;
+        QVERIFY(s.show());
+        s.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        FileList* files = s.window->File1();
+        const QStringList names = files->fileNames();
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(files->item(0)).center());
+        QVERIFY(s.settle());
+        QCOMPARE(s.slotFiles().first(), s.path(names[0]));
+        QTest::keyClick(files, Qt::Key_Down);
+        QVERIFY(s.settle());
+        QCOMPARE(files->currentRow(), 1);
+        QCOMPARE(s.slotFiles(), (QStringList{s.path(names[1]), s.path(names[2]), s.path(names[3]),
+                                             s.path(names[4])}));
+        QTest::keyClick(files, Qt::Key_End);
+        QVERIFY(s.settle());
+        QCOMPARE(s.slotFiles(), (QStringList{s.path(names.last()), "-", "-", "-"}));
+        const QStringList shown = s.slotFiles();
+
+        DriveList* drives = s.window->Drive1();
+        drives->setDrives({"/", s.path("gone")});
+        drives->showDriveOf(s.dir);
+        drives->setFocus();
+        QTest::keyClick(drives, Qt::Key_Down);
+        QCOMPARE(drives->currentText(), s.path("gone"));
+        QCOMPARE(s.window->Dir1()->path(), s.dir);
+        QCOMPARE(files->fileNames(), names);
+        QCOMPARE(s.slotFiles(), shown);
+        QVERIFY(s.messages.isEmpty());
+        // There once it can be read; the slots still show what they showed.
+        QVERIFY(QDir(s.dir).mkdir("gone"));
+        QTest::keyClick(drives, Qt::Key_Up);
+        QCOMPARE(s.window->Dir1()->path(), s.dir);
+        QTest::keyClick(drives, Qt::Key_Down);
+        QCOMPARE(s.window->Dir1()->path(), s.path("gone"));
+        QCOMPARE(files->fileNames(), QStringList());
+        QCOMPARE(s.slotFiles(), shown);
+        QVERIFY(s.messages.isEmpty());
+    }
+
+    // Close and Exit by their keys. Closed while the Album Printer shows, the window only hides
+    // and nothing is stored; closed as the last window it is remembered for the next start, where
+    // it was moved to unless minimised, and the program ends; Exit ends it in any case.
+    void closingByKeys()
+    {
+        QString text;
+        for (const QString& row : QStringList{"Close, printer shown", "Close", "Close minimised",
+                                              "Exit, printer shown"}) {
+            Sandbox s({"AlbumViewer/Left=1500", "AlbumViewer/Top=750"});
+            int ends = 0;
+            s.services.ending.setOtherWindowVisible([&](const QWidget& window) {
+                return &window == s.window.get() && row.endsWith("shown");
+            });
+            s.services.ending.setEndProgram([&] { ++ends; });
+            QVERIFY(s.show());
+            s.window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+            QTRY_COMPARE(s.get("Width"), "7605");
+            s.window->move(200, 100);
+            QTRY_COMPARE(s.window->pos(), QPoint(200, 100));
+            if (row.contains("minimised")) {
+                s.window->showMinimized();
+                QTRY_VERIFY(s.window->isMinimized());
+            }
+            QTest::keySequence(s.window.get(), row.startsWith("Exit")
+                                                   ? QKeySequence(Qt::CTRL | Qt::Key_Q)
+                                                   : QKeySequence(QKeySequence::Close));
+            text += QStringLiteral("%1: ends %2, %3, Start=%4, at %5,%6\n")
+                        .arg(row)
+                        .arg(ends)
+                        .arg(s.window->isHidden() ? "hidden" : "shown", s.get("Start", "Quenbrook"),
+                             s.get("Left"), s.get("Top"));
+        }
+        QCOMPARE(text, "Close, printer shown: ends 0, hidden, Start=, at 1500,750\n"
+                       "Close: ends 1, hidden, Start=AlbumViewer, at 3000,1500\n"
+                       "Close minimised: ends 1, hidden, Start=AlbumViewer, at 1500,750\n"
+                       "Exit, printer shown: ends 1, shown, Start=AlbumViewer, at 1500,750\n");
+    }
+
+    // File > Album Printer and its toolbar button, from the keyboard and the mouse: with no
+    // printer the user is told the Album Viewer is all there is, and nothing opens.
+    void albumPrinterCommand()
+    {
+        for (const bool installed : {false, true}) {
+            Sandbox s;
+            TestPrinters none({});
+            WindowServices services{s.store, none};
+            services.message = s.services.message;
+            if (!installed)
+                s.window = std::make_unique<frmAlbumViewer>(services);
+            frmAlbumViewer& window = *s.window;
+            QSignalSpy opened(&window, &frmAlbumViewer::albumPrinterRequested);
+            QVERIFY(s.show());
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
+            QWidget* menu = QApplication::activePopupWidget();
+            QVERIFY(menu);
+            QTest::keyClick(menu, Qt::Key_P);
+            QVERIFY(!QApplication::activePopupWidget());
+            auto* toolbar = window.findChild<QToolBar*>("Toolbar");
+            QTest::mouseClick(toolbar->widgetForAction(window.toolbarButton("AlbumPrinter")),
+                              Qt::LeftButton);
+            const QString text = "Can't find the printer!\r\nYou may only run the Album Viewer!";
+            QCOMPARE(s.messages, installed ? QStringList() : (QStringList{text, text}));
+            QCOMPARE(opened.count(), installed ? 2 : 0);
+        }
     }
 };
 

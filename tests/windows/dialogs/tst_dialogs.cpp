@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/settings/NumberRules.h"
 #include "print/PrinterSurface.h"
+#include "print/Printers.h"
 #include "support/Golden.h"
 #include "support/RecordingSurface.h"
 #include "support/SettingsSandbox.h"
@@ -363,6 +364,199 @@ private slots:
             QCOMPARE(chosen.pageSize().name(), paper);
             QCOMPARE(chosen.orientation(), pick ? QPageLayout::Landscape : QPageLayout::Portrait);
         }
+    }
+
+    // Printer Setup opens at the surface's own paper, one its printer does not list included, but
+    // only when it opens at the surface's printer: a surface on a printer no longer installed
+    // opens at the default printer and its paper, and another printer chosen offers its own
+    // papers. OK with nothing changed keeps the surface's paper; Cancel after another printer was
+    // tried leaves the surface as it was.
+    void printerSetupOwnPaper()
+    {
+        TestPrinters printers({"First", "Second"});
+        const QPageSize card(QSizeF(100, 150), QPageSize::Millimeter, "Card");
+        const QString firstPaper = DefaultsOf("First").paper.name();
+        const QString secondPaper = DefaultsOf("Second").paper.name();
+        QVERIFY(firstPaper != "A5" && secondPaper != "A5");
+        const qsizetype listed = PaperSizes("First").size();
+        for (const QString on : {"First", "Gone"}) {
+            for (const QPageSize& paper : {QPageSize(QPageSize::A5), card}) {
+                const QString row = on + ' ' + paper.name();
+                const bool own = on == "First";
+                for (const bool ok : {true, false}) {
+                    const std::unique_ptr<PrinterSurface> surface = printers.open(on);
+                    surface->printer().setPageSize(paper);
+                    PrinterSetupDialog dialog(nullptr, printers, *surface);
+                    dialog.show();
+                    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+                    auto* names = control<QComboBox>(dialog, "cboPrinter");
+                    auto* papers = control<QComboBox>(dialog, "cboPaper");
+                    QCOMPARE(names->currentData().toString(), "First");
+                    QVERIFY2(papers->currentText() == (own ? paper.name() : firstPaper),
+                             qPrintable(row + ": " + papers->currentText()));
+                    const bool added = own && paper == card;
+                    QCOMPARE(papers->count(), listed + (added ? 1 : 0));
+                    QCOMPARE(papers->findText("Card"), added ? 0 : -1);
+                    if (ok) {
+                        QTest::mouseClick(control<QAbstractButton>(dialog, "cmdOk"),
+                                          Qt::LeftButton);
+                        QCOMPARE(surface->printerName(), "First");
+                        QCOMPARE(surface->printer().pageLayout().pageSize().name(),
+                                 own ? paper.name() : firstPaper);
+                        continue;
+                    }
+                    names->setFocus();
+                    QTest::keyClick(names, Qt::Key_Down);
+                    QCOMPARE(names->currentData().toString(), "Second");
+                    QCOMPARE(papers->currentText(), secondPaper);
+                    QCOMPARE(papers->findText("Card"), -1);
+                    QTest::keyClick(names, Qt::Key_Up);
+                    QCOMPARE(names->currentData().toString(), "First");
+                    QTest::keyClick(&dialog, Qt::Key_Escape);
+                    QVERIFY(!dialog.isVisible());
+                    QCOMPARE(surface->printerName(), on);
+                    QCOMPARE(surface->printer().pageLayout().pageSize().name(), paper.name());
+                }
+            }
+        }
+    }
+
+    // Print Size from the keyboard alone: Tab to the width, Enter for OK. A width that does not
+    // fit with the column gap is refused with the paper's size and the dialog stays as it was;
+    // Shift+Tab reaches the tabs, an arrow key shows the spacing page, Tab its first box; a gap
+    // that makes the width fit exactly closes the dialog and stores the two.
+    void printSizeByKeyboard()
+    {
+        Sandbox box;
+        Dialog dialog(nullptr, box.store, box.printer);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        const auto focused = [] {
+            QWidget* focus = QApplication::focusWidget();
+            return !focus                          ? QString("nothing")
+                   : qobject_cast<QTabBar*>(focus) ? QString("tabs")
+                                                   : focus->objectName();
+        };
+        const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        };
+        QCOMPARE(focused(), "txtPictureSizeY");
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), "txtPictureSizeX");
+        QTest::keyClicks(QApplication::focusWidget(), "8");
+        press(Qt::Key_Return);
+        QCOMPARE(dialog.messages,
+                 QStringList{"Picture size larger than paper size!!\r\nThe paper size is 8Inch * "
+                             "10.5Inch."});
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.written.isEmpty());
+        QCOMPARE(focused(), "txtPictureSizeX");
+        QCOMPARE(control<QLineEdit>(dialog, "txtPictureSizeX")->text(), "8");
+
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focused(), "tabs");
+        press(Qt::Key_Right);
+        QVERIFY(control<QWidget>(dialog, "fraPicSpac")->isVisible());
+        QVERIFY(!control<QWidget>(dialog, "fraSize")->isVisible());
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), "txtPictureSpacingX");
+        QTest::keyClicks(QApplication::focusWidget(), "0");
+        press(Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.messages.size(), 1);
+        QCOMPARE(box.get("PictureMaxWidth") + ' ' + box.get("PictureSpacingX"), "8 0");
+
+        // Esc after typing stores nothing.
+        Sandbox other;
+        Dialog again(nullptr, other.store, other.printer);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowActive(&again));
+        QTest::keyClicks(QApplication::focusWidget(), "1");
+        press(Qt::Key_Tab);
+        press(Qt::Key_Escape);
+        QVERIFY(!again.isVisible());
+        QVERIFY(again.written.isEmpty() && again.messages.isEmpty());
+        QCOMPARE(other.all(), QStringList());
+    }
+
+    // The header's text box takes typing only while Text is chosen; the text stays in it
+    // whatever is chosen, and OK (Enter) stores it with the style chosen last.
+    void bandTextOnlyForText()
+    {
+        Sandbox box;
+        const auto [dialog, written] = open("frmHeader", box, [](QWidget*, const ChosenFont&) {
+            return std::optional<ChosenFont>();
+        });
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        auto* text = control<QLineEdit>(*dialog, "txtContext");
+        const auto choose = [&](int style) {
+            QTest::mouseClick(
+                control<QRadioButton>(*dialog, QStringLiteral("optSetting%1").arg(style)),
+                Qt::LeftButton);
+        };
+        QVERIFY(!text->isEnabled());
+        choose(2);
+        QVERIFY(text->isEnabled());
+        QTest::mouseClick(text, Qt::LeftButton);
+        QTest::keyClicks(text, "Summer");
+        choose(1);
+        QVERIFY(!text->isEnabled());
+        choose(0);
+        QVERIFY(!text->isEnabled());
+        choose(2);
+        QVERIFY(text->isEnabled());
+        choose(1);
+        QCOMPARE(text->text(), "Summer");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(box.get("HeaderText") + ' ' + box.get("HeaderStyle"), "Summer 1");
+        QVERIFY(!written->isEmpty());
+    }
+
+    // The Label dialog from the keyboard alone: the tabs have the focus first and an arrow key
+    // turns the page; Tab reaches the position chosen, an arrow key chooses the other one; back
+    // on the tabs, Enter stores it with the label kind as it was.
+    void labelByKeyboard()
+    {
+        Sandbox box;
+        box.put({"LabelPosition=Above", "PrintLabel=FileName"});
+        const auto [dialog, written] = open("frmLabel", box, [](QWidget*, const ChosenFont&) {
+            return std::optional<ChosenFont>();
+        });
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        const auto focused = [] {
+            QWidget* focus = QApplication::focusWidget();
+            return !focus                          ? QString("nothing")
+                   : qobject_cast<QTabBar*>(focus) ? QString("tabs")
+                                                   : focus->objectName();
+        };
+        QStringList seen;
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            seen << focused();
+        };
+        QCOMPARE(focused(), "tabs");
+        press(Qt::Key_Right);
+        QVERIFY(control<QWidget>(*dialog, "fraPosition")->isVisible());
+        QVERIFY(!control<QWidget>(*dialog, "fraGeneral")->isVisible());
+        for (int i = 0; i < 3; ++i)
+            press(Qt::Key_Tab);
+        press(Qt::Key_Down);
+        QCOMPARE(seen, (QStringList{"tabs", "cmdCancel", "cmdOk", "optPosition0", "optPosition1"}));
+        QVERIFY(control<QRadioButton>(*dialog, "optPosition1")->isChecked());
+        for (int i = 0; i < 3; ++i)
+            press(Qt::Key_Tab, Qt::ShiftModifier);
+        press(Qt::Key_Left);
+        QCOMPARE(seen.mid(5), (QStringList{"cmdOk", "cmdCancel", "tabs", "tabs"}));
+        QVERIFY(control<QWidget>(*dialog, "fraGeneral")->isVisible());
+        QVERIFY(!control<QWidget>(*dialog, "fraPosition")->isVisible());
+        press(Qt::Key_Return);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(box.get("LabelPosition") + ' ' + box.get("PrintLabel"), "Below FileName");
+        QVERIFY(!written->isEmpty());
     }
 
     // The Print Size dialog opened on a store, boxes typed into and left, then OK: what the

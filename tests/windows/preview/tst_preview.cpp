@@ -235,6 +235,117 @@ private slots:
         }
     }
 
+    // A picture that cannot be loaded is reported by the preview over itself, critical, in the
+    // loader's words, each time its page is drawn; the pictures before it on the page are drawn,
+    // and the other pages are drawn as before, with nothing said.
+    void pageCannotBeDrawn()
+    {
+        QFile text(dir_.filePath("notes.bmp"));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("just some text\n") > 0);
+        text.close();
+        QStringList list = pictures_;
+        list[5] = text.fileName(); // the second cell of page 2
+        const QString said = "notes.bmp: not a readable bitmap";
+
+        testsupport::SettingsSandbox box;
+        box.put({Keys[1] + "=False", Keys[2] + "=False"});
+        RecordingSurface printer;
+        QStringList messages;
+        std::unique_ptr<frmPreview> window;
+        window = std::make_unique<frmPreview>(
+            nullptr, list, previewSettings(), printer, box.store,
+            [&](QWidget* owner, const QString& message, MessageIcon icon) {
+                messages << QStringLiteral("%1 %2 %3")
+                                .arg(owner == window.get() ? "over the preview" : "elsewhere")
+                                .arg(icon == MessageIcon::Critical ? "critical" : "other")
+                                .arg(message);
+            });
+        QSignalSpy pages(window.get(), &frmPreview::pageDrawn);
+        QVERIFY(window->Form_Load());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTRY_COMPARE(pages.count(), 1);
+        QVERIFY(messages.isEmpty());
+        const auto darkCyan = [&] {
+            int count = 0;
+            const QImage& page = window->PageImage();
+            for (int y = 0; y < page.height(); ++y)
+                for (int x = 0; x < page.width(); ++x)
+                    count += page.pixel(x, y) == QColor(Qt::darkCyan).rgb();
+            return count;
+        };
+        const int full = darkCyan(); // four pictures
+        QVERIFY(full > 0);
+
+        const QString reported = "over the preview critical " + said;
+        const QKeySequence next(QKeySequence::MoveToNextPage);
+        const QKeySequence previous(QKeySequence::MoveToPreviousPage);
+        QTest::keySequence(window.get(), next);
+        QTRY_COMPARE(pages.count(), 2);
+        QCOMPARE(messages, QStringList{reported});
+        QCOMPARE(control<QLabel>(*window, "lblPage")->text(), "2");
+        // Only the first picture of the page: a quarter of a full page, near enough.
+        const int drawn = darkCyan();
+        QVERIFY2(drawn > 0 && drawn < full / 3,
+                 qPrintable(QStringLiteral("%1 of %2").arg(drawn).arg(full)));
+        QTest::keySequence(window.get(), next);
+        QTRY_COMPARE(pages.count(), 3);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(darkCyan() > 0);
+        QTest::keySequence(window.get(), previous);
+        QTRY_COMPARE(pages.count(), 4);
+        QCOMPARE(messages, (QStringList{reported, reported}));
+        QTest::keySequence(window.get(), previous);
+        QTRY_COMPARE(pages.count(), 5);
+        QCOMPARE(darkCyan(), full);
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(window->isVisible());
+    }
+
+    // The controls from the keyboard: the zoom list moved with the arrow keys (nothing past its
+    // ends), an outline box toggled with the space bar, each stored at once; then Esc closes the
+    // window from the zoom list and from the page bar, and the Close key from anywhere.
+    void keyboard()
+    {
+        for (const QString& how :
+             QStringList{"Esc in the zoom list", "Esc on the page bar", "Close key"}) {
+            testsupport::SettingsSandbox box;
+            RecordingSurface printer;
+            frmPreview window(nullptr, pictures_.mid(0, 5), previewSettings(), printer, box.store);
+            QVERIFY(window.Form_Load());
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            auto* zoom = control<QComboBox>(window, "cboZoom");
+            zoom->setFocus();
+            QStringList seen;
+            for (const Qt::Key key :
+                 {Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+                QTest::keyClick(zoom, key);
+                seen << window.windowTitle() + ' ' + box.get(Keys[0]);
+            }
+            QCOMPARE(seen,
+                     (QStringList{"Preview 100% ", "Preview 75% 0.75", "Preview 50% 0.5",
+                                  "Preview 25% 0.25", "Preview 25% 0.25", "Preview 50% 0.5"}));
+            QCOMPARE(window.ZoomFactor(), 0.5f);
+            QVERIFY(QTest::qWaitFor([&] { return !window.drawingPage(); }, 20000));
+            auto* pictureArea = control<QCheckBox>(window, "chkShowPictureArea");
+            pictureArea->setFocus();
+            QTest::keyClick(pictureArea, Qt::Key_Space);
+            QCOMPARE(box.get(Keys[2]), "False");
+            QVERIFY(!pictureArea->isChecked());
+
+            if (how == "Close key") {
+                QTest::keySequence(&window, QKeySequence::Close);
+            } else {
+                QWidget* focus = how.contains("zoom") ? static_cast<QWidget*>(zoom)
+                                                      : control<QScrollBar>(window, "hsrPage");
+                focus->setFocus();
+                QTest::keyClick(focus, Qt::Key_Escape);
+            }
+            QVERIFY2(!window.isVisible(), qPrintable(how));
+        }
+    }
+
 private:
     QTemporaryDir dir_;
     QStringList pictures_;

@@ -145,6 +145,50 @@ private slots:
                                                  .arg(list[firstShown]));
     }
 
+    // Cancel in the Printing window, clicked with the mouse while the job runs with its owner
+    // disabled, stops the job before the next picture; Esc in that window does not.
+    void cancelByInput()
+    {
+        for (const bool click : {true, false}) {
+            QTemporaryDir dir;
+            const QStringList list = numberedPictures(dir, 8);
+            PrintSettings s = gridSettings();
+            s.PictureMaxHeight = 4;
+            s.Header.Style = BandStyle::PageNumber;
+            RecordingSurface printer;
+            QWidget owner;
+            owner.show();
+            bool sent = false;
+            WindowWatcher watcher([&] {
+                auto* window = owner.findChild<QWidget*>("frmOnPrinting");
+                if (sent || !window ||
+                    !window->findChild<QLabel*>("lblMessage")
+                         ->text()
+                         .startsWith("Print Page:2\r\n"))
+                    return;
+                sent = true;
+                QMetaObject::invokeMethod(
+                    window,
+                    [window, click] {
+                        if (click)
+                            QTest::mouseClick(window->findChild<QPushButton*>("cmdCancel"),
+                                              Qt::LeftButton);
+                        else
+                            QTest::keyClick(window, Qt::Key_Escape);
+                    },
+                    Qt::QueuedConnection);
+            });
+            PrintAlbum(&owner, list, s, printer, [](qint32) {
+                return std::optional(PageSequence(PageRange{1, 2}));
+            });
+            QVERIFY(sent);
+            QCOMPARE(printed(printer),
+                     click ? "1: 0 1 2 3 | 2: kill" : "1: 0 1 2 3 | 2: 4 5 6 7 end");
+            QVERIFY(watcher.messages.isEmpty());
+            QVERIFY(owner.isEnabled());
+        }
+    }
+
     // The default queue's own paper; Printer Setup names the paper of each printer unless one
     // was picked, and what is picked there is what the queue prints on.
     void takesTheQueuesOwnSetup()

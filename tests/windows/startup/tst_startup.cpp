@@ -10,14 +10,19 @@
 #include "support/TestPrinters.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
+#include "windows/common/FilePane.h"
 #include "windows/imageviewer/frmImageViewer.h"
 #include "windows/startup/mQuenbrook.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
 
 using namespace quenbrook;
 
@@ -177,6 +182,86 @@ private slots:
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
         QUENBROOK_COMPARE_GOLDEN("windows/handed-over.txt",
                                  text.replace(QStringLiteral(QUENBROOK_SAMPLES_DIR), "<samples>"));
+    }
+
+    // The main windows' commands reach one another: a slot of the Album Viewer added twice gives
+    // two entries in the print list, the Album Printer staying hidden; View Image opens a new
+    // viewer each time; each main window's button shows the other.
+    void windowsReachEachOther()
+    {
+        QVERIFY(QDir::setCurrent(QStringLiteral(QUENBROOK_SAMPLES_DIR)));
+        Start start(dir_.path());
+        start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
+                                ProgramKeys::StartAlbumViewer);
+        QVERIFY(start.program.Main(QString()));
+        QVERIFY(start.viewerShown() && !start.printerShown());
+        frmAlbumViewer& viewer = start.program.Windows().AlbumViewer();
+        viewer.File1()->setCurrentRow(0);
+        QVERIFY(QTest::qWaitFor([&] { return !viewer.filling(); }, 20000));
+        QVERIFY(viewer.SlotLoaded(1));
+        QTest::mouseClick(viewer.picViewer(1), Qt::LeftButton, {},
+                          viewer.picViewer(1)->rect().center());
+        auto* toolbar = viewer.findChild<QToolBar*>("Toolbar");
+        const auto click = [&](QAction* button) {
+            QTest::mouseClick(toolbar->widgetForAction(button), Qt::LeftButton);
+        };
+        for (const char* key : {"AddToList", "AddToList", "ImageViewer", "ImageViewer"})
+            click(viewer.toolbarButton(key));
+        QCOMPARE(start.printList(), (QStringList{viewer.SlotFile(1), viewer.SlotFile(1)}));
+        QVERIFY(!start.printerShown());
+        QTRY_COMPARE(start.imageViewers(), 2);
+        for (frmImageViewer* shown : start.program.Windows().ImageViewers())
+            shown->close();
+
+        click(viewer.toolbarButton("AlbumPrinter"));
+        QVERIFY(start.printerShown() && start.viewerShown());
+        frmAlbumPrinter& printer = start.program.Windows().AlbumPrinter();
+        viewer.hide();
+        auto* printerToolbar = printer.findChild<QToolBar*>("Toolbar");
+        QTest::mouseClick(
+            printerToolbar->widgetForAction(printer.findChild<QAction*>("AlbumViewer")),
+            Qt::LeftButton);
+        QVERIFY(start.viewerShown());
+        QCOMPARE(start.said, QStringList());
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
+    }
+
+    // Preview from the Album Printer's File menu by its keys: the preview shows modal over the
+    // Album Printer and Esc closes it; with the list emptied the same keys open nothing.
+    void previewOverAlbumPrinter()
+    {
+        Start start(dir_.path());
+        start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
+                                ProgramKeys::StartAlbumPrinter);
+        QVERIFY(start.program.Main(add(samplePath("Beach.jpg"))));
+        QVERIFY(start.printerShown());
+        frmAlbumPrinter& printer = start.program.Windows().AlbumPrinter();
+        for (const bool empty : {false, true}) {
+            printer.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&printer));
+            QStringList seen;
+            QTimer watch;
+            connect(&watch, &QTimer::timeout, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal || modal->objectName() != "frmPreview" || !modal->isVisible())
+                    return;
+                seen << QStringLiteral("%1, owner %2")
+                            .arg(modal->windowTitle(),
+                                 modal->parentWidget() == &printer ? "Album Printer" : "other");
+                QTest::keyClick(modal, Qt::Key_Escape);
+            });
+            watch.start(10);
+            QTest::keyClick(&printer, Qt::Key_F, Qt::AltModifier);
+            QWidget* menu = QApplication::activePopupWidget();
+            QVERIFY(menu);
+            QTest::keyClick(menu, Qt::Key_R);
+            QCOMPARE(seen,
+                     empty ? QStringList() : QStringList{"Preview 100%, owner Album Printer"});
+            QVERIFY(!QApplication::activeModalWidget());
+            if (!empty)
+                QTest::mouseClick(printer.findChild<QPushButton*>("cmdRemoveAll"), Qt::LeftButton);
+        }
+        QCOMPARE(start.said, QStringList());
     }
 
     // Exit from the Album Viewer remembers that window and nothing else; the next start opens it.

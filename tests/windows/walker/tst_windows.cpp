@@ -24,6 +24,7 @@
 #include "windows/printing/frmOnPrinting.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -186,6 +187,38 @@ private slots:
                         .replace(bin.path(), "<bin>");
         }
         QUENBROOK_COMPARE_GOLDEN("windows/about-system-info.txt", text);
+    }
+
+    // The box from the keyboard: Alt+S starts the tool, or says there is none, and the box stays;
+    // Enter and Esc close it.
+    void keyboard()
+    {
+        for (const QString& row : QStringList{"found, Enter", "none, Esc"}) {
+            frmAbout about(nullptr);
+            const bool found = row.startsWith("found");
+            QStringList ran, said;
+            about.setSystemInfo([&] { return found ? QString("/usr/bin/tool") : QString(); },
+                                [&](const QString& program) {
+                                    ran << program;
+                                    return true;
+                                });
+            about.setMessageFunction([&](QWidget* owner, const QString& message, MessageIcon icon) {
+                said << message + (icon == MessageIcon::None ? "" : " (icon)") +
+                            (owner == &about ? "" : " (elsewhere)");
+            });
+            about.show();
+            QVERIFY(QTest::qWaitForWindowActive(&about));
+            QTest::keyClick(about.windowHandle(), Qt::Key_S, Qt::AltModifier);
+            // The button shows itself pressed for a moment first.
+            QTRY_COMPARE(ran.size() + said.size(), 1);
+            QCOMPARE(ran, found ? QStringList{"/usr/bin/tool"} : QStringList());
+            QCOMPARE(said, found ? QStringList()
+                                 : QStringList{"System Information Is Unavailable At This Time"});
+            QVERIFY(about.isVisible());
+            QTest::keyClick(QApplication::focusWidget(), found ? Qt::Key_Return : Qt::Key_Escape);
+            QVERIFY2(!about.isVisible(), qPrintable(row));
+            QCOMPARE(ran.size() + said.size(), 1);
+        }
     }
 };
 
