@@ -289,6 +289,11 @@ private slots:
         QSignalSpy printer(s.window.get(), &frmAlbumViewer::albumPrinterRequested);
         s.press("AlbumPrinter");
         QCOMPARE(printer.count(), 1);
+
+        // The first slot's picture goes to the list like the others'.
+        s.click(0);
+        s.press("AddToList");
+        QCOMPARE(added.last(), QVariantList{s.path("shapes.wmf")});
     }
 
     // The mouse on the slots as a user works it: a double click chooses the slot as one click

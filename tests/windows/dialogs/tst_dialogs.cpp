@@ -7,6 +7,7 @@
 #include "support/SettingsSandbox.h"
 #include "support/TestMain.h"
 #include "support/TestPrinters.h"
+#include "windows/common/Placement.h"
 #include "windows/dialogs/BandDialog.h"
 #include "windows/dialogs/FontChooser.h"
 #include "windows/dialogs/PrinterSetupDialog.h"
@@ -16,14 +17,17 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFocusEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -226,10 +230,10 @@ private slots:
     {
         using Row = std::tuple<QString, QString, QString, QString>; // form, typed, keys, stored
         const QList<Row> rows{
-            {"frmLabel", "10.5", "", "10.5"},   {"frmHeader", "10.5", "", "10.5"},
-            {"frmFooter", "7,25", "", "7.25"},  {"frmLabel", "0.0001", "", "0.0001"},
-            {"frmLabel", "12", "", "12"},       {"frmHeader", "10.5", "Down", "list"},
-            {"frmLabel", "10.5", "End", "list"}};
+            {"frmLabel", "10.5", "", "10.5"},    {"frmHeader", "10.5", "", "10.5"},
+            {"frmFooter", "7,25", "", "7.25"},   {"frmLabel", "0.0001", "", "0.0001"},
+            {"frmLabel", "12", "", "12"},        {"frmHeader", "10.5", "Down", "list"},
+            {"frmLabel", "10.5", "End", "list"}, {"frmFooter", "10.5", "Click", "list"}};
         for (const auto& [form, typed, keys, stored] : rows) {
             const QString prefix = form == "frmLabel" ? "" : form.mid(3);
             Sandbox box;
@@ -257,8 +261,16 @@ private slots:
                 press(Qt::Key_Tab);
                 seen << (QApplication::focusWidget() == sizes ? "in size list" : "elsewhere")
                      << size->text();
-                if (!keys.isEmpty()) {
+                if (keys == "Click") {
+                    // The size highlighted in the list, clicked, is taken though it stays the
+                    // current one.
+                    QVERIFY(sizes->currentItem());
+                    QTest::mouseClick(sizes->viewport(), Qt::LeftButton, {},
+                                      sizes->visualItemRect(sizes->currentItem()).center());
+                } else if (!keys.isEmpty()) {
                     press(keys == "Down" ? Qt::Key_Down : Qt::Key_End);
+                }
+                if (!keys.isEmpty()) {
                     fromList = sizes->currentItem() ? sizes->currentItem()->text() : "none";
                     seen << (size->text() == fromList && fromList != typed ? "list" : size->text());
                 }
@@ -601,6 +613,26 @@ private slots:
                              dialog.written.join('\n'));
         }
         QUENBROOK_COMPARE_GOLDEN("windows/print-size-dialog.txt", text);
+    }
+
+    // A dialog opens centred on its owner and whole on the screen: an owner half off a corner
+    // puts it right against that corner's two edges.
+    void centredOnOwnerWithinScreen()
+    {
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget owner;
+        owner.resize(200, 150);
+        QDialog dialog(&owner);
+        dialog.resize(300, 200);
+        owner.move(free.center() - QPoint(100, 75));
+        CentreOnOwner(dialog);
+        QCOMPARE(dialog.frameGeometry().center(), owner.frameGeometry().center());
+        owner.move(free.bottomRight() - QPoint(100, 75));
+        CentreOnOwner(dialog);
+        QCOMPARE(dialog.frameGeometry().bottomRight(), free.bottomRight());
+        owner.move(free.topLeft() - QPoint(100, 75));
+        CentreOnOwner(dialog);
+        QCOMPARE(dialog.frameGeometry().topLeft(), free.topLeft());
     }
 
     // Each dialog's keys, missing from a store that holds the others': opening writes nothing,

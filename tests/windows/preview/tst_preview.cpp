@@ -226,11 +226,18 @@ private slots:
                     opened = true, w->close();
             });
             testsupport::SettingsSandbox box;
-            frmPreview::Open(nullptr, pictures_, s, *printer, box.store);
-            QCOMPARE(watcher.messages,
-                     QStringList{width < 9 ? "critical: Print Error!|Can't Preview"
-                                           : "critical: Picture is larger than the printable "
-                                             "range!|Abort Print!"});
+            // Said with the usual pointer back, not the busy one.
+            QStringList said;
+            frmPreview::Open(nullptr, pictures_, s, *printer, box.store,
+                             [&](QWidget*, const QString& text, MessageIcon icon) {
+                                 said
+                                     << (icon == MessageIcon::Critical ? "critical: " : "other: ") +
+                                            text +
+                                            (QGuiApplication::overrideCursor() ? " (busy)" : "");
+                             });
+            QCOMPARE(said, QStringList{width < 9 ? "critical: Print Error!\r\nCan't Preview"
+                                                 : "critical: Picture is larger than the "
+                                                   "printable range!\r\nAbort Print!"});
             QVERIFY(!opened && !QGuiApplication::overrideCursor());
         }
     }
