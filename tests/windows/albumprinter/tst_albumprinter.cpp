@@ -357,6 +357,13 @@ private slots:
         QCOMPARE(DriveOrder({"/b", "/a"}), (QStringList{"/a", "/b"}));
         QCOMPARE(DriveOrder({"/"}), QStringList{"/"});
         QCOMPARE(DriveList().itemText(0), "/");
+
+        // A folder is on the longest drive it lies in, that drive's own folder included.
+        DriveList drives;
+        drives.setDrives({"/media/usb", "/"});
+        for (const auto& [folder, drive] : QList<std::pair<QString, int>>{
+                 {"/media/usb", 0}, {"/media/usb/trip", 0}, {"/media/usb2", 1}, {"/", 1}})
+            QVERIFY2(drives.indexOfDriveFor(folder) == drive, qPrintable(folder));
     }
 
     // The Option menu worked with the keyboard alone: Alt+O, then into Scale (the first item) or

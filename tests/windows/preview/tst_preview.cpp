@@ -334,6 +334,16 @@ private slots:
                      (QStringList{"Preview 100% ", "Preview 75% 0.75", "Preview 50% 0.5",
                                   "Preview 25% 0.25", "Preview 25% 0.25", "Preview 50% 0.5"}));
             QCOMPARE(window.ZoomFactor(), 0.5f);
+            // Another zoom shows the page from its top left corner, wherever the bars were.
+            auto* across = control<QScrollBar>(window, "HScroll1");
+            auto* down = control<QScrollBar>(window, "VScroll1");
+            across->setValue(90);
+            down->setValue(90);
+            QTest::keyClick(zoom, Qt::Key_Up);
+            QCOMPARE((QList<int>{across->value(), down->value()}), (QList<int>{0, 0}));
+            QCOMPARE(control<QWidget>(window, "picPreview")->pos(), QPoint(0, 0));
+            QTest::keyClick(zoom, Qt::Key_Down);
+            QCOMPARE(window.ZoomFactor(), 0.5f);
             QVERIFY(QTest::qWaitFor([&] { return !window.drawingPage(); }, 20000));
             auto* pictureArea = control<QCheckBox>(window, "chkShowPictureArea");
             pictureArea->setFocus();
