@@ -57,6 +57,15 @@ QList<int> pageColours(const QString& pdf)
     return colours;
 }
 
+// The grid with taller cells and the page number as the header: a job of several pages.
+PrintSettings numberedPages()
+{
+    PrintSettings s = gridSettings();
+    s.PictureMaxHeight = 4;
+    s.Header.Style = BandStyle::PageNumber;
+    return s;
+}
+
 } // namespace
 
 class tst_PrintJob : public QObject
@@ -109,9 +118,7 @@ private slots:
         QStringList list = numberedPictures(dir, count);
         if (trouble == "deleted")
             list[5] = dir.filePath("gone.bmp");
-        PrintSettings s = gridSettings();
-        s.PictureMaxHeight = 4;
-        s.Header.Style = BandStyle::PageNumber;
+        const PrintSettings s = numberedPages();
         RecordingSurface printer;
 
         QWidget owner;
@@ -152,9 +159,7 @@ private slots:
         for (const bool click : {true, false}) {
             QTemporaryDir dir;
             const QStringList list = numberedPictures(dir, 8);
-            PrintSettings s = gridSettings();
-            s.PictureMaxHeight = 4;
-            s.Header.Style = BandStyle::PageNumber;
+            const PrintSettings s = numberedPages();
             RecordingSurface printer;
             QWidget owner;
             owner.show();
