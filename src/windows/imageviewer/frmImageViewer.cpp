@@ -261,9 +261,8 @@ void frmImageViewer::LoadImage(const QString& path)
 
 void frmImageViewer::showFirstRows(const Loaded& loaded, const QString& caption)
 {
-    rows_ = loaded.rows;
     if (decoding_) {
-        Picture1_->setRows(rows_);
+        Picture1_->setRows(loaded.rows);
         return;
     }
     // The top of the picture goes on the screen while the rest decodes.
@@ -273,7 +272,7 @@ void frmImageViewer::showFirstRows(const Loaded& loaded, const QString& caption)
     tooMany_ = QSize();
     loaded_ = true;
     decoding_ = true;
-    Picture1_->setPicture(picture_, rows_);
+    Picture1_->setPicture(picture_, loaded.rows);
     setWindowTitle(caption);
     mnuZoomScale_Click(LoadZoom);
     emit pictureShown();

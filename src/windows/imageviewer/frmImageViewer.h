@@ -31,6 +31,7 @@ public:
     void setRows(int rows);
     void setScaled(const QImage& scaled);
     const QImage& scaled() const { return scaled_; }
+    int rows() const { return rows_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -66,7 +67,7 @@ public:
     // Whether a picture is being loaded or scaled (the busy pointer is shown while it loads).
     bool busy() const { return loading_.running() || scaling_.running(); }
     // Rows of the picture shown while the rest is still being decoded; 0 once it is all there.
-    int rowsShown() const { return decoding_ ? rows_ : 0; }
+    int rowsShown() const { return decoding_ ? Picture1_->rows() : 0; }
 
     static constexpr int ZoomCount = 6;
     static constexpr int ScrollMax = 1000;
@@ -122,7 +123,6 @@ private:
     QSize tooMany_; // a size it would not decode; no larger one is asked for again
     bool loaded_ = false;
     bool decoding_ = false; // the rest of the picture's rows are still coming
-    int rows_ = 0;
     PictureLoad load_ = PictureLoader::loadUnlessStopped;
     PictureTask<Loaded> loading_;
     PictureTask<QImage> scaling_;
