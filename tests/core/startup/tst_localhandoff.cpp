@@ -172,8 +172,7 @@ private slots:
         QStringList sent{"/ViewImage /first.gif"};
         for (int i = 0; i < 10; ++i)
             sent << QString("/AddAlbumPrinterList \"%1/Bild %2 ü.jpg\"")
-                        .arg(runtime_->path())
-                        .arg(i);
+                        .arg(runtime_->path(), QString::number(i));
         sent.insert(5, QString()); // a start without arguments hands over an empty command
         bool inside = false, overlapped = false, allAnswered = true;
         server.LoadServer([&](const QString& text) {
@@ -421,9 +420,8 @@ private slots:
             return;
         }
         // The start runs on its own, telling why, and leaves nothing in a refused folder.
-        QVERIFY2(handOff.problem().startsWith(trouble.startsWith("key")
-                                                  ? QDir::toNativeSeparators(key) + ": "
-                                                  : QDir::toNativeSeparators(temp_->path()) + ": "),
+        const QString refused = trouble.startsWith("key") ? key : temp_->path();
+        QVERIFY2(handOff.problem().startsWith(QDir::toNativeSeparators(refused) + ": "),
                  qPrintable(handOff.problem()));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot hand their files over"));
         QVERIFY(!handOff.PrevInstance());
@@ -446,8 +444,6 @@ private slots:
         const passwd* nobody = ::getpwnam("nobody");
         if (::geteuid() != 0 || !nobody)
             QSKIP("needs root and the user nobody to play another user");
-        const uid_t uid = nobody->pw_uid;
-        const gid_t gid = nobody->pw_gid;
         LocalHandOff handOff({1000, 1});
         const sockaddr_un address = localAddress(handOff.endpoint());
         const QByteArray request = HandOffRequest::Encode(1, "/ViewImage /x.gif");
@@ -469,7 +465,8 @@ private slots:
         const pid_t child = ::fork();
         if (child == 0) {
             ::alarm(20);
-            if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+            if (::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 ||
+                ::setuid(nobody->pw_uid) != 0)
                 ::_exit(2);
             char byte;
             int connection = -1;
