@@ -176,10 +176,6 @@ private slots:
             }
         }
         QUENBROOK_COMPARE_GOLDEN("startup/freedesktop-entries.txt", dump);
-        QFile list(desktop.config + "/mimeapps.list");
-        QVERIFY(list.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(list.readAll()),
-                 UserMimeApps + typeOf("emf") + "=gone.desktop\n");
 
         // A later start reads the same classes back and does not touch a file.
         const auto before = filesUnder(desktop.root.path());
