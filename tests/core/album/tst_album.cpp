@@ -366,8 +366,7 @@ private slots:
             steps.stopped = [&] { seen += " stopped"; };
             PrintPages(list, gridSettings(), surface, steps);
             const auto count = [&](SurfaceCall::Kind kind) {
-                return std::count_if(surface.calls().cbegin(), surface.calls().cend(),
-                                     [kind](const SurfaceCall& call) { return call.kind == kind; });
+                return std::ranges::count(surface.calls(), kind, &SurfaceCall::kind);
             };
             const QString expected =
                 raisedAt == 0 ? "123" : QString("123").left(raisedAt) + " stopped";
@@ -419,7 +418,7 @@ private slots:
 
     // An empty store: the defaults, with the printer's font; reading writes nothing, and each
     // font group discards the document the printer may have opened. A new record holds the same,
-    // setting by setting, but with empty fonts. A word that names nothing leaves no labels at
+    // setting by setting, given the printer's font. A word that names nothing leaves no labels at
     // the first load, while a reload keeps what the record held.
     void emptyStoreGivesDefaults()
     {
@@ -433,8 +432,6 @@ private slots:
         QCOMPARE(box.printer.abandonedDocuments(), 3);
 
         PrintSettings fresh;
-        for (const PrintFont* font : {&fresh.LabelFont, &fresh.Header.Font, &fresh.Footer.Font})
-            QVERIFY(*font == PrintFont{});
         fresh.LabelFont = fresh.Header.Font = fresh.Footer.Font = printerFont;
         QCOMPARE(stored(fresh), stored(loaded));
 

@@ -144,14 +144,12 @@ class tst_MetafileApart : public QObject
     Q_OBJECT
     QTemporaryDir dir_;
 
-    PictureResult loadFile(const QString& name, const QByteArray& bytes)
+    QString saved(const QString& name, const QByteArray& bytes)
     {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
+        QFile file(dir_.filePath(name));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-        file.close();
-        return PictureLoader::load(path, QSize(200, 150));
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
     }
 
 private slots:
@@ -182,7 +180,7 @@ private slots:
         QVERIFY(bytes.size() <= MaxFileBytes);
         QElapsedTimer clock;
         clock.start();
-        const PictureResult result = loadFile(name, bytes);
+        const PictureResult result = PictureLoader::load(saved(name, bytes), QSize(200, 150));
         QVERIFY2(clock.elapsed() < GenerousMs, qPrintable(QString::number(clock.elapsed())));
         if (mayDraw) {
             const auto* refused = std::get_if<PictureError>(&result);
@@ -199,11 +197,7 @@ private slots:
     // killed and waited for.
     void stopWhileDrawing()
     {
-        const QString path = dir_.filePath(QStringLiteral("stopped.emf"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(emfTextFlood(20, 4'000));
-        file.close();
+        const QString path = saved("stopped.emf", emfTextFlood(20, 4'000));
         LoadStop stop(false);
         PictureResult result = PictureError{};
         std::thread load([&] { result = PictureLoader::loadUnlessStopped(path, QSize(), &stop); });
