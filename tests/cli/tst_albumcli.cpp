@@ -133,6 +133,17 @@ QString inches(double points)
     return QString::number(qRound(points / 72 * 20) / 20.0);
 }
 
+// Where the page shows the colour, give or take `distance`.
+QRect boxOf(const QImage& page, QColor colour, int distance)
+{
+    QRect box;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (colourDistance(page.pixelColor(x, y), colour) < distance)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 // A PDF as the tests compare it: pages, paper in points, the pictures' resolutions, where each
 // picture's colour lies on page 1 and each word of it, in inches to 1/20.
 QString described(const QString& file)
@@ -146,11 +157,7 @@ QString described(const QString& file)
         text += ' ' + QString::number(ppi);
     const QImage page = pdf.page(1, 20);
     for (int i = 0; i < 4; ++i) {
-        QRect box;
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x)
-                if (colourDistance(page.pixelColor(x, y), Colours[i]) < 60)
-                    box |= QRect(x, y, 1, 1);
+        const QRect box = boxOf(page, Colours[i], 60);
         if (!box.isNull())
             text += QStringLiteral("\n%1 at %2, %3 size %4 x %5")
                         .arg(Names[i], inches(box.x() * 3.6), inches(box.y() * 3.6),
@@ -550,11 +557,7 @@ private slots:
         const QImage page = pdf.page(1, 20);
         int top = -1, last = -1;
         for (const QColor& colour : made) {
-            QRect box;
-            for (int y = 0; y < page.height(); ++y)
-                for (int x = 0; x < page.width(); ++x)
-                    if (colourDistance(page.pixelColor(x, y), colour) < 40)
-                        box |= QRect(x, y, 1, 1);
+            const QRect box = boxOf(page, colour, 40);
             top = top < 0 ? box.y() : top;
             const int place = (box.y() - top + 25) / 50 * 10000 + box.x();
             QVERIFY2(!box.isNull() && place > last, qPrintable(colour.name()));
