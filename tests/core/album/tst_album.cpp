@@ -330,7 +330,6 @@ private slots:
         QCOMPARE(LabelText(LabelKind::FileName, dir_.filePath(".hidden.jpg")), QString());
         QCOMPARE(LabelText(LabelKind::FilePathName, dir_.filePath("B.jpg")),
                  dir_.filePath("B.jpg"));
-        QCOMPARE(LabelText(LabelKind::None, file.fileName()), QString());
     }
 
     // Pictures decoded ahead and the one taken stay within one budget, whatever the workers.
