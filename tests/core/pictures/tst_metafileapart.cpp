@@ -27,15 +27,12 @@ constexpr qint64 GenerousMs = 10'000;
 
 QByteArray le16(int v)
 {
-    const quint16 u = quint16(v);
-    const char bytes[2] = {char(u & 0xFF), char(u >> 8)};
-    return QByteArray(bytes, 2);
+    return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF);
 }
 
 QByteArray le32(qint64 v)
 {
-    const quint32 u = quint32(v);
-    return le16(int(u & 0xFFFF)) + le16(int(u >> 16));
+    return le16(int(v & 0xFFFF)) + le16(int((v >> 16) & 0xFFFF));
 }
 
 // A Windows metafile record: its size in words, its function, its words.
