@@ -4,10 +4,8 @@
 #include "support/Golden.h"
 #include "support/TestMain.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
-#include <algorithm>
 #include <cmath>
 
 using namespace quenbrook;
@@ -75,53 +73,17 @@ private slots:
         QUENBROOK_COMPARE_GOLDEN("geometry/album-printer-anchors.txt", dump);
     }
 
-    // Any stored splitter and window width, and any drag: the splitter stays clear of the file
-    // side's buttons, and on a window at least the least width every control lies inside it
-    // without overlapping.
-    void splitterAndControlsStayInside()
+    // A dragged bar stays between the least left and the rightmost left, each limit taken just
+    // inside, at and just past it.
+    void draggedBarAtItsLimits()
     {
-        QRandomGenerator random(20261206);
         const Limits limits = DesignLimits();
-        const float widths[] = {0, limits.MinimumWidth, limits.ResetWidth};
-        for (int i = 0; i < 200; ++i) {
-            const float width = i < 3 ? widths[i] : float(random.bounded(30000.0));
-            const float stored = float(random.bounded(40000.0) - 5000);
-            const float rightmost = width - limits.SplitterMargin;
-            const float kept = SplitterOnLoad(stored, width, limits);
-            const QString at = QStringLiteral("width %1, stored %2").arg(width).arg(stored);
-            QVERIFY2(kept >= SplitterLeast &&
-                         kept <= std::max({rightmost, limits.SplitterMin, SplitterLeast}),
-                     qPrintable(at));
-            if (stored > SplitterLeast && stored <= std::max(rightmost, limits.SplitterMin))
-                QCOMPARE(kept, stored);
-            const float pointer = float(random.bounded(40000.0) - 20000);
-            const float bar = DraggedBarLeft(pointer, kept, width, limits);
-            const float proposed = pointer + kept;
-            QVERIFY2(bar >= std::min(limits.SplitterMin, rightmost) &&
-                         bar <= std::max(limits.SplitterMin, rightmost),
-                     qPrintable(at));
-            if (proposed >= limits.SplitterMin && proposed <= rightmost)
-                QCOMPARE(bar, proposed);
-            QVERIFY(DraggedBarLeft(pointer + 100, kept, width, limits) >= bar);
-            if (width < limits.MinimumWidth)
-                continue;
-            // A bar dragged to the right limit of a window not much wider than the least width
-            // may end left of the file side's buttons (see splitterBar).
-            for (const float splitter : {kept, std::max(bar, SplitterLeast)}) {
-                const Arrangement a = CompleteLayout(width, limits.FixedHeight, splitter);
-                QVERIFY2(a.fileListWidth > 0 && a.listWidth > 0, qPrintable(at));
-                QVERIFY2(a.imgSplitter.left() >= float(Design::File1.left()) &&
-                             float(a.imgSplitter.right()) <= a.listLeft,
-                         qPrintable(at));
-                QVERIFY2(a.listLeft + a.listWidth < a.upDownLeft &&
-                             a.upDownLeft + float(Design::cmdUp.width()) <= width,
-                         qPrintable(at));
-                QVERIFY2(a.removeLeft >= float(Design::cmdAdd.right()) &&
-                             a.removeAllLeft >= a.removeLeft + float(Design::cmdRemove.width()) &&
-                             a.printLeft >= a.removeAllLeft + float(Design::cmdRemoveAll.width()) &&
-                             a.printLeft + float(Design::cmdPrint.width()) <= width,
-                         qPrintable(at));
-            }
+        const float least = limits.SplitterMin, rightmost = 12000 - limits.SplitterMargin;
+        for (const float step : {-1.f, 0.f, 1.f}) {
+            QCOMPARE(DraggedBarLeft(least + step - 5000, 5000, 12000, limits),
+                     qMax(least, least + step));
+            QCOMPARE(DraggedBarLeft(rightmost + step - 5000, 5000, 12000, limits),
+                     qMin(rightmost, rightmost + step));
         }
     }
 };

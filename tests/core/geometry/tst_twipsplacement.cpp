@@ -4,10 +4,7 @@
 #include "support/Golden.h"
 #include "support/TestMain.h"
 
-#include <QRandomGenerator>
 #include <QTest>
-
-#include <cmath>
 
 using namespace quenbrook;
 
@@ -42,45 +39,6 @@ private slots:
                         .arg(kept.Height);
         }
         QUENBROOK_COMPARE_GOLDEN("geometry/placements.txt", dump);
-    }
-
-    // Any stored values and screen: the window lies on the screen, values already on it are kept,
-    // and pixels converted back give the twips they came from.
-    void keptOnScreen()
-    {
-        QRandomGenerator random(20261206);
-        const auto any = [&] {
-            const float specials[] = {std::nanf(""), -0.f, INFINITY, -INFINITY, 1e30f};
-            return random.bounded(10) == 0 ? specials[random.bounded(5)]
-                                           : float(random.bounded(40000.0) - 10000);
-        };
-        for (int i = 0; i < 200; ++i) {
-            const QSizeF screen(random.bounded(1, 40000), random.bounded(1, 40000));
-            const OuterPlacement stored{any(), any(), any(), any()};
-            const OuterPlacement kept = PlaceOnScreen(stored, screen);
-            const float stays[] = {stored.Left, stored.Top, stored.Width, stored.Height};
-            const float values[] = {kept.Left, kept.Top, kept.Width, kept.Height};
-            for (int k = 0; k < 4; ++k) {
-                const double extent = k % 2 ? screen.height() : screen.width();
-                QVERIFY(values[k] >= 0 && values[k] <= extent && !std::signbit(values[k]));
-                if (stays[k] > 0 && stays[k] <= extent)
-                    QCOMPARE(values[k], stays[k]);
-            }
-            const float twips = float(random.bounded(30000.0));
-            QCOMPARE(ToTwips(ToPixels(QRectF(0, 0, twips, 1)).width(), twips), twips);
-        }
-    }
-
-    void positionOnScreen()
-    {
-        QCOMPARE(PositionOnScreen(std::nanf(""), 100), 0.f);
-        QCOMPARE(PositionOnScreen(100, 100), 100.f);
-        QCOMPARE(PositionOnScreen(100.01f, 100), 0.f);
-        // Without a screen nothing is bounded above.
-        const OuterPlacement far{1e30f, 1e30f, 1e30f, 1e30f};
-        QCOMPARE(PlaceOnScreen(far, QSizeF(std::numeric_limits<float>::max(),
-                                           std::numeric_limits<float>::max())),
-                 far);
     }
 };
 
