@@ -57,6 +57,17 @@ bool loadInto(frmImageViewer& viewer, const QString& path)
            shown.count() == 1 && refused.isEmpty();
 }
 
+// The colour of a pixel of the widget, by name where it is near enough red, blue or white (JPEG's
+// colours are not exact).
+QString colourAt(QWidget* w, int x, int y)
+{
+    const QColor c = w->grab(QRect(x, y, 1, 1)).toImage().pixelColor(0, 0);
+    return c.red() > 200 && c.blue() < 60   ? QStringLiteral("red")
+           : c.blue() > 200 && c.red() < 60 ? QStringLiteral("blue")
+           : c == QColor(Qt::white)         ? QStringLiteral("white")
+                                            : c.name();
+}
+
 } // namespace
 
 // Every window and dialog as it first shows, each compared with its dump in
@@ -150,8 +161,9 @@ class tst_About : public QObject
     Q_OBJECT
 
 private slots:
-    // System Info starts the first system information program on the path ("-name": there, not
-    // executable), or says there is none; one that will not start is reported the same way.
+    // System Info, by Alt+S, starts the first system information program on the path ("-name":
+    // there, not executable), or says there is none over the box; one that will not start is
+    // reported the same way. The box stays; Enter and Esc close it.
     void systemInfo()
     {
         QString text;
@@ -179,46 +191,23 @@ private slots:
                                     ran << program;
                                     return starts;
                                 });
-            about.setMessageFunction([&](QWidget*, const QString& message, MessageIcon icon) {
-                said << message + (icon == MessageIcon::None ? "" : " (icon)");
-            });
-            QTest::mouseClick(about.cmdSysInfo(), Qt::LeftButton);
-            text += QString(row + ": ran [" + ran.join(' ') + "], said [" + said.join(' ') + "]\n")
-                        .replace(bin.path(), "<bin>");
-        }
-        QUENBROOK_COMPARE_GOLDEN("windows/about-system-info.txt", text);
-    }
-
-    // The box from the keyboard: Alt+S starts the tool, or says there is none, and the box stays;
-    // Enter and Esc close it.
-    void keyboard()
-    {
-        for (const QString& row : QStringList{"found, Enter", "none, Esc"}) {
-            frmAbout about(nullptr);
-            const bool found = row.startsWith("found");
-            QStringList ran, said;
-            about.setSystemInfo([&] { return found ? QString("/usr/bin/tool") : QString(); },
-                                [&](const QString& program) {
-                                    ran << program;
-                                    return true;
-                                });
             about.setMessageFunction([&](QWidget* owner, const QString& message, MessageIcon icon) {
-                said << message + (icon == MessageIcon::None ? "" : " (icon)") +
-                            (owner == &about ? "" : " (elsewhere)");
+                QCOMPARE(owner, &about);
+                said << message + (icon == MessageIcon::None ? "" : " (icon)");
             });
             about.show();
             QVERIFY(QTest::qWaitForWindowActive(&about));
             QTest::keyClick(about.windowHandle(), Qt::Key_S, Qt::AltModifier);
             // The button shows itself pressed for a moment first.
-            QTRY_COMPARE(ran.size() + said.size(), 1);
-            QCOMPARE(ran, found ? QStringList{"/usr/bin/tool"} : QStringList());
-            QCOMPARE(said, found ? QStringList()
-                                 : QStringList{"System Information Is Unavailable At This Time"});
+            QTRY_VERIFY(ran.size() + said.size() > 0);
             QVERIFY(about.isVisible());
-            QTest::keyClick(QApplication::focusWidget(), found ? Qt::Key_Return : Qt::Key_Escape);
+            QTest::keyClick(QApplication::focusWidget(),
+                            row.isEmpty() ? Qt::Key_Return : Qt::Key_Escape);
             QVERIFY2(!about.isVisible(), qPrintable(row));
-            QCOMPARE(ran.size() + said.size(), 1);
+            text += QString(row + ": ran [" + ran.join(' ') + "], said [" + said.join(' ') + "]\n")
+                        .replace(bin.path(), "<bin>");
         }
+        QUENBROOK_COMPARE_GOLDEN("windows/about-system-info.txt", text);
     }
 };
 
@@ -371,14 +360,7 @@ private slots:
             QVERIFY(viewer.heldPixels().width() >= qMin(surface.width() * ratio, 1200.0));
             if (file.endsWith(".wmf"))
                 continue;
-            // JPEG's colours are near enough.
-            const auto colourAt = [&](int x) {
-                const QColor c =
-                    viewer.Picture1()->grab(QRect(x, 4, 1, 1)).toImage().pixelColor(0, 0);
-                return c.red() > 200 && c.blue() < 60   ? QStringLiteral("red")
-                       : c.blue() > 200 && c.red() < 60 ? QStringLiteral("blue")
-                                                        : c.name();
-            };
+            const auto colourAt = [&](int x) { return ::colourAt(viewer.Picture1(), x, 4); };
             // Half way across, the two halves meet within a pixel or two of the scaled picture
             // (JPEG blurs its colours over a few blocks).
             const int middle = surface.width() / 2;
@@ -437,13 +419,7 @@ private slots:
         viewer.show();
         viewer.LoadImage(path);
         QTRY_VERIFY(waitingAt > 0);
-        const auto colourAt = [&](int y) {
-            const QColor c = viewer.Picture1()->grab(QRect(4, y, 1, 1)).toImage().pixelColor(0, 0);
-            return c.red() > 200 && c.blue() < 60   ? QStringLiteral("red")
-                   : c.blue() > 200 && c.red() < 60 ? QStringLiteral("blue")
-                   : c == QColor(Qt::white)         ? QStringLiteral("white")
-                                                    : c.name();
-        };
+        const auto colourAt = [&](int y) { return ::colourAt(viewer.Picture1(), 4, y); };
         if (rowByRow) {
             QTRY_COMPARE(shown.count(), 1);
             QCOMPARE(viewer.windowTitle(), path);
@@ -464,16 +440,14 @@ private slots:
         QCOMPARE(zoomed.count(), 0);
         released = true;
         QTRY_COMPARE(zoomed.count(), 1);
-        QCOMPARE(shown.count(), 1);
-        QCOMPARE(viewer.rowsShown(), 0);
-        QVERIFY(!viewer.busy());
-        QVERIFY(viewer.holdsWholePicture());
-        QCOMPARE(viewer.heldPixels(), size);
         const QSize surface = viewer.Picture1()->size();
+        QCOMPARE(QStringList({QString::number(shown.count()), QString::number(viewer.rowsShown()),
+                              viewer.busy() ? "busy" : "idle",
+                              viewer.holdsWholePicture() ? "whole" : "part",
+                              viewer.heldPixels() == size ? "all held" : "some held", colourAt(4),
+                              colourAt(surface.height() - 4), QString::number(opens.take())}),
+                 QStringList({"1", "0", "idle", "whole", "all held", "red", "blue", "1"}));
         QCOMPARE(surface, rowByRow ? half : size);
-        QCOMPARE(colourAt(4), "red");
-        QCOMPARE(colourAt(surface.height() - 4), "blue");
-        QCOMPARE(opens.take(), 1);
     }
 
     // A picture the loader will not decode whole (beyond the memory bound) is shown from as many
@@ -529,16 +503,12 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("file");
-        QTest::newRow("Esc on the window") << "esc-window"
-                                           << "";
-        QTest::newRow("Esc on a scroll bar") << "esc-scrollbar"
-                                             << "";
-        QTest::newRow("&Close") << "menu"
-                                << "";
-        QTest::newRow("missing") << ""
-                                 << "gone.jpg";
-        QTest::newRow("not a bitmap") << ""
-                                      << "notes.bmp";
+        for (const auto& [how, file] : {std::pair{"esc-window", ""},
+                                        {"esc-scrollbar", ""},
+                                        {"menu", ""},
+                                        {"", "gone.jpg"},
+                                        {"", "notes.bmp"}})
+            QTest::newRow(*how ? how : file) << how << file;
     }
     void closing()
     {
