@@ -28,6 +28,7 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -290,6 +291,59 @@ private slots:
             expected << (keys.isEmpty() ? typed : fromList) << "closed";
             QCOMPARE(seen, expected);
             QCOMPARE(box.get(prefix + "FontSize"), stored == "list" ? fromList : stored);
+        }
+    }
+
+    // A number box is checked when the user leaves it: its tab chosen with the mouse, the box
+    // clicked, the text typed over what it held, Tab; then a click on OK keeps what it shows.
+    void numberBoxesCheckedOnLeaving()
+    {
+        using Row = std::tuple<QString, QString, QString, QString, QString>;
+        const QList<Row> rows{
+            // form, tab, box, typed, shown after Tab
+            {"frmHeader", "Spacing", "txtSpacing", ".25", "0.25"},
+            {"frmFooter", "Spacing", "txtSpacing", "", "0"},
+            {"frmFooter", "Spacing", "txtSpacing", "-1.50", "-1.5"},
+            {"frmPrintSize", "Size", "txtPictureSizeX", "3 cm", "3"},
+            {"frmPrintSize", "Size", "txtPictureSizeY", "1e-5", "1E-05"},
+            {"frmPrintSize", "PicSpac", "txtPictureSpacingX", "1,5", "1"},
+            {"frmPrintSize", "PicSpac", "txtPictureSpacingY", "", "0"},
+            {"frmPrintSize", "PicLabel", "txtPictureLabelSpacing", "0.50", "0.5"}};
+        for (const auto& [form, tab, name, typed, shown] : rows) {
+            Sandbox box;
+            std::unique_ptr<QDialog> dialog;
+            const QStringList* written = nullptr;
+            if (form == "frmPrintSize") {
+                auto* sizes = new Dialog(nullptr, box.store, box.printer);
+                dialog.reset(sizes);
+                written = &sizes->written;
+            } else {
+                std::tie(dialog, written) = open(form, box, NoChooser);
+            }
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+            auto* tabs = dialog->findChild<QTabBar*>();
+            int index = 0;
+            while (index < tabs->count() && tabs->tabData(index).toString() != tab)
+                ++index;
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+            auto* edit = control<QLineEdit>(*dialog, name);
+            QVERIFY2(edit->isVisible(), qPrintable(form + ' ' + name));
+            QTest::mouseClick(edit, Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), edit);
+            edit->selectAll();
+            typed.isEmpty() ? QTest::keyClick(edit, Qt::Key_Delete) : QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != edit);
+            QCOMPARE(edit->text(), shown);
+            QTest::mouseClick(control<QAbstractButton>(*dialog, "cmdOk"), Qt::LeftButton);
+            const QString key = name == "txtSpacing"               ? form.mid(3) + "Spacing"
+                                : name == "txtPictureSizeX"        ? "PictureMaxWidth"
+                                : name == "txtPictureSizeY"        ? "PictureMaxHeight"
+                                : name == "txtPictureLabelSpacing" ? "PictureLabelSpacingY"
+                                                                   : name.mid(3);
+            QVERIFY2(written->contains(key + '=' + shown),
+                     qPrintable(form + ": " + written->join(' ')));
         }
     }
 
