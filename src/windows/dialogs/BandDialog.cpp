@@ -4,6 +4,7 @@
 #include "core/album/PageSurface.h"
 #include "core/album/PrintSettingsLoader.h"
 #include "core/settings/NumberRules.h"
+#include "windows/common/ChosenOption.h"
 #include "windows/dialogs/TabStrip.h"
 
 #include <QButtonGroup>
@@ -120,6 +121,8 @@ void BandDialog::addAlignmentPage()
 
 void BandDialog::connectControls()
 {
+    TabEntersAtChosen(settingGroup_->buttons());
+    TabEntersAtChosen(alignmentGroup_->buttons());
     connect(settingGroup_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked)
             optSetting_Click(index);

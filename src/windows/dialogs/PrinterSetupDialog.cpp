@@ -3,6 +3,7 @@
 
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
+#include "windows/common/ChosenOption.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -104,6 +105,7 @@ PrinterSetupDialog::PrinterSetupDialog(QWidget* owner, const Printers& printers,
             &PrinterSetupDialog::cboPrinter_Click);
     // What the user picks here is kept when another printer is chosen.
     connect(cboPaper, &QComboBox::activated, this, [this] { paperPicked_ = true; });
+    TabEntersAtChosen({optPortrait, optLandscape});
     for (QRadioButton* orientation : {optPortrait, optLandscape})
         connect(orientation, &QRadioButton::clicked, this, [this] { orientationPicked_ = true; });
 }

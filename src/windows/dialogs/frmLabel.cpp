@@ -3,6 +3,7 @@
 
 #include "core/album/PageSurface.h"
 #include "core/album/PrintSettingsLoader.h"
+#include "windows/common/ChosenOption.h"
 #include "windows/dialogs/TabStrip.h"
 
 #include <QButtonGroup>
@@ -56,6 +57,8 @@ frmLabel::frmLabel(QWidget* owner, SettingsStore& store, PageSurface& printer,
     setFocusOrder({TabStrip1->tabBar(), cmdCancel, cmdOk, cmdFont, optLabelSetting[2],
                    optLabelSetting[1], optLabelSetting[0], optPosition[0], optPosition[1]});
 
+    TabEntersAtChosen(labelSettingGroup_->buttons());
+    TabEntersAtChosen(positionGroup_->buttons());
     connect(labelSettingGroup_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked)
             optLabelSetting_Click(index);

@@ -455,6 +455,48 @@ private slots:
         QVERIFY(!written->isEmpty());
     }
 
+    // Tab and Shift+Tab enter a set of options at the one chosen, also after an arrow key chose
+    // another or the program did; Enter then stores what the keys chose.
+    void tabEntersOptionsAtTheChosen()
+    {
+        const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            const QWidget* focus = QApplication::focusWidget();
+            return focus ? focus->objectName() : QString();
+        };
+        Sandbox box;
+        box.put({"LabelPosition=Below", "PrintLabel=FileName"});
+        const auto [label, written] = open("frmLabel", box, NoChooser);
+        label->show();
+        QVERIFY(QTest::qWaitForWindowActive(label.get()));
+        control<QWidget>(*label, "cmdFont")->setFocus();
+        QCOMPARE(press(Qt::Key_Tab), "optLabelSetting1");
+        QCOMPARE(press(Qt::Key_Down), "optLabelSetting2");
+        press(Qt::Key_Tab);
+        QCOMPARE(press(Qt::Key_Tab, Qt::ShiftModifier), "optLabelSetting2");
+        label->findChild<QTabBar*>()->setFocus();
+        press(Qt::Key_Right);
+        for (int i = 0; i < 2; ++i)
+            press(Qt::Key_Tab);
+        QCOMPARE(press(Qt::Key_Tab), "optPosition1");
+        QCOMPARE(press(Qt::Key_Up), "optPosition0");
+        press(Qt::Key_Return);
+        QCOMPARE(box.get("LabelPosition") + ' ' + box.get("PrintLabel"), "Above FilePathName");
+
+        TestPrinters printers({"First", "Second"});
+        const std::unique_ptr<PrinterSurface> surface = printers.open("First");
+        surface->printer().setPageOrientation(QPageLayout::Landscape);
+        PrinterSetupDialog setup(nullptr, printers, *surface);
+        setup.show();
+        QVERIFY(QTest::qWaitForWindowActive(&setup));
+        control<QWidget>(setup, "cboPaper")->setFocus();
+        QCOMPARE(press(Qt::Key_Tab), "optLandscape");
+        control<QWidget>(setup, "cboPrinter")->setFocus();
+        press(Qt::Key_Down); // the next printer's own orientation
+        control<QWidget>(setup, "cboPaper")->setFocus();
+        QCOMPARE(press(Qt::Key_Tab), "optPortrait");
+    }
+
     // The Print Size dialog opened on a store, boxes typed into and left, then OK: what the
     // boxes show, what the printer was asked, the messages, and what was written.
     void printSize()
