@@ -97,15 +97,14 @@ private slots:
                 store.SaveSetting(App, "AlbumPrinter", QString("HeaderText%1").arg(i), texts[i]);
         }
         SettingsStore store(dir.path());
+        QStringList read;
         for (int i = 0; i < texts.size(); ++i)
-            QCOMPARE(
-                store.GetSetting(App, "AlbumPrinter", QString("HeaderText%1").arg(i), "missing"),
-                texts[i]);
+            read << store.GetSetting(App, "AlbumPrinter", QString("HeaderText%1").arg(i), "-");
+        QCOMPARE(read, texts);
 
         // A hand-edited file with an unquoted comma still reads as the text written.
         QFile file(store.fileName(App));
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("\n[Edited]\nFontSize=1,5\n");
+        QVERIFY(file.open(QIODevice::Append) && file.write("\n[Edited]\nFontSize=1,5\n") > 0);
         file.close();
         QCOMPARE(SettingsStore(dir.path()).GetSetting(App, "Edited", "FontSize", "0"),
                  QString("1,5"));
@@ -139,10 +138,12 @@ private slots:
             options.timeoutMs = 20000;
             const ProgramRun run = runProgram(QCoreApplication::applicationFilePath(),
                                               {"--read-and-write", dir.path()}, options);
-            const bool regular = kind == "link to a file";
-            QCOMPARE(run.status, 0);
-            QCOMPARE(run.out, regular ? QByteArray("Inch/CM") : QByteArray("default/default"));
-            QCOMPARE(run.errText().count("is not a regular file"), regular ? 0 : 1);
+            // Its exit status, what it read and stored, the messages saying the file is no file.
+            QCOMPARE(QString("%1 %2 %3")
+                         .arg(run.status)
+                         .arg(run.out)
+                         .arg(run.errText().count("is not a regular file")),
+                     kind == "fifo" ? "0 default/default 1" : "0 Inch/CM 0");
             QCOMPARE(typeOf(), type);
         }
     }
@@ -176,8 +177,7 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY2(run.errText().startsWith("The file " + QDir::toNativeSeparators(path)),
                  run.err.constData());
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), "old");
+        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
     }
 };
 

@@ -29,14 +29,15 @@ void write(const QString& path, const QString& text)
         file.write(text.toUtf8());
 }
 
-// Every file under the folder with its time of change and its bytes.
-QMap<QString, QByteArray> filesUnder(const QString& folder)
+// Every file under the folder with its bytes, after its time of change if asked.
+QMap<QString, QByteArray> filesUnder(const QString& folder, bool times = true)
 {
     QMap<QString, QByteArray> files;
     for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
         QFile file(it.next());
-        files[file.fileName()] = it.fileInfo().lastModified().toString(Qt::ISODateWithMs).toUtf8() +
-                                 (file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
+        files[file.fileName()] =
+            (times ? it.fileInfo().lastModified().toString(Qt::ISODateWithMs).toUtf8() : "") +
+            (file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
     }
     return files;
 }
@@ -160,30 +161,23 @@ private slots:
         Desktop desktop;
         desktop.registerTypes();
         QString dump;
-        for (const QString& folder : {desktop.data, desktop.config}) {
-            QStringList files;
-            for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-                files << it.next();
-            files.sort();
-            for (const QString& path : files) {
-                QFile file(path);
-                QVERIFY(file.open(QIODevice::ReadOnly));
+        for (const QString& folder : {desktop.data, desktop.config})
+            for (const auto& [path, bytes] : filesUnder(folder, false).asKeyValueRange()) {
                 // Of the files update-mime-database makes, only the names.
                 const bool made = path.startsWith(desktop.data + "/mime/") &&
                                   !path.startsWith(desktop.data + "/mime/packages/");
                 dump += "== " + QDir(desktop.root.path()).relativeFilePath(path) + '\n' +
-                        (made ? QString() : QString::fromUtf8(file.readAll()) + '\n');
+                        (made ? QString() : QString::fromUtf8(bytes) + '\n');
             }
-        }
         QUENBROOK_COMPARE_GOLDEN("startup/freedesktop-entries.txt", dump);
 
         // A later start reads the same classes back and does not touch a file.
         const auto before = filesUnder(desktop.root.path());
         FreedesktopRegistry later = desktop.registry();
-        QCOMPARE(later.GetExtensionClass("RLE"), "Quenbrook");
-        QCOMPARE(later.GetExtensionClass("jfif"), typeOf("jpg"));
-        QCOMPARE(later.GetExtensionClass("jpe"), typeOf("jpg"));
-        QCOMPARE(later.GetExtensionClass("xyz-unknown"), "");
+        QStringList classes;
+        for (const QString extension : {"RLE", "jfif", "jpe", "xyz-unknown"})
+            classes << later.GetExtensionClass(extension);
+        QCOMPARE(classes, (QStringList{"Quenbrook", typeOf("jpg"), typeOf("jpg"), ""}));
         desktop.registerTypes();
         QCOMPARE(filesUnder(desktop.root.path()), before);
     }
@@ -212,23 +206,23 @@ private slots:
                                                               {root.filePath("elsewhere"), share});
         };
         const QString add = program + " --from-file-manager /AddAlbumPrinterList";
-        const QString view = "sh -c \"exec \\\"\\$0\\\" /ViewImage \\\"\\$1\\\"\" " + program;
-
-        entry("view.desktop", view, types);
+        const QStringList last = types.mid(types.size() - 1);
+        entry("view.desktop", "sh -c \"exec \\\"\\$0\\\" /ViewImage \\\"\\$1\\\"\" " + program,
+              types);
         QVERIFY(!offers()); // no entry adds to the print list
         entry("add.desktop", add, types.mid(0, types.size() - 1));
         QVERIFY(!offers()); // all types but the last
-        entry("add-last.desktop", add, types.mid(types.size() - 1));
+        entry("add-last.desktop", add, last);
         QVERIFY(offers()); // the two add entries share the types between them
         QVERIFY(offers(root.filePath("link")));
         QVERIFY(!offers(root.filePath("prefix/bin/other")));
         QVERIFY(!FreedesktopRegistry::InstalledEntriesOffer(program, {AddSwitch, ViewSwitch},
                                                             {root.filePath("elsewhere")}));
-        entry("add-last.desktop", add, types.mid(types.size() - 1), "Hidden=true\n");
+        entry("add-last.desktop", add, last, "Hidden=true\n");
         QVERIFY(!offers()); // a hidden entry offers nothing
-        entry("add-last.desktop", add, types.mid(types.size() - 1), {}, root.filePath("link"));
+        entry("add-last.desktop", add, last, {}, root.filePath("link"));
         QVERIFY(offers()); // its TryExec names the program through the link
-        entry("add-last.desktop", add, types.mid(types.size() - 1), {}, "/usr/bin/quenbrook-old");
+        entry("add-last.desktop", add, last, {}, "/usr/bin/quenbrook-old");
         QVERIFY(!offers()); // another program's
     }
 };
