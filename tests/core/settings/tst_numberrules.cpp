@@ -4,7 +4,6 @@
 #include "support/TestData.h"
 #include "support/TestMain.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QTest>

@@ -84,7 +84,7 @@ struct Desktop
                                              typeOf("bmp") +
                                              "=quenbrook-class-quenbrook.desktop;\n");
         write(ownPackage, QString::fromUtf8(OwnMimeTypesText({{"jfif", StaleType}})));
-        write(entry(FreedesktopRegistry::ClassDesktopId("Quenbrook")),
+        write(data + "/applications/" + FreedesktopRegistry::ClassDesktopId("Quenbrook"),
               "[Desktop Entry]\nName=Quenbrook\nMimeType=" + StaleType + ";\n");
     }
     FreedesktopRegistry registry() const { return {data, config, {systemData}, {systemConfig}}; }
@@ -94,7 +94,6 @@ struct Desktop
         each.setIconPicture("<svg/>");
         RegisterFileTypes(each, R"(/opt/Quen brook $1 100% a\b)", "quenbrook");
     }
-    QString entry(const QString& id) const { return data + "/applications/" + id; }
     static inline const QString StaleType = "application/x-quenbrook-jfif";
 };
 
