@@ -120,43 +120,37 @@ private slots:
         QString out;
         for (const QString& tweak : testsupport::dataLines("album/layouts.rows")) {
             PrintSettings s = gridSettings();
-            QSizeF printable(8, 10.5);
-            int n = 5;
-            for (const QString& word : tweak.split(' ')) {
-                const float v = word.section('=', 1).toFloat();
+            float height = 10.5f;
+            const int n =
+                tweak.contains("n=") ? tweak.section("n=", 1).section(' ', 0, 0).toInt() : 5;
+            for (const QString& word : tweak.split(' '))
                 for (const auto& [name, place] : {std::pair{"w", &s.PictureMaxWidth},
                                                   {"h", &s.PictureMaxHeight},
                                                   {"sx", &s.PictureSpacingX},
                                                   {"sy", &s.PictureSpacingY},
-                                                  {"spacing", &s.Header.Spacing}})
+                                                  {"spacing", &s.Header.Spacing},
+                                                  {"H", &height}})
                     if (word.section('=', 0, 0) == QLatin1String(name))
-                        *place = v;
-                if (word.startsWith("H="))
-                    printable.setHeight(v);
-                if (word.startsWith("n="))
-                    n = word.mid(2).toInt();
-            }
+                        *place = word.section('=', 1).toFloat();
             if (tweak.contains("labelled"))
                 s.PrintLabel = LabelKind::FileName;
             if (tweak.contains("bands"))
                 s.Header.Style = BandStyle::PageNumber, s.Footer.Style = BandStyle::Text;
-            RecordingSurface surface(printable);
+            RecordingSurface surface(QSizeF(8, height));
             surface.failAtCall(tweak == "surface fails" ? 2 : -1, "The printer is not ready.");
             const LayoutResult result = ComputePageLayout(s, n, surface);
             out += tweak + ": ";
             if (const auto* failure = std::get_if<LayoutFailure>(&result)) {
-                out += QStringLiteral("problem %1, %2\n")
-                           .arg(int(failure->problem))
-                           .arg(QString(failure->message).replace("\r\n", "|"));
+                out += QString::asprintf(
+                    "problem %d, %s\n", int(failure->problem),
+                    qUtf8Printable(QString(failure->message).replace("\r\n", "|")));
                 continue;
             }
             const PageLayout& l = std::get<PageLayout>(result);
-            out += QStringLiteral("%1 x %2 = %3, %4 pages, offset %5, %6\n")
-                       .arg(l.ColumnCount)
-                       .arg(l.RowCount)
-                       .arg(l.PicturesPerPage)
-                       .arg(l.PageCount)
-                       .arg(rounded(l.OffsetX), rounded(l.OffsetY));
+            out +=
+                QString::asprintf("%d x %d = %d, %d pages, offset %s, %s\n", l.ColumnCount,
+                                  l.RowCount, l.PicturesPerPage, l.PageCount,
+                                  qPrintable(rounded(l.OffsetX)), qPrintable(rounded(l.OffsetY)));
         }
         QUENBROOK_COMPARE_GOLDEN("album/layouts.txt", out);
     }
