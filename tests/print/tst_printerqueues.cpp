@@ -181,11 +181,9 @@ private slots:
             lpdest.isNull() ? qunsetenv("LPDEST") : qputenv("LPDEST", lpdest);
         });
         QStringList chosen;
-        for (const auto& [printerVariable, lpdestVariable] : {std::pair{"", ""},
-                                                              {"Laser", ""},
-                                                              {"Laser", "Borderless"},
-                                                              {"", "Laser"},
-                                                              {"NoSuchQueue", ""}}) {
+        const std::pair<const char*, const char*> variables[] = {
+            {"", ""}, {"Laser", ""}, {"Laser", "Borderless"}, {"", "Laser"}, {"NoSuchQueue", ""}};
+        for (const auto& [printerVariable, lpdestVariable] : variables) {
             *printerVariable ? qputenv("PRINTER", printerVariable) : qunsetenv("PRINTER");
             *lpdestVariable ? qputenv("LPDEST", lpdestVariable) : qunsetenv("LPDEST");
             chosen << SystemPrinters().defaultName();

@@ -135,19 +135,14 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath("papersize");
         qputenv("PAPERCONF", file.toLocal8Bit());
-        for (const auto& [variable, written, expected] :
-             {std::tuple{"letter", "a5", QPageSize::Letter},
-              {"A5", "", QPageSize::A5},
-              {"  legal ", "", QPageSize::Legal},
-              {"halfletter", "", QPageSize::Statement},
-              {"a10", "", QPageSize::A10},
-              {"B5", "", QPageSize::B5},
-              {"a11", "", locale},
-              {"a", "", locale},
-              {"", "# the office's paper\n\n   legal  # not letter\nletter\n", QPageSize::Legal},
-              {"nonsense", "a5", QPageSize::A5},
-              {"", "#a5\n", locale},
-              {"", "", locale}}) {
+        using enum QPageSize::PageSizeId;
+        const char* office = "# the office's paper\n\n   legal  # not letter\nletter\n";
+        const std::tuple<const char*, const char*, QPageSize::PageSizeId> papers[] = {
+            {"letter", "a5", Letter},      {"A5", "", A5},    {"  legal ", "", Legal},
+            {"halfletter", "", Statement}, {"a10", "", A10},  {"B5", "", B5},
+            {"a11", "", locale},           {"a", "", locale}, {"nonsense", "a5", A5},
+            {"", "#a5\n", locale},         {"", "", locale},  {"", office, Legal}};
+        for (const auto& [variable, written, expected] : papers) {
             qputenv("PAPERSIZE", variable);
             QFile out(file);
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(written) >= 0);
