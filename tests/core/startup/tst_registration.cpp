@@ -128,15 +128,12 @@ private slots:
             return store.GetSetting("Quenbrook", "Quenbrook", "Path", "-") + " " +
                    store.GetSetting("Quenbrook", "Quenbrook", "V", "-");
         };
-        // folder of this start, "V" left by an older release, registers, stored afterwards
+        // Folder of this start, "V" left by an older release, registers, stored afterwards: the
+        // first start stores the folder, the second the version; then moved, letter case counting.
         const std::tuple<const char*, const char*, bool, const char*> starts[] = {
-            {"/opt/q", nullptr, true, "/opt/q -"},     // first start: stores the folder
-            {"/opt/q", nullptr, true, "/opt/q 1.4.5"}, // second: stores the version
-            {"/opt/q", nullptr, false, "/opt/q 1.4.5"},
-            {"/opt/Q", nullptr, true, "/opt/Q 1.4.5"}, // moved; letter case counts
-            {"/opt/Q", nullptr, false, "/opt/Q 1.4.5"},
-            {"/opt/Q", "1.4.4", true, "/opt/Q 1.4.5"},
-        };
+            {"/opt/q", nullptr, true, "/opt/q -"},      {"/opt/q", nullptr, true, "/opt/q 1.4.5"},
+            {"/opt/q", nullptr, false, "/opt/q 1.4.5"}, {"/opt/Q", nullptr, true, "/opt/Q 1.4.5"},
+            {"/opt/Q", nullptr, false, "/opt/Q 1.4.5"}, {"/opt/Q", "1.4.4", true, "/opt/Q 1.4.5"}};
         for (const auto& [folder, olderV, registers, after] : starts) {
             if (olderV)
                 store.SaveSetting("Quenbrook", "Quenbrook", "V", olderV);
