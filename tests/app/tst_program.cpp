@@ -59,10 +59,10 @@ private slots:
     {
         for (const QString platform : {"", "xcb"}) {
             QTemporaryDir runtime;
-            QStringList set{"XDG_RUNTIME_DIR=" + runtime.path()};
-            if (!platform.isEmpty())
-                set << "QT_QPA_PLATFORM=" + platform;
-            const ProgramRun first = run({}, runtime.path(), set);
+            const ProgramRun first = run(
+                {}, runtime.path(),
+                {"XDG_RUNTIME_DIR=" + runtime.path(),
+                 platform.isEmpty() ? "HOME=" + runtime.path() : "QT_QPA_PLATFORM=" + platform});
             QVERIFY(first.status > 0);
             QVERIFY2(first.err.contains("graphical display") &&
                          first.err.contains("WAYLAND_DISPLAY"),

@@ -27,35 +27,22 @@ const QString Office = QStringLiteral("Laser");
 const QString OfficeInfo = QStringLiteral("Office laser, 2nd floor");
 
 // A queue's surface that keeps each spooled document instead of sending it.
-class KeptSpool final : public PrinterSurface
+struct KeptSpool final : PrinterSurface
 {
-public:
-    KeptSpool(const QString& queue, QString keep)
-        : PrinterSurface(queue)
-        , keep_(std::move(keep))
-    {}
-
-protected:
+    using PrinterSurface::PrinterSurface;
+    QString keep;
     QString deliver(const QString& spoolFile) override
     {
-        QFile::remove(keep_);
-        return QFile::copy(spoolFile, keep_) ? QString() : QStringLiteral("not kept");
+        QFile::remove(keep);
+        return QFile::copy(spoolFile, keep) ? QString() : QStringLiteral("not kept");
     }
-
-private:
-    QString keep_;
 };
 
-// Where the ink of the first page lies, in points from the sheet's top-left corner.
-QRect inkInPoints(const QString& pdf)
+Picture blackSquare()
 {
-    const QImage page = PdfReader(pdf).page(1, 72);
-    QRect ink;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (qGray(page.pixel(x, y)) < 128)
-                ink |= QRect(x, y, 1, 1);
-    return ink;
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return Picture::fromImage(image, QSize(9, 9));
 }
 
 // The German name of the built-in printer, as a translation would give it.
@@ -112,7 +99,8 @@ private slots:
                QPoint(10, 10)}}) {
             const QString row = queue + (orientation == QPageLayout::Landscape ? " landscape" : "");
             const QString pdf = dir_.filePath(row + ".pdf");
-            KeptSpool surface(queue, pdf);
+            KeptSpool surface(queue);
+            surface.keep = pdf;
             surface.setOutputFileName(pdf);
             surface.printer().setPageOrientation(orientation);
             surface.printer().setPageSize(QPageSize(QPageSize::Letter));
@@ -120,11 +108,15 @@ private slots:
             QCOMPARE(QSize(qRound(drawable.width()), qRound(drawable.height())),
                      (area * 100).toSize());
             const double inch = surface.dotsPerInch();
-            surface.drawPicture(Picture::fromImage(blackSquare(), QSize(9, 9)),
-                                QRectF(0, 0, inch, inch));
+            surface.drawPicture(blackSquare(), QRectF(0, 0, inch, inch));
             surface.endDoc(nullptr);
             QVERIFY2(surface.error().isEmpty(), qPrintable(surface.error()));
-            const QRect ink = inkInPoints(pdf);
+            // Where the ink of the first page lies, in points from the sheet's top-left corner.
+            const QImage page = PdfReader(pdf).page(1, 72);
+            QRect ink;
+            for (int y = 0; y < page.height(); ++y)
+                for (int x = 0; x < page.width(); ++x)
+                    ink |= qGray(page.pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
             QVERIFY2((ink.topLeft() - corner).manhattanLength() <= 2 && qAbs(ink.width() - 72) <= 2,
                      qPrintable(row));
         }
@@ -165,8 +157,7 @@ private slots:
         for (const QString& printer : {SaveAsPdfPrinter.toString(), Office}) {
             PrinterSurface surface(printer);
             surface.setOutputFileName(pdf);
-            surface.drawPicture(Picture::fromImage(blackSquare(), QSize(9, 9)),
-                                QRectF(0, 0, 100, 100));
+            surface.drawPicture(blackSquare(), QRectF(0, 0, 100, 100));
             surface.endDoc(nullptr);
             QVERIFY2(surface.error().isEmpty(), qPrintable(surface.error()));
         }
@@ -190,11 +181,9 @@ private slots:
             lpdest.isNull() ? qunsetenv("LPDEST") : qputenv("LPDEST", lpdest);
         });
         QStringList chosen;
-        for (const auto& [printerVariable, lpdestVariable] : {std::pair{"", ""},
-                                                              {"Laser", ""},
-                                                              {"Laser", "Borderless"},
-                                                              {"", "Laser"},
-                                                              {"NoSuchQueue", ""}}) {
+        const std::pair<const char*, const char*> variables[] = {
+            {"", ""}, {"Laser", ""}, {"Laser", "Borderless"}, {"", "Laser"}, {"NoSuchQueue", ""}};
+        for (const auto& [printerVariable, lpdestVariable] : variables) {
             *printerVariable ? qputenv("PRINTER", printerVariable) : qunsetenv("PRINTER");
             *lpdestVariable ? qputenv("LPDEST", lpdestVariable) : qunsetenv("LPDEST");
             chosen << SystemPrinters().defaultName();
@@ -203,13 +192,6 @@ private slots:
     }
 
 private:
-    static QImage blackSquare()
-    {
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        return image;
-    }
-
     CupsScheduler scheduler_;
     const QString noScheduler_ = CupsScheduler::unavailable();
     QTemporaryDir dir_;

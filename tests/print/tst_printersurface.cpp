@@ -52,8 +52,8 @@ private slots:
         surface.printer().setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
                                                     QPageLayout::Portrait,
                                                     QMarginsF(0.5, 1, 0.25, 2), QPageLayout::Inch));
-        QCOMPARE(surface.paperWidthTwips(), 612.0f * 20);
-        QCOMPARE(surface.paperHeightTwips(), 792.0f * 20);
+        QCOMPARE(QSizeF(surface.paperWidthTwips(), surface.paperHeightTwips()),
+                 QSizeF(612, 792) * 20);
         for (const QString& target : {fresh, old.fileName()}) {
             surface.setOutputFileName(target);
             surface.drawText("page 1", QPointF(), Black);
@@ -67,8 +67,7 @@ private slots:
         QVERIFY2(surface.error().contains("stopped"), qPrintable(surface.error()));
         QVERIFY(surface.textHeight(Black.font, Sample) > 0); // measuring starts no document
         QCOMPARE(filesIn(dir.path()), QStringList{"old.pdf"});
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("the album of last year"));
+        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "the album of last year");
 
         surface.setOutputFileName(fresh);
         surface.drawPicture(Picture::fromImage(QImage(64, 64, QImage::Format_RGB32), QSize(9, 9)),
@@ -136,19 +135,14 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath("papersize");
         qputenv("PAPERCONF", file.toLocal8Bit());
-        for (const auto& [variable, written, expected] :
-             {std::tuple{"letter", "a5", QPageSize::Letter},
-              {"A5", "", QPageSize::A5},
-              {"  legal ", "", QPageSize::Legal},
-              {"halfletter", "", QPageSize::Statement},
-              {"a10", "", QPageSize::A10},
-              {"B5", "", QPageSize::B5},
-              {"a11", "", locale},
-              {"a", "", locale},
-              {"", "# the office's paper\n\n   legal  # not letter\nletter\n", QPageSize::Legal},
-              {"nonsense", "a5", QPageSize::A5},
-              {"", "#a5\n", locale},
-              {"", "", locale}}) {
+        using enum QPageSize::PageSizeId;
+        const char* office = "# the office's paper\n\n   legal  # not letter\nletter\n";
+        const std::tuple<const char*, const char*, QPageSize::PageSizeId> papers[] = {
+            {"letter", "a5", Letter},      {"A5", "", A5},    {"  legal ", "", Legal},
+            {"halfletter", "", Statement}, {"a10", "", A10},  {"B5", "", B5},
+            {"a11", "", locale},           {"a", "", locale}, {"nonsense", "a5", A5},
+            {"", "#a5\n", locale},         {"", "", locale},  {"", office, Legal}};
+        for (const auto& [variable, written, expected] : papers) {
             qputenv("PAPERSIZE", variable);
             QFile out(file);
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(written) >= 0);
@@ -173,8 +167,7 @@ private slots:
             QRect ink;
             for (int y = 0; y < surface.image().height(); ++y)
                 for (int x = 0; x < surface.image().width(); ++x)
-                    if (qGray(surface.image().pixel(x, y)) < 128)
-                        ink |= QRect(x, y, 1, 1);
+                    ink |= qGray(surface.image().pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
             QVERIFY2(ink.left() >= 96 * ratio && ink.left() <= 100 * ratio &&
                          ink.top() >= 96 * ratio && ink.bottom() <= (96 + height) * ratio &&
                          ink.height() > height * ratio / 2,

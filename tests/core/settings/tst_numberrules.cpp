@@ -4,7 +4,6 @@
 #include "support/TestData.h"
 #include "support/TestMain.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QTest>
@@ -40,10 +39,8 @@ private slots:
     // either locale. A text to read has its tabs and line ends written as \t, \n and \r.
     void readAndWritten()
     {
-        const QStringList inputs = testsupport::dataLines("settings/numbers.txt");
-        QVERIFY(!inputs.isEmpty());
         QString dump;
-        for (const QString& line : inputs) {
+        for (const QString& line : testsupport::dataLines("settings/numbers.txt")) {
             const QString kind = line.section(' ', 0, 0), input = line.section(' ', 1);
             const double value = QLocale::c().toDouble(input);
             if (kind == "read") {
@@ -71,16 +68,13 @@ private slots:
     {
         QRandomGenerator random(20261205);
         for (int i = 0; i < 20000; ++i) {
-            const float mantissa = static_cast<float>(random.bounded(2.0) - 1.0);
-            const int exponent = random.bounded(-30, 30);
-            const float value = mantissa * std::pow(10.0f, static_cast<float>(exponent));
+            const float value = static_cast<float>(random.bounded(2.0) - 1.0) *
+                                std::pow(10.0f, static_cast<float>(random.bounded(-30, 30)));
             const QString text = NumberText(value);
             const float back = static_cast<float>(NumericValue(text));
             QVERIFY2(std::fabs(back - value) <= std::fabs(value) * 6e-7f,
-                     qPrintable(QString("%1 written as %2 reads %3")
-                                    .arg(double(value), 0, 'g', 9)
-                                    .arg(text)
-                                    .arg(double(back), 0, 'g', 9)));
+                     qPrintable(QString::asprintf("%.9g written as %s reads %.9g", double(value),
+                                                  qPrintable(text), double(back))));
             QVERIFY2(!text.contains(QLatin1Char(',')) && text.size() <= 14, qPrintable(text));
         }
     }

@@ -29,14 +29,15 @@ void write(const QString& path, const QString& text)
         file.write(text.toUtf8());
 }
 
-// Every file under the folder with its time of change and its bytes.
-QMap<QString, QByteArray> filesUnder(const QString& folder)
+// Every file under the folder with its bytes, after its time of change if asked.
+QMap<QString, QByteArray> filesUnder(const QString& folder, bool times = true)
 {
     QMap<QString, QByteArray> files;
     for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
         QFile file(it.next());
-        files[file.fileName()] = it.fileInfo().lastModified().toString(Qt::ISODateWithMs).toUtf8() +
-                                 (file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
+        files[file.fileName()] =
+            (times ? it.fileInfo().lastModified().toString(Qt::ISODateWithMs).toUtf8() : "") +
+            (file.open(QIODevice::ReadOnly) ? file.readAll() : "?");
     }
     return files;
 }
@@ -83,7 +84,7 @@ struct Desktop
                                              typeOf("bmp") +
                                              "=quenbrook-class-quenbrook.desktop;\n");
         write(ownPackage, QString::fromUtf8(OwnMimeTypesText({{"jfif", StaleType}})));
-        write(entry(FreedesktopRegistry::ClassDesktopId("Quenbrook")),
+        write(data + "/applications/" + FreedesktopRegistry::ClassDesktopId("Quenbrook"),
               "[Desktop Entry]\nName=Quenbrook\nMimeType=" + StaleType + ";\n");
     }
     FreedesktopRegistry registry() const { return {data, config, {systemData}, {systemConfig}}; }
@@ -93,7 +94,6 @@ struct Desktop
         each.setIconPicture("<svg/>");
         RegisterFileTypes(each, R"(/opt/Quen brook $1 100% a\b)", "quenbrook");
     }
-    QString entry(const QString& id) const { return data + "/applications/" + id; }
     static inline const QString StaleType = "application/x-quenbrook-jfif";
 };
 
@@ -128,15 +128,12 @@ private slots:
             return store.GetSetting("Quenbrook", "Quenbrook", "Path", "-") + " " +
                    store.GetSetting("Quenbrook", "Quenbrook", "V", "-");
         };
-        // folder of this start, "V" left by an older release, registers, stored afterwards
+        // Folder of this start, "V" left by an older release, registers, stored afterwards: the
+        // first start stores the folder, the second the version; then moved, letter case counting.
         const std::tuple<const char*, const char*, bool, const char*> starts[] = {
-            {"/opt/q", nullptr, true, "/opt/q -"},     // first start: stores the folder
-            {"/opt/q", nullptr, true, "/opt/q 1.4.5"}, // second: stores the version
-            {"/opt/q", nullptr, false, "/opt/q 1.4.5"},
-            {"/opt/Q", nullptr, true, "/opt/Q 1.4.5"}, // moved; letter case counts
-            {"/opt/Q", nullptr, false, "/opt/Q 1.4.5"},
-            {"/opt/Q", "1.4.4", true, "/opt/Q 1.4.5"},
-        };
+            {"/opt/q", nullptr, true, "/opt/q -"},      {"/opt/q", nullptr, true, "/opt/q 1.4.5"},
+            {"/opt/q", nullptr, false, "/opt/q 1.4.5"}, {"/opt/Q", nullptr, true, "/opt/Q 1.4.5"},
+            {"/opt/Q", nullptr, false, "/opt/Q 1.4.5"}, {"/opt/Q", "1.4.4", true, "/opt/Q 1.4.5"}};
         for (const auto& [folder, olderV, registers, after] : starts) {
             if (olderV)
                 store.SaveSetting("Quenbrook", "Quenbrook", "V", olderV);
@@ -160,30 +157,23 @@ private slots:
         Desktop desktop;
         desktop.registerTypes();
         QString dump;
-        for (const QString& folder : {desktop.data, desktop.config}) {
-            QStringList files;
-            for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-                files << it.next();
-            files.sort();
-            for (const QString& path : files) {
-                QFile file(path);
-                QVERIFY(file.open(QIODevice::ReadOnly));
+        for (const QString& folder : {desktop.data, desktop.config})
+            for (const auto& [path, bytes] : filesUnder(folder, false).asKeyValueRange()) {
                 // Of the files update-mime-database makes, only the names.
                 const bool made = path.startsWith(desktop.data + "/mime/") &&
                                   !path.startsWith(desktop.data + "/mime/packages/");
                 dump += "== " + QDir(desktop.root.path()).relativeFilePath(path) + '\n' +
-                        (made ? QString() : QString::fromUtf8(file.readAll()) + '\n');
+                        (made ? QString() : QString::fromUtf8(bytes) + '\n');
             }
-        }
         QUENBROOK_COMPARE_GOLDEN("startup/freedesktop-entries.txt", dump);
 
         // A later start reads the same classes back and does not touch a file.
         const auto before = filesUnder(desktop.root.path());
         FreedesktopRegistry later = desktop.registry();
-        QCOMPARE(later.GetExtensionClass("RLE"), "Quenbrook");
-        QCOMPARE(later.GetExtensionClass("jfif"), typeOf("jpg"));
-        QCOMPARE(later.GetExtensionClass("jpe"), typeOf("jpg"));
-        QCOMPARE(later.GetExtensionClass("xyz-unknown"), "");
+        QStringList classes;
+        for (const QString extension : {"RLE", "jfif", "jpe", "xyz-unknown"})
+            classes << later.GetExtensionClass(extension);
+        QCOMPARE(classes, (QStringList{"Quenbrook", typeOf("jpg"), typeOf("jpg"), ""}));
         desktop.registerTypes();
         QCOMPARE(filesUnder(desktop.root.path()), before);
     }
@@ -212,23 +202,23 @@ private slots:
                                                               {root.filePath("elsewhere"), share});
         };
         const QString add = program + " --from-file-manager /AddAlbumPrinterList";
-        const QString view = "sh -c \"exec \\\"\\$0\\\" /ViewImage \\\"\\$1\\\"\" " + program;
-
-        entry("view.desktop", view, types);
+        const QStringList last = types.mid(types.size() - 1);
+        entry("view.desktop", "sh -c \"exec \\\"\\$0\\\" /ViewImage \\\"\\$1\\\"\" " + program,
+              types);
         QVERIFY(!offers()); // no entry adds to the print list
         entry("add.desktop", add, types.mid(0, types.size() - 1));
         QVERIFY(!offers()); // all types but the last
-        entry("add-last.desktop", add, types.mid(types.size() - 1));
+        entry("add-last.desktop", add, last);
         QVERIFY(offers()); // the two add entries share the types between them
         QVERIFY(offers(root.filePath("link")));
         QVERIFY(!offers(root.filePath("prefix/bin/other")));
         QVERIFY(!FreedesktopRegistry::InstalledEntriesOffer(program, {AddSwitch, ViewSwitch},
                                                             {root.filePath("elsewhere")}));
-        entry("add-last.desktop", add, types.mid(types.size() - 1), "Hidden=true\n");
+        entry("add-last.desktop", add, last, "Hidden=true\n");
         QVERIFY(!offers()); // a hidden entry offers nothing
-        entry("add-last.desktop", add, types.mid(types.size() - 1), {}, root.filePath("link"));
+        entry("add-last.desktop", add, last, {}, root.filePath("link"));
         QVERIFY(offers()); // its TryExec names the program through the link
-        entry("add-last.desktop", add, types.mid(types.size() - 1), {}, "/usr/bin/quenbrook-old");
+        entry("add-last.desktop", add, last, {}, "/usr/bin/quenbrook-old");
         QVERIFY(!offers()); // another program's
     }
 };
