@@ -36,9 +36,10 @@ using namespace quenbrook;
 
 namespace {
 
-// Loads the file into the viewer and waits for the outcome: whether the picture is shown.
+// Shows the viewer, loads the file and waits: whether the picture is shown.
 bool loadInto(frmImageViewer& viewer, const QString& path)
 {
+    viewer.show();
     QSignalSpy shown(&viewer, &frmImageViewer::pictureShown);
     QSignalSpy refused(&viewer, &frmImageViewer::pictureRefused);
     viewer.LoadImage(path);
@@ -108,7 +109,6 @@ private slots:
         } else if (window == "image-viewer") {
             auto viewer = std::make_unique<frmImageViewer>();
             viewer->setAttribute(Qt::WA_DeleteOnClose, false);
-            viewer->show();
             QVERIFY(loadInto(*viewer, picture));
             shown = std::move(viewer);
         } else if (window == "preview") {
@@ -244,7 +244,6 @@ private slots:
         QFETCH(QSize, surface);
         frmImageViewer viewer;
         viewer.setAttribute(Qt::WA_DeleteOnClose, false);
-        viewer.show();
         QVERIFY(loadInto(viewer, picture_) && QTest::qWaitForWindowActive(&viewer));
         QVERIFY(viewer.mnuZoomScale(2)->isChecked());
         if (keys.isEmpty())
@@ -323,7 +322,6 @@ private slots:
 
         frmImageViewer viewer;
         viewer.setAttribute(Qt::WA_DeleteOnClose, false);
-        viewer.show();
         QVERIFY(loadInto(viewer, path));
         QCOMPARE(opens.take(), perLoad);
         const qreal ratio = viewer.devicePixelRatioF();
@@ -447,7 +445,6 @@ private slots:
                         return PictureResult(PictureError{"too large"});
                     return PictureLoader::loadUnlessStopped(file, box, stop);
                 });
-            viewer.show();
             QVERIFY(loadInto(viewer, path) && !viewer.holdsWholePicture());
             QCOMPARE(asked, (QList<QSize>{QSize(), screen}));
             const QSize held = viewer.heldPixels();
@@ -491,7 +488,6 @@ private slots:
         QPointer<frmImageViewer> viewer = new frmImageViewer;
         viewer->setMessageFunction(
             [&](QWidget*, const QString& text, MessageIcon) { said << text; });
-        viewer->show();
         const QString named = file.isEmpty() ? "  " + picture_ + " " : dir_.filePath(file);
         QCOMPARE(loadInto(*viewer, named), file.isEmpty());
         if (file.isEmpty())
