@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/program/ProgramKeys.h"
-#include "core/program/ProgramMessages.h"
 #include "core/settings/SettingsStore.h"
 #include "core/startup/HandOff.h"
-#include "print/Printers.h"
 #include "support/Golden.h"
 #include "support/TestData.h"
 #include "support/TestMain.h"
@@ -16,7 +14,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,18 +47,12 @@ struct Start
         , printers(printerCount ? QStringList{QStringLiteral("Test")} : QStringList{})
     {
         handOff.running = running;
-        WindowServices& services = program.Windows().Services();
-        services.message = [this](QWidget*, const QString& text, MessageIcon icon) {
-            said << text;
-            QCOMPARE(icon, MessageIcon::Information);
+        program.Windows().Services().message = [this](auto, auto text, auto icon) {
+            said << text + (icon == MessageIcon::Information ? "" : " (not information)");
         };
-        services.ending.setEndProgram([this] { ++ended; });
+        program.Windows().Services().ending.setEndProgram([this] { ++ended; });
     }
 
-    QString setting(const QString& section, const QString& key)
-    {
-        return store.GetSetting(App, section, key, QStringLiteral("<none>"));
-    }
     bool printerShown() { return program.Windows().isAlbumPrinterVisible(); }
     bool viewerShown() { return program.Windows().isAlbumViewerVisible(); }
     QStringList printList() { return program.Windows().AlbumPrinter().PrintList(); }
@@ -69,17 +60,15 @@ struct Start
     // The windows shown, the print list, the ends and the messages since the last call.
     QString state()
     {
+        const auto n = [](auto number) { return QString::number(number); };
         const QString text =
             QStringLiteral("sent [%1], %2, registered %3, path %4\nprinter %5, viewer %6, image "
                            "viewers %7, ended %8, list [%9]\nsaid: ")
-                .arg(handOff.sent.join(' '), handOff.handler ? "serves" : "no server")
-                .arg(registered)
-                .arg(setting(ProgramKeys::Section, ProgramKeys::Path))
-                .arg(printerShown())
-                .arg(viewerShown())
-                .arg(imageViewers())
-                .arg(ended)
-                .arg(printList().join(' ')) +
+                .arg(handOff.sent.join(' '), handOff.handler ? "serves" : "no server",
+                     n(registered),
+                     store.GetSetting(App, ProgramKeys::Section, ProgramKeys::Path, "<none>"),
+                     n(printerShown()), n(viewerShown()), n(imageViewers()), n(ended),
+                     printList().join(' ')) +
             said.join(" | ").replace("\r\n", " / ") + '\n';
         said.clear();
         return text;
@@ -96,15 +85,8 @@ struct Start
 
 using testsupport::samplePath;
 
-QString add(const QString& path)
-{
-    return QStringLiteral("/AddAlbumPrinterList \"%1\"").arg(path);
-}
-
-QString view(const QString& path)
-{
-    return QStringLiteral("/ViewImage \"%1\"").arg(path);
-}
+const auto add = [](const QString& path) { return "/AddAlbumPrinterList \"" + path + '"'; };
+const auto view = [](const QString& path) { return "/ViewImage \"" + path + '"'; };
 
 } // namespace
 
@@ -143,10 +125,9 @@ private slots:
             if (!stored.isEmpty())
                 start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start, stored);
             text += QStringLiteral("== %1 printer(s)%2, Start=%3, %4\n%5, ")
-                        .arg(printers)
-                        .arg(running ? ", running" : "", stored, command,
+                        .arg(QString::number(printers), running ? ", running" : "", stored, command,
                              start.program.Main(command) ? "goes on" : "ends");
-            text += start.state();
+            text += start.state(); // after the start
         }
         text.replace(QStringLiteral(QUENBROOK_SAMPLES_DIR), "<samples>")
             .replace(files.path(), "<dir>");
@@ -200,26 +181,23 @@ private slots:
         QVERIFY(viewer.SlotLoaded(1));
         QTest::mouseClick(viewer.picViewer(1), Qt::LeftButton, {},
                           viewer.picViewer(1)->rect().center());
-        auto* toolbar = viewer.findChild<QToolBar*>("Toolbar");
-        const auto click = [&](QAction* button) {
-            QTest::mouseClick(toolbar->widgetForAction(button), Qt::LeftButton);
+        const auto click = [](QWidget& window, QAction* button) {
+            QTest::mouseClick(window.findChild<QToolBar*>("Toolbar")->widgetForAction(button),
+                              Qt::LeftButton);
         };
         for (const char* key : {"AddToList", "AddToList", "ImageViewer", "ImageViewer"})
-            click(viewer.toolbarButton(key));
+            click(viewer, viewer.toolbarButton(key));
         QCOMPARE(start.printList(), (QStringList{viewer.SlotFile(1), viewer.SlotFile(1)}));
         QVERIFY(!start.printerShown());
         QTRY_COMPARE(start.imageViewers(), 2);
         for (frmImageViewer* shown : start.program.Windows().ImageViewers())
             shown->close();
 
-        click(viewer.toolbarButton("AlbumPrinter"));
+        click(viewer, viewer.toolbarButton("AlbumPrinter"));
         QVERIFY(start.printerShown() && start.viewerShown());
         frmAlbumPrinter& printer = start.program.Windows().AlbumPrinter();
         viewer.hide();
-        auto* printerToolbar = printer.findChild<QToolBar*>("Toolbar");
-        QTest::mouseClick(
-            printerToolbar->widgetForAction(printer.findChild<QAction*>("AlbumViewer")),
-            Qt::LeftButton);
+        click(printer, printer.findChild<QAction*>("AlbumViewer"));
         QVERIFY(start.viewerShown());
         QCOMPARE(start.said, QStringList());
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
@@ -250,9 +228,8 @@ private slots:
         });
         watch.start(10);
         QTest::keyClick(&printer, Qt::Key_F, Qt::AltModifier);
-        QWidget* menu = QApplication::activePopupWidget();
-        QVERIFY(menu);
-        QTest::keyClick(menu, Qt::Key_R);
+        QVERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
         QCOMPARE(seen, QStringList{"Preview 100%, owner Album Printer"});
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(start.said, QStringList());

@@ -12,7 +12,6 @@
 #include "windows/dialogs/FontDialog.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -97,8 +96,8 @@ private slots:
                     const QString text =
                         xml.readElementText(QXmlStreamReader::IncludeChildElements);
                     const QString where = name + ": " + source + " -> " + text;
-                    QVERIFY2(!marked && !text.trimmed().isEmpty(), qPrintable(where));
-                    QVERIFY2(Marks(text) == Marks(source), qPrintable(where));
+                    QVERIFY2(!marked && !text.trimmed().isEmpty() && Marks(text) == Marks(source),
+                             qPrintable(where));
                 }
             }
             QVERIFY2(!xml.hasError() && messages > 200, qPrintable(name));
@@ -122,8 +121,7 @@ private slots:
     void mnemonicsDiffer()
     {
         for (const char* language : {"de", "fr"}) {
-            QTranslator own;
-            QTranslator qt;
+            QTranslator own, qt;
             QVERIFY(own.load(QStringLiteral(":/translations/quenbrook_") + language));
             QVERIFY(qt.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
@@ -147,9 +145,7 @@ private slots:
             groups << texts;
             for (const QStringList& group : groups)
                 QVERIFY2(Repeated(group).isEmpty(), qPrintable(Repeated(group)));
-            QVERIFY(texts.contains(language == QLatin1String("de")
-                                       ? QStringLiteral("&Durchgestrichen")
-                                       : QStringLiteral("&Barré")));
+            QVERIFY(texts.contains(QString(language) == "de" ? "&Durchgestrichen" : "&Barré"));
             QCoreApplication::removeTranslator(&own);
             QCoreApplication::removeTranslator(&qt);
         }

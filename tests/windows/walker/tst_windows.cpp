@@ -12,7 +12,6 @@
 #include "windows/about/frmAbout.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
-#include "windows/common/WindowServices.h"
 #include "windows/dialogs/BandDialog.h"
 #include "windows/dialogs/FontDialog.h"
 #include "windows/dialogs/PrinterSetupDialog.h"
@@ -23,22 +22,12 @@
 #include "windows/preview/frmPreview.h"
 #include "windows/printing/frmOnPrinting.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QFile>
-#include <QGuiApplication>
-#include <QImage>
-#include <QMutex>
 #include <QPainter>
-#include <QPointer>
-#include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSignalSpy>
-#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 #include <QThreadPool>
 
 #include <atomic>
@@ -47,9 +36,10 @@ using namespace quenbrook;
 
 namespace {
 
-// Loads the file into the viewer and waits for the outcome: whether the picture is shown.
+// Shows the viewer, loads the file and waits: whether the picture is shown.
 bool loadInto(frmImageViewer& viewer, const QString& path)
 {
+    viewer.show();
     QSignalSpy shown(&viewer, &frmImageViewer::pictureShown);
     QSignalSpy refused(&viewer, &frmImageViewer::pictureRefused);
     viewer.LoadImage(path);
@@ -66,6 +56,15 @@ QString colourAt(QWidget* w, int x, int y)
            : c.blue() > 200 && c.red() < 60 ? QStringLiteral("blue")
            : c == QColor(Qt::white)         ? QStringLiteral("white")
                                             : c.name();
+}
+
+// A picture of one colour, with a red rectangle on it.
+QImage solid(QSize size, Qt::GlobalColor colour, QRect red = {})
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QPainter(&image).fillRect(red, Qt::red);
+    return image;
 }
 
 } // namespace
@@ -110,7 +109,6 @@ private slots:
         } else if (window == "image-viewer") {
             auto viewer = std::make_unique<frmImageViewer>();
             viewer->setAttribute(Qt::WA_DeleteOnClose, false);
-            viewer->show();
             QVERIFY(loadInto(*viewer, picture));
             shown = std::move(viewer);
         } else if (window == "preview") {
@@ -144,11 +142,10 @@ private slots:
         QString text;
         const auto* strip = shown->findChild<TabStrip*>();
         for (int tab = 0; tab < (strip ? strip->tabBar()->count() : 1); ++tab) {
-            if (strip) {
+            if (strip)
                 strip->tabBar()->setCurrentIndex(tab);
-                text += QStringLiteral("== tab %1\n").arg(tab);
-            }
-            text += testsupport::dumpWindow(*shown, dir);
+            text += (strip ? QStringLiteral("== tab %1\n").arg(tab) : QString()) +
+                    testsupport::dumpWindow(*shown, dir);
         }
         QUENBROOK_COMPARE_GOLDEN("windows/" + window + ".txt", text);
     }
@@ -223,10 +220,7 @@ class tst_ImageViewer : public QObject
 private slots:
     void initTestCase()
     {
-        picture_ = dir_.filePath(QStringLiteral("beach.bmp"));
-        QImage image(640, 480, QImage::Format_RGB32);
-        image.fill(Qt::darkCyan);
-        QVERIFY(image.save(picture_, "BMP"));
+        QVERIFY(solid(QSize(640, 480), Qt::darkCyan).save(picture_ = dir_.filePath("beach.bmp")));
     }
 
     // A zoom item, or the zoom keys pressed from 100%: one item checked, the picture at that
@@ -250,7 +244,6 @@ private slots:
         QFETCH(QSize, surface);
         frmImageViewer viewer;
         viewer.setAttribute(Qt::WA_DeleteOnClose, false);
-        viewer.show();
         QVERIFY(loadInto(viewer, picture_) && QTest::qWaitForWindowActive(&viewer));
         QVERIFY(viewer.mnuZoomScale(2)->isChecked());
         if (keys.isEmpty())
@@ -259,10 +252,8 @@ private slots:
             QTest::keySequence(&viewer, QKeySequence::StandardKey(key));
         for (int i = 0; i < frmImageViewer::ZoomCount; ++i)
             QCOMPARE(viewer.mnuZoomScale(i)->isChecked(), i == item);
-        QCOMPARE(viewer.Picture1()->size(), surface);
-        QCOMPARE(viewer.Picture1()->pos(), QPoint(0, 0));
-        const QImage shown = viewer.Picture1()->grab(QRect(0, 0, 8, 8)).toImage();
-        QCOMPARE(shown.pixelColor(4, 4), QColor(Qt::darkCyan));
+        QCOMPARE(viewer.Picture1()->geometry(), QRect(QPoint(0, 0), surface));
+        QCOMPARE(colourAt(viewer.Picture1(), 4, 4), QColor(Qt::darkCyan).name());
 
         const QSize view = viewer.Picture2()->size();
         viewer.VScroll1()->setValue(1000);
@@ -289,10 +280,8 @@ private slots:
         viewer->show();
         viewer->LoadImage(picture_);
         QTRY_COMPARE(loads.holding(), 1);
-        QVERIFY(viewer->busy());
-        QCOMPARE(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
-                                                   : Qt::ArrowCursor,
-                 Qt::WaitCursor);
+        QVERIFY(viewer->busy() && QGuiApplication::overrideCursor() &&
+                QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
         // A zoom chosen meanwhile is taken, and the picture still comes at 100%.
         viewer->mnuZoomScale(4)->trigger();
         QVERIFY(viewer->mnuZoomScale(4)->isChecked());
@@ -302,8 +291,7 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents();
-        QCOMPARE(shown.count(), 0);
-        QVERIFY(said.isEmpty());
+        QCOMPARE(shown.count() + said.size(), 0); // no picture, no message
     }
 
     // A picture is read from its file once per opening: at 100% it is decoded at the size shown,
@@ -325,21 +313,15 @@ private slots:
         if (file.endsWith(".wmf")) {
             QVERIFY(QFile::copy(testsupport::samplePath(file), path));
         } else {
-            // Red on the left, blue on the right.
-            QImage halves(1200, 900, QImage::Format_RGB32);
-            halves.fill(Qt::blue);
-            QPainter(&halves).fillRect(0, 0, 600, 900, Qt::red);
-            QVERIFY(halves.save(path));
+            QVERIFY(solid(QSize(1200, 900), Qt::blue, QRect(0, 0, 600, 900)).save(path));
         }
         testsupport::OpenCount opens(path);
-        QVERIFY(opens.valid());
         QVERIFY(std::holds_alternative<Picture>(PictureLoader::load(path)));
         const int perLoad = opens.take();
-        QVERIFY(perLoad >= 1);
+        QVERIFY(perLoad >= 1); // and so counting works
 
         frmImageViewer viewer;
         viewer.setAttribute(Qt::WA_DeleteOnClose, false);
-        viewer.show();
         QVERIFY(loadInto(viewer, path));
         QCOMPARE(opens.take(), perLoad);
         const qreal ratio = viewer.devicePixelRatioF();
@@ -360,15 +342,14 @@ private slots:
             QVERIFY(viewer.heldPixels().width() >= qMin(surface.width() * ratio, 1200.0));
             if (file.endsWith(".wmf"))
                 continue;
-            const auto colourAt = [&](int x) { return ::colourAt(viewer.Picture1(), x, 4); };
             // Half way across, the two halves meet within a pixel or two of the scaled picture
             // (JPEG blurs its colours over a few blocks).
             const int middle = surface.width() / 2;
             const int near = file.endsWith(".jpg") ? surface.width() / 20 + 3 : 3;
-            QCOMPARE(colourAt(2), "red");
-            QCOMPARE(colourAt(middle - near), "red");
-            QCOMPARE(colourAt(middle + near), "blue");
-            QCOMPARE(colourAt(surface.width() - 3), "blue");
+            QStringList colours;
+            for (int x : {2, middle - near, middle + near, surface.width() - 3})
+                colours << colourAt(viewer.Picture1(), x, 4);
+            QCOMPARE(colours, (QStringList{"red", "red", "blue", "blue"}));
         }
     }
 
@@ -387,15 +368,9 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(bool, rowByRow);
         const QSize half(size.width() / 2, size.height() / 2);
-        // Red above blue.
-        const QString path = dir_.filePath("photo.jpg");
-        QImage photo(size, QImage::Format_RGB32);
-        photo.fill(Qt::blue);
-        QPainter(&photo).fillRect(0, 0, size.width(), size.height() / 2, Qt::red);
-        QVERIFY(photo.save(path));
+        const QString path = dir_.filePath("photo.jpg"); // red above blue
+        QVERIFY(solid(size, Qt::blue, QRect(0, 0, size.width(), size.height() / 2)).save(path));
         testsupport::OpenCount opens(path);
-        QVERIFY(opens.valid());
-
         // The decoding waits at half way until released.
         std::atomic<bool> released{false};
         std::atomic<int> waitingAt{0};
@@ -422,20 +397,18 @@ private slots:
         const auto colourAt = [&](int y) { return ::colourAt(viewer.Picture1(), 4, y); };
         if (rowByRow) {
             QTRY_COMPARE(shown.count(), 1);
-            QCOMPARE(viewer.windowTitle(), path);
-            QVERIFY(viewer.busy());
-            QVERIFY(viewer.rowsShown() >= viewer.Picture2()->height());
-            QVERIFY(viewer.rowsShown() <= waitingAt);
+            QVERIFY(viewer.busy() && viewer.rowsShown() >= viewer.Picture2()->height() &&
+                    viewer.rowsShown() <= waitingAt);
             QCOMPARE(viewer.Picture1()->size(), size);
-            QCOMPARE(colourAt(4), "red");
-            QCOMPARE(colourAt(size.height() - 4), "white"); // not decoded yet
-            viewer.mnuZoomScale(4)->trigger();              // 50%
+            // the bottom not decoded yet
+            QCOMPARE(viewer.windowTitle() + ' ' + colourAt(4) + ' ' + colourAt(size.height() - 4),
+                     path + " red white");
+            viewer.mnuZoomScale(4)->trigger(); // 50%
             QCOMPARE(viewer.Picture1()->size(), half);
             QCOMPARE(colourAt(4), "red");
         } else {
             QTest::qWait(100);
-            QCOMPARE(shown.count(), 0);
-            QVERIFY(viewer.windowTitle().isEmpty());
+            QCOMPARE(QString::number(shown.count()) + viewer.windowTitle(), "0"); // nor a title
         }
         QCOMPARE(zoomed.count(), 0);
         released = true;
@@ -458,9 +431,7 @@ private slots:
         const QSize screen = QGuiApplication::primaryScreen()->availableSize();
         const QSize size(screen.width() * 5 / 2, screen.width() * 15 / 8);
         const QString path = dir_.filePath("large.bmp");
-        QImage large(size, QImage::Format_RGB32);
-        large.fill(Qt::darkCyan);
-        QVERIFY(large.save(path, "BMP"));
+        QVERIFY(solid(size, Qt::darkCyan).save(path));
         QMutex mutex;
         QList<QSize> asked;
         {
@@ -474,24 +445,20 @@ private slots:
                         return PictureResult(PictureError{"too large"});
                     return PictureLoader::loadUnlessStopped(file, box, stop);
                 });
-            viewer.show();
-            QVERIFY(loadInto(viewer, path));
+            QVERIFY(loadInto(viewer, path) && !viewer.holdsWholePicture());
             QCOMPARE(asked, (QList<QSize>{QSize(), screen}));
-            QVERIFY(!viewer.holdsWholePicture());
             const QSize held = viewer.heldPixels();
             QCOMPARE(held, size.scaled(screen, Qt::KeepAspectRatio));
             QCOMPARE(viewer.Picture1()->size(), size);
             // 50% needs more than is held; 75%, 400% and 50% again do not ask; 25% scales down.
-            for (const auto& [item, loads] :
-                 QList<std::pair<int, int>>{{4, 3}, {3, 3}, {0, 3}, {4, 3}, {5, 3}}) {
+            for (const int item : {4, 3, 0, 4, 5}) {
                 QSignalSpy zoomed(&viewer, &frmImageViewer::zoomShown);
                 viewer.mnuZoomScale(item)->trigger();
                 QTRY_COMPARE(zoomed.count(), 1);
                 QMutexLocker lock(&mutex);
-                QCOMPARE(asked.size(), loads);
+                QCOMPARE(asked.size(), 3);
                 QCOMPARE(viewer.heldPixels(), held);
-                const QImage shown = viewer.Picture1()->grab(QRect(0, 0, 8, 8)).toImage();
-                QCOMPARE(shown.pixelColor(4, 4), QColor(Qt::darkCyan));
+                QCOMPARE(colourAt(viewer.Picture1(), 4, 4), QColor(Qt::darkCyan).name());
             }
             QCOMPARE(asked.value(2), size / 2);
         }
@@ -521,7 +488,6 @@ private slots:
         QPointer<frmImageViewer> viewer = new frmImageViewer;
         viewer->setMessageFunction(
             [&](QWidget*, const QString& text, MessageIcon) { said << text; });
-        viewer->show();
         const QString named = file.isEmpty() ? "  " + picture_ + " " : dir_.filePath(file);
         QCOMPARE(loadInto(*viewer, named), file.isEmpty());
         if (file.isEmpty())
@@ -533,7 +499,7 @@ private slots:
         else if (how == "menu")
             viewer->mnuClose()->trigger();
         QCOMPARE(said.size(), file.isEmpty() ? 0 : 1);
-        QVERIFY(said.isEmpty() || said.first().contains(file));
+        QVERIFY(said.isEmpty() || said[0].contains(file));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(viewer.isNull());
     }
