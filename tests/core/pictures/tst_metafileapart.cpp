@@ -25,58 +25,51 @@ namespace {
 // Long enough for any helper to have ended by itself, slow machine or not.
 constexpr qint64 GenerousMs = 10'000;
 
-QByteArray le16(int v)
+// Each value in `size` bytes, lowest first.
+QByteArray le(int size, std::initializer_list<qint64> values)
 {
-    return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF);
-}
-
-QByteArray le32(qint64 v)
-{
-    return le16(int(v & 0xFFFF)) + le16(int((v >> 16) & 0xFFFF));
+    QByteArray bytes;
+    for (const qint64 v : values)
+        for (int i = 0; i < size; ++i)
+            bytes += char((v >> 8 * i) & 0xFF);
+    return bytes;
 }
 
 // A Windows metafile record: its size in words, its function, its words.
 QByteArray wmfRecord(int function, const QByteArray& words)
 {
-    QByteArray body = words;
-    if (body.size() % 2)
-        body += '\0';
-    return le32(3 + body.size() / 2) + le16(function) + body;
+    const QByteArray body = words + QByteArray(words.size() % 2, '\0');
+    return le(4, {3 + body.size() / 2}) + le(2, {function}) + body;
 }
 
 // A placeable Windows metafile of 2 × 1.5 inches that writes `records` lines of `chars` letters.
 QByteArray wmfTextFlood(int records, int chars)
 {
-    QByteArray body = wmfRecord(0x0103, le16(8)) + wmfRecord(0x020B, le16(0) + le16(0)) +
-                      wmfRecord(0x020C, le16(2160) + le16(2880)) +
-                      wmfRecord(0x02FB, le16(-200) + le16(0) + le16(0) + le16(0) + le16(400) +
-                                            QByteArray(8, '\0') + "Arial" + '\0') +
-                      wmfRecord(0x012D, le16(0));
+    QByteArray body = wmfRecord(0x0103, le(2, {8})) + wmfRecord(0x020B, le(2, {0, 0})) +
+                      wmfRecord(0x020C, le(2, {2160, 2880})) +
+                      wmfRecord(0x02FB, le(2, {-200, 0, 0, 0, 400, 0, 0, 0, 0}) + "Arial" + '\0') +
+                      wmfRecord(0x012D, le(2, {0}));
     const QByteArray text(chars, 'W');
     int largest = 0;
     for (int i = 0; i < records; ++i) {
-        const QByteArray line = wmfRecord(0x0521, le16(chars) + text + QByteArray(chars % 2, '\0') +
-                                                      le16(10 + i) + le16(10));
+        const QByteArray line = wmfRecord(
+            0x0521, le(2, {chars}) + text + QByteArray(chars % 2, '\0') + le(2, {10 + i, 10}));
         largest = std::max<int>(largest, int(line.size() / 2));
         body += line;
     }
     body += wmfRecord(0, {});
-    QByteArray placeable = le32(0x9AC6CDD7) + le16(0) + le16(0) + le16(0) + le16(2880) +
-                           le16(2160) + le16(1440) + le32(0);
+    const QByteArray placeable = le(4, {0x9AC6CDD7}) + le(2, {0, 0, 0, 2880, 2160, 1440, 0, 0});
     quint16 checksum = 0;
     for (int i = 0; i < 20; i += 2)
         checksum ^= quint16(uchar(placeable[i]) | uchar(placeable[i + 1]) << 8);
-    placeable += le16(checksum);
-    const QByteArray header = le16(1) + le16(9) + le16(0x0300) + le32((18 + body.size()) / 2) +
-                              le16(16) + le32(largest) + le16(0);
-    return placeable + header + body;
+    return placeable + le(2, {checksum, 1, 9, 0x0300}) + le(4, {(18 + body.size()) / 2}) +
+           le(2, {16}) + le(4, {largest}) + le(2, {0}) + body;
 }
 
 QByteArray emfRecord(int type, const QByteArray& body)
 {
-    QByteArray padded = body;
-    padded += QByteArray(-body.size() & 3, '\0');
-    return le32(type) + le32(8 + padded.size()) + padded;
+    const QByteArray padded = body + QByteArray(-body.size() & 3, '\0');
+    return le(4, {type, 8 + padded.size()}) + padded;
 }
 
 // An enhanced metafile of 50.8 × 38.1 mm made on a 96 dpi device that writes `records` lines of
@@ -85,23 +78,17 @@ QByteArray emfTextFlood(int records, int chars)
 {
     QByteArray face = QByteArray("D\0e\0j\0a\0V\0u\0 \0S\0a\0n\0s\0", 22);
     face += QByteArray(64 - face.size(), '\0');
-    QByteArray body = emfRecord(82, le32(1) + le32(-400) + le32(0) + le32(0) + le32(0) + le32(400) +
-                                        QByteArray(8, '\0') + face) +
-                      emfRecord(37, le32(1));
-    QByteArray text;
-    for (int i = 0; i < chars; ++i)
-        text += QByteArray("W\0", 2);
+    QByteArray body =
+        emfRecord(82, le(4, {1, -400, 0, 0, 0, 400, 0, 0}) + face) + emfRecord(37, le(4, {1}));
+    const QByteArray text = QByteArray("W\0", 2).repeated(chars);
     for (int i = 0; i < records; ++i)
-        body += emfRecord(84, le32(0) + le32(0) + le32(-1) + le32(-1) + le32(1) + le32(0x3F800000) +
-                                  le32(0x3F800000) + le32(10) + le32(10 + 20 * i) + le32(chars) +
-                                  le32(76) + le32(0) + le32(0) + le32(0) + le32(-1) + le32(-1) +
-                                  le32(0) + text);
-    body += emfRecord(14, le32(0) + le32(16) + le32(20));
-    QByteArray header = le32(1) + le32(88) + le32(0) + le32(0) + le32(192) + le32(144) + le32(0) +
-                        le32(0) + le32(5080) + le32(3810) + le32(0x464D4520) + le32(0x10000) +
-                        le32(88 + body.size()) + le32(records + 4) + le16(8) + le16(0) + le32(0) +
-                        le32(0) + le32(0) + le32(1920) + le32(1440) + le32(508) + le32(381);
-    return header + body;
+        body += emfRecord(84, le(4, {0, 0, -1, -1, 1, 0x3F800000, 0x3F800000, 10, 10 + 20 * i,
+                                     chars, 76, 0, 0, 0, -1, -1, 0}) +
+                                  text);
+    body += emfRecord(14, le(4, {0, 16, 20}));
+    return le(4, {1, 88, 0, 0, 192, 144, 0, 0, 5080, 3810, 0x464D4520, 0x10000, 88 + body.size(),
+                  records + 4}) +
+           le(2, {8, 0}) + le(4, {0, 0, 0, 1920, 1440, 508, 381}) + body;
 }
 
 QString outcome(const Result& result)
@@ -158,12 +145,13 @@ private slots:
     // few letters is drawn, so the floods are refused for their size, not their kind.
     void textFloods()
     {
-        for (const auto& [name, bytes] :
-             {std::pair<QString, QByteArray>{"short.emf", emfTextFlood(1, 5)},
-              {"short.wmf", wmfTextFlood(1, 5)},
-              {"text20.emf", emfTextFlood(20, 4'000)},
-              {"text1000.emf", emfTextFlood(1'000, 4'000)},
-              {"text1900.wmf", wmfTextFlood(1'900, 8'000)}}) {
+        const std::pair<QString, QByteArray> rows[] = {
+            {"short.emf", emfTextFlood(1, 5)},
+            {"short.wmf", wmfTextFlood(1, 5)},
+            {"text20.emf", emfTextFlood(20, 4'000)},
+            {"text1000.emf", emfTextFlood(1'000, 4'000)},
+            {"text1900.wmf", wmfTextFlood(1'900, 8'000)}};
+        for (const auto& [name, bytes] : rows) {
             QVERIFY(bytes.size() <= MaxFileBytes);
             QElapsedTimer clock;
             clock.start();
@@ -245,15 +233,13 @@ private slots:
     void endings()
     {
         const qint64 half = HelperMemoryBytes / 2;
+        const std::pair<int, qint64> rows[] = {
+            {W_EXITCODE(0, 0), 0},          {W_EXITCODE(HelperOutOfMemoryExit, 0), 0},
+            {W_EXITCODE(1, 0), 0},          {W_EXITCODE(0, SIGXCPU), 0},
+            {W_EXITCODE(0, SIGKILL), 0},    {W_EXITCODE(0, SIGTERM), 0},
+            {W_EXITCODE(0, SIGSEGV), half}, {W_EXITCODE(0, SIGSEGV), half + 1}};
         QStringList got;
-        for (const auto& [status, peakBytes] : {std::pair{W_EXITCODE(0, 0), qint64(0)},
-                                                {W_EXITCODE(HelperOutOfMemoryExit, 0), 0},
-                                                {W_EXITCODE(1, 0), 0},
-                                                {W_EXITCODE(0, SIGXCPU), 0},
-                                                {W_EXITCODE(0, SIGKILL), 0},
-                                                {W_EXITCODE(0, SIGTERM), 0},
-                                                {W_EXITCODE(0, SIGSEGV), half},
-                                                {W_EXITCODE(0, SIGSEGV), half + 1}})
+        for (const auto& [status, peakBytes] : rows)
             got << outcome(helperEnding(status, peakBytes, "QBMF1 ok 1 1\n<svg/>"));
         QCOMPARE(got, QStringList({"drawn, 1 x 1, 6 bytes of SVG", "too large: over 400 MB to draw",
                                    "unreadable: ", "too large: over 2 s to draw",
