@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "core/pictures/PhotoEncoders.h"
 #include "core/program/Application.h"
 #include "support/AlbumFixtures.h"
 #include "support/Golden.h"
 #include "support/PdfReader.h"
+#include "support/PhotoEncoders.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestData.h"
 #include "support/TestMain.h"
