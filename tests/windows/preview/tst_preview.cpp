@@ -36,6 +36,17 @@ PrintSettings previewSettings()
     return s;
 }
 
+// A preview of `pictures` on a store and a recording printer of its own, not loaded yet.
+struct OwnPreview
+{
+    explicit OwnPreview(const QStringList& pictures)
+        : window(nullptr, pictures, previewSettings(), printer, box.store)
+    {}
+    testsupport::SettingsSandbox box;
+    RecordingSurface printer;
+    frmPreview window;
+};
+
 template <typename T> T* control(const QWidget& window, const char* name)
 {
     return window.findChild<T*>(QLatin1String(name));
@@ -186,9 +197,8 @@ private slots:
         for (const auto& [asked, kept] : {std::pair{QSize(200, 500), QSize(333, 500)},
                                           {QSize(700, 120), QSize(700, 267)},
                                           {QSize(333, 267), QSize(333, 267)}}) {
-            testsupport::SettingsSandbox box;
-            RecordingSurface printer;
-            frmPreview window(nullptr, pictures_.mid(0, 2), previewSettings(), printer, box.store);
+            OwnPreview preview(pictures_.mid(0, 2));
+            frmPreview& window = preview.window;
             QVERIFY(window.Form_Load());
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -291,9 +301,8 @@ private slots:
     {
         for (const QString& how :
              QStringList{"Esc in the zoom list", "Esc on the page bar", "Close key"}) {
-            testsupport::SettingsSandbox box;
-            RecordingSurface printer;
-            frmPreview window(nullptr, pictures_.mid(0, 5), previewSettings(), printer, box.store);
+            OwnPreview preview(pictures_.mid(0, 5));
+            frmPreview& window = preview.window;
             QVERIFY(window.Form_Load());
             window.show();
             QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -303,7 +312,7 @@ private slots:
             for (const Qt::Key key :
                  {Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
                 QTest::keyClick(zoom, key);
-                seen << window.windowTitle() + ' ' + box.get(Keys[0]);
+                seen << window.windowTitle() + ' ' + preview.box.get(Keys[0]);
             }
             QCOMPARE(seen,
                      (QStringList{"Preview 100% ", "Preview 75% 0.75", "Preview 50% 0.5",
