@@ -7,15 +7,18 @@
 #include <QPromise>
 #include <QThreadPool>
 
+#include <algorithm>
+#include <atomic>
 #include <functional>
 #include <memory>
 
 namespace quenbrook {
 
 // Work for a window done on the thread pool, so the window thread goes on answering while
-// pictures load. Each result the work reports comes back to the window thread, in order; a new
-// start, drop() or the task's end raises the work's stop and throws away whatever it still
-// reports. The work must not touch the window: it gets copies of what it needs.
+// pictures load. Each result the work reports comes back to the window thread, in the order
+// reported; a new start, drop() or the task's end raises the work's stop and throws away whatever
+// it still reports. The work must not touch the window: it gets copies of what it needs. Started
+// with several runs, that many pool threads run the work at once, sharing what it captured.
 template <typename T> class PictureTask
 {
 public:
@@ -30,7 +33,7 @@ public:
     PictureTask(const PictureTask&) = delete;
     PictureTask& operator=(const PictureTask&) = delete;
 
-    void start(Work work, Receive receive, Finished finished = {})
+    void start(Work work, Receive receive, Finished finished = {}, int runs = 1)
     {
         drop();
         auto stop = std::make_shared<LoadStop>(false);
@@ -54,10 +57,15 @@ public:
                          });
         watcher->setFuture(promise->future());
         stop_ = stop;
-        QThreadPool::globalInstance()->start([promise, stop, work = std::move(work)] {
-            work(*promise, *stop);
-            promise->finish();
-        });
+        auto shared = std::make_shared<const Work>(std::move(work));
+        runs = std::max(1, runs);
+        auto left = std::make_shared<std::atomic<int>>(runs);
+        for (int run = 0; run < runs; ++run)
+            QThreadPool::globalInstance()->start([promise, stop, shared, left] {
+                (*shared)(*promise, *stop);
+                if (--*left == 0)
+                    promise->finish();
+            });
     }
 
     // Gives the running work up: its stop is raised and nothing more comes back from it.

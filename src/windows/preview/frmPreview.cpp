@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -171,37 +172,50 @@ void frmPreview::PreviewPage(qint32 page)
         drawPage(page, view);
         return;
     }
-    // Loaded in the order they are drawn, up to the first that cannot be.
+    // Loaded two at a time (each load may hold its whole memory budget) in the order they are
+    // drawn; none is started after one that cannot be, as the page is drawn up to that one.
     const QStringList paths = printList_.mid(first, last - first);
     const QSize box = PictureDecodeSize(settings_, view, surface_);
     const PictureLoad load = load_;
+    auto next = std::make_shared<std::atomic<qint64>>(0);
+    auto end = std::make_shared<std::atomic<qint64>>(paths.size());
     if (!busy_)
         busy_.emplace();
     pageLoad_.start(
         [=](QPromise<PagePicture>& promise, const LoadStop& stop) {
-            for (qint64 i = 0; i < paths.size() && !stopRaised(&stop); ++i) {
-                PictureResult loaded = load(paths[i], box, &stop, {});
-                PagePicture result;
+            for (qint64 i = (*next)++; i < *end && !stopRaised(&stop); i = (*next)++) {
+                PagePicture result = loadPagePicture(load, paths[i], box, stop);
                 result.index = first + i;
-                if (const auto* error = std::get_if<PictureError>(&loaded)) {
-                    result.error = error->message;
-                    promise.addResult(result);
-                    return;
+                if (!result.picture) {
+                    qint64 failed = *end;
+                    while (i < failed && !end->compare_exchange_weak(failed, i)) {
+                    }
                 }
-                Picture& picture = std::get<Picture>(loaded);
-                const QSize natural = picture.naturalHimetric();
-                const QSize fitted =
-                    box.isEmpty()
-                        ? QSize(HimetricToPixels(natural.width()),
-                                HimetricToPixels(natural.height()))
-                        : QSizeF(natural).scaled(QSizeF(box), Qt::KeepAspectRatio).toSize();
-                result.picture = std::make_shared<Picture>(
-                    InPixels(std::move(picture), fitted.expandedTo(QSize(1, 1))));
                 promise.addResult(result);
             }
         },
         [this](const PagePicture& picture) { pagePictures_.push_back(picture); },
-        [this, page, view] { drawPage(page, view); });
+        [this, page, view] { drawPage(page, view); }, int(std::min<qint64>(paths.size(), 2)));
+}
+
+// A picture of the page, scaled on this worker thread to the pixels it takes in the preview.
+frmPreview::PagePicture frmPreview::loadPagePicture(const PictureLoad& load, const QString& path,
+                                                    QSize box, const LoadStop& stop)
+{
+    PagePicture result;
+    PictureResult loaded = load(path, box, &stop, {});
+    if (const auto* error = std::get_if<PictureError>(&loaded)) {
+        result.error = error->message;
+        return result;
+    }
+    Picture& picture = std::get<Picture>(loaded);
+    const QSize natural = picture.naturalHimetric();
+    const QSize fitted =
+        box.isEmpty() ? QSize(HimetricToPixels(natural.width()), HimetricToPixels(natural.height()))
+                      : QSizeF(natural).scaled(QSizeF(box), Qt::KeepAspectRatio).toSize();
+    result.picture =
+        std::make_shared<Picture>(InPixels(std::move(picture), fitted.expandedTo(QSize(1, 1))));
+    return result;
 }
 
 void frmPreview::drawPage(qint32 page, const PageView& view)

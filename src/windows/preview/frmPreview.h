@@ -98,6 +98,8 @@ private:
         std::shared_ptr<Picture> picture; // null when it could not be loaded
         QString error;
     };
+    static PagePicture loadPagePicture(const PictureLoad& load, const QString& path, QSize box,
+                                       const LoadStop& stop);
 
     QStringList printList_;
     PrintSettings settings_; // the snapshot
