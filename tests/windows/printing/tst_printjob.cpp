@@ -181,16 +181,18 @@ private slots:
 
     // The pages typed in the dialog (the album's pages offered), with the copies and the order
     // asked for: a queue makes those from the job's pages, into a file the job makes them. Page
-    // numbers, copies, collation, reverse order.
+    // numbers, copies, collation, reverse order. Each printer is used again by the next job, as
+    // in the program, and a job offers all pages whatever the last one printed.
     void printsThePagesChosen()
     {
         using Row = std::tuple<QString, QString, int, bool, bool, QList<int>>;
+        PrinterSurface queueSurface(Queue), pdfSurface(SaveAsPdf);
         for (const auto& [printer, pages, copies, collate, reverse, expected] :
              {Row{Queue, "2-3", 1, false, false, {1, 2}},
               Row{Queue, "1,3", 1, false, false, {0, 2}},
               Row{Queue, "1,3", 2, true, true, {2, 0, 2, 0}},
-              Row{SaveAsPdf, "", 2, true, true, {2, 1, 0, 2, 1, 0}},
               Row{SaveAsPdf, "2-3", 2, false, false, {1, 1, 2, 2}},
+              Row{SaveAsPdf, "", 2, true, true, {2, 1, 0, 2, 1, 0}},
               Row{SaveAsPdf, "3", 1, false, false, {2}}}) {
             const bool throughCups = printer == Queue;
             if (throughCups && !noScheduler_.isEmpty())
@@ -199,7 +201,7 @@ private slots:
             s.PictureMaxWidth = 6;
             s.PictureMaxHeight = 8;
             const QString pdf = dir_.filePath(QStringLiteral("file%1.pdf").arg(++queued_));
-            PrinterSurface surface(printer);
+            PrinterSurface& surface = throughCups ? queueSurface : pdfSurface;
             if (!throughCups)
                 surface.setOutputFileName(pdf);
             WindowWatcher watcher;
@@ -208,7 +210,10 @@ private slots:
                 auto* dialog = qobject_cast<QPrintDialog*>(window);
                 if (!dialog)
                     return;
-                offered = QStringLiteral("%1 to %2").arg(dialog->minPage()).arg(dialog->maxPage());
+                offered = QStringLiteral("%1 to %2, %3")
+                              .arg(dialog->minPage())
+                              .arg(dialog->maxPage())
+                              .arg(dialog->findChild<QAbstractButton*>("printAll")->isChecked());
                 if (pages.contains(',') || throughCups) { // the field a queue offers for any list
                     dialog->findChild<QAbstractButton*>("pagesRadioButton")->click();
                     dialog->findChild<QLineEdit*>("pagesLineEdit")->setText(pages);
@@ -228,7 +233,7 @@ private slots:
             };
             RunPrintJob(nullptr, pictures_, s, surface);
             QCOMPARE(watcher.messages, QStringList());
-            QCOMPARE(offered, "1 to 3");
+            QCOMPARE(offered, "1 to 3, 1"); // all pages
             QCOMPARE(pageColours(throughCups ? queueOutput() : pdf), expected);
         }
     }
