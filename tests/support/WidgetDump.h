@@ -38,7 +38,8 @@ inline QString text(const QWidget& w)
     if (const auto* button = qobject_cast<const QAbstractButton*>(&w))
         return button->text() + flag(button->isChecked(), "[x]");
     if (const auto* edit = qobject_cast<const QLineEdit*>(&w))
-        return edit->text() + QString::asprintf(" align=0x%x", int(edit->alignment()));
+        return edit->text() + QString::asprintf(" align=0x%x", int(edit->alignment())) +
+               flag(edit->isReadOnly(), "readonly");
     return w.isWindow() ? w.windowTitle() : QString();
 }
 
