@@ -6,6 +6,7 @@
 #include "support/TestData.h"
 #include "support/TestMain.h"
 #include "support/TestPrinters.h"
+#include "windows/about/frmAbout.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
 #include "windows/albumviewer/frmAlbumViewer.h"
 #include "windows/common/FilePane.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -166,7 +168,8 @@ private slots:
 
     // The main windows' commands reach one another: a slot of the Album Viewer added twice gives
     // two entries in the print list, the Album Printer staying hidden; View Image opens a new
-    // viewer each time; each main window's button shows the other.
+    // viewer each time; each main window's button shows the other. The About box speaks through
+    // the program's messages.
     void windowsReachEachOther()
     {
         QVERIFY(QDir::setCurrent(QStringLiteral(QUENBROOK_SAMPLES_DIR)));
@@ -200,6 +203,17 @@ private slots:
         click(printer, printer.findChild<QAction*>("AlbumViewer"));
         QVERIFY(start.viewerShown());
         QCOMPARE(start.said, QStringList());
+
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir_.path())); // no system-information tool
+        start.program.Windows().Services().runDialog = [](QDialog& about) {
+            qobject_cast<frmAbout*>(&about)->cmdSysInfo()->click();
+            return 0;
+        };
+        viewer.findChild<QAction*>("mnuAbout")->trigger();
+        qputenv("PATH", path);
+        QCOMPARE(start.said,
+                 QStringList{"System Information Is Unavailable At This Time (not information)"});
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
     }
 
