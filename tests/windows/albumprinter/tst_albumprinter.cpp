@@ -115,6 +115,10 @@ private slots:
         s.click("cmdAdd");
         s.click("cmdAddAll");
         text += "cmdAdd, cmdAdd on 3, cmdAddAll: " + s.window->PrintList().join(' ') + '\n';
+        // An entry wider than the list stays within it, to be drawn without its start.
+        s.window->AddToPrintList(QString(300, 'x') + ".jpg");
+        QVERIFY(s.list()->visualItemRect(s.list()->item(s.list()->count() - 1)).right() <
+                s.list()->viewport()->width());
         QUENBROOK_COMPARE_GOLDEN("windows/print-list-commands.txt", text.replace(s.dir, "<dir>"));
     }
 
