@@ -156,9 +156,8 @@ void frmImageViewer::createActions()
     SetStandardKeys(*mnuClose_, QKeySequence::Close);
     connect(mnuClose_, &QAction::triggered, this, &QWidget::close);
     const char* const captions[ZoomCount] = {"400%", "200%", "100%", "75%", "50%", "25%"};
-    // One choice among six, shown as radio items.
+    // One choice among six (a group is exclusive unless told otherwise), shown as radio items.
     auto* zoomChoice = new QActionGroup(this);
-    zoomChoice->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (int i = 0; i < ZoomCount; ++i) {
         auto* item = new QAction(QString::fromLatin1(captions[i]), this);
         item->setCheckable(true);
@@ -314,9 +313,7 @@ void frmImageViewer::mnuZoomScale_Click(int index)
 {
     if (index < 0 || index >= ZoomCount)
         return;
-    for (QAction* item : mnuZoomScale_)
-        item->setChecked(false);
-    mnuZoomScale_[index]->setChecked(true);
+    mnuZoomScale_[index]->setChecked(true); // the group unchecks the others
     if (!loaded_)
         return;
 

@@ -120,11 +120,9 @@ void frmPreview::createControls()
 
     chkShowPrintableArea = new QCheckBox(tr("Show Printable Area"), Picture2);
     chkShowPrintableArea->setObjectName(QStringLiteral("chkShowPrintableArea"));
-    chkShowPrintableArea->setChecked(true);
     placeAtLeast(chkShowPrintableArea, {6240, 0, 2052, 252});
     chkShowPictureArea = new QCheckBox(tr("Show Picture Area"), Picture2);
     chkShowPictureArea->setObjectName(QStringLiteral("chkShowPictureArea"));
-    chkShowPictureArea->setChecked(true);
     placeAtLeast(chkShowPictureArea, {6240, 240, 1812, 252});
     // The second box sits under the first, however tall this font makes them.
     chkShowPictureArea->move(chkShowPictureArea->x(),
