@@ -50,7 +50,6 @@ frmLabel::frmLabel(QWidget* owner, SettingsStore& store, PageSurface& printer,
                                QStringLiteral("optPosition%1").arg(i), positionPlaces[i]);
         positionGroup_->addButton(optPosition[i], i);
     }
-    optPosition[0]->setChecked(true);
 
     addOkCancel(twips(2760, 3000, 732, 372), twips(3720, 3000, 732, 372));
 
