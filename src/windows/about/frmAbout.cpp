@@ -38,7 +38,6 @@ QFrame* EtchedLine(QWidget* parent)
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    line->setLineWidth(1);
     return line;
 }
 
