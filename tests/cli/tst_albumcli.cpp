@@ -443,22 +443,6 @@ private slots:
         QVERIFY(!QFile::exists(s.path("zero.pdf")));
     }
 
-    // A settings file that is a FIFO is not read, which would wait for a writer, nor replaced:
-    // the album is made with the default settings, and a message says why.
-    void settingsFileThatIsNoFile()
-    {
-        Sandbox s;
-        const QString file = s.settings.fileName();
-        QVERIFY(QFile::remove(file) && ::mkfifo(QFile::encodeName(file), 0644) == 0);
-        const ProgramRun run = s.run({"-o", "album.pdf", "pics"});
-        QVERIFY2(run.status == 0 && run.errText().contains("is not a regular file"),
-                 qPrintable(run.errText()));
-        QVERIFY(S_ISFIFO(modeOf(file)));
-        // Without the stored footer "Stored".
-        const PdfReader pdf(s.path("album.pdf"));
-        QVERIFY(pdf.pages() >= 1 && !pdf.words(1).contains("Stored"));
-    }
-
     // On a terminal the bar is redrawn on one line and ends in a summary; with no escape
     // sequences for a dumb terminal or NO_COLOR; --quiet keeps it quiet.
     void progress()

