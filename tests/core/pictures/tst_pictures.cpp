@@ -136,20 +136,6 @@ QImage noise(int width, int height, quint32 seed)
     return image;
 }
 
-// A progressive JPEG of one 8 × 8 grey block whose first scan is repeated to make `scans`.
-QByteArray jpegOfScans(int scans)
-{
-    QImage block(8, 8, QImage::Format_Grayscale8);
-    block.fill(128);
-    const QByteArray jpeg = written(block, "jpeg", true);
-    const qsizetype start = jpeg.indexOf("\xff\xda");
-    qsizetype end = start + 2 + (uchar(jpeg[start + 2]) << 8 | uchar(jpeg[start + 3]));
-    while (!(uchar(jpeg[end]) == 0xFF && jpeg[end + 1] != 0 &&
-             (uchar(jpeg[end + 1]) < 0xD0 || uchar(jpeg[end + 1]) > 0xD7)))
-        ++end;
-    return jpeg.left(start) + jpeg.mid(start, end - start).repeated(scans) + "\xff\xd9";
-}
-
 // An icon of the given images, each a PNG or a bitmap as Qt writes them, in this order.
 QByteArray iconOf(const QList<QByteArray>& images)
 {
@@ -345,20 +331,6 @@ private slots:
             QVERIFY2(got == "shrinking.jpg: not a readable JPEG picture" ||
                          (moment >= 0 && got == "decoded 400 x 300"),
                      qPrintable(got));
-        }
-    }
-
-    // Each scan of a JPEG is work for its decoder, however little of the picture it holds: as
-    // many scans as the limit allows load, one more is refused before decoding.
-    void jpegScanFlood()
-    {
-        const int most = int(MaxJpegBlocks / (JpegScanSetupBlocks + 1));
-        for (int scans : {most - 1, most, most + 1}) {
-            const QString name = QStringLiteral("scans%1.jpg").arg(scans);
-            QCOMPARE(outcome(PictureLoader::load(saved(name, jpegOfScans(scans)), QSize(100, 100))),
-                     scans <= most ? QStringLiteral("decoded 8 x 8")
-                                   : name + ": picture too large (8 × 8 pixels in " +
-                                         QString::number(scans) + " scans)");
         }
     }
 
