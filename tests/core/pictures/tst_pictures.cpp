@@ -253,25 +253,6 @@ private slots:
         QUENBROOK_COMPARE_GOLDEN("pictures/painted.txt", dump);
     }
 
-    // A JPEG of 4000 × 3000 decoded for a box: a wide one (its height decides), odd proportions
-    // (rounded up), larger than natural both ways or one way, none. Its natural size is the whole
-    // picture's, however it was decoded. The replay of the hostile files sees the samples decoded
-    // for the album's slot.
-    void scaledDecoding()
-    {
-        QImage image(4000, 3000, QImage::Format_RGB32);
-        image.fill(qRgb(40, 120, 200));
-        const QString big = saved("big.jpg", written(image, "jpeg"));
-        QStringList got;
-        for (const QSize target :
-             {QSize(800, 100), QSize(333, 1000), QSize(8000, 6000), QSize(4400, 3000), QSize()}) {
-            const Picture picture = loaded(big, target);
-            QCOMPARE(picture.naturalHimetric(), QSize(105833, 79375));
-            got << text(picture.decodedPixelSize());
-        }
-        QCOMPARE(got.join(", "), "134 x 100, 333 x 250, 4000 x 3000, 4000 x 3000, 4000 x 3000");
-    }
-
     // Refused by their size, without their bytes being read: a sample's start, then a hole.
     void filesBeyondTheLimit()
     {
@@ -414,14 +395,9 @@ private slots:
         QUENBROOK_COMPARE_GOLDEN("pictures/kept-near-frame.txt", dump);
     }
 
+    // A run-length bitmap decoded smaller for a small box: pixels the file skips stay transparent.
     void runLengthBitmaps()
     {
-        // The sample codes every pixel: drawn exactly as Qt draws it.
-        const Picture whole = loaded(samplePath("rle8.rle"));
-        QImageReader qt(samplePath("rle8.rle"), "bmp");
-        QVERIFY(painted(whole, whole.decodedPixelSize()) ==
-                qt.read().convertToFormat(QImage::Format_ARGB32));
-        // Decoded smaller for a small box, pixels a file skips stay transparent.
         const Picture half = loaded(dataPath("hostile/move.rle"), QSize(32, 32));
         QCOMPARE(half.decodedPixelSize(), QSize(32, 32));
         const QImage small = painted(half, {32, 32}, {}, qRgb(0, 255, 0));
