@@ -290,27 +290,25 @@ private slots:
     }
 
     // A photo cut short by another program while it is read, at moments from its opening to its
-    // decoding, is loaded whole or refused as unreadable; it never takes the program down.
+    // decoding, is loaded whole or refused as unreadable; it never takes the program down. (One cut
+    // before the load is among the replayed hostile files.)
     void shrinkingFiles()
     {
         const QByteArray jpeg = written(noise(1600, 1200, 7), "jpeg");
         const qint64 size = jpeg.size();
-        // Cut before the load, then at moments while it runs.
-        for (int moment : {-1, 0, 100, 300, 1000, 2000, 4000, 8000, 16000}) {
+        for (int moment : {0, 100, 300, 1000, 2000, 4000, 8000, 16000}) {
             const QString path = saved("shrinking.jpg", jpeg);
             const QByteArray name = QFile::encodeName(path);
-            bool cut = moment < 0 && ::truncate(name.constData(), size / 3) == 0;
+            bool cut = false;
             std::thread cutter([&] {
-                if (moment >= 0) {
-                    std::this_thread::sleep_for(std::chrono::microseconds(moment));
-                    cut = ::truncate(name.constData(), size / 3) == 0;
-                }
+                std::this_thread::sleep_for(std::chrono::microseconds(moment));
+                cut = ::truncate(name.constData(), size / 3) == 0;
             });
             const QString got = outcome(PictureLoader::load(path, QSize(400, 300)));
             cutter.join();
             QVERIFY(cut);
             QVERIFY2(got == "shrinking.jpg: not a readable JPEG picture" ||
-                         (moment >= 0 && got == "decoded 400 x 300"),
+                         got == "decoded 400 x 300",
                      qPrintable(got));
         }
     }
