@@ -136,20 +136,6 @@ QImage noise(int width, int height, quint32 seed)
     return image;
 }
 
-// A progressive JPEG of one 8 × 8 grey block whose first scan is repeated to make `scans`.
-QByteArray jpegOfScans(int scans)
-{
-    QImage block(8, 8, QImage::Format_Grayscale8);
-    block.fill(128);
-    const QByteArray jpeg = written(block, "jpeg", true);
-    const qsizetype start = jpeg.indexOf("\xff\xda");
-    qsizetype end = start + 2 + (uchar(jpeg[start + 2]) << 8 | uchar(jpeg[start + 3]));
-    while (!(uchar(jpeg[end]) == 0xFF && jpeg[end + 1] != 0 &&
-             (uchar(jpeg[end + 1]) < 0xD0 || uchar(jpeg[end + 1]) > 0xD7)))
-        ++end;
-    return jpeg.left(start) + jpeg.mid(start, end - start).repeated(scans) + "\xff\xd9";
-}
-
 // An icon of the given images, each a PNG or a bitmap as Qt writes them, in this order.
 QByteArray iconOf(const QList<QByteArray>& images)
 {
@@ -267,25 +253,6 @@ private slots:
         QUENBROOK_COMPARE_GOLDEN("pictures/painted.txt", dump);
     }
 
-    // A JPEG of 4000 × 3000 decoded for a box: a wide one (its height decides), odd proportions
-    // (rounded up), larger than natural both ways or one way, none. Its natural size is the whole
-    // picture's, however it was decoded. The replay of the hostile files sees the samples decoded
-    // for the album's slot.
-    void scaledDecoding()
-    {
-        QImage image(4000, 3000, QImage::Format_RGB32);
-        image.fill(qRgb(40, 120, 200));
-        const QString big = saved("big.jpg", written(image, "jpeg"));
-        QStringList got;
-        for (const QSize target :
-             {QSize(800, 100), QSize(333, 1000), QSize(8000, 6000), QSize(4400, 3000), QSize()}) {
-            const Picture picture = loaded(big, target);
-            QCOMPARE(picture.naturalHimetric(), QSize(105833, 79375));
-            got << text(picture.decodedPixelSize());
-        }
-        QCOMPARE(got.join(", "), "134 x 100, 333 x 250, 4000 x 3000, 4000 x 3000, 4000 x 3000");
-    }
-
     // Refused by their size, without their bytes being read: a sample's start, then a hole.
     void filesBeyondTheLimit()
     {
@@ -323,42 +290,26 @@ private slots:
     }
 
     // A photo cut short by another program while it is read, at moments from its opening to its
-    // decoding, is loaded whole or refused as unreadable; it never takes the program down.
+    // decoding, is loaded whole or refused as unreadable; it never takes the program down. (One cut
+    // before the load is among the replayed hostile files.)
     void shrinkingFiles()
     {
         const QByteArray jpeg = written(noise(1600, 1200, 7), "jpeg");
         const qint64 size = jpeg.size();
-        // Cut before the load, then at moments while it runs.
-        for (int moment : {-1, 0, 100, 300, 1000, 2000, 4000, 8000, 16000}) {
+        for (int moment : {0, 100, 300, 1000, 2000, 4000, 8000, 16000}) {
             const QString path = saved("shrinking.jpg", jpeg);
             const QByteArray name = QFile::encodeName(path);
-            bool cut = moment < 0 && ::truncate(name.constData(), size / 3) == 0;
+            bool cut = false;
             std::thread cutter([&] {
-                if (moment >= 0) {
-                    std::this_thread::sleep_for(std::chrono::microseconds(moment));
-                    cut = ::truncate(name.constData(), size / 3) == 0;
-                }
+                std::this_thread::sleep_for(std::chrono::microseconds(moment));
+                cut = ::truncate(name.constData(), size / 3) == 0;
             });
             const QString got = outcome(PictureLoader::load(path, QSize(400, 300)));
             cutter.join();
             QVERIFY(cut);
             QVERIFY2(got == "shrinking.jpg: not a readable JPEG picture" ||
-                         (moment >= 0 && got == "decoded 400 x 300"),
+                         got == "decoded 400 x 300",
                      qPrintable(got));
-        }
-    }
-
-    // Each scan of a JPEG is work for its decoder, however little of the picture it holds: as
-    // many scans as the limit allows load, one more is refused before decoding.
-    void jpegScanFlood()
-    {
-        const int most = int(MaxJpegBlocks / (JpegScanSetupBlocks + 1));
-        for (int scans : {most - 1, most, most + 1}) {
-            const QString name = QStringLiteral("scans%1.jpg").arg(scans);
-            QCOMPARE(outcome(PictureLoader::load(saved(name, jpegOfScans(scans)), QSize(100, 100))),
-                     scans <= most ? QStringLiteral("decoded 8 x 8")
-                                   : name + ": picture too large (8 × 8 pixels in " +
-                                         QString::number(scans) + " scans)");
         }
     }
 
@@ -442,14 +393,9 @@ private slots:
         QUENBROOK_COMPARE_GOLDEN("pictures/kept-near-frame.txt", dump);
     }
 
+    // A run-length bitmap decoded smaller for a small box: pixels the file skips stay transparent.
     void runLengthBitmaps()
     {
-        // The sample codes every pixel: drawn exactly as Qt draws it.
-        const Picture whole = loaded(samplePath("rle8.rle"));
-        QImageReader qt(samplePath("rle8.rle"), "bmp");
-        QVERIFY(painted(whole, whole.decodedPixelSize()) ==
-                qt.read().convertToFormat(QImage::Format_ARGB32));
-        // Decoded smaller for a small box, pixels a file skips stay transparent.
         const Picture half = loaded(dataPath("hostile/move.rle"), QSize(32, 32));
         QCOMPARE(half.decodedPixelSize(), QSize(32, 32));
         const QImage small = painted(half, {32, 32}, {}, qRgb(0, 255, 0));
@@ -539,7 +485,6 @@ private slots:
     // raster.
     void pictureTypes()
     {
-        QCOMPARE(FileListPattern(), "*.bmp;*.gif;*.jpg;*.ico;*.cur;*.wmf;*.rle;*.jpeg;*.emf");
         for (const PictureType& type : PictureTypes()) {
             const QString extension = QLatin1String(type.extension);
             QCOMPARE(PictureTypeOf(extension.toUpper()), &type); // and no earlier row has it
@@ -553,8 +498,6 @@ private slots:
                                  "/photos.jpg/readme", "a.jpg "})
             QVERIFY2(!IsPictureFile(path) && !IsAlbumPictureFile(path), path);
         // The windows keep their eleven types; quenbrook-album reads today's photos besides.
-        QCOMPARE(AlbumPictureTypes().join(' '),
-                 "bmp rle wmf emf gif jpg jpeg jpe jfif ico cur png tif tiff webp heic heif avif");
         QCOMPARE(PictureFileTypes(), AlbumPictureTypes().mid(0, 11));
         QVERIFY(!PictureMimeTypes().contains("image/png"));
     }

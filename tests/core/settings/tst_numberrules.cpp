@@ -5,11 +5,9 @@
 #include "support/TestMain.h"
 
 #include <QLocale>
-#include <QRandomGenerator>
 #include <QTest>
 
 #include <clocale>
-#include <cmath>
 
 using namespace quenbrook;
 
@@ -60,23 +58,6 @@ private slots:
             }
         }
         QUENBROOK_COMPARE_GOLDEN("settings/numbers.txt", dump);
-    }
-
-    // Whatever single is written, reading the text back lands within the seven digits kept
-    // (half a unit of the seventh digit, plus the rounding of the single read back).
-    void singleTextReadsBackClose()
-    {
-        QRandomGenerator random(20261205);
-        for (int i = 0; i < 20000; ++i) {
-            const float value = static_cast<float>(random.bounded(2.0) - 1.0) *
-                                std::pow(10.0f, static_cast<float>(random.bounded(-30, 30)));
-            const QString text = NumberText(value);
-            const float back = static_cast<float>(NumericValue(text));
-            QVERIFY2(std::fabs(back - value) <= std::fabs(value) * 6e-7f,
-                     qPrintable(QString::asprintf("%.9g written as %s reads %.9g", double(value),
-                                                  qPrintable(text), double(back))));
-            QVERIFY2(!text.contains(QLatin1Char(',')) && text.size() <= 14, qPrintable(text));
-        }
     }
 };
 
