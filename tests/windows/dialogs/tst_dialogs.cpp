@@ -210,6 +210,8 @@ private slots:
                         control<QAbstractButton>(*chooser, name)->click();
                     }
                 }
+                if (row[2].contains("lstStyle"))
+                    shown += ", then " + control<QLineEdit>(*chooser, "txtStyle")->text();
                 if (chooser->isVisible()) {
                     const QLabel* problem = control<QLabel>(*chooser, "lblProblem");
                     if (problem->isVisible())
