@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 using namespace printingtest;
 using namespace testsupport;
@@ -153,6 +154,31 @@ private slots:
                                                 : QStringLiteral("Print Page:%1\r\nFile Name: %2")
                                                       .arg(pages.Runs.first().FromPage)
                                                       .arg(list[firstShown]));
+    }
+
+    // Landscape picked in the print dialog's properties turns the pages printed.
+    void turnedInThePrintDialog()
+    {
+        PrinterSurface surface(SaveAsPdf);
+        const QString pdf = dir_.filePath("turned.pdf");
+        surface.setOutputFileName(pdf);
+        WindowWatcher dialogs;
+        bool turned = false, asked = false;
+        dialogs.onModal = [&](QWidget* dialog) {
+            if (!qobject_cast<QPrintDialog*>(dialog)) {
+                dialog->findChild<QAbstractButton*>("landscape")->click();
+                static_cast<QDialog*>(dialog)->accept();
+                turned = true;
+            } else if (turned) {
+                static_cast<QDialog*>(dialog)->accept();
+            } else if (!std::exchange(asked, true)) {
+                QTimer::singleShot(0, dialog->findChild<QPushButton*>("properties"),
+                                   &QPushButton::click);
+            }
+        };
+        RunPrintJob(nullptr, pictures_.mid(0, 1), PrintSettings(), surface);
+        const QSizeF paper = PdfReader(pdf).points();
+        QVERIFY2(paper.width() > paper.height(), "printed upright");
     }
 
     // Printer Setup offers the queue's own paper; the one picked there is what the queue prints
