@@ -279,7 +279,6 @@ private slots:
                                                           : QKeySequence::MoveToPreviousPage);
             if (seen.size() == 1) {
                 QTRY_VERIFY(loads.holding() == 1 && loads.asked().contains(list[5]));
-                QTest::qWait(50);
                 loads.release();
             }
             QTRY_COMPARE(pages.count(), seen.size() + 1);
