@@ -274,6 +274,7 @@ private slots:
         QStringList seen;
         int full = 0; // four pictures
         for (const int step : {0, 1, 1, -1, -1}) {
+            const qsizetype before = loads.asked().size(); // page 1 may have been asked twice
             if (step)
                 QTest::keySequence(window.get(), step > 0 ? QKeySequence::MoveToNextPage
                                                           : QKeySequence::MoveToPreviousPage);
@@ -283,7 +284,7 @@ private slots:
             }
             QTRY_COMPARE(pages.count(), seen.size() + 1);
             if (seen.size() == 1) {
-                QStringList asked = loads.asked().mid(4), expected = list.mid(4, 2);
+                QStringList asked = loads.asked().mid(before), expected = list.mid(4, 2);
                 asked.sort();
                 expected.sort();
                 QCOMPARE(asked, expected);
