@@ -24,6 +24,11 @@ qint64 sum(qint64 a, qint64 b)
 
 } // namespace
 
+qint64 DecodeCost::pixels() const
+{
+    return product(width, height);
+}
+
 qint64 DecodeCost::heldBytes(QSize output) const
 {
     qint64 w = width, h = height;

@@ -17,6 +17,8 @@ struct DecodeCost
     bool scalable = false;        // decoded straight at down to an eighth of the size (JPEG)
     qint64 metadataBytes = 0;     // comments and the like that the decoder keeps (JPEG)
 
+    // Pixels of that picture; the largest number when the headers claim more than fits.
+    qint64 pixels() const;
     // Bytes held while decoding to `output` pixels: the picture's own size unless scalable, and
     // no less than an eighth of it each way when scalable.
     qint64 heldBytes(QSize output) const;

@@ -40,7 +40,7 @@ std::optional<RasterFacts> inspectIcon(ByteReader b)
         } else {
             continue;
         }
-        if (!largest || cost.width * cost.height > largest->cost.width * largest->cost.height)
+        if (!largest || cost.pixels() > largest->cost.pixels())
             largest = facts;
     }
     if (largest)
