@@ -57,8 +57,8 @@ fi
 for program in quenbrook quenbrook-album; do
   [ -x "$prefix/bin/$program" ] || fail "bin/$program is not installed as a program"
 done
-helper="$prefix/libexec/quenbrook/quenbrook-metafile"
-[ -x "$helper" ] || fail "libexec/quenbrook/quenbrook-metafile is not installed as a program"
+helper="$prefix/libexec/quenbrook/quenbrook-decode"
+[ -x "$helper" ] || fail "libexec/quenbrook/quenbrook-decode is not installed as a program"
 entry="$prefix/share/applications/$id.desktop"
 add_entry="$prefix/share/applications/$id.AddToAlbumPrinter.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
@@ -74,7 +74,7 @@ cmp -s "$icons/scalable/apps/$id.svg" "$(dirname "$0")/../../src/windows/about/q
 
 # The programs look for libraries only in folders that exist once installed: no RUNPATH into the
 # build tree nor to a folder of the prefix that holds nothing.
-for program in quenbrook quenbrook-album ../libexec/quenbrook/quenbrook-metafile; do
+for program in quenbrook quenbrook-album ../libexec/quenbrook/quenbrook-decode; do
   binary="$prefix/bin/$program"
   if ! dynamic=$(readelf -d "$binary" 2>&1); then
     fail "readelf -d bin/$program: $dynamic"

@@ -17,15 +17,6 @@ namespace quenbrook::MetafileToSvg {
 inline constexpr qint64 HelperWallMs = 2'000;
 inline constexpr int HelperCpuSeconds = 2;
 inline constexpr qint64 HelperMemoryBytes = 400LL * 1024 * 1024;
-// A helper not ready by then, its libraries loaded, is taken as one that cannot start.
-inline constexpr qint64 HelperStartMs = 10'000;
-
-// The helper program's name; it is installed in ../libexec/quenbrook/ from the programs.
-inline constexpr char HelperName[] = "quenbrook-metafile";
-
-// The helper to run: the installed one beside the running program's folder, else the one of the
-// build tree; empty when there is none.
-QString helperProgram();
 
 // What the helper's wait status, its largest resident size and what it wrote say: its answer
 // when it ended normally, else the budget it went over, a stop from outside, or damage.

@@ -9,11 +9,6 @@
 // it gives back on its output.
 namespace quenbrook::MetafileToSvg {
 
-// The helper's first line, once it has started and before it reads the metafile.
-inline constexpr char HelperReadyLine[] = "QBMF1 ready\n";
-// The helper's exit status when it runs out of memory.
-inline constexpr int HelperOutOfMemoryExit = 3;
-
 enum class MetafileKind
 {
     Windows,  // .wmf

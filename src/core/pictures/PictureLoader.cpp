@@ -3,7 +3,7 @@
 
 #include "core/pictures/BitmapHeader.h"
 #include "core/pictures/DecodeLimits.h"
-#include "core/pictures/HeifImage.h"
+#include "core/pictures/HeifApart.h"
 #include "core/pictures/JpegDecoder.h"
 #include "core/pictures/MetafileApart.h"
 #include "core/pictures/MetafileToSvg.h"
@@ -368,7 +368,7 @@ PictureResult decodeOwnJpeg(const QByteArray& bytes, const RasterFacts& facts, c
     return Picture::fromImage(std::move(image), sizes.natural);
 }
 
-// HEIC, HEIF and AVIF, through libheif: the primary picture, turned upright as the file says.
+// HEIC, HEIF and AVIF, decoded apart: the primary picture, turned upright as the file says.
 PictureResult decodeHeifPicture(const QByteArray& bytes, const std::optional<RasterFacts>& facts,
                                 const QString& name, const PictureType& type, QSize target,
                                 const LoadStop* stop)
@@ -379,12 +379,18 @@ PictureResult decodeHeifPicture(const QByteArray& bytes, const std::optional<Ras
         return *refused;
     if (!facts->whole)
         return notReadable(name, type);
-    QString why;
-    QImage image = decodeHeif(ByteReader(bytes), why);
-    if (stopRaised(stop))
+    HeifApart::Decoded decoded = HeifApart::decode(bytes, stop);
+    switch (decoded.refusal) {
+    case HeifApart::Decoded::Refusal::None:
+        break;
+    case HeifApart::Decoded::Refusal::Unreadable:
+        return notReadable(name, type, decoded.detail);
+    case HeifApart::Decoded::Refusal::TooLarge:
+        return tooLarge(name, decoded.detail);
+    case HeifApart::Decoded::Refusal::Stopped:
         return stopped(name);
-    if (image.isNull())
-        return notReadable(name, type, why);
+    }
+    QImage image = std::move(decoded.image);
     const QSize upright = image.size();
     const QSize wanted = fitSize(upright, target);
     if (wanted != upright)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "core/pictures/DecodeHelper.h"
 #include "core/pictures/MetafileApart.h"
 #include "core/pictures/MetafileShared.h"
 #include "core/pictures/MetafileTrial.h"
@@ -115,7 +116,8 @@ QList<pid_t> helpers()
         const QString line = QString::fromLatin1(stat.readAll());
         const QStringList fields = line.mid(line.lastIndexOf(u')') + 2).split(u' ');
         if (fields.size() > 1 && fields[1] == self &&
-            line.contains(QLatin1String("(quenbrook-meta")))
+            line.contains(u'(' +
+                          QLatin1String(DecodeHelper::Name).left(15))) // as the kernel names it
             found << pid_t(entry.toInt());
     }
     return found;
@@ -223,7 +225,7 @@ private slots:
     {
         const qint64 half = HelperMemoryBytes / 2;
         const std::pair<int, qint64> rows[] = {
-            {W_EXITCODE(0, 0), 0},          {W_EXITCODE(HelperOutOfMemoryExit, 0), 0},
+            {W_EXITCODE(0, 0), 0},          {W_EXITCODE(DecodeHelper::OutOfMemoryExit, 0), 0},
             {W_EXITCODE(1, 0), 0},          {W_EXITCODE(0, SIGXCPU), 0},
             {W_EXITCODE(0, SIGKILL), 0},    {W_EXITCODE(0, SIGTERM), 0},
             {W_EXITCODE(0, SIGSEGV), half}, {W_EXITCODE(0, SIGSEGV), half + 1}};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/files/FolderListing.h"
 #include "core/pictures/DecodeLimits.h"
+#include "core/pictures/HeifApart.h"
 #include "core/pictures/MetafileToSvg.h"
 #include "core/pictures/PictureLoader.h"
 #include "core/pictures/SvgBounds.h"
@@ -478,6 +479,41 @@ private slots:
                 QCOMPARE(
                     outcome(PictureLoader::load(path)),
                     QStringLiteral("claims.png: picture too large (8192 × %1 pixels)").arg(height));
+        }
+    }
+
+    // The HEIF helper's answer as the program reads it: a picture only when every number in its
+    // header agrees with the bytes that follow, which the picture then keeps without a copy.
+    void heifAnswers()
+    {
+        const auto answer = [](const QByteArray& numbers, qsizetype bytes) {
+            return ("QBHF1 picture " + numbers).leftJustified(63, ' ') + '\n' +
+                   QByteArray(bytes, '\x40');
+        };
+        const std::pair<QByteArray, QString> rows[] = {
+            {answer("2 1 6 3 0", 6), "2 x 1"},
+            {answer("2 1 6 3 0", 5), "refused: "},  // a byte short
+            {answer("2 1 6 3 0", 7), "refused: "},  // a byte over
+            {answer("2 1 8 4 0", 8), "2 x 1"},      // with alpha
+            {answer("2 1 7 4 0", 7), "refused: "},  // rows narrower than the picture
+            {answer("2 2 8 3 0", 16), "2 x 2"},     // rows padded
+            {answer("2 1 6 5 0", 6), "refused: "},  // no such pixel
+            {answer("0 1 6 3 0", 6), "refused: "},  // no picture
+            {answer("2 1 6 3", 6), "refused: "},    // a number missing
+            {answer("2 1 6 3 -1", 6), "refused: "}, // a negative profile
+            {"QBHF1 refused\nInvalid input: No 'ftyp' box",
+             "refused: Invalid input: No 'ftyp' box"},
+            {"QBHF1 refused", "refused: "},
+            {QByteArray(), "refused: "}};
+        for (const auto& [bytes, expected] : rows) {
+            const HeifApart::Decoded read = HeifApart::readAnswer(bytes);
+            const QString got =
+                read.image.isNull() ? "refused: " + read.detail : text(read.image.size());
+            QCOMPARE(QString::fromLatin1(bytes.left(40)) + " = " + got,
+                     QString::fromLatin1(bytes.left(40)) + " = " + expected);
+            if (!read.image.isNull()) // the pixels as sent
+                QCOMPARE(read.image.pixel(1, read.image.height() - 1),
+                         read.image.hasAlphaChannel() ? 0x40404040u : 0xff404040u);
         }
     }
 

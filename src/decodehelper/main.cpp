@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// quenbrook-metafile {wmf|emf} CPU_SECONDS MEMORY_BYTES
-// Reads a metafile on its input, converts it and draws the result once, all within the processor
-// time and memory given, and writes its answer (MetafileTrial.h) on its output. The programs
-// start it for every metafile they load and kill it once it takes too long.
+// quenbrook-decode {wmf|emf|heif} CPU_SECONDS MEMORY_BYTES
+// Reads a picture file on its input and, all within the processor time and memory given, converts
+// a metafile and draws the result once (its answer in MetafileTrial.h), or decodes a HEIF picture
+// (HeifApart.h), and writes its answer on its output. The programs start it for every such
+// picture they load and kill it once it takes too long.
+#include "core/pictures/DecodeHelper.h"
+#include "core/pictures/DecodeLimits.h"
+#include "core/pictures/HeifApart.h"
 #include "core/pictures/MetafileShared.h"
 #include "core/pictures/MetafileTrial.h"
 #include "core/program/Translations.h"
@@ -35,7 +39,7 @@ bool limit(int resource, rlim_t soft, rlim_t hard)
     return setrlimit(resource, &value) == 0;
 }
 
-QByteArray readInput()
+QByteArray readInput(qint64 limit)
 {
     QByteArray data;
     char chunk[65536];
@@ -46,12 +50,12 @@ QByteArray readInput()
         if (n <= 0)
             return data;
         data.append(chunk, n);
-        if (data.size() > MaxFileBytes)
+        if (data.size() > limit)
             return data;
     }
 }
 
-bool writeOutput(const QByteArray& answer)
+bool writeOutput(QByteArrayView answer)
 {
     qsizetype written = 0;
     while (written < answer.size()) {
@@ -79,32 +83,38 @@ int main(int argc, char** argv)
     const long cpuSeconds = std::strtol(argv[2], &end, 10);
     const bool cpuRead = *end == '\0';
     const long long memoryBytes = std::strtoll(argv[3], &end, 10);
-    if ((type != "wmf" && type != "emf") || !cpuRead || *end != '\0' || cpuSeconds < 1 ||
-        memoryBytes < 1)
+    if ((type != "wmf" && type != "emf" && type != "heif") || !cpuRead || *end != '\0' ||
+        cpuSeconds < 1 || memoryBytes < 1)
         return UsageExit;
     // Processor time over the soft limit ends it by SIGXCPU, a second more by SIGKILL.
     if (!limit(RLIMIT_CPU, rlim_t(cpuSeconds), rlim_t(cpuSeconds + 1)) ||
         !limit(RLIMIT_AS, rlim_t(memoryBytes), rlim_t(memoryBytes)) || !limit(RLIMIT_CORE, 0, 0))
         return UsageExit;
     // Out of memory, whether new finds none or a library throws for want of it.
-    std::set_new_handler([] { std::_Exit(HelperOutOfMemoryExit); });
+    std::set_new_handler([] { std::_Exit(DecodeHelper::OutOfMemoryExit); });
     std::set_terminate([] {
         try {
             if (std::current_exception())
                 std::rethrow_exception(std::current_exception());
         } catch (const std::bad_alloc&) {
-            std::_Exit(HelperOutOfMemoryExit);
+            std::_Exit(DecodeHelper::OutOfMemoryExit);
         } catch (...) {
         }
         std::abort();
     });
 
+    if (type == "heif") {
+        if (!writeOutput(DecodeHelper::ReadyLine))
+            return 1;
+        const QByteArray data = readInput(MaxPictureFileBytes);
+        return HeifApart::writeAnswer(ByteReader(data), writeOutput) ? 0 : 1;
+    }
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     LoadTranslations(app);
-    if (!writeOutput(HelperReadyLine))
+    if (!writeOutput(DecodeHelper::ReadyLine))
         return 1;
-    const QByteArray data = readInput();
+    const QByteArray data = readInput(MaxFileBytes);
     const Result result =
         convertAndTry(type == "wmf" ? MetafileKind::Windows : MetafileKind::Enhanced, data);
     return writeOutput(encodeAnswer(result)) ? 0 : 1;
