@@ -20,6 +20,9 @@ cmake --build "$build" --parallel "$(nproc)"
 
 export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# ASan keeps freed memory aside to catch its later use, 256 MB of it by default: under the limit
+# below that would count as the picture's. A little is kept, and large blocks go back at once.
+export ASAN_OPTIONS="quarantine_size_mb=16${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 failed=0
 for target in "${targets[@]}"; do
   mkdir -p "$build/corpus/$target"
@@ -31,7 +34,12 @@ for target in "${targets[@]}"; do
       "$root/fuzz/corpus/$target" 2>"$build/$target.log"); then
     failed=1
     echo "$target: FAILED, see $build/$target.log"
-    grep -E "ERROR|SUMMARY|Test unit written" "$build/$target.log" | head -5 || true
+    grep -E "FAULT|ERROR|SUMMARY|Test unit written" "$build/$target.log" | head -5 || true
+    # The input itself, so that a failure seen only on another machine can be replayed here.
+    artifact=$(grep -oE "Test unit written to [^ ]+" "$build/$target.log" | tail -1 | cut -d' ' -f5)
+    if [ -n "$artifact" ] && [ -f "$build/$artifact" ] && [ "$(stat -c %s "$build/$artifact")" -le 65536 ]; then
+      echo "input (base64): $(base64 -w0 "$build/$artifact")"
+    fi
   else
     runs=$(grep -E "stat::number_of_executed_units" "$build/$target.log" | awk '{print $2}')
     echo "$target: $runs runs in ${seconds} s, nothing found"
