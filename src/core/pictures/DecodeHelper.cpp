@@ -85,16 +85,20 @@ int inputFile(const QByteArray& data)
 }
 
 // The environment the helper starts with: the program's, its fonts and languages, on the
-// platform that needs no display.
+// platform that needs no display. Its memory comes in huge pages where the system offers them:
+// a fresh process faults in every page a decoder touches, which took a third of a HEIC's time.
 QByteArrayList helperEnvironment()
 {
     QByteArrayList out;
+    QByteArray tunables("GLIBC_TUNABLES=glibc.malloc.hugetlb=1");
     for (char** entry = environ; entry && *entry; ++entry) {
         const QByteArray text(*entry);
-        if (!text.startsWith("QT_QPA_PLATFORM="))
+        if (text.startsWith("GLIBC_TUNABLES="))
+            tunables += ':' + text.mid(qsizetype(sizeof "GLIBC_TUNABLES=") - 1);
+        else if (!text.startsWith("QT_QPA_PLATFORM="))
             out << text;
     }
-    out << QByteArray("QT_QPA_PLATFORM=offscreen");
+    out << QByteArray("QT_QPA_PLATFORM=offscreen") << tunables;
     return out;
 }
 
