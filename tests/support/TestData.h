@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
-// Files the tests read: the bundled sample pictures and tests/data.
+// Files the tests read: the bundled sample pictures and tests/data, and files they write.
 
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 
@@ -29,6 +30,15 @@ inline QStringList dataLines(const QString& name)
     if (lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+// The bytes written to a file of that name in `folder`; its path.
+inline QString savedFile(const QDir& folder, const QString& name, const QByteArray& bytes)
+{
+    QFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
 }
 
 } // namespace testsupport

@@ -4,6 +4,7 @@
 #include "core/pictures/MetafileShared.h"
 #include "core/pictures/MetafileTrial.h"
 #include "core/pictures/PictureLoader.h"
+#include "support/TestData.h"
 #include "support/TestMain.h"
 
 #include <QDir>
@@ -132,10 +133,7 @@ class tst_MetafileApart : public QObject
 
     QString saved(const QString& name, const QByteArray& bytes)
     {
-        QFile file(dir_.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        return file.fileName();
+        return testsupport::savedFile(dir_.path(), name, bytes);
     }
 
 private slots:

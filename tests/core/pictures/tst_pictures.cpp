@@ -198,10 +198,7 @@ class tst_Pictures : public QObject
 
     QString saved(const QString& name, const QByteArray& bytes)
     {
-        QFile file(dir_.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        return file.fileName();
+        return testsupport::savedFile(dir_.path(), name, bytes);
     }
 
 private slots:
