@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 using namespace albumtest;
 
@@ -26,26 +27,6 @@ namespace {
 QString rounded(double v)
 {
     return QString::number(qRound64(v * 1000) / 1000.0);
-}
-
-// 2 × 2 cells of 3.5 × 4 with file names below them, a right-aligned red page number over them
-// and a centred blue footer text under them.
-PrintSettings albumSettings()
-{
-    PrintSettings s = gridSettings();
-    s.PictureMaxWidth = 3.5f;
-    s.PictureMaxHeight = 4;
-    s.PrintLabel = LabelKind::FileName;
-    s.FontColor = 0xAA00;
-    s.Header = {BandStyle::PageNumber, {}, s.Header.Font, 0xFF, BandAlignment::Right, 0.1f};
-    s.Footer = {BandStyle::Text, "Holiday", s.Footer.Font, 0xFF0000, BandAlignment::Center, 0.1f};
-    return s;
-}
-
-// The preview of the 8.5 × 11 inch paper at a zoom.
-PageView previewAt(float zoom, bool outlines = false)
-{
-    return PageView{zoom, 0.25f * zoom, 0.25f * zoom, outlines, outlines, true};
 }
 
 // Every single setting as it would be stored, "Key=Text".
@@ -160,28 +141,38 @@ private slots:
     void drawnPages()
     {
         QString out;
-        const auto page = [&](const QString& title, const PrintSettings& s, int n, qint32 number,
+        const auto page = [&](const QString& title, const PrintSettings& grid, int n, qint32 number,
                               PageView view = {}, QSizeF printable = {8, 10.5}, double ppi = 100) {
             RecordingSurface surface(printable, {8.5, 11}, ppi);
-            const PageLayout layout = layoutOf(s, n).value();
+            const PageLayout layout = layoutOf(grid, n).value();
             const PageResult result =
-                DrawAlbumPage(surface, s, layout, pictures_.mid(0, n), number, view);
+                DrawAlbumPage(surface, grid, layout, pictures_.mid(0, n), number, view);
             out += logOf(QStringLiteral("%1: outcome %2").arg(title).arg(int(result.outcome)),
                          surface);
         };
-        const PrintSettings album = albumSettings();
-        page("page 1 of 5", album, 5, 1);
-        page("page 2 of 5", album, 5, 2);
-        page("page 12, past the list", album, 5, 12);
-        page("page 2 of 7 in the preview at 50%", album, 7, 2, previewAt(0.5, true), {4.25, 5.5});
-        page("page 0 in the preview", album, 7, 0, previewAt(0.5, true), {4.25, 5.5});
-        for (const PageView& bad :
+        // 2 × 2 cells of 3.5 × 4 with file names below them, a right-aligned red page number over
+        // them and a centred blue footer text under them.
+        PrintSettings s = gridSettings();
+        s.PictureMaxWidth = 3.5f;
+        s.PictureMaxHeight = 4;
+        s.PrintLabel = LabelKind::FileName;
+        s.FontColor = 0xAA00;
+        s.Header = {BandStyle::PageNumber, {}, s.Header.Font, 0xFF, BandAlignment::Right, 0.1f};
+        s.Footer = {BandStyle::Text,       "Holiday", s.Footer.Font, 0xFF0000,
+                    BandAlignment::Center, 0.1f};
+        // The preview of the 8.5 × 11 inch paper at a zoom.
+        const auto previewAt = [](float zoom, bool outlines = false) {
+            return PageView{zoom, 0.25f * zoom, 0.25f * zoom, outlines, outlines, true};
+        };
+        page("page 1 of 5", s, 5, 1);
+        page("page 2 of 5", s, 5, 2);
+        page("page 12, past the list", s, 5, 12);
+        page("page 2 of 7 in the preview at 50%", s, 7, 2, previewAt(0.5, true), {4.25, 5.5});
+        page("page 0 in the preview", s, 7, 0, previewAt(0.5, true), {4.25, 5.5});
+        for (const PageView& v :
              {PageView{0}, PageView{NAN}, PageView{1, INFINITY, 0}, PageView{1, 0, NAN}})
-            page(QString("zoom %1, margins %2 %3")
-                     .arg(bad.ZoomFactor)
-                     .arg(bad.MarginX)
-                     .arg(bad.MarginY),
-                 album, 5, 1, bad);
+            page(QString::asprintf("zoom %g, margins %g %g", v.ZoomFactor, v.MarginX, v.MarginY), s,
+                 5, 1, v);
         PrintSettings codes = gridSettings(); // codes that name no style or alignment
         codes.Header = {BandStyle(5), "Kept", codes.Header.Font, 0, BandAlignment(7), 0.1f};
         codes.Footer.Text = QStringLiteral("Unused");
@@ -243,20 +234,6 @@ private slots:
         QUENBROOK_COMPARE_GOLDEN("album/fits.txt", out);
     }
 
-    // A case-insensitive mount opens "beach.jpg" as the file its folder holds as "Beach.JPG"; the
-    // label then reads as the folder spells it.
-    void spellingOnDisk()
-    {
-        QString out;
-        for (const QString entries : {"a.jpg Beach.JPG", "Beach.JPG beach.jpg", "été.JPG",
-                                      "beach.jpeg beach.jpg.bak each.jpg", ""}) {
-            const QString name = entries.startsWith("été") ? "ÉTÉ.jpg" : "beach.jpg";
-            out += "spelling of " + name + " in [" + entries +
-                   "]: " + SpellingOnDisk(name, entries.split(' ', Qt::SkipEmptyParts)) + '\n';
-        }
-        QUENBROOK_COMPARE_GOLDEN("album/spelling.txt", out);
-    }
-
     // A job asked to stop abandons its document wherever the stop comes: before a picture, or
     // at the last picture, once that one is drawn; only a stop that never comes lets it be ended.
     void aStoppedJobDeliversNothing()
@@ -290,8 +267,19 @@ private slots:
     }
 
     // Labels of real files: the name exactly as the folder holds it; none for a file not there.
+    // A case-insensitive mount opens "beach.jpg" as the file its folder holds as "Beach.JPG"; the
+    // label then reads as the folder spells it.
     void labels()
     {
+        QString out;
+        for (const QString entries : {"a.jpg Beach.JPG", "Beach.JPG beach.jpg", "été.JPG",
+                                      "beach.jpeg beach.jpg.bak each.jpg", ""}) {
+            const QString name = entries.startsWith("été") ? "ÉTÉ.jpg" : "beach.jpg";
+            out += "spelling of " + name + " in [" + entries +
+                   "]: " + SpellingOnDisk(name, entries.split(' ', Qt::SkipEmptyParts)) + '\n';
+        }
+        QUENBROOK_COMPARE_GOLDEN("album/spelling.txt", out);
+
         QFile file(dir_.filePath("Été 2024.Bmp"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(LabelText(LabelKind::FileName, file.fileName()), "Été 2024.Bmp");
@@ -376,14 +364,12 @@ private slots:
             box.printer.setDefaultFont(PrintFont{"Printer Font", 8, true});
             box.put({"FontColor=255", "HeaderText=Holiday", "FooterSpacing=0.5",
                      "PictureSpacingY=0.3", "Scale=CM", "Center=False"});
-            if (group == 0)
-                box.loader.ReloadLabelGroup(s);
-            else if (group == 1)
-                s.Header = box.loader.ReadBand(AlbumSettings::Header);
-            else if (group == 2)
-                s.Footer = box.loader.ReadBand(AlbumSettings::Footer);
-            else
-                box.loader.ReloadPictureDistances(s);
+            const std::function<void()> reloads[] = {
+                [&] { box.loader.ReloadLabelGroup(s); },
+                [&] { s.Header = box.loader.ReadBand(AlbumSettings::Header); },
+                [&] { s.Footer = box.loader.ReadBand(AlbumSettings::Footer); },
+                [&] { box.loader.ReloadPictureDistances(s); }};
+            reloads[group]();
             out +=
                 QStringLiteral("group %1: %2\n").arg(group).arg(changedSince(before, s).join(' '));
         }
