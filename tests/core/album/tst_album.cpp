@@ -182,6 +182,19 @@ private slots:
         page("4:1 preview at 100%, 300 ppi", gridSettings(), 1, 1, previewAt(1), {8.5, 11}, 300);
         pictures_.swapItemsAt(0, 7);
         QUENBROOK_COMPARE_GOLDEN("album/drawn-pages.txt", out);
+
+        // Pictures fitted into a 3 × 2 cell keeping their proportions, centred; none for no size.
+        out.clear();
+        for (const QSizeF size :
+             {QSizeF(1600, 1200), {300, 200}, {4000, 200}, {0, 100}, {100, 0}}) {
+            const PictureFit fit = FitPicture(size.width(), size.height(), gridSettings());
+            out += QStringLiteral("fit %1 x %2 in 3 x 2: %3 x %4 at %5, %6\n")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(rounded(fit.DrawWidth), rounded(fit.DrawHeight), rounded(fit.OffsetX),
+                            rounded(fit.OffsetY));
+        }
+        QUENBROOK_COMPARE_GOLDEN("album/fits.txt", out);
     }
 
     // The header's font is measured, then the footer's and the label's; a font without a name or
@@ -216,22 +229,6 @@ private slots:
         QCOMPARE(pen.currentY(), 5.08f + 0.635f + 0.635f + 2048 / 72.f * 2.54f);
         out += logOf("pen", surface);
         QUENBROOK_COMPARE_GOLDEN("album/fonts-and-pen.txt", out);
-    }
-
-    // Pictures fitted into a 3 × 2 cell keeping their proportions, centred; none for no size.
-    void fits()
-    {
-        QString out;
-        for (const QSizeF size :
-             {QSizeF(1600, 1200), {300, 200}, {4000, 200}, {0, 100}, {100, 0}}) {
-            const PictureFit fit = FitPicture(size.width(), size.height(), gridSettings());
-            out += QStringLiteral("fit %1 x %2 in 3 x 2: %3 x %4 at %5, %6\n")
-                       .arg(size.width())
-                       .arg(size.height())
-                       .arg(rounded(fit.DrawWidth), rounded(fit.DrawHeight), rounded(fit.OffsetX),
-                            rounded(fit.OffsetY));
-        }
-        QUENBROOK_COMPARE_GOLDEN("album/fits.txt", out);
     }
 
     // A job asked to stop abandons its document wherever the stop comes: before a picture, or
@@ -317,7 +314,7 @@ private slots:
     // An empty store: the defaults, with the printer's font; reading writes nothing, and each
     // font group discards the document the printer may have opened. A reload keeps what the record
     // held for a word that names nothing.
-    void emptyStoreGivesDefaults()
+    void storeReadings()
     {
         Sandbox box;
         box.printer.setDefaultFont(PrintFont{"Sans", 10, false, true});
@@ -330,15 +327,12 @@ private slots:
         PrintSettings reloaded;
         box.loader.ReloadLabelGroup(reloaded);
         QCOMPARE(reloaded.PrintLabel, LabelKind::FileName);
-    }
 
-    // Stored texts as read, and as they would be stored again: words compare exactly, and
-    // PrintLabel keeps its value for other words; booleans are True or False in any case, or a
-    // number, else the default; colours and codes the nearest integer, ties to even, 32 bits or
-    // the default, codes that name no alignment or style kept; font sizes to four decimals,
-    // lengths in single precision, infinite gives the default.
-    void readings()
-    {
+        // Stored texts as read, and as they would be stored again: words compare exactly, and
+        // PrintLabel keeps its value for other words; booleans are True or False in any case, or a
+        // number, else the default; colours and codes the nearest integer, ties to even, 32 bits or
+        // the default, codes that name no alignment or style kept; font sizes to four decimals,
+        // lengths in single precision, infinite gives the default.
         QString out;
         // A value with blanks around it is kept here: a data file would lose the trailing one.
         for (const auto& entry :
