@@ -101,40 +101,15 @@ private slots:
         QCOMPARE(added.count(), 0);
     }
 
-    // A resize while the slots are being filled gives that fill up and fills all four again, at
-    // their new size.
-    void resizeWhileFilling()
-    {
-        testsupport::HeldLoads loads; // outlives the window's loads
-        Sandbox s;
-        QVERIFY(s.show());
-        const QString first = s.path(s.window->File1()->fileNames().first());
-        loads.hold(first);
-        s.services.loadPicture = loads.loader();
-        s.window->File1()->setCurrentRow(0);
-        QTRY_COMPARE(loads.holding(), 1);
-        const QSize before = s.window->picViewer(0)->contentsRect().size();
-        s.window->resize(s.window->width() + 150, s.window->height() + 150);
-        QTRY_COMPARE(loads.stopped(), QStringList{first});
-        loads.release();
-        QVERIFY(s.settle());
-        const qreal ratio = s.window->picViewer(0)->devicePixelRatioF();
-        QList<QSize> asked{before * ratio};
-        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
-            asked << s.window->picViewer(i)->contentsRect().size() * ratio;
-            QCOMPARE(s.window->picViewer(i)->image().size(), asked.last());
-        }
-        QCOMPARE(loads.boxes(), asked);
-        QVERIFY(asked.first() != asked.last());
-    }
-
     // The window answers while a picture loads: the busy pointer shows, and choosing another
-    // file, another folder or closing gives the loads under way up; the slots end showing the
-    // pictures of the last choice, in order, and nothing of the fills given up arrives later.
+    // file, another folder, resizing or closing gives the loads under way up; the slots end
+    // showing the pictures of the last choice, in order, and nothing of the fills given up arrives
+    // later. After a resize all four are filled again, at their new size.
     void answersWhileLoading_data()
     {
         QTest::addColumn<QString>("then");
         QTest::newRow("rows in quick succession") << "rows";
+        QTest::newRow("resized") << "resized";
         QTest::newRow("another folder") << "folder";
         QTest::newRow("the filter") << "filter";
         QTest::newRow("closed") << "close";
@@ -142,7 +117,7 @@ private slots:
     void answersWhileLoading()
     {
         QFETCH(QString, then);
-        testsupport::HeldLoads loads;
+        testsupport::HeldLoads loads; // outlives the window's loads
         Sandbox s;
         QVERIFY(s.show());
         const QStringList names = s.window->File1()->fileNames();
@@ -153,14 +128,23 @@ private slots:
         s.window->File1()->setCurrentRow(0);
         QTRY_COMPARE(loads.holding(), 1);
         // The first slot is shown while the second is held.
-        QTRY_COMPARE(s.window->SlotFile(0), s.path(names[0]));
-        QVERIFY(s.window->SlotLoaded(0) && !s.window->SlotLoaded(1));
+        QStringList expected{s.path(names[0]), "-", "-", "-"};
+        QTRY_COMPARE(s.slotFiles(), expected);
         QVERIFY(s.window->filling() && QGuiApplication::overrideCursor() &&
                 QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        // The boxes asked for: the first fill's two, at the size before.
+        const qreal ratio = s.window->picViewer(0)->devicePixelRatioF();
+        QList<QSize> boxes;
+        for (int i = 0; i < 2; ++i)
+            boxes << s.window->picViewer(i)->contentsRect().size() * ratio;
 
         if (then == "rows") {
             s.window->File1()->setCurrentRow(5);
             s.window->File1()->setCurrentRow(3);
+            expected = {s.path(names[3]), s.path(names[4]), s.path(names[5]), s.path(names[6])};
+        } else if (then == "resized") {
+            s.window->resize(s.window->width() + 150, s.window->height() + 150);
+            expected = {s.path(names[0]), s.path(names[1]), s.path(names[2]), s.path(names[3])};
         } else if (then == "folder") {
             QVERIFY(s.window->Dir1()->setPath(QDir::tempPath()));
         } else if (then == "filter") {
@@ -172,18 +156,22 @@ private slots:
             return;
         }
         QTRY_COMPARE(loads.stopped(), QStringList{s.path(names[1])});
+        loads.release();
         QVERIFY(s.settle());
         QVERIFY(!QGuiApplication::overrideCursor());
-        const bool refilled = then == "rows";
-        QStringList expected;
-        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i)
-            expected << (refilled ? s.path(names[3 + i]) : i == 0 ? s.path(names[0]) : "-");
         QCOMPARE(s.slotFiles(), expected);
+        const bool refilled = expected.last() != "-";
         QCOMPARE(filled.count(), refilled ? 1 : 0);
         // Slots 2 and 3 of the first fill were never asked for.
         if (!refilled)
             QCOMPARE(loads.asked(), (QStringList{s.path(names[0]), s.path(names[1])}));
-        loads.release();
+        for (int i = 0; i < frmAlbumViewer::SlotCount && then == "resized"; ++i) {
+            boxes << s.window->picViewer(i)->contentsRect().size() * ratio;
+            QCOMPARE(s.window->picViewer(i)->image().size(), boxes.last());
+        }
+        if (then != "rows")
+            QCOMPARE(loads.boxes(), boxes);
+        QVERIFY(then != "resized" || boxes.first() != boxes.last());
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents();
         QCOMPARE(s.slotFiles(), expected);

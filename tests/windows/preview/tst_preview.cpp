@@ -225,8 +225,8 @@ private slots:
     void pageCannotBeDrawn()
     {
         QFile text(dir_.filePath("notes.bmp"));
-        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("just some text\n") > 0);
-        text.close();
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("just some text\n") > 0 &&
+                text.flush());
         QStringList list = pictures_;
         list[5] = text.fileName(); // the second cell of page 2
         testsupport::HeldLoads loads;
@@ -271,7 +271,6 @@ private slots:
                              : drawn > 0 && drawn < full / 3 ? "one picture"
                                                              : QString::number(drawn));
         }
-        QVERIFY(full > 0);
         QCOMPARE(seen, (QStringList{"page 1: 0 said, full", "page 2: 1 said, one picture",
                                     "page 3: 1 said, one picture", "page 2: 2 said, one picture",
                                     "page 1: 2 said, full"}));
