@@ -89,8 +89,7 @@ private slots:
     void initTestCase()
     {
         for (int i = 0; i < 7; ++i)
-            pictures_ << solidPicture(dir_, QStringLiteral("p%1.bmp").arg(i),
-                                      QSize(96 + 48 * i, 96));
+            pictures_ << solidPicture(dir_, QString("p%1.bmp").arg(i), {96 + 48 * i, 96});
         pictures_ << solidPicture(dir_, QStringLiteral("4x1.jpg"), QSize(2000, 500));
     }
 
@@ -144,11 +143,9 @@ private slots:
         const auto page = [&](const QString& title, const PrintSettings& grid, int n, qint32 number,
                               PageView view = {}, QSizeF printable = {8, 10.5}, double ppi = 100) {
             RecordingSurface surface(printable, {8.5, 11}, ppi);
-            const PageLayout layout = layoutOf(grid, n).value();
-            const PageResult result =
-                DrawAlbumPage(surface, grid, layout, pictures_.mid(0, n), number, view);
-            out += logOf(QStringLiteral("%1: outcome %2").arg(title).arg(int(result.outcome)),
-                         surface);
+            const PageResult result = DrawAlbumPage(surface, grid, layoutOf(grid, n).value(),
+                                                    pictures_.mid(0, n), number, view);
+            out += logOf(title + ": outcome " + QString::number(int(result.outcome)), surface);
         };
         // 2 × 2 cells of 3.5 × 4 with file names below them, a right-aligned red page number over
         // them and a centred blue footer text under them.
@@ -189,10 +186,8 @@ private slots:
              {QSizeF(1600, 1200), {300, 200}, {4000, 200}, {0, 100}, {100, 0}}) {
             const PictureFit fit = FitPicture(size.width(), size.height(), gridSettings());
             out += QStringLiteral("fit %1 x %2 in 3 x 2: %3 x %4 at %5, %6\n")
-                       .arg(size.width())
-                       .arg(size.height())
-                       .arg(rounded(fit.DrawWidth), rounded(fit.DrawHeight), rounded(fit.OffsetX),
-                            rounded(fit.OffsetY));
+                       .arg(rounded(size.width()), rounded(size.height()), rounded(fit.DrawWidth),
+                            rounded(fit.DrawHeight), rounded(fit.OffsetX), rounded(fit.OffsetY));
         }
         QUENBROOK_COMPARE_GOLDEN("album/fits.txt", out);
     }

@@ -208,7 +208,6 @@ private slots:
         const auto view = [&](int slot) { return s.window->picViewer(slot); };
         const auto centre = [&](int slot) { return view(slot)->rect().center(); };
         s.select(1);
-        QTRY_VERIFY(s.window->SlotLoaded(0));
         FileList* list = s.window->File1();
         const QList<std::pair<QWidget*, QPoint>> starts{
             {view(0), centre(0)}, {list->viewport(), list->visualItemRect(list->item(1)).center()}};
@@ -377,9 +376,7 @@ private slots:
                 return &window == s.window.get() && row.endsWith("shown");
             });
             s.services.ending.setEndProgram([&] { ++ends; });
-            QVERIFY(s.show());
-            s.window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+            QVERIFY(s.showActive());
             QTRY_COMPARE(s.get("Width"), "7605");
             s.window->move(200, 100);
             QTRY_COMPARE(s.window->pos(), QPoint(200, 100));
@@ -391,10 +388,8 @@ private slots:
                                                    ? QKeySequence(Qt::CTRL | Qt::Key_Q)
                                                    : QKeySequence(QKeySequence::Close));
             text += QStringLiteral("%1: ends %2, %3, Start=%4, at %5,%6\n")
-                        .arg(row)
-                        .arg(ends)
-                        .arg(s.window->isHidden() ? "hidden" : "shown", s.get("Start", "Quenbrook"),
-                             s.get("Left"), s.get("Top"));
+                        .arg(row, QString::number(ends), s.window->isHidden() ? "hidden" : "shown",
+                             s.get("Start", "Quenbrook"), s.get("Left"), s.get("Top"));
         }
         QCOMPARE(text, "Close, printer shown: ends 0, hidden, Start=, at 1500,750\n"
                        "Close: ends 1, hidden, Start=AlbumViewer, at 3000,1500\n"
