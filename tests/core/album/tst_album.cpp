@@ -136,7 +136,8 @@ private slots:
     }
 
     // Pages as the printer and the preview draw them: every call they make on the surface, also
-    // past the list, with a view that is no number, and with band codes outside the named ones.
+    // past the list, with a view that is no number, and with band codes outside the named ones;
+    // the pictures fitted into their cells and the fonts and pen that draw them.
     void drawnPages()
     {
         QString out;
@@ -190,21 +191,18 @@ private slots:
                             rounded(fit.DrawHeight), rounded(fit.OffsetX), rounded(fit.OffsetY));
         }
         QUENBROOK_COMPARE_GOLDEN("album/fits.txt", out);
-    }
 
-    // The header's font is measured, then the footer's and the label's; a font without a name or
-    // a usable size keeps those of the one before. The pen keeps the font set attribute by
-    // attribute, the colour and the text position, which a line moves to the start of the next;
-    // centimetres reach the surface in inches.
-    void fontsAndPen()
-    {
+        // The header's font is measured, then the footer's and the label's; a font without a name
+        // or a usable size keeps those of the one before. The pen keeps the font set attribute by
+        // attribute, the colour and the text position, which a line moves to the start of the next;
+        // centimetres reach the surface in inches.
         RecordingSurface surface(QSizeF(8, 10.5), QSizeF(8.5, 11), 1200);
-        PrintSettings s = gridSettings();
-        s.Header.Font = PrintFont{QStringLiteral("Head"), 18, true, false, true, false};
-        s.Footer.Font = PrintFont{QString(), 0, false, true, false, true};
-        s.PrintLabel = LabelKind::FileName;
-        QVERIFY(std::holds_alternative<PageLayout>(ComputePageLayout(s, 3, surface)));
-        QString out = logOf("measures", surface);
+        PrintSettings fonts = gridSettings();
+        fonts.Header.Font = PrintFont{QStringLiteral("Head"), 18, true, false, true, false};
+        fonts.Footer.Font = PrintFont{QString(), 0, false, true, false, true};
+        fonts.PrintLabel = LabelKind::FileName;
+        QVERIFY(std::holds_alternative<PageLayout>(ComputePageLayout(fonts, 3, surface)));
+        out = logOf("measures", surface);
 
         PagePen pen(surface, PrintUnit::Centimetre);
         QCOMPARE(pen.font(), surface.defaultFont());

@@ -189,8 +189,11 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
-    // A printer that fails, or cells too large: a message, and no window.
-    void refusesToOpen()
+    // A printer that fails, or cells too large: a message, and no window. A picture that cannot be
+    // loaded is reported by the preview over itself, critical, in the loader's words, each time its
+    // page is drawn; the pictures before it on the page are drawn, and the other pages are drawn as
+    // before, with nothing said. None after it is loaded while one before it still loads.
+    void failures()
     {
         for (const double width : {3.0, 9.0}) {
             TestPrinters printers({"Office"});
@@ -216,14 +219,7 @@ private slots:
                                                    "printable range!\r\nAbort Print!"});
             QVERIFY(!opened && !QGuiApplication::overrideCursor());
         }
-    }
 
-    // A picture that cannot be loaded is reported by the preview over itself, critical, in the
-    // loader's words, each time its page is drawn; the pictures before it on the page are drawn,
-    // and the other pages are drawn as before, with nothing said. None after it is loaded while
-    // one before it still loads.
-    void pageCannotBeDrawn()
-    {
         QFile text(dir_.filePath("notes.bmp"));
         QVERIFY(text.open(QIODevice::WriteOnly) && text.write("just some text\n") > 0 &&
                 text.flush());
