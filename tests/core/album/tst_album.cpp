@@ -304,6 +304,7 @@ private slots:
         }
     }
 
+    // The store as the loader reads it, and reloads after changes.
     // An empty store: the defaults, with the printer's font; reading writes nothing, and each
     // font group discards the document the printer may have opened. A reload keeps what the record
     // held for a word that names nothing.
@@ -336,13 +337,10 @@ private slots:
             out += entry + " -> " + stored(box.loaded()).filter(key).value(0) + '\n';
         }
         QUENBROOK_COMPARE_GOLDEN("album/readings.txt", out);
-    }
 
-    // After another printer was chosen and every group changed in the store, a reload takes the
-    // printer's font of the moment and only its own group: label, header, footer, distances.
-    void settingChanges()
-    {
-        QString out;
+        // After another printer was chosen and every group changed in the store, a reload takes the
+        // printer's font of the moment and only its own group: label, header, footer, distances.
+        out.clear();
         for (int group = 0; group < 4; ++group) {
             Sandbox box;
             box.put({"HeaderFontName=Courier", "HeaderFontItalic=True"});
@@ -362,23 +360,23 @@ private slots:
         }
         // The unit switch converts the seven lengths and writes them, then the unit; only the
         // unit when it stays. A length beyond single precision: the store keeps the record's.
-        Sandbox box;
-        PrintSettings s = box.loaded();
+        Sandbox units;
+        PrintSettings s = units.loaded();
         for (const PrintUnit unit :
              {PrintUnit::Centimetre, PrintUnit::Centimetre, PrintUnit::Inch}) {
             const QStringList before = stored(s);
-            box.loader.SetUnit(s, unit);
+            units.loader.SetUnit(s, unit);
             const QStringList changed = changedSince(before, s);
-            out +=
-                "unit: " + changed.join(' ') + "; written: " + box.loader.written.join(' ') + '\n';
+            out += "unit: " + changed.join(' ') + "; written: " + units.loader.written.join(' ') +
+                   '\n';
             for (const QString& line : changed)
-                QCOMPARE(box.get(line.section('=', 0, 0)), line.section('=', 1));
-            box.loader.written.clear();
+                QCOMPARE(units.get(line.section('=', 0, 0)), line.section('=', 1));
+            units.loader.written.clear();
         }
-        box.put({"PictureMaxWidth=3E38"});
-        box.loader.ReloadPictureDistances(s);
-        box.loader.SetUnit(s, PrintUnit::Centimetre);
-        QCOMPARE(box.loaded().PictureMaxWidth, s.PictureMaxWidth);
+        units.put({"PictureMaxWidth=3E38"});
+        units.loader.ReloadPictureDistances(s);
+        units.loader.SetUnit(s, PrintUnit::Centimetre);
+        QCOMPARE(units.loaded().PictureMaxWidth, s.PictureMaxWidth);
         QUENBROOK_COMPARE_GOLDEN("album/settings-changes.txt", out);
     }
 
