@@ -5,16 +5,10 @@
 #include "support/TestMain.h"
 #include "windows/albumviewer/ViewerSandbox.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDrag>
 #include <QMenu>
 #include <QMimeData>
-#include <QScreen>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
 
 using namespace quenbrook;
 using namespace quenbrook::AlbumViewerLayout;
@@ -28,7 +22,7 @@ class tst_AlbumViewer : public QObject
 
 private slots:
     // A picture fills its slot's width or height, from the top left corner, enlarged if small.
-    void fitAndPixels()
+    void layoutArithmetic()
     {
         QCOMPARE(FitToSlotCorner({1000, 1000}, {200, 100}), QRectF(0, 0, 1000, 500));
         QCOMPARE(FitToSlotCorner({1000, 1000}, {100, 200}), QRectF(0, 0, 500, 1000));
@@ -39,62 +33,52 @@ private slots:
             QCOMPARE(HimetricToPixels(int((qint64(pixels) * 2540 + 48) / 96)), pixels);
         QCOMPARE(HimetricToPixels(5079), 191); // a metafile just short of 2 inches
         QCOMPARE(HimetricToPixels(-5), 0);
+
+        // Where each navigation button goes, for lists of every kind and every row chosen.
+        QString text;
+        for (int count : {0, 1, 5, 10})
+            for (int selected = -1; selected < count; ++selected) {
+                text += QStringLiteral("%1 files, row %2:").arg(count).arg(selected);
+                for (const char* key :
+                     {"First", "Prev4", "Prev", "Next", "Next4", "Last", "Information"}) {
+                    const std::optional<int> to =
+                        NavigationTarget(count, selected, ToolbarButtonOf(key).value());
+                    text += QStringLiteral(" %1 %2").arg(key, to ? QString::number(*to) : "-");
+                }
+                text += '\n';
+            }
+        QVERIFY(!ToolbarButtonOf("Separator"));
+        QUENBROOK_COMPARE_GOLDEN("windows/album-viewer-navigation.txt", text);
     }
 
+    // The slots past the end of the list are emptied.
     void slotFill_data()
     {
         QTest::addColumn<int>("fromEnd");
-        QTest::addColumn<QList<bool>>("loaded");
-        QTest::newRow("last") << 1 << QList<bool>{true, false, false, false};
-        QTest::newRow("third-last") << 3 << QList<bool>{true, true, true, false};
-        QTest::newRow("fourth-last") << 4 << QList<bool>{true, true, true, true};
+        QTest::newRow("last") << 1;
+        QTest::newRow("third-last") << 3;
+        QTest::newRow("fourth-last") << 4;
     }
     void slotFill()
     {
         QFETCH(int, fromEnd);
-        QFETCH(QList<bool>, loaded);
         Sandbox s;
         QVERIFY(s.show());
         s.press("First"); // every slot filled before
         const QStringList names = s.window->File1()->fileNames();
         s.select(int(names.size()) - fromEnd);
         for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
-            const QString name = loaded[i] ? names[names.size() - fromEnd + i] : QString();
-            QCOMPARE(s.window->SlotLoaded(i), loaded[i]);
+            const QString name = i < fromEnd ? names[names.size() - fromEnd + i] : QString();
+            QCOMPARE(s.window->SlotLoaded(i), i < fromEnd);
             QCOMPARE(s.window->SlotFile(i), name.isEmpty() ? name : s.path(name));
             QCOMPARE(s.window->picViewer(i)->toolTip(), name);
-            QCOMPARE(s.window->picViewer(i)->image().isNull(), !loaded[i]);
+            QCOMPARE(s.window->picViewer(i)->image().isNull(), i >= fromEnd);
         }
         // The filter leaves the slots as they are.
         const QStringList shown = s.slotFiles();
         s.press("Gif");
         QVERIFY(!s.window->File1()->pattern().contains("gif"));
         QCOMPARE(s.slotFiles(), shown);
-    }
-
-    // A picture dragged from a slot or from the file list goes out as its file, to be copied.
-    void dragOut()
-    {
-        Sandbox s;
-        QVERIFY(s.show());
-        s.select(1);
-        QTRY_VERIFY(s.window->SlotLoaded(0));
-        FileList* list = s.window->File1();
-        const QList<std::pair<QWidget*, QPoint>> starts{
-            {s.window->picViewer(0), s.window->picViewer(0)->rect().center()},
-            {list->viewport(), list->visualItemRect(list->item(1)).center()}};
-        for (const auto& [from, at] : starts) {
-            QTest::mousePress(from, Qt::LeftButton, {}, at);
-            QTest::mouseMove(from, at + QPoint(10, 10)); // a list starts the drag on the second
-            QTest::mouseMove(from, at + QPoint(20, 20));
-            const QDrag* drag = s.window->findChild<QDrag*>();
-            QVERIFY(drag && drag->mimeData());
-            QCOMPARE(drag->mimeData()->urls(),
-                     QList<QUrl>{QUrl::fromLocalFile(s.window->SlotFile(0))});
-            QCOMPARE(drag->supportedActions(), Qt::CopyAction);
-            QTest::mouseRelease(from, Qt::LeftButton, {}, at + QPoint(20, 20));
-            delete drag;
-        }
     }
 
     void damagedPicture()
@@ -117,42 +101,15 @@ private slots:
         QCOMPARE(added.count(), 0);
     }
 
-    // A resize while the slots are being filled gives that fill up and fills all four again, at
-    // their new size.
-    void resizeWhileFilling()
-    {
-        testsupport::HeldLoads loads; // outlives the window's loads
-        Sandbox s;
-        QVERIFY(s.show());
-        const QString first = s.path(s.window->File1()->fileNames().first());
-        loads.hold(first);
-        s.services.loadPicture = loads.loader();
-        s.window->File1()->setCurrentRow(0);
-        QTRY_COMPARE(loads.holding(), 1);
-        const QSize before = s.window->picViewer(0)->contentsRect().size();
-        s.window->resize(s.window->width() + 150, s.window->height() + 150);
-        QTRY_COMPARE(loads.stopped(), QStringList{first});
-        loads.release();
-        QVERIFY(s.settle());
-        const QList<QSize> asked = loads.boxes();
-        QCOMPARE(asked.size(), 1 + frmAlbumViewer::SlotCount);
-        const qreal ratio = s.window->picViewer(0)->devicePixelRatioF();
-        QCOMPARE(asked.first(), before * ratio);
-        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
-            const QSize inside = s.window->picViewer(i)->contentsRect().size();
-            QCOMPARE(asked[1 + i], inside * ratio);
-            QCOMPARE(s.window->picViewer(i)->image().size(), inside * ratio);
-        }
-        QVERIFY(asked.first() != asked.last());
-    }
-
     // The window answers while a picture loads: the busy pointer shows, and choosing another
-    // file, another folder or closing gives the loads under way up; the slots end showing the
-    // pictures of the last choice, in order, and nothing of the fills given up arrives later.
+    // file, another folder, resizing or closing gives the loads under way up; the slots end
+    // showing the pictures of the last choice, in order, and nothing of the fills given up arrives
+    // later. After a resize all four are filled again, at their new size.
     void answersWhileLoading_data()
     {
         QTest::addColumn<QString>("then");
         QTest::newRow("rows in quick succession") << "rows";
+        QTest::newRow("resized") << "resized";
         QTest::newRow("another folder") << "folder";
         QTest::newRow("the filter") << "filter";
         QTest::newRow("closed") << "close";
@@ -160,7 +117,7 @@ private slots:
     void answersWhileLoading()
     {
         QFETCH(QString, then);
-        testsupport::HeldLoads loads;
+        testsupport::HeldLoads loads; // outlives the window's loads
         Sandbox s;
         QVERIFY(s.show());
         const QStringList names = s.window->File1()->fileNames();
@@ -171,17 +128,23 @@ private slots:
         s.window->File1()->setCurrentRow(0);
         QTRY_COMPARE(loads.holding(), 1);
         // The first slot is shown while the second is held.
-        QTRY_COMPARE(s.window->SlotFile(0), s.path(names[0]));
-        QVERIFY(s.window->SlotLoaded(0) && !s.window->SlotLoaded(1));
-        QVERIFY(s.window->filling());
-        QCOMPARE(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
-                                                   : Qt::ArrowCursor,
-                 Qt::WaitCursor);
+        QStringList expected{s.path(names[0]), "-", "-", "-"};
+        QTRY_COMPARE(s.slotFiles(), expected);
+        QVERIFY(s.window->filling() && QGuiApplication::overrideCursor() &&
+                QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        // The boxes asked for: the first fill's two, at the size before.
+        const qreal ratio = s.window->picViewer(0)->devicePixelRatioF();
+        QList<QSize> boxes;
+        for (int i = 0; i < 2; ++i)
+            boxes << s.window->picViewer(i)->contentsRect().size() * ratio;
 
-        int from = 0;
         if (then == "rows") {
             s.window->File1()->setCurrentRow(5);
-            s.window->File1()->setCurrentRow(from = 3);
+            s.window->File1()->setCurrentRow(3);
+            expected = {s.path(names[3]), s.path(names[4]), s.path(names[5]), s.path(names[6])};
+        } else if (then == "resized") {
+            s.window->resize(s.window->width() + 150, s.window->height() + 150);
+            expected = {s.path(names[0]), s.path(names[1]), s.path(names[2]), s.path(names[3])};
         } else if (then == "folder") {
             QVERIFY(s.window->Dir1()->setPath(QDir::tempPath()));
         } else if (then == "filter") {
@@ -193,18 +156,22 @@ private slots:
             return;
         }
         QTRY_COMPARE(loads.stopped(), QStringList{s.path(names[1])});
+        loads.release();
         QVERIFY(s.settle());
         QVERIFY(!QGuiApplication::overrideCursor());
-        const bool refilled = then == "rows";
-        QStringList expected;
-        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i)
-            expected << (refilled ? s.path(names[from + i]) : i == 0 ? s.path(names[0]) : "-");
         QCOMPARE(s.slotFiles(), expected);
+        const bool refilled = expected.last() != "-";
         QCOMPARE(filled.count(), refilled ? 1 : 0);
         // Slots 2 and 3 of the first fill were never asked for.
         if (!refilled)
             QCOMPARE(loads.asked(), (QStringList{s.path(names[0]), s.path(names[1])}));
-        loads.release();
+        for (int i = 0; i < frmAlbumViewer::SlotCount && then == "resized"; ++i) {
+            boxes << s.window->picViewer(i)->contentsRect().size() * ratio;
+            QCOMPARE(s.window->picViewer(i)->image().size(), boxes.last());
+        }
+        if (then != "rows")
+            QCOMPARE(loads.boxes(), boxes);
+        QVERIFY(then != "resized" || boxes.first() != boxes.last());
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents();
         QCOMPARE(s.slotFiles(), expected);
@@ -226,34 +193,38 @@ private slots:
         QTRY_COMPARE(s.window->width(), 507);
     }
 
-    void navigation()
-    {
-        QString text;
-        for (int count : {0, 1, 5, 10}) {
-            for (int selected = -1; selected < count; ++selected) {
-                text += QStringLiteral("%1 files, row %2:").arg(count).arg(selected);
-                for (const char* key :
-                     {"First", "Prev4", "Prev", "Next", "Next4", "Last", "Information"}) {
-                    const std::optional<int> to =
-                        NavigationTarget(count, selected, ToolbarButtonOf(key).value());
-                    text += QStringLiteral(" %1 %2").arg(key, to ? QString::number(*to) : "-");
-                }
-                text += '\n';
-            }
-        }
-        QVERIFY(!ToolbarButtonOf("Separator"));
-        QUENBROOK_COMPARE_GOLDEN("windows/album-viewer-navigation.txt", text);
-    }
-
-    void slotCommands()
+    // A picture dragged from a slot or from the file list goes out as its file, to be copied.
+    // The commands act on the chosen slot; a right click chooses a loaded slot and opens the menu.
+    // The mouse on the slots as a user works it: a double click chooses the slot as one click
+    // would and opens nothing; a press let go outside its slot, another button, or the right
+    // button while the left is held choose nothing; a click on an empty slot takes the highlight
+    // away but leaves the chosen slot as it was.
+    void slotsByMouse()
     {
         Sandbox s;
         QVERIFY(s.show());
         QSignalSpy added(s.window.get(), &frmAlbumViewer::addToPrintListRequested);
         QSignalSpy viewed(s.window.get(), &frmAlbumViewer::viewFileRequested);
-        const QStringList names = s.window->File1()->fileNames();
-        s.select(int(names.size()) - 3); // shapes.wmf, star.ico, sunset.jpeg, empty
+        const auto view = [&](int slot) { return s.window->picViewer(slot); };
+        const auto centre = [&](int slot) { return view(slot)->rect().center(); };
+        s.select(1);
+        FileList* list = s.window->File1();
+        const QList<std::pair<QWidget*, QPoint>> starts{
+            {view(0), centre(0)}, {list->viewport(), list->visualItemRect(list->item(1)).center()}};
+        for (const auto& [from, at] : starts) {
+            QTest::mousePress(from, Qt::LeftButton, {}, at);
+            QTest::mouseMove(from, at + QPoint(10, 10)); // a list starts the drag on the second
+            QTest::mouseMove(from, at + QPoint(20, 20));
+            const QDrag* drag = s.window->findChild<QDrag*>();
+            QVERIFY(drag && drag->mimeData());
+            QCOMPARE(drag->mimeData()->urls(),
+                     QList<QUrl>{QUrl::fromLocalFile(s.window->SlotFile(0))});
+            QCOMPARE(drag->supportedActions(), Qt::CopyAction);
+            QTest::mouseRelease(from, Qt::LeftButton, {}, at + QPoint(20, 20));
+            delete drag;
+        }
 
+        s.select(int(list->fileNames().size()) - 3); // shapes.wmf, star.ico, sunset.jpeg, empty
         s.click(2);
         QCOMPARE(s.window->CurrentSlot(), 2);
         QCOMPARE(s.highlights(), (QList<bool>{false, false, true, false}));
@@ -271,10 +242,10 @@ private slots:
         s.window->findChild<QAction*>("mnupopupViewFile")->trigger();
         QCOMPARE(viewed, (QList<QVariantList>{{s.path("sunset.jpeg")}, {s.path("sunset.jpeg")}}));
 
-        // A right click on the empty slot hides the highlight and opens nothing.
+        // A right click on the empty slot hides the highlight and opens nothing; the chosen slot
+        // stays, as its information tells.
         s.click(3, Qt::RightButton);
         QCOMPARE(s.highlights(), (QList<bool>{false, false, false, false}));
-        QCOMPARE(s.window->CurrentSlot(), 2);
         QVERIFY(!s.window->mnuPopup()->isVisible());
         s.window->findChild<QAction*>("mnuPopupInformation")->trigger();
         QCOMPARE(s.messages, (QStringList{information, information}));
@@ -293,27 +264,13 @@ private slots:
         s.click(0);
         s.press("AddToList");
         QCOMPARE(added.last(), QVariantList{s.path("shapes.wmf")});
-    }
-
-    // The mouse on the slots as a user works it: a double click chooses the slot as one click
-    // would and opens nothing; a press let go outside its slot, another button, or the right
-    // button while the left is held choose nothing; a click on an empty slot takes the highlight
-    // away but leaves the chosen slot as it was.
-    void slotMouse()
-    {
-        Sandbox s;
-        QVERIFY(s.show());
-        QSignalSpy viewed(s.window.get(), &frmAlbumViewer::viewFileRequested);
-        s.select(int(s.window->File1()->fileNames().size()) - 3); // slots 0 to 2 loaded, 3 empty
-        const auto view = [&](int slot) { return s.window->picViewer(slot); };
-        const auto centre = [&](int slot) { return view(slot)->rect().center(); };
 
         QTest::mouseClick(view(1), Qt::LeftButton, {}, centre(1));
         QTest::mouseDClick(view(1), Qt::LeftButton, {}, centre(1));
         QTest::mouseRelease(view(1), Qt::LeftButton, {}, centre(1));
         QCOMPARE(s.window->CurrentSlot(), 1);
         QCOMPARE(s.highlights(), (QList<bool>{false, true, false, false}));
-        QCOMPARE(viewed.count(), 0);
+        QCOMPARE(viewed.count(), 2); // no more than before
         QVERIFY(!s.window->mnuPopup()->isVisible());
 
         // Let go beyond the slot's left edge and beyond its bottom edge.
@@ -343,15 +300,19 @@ private slots:
 
     // Enter or Return in the folder list opens the highlighted folder; the arrow keys only move
     // the highlight. A folder gone by the time it is opened is reported and the list stays.
-    void folderListKeys()
+    // A drive chosen with the keyboard that cannot be read stays shown, and the folder, the
+    // files and the slots stay as they were, with nothing said; choosing it again tries again.
+    void panesByKeys()
     {
         Sandbox s;
-        QVERIFY(s.show());
+        QVERIFY(s.showActive());
         QVERIFY(QDir(s.dir).mkdir("gone") && QDir(s.dir).mkdir("sub"));
         QVERIFY(QFile::copy(s.path("sunset.jpeg"), s.path("sub/only.jpeg")));
         FolderList* folders = s.window->Dir1();
+        FileList* files = s.window->File1();
         QVERIFY(folders->setPath(s.path("sub")) && folders->setPath(s.dir));
         s.select(0);
+        const QStringList names = files->fileNames();
         const QStringList shown = s.slotFiles();
         folders->setFocus();
         QTest::keyClick(folders, Qt::Key_Down);
@@ -360,14 +321,14 @@ private slots:
         QCOMPARE(folders->path(), s.dir);
         QTest::keyClick(folders, Qt::Key_Return);
         QCOMPARE(folders->path(), s.path("sub"));
-        QCOMPARE(s.window->File1()->fileNames(), QStringList{"only.jpeg"});
+        QCOMPARE(files->fileNames(), QStringList{"only.jpeg"});
         QCOMPARE(s.slotFiles(), shown);
 
         QTest::keyClick(folders, Qt::Key_Up); // the parent, above the open folder
         QCOMPARE(folders->highlighted(), s.dir);
         QTest::keyClick(folders, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(folders->path(), s.dir);
-        QVERIFY(s.window->File1()->fileNames().contains("sunset.jpeg"));
+        QCOMPARE(files->fileNames(), names);
 
         QVERIFY(QDir(s.dir).rmdir("gone"));
         QTest::keyClick(folders, Qt::Key_Down);
@@ -378,34 +339,24 @@ private slots:
                  QStringList{"The folder \"" + s.path("gone") + "\" cannot be opened."});
         QCOMPARE(folders->path(), s.dir);
         QCOMPARE(s.slotFiles(), shown);
-    }
 
-    // A drive chosen with the keyboard that cannot be read stays shown, and the folder, the
-    // files and the slots stay as they were, with nothing said; choosing it again tries again.
-    void drivesByKeys()
-    {
-        Sandbox s;
-        QVERIFY(s.showActive());
-        FileList* files = s.window->File1();
-        const QStringList names = files->fileNames();
-        s.select(0);
-        const QStringList shown = s.slotFiles();
+        s.messages.clear();
         DriveList* drives = s.window->Drive1();
         drives->setDrives({"/", s.path("gone")});
         drives->showDriveOf(s.dir);
         drives->setFocus();
         QTest::keyClick(drives, Qt::Key_Down);
         QCOMPARE(drives->currentText(), s.path("gone"));
-        QCOMPARE(s.window->Dir1()->path(), s.dir);
+        QCOMPARE(folders->path(), s.dir);
         QCOMPARE(files->fileNames(), names);
         QCOMPARE(s.slotFiles(), shown);
         QVERIFY(s.messages.isEmpty());
         // There once it can be read; the slots still show what they showed.
         QVERIFY(QDir(s.dir).mkdir("gone"));
         QTest::keyClick(drives, Qt::Key_Up);
-        QCOMPARE(s.window->Dir1()->path(), s.dir);
+        QCOMPARE(folders->path(), s.dir);
         QTest::keyClick(drives, Qt::Key_Down);
-        QCOMPARE(s.window->Dir1()->path(), s.path("gone"));
+        QCOMPARE(folders->path(), s.path("gone"));
         QCOMPARE(files->fileNames(), QStringList());
         QCOMPARE(s.slotFiles(), shown);
         QVERIFY(s.messages.isEmpty());
@@ -425,9 +376,7 @@ private slots:
                 return &window == s.window.get() && row.endsWith("shown");
             });
             s.services.ending.setEndProgram([&] { ++ends; });
-            QVERIFY(s.show());
-            s.window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+            QVERIFY(s.showActive());
             QTRY_COMPARE(s.get("Width"), "7605");
             s.window->move(200, 100);
             QTRY_COMPARE(s.window->pos(), QPoint(200, 100));
@@ -439,10 +388,8 @@ private slots:
                                                    ? QKeySequence(Qt::CTRL | Qt::Key_Q)
                                                    : QKeySequence(QKeySequence::Close));
             text += QStringLiteral("%1: ends %2, %3, Start=%4, at %5,%6\n")
-                        .arg(row)
-                        .arg(ends)
-                        .arg(s.window->isHidden() ? "hidden" : "shown", s.get("Start", "Quenbrook"),
-                             s.get("Left"), s.get("Top"));
+                        .arg(row, QString::number(ends), s.window->isHidden() ? "hidden" : "shown",
+                             s.get("Start", "Quenbrook"), s.get("Left"), s.get("Top"));
         }
         QCOMPARE(text, "Close, printer shown: ends 0, hidden, Start=, at 1500,750\n"
                        "Close: ends 1, hidden, Start=AlbumViewer, at 3000,1500\n"
