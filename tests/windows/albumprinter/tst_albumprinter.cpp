@@ -26,9 +26,8 @@ using namespace quenbrook;
 namespace {
 
 // Keeps every write of the window as "section/key=value".
-class RecordingWindow final : public frmAlbumPrinter
+struct RecordingWindow final : frmAlbumPrinter
 {
-public:
     using frmAlbumPrinter::frmAlbumPrinter;
     QStringList writes;
     void writeSetting(const QString& section, const QString& key, const QString& value) override
@@ -57,27 +56,25 @@ struct Sandbox : testsupport::SettingsSandbox
         services.message = [this](QWidget* owner, auto, auto) { QCOMPARE(owner, window.get()); };
         window = std::make_unique<RecordingWindow>(services, *printer);
     }
-    // Shown, with the first complete layout done.
+    // Shown and active, to take keys, with the first complete layout done.
     bool show()
     {
+        window->activateWindow();
         window->show();
         return QTest::qWaitForWindowExposed(window.get()) &&
-               QTest::qWaitFor([this] { return window->writes.size() >= 5; });
-    }
-    // Shown and active, to take keys.
-    bool showActive()
-    {
-        window->activateWindow();
-        return show() && QTest::qWaitForWindowActive(window.get());
+               QTest::qWaitFor([this] { return window->writes.size() >= 5; }) &&
+               QTest::qWaitForWindowActive(window.get());
     }
     QString path(const QString& name) const { return dir + '/' + name; }
     template <class T = QWidget> T* child(const char* n) const { return window->findChild<T*>(n); }
     QAction* action(const char* name) const { return child<QAction>(name); }
     QListWidget* list() const { return child<QListWidget>("lstAlbumList"); }
     FileList* files() const { return child<FileList>("File1"); }
-    void click(const char* button)
+    // Clicks a button; the print list's tooltip after.
+    QString click(const char* button)
     {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+        return list()->toolTip();
     }
 };
 
@@ -89,25 +86,26 @@ class tst_AlbumPrinter : public QObject
 
 private slots:
     // Each button of the print list on A, B, C with each row selected (-1: none): the list and
-    // the selected row after; then the file list's Add and Add All.
-    void printListCommands()
+    // the selected row after; then the file list's Add and Add All. Then drops: only picture
+    // files are taken, by the list and by the window, and always copied, whatever the modifier
+    // asks.
+    void printListCommandsAndDrops()
     {
         Sandbox s;
         QVERIFY(s.show());
         QString text;
-        for (const char* command : {"cmdUp", "cmdDown", "cmdRemove", "cmdRemoveAll"}) {
+        for (const char* command : {"cmdUp", "cmdDown", "cmdRemove", "cmdRemoveAll"})
             for (int selected : {-1, 0, 1, 2}) {
                 s.list()->clear();
                 for (const char* entry : {"A", "B", "C"})
                     s.window->AddToPrintList(entry);
                 s.list()->setCurrentRow(selected);
                 s.click(command);
-                const auto chosen = s.list()->selectedItems();
-                text += QStringLiteral("%1 on %2: %3, selected %4\n")
-                            .arg(command, QString::number(selected), s.window->PrintList().join(""),
-                                 QString::number(chosen.isEmpty() ? -1 : s.list()->row(chosen[0])));
+                text +=
+                    QStringLiteral("%1 on %2: %3, selected %4\n")
+                        .arg(command, QString::number(selected), s.window->PrintList().join(""),
+                             QString::number(s.list()->row(s.list()->selectedItems().value(0))));
             }
-        }
         // Add with no file chosen, Add on the fourth file, Add All.
         s.list()->clear();
         s.click("cmdAdd");
@@ -120,22 +118,15 @@ private slots:
         QVERIFY(s.list()->visualItemRect(s.list()->item(s.list()->count() - 1)).right() <
                 s.list()->viewport()->width());
         QUENBROOK_COMPARE_GOLDEN("windows/print-list-commands.txt", text.replace(s.dir, "<dir>"));
-    }
 
-    // Only picture files are taken, by the list and by the window, and always copied, whatever
-    // the modifier asks.
-    void drops()
-    {
-        Sandbox s;
-        QVERIFY(s.show());
+        s.list()->clear();
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+        QMimeData names, files; // files: a folder, a text file and two pictures
+        names.setText(s.path("b.jpg"));
+        files.setUrls({QUrl::fromLocalFile(s.dir), QUrl::fromLocalFile(s.path("notes.txt")),
+                       QUrl::fromLocalFile(s.path("b.jpg")), QUrl::fromLocalFile(s.path("a.gif"))});
         for (QWidget* target : {s.list()->viewport(), static_cast<QWidget*>(s.window.get())}) {
-            const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
-            QMimeData text, files; // files: a folder, a text file and two pictures
-            text.setText(s.path("b.jpg"));
-            files.setUrls({QUrl::fromLocalFile(s.dir), QUrl::fromLocalFile(s.path("notes.txt")),
-                           QUrl::fromLocalFile(s.path("b.jpg")),
-                           QUrl::fromLocalFile(s.path("a.gif"))});
-            for (QMimeData* data : {&text, &files}) {
+            for (QMimeData* data : {&names, &files}) {
                 QDragEnterEvent enter(QPoint(5, 5), offered, data, Qt::LeftButton,
                                       Qt::ShiftModifier);
                 QApplication::sendEvent(target, &enter);
@@ -168,45 +159,33 @@ private slots:
         QUENBROOK_COMPARE_GOLDEN("windows/album-printer-filter.txt", text);
     }
 
-    // A drive that cannot be read puts the drive list back on the open folder's drive.
-    void unreadableDrive()
-    {
-        Sandbox s;
-        QVERIFY(s.show());
-        auto* drives = s.child<DriveList>("Drive1");
-        drives->setDrives({"/", s.path("gone")});
-        drives->setCurrentIndex(1);
-        emit drives->activated(1);
-        QCOMPARE(drives->currentText() + ' ' + s.child<FolderList>("Dir1")->path(), "/ " + s.dir);
-    }
-
     // The two lists worked with the mouse: a double click on a file adds it; a click on an
     // entry shows its path as the list's tooltip, which Remove and Remove All clear; View Image
-    // acts on the list that has the focus, and on neither when the focus is elsewhere.
-    void listsByMouse()
+    // acts on the list that has the focus, and on neither when the focus is elsewhere. Then their
+    // menus, opened with the right button on the chosen entry and worked with the arrow keys:
+    // each item does what its button does, on the list it was opened on.
+    void listsByMouseAndMenus()
     {
         Sandbox s;
         QVERIFY(s.show());
         QSignalSpy viewed(s.window.get(), &frmAlbumPrinter::viewFileRequested);
         FileList* files = s.files();
         QListWidget* list = s.list();
-        // A click on a row; a second one makes it a double click.
-        const auto click = [](QListWidget* in, int row, bool twice = false) {
+        // A click on a row, a second one making it a double click; the print list's tooltip after.
+        const auto click = [&](QListWidget* in, int row, bool twice = false) {
             const QPoint at = in->visualItemRect(in->item(row)).center();
             QTest::mouseClick(in->viewport(), Qt::LeftButton, {}, at);
             if (twice)
                 QTest::mouseDClick(in->viewport(), Qt::LeftButton, {}, at);
+            return list->toolTip();
         };
+        const QString b = s.path("b.jpg"), a = s.path("a.gif");
         const int gif = int(files->fileNames().indexOf("a.gif"));
         click(files, int(files->fileNames().indexOf("b.jpg")), true);
         click(files, gif, true);
-        QCOMPARE(s.window->PrintList(), (QStringList{s.path("b.jpg"), s.path("a.gif")}));
-        QStringList tips{list->toolTip()};
-        click(list, 1);
-        tips << list->toolTip();
-        click(list, 0);
-        QCOMPARE(tips << list->toolTip(), (QStringList{"", s.path("a.gif"), s.path("b.jpg")}));
-
+        QCOMPARE(s.window->PrintList(), (QStringList{b, a}));
+        QCOMPARE((QStringList{list->toolTip(), click(list, 1), click(list, 0)}),
+                 (QStringList{"", a, b}));
         QWidget* viewButton =
             s.child<QToolBar>("Toolbar")->widgetForAction(s.action("ImageViewer"));
         QTest::mouseClick(viewButton, Qt::LeftButton);
@@ -215,32 +194,16 @@ private slots:
         QTest::mouseClick(viewButton, Qt::LeftButton);
         s.child("Dir1")->setFocus();
         QTest::mouseClick(viewButton, Qt::LeftButton);
-        QCOMPARE(viewed, (QList<QVariantList>{{s.path("b.jpg")}, {s.path("a.gif")}}));
+        QCOMPARE(viewed, (QList<QVariantList>{{b}, {a}}));
         QCOMPARE(s.window->PrintList().size(), 2); // a single click adds nothing
-
         // Remove with nothing chosen keeps the tooltip; with an entry chosen it clears it.
         list->clearSelection();
-        s.click("cmdRemove");
-        tips = QStringList{list->toolTip()};
-        click(list, 1);
-        s.click("cmdRemove");
-        QCOMPARE(s.window->PrintList(), QStringList{s.path("b.jpg")});
-        tips << list->toolTip();
-        click(list, 0);
-        tips << list->toolTip();
-        s.click("cmdRemoveAll");
-        QCOMPARE(tips << list->toolTip(), (QStringList{s.path("b.jpg"), "", s.path("b.jpg"), ""}));
-    }
+        QStringList tips{s.click("cmdRemove"), click(list, 1), s.click("cmdRemove")};
+        QCOMPARE(s.window->PrintList(), QStringList{b});
+        tips << click(list, 0) << s.click("cmdRemoveAll");
+        QCOMPARE(tips, (QStringList{b, a, "", b, ""}));
 
-    // The two lists' menus, opened with the right button on the chosen entry and worked with the
-    // arrow keys: each item does what its button does, on the list it was opened on.
-    void listMenus()
-    {
-        Sandbox s;
-        QVERIFY(s.showActive());
-        QSignalSpy viewed(s.window.get(), &frmAlbumPrinter::viewFileRequested);
-        QListWidget* list = s.list();
-        FileList* files = s.files();
+        viewed.clear();
         // Runs the item `down` places below the top of the list's menu.
         const auto item = [&](QListWidget* on, int down) {
             // The right button on the chosen entry, through the window system.
@@ -259,21 +222,18 @@ private slots:
         files->setCurrentRow(int(all.indexOf("b.jpg")));
         QVERIFY(item(files, 1) && item(files, 0) && item(files, 2)); // Add, View File, Add All
         all.replaceInStrings(QRegularExpression("^"), s.dir + '/');
-        QCOMPARE(s.window->PrintList(), QStringList{s.path("b.jpg")} + all);
-        QCOMPARE(viewed, (QList<QVariantList>{{s.path("b.jpg")}}));
-
+        QCOMPARE(s.window->PrintList(), QStringList{b} + all);
+        QCOMPARE(viewed, (QList<QVariantList>{{b}}));
         list->setCurrentRow(2);
         QVERIFY(item(list, 1)); // up
-        QCOMPARE(s.window->PrintList().mid(0, 3), (QStringList{s.path("b.jpg"), all[1], all[0]}));
+        QCOMPARE(s.window->PrintList().mid(0, 3), (QStringList{b, all[1], all[0]}));
         QCOMPARE(list->currentRow(), 1);
         QVERIFY(item(list, 2) && item(list, 2)); // down, down
-        QCOMPARE(s.window->PrintList().mid(0, 4),
-                 (QStringList{s.path("b.jpg"), all[0], all[2], all[1]}));
+        QCOMPARE(s.window->PrintList().mid(0, 4), (QStringList{b, all[0], all[2], all[1]}));
         QVERIFY(item(list, 0)); // View File
         QCOMPARE(viewed.last(), QVariantList{all[1]});
         QVERIFY(item(list, 3)); // Remove
-        QCOMPARE(s.window->PrintList().size(), all.size());
-        QVERIFY(!s.window->PrintList().mid(0, 3).contains(all[1]));
+        QCOMPARE(s.window->PrintList(), (QStringList{b, all[0], all[2]} + all.mid(3)));
         QVERIFY(item(list, 4)); // Remove All
         QCOMPARE(s.window->PrintList(), QStringList());
     }
@@ -283,16 +243,15 @@ private slots:
     void fileMenuByKeyboard()
     {
         Sandbox s;
-        QVERIFY(s.showActive());
-        QSignalSpy preview(s.window.get(), &frmAlbumPrinter::previewRequested);
-        QSignalSpy print(s.window.get(), &frmAlbumPrinter::printRequested);
-        QSignalSpy viewer(s.window.get(), &frmAlbumPrinter::albumViewerRequested);
-        QSignalSpy about(s.window.get(), &frmAlbumPrinter::aboutRequested);
+        QVERIFY(s.show());
+        QSignalSpy preview(s.window.get(), &frmAlbumPrinter::previewRequested),
+            print(s.window.get(), &frmAlbumPrinter::printRequested),
+            viewer(s.window.get(), &frmAlbumPrinter::albumViewerRequested),
+            about(s.window.get(), &frmAlbumPrinter::aboutRequested);
         const auto fileMenu = [&](Qt::Key key) {
             QTest::keyClick(s.window.get(), Qt::Key_F, Qt::AltModifier);
             QWidget* menu = QApplication::activePopupWidget();
-            if (menu)
-                QTest::keyClick(menu, key);
+            menu ? QTest::keyClick(menu, key) : void();
             return menu && !QApplication::activePopupWidget();
         };
         using Counts = QList<qsizetype>;
@@ -306,21 +265,29 @@ private slots:
         QCOMPARE((Counts{preview.count(), print.count(), about.count()}), (Counts{1, 2, 1}));
     }
 
-    // The drive list starts at the root folder, then lists the others by name.
-    void driveOrder()
+    // The drive list starts at the root folder, then lists the others by name; a folder is on the
+    // longest drive it lies in, that drive's own folder included. A drive that cannot be read
+    // puts the drive list back on the open folder's drive.
+    void drives()
     {
         QCOMPARE(DriveOrder({"/mnt/b", "/home", "/", "/boot", "/mnt/a"}),
                  (QStringList{"/", "/boot", "/home", "/mnt/a", "/mnt/b"}));
         QCOMPARE(DriveOrder({"/a", "/"}) + DriveOrder({"/b", "/a"}) + DriveOrder({"/"}),
                  (QStringList{"/", "/a", "/a", "/b", "/"}));
         QCOMPARE(DriveList().itemText(0), "/");
-
-        // A folder is on the longest drive it lies in, that drive's own folder included.
-        DriveList drives;
-        drives.setDrives({"/media/usb", "/"});
+        DriveList usb;
+        usb.setDrives({"/media/usb", "/"});
         for (const auto& [folder, drive] : QList<std::pair<QString, int>>{
                  {"/media/usb", 0}, {"/media/usb/trip", 0}, {"/media/usb2", 1}, {"/", 1}})
-            QVERIFY2(drives.indexOfDriveFor(folder) == drive, qPrintable(folder));
+            QVERIFY2(usb.indexOfDriveFor(folder) == drive, qPrintable(folder));
+
+        Sandbox s;
+        QVERIFY(s.show());
+        auto* drives = s.child<DriveList>("Drive1");
+        drives->setDrives({"/", s.path("gone")});
+        drives->setCurrentIndex(1);
+        emit drives->activated(1);
+        QCOMPARE(drives->currentText() + ' ' + s.child<FolderList>("Dir1")->path(), "/ " + s.dir);
     }
 
     // The Option menu's items and the option dialogs it opens (each accepted with one value
@@ -329,30 +296,24 @@ private slots:
     {
         Sandbox s({"PictureResolution=150"});
         QString text;
-        const QList<QStringList> steps{{"mnuCm"},
-                                       {"mnuCm"},
-                                       {"mnuInch"},
-                                       {"mnuCenter"},
-                                       {"mnuPictureResolution0"},
-                                       {"mnuLabel", "PrintLabel=FilePathName"},
-                                       {"mnuPrintSize", "PictureMaxWidth=3.5"},
-                                       {"mnuHeader", "HeaderText=Hi"},
-                                       {"mnuFooter", "FooterText=Bye"}};
-        for (const QStringList& step : steps) {
+        for (const QString step :
+             {"mnuCm", "mnuCm", "mnuInch", "mnuCenter", "mnuPictureResolution0",
+              "mnuLabel PrintLabel=FilePathName", "mnuPrintSize PictureMaxWidth=3.5",
+              "mnuHeader HeaderText=Hi", "mnuFooter FooterText=Bye"}) {
             s.services.runDialog = [&](QDialog& dialog) {
                 text += dialog.objectName() +
                         (dialog.parentWidget() == s.window.get() ? " " : " wrong owner ");
-                s.put({step.value(1)});
+                s.put({step.section(' ', 1)});
                 return int(QDialog::Accepted);
             };
-            s.action(step[0].toLatin1())->trigger();
+            s.action(step.section(' ', 0, 0).toLatin1())->trigger();
             const PrintSettings& p = s.window->Settings();
             QStringList checked;
             for (const char* item : {"mnuInch", "mnuCm", "mnuCenter", "mnuPictureResolution0",
                                      "mnuPictureResolution150", "mnuPictureResolution300"})
                 checked << (s.action(item)->isChecked() ? item + 3 : "");
             text += QStringLiteral("%1: %2 | %3 | label %4, width %5, centre %6, ppi %7, %8, %9\n")
-                        .arg(step.join(' '), s.all().join(' '), checked.join(' '))
+                        .arg(step, s.all().join(' '), checked.join(' '))
                         .arg(QString::number(int(p.PrintLabel)), NumberText(p.PictureMaxWidth),
                              QString::number(p.Center), QString::number(p.PictureResolution),
                              p.Header.Text, p.Footer.Text);
@@ -369,33 +330,33 @@ private slots:
     {
         Sandbox s({"HeaderFontName=DejaVu Sans Mono", "HeaderFontSize=11"});
         QVERIFY(s.window->Settings().Footer.Font.Name != "DejaVu Serif");
-        QStringList opened;
+        QString opened;
         s.services.runDialog = [&](QDialog& dialog) {
             QTimer::singleShot(0, [&] {
                 auto* printers = dialog.findChild<QComboBox*>("cboPrinter");
-                opened << dialog.windowTitle() + ": " + printers->currentText();
+                opened += dialog.windowTitle() + ": " + printers->currentText();
                 printers->setCurrentIndex(printers->findText("Second"));
                 dialog.findChild<QPushButton*>("cmdOk")->click();
             });
             return dialog.exec();
         };
         s.action("mnuPrinterSetup")->trigger();
-        QCOMPARE(opened, QStringList{"Printer Setup: First"});
-        QCOMPARE(s.printer->printerName() + s.printer->error(), "Second"); // no error after it
-
+        // No error after it.
+        QCOMPARE(opened + ", " + s.printer->printerName() + s.printer->error(),
+                 "Printer Setup: First, Second");
         s.services.runDialog = [](QDialog&) { return int(QDialog::Rejected); };
         s.action("mnuFooter")->trigger();
         s.action("mnuHeader")->trigger();
-        const PrintFont &footer = s.window->Settings().Footer.Font,
-                        &header = s.window->Settings().Header.Font;
-        QCOMPARE(footer.Name + ' ' + NumberText(footer.Size) + ", " + header.Name + ' ' +
-                     NumberText(header.Size),
+        const auto font = [](const PrintFont& f) { return f.Name + ' ' + NumberText(f.Size); };
+        QCOMPARE(font(s.window->Settings().Footer.Font) + ", " +
+                     font(s.window->Settings().Header.Font),
                  "DejaVu Serif 13, DejaVu Sans Mono 11");
     }
 
     // The placement read at start-up, kept to the screen and the window and written back, in
-    // order; then the splitter dragged inside and past its limits.
-    void placement()
+    // order; then the splitter dragged inside and past its limits. Then Close, Exit and a
+    // minimised last window: what is written, whether the program ends.
+    void placementAndClosing()
     {
         QString text;
         for (const QString& stored :
@@ -419,14 +380,9 @@ private slots:
                              s.window->writes.last(), QString::number(s.list()->x()));
         }
         QUENBROOK_COMPARE_GOLDEN("windows/album-printer-placement.txt", text);
-    }
 
-    // Close, Exit and a minimised last window: what is written, whether the program ends.
-    void closing()
-    {
-        QString text;
-        for (const QString& row :
-             QStringList{"close shown", "mnuClose", "minimise", "mnuExit shown"}) {
+        text.clear();
+        for (const QString row : {"close shown", "mnuClose", "minimise", "mnuExit shown"}) {
             Sandbox s({"Left=1500", "Top=750"});
             int ends = 0;
             s.services.ending.setOtherWindowVisible([&](const QWidget& window) {
