@@ -88,119 +88,95 @@ private slots:
     // Each button of the print list on A, B, C with each row selected (-1: none): the list and
     // the selected row after; then the file list's Add and Add All. Then drops: only picture
     // files are taken, by the list and by the window, and always copied, whatever the modifier
-    // asks.
-    void printListCommandsAndDrops()
+    // asks. Then the two lists worked with the mouse: a double click on a file adds it; a click
+    // on an entry shows its path as the list's tooltip, which Remove and Remove All clear; View
+    // Image acts on the list that has the focus, and on neither when the focus is elsewhere.
+    // Last their menus, opened with the right button on the chosen entry and worked with the
+    // arrow keys: each item does what its button does, on the list it was opened on.
+    void printList()
     {
         Sandbox s;
         QVERIFY(s.show());
+        QListWidget* list = s.list();
+        FileList* files = s.files();
         QString text;
         for (const char* command : {"cmdUp", "cmdDown", "cmdRemove", "cmdRemoveAll"})
             for (int selected : {-1, 0, 1, 2}) {
-                s.list()->clear();
+                list->clear();
                 for (const char* entry : {"A", "B", "C"})
                     s.window->AddToPrintList(entry);
-                s.list()->setCurrentRow(selected);
+                list->setCurrentRow(selected);
                 s.click(command);
-                text +=
-                    QStringLiteral("%1 on %2: %3, selected %4\n")
-                        .arg(command, QString::number(selected), s.window->PrintList().join(""),
-                             QString::number(s.list()->row(s.list()->selectedItems().value(0))));
+                text += QStringLiteral("%1 on %2: %3, selected %4\n")
+                            .arg(command, QString::number(selected), s.window->PrintList().join(""),
+                                 QString::number(list->row(list->selectedItems().value(0))));
             }
         // Add with no file chosen, Add on the fourth file, Add All.
-        s.list()->clear();
+        list->clear();
         s.click("cmdAdd");
-        s.files()->setCurrentRow(3);
+        files->setCurrentRow(3);
         s.click("cmdAdd");
         s.click("cmdAddAll");
         text += "cmdAdd, cmdAdd on 3, cmdAddAll: " + s.window->PrintList().join(' ') + '\n';
         // An entry wider than the list stays within it, to be drawn without its start.
         s.window->AddToPrintList(QString(300, 'x') + ".jpg");
-        QVERIFY(s.list()->visualItemRect(s.list()->item(s.list()->count() - 1)).right() <
-                s.list()->viewport()->width());
+        QVERIFY(list->visualItemRect(list->item(list->count() - 1)).right() <
+                list->viewport()->width());
         QUENBROOK_COMPARE_GOLDEN("windows/print-list-commands.txt", text.replace(s.dir, "<dir>"));
 
-        s.list()->clear();
+        list->clear();
+        const QString b = s.path("b.jpg"), a = s.path("a.gif");
         const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
-        QMimeData names, files; // files: a folder, a text file and two pictures
-        names.setText(s.path("b.jpg"));
-        files.setUrls({QUrl::fromLocalFile(s.dir), QUrl::fromLocalFile(s.path("notes.txt")),
-                       QUrl::fromLocalFile(s.path("b.jpg")), QUrl::fromLocalFile(s.path("a.gif"))});
-        for (QWidget* target : {s.list()->viewport(), static_cast<QWidget*>(s.window.get())}) {
-            for (QMimeData* data : {&names, &files}) {
+        QMimeData names, urls; // urls: a folder, a text file and two pictures
+        names.setText(b);
+        urls.setUrls({QUrl::fromLocalFile(s.dir), QUrl::fromLocalFile(s.path("notes.txt")),
+                      QUrl::fromLocalFile(b), QUrl::fromLocalFile(a)});
+        for (QWidget* target : {list->viewport(), static_cast<QWidget*>(s.window.get())}) {
+            for (QMimeData* data : {&names, &urls}) {
                 QDragEnterEvent enter(QPoint(5, 5), offered, data, Qt::LeftButton,
                                       Qt::ShiftModifier);
                 QApplication::sendEvent(target, &enter);
-                QCOMPARE(enter.isAccepted(), data == &files);
-                QCOMPARE(enter.dropAction(), data == &files ? Qt::CopyAction : Qt::IgnoreAction);
+                QCOMPARE(enter.isAccepted(), data == &urls);
+                QCOMPARE(enter.dropAction(), data == &urls ? Qt::CopyAction : Qt::IgnoreAction);
             }
-            QDropEvent drop(QPointF(5, 5), offered, &files, Qt::LeftButton, Qt::ShiftModifier);
+            QDropEvent drop(QPointF(5, 5), offered, &urls, Qt::LeftButton, Qt::ShiftModifier);
             QApplication::sendEvent(target, &drop);
             QCOMPARE(drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction, Qt::CopyAction);
         }
-        const QStringList two{s.path("b.jpg"), s.path("a.gif")};
-        QCOMPARE(s.window->PrintList(), two + two);
-    }
+        QCOMPARE(s.window->PrintList(), (QStringList{b, a, b, a}));
 
-    // The filter buttons released and pressed again: the file list's pattern, state and files.
-    void filterPatterns()
-    {
-        QString text;
-        for (const QString& clicks :
-             QStringList{"", "Gif", "Bitmap Gif Jpeg Icon", "Bitmap Gif Jpeg Icon Gif"}) {
-            Sandbox s;
-            QVERIFY(s.show());
-            for (const QString& key : clicks.split(' ', Qt::SkipEmptyParts))
-                s.action(key.toLatin1())->trigger();
-            text += QStringLiteral("%1: %2 %3 %4\n")
-                        .arg(clicks, s.files()->pattern(),
-                             s.files()->isEnabled() ? "enabled" : "disabled",
-                             s.files()->fileNames().join(' '));
-        }
-        QUENBROOK_COMPARE_GOLDEN("windows/album-printer-filter.txt", text);
-    }
-
-    // The two lists worked with the mouse: a double click on a file adds it; a click on an
-    // entry shows its path as the list's tooltip, which Remove and Remove All clear; View Image
-    // acts on the list that has the focus, and on neither when the focus is elsewhere. Then their
-    // menus, opened with the right button on the chosen entry and worked with the arrow keys:
-    // each item does what its button does, on the list it was opened on.
-    void listsByMouseAndMenus()
-    {
-        Sandbox s;
-        QVERIFY(s.show());
+        list->clear();
         QSignalSpy viewed(s.window.get(), &frmAlbumPrinter::viewFileRequested);
-        FileList* files = s.files();
-        QListWidget* list = s.list();
-        // A click on a row, a second one making it a double click; the print list's tooltip after.
-        const auto click = [&](QListWidget* in, int row, bool twice = false) {
-            const QPoint at = in->visualItemRect(in->item(row)).center();
+        // A click on an entry, a second one making it a double click; the print list's tooltip
+        // after.
+        const auto click = [&](QListWidget* in, const QString& entry, bool twice = false) {
+            const QListWidgetItem* item = in->findItems(entry, Qt::MatchExactly).value(0);
+            const QPoint at = in->visualItemRect(item).center();
             QTest::mouseClick(in->viewport(), Qt::LeftButton, {}, at);
             if (twice)
                 QTest::mouseDClick(in->viewport(), Qt::LeftButton, {}, at);
             return list->toolTip();
         };
-        const QString b = s.path("b.jpg"), a = s.path("a.gif");
-        const int gif = int(files->fileNames().indexOf("a.gif"));
-        click(files, int(files->fileNames().indexOf("b.jpg")), true);
-        click(files, gif, true);
+        click(files, "b.jpg", true);
+        click(files, "a.gif", true);
         QCOMPARE(s.window->PrintList(), (QStringList{b, a}));
-        QCOMPARE((QStringList{list->toolTip(), click(list, 1), click(list, 0)}),
+        QCOMPARE((QStringList{list->toolTip(), click(list, a), click(list, b)}),
                  (QStringList{"", a, b}));
         QWidget* viewButton =
             s.child<QToolBar>("Toolbar")->widgetForAction(s.action("ImageViewer"));
         QTest::mouseClick(viewButton, Qt::LeftButton);
-        click(files, gif);
+        click(files, "a.gif");
         QCOMPARE(s.window->focusWidget(), files);
         QTest::mouseClick(viewButton, Qt::LeftButton);
         s.child("Dir1")->setFocus();
         QTest::mouseClick(viewButton, Qt::LeftButton);
         QCOMPARE(viewed, (QList<QVariantList>{{b}, {a}}));
-        QCOMPARE(s.window->PrintList().size(), 2); // a single click adds nothing
-        // Remove with nothing chosen keeps the tooltip; with an entry chosen it clears it.
+        // Remove with nothing chosen keeps the tooltip; with an entry chosen it clears it. (A
+        // single click on a file above added nothing, or the list would not be b alone.)
         list->clearSelection();
-        QStringList tips{s.click("cmdRemove"), click(list, 1), s.click("cmdRemove")};
+        QStringList tips{s.click("cmdRemove"), click(list, a), s.click("cmdRemove")};
         QCOMPARE(s.window->PrintList(), QStringList{b});
-        tips << click(list, 0) << s.click("cmdRemoveAll");
+        tips << click(list, b) << s.click("cmdRemoveAll");
         QCOMPARE(tips, (QStringList{b, a, "", b, ""}));
 
         viewed.clear();
@@ -238,38 +214,26 @@ private slots:
         QCOMPARE(s.window->PrintList(), QStringList());
     }
 
-    // The File menu and the standard keys: Preview only with something to preview, Print, the
-    // Album Viewer and About each asked for once.
-    void fileMenuByKeyboard()
+    // The file pane: the filter buttons released and pressed again give the file list's pattern,
+    // state and files. The drive list starts at the root folder, then lists the others by name;
+    // a folder is on the longest drive it lies in, that drive's own folder included. A drive
+    // that cannot be read puts the drive list back on the open folder's drive.
+    void filePane()
     {
-        Sandbox s;
-        QVERIFY(s.show());
-        QSignalSpy preview(s.window.get(), &frmAlbumPrinter::previewRequested),
-            print(s.window.get(), &frmAlbumPrinter::printRequested),
-            viewer(s.window.get(), &frmAlbumPrinter::albumViewerRequested),
-            about(s.window.get(), &frmAlbumPrinter::aboutRequested);
-        const auto fileMenu = [&](Qt::Key key) {
-            QTest::keyClick(s.window.get(), Qt::Key_F, Qt::AltModifier);
-            QWidget* menu = QApplication::activePopupWidget();
-            menu ? QTest::keyClick(menu, key) : void();
-            return menu && !QApplication::activePopupWidget();
-        };
-        using Counts = QList<qsizetype>;
-        QVERIFY(fileMenu(Qt::Key_R));
-        QCOMPARE(preview.count(), 0);
-        s.window->AddToPrintList(s.path("b.jpg"));
-        QVERIFY(fileMenu(Qt::Key_R) && fileMenu(Qt::Key_P) && fileMenu(Qt::Key_V));
-        QCOMPARE((Counts{preview.count(), print.count(), viewer.count()}), (Counts{1, 1, 1}));
-        QTest::keySequence(s.window.get(), QKeySequence::Print);
-        QTest::keySequence(s.window.get(), QKeySequence::HelpContents);
-        QCOMPARE((Counts{preview.count(), print.count(), about.count()}), (Counts{1, 2, 1}));
-    }
+        QString text;
+        for (const QString& clicks :
+             QStringList{"", "Gif", "Bitmap Gif Jpeg Icon", "Bitmap Gif Jpeg Icon Gif"}) {
+            Sandbox s;
+            QVERIFY(s.show());
+            for (const QString& key : clicks.split(' ', Qt::SkipEmptyParts))
+                s.action(key.toLatin1())->trigger();
+            text += QStringLiteral("%1: %2 %3 %4\n")
+                        .arg(clicks, s.files()->pattern(),
+                             s.files()->isEnabled() ? "enabled" : "disabled",
+                             s.files()->fileNames().join(' '));
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/album-printer-filter.txt", text);
 
-    // The drive list starts at the root folder, then lists the others by name; a folder is on the
-    // longest drive it lies in, that drive's own folder included. A drive that cannot be read
-    // puts the drive list back on the open folder's drive.
-    void drives()
-    {
         QCOMPARE(DriveOrder({"/mnt/b", "/home", "/", "/boot", "/mnt/a"}),
                  (QStringList{"/", "/boot", "/home", "/mnt/a", "/mnt/b"}));
         QCOMPARE(DriveOrder({"/a", "/"}) + DriveOrder({"/b", "/a"}) + DriveOrder({"/"}),
@@ -291,8 +255,13 @@ private slots:
     }
 
     // The Option menu's items and the option dialogs it opens (each accepted with one value
-    // stored, as OK would): the store and the window's settings after each, in turn.
-    void optionMenu()
+    // stored, as OK would): the store and the window's settings after each, in turn. Then the
+    // File menu and the standard keys: Preview only with something to preview, Print, the
+    // Album Viewer and About each asked for once. Last Printer Setup: it opens at the window's
+    // printer; OK makes the printer chosen the one the window lays out, previews and prints on
+    // (a reply taken the wrong way round fails here too). A group whose font keys are not stored
+    // takes the new printer's font when next read.
+    void menus()
     {
         Sandbox s({"PictureResolution=150"});
         QString text;
@@ -321,17 +290,31 @@ private slots:
         Sandbox odd({"PictureResolution=42"}); // not a choice: the default
         QCOMPARE(odd.window->Settings().PictureResolution, 300);
         QUENBROOK_COMPARE_GOLDEN("windows/album-printer-options.txt", text);
-    }
 
-    // Printer Setup opens at the window's printer; OK makes the printer chosen the one the window
-    // lays out, previews and prints on (a reply taken the wrong way round fails here too). A group
-    // whose font keys are not stored takes the new printer's font when next read.
-    void printerSetup()
-    {
-        Sandbox s({"HeaderFontName=DejaVu Sans Mono", "HeaderFontSize=11"});
-        QVERIFY(s.window->Settings().Footer.Font.Name != "DejaVu Serif");
+        QVERIFY(s.show());
+        QSignalSpy preview(s.window.get(), &frmAlbumPrinter::previewRequested),
+            print(s.window.get(), &frmAlbumPrinter::printRequested),
+            viewer(s.window.get(), &frmAlbumPrinter::albumViewerRequested),
+            about(s.window.get(), &frmAlbumPrinter::aboutRequested);
+        const auto fileMenu = [&](Qt::Key key) {
+            QTest::keyClick(s.window.get(), Qt::Key_F, Qt::AltModifier);
+            QWidget* menu = QApplication::activePopupWidget();
+            menu ? QTest::keyClick(menu, key) : void();
+            return menu && !QApplication::activePopupWidget();
+        };
+        using Counts = QList<qsizetype>;
+        QVERIFY(fileMenu(Qt::Key_R)); // nothing to preview: counted below
+        s.window->AddToPrintList(s.path("b.jpg"));
+        QVERIFY(fileMenu(Qt::Key_R) && fileMenu(Qt::Key_P) && fileMenu(Qt::Key_V));
+        QCOMPARE((Counts{preview.count(), print.count(), viewer.count()}), (Counts{1, 1, 1}));
+        QTest::keySequence(s.window.get(), QKeySequence::Print);
+        QTest::keySequence(s.window.get(), QKeySequence::HelpContents);
+        QCOMPARE((Counts{preview.count(), print.count(), about.count()}), (Counts{1, 2, 1}));
+
+        Sandbox fonts({"HeaderFontName=DejaVu Sans Mono", "HeaderFontSize=11"});
+        QVERIFY(fonts.window->Settings().Footer.Font.Name != "DejaVu Serif");
         QString opened;
-        s.services.runDialog = [&](QDialog& dialog) {
+        fonts.services.runDialog = [&](QDialog& dialog) {
             QTimer::singleShot(0, [&] {
                 auto* printers = dialog.findChild<QComboBox*>("cboPrinter");
                 opened += dialog.windowTitle() + ": " + printers->currentText();
@@ -340,16 +323,16 @@ private slots:
             });
             return dialog.exec();
         };
-        s.action("mnuPrinterSetup")->trigger();
+        fonts.action("mnuPrinterSetup")->trigger();
         // No error after it.
-        QCOMPARE(opened + ", " + s.printer->printerName() + s.printer->error(),
+        QCOMPARE(opened + ", " + fonts.printer->printerName() + fonts.printer->error(),
                  "Printer Setup: First, Second");
-        s.services.runDialog = [](QDialog&) { return int(QDialog::Rejected); };
-        s.action("mnuFooter")->trigger();
-        s.action("mnuHeader")->trigger();
+        fonts.services.runDialog = [](QDialog&) { return int(QDialog::Rejected); };
+        fonts.action("mnuFooter")->trigger();
+        fonts.action("mnuHeader")->trigger();
         const auto font = [](const PrintFont& f) { return f.Name + ' ' + NumberText(f.Size); };
-        QCOMPARE(font(s.window->Settings().Footer.Font) + ", " +
-                     font(s.window->Settings().Header.Font),
+        QCOMPARE(font(fonts.window->Settings().Footer.Font) + ", " +
+                     font(fonts.window->Settings().Header.Font),
                  "DejaVu Serif 13, DejaVu Sans Mono 11");
     }
 
@@ -395,10 +378,8 @@ private slots:
                 QTRY_VERIFY(s.window->isMinimized());
             }
             s.window->writes.clear();
-            if (row.startsWith("mnu"))
-                s.action(row.section(' ', 0, 0).toLatin1())->trigger();
-            else
-                s.window->close();
+            row.startsWith("mnu") ? s.action(row.section(' ', 0, 0).toLatin1())->trigger()
+                                  : void(s.window->close());
             text += QStringLiteral("%1: ends %2, %3, %4\n")
                         .arg(row, QString::number(ends), s.window->isHidden() ? "hidden" : "shown",
                              s.window->writes.join(' '));
