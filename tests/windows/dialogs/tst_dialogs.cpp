@@ -62,17 +62,21 @@ template <class Control> Control* control(const QWidget& dialog, const QString& 
     qFatal("no control %s", qPrintable(name));
 }
 
-// "cmdOk" clicks a button; "txtSpacing=.25" types into a text box and leaves it, as Tab would;
-// "Esc" presses Escape.
+// "cmdOk" clicks a button; "Esc" presses Escape; "lstStyle=Bold" picks an entry of a list;
+// "txtSpacing=.25" types into a text box over what it held and leaves it, as Tab would.
 void act(QWidget& dialog, const QStringList& steps)
 {
     for (const QString& step : steps) {
+        const QString name = step.section('=', 0, 0), value = step.section('=', 1);
         if (step == "Esc") {
             QTest::keyClick(&dialog, Qt::Key_Escape);
         } else if (!step.contains('=')) {
             control<QAbstractButton>(dialog, step)->click();
-        } else if (auto* box = control<QLineEdit>(dialog, step.section('=', 0, 0))) {
-            box->setText(step.section('=', 1));
+        } else if (auto* list = dialog.findChild<QListWidget*>(name)) {
+            list->setCurrentItem(list->findItems(value, Qt::MatchExactly).value(0));
+        } else if (auto* box = control<QLineEdit>(dialog, name)) {
+            box->selectAll();
+            value.isEmpty() ? QTest::keyClick(box, Qt::Key_Delete) : QTest::keyClicks(box, value);
             QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
             QApplication::sendEvent(box, &out);
         }
@@ -293,17 +297,7 @@ private slots:
                 const QFont sample = control<QLabel>(chooser, "lblSample")->font();
                 shown = control<QLineEdit>(chooser, "txtStyle")->text() +
                         (sample.italic() ? ", italic" : "") + (sample.bold() ? ", bold" : "");
-                for (const QString& step : row[2].split('|', Qt::SkipEmptyParts)) {
-                    const QString name = step.section('=', 0, 0), value = step.section('=', 1);
-                    if (auto* edit = chooser.findChild<QLineEdit*>(name)) {
-                        edit->selectAll();
-                        QTest::keyClicks(edit, value);
-                    } else if (auto* list = chooser.findChild<QListWidget*>(name)) {
-                        list->setCurrentItem(list->findItems(value, Qt::MatchExactly).value(0));
-                    } else {
-                        control<QAbstractButton>(chooser, name)->click();
-                    }
-                }
+                act(chooser, row[2].split('|', Qt::SkipEmptyParts));
                 if (row[2].contains("lstStyle"))
                     shown += ", then " + control<QLineEdit>(chooser, "txtStyle")->text();
                 const QLabel* problem = control<QLabel>(chooser, "lblProblem");
