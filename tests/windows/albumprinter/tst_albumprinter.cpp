@@ -61,20 +61,18 @@ struct Sandbox : testsupport::SettingsSandbox
     {
         window->activateWindow();
         window->show();
-        return QTest::qWaitForWindowExposed(window.get()) &&
-               QTest::qWaitFor([this] { return window->writes.size() >= 5; }) &&
-               QTest::qWaitForWindowActive(window.get());
+        return QTest::qWaitForWindowActive(window.get()) &&
+               QTest::qWaitFor([this] { return window->writes.size() >= 5; });
     }
     QString path(const QString& name) const { return dir + '/' + name; }
     template <class T = QWidget> T* child(const char* n) const { return window->findChild<T*>(n); }
     QAction* action(const char* name) const { return child<QAction>(name); }
-    QListWidget* list() const { return child<QListWidget>("lstAlbumList"); }
     FileList* files() const { return child<FileList>("File1"); }
     // Clicks a button; the print list's tooltip after.
     QString click(const char* button)
     {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
-        return list()->toolTip();
+        return child<QListWidget>("lstAlbumList")->toolTip();
     }
 };
 
@@ -97,7 +95,7 @@ private slots:
     {
         Sandbox s;
         QVERIFY(s.show());
-        QListWidget* list = s.list();
+        auto* list = s.child<QListWidget>("lstAlbumList");
         FileList* files = s.files();
         QString text;
         for (const char* command : {"cmdUp", "cmdDown", "cmdRemove", "cmdRemoveAll"})
@@ -150,8 +148,8 @@ private slots:
         // A click on an entry, a second one making it a double click; the print list's tooltip
         // after.
         const auto click = [&](QListWidget* in, const QString& entry, bool twice = false) {
-            const QListWidgetItem* item = in->findItems(entry, Qt::MatchExactly).value(0);
-            const QPoint at = in->visualItemRect(item).center();
+            const QPoint at =
+                in->visualItemRect(in->findItems(entry, Qt::MatchExactly).value(0)).center();
             QTest::mouseClick(in->viewport(), Qt::LeftButton, {}, at);
             if (twice)
                 QTest::mouseDClick(in->viewport(), Qt::LeftButton, {}, at);
@@ -162,14 +160,13 @@ private slots:
         QCOMPARE(s.window->PrintList(), (QStringList{b, a}));
         QCOMPARE((QStringList{list->toolTip(), click(list, a), click(list, b)}),
                  (QStringList{"", a, b}));
-        QWidget* viewButton =
-            s.child<QToolBar>("Toolbar")->widgetForAction(s.action("ImageViewer"));
-        QTest::mouseClick(viewButton, Qt::LeftButton);
+        QWidget* view = s.child<QToolBar>("Toolbar")->widgetForAction(s.action("ImageViewer"));
+        QTest::mouseClick(view, Qt::LeftButton);
         click(files, "a.gif");
         QCOMPARE(s.window->focusWidget(), files);
-        QTest::mouseClick(viewButton, Qt::LeftButton);
+        QTest::mouseClick(view, Qt::LeftButton);
         s.child("Dir1")->setFocus();
-        QTest::mouseClick(viewButton, Qt::LeftButton);
+        QTest::mouseClick(view, Qt::LeftButton);
         QCOMPARE(viewed, (QList<QVariantList>{{b}, {a}}));
         // Remove with nothing chosen keeps the tooltip; with an entry chosen it clears it. (A
         // single click on a file above added nothing, or the list would not be b alone.)
@@ -221,8 +218,8 @@ private slots:
     void filePane()
     {
         QString text;
-        for (const QString& clicks :
-             QStringList{"", "Gif", "Bitmap Gif Jpeg Icon", "Bitmap Gif Jpeg Icon Gif"}) {
+        for (const QString clicks :
+             {"", "Gif", "Bitmap Gif Jpeg Icon", "Bitmap Gif Jpeg Icon Gif"}) {
             Sandbox s;
             QVERIFY(s.show());
             for (const QString& key : clicks.split(' ', Qt::SkipEmptyParts))
@@ -239,15 +236,13 @@ private slots:
         QCOMPARE(DriveOrder({"/a", "/"}) + DriveOrder({"/b", "/a"}) + DriveOrder({"/"}),
                  (QStringList{"/", "/a", "/a", "/b", "/"}));
         QCOMPARE(DriveList().itemText(0), "/");
-        DriveList usb;
-        usb.setDrives({"/media/usb", "/"});
-        for (const auto& [folder, drive] : QList<std::pair<QString, int>>{
-                 {"/media/usb", 0}, {"/media/usb/trip", 0}, {"/media/usb2", 1}, {"/", 1}})
-            QVERIFY2(usb.indexOfDriveFor(folder) == drive, qPrintable(folder));
-
         Sandbox s;
         QVERIFY(s.show());
         auto* drives = s.child<DriveList>("Drive1");
+        drives->setDrives({"/media/usb", "/"});
+        for (const auto& [folder, drive] : QList<std::pair<QString, int>>{
+                 {"/media/usb", 0}, {"/media/usb/trip", 0}, {"/media/usb2", 1}, {"/", 1}})
+            QVERIFY2(drives->indexOfDriveFor(folder) == drive, qPrintable(folder));
         drives->setDrives({"/", s.path("gone")});
         drives->setCurrentIndex(1);
         emit drives->activated(1);
@@ -263,6 +258,8 @@ private slots:
     // takes the new printer's font when next read.
     void menus()
     {
+        // A resolution that is not a choice: the default.
+        QCOMPARE(Sandbox({"PictureResolution=42"}).window->Settings().PictureResolution, 300);
         Sandbox s({"PictureResolution=150"});
         QString text;
         for (const QString step :
@@ -287,8 +284,6 @@ private slots:
                              QString::number(p.Center), QString::number(p.PictureResolution),
                              p.Header.Text, p.Footer.Text);
         }
-        Sandbox odd({"PictureResolution=42"}); // not a choice: the default
-        QCOMPARE(odd.window->Settings().PictureResolution, 300);
         QUENBROOK_COMPARE_GOLDEN("windows/album-printer-options.txt", text);
 
         QVERIFY(s.show());
@@ -342,10 +337,10 @@ private slots:
     void placementAndClosing()
     {
         QString text;
-        for (const QString& stored :
-             QStringList{"", "Left=1500|Top=750|Width=9000|Height=6000|SplitterLeft=5000",
-                         "Width=6000|SplitterLeft=5000",
-                         "Left=1e30|Top=-0|Width=1e30|Height=NaN|SplitterLeft=1e30"}) {
+        for (const QString stored :
+             {"", "Left=1500|Top=750|Width=9000|Height=6000|SplitterLeft=5000",
+              "Width=6000|SplitterLeft=5000",
+              "Left=1e30|Top=-0|Width=1e30|Height=NaN|SplitterLeft=1e30"}) {
             Sandbox s(stored.split('|', Qt::SkipEmptyParts));
             QVERIFY(s.show());
             text += stored + ": " + s.window->writes.mid(0, 5).join(' ') + '\n';
@@ -358,9 +353,10 @@ private slots:
             QTest::mouseMove(grip, QPoint(pointerX, 20));
             const int dragged = s.child("picSplitter")->x();
             QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(pointerX, 20));
-            text += QStringLiteral("drag to %1: bar at %2, %3, list at %4\n")
-                        .arg(QString::number(pointerX), QString::number(dragged),
-                             s.window->writes.last(), QString::number(s.list()->x()));
+            text +=
+                QStringLiteral("drag to %1: bar at %2, %3, list at %4\n")
+                    .arg(QString::number(pointerX), QString::number(dragged),
+                         s.window->writes.last(), QString::number(s.child("lstAlbumList")->x()));
         }
         QUENBROOK_COMPARE_GOLDEN("windows/album-printer-placement.txt", text);
 
@@ -373,10 +369,9 @@ private slots:
             });
             s.services.ending.setEndProgram([&] { ++ends; });
             QVERIFY(s.show());
-            if (row == "minimise") {
+            if (row == "minimise")
                 s.window->showMinimized();
-                QTRY_VERIFY(s.window->isMinimized());
-            }
+            QTRY_VERIFY(s.window->isMinimized() == (row == "minimise"));
             s.window->writes.clear();
             row.startsWith("mnu") ? s.action(row.section(' ', 0, 0).toLatin1())->trigger()
                                   : void(s.window->close());

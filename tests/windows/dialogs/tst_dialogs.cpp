@@ -38,6 +38,7 @@ namespace {
 // the dialogs ask (8 × 10.5 inch printable area, current font Sans 10).
 struct Sandbox : testsupport::SettingsSandbox
 {
+    explicit Sandbox(const QStringList& stored = {}) { put(stored); }
     RecordingSurface printer;
 };
 
@@ -157,14 +158,12 @@ private slots:
             {"frmLabel", "", "optPosition1|optLabelSetting2|cmdCancel"}};
         QString text;
         for (const QStringList& row : rows) {
-            Sandbox box;
-            box.put(row[1].split('|', Qt::SkipEmptyParts));
+            Sandbox box(row[1].split('|', Qt::SkipEmptyParts));
             QStringList asked; // by a chooser that is cancelled
-            const auto [dialog, written, messages] =
-                open(row[0], box, [&](QWidget*, const ChosenFont& f) {
-                    asked << FontSizeText(f.Font.Size) + ' ' + QString::number(f.Color);
-                    return std::optional<ChosenFont>();
-                });
+            const auto [dialog, written, messages] = open(row[0], box, [&](auto*, const auto& f) {
+                asked << FontSizeText(f.Font.Size) + ' ' + QString::number(f.Color);
+                return std::optional<ChosenFont>();
+            });
             QStringList checked;
             for (const QRadioButton* option : dialog->findChildren<QRadioButton*>())
                 if (option->isChecked())
@@ -200,8 +199,7 @@ private slots:
             {"", "", "no printer"}};
         text.clear();
         for (const QStringList& row : sizes) {
-            Sandbox box;
-            box.put(row[0].split('|', Qt::SkipEmptyParts));
+            Sandbox box(row[0].split('|', Qt::SkipEmptyParts));
             const auto [dialog, written, messages] = open("frmPrintSize", box);
             dialog->show();
             act(*dialog, row[1].split('|', Qt::SkipEmptyParts));
@@ -228,24 +226,21 @@ private slots:
     // as it was stored, whatever the family calls its styles.
     void realChooser()
     {
-        using Row = std::tuple<QString, QString, QString, QString>; // form, typed, keys, stored
-        const QList<Row> typings{
+        // form, typed, keys, stored
+        const QList<std::tuple<QString, QString, QString, QString>> typings{
             {"frmLabel", "10.5", "", "10.5"},    {"frmHeader", "10.5", "", "10.5"},
             {"frmFooter", "7,25", "", "7.25"},   {"frmLabel", "0.0001", "", "0.0001"},
             {"frmLabel", "12", "", "12"},        {"frmHeader", "10.5", "Down", "list"},
             {"frmLabel", "10.5", "End", "list"}, {"frmFooter", "10.5", "Click", "list"}};
         for (const auto& [form, typed, keys, stored] : typings) {
             const QString prefix = form == "frmLabel" ? "" : form.mid(3);
-            Sandbox box;
-            box.put({prefix + "FontName=Sans", prefix + "FontSize=9"});
+            Sandbox box({prefix + "FontName=Sans", prefix + "FontSize=9"});
             QStringList seen;
             QString fromList = typed;
             inChooser(*std::get<0>(open(form, box, ChooseFont)), [&](QDialog& chooser) {
                 auto* size = control<QLineEdit>(chooser, "txtSize");
                 auto* sizes = control<QListWidget>(chooser, "lstSize");
-                press(Qt::Key_Tab);
-                press(Qt::Key_Tab);
-                seen << press(Qt::Key_Tab);
+                seen << press(Qt::Key_Tab) << press(Qt::Key_Tab) << press(Qt::Key_Tab);
                 QTest::keyClicks(size, typed);
                 seen << press(Qt::Key_Tab) << size->text();
                 if (keys == "Click") {
@@ -265,7 +260,7 @@ private slots:
                 press(Qt::Key_Return);
                 seen << (chooser.isVisible() ? "still open" : "closed");
             });
-            QCOMPARE(seen, QStringList({"txtSize", "lstSize", typed,
+            QCOMPARE(seen, QStringList({"lstFamily", "lstStyle", "txtSize", "lstSize", typed,
                                         keys.isEmpty() ? typed : "list", fromList, "closed"}));
             QCOMPARE(box.get(prefix + "FontSize"), stored == "list" ? fromList : stored);
         }
@@ -323,9 +318,8 @@ private slots:
     // program did; Enter then stores what the keys chose.
     void byMouseAndKeys()
     {
-        using Row = std::tuple<QString, QString, QString, QString, QString, QString>;
-        const QList<Row> rows{
-            // form, tab, box, typed, shown after Tab, key written
+        // form, tab, box, typed, shown after Tab, key written
+        const QList<std::tuple<QString, QString, QString, QString, QString, QString>> rows{
             {"Header", "Spacing", "Spacing", ".25", "0.25", "HeaderSpacing"},
             {"Footer", "Spacing", "Spacing", "", "0", "FooterSpacing"},
             {"Footer", "Spacing", "Spacing", "-1.50", "-1.5", "FooterSpacing"},
@@ -357,8 +351,7 @@ private slots:
                      qPrintable(form + ": " + written->join(' ')));
         }
 
-        Sandbox box;
-        box.put({"LabelPosition=Below", "PrintLabel=FileName"});
+        Sandbox box({"LabelPosition=Below", "PrintLabel=FileName"});
         const auto [header, written, messages] = open("frmHeader", box);
         header->show();
         QVERIFY(QTest::qWaitForWindowActive(header.get()));
