@@ -26,9 +26,8 @@ using namespace quenbrook;
 namespace {
 
 // Keeps every write of the window as "section/key=value".
-class RecordingWindow final : public frmAlbumPrinter
+struct RecordingWindow final : frmAlbumPrinter
 {
-public:
     using frmAlbumPrinter::frmAlbumPrinter;
     QStringList writes;
     void writeSetting(const QString& section, const QString& key, const QString& value) override
@@ -57,27 +56,23 @@ struct Sandbox : testsupport::SettingsSandbox
         services.message = [this](QWidget* owner, auto, auto) { QCOMPARE(owner, window.get()); };
         window = std::make_unique<RecordingWindow>(services, *printer);
     }
-    // Shown, with the first complete layout done.
+    // Shown and active, to take keys, with the first complete layout done.
     bool show()
     {
-        window->show();
-        return QTest::qWaitForWindowExposed(window.get()) &&
-               QTest::qWaitFor([this] { return window->writes.size() >= 5; });
-    }
-    // Shown and active, to take keys.
-    bool showActive()
-    {
         window->activateWindow();
-        return show() && QTest::qWaitForWindowActive(window.get());
+        window->show();
+        return QTest::qWaitForWindowActive(window.get()) &&
+               QTest::qWaitFor([this] { return window->writes.size() >= 5; });
     }
     QString path(const QString& name) const { return dir + '/' + name; }
     template <class T = QWidget> T* child(const char* n) const { return window->findChild<T*>(n); }
     QAction* action(const char* name) const { return child<QAction>(name); }
-    QListWidget* list() const { return child<QListWidget>("lstAlbumList"); }
     FileList* files() const { return child<FileList>("File1"); }
-    void click(const char* button)
+    // Clicks a button; the print list's tooltip after.
+    QString click(const char* button)
     {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+        return child<QListWidget>("lstAlbumList")->toolTip();
     }
 };
 
@@ -89,158 +84,97 @@ class tst_AlbumPrinter : public QObject
 
 private slots:
     // Each button of the print list on A, B, C with each row selected (-1: none): the list and
-    // the selected row after; then the file list's Add and Add All.
-    void printListCommands()
+    // the selected row after; then the file list's Add and Add All. Then drops: only picture
+    // files are taken, by the list and by the window, and always copied, whatever the modifier
+    // asks. Then the two lists worked with the mouse: a double click on a file adds it; a click
+    // on an entry shows its path as the list's tooltip, which Remove and Remove All clear; View
+    // Image acts on the list that has the focus, and on neither when the focus is elsewhere.
+    // Last their menus, opened with the right button on the chosen entry and worked with the
+    // arrow keys: each item does what its button does, on the list it was opened on.
+    void printList()
     {
         Sandbox s;
         QVERIFY(s.show());
+        auto* list = s.child<QListWidget>("lstAlbumList");
+        FileList* files = s.files();
         QString text;
-        for (const char* command : {"cmdUp", "cmdDown", "cmdRemove", "cmdRemoveAll"}) {
+        for (const char* command : {"cmdUp", "cmdDown", "cmdRemove", "cmdRemoveAll"})
             for (int selected : {-1, 0, 1, 2}) {
-                s.list()->clear();
+                list->clear();
                 for (const char* entry : {"A", "B", "C"})
                     s.window->AddToPrintList(entry);
-                s.list()->setCurrentRow(selected);
+                list->setCurrentRow(selected);
                 s.click(command);
-                const auto chosen = s.list()->selectedItems();
                 text += QStringLiteral("%1 on %2: %3, selected %4\n")
                             .arg(command, QString::number(selected), s.window->PrintList().join(""),
-                                 QString::number(chosen.isEmpty() ? -1 : s.list()->row(chosen[0])));
+                                 QString::number(list->row(list->selectedItems().value(0))));
             }
-        }
         // Add with no file chosen, Add on the fourth file, Add All.
-        s.list()->clear();
+        list->clear();
         s.click("cmdAdd");
-        s.files()->setCurrentRow(3);
+        files->setCurrentRow(3);
         s.click("cmdAdd");
         s.click("cmdAddAll");
         text += "cmdAdd, cmdAdd on 3, cmdAddAll: " + s.window->PrintList().join(' ') + '\n';
         // An entry wider than the list stays within it, to be drawn without its start.
         s.window->AddToPrintList(QString(300, 'x') + ".jpg");
-        QVERIFY(s.list()->visualItemRect(s.list()->item(s.list()->count() - 1)).right() <
-                s.list()->viewport()->width());
+        QVERIFY(list->visualItemRect(list->item(list->count() - 1)).right() <
+                list->viewport()->width());
         QUENBROOK_COMPARE_GOLDEN("windows/print-list-commands.txt", text.replace(s.dir, "<dir>"));
-    }
 
-    // Only picture files are taken, by the list and by the window, and always copied, whatever
-    // the modifier asks.
-    void drops()
-    {
-        Sandbox s;
-        QVERIFY(s.show());
-        for (QWidget* target : {s.list()->viewport(), static_cast<QWidget*>(s.window.get())}) {
-            const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
-            QMimeData text, files; // files: a folder, a text file and two pictures
-            text.setText(s.path("b.jpg"));
-            files.setUrls({QUrl::fromLocalFile(s.dir), QUrl::fromLocalFile(s.path("notes.txt")),
-                           QUrl::fromLocalFile(s.path("b.jpg")),
-                           QUrl::fromLocalFile(s.path("a.gif"))});
-            for (QMimeData* data : {&text, &files}) {
-                QDragEnterEvent enter(QPoint(5, 5), offered, data, Qt::LeftButton,
-                                      Qt::ShiftModifier);
+        list->clear();
+        const QString b = s.path("b.jpg"), a = s.path("a.gif");
+        const Qt::DropActions both = Qt::CopyAction | Qt::MoveAction; // offered
+        QMimeData names, urls; // urls: a folder, a text file and two pictures
+        names.setText(b);
+        urls.setUrls({QUrl::fromLocalFile(s.dir), QUrl::fromLocalFile(s.path("notes.txt")),
+                      QUrl::fromLocalFile(b), QUrl::fromLocalFile(a)});
+        for (QWidget* target : {list->viewport(), static_cast<QWidget*>(s.window.get())}) {
+            for (QMimeData* data : {&names, &urls}) {
+                QDragEnterEvent enter(QPoint(5, 5), both, data, Qt::LeftButton, Qt::ShiftModifier);
                 QApplication::sendEvent(target, &enter);
-                QCOMPARE(enter.isAccepted(), data == &files);
-                QCOMPARE(enter.dropAction(), data == &files ? Qt::CopyAction : Qt::IgnoreAction);
+                QCOMPARE(enter.isAccepted(), data == &urls);
+                QCOMPARE(enter.dropAction(), data == &urls ? Qt::CopyAction : Qt::IgnoreAction);
             }
-            QDropEvent drop(QPointF(5, 5), offered, &files, Qt::LeftButton, Qt::ShiftModifier);
+            QDropEvent drop(QPointF(5, 5), both, &urls, Qt::LeftButton, Qt::ShiftModifier);
             QApplication::sendEvent(target, &drop);
             QCOMPARE(drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction, Qt::CopyAction);
         }
-        const QStringList two{s.path("b.jpg"), s.path("a.gif")};
-        QCOMPARE(s.window->PrintList(), two + two);
-    }
+        QCOMPARE(s.window->PrintList(), (QStringList{b, a, b, a}));
 
-    // The filter buttons released and pressed again: the file list's pattern, state and files.
-    void filterPatterns()
-    {
-        QString text;
-        for (const QString& clicks :
-             QStringList{"", "Gif", "Bitmap Gif Jpeg Icon", "Bitmap Gif Jpeg Icon Gif"}) {
-            Sandbox s;
-            QVERIFY(s.show());
-            for (const QString& key : clicks.split(' ', Qt::SkipEmptyParts))
-                s.action(key.toLatin1())->trigger();
-            text += QStringLiteral("%1: %2 %3 %4\n")
-                        .arg(clicks, s.files()->pattern(),
-                             s.files()->isEnabled() ? "enabled" : "disabled",
-                             s.files()->fileNames().join(' '));
-        }
-        QUENBROOK_COMPARE_GOLDEN("windows/album-printer-filter.txt", text);
-    }
-
-    // A drive that cannot be read puts the drive list back on the open folder's drive.
-    void unreadableDrive()
-    {
-        Sandbox s;
-        QVERIFY(s.show());
-        auto* drives = s.child<DriveList>("Drive1");
-        drives->setDrives({"/", s.path("gone")});
-        drives->setCurrentIndex(1);
-        emit drives->activated(1);
-        QCOMPARE(drives->currentText() + ' ' + s.child<FolderList>("Dir1")->path(), "/ " + s.dir);
-    }
-
-    // The two lists worked with the mouse: a double click on a file adds it; a click on an
-    // entry shows its path as the list's tooltip, which Remove and Remove All clear; View Image
-    // acts on the list that has the focus, and on neither when the focus is elsewhere.
-    void listsByMouse()
-    {
-        Sandbox s;
-        QVERIFY(s.show());
+        list->clear();
         QSignalSpy viewed(s.window.get(), &frmAlbumPrinter::viewFileRequested);
-        FileList* files = s.files();
-        QListWidget* list = s.list();
-        // A click on a row; a second one makes it a double click.
-        const auto click = [](QListWidget* in, int row, bool twice = false) {
-            const QPoint at = in->visualItemRect(in->item(row)).center();
+        // A click on an entry, a second one making it a double click; the print list's tooltip
+        // after.
+        const auto click = [&](QListWidget* in, const QString& entry, bool twice = false) {
+            const QPoint at =
+                in->visualItemRect(in->findItems(entry, Qt::MatchExactly).value(0)).center();
             QTest::mouseClick(in->viewport(), Qt::LeftButton, {}, at);
             if (twice)
                 QTest::mouseDClick(in->viewport(), Qt::LeftButton, {}, at);
+            return list->toolTip();
         };
-        const int gif = int(files->fileNames().indexOf("a.gif"));
-        click(files, int(files->fileNames().indexOf("b.jpg")), true);
-        click(files, gif, true);
-        QCOMPARE(s.window->PrintList(), (QStringList{s.path("b.jpg"), s.path("a.gif")}));
-        QStringList tips{list->toolTip()};
-        click(list, 1);
-        tips << list->toolTip();
-        click(list, 0);
-        QCOMPARE(tips << list->toolTip(), (QStringList{"", s.path("a.gif"), s.path("b.jpg")}));
-
-        QWidget* viewButton =
-            s.child<QToolBar>("Toolbar")->widgetForAction(s.action("ImageViewer"));
-        QTest::mouseClick(viewButton, Qt::LeftButton);
-        click(files, gif);
+        click(files, "b.jpg", true);
+        click(files, "a.gif", true);
+        QCOMPARE(s.window->PrintList(), (QStringList{b, a}));
+        QCOMPARE((QStringList{list->toolTip(), click(list, a), click(list, b)}),
+                 (QStringList{"", a, b}));
+        QWidget* view = s.child<QToolBar>("Toolbar")->widgetForAction(s.action("ImageViewer"));
+        QTest::mouseClick(view, Qt::LeftButton);
+        click(files, "a.gif");
         QCOMPARE(s.window->focusWidget(), files);
-        QTest::mouseClick(viewButton, Qt::LeftButton);
+        QTest::mouseClick(view, Qt::LeftButton);
         s.child("Dir1")->setFocus();
-        QTest::mouseClick(viewButton, Qt::LeftButton);
-        QCOMPARE(viewed, (QList<QVariantList>{{s.path("b.jpg")}, {s.path("a.gif")}}));
-        QCOMPARE(s.window->PrintList().size(), 2); // a single click adds nothing
-
-        // Remove with nothing chosen keeps the tooltip; with an entry chosen it clears it.
+        QTest::mouseClick(view, Qt::LeftButton);
+        QCOMPARE(viewed, (QList<QVariantList>{{b}, {a}}));
+        // Remove with nothing chosen keeps the tooltip; with an entry chosen it clears it. (A
+        // single click on a file above added nothing, or the list would not be b alone.)
         list->clearSelection();
-        s.click("cmdRemove");
-        tips = QStringList{list->toolTip()};
-        click(list, 1);
-        s.click("cmdRemove");
-        QCOMPARE(s.window->PrintList(), QStringList{s.path("b.jpg")});
-        tips << list->toolTip();
-        click(list, 0);
-        tips << list->toolTip();
-        s.click("cmdRemoveAll");
-        QCOMPARE(tips << list->toolTip(), (QStringList{s.path("b.jpg"), "", s.path("b.jpg"), ""}));
-    }
+        QStringList tips{s.click("cmdRemove"), click(list, a), s.click("cmdRemove")};
+        QCOMPARE(s.window->PrintList(), QStringList{b});
+        tips << click(list, b) << s.click("cmdRemoveAll");
+        QCOMPARE(tips, (QStringList{b, a, "", b, ""}));
 
-    // The two lists' menus, opened with the right button on the chosen entry and worked with the
-    // arrow keys: each item does what its button does, on the list it was opened on.
-    void listMenus()
-    {
-        Sandbox s;
-        QVERIFY(s.showActive());
-        QSignalSpy viewed(s.window.get(), &frmAlbumPrinter::viewFileRequested);
-        QListWidget* list = s.list();
-        FileList* files = s.files();
         // Runs the item `down` places below the top of the list's menu.
         const auto item = [&](QListWidget* on, int down) {
             // The right button on the chosen entry, through the window system.
@@ -259,149 +193,152 @@ private slots:
         files->setCurrentRow(int(all.indexOf("b.jpg")));
         QVERIFY(item(files, 1) && item(files, 0) && item(files, 2)); // Add, View File, Add All
         all.replaceInStrings(QRegularExpression("^"), s.dir + '/');
-        QCOMPARE(s.window->PrintList(), QStringList{s.path("b.jpg")} + all);
-        QCOMPARE(viewed, (QList<QVariantList>{{s.path("b.jpg")}}));
-
+        QCOMPARE(s.window->PrintList(), QStringList{b} + all);
+        QCOMPARE(viewed, (QList<QVariantList>{{b}, {a}, {b}}));
         list->setCurrentRow(2);
         QVERIFY(item(list, 1)); // up
-        QCOMPARE(s.window->PrintList().mid(0, 3), (QStringList{s.path("b.jpg"), all[1], all[0]}));
+        QCOMPARE(s.window->PrintList().mid(0, 3), (QStringList{b, all[1], all[0]}));
         QCOMPARE(list->currentRow(), 1);
         QVERIFY(item(list, 2) && item(list, 2)); // down, down
-        QCOMPARE(s.window->PrintList().mid(0, 4),
-                 (QStringList{s.path("b.jpg"), all[0], all[2], all[1]}));
+        QCOMPARE(s.window->PrintList().mid(0, 4), (QStringList{b, all[0], all[2], all[1]}));
         QVERIFY(item(list, 0)); // View File
         QCOMPARE(viewed.last(), QVariantList{all[1]});
         QVERIFY(item(list, 3)); // Remove
-        QCOMPARE(s.window->PrintList().size(), all.size());
-        QVERIFY(!s.window->PrintList().mid(0, 3).contains(all[1]));
+        QCOMPARE(s.window->PrintList(), (QStringList{b, all[0], all[2]} + all.mid(3)));
         QVERIFY(item(list, 4)); // Remove All
         QCOMPARE(s.window->PrintList(), QStringList());
     }
 
-    // The File menu and the standard keys: Preview only with something to preview, Print, the
-    // Album Viewer and About each asked for once.
-    void fileMenuByKeyboard()
+    // The file pane: the filter buttons released and pressed again give the file list's pattern,
+    // state and files. The drive list starts at the root folder, then lists the others by name;
+    // a folder is on the longest drive it lies in, that drive's own folder included. A drive
+    // that cannot be read puts the drive list back on the open folder's drive.
+    void filePane()
     {
-        Sandbox s;
-        QVERIFY(s.showActive());
-        QSignalSpy preview(s.window.get(), &frmAlbumPrinter::previewRequested);
-        QSignalSpy print(s.window.get(), &frmAlbumPrinter::printRequested);
-        QSignalSpy viewer(s.window.get(), &frmAlbumPrinter::albumViewerRequested);
-        QSignalSpy about(s.window.get(), &frmAlbumPrinter::aboutRequested);
-        const auto fileMenu = [&](Qt::Key key) {
-            QTest::keyClick(s.window.get(), Qt::Key_F, Qt::AltModifier);
-            QWidget* menu = QApplication::activePopupWidget();
-            if (menu)
-                QTest::keyClick(menu, key);
-            return menu && !QApplication::activePopupWidget();
-        };
-        using Counts = QList<qsizetype>;
-        QVERIFY(fileMenu(Qt::Key_R));
-        QCOMPARE(preview.count(), 0);
-        s.window->AddToPrintList(s.path("b.jpg"));
-        QVERIFY(fileMenu(Qt::Key_R) && fileMenu(Qt::Key_P) && fileMenu(Qt::Key_V));
-        QCOMPARE((Counts{preview.count(), print.count(), viewer.count()}), (Counts{1, 1, 1}));
-        QTest::keySequence(s.window.get(), QKeySequence::Print);
-        QTest::keySequence(s.window.get(), QKeySequence::HelpContents);
-        QCOMPARE((Counts{preview.count(), print.count(), about.count()}), (Counts{1, 2, 1}));
-    }
+        QString text;
+        for (const QString clicks :
+             {"", "Gif", "Bitmap Gif Jpeg Icon", "Bitmap Gif Jpeg Icon Gif"}) {
+            Sandbox s;
+            QVERIFY(s.show());
+            for (const QString& key : clicks.split(' ', Qt::SkipEmptyParts))
+                s.action(key.toLatin1())->trigger();
+            text += QStringLiteral("%1: %2 %3 %4\n")
+                        .arg(clicks, s.files()->pattern(),
+                             s.files()->isEnabled() ? "enabled" : "disabled",
+                             s.files()->fileNames().join(' '));
+        }
+        QUENBROOK_COMPARE_GOLDEN("windows/album-printer-filter.txt", text);
 
-    // The drive list starts at the root folder, then lists the others by name.
-    void driveOrder()
-    {
         QCOMPARE(DriveOrder({"/mnt/b", "/home", "/", "/boot", "/mnt/a"}),
                  (QStringList{"/", "/boot", "/home", "/mnt/a", "/mnt/b"}));
         QCOMPARE(DriveOrder({"/a", "/"}) + DriveOrder({"/b", "/a"}) + DriveOrder({"/"}),
                  (QStringList{"/", "/a", "/a", "/b", "/"}));
         QCOMPARE(DriveList().itemText(0), "/");
-
-        // A folder is on the longest drive it lies in, that drive's own folder included.
-        DriveList drives;
-        drives.setDrives({"/media/usb", "/"});
+        Sandbox s;
+        QVERIFY(s.show());
+        auto* drives = s.child<DriveList>("Drive1");
+        drives->setDrives({"/media/usb", "/"});
         for (const auto& [folder, drive] : QList<std::pair<QString, int>>{
                  {"/media/usb", 0}, {"/media/usb/trip", 0}, {"/media/usb2", 1}, {"/", 1}})
-            QVERIFY2(drives.indexOfDriveFor(folder) == drive, qPrintable(folder));
+            QVERIFY2(drives->indexOfDriveFor(folder) == drive, qPrintable(folder));
+        drives->setDrives({"/", s.path("gone")});
+        drives->setCurrentIndex(1);
+        emit drives->activated(1);
+        QCOMPARE(drives->currentText() + ' ' + s.child<FolderList>("Dir1")->path(), "/ " + s.dir);
     }
 
     // The Option menu's items and the option dialogs it opens (each accepted with one value
-    // stored, as OK would): the store and the window's settings after each, in turn.
-    void optionMenu()
+    // stored, as OK would): the store and the window's settings after each, in turn. Then the
+    // File menu and the standard keys: Preview only with something to preview, Print, the
+    // Album Viewer and About each asked for once. Last Printer Setup: it opens at the window's
+    // printer; OK makes the printer chosen the one the window lays out, previews and prints on
+    // (a reply taken the wrong way round fails here too). A group whose font keys are not stored
+    // takes the new printer's font when next read.
+    void menus()
     {
+        // A resolution that is not a choice: the default.
+        QCOMPARE(Sandbox({"PictureResolution=42"}).window->Settings().PictureResolution, 300);
         Sandbox s({"PictureResolution=150"});
         QString text;
-        const QList<QStringList> steps{{"mnuCm"},
-                                       {"mnuCm"},
-                                       {"mnuInch"},
-                                       {"mnuCenter"},
-                                       {"mnuPictureResolution0"},
-                                       {"mnuLabel", "PrintLabel=FilePathName"},
-                                       {"mnuPrintSize", "PictureMaxWidth=3.5"},
-                                       {"mnuHeader", "HeaderText=Hi"},
-                                       {"mnuFooter", "FooterText=Bye"}};
-        for (const QStringList& step : steps) {
+        for (const QString step :
+             {"mnuCm", "mnuCm", "mnuInch", "mnuCenter", "mnuPictureResolution0",
+              "mnuLabel PrintLabel=FilePathName", "mnuPrintSize PictureMaxWidth=3.5",
+              "mnuHeader HeaderText=Hi", "mnuFooter FooterText=Bye"}) {
             s.services.runDialog = [&](QDialog& dialog) {
                 text += dialog.objectName() +
                         (dialog.parentWidget() == s.window.get() ? " " : " wrong owner ");
-                s.put({step.value(1)});
+                s.put({step.section(' ', 1)});
                 return int(QDialog::Accepted);
             };
-            s.action(step[0].toLatin1())->trigger();
+            s.action(step.section(' ', 0, 0).toLatin1())->trigger();
             const PrintSettings& p = s.window->Settings();
             QStringList checked;
             for (const char* item : {"mnuInch", "mnuCm", "mnuCenter", "mnuPictureResolution0",
                                      "mnuPictureResolution150", "mnuPictureResolution300"})
                 checked << (s.action(item)->isChecked() ? item + 3 : "");
             text += QStringLiteral("%1: %2 | %3 | label %4, width %5, centre %6, ppi %7, %8, %9\n")
-                        .arg(step.join(' '), s.all().join(' '), checked.join(' '))
+                        .arg(step, s.all().join(' '), checked.join(' '))
                         .arg(QString::number(int(p.PrintLabel)), NumberText(p.PictureMaxWidth),
                              QString::number(p.Center), QString::number(p.PictureResolution),
                              p.Header.Text, p.Footer.Text);
         }
-        Sandbox odd({"PictureResolution=42"}); // not a choice: the default
-        QCOMPARE(odd.window->Settings().PictureResolution, 300);
         QUENBROOK_COMPARE_GOLDEN("windows/album-printer-options.txt", text);
-    }
 
-    // Printer Setup opens at the window's printer; OK makes the printer chosen the one the window
-    // lays out, previews and prints on (a reply taken the wrong way round fails here too). A group
-    // whose font keys are not stored takes the new printer's font when next read.
-    void printerSetup()
-    {
-        Sandbox s({"HeaderFontName=DejaVu Sans Mono", "HeaderFontSize=11"});
-        QVERIFY(s.window->Settings().Footer.Font.Name != "DejaVu Serif");
-        QStringList opened;
-        s.services.runDialog = [&](QDialog& dialog) {
+        QVERIFY(s.show());
+        QSignalSpy preview(s.window.get(), &frmAlbumPrinter::previewRequested),
+            print(s.window.get(), &frmAlbumPrinter::printRequested),
+            viewer(s.window.get(), &frmAlbumPrinter::albumViewerRequested),
+            about(s.window.get(), &frmAlbumPrinter::aboutRequested);
+        const auto fileMenu = [&](Qt::Key key) {
+            QTest::keyClick(s.window.get(), Qt::Key_F, Qt::AltModifier);
+            QWidget* menu = QApplication::activePopupWidget();
+            menu ? QTest::keyClick(menu, key) : void();
+            return menu && !QApplication::activePopupWidget();
+        };
+        using Counts = QList<qsizetype>;
+        QVERIFY(fileMenu(Qt::Key_R)); // nothing to preview: counted below
+        s.window->AddToPrintList(s.path("b.jpg"));
+        QVERIFY(fileMenu(Qt::Key_R) && fileMenu(Qt::Key_P) && fileMenu(Qt::Key_V));
+        QCOMPARE((Counts{preview.count(), print.count(), viewer.count()}), (Counts{1, 1, 1}));
+        QTest::keySequence(s.window.get(), QKeySequence::Print);
+        QTest::keySequence(s.window.get(), QKeySequence::HelpContents);
+        QCOMPARE((Counts{preview.count(), print.count(), about.count()}), (Counts{1, 2, 1}));
+
+        Sandbox fonts({"HeaderFontName=DejaVu Sans Mono", "HeaderFontSize=11"});
+        QVERIFY(fonts.window->Settings().Footer.Font.Name != "DejaVu Serif");
+        QString opened;
+        fonts.services.runDialog = [&](QDialog& dialog) {
             QTimer::singleShot(0, [&] {
                 auto* printers = dialog.findChild<QComboBox*>("cboPrinter");
-                opened << dialog.windowTitle() + ": " + printers->currentText();
+                opened += dialog.windowTitle() + ": " + printers->currentText();
                 printers->setCurrentIndex(printers->findText("Second"));
                 dialog.findChild<QPushButton*>("cmdOk")->click();
             });
             return dialog.exec();
         };
-        s.action("mnuPrinterSetup")->trigger();
-        QCOMPARE(opened, QStringList{"Printer Setup: First"});
-        QCOMPARE(s.printer->printerName() + s.printer->error(), "Second"); // no error after it
-
-        s.services.runDialog = [](QDialog&) { return int(QDialog::Rejected); };
-        s.action("mnuFooter")->trigger();
-        s.action("mnuHeader")->trigger();
-        const PrintFont &footer = s.window->Settings().Footer.Font,
-                        &header = s.window->Settings().Header.Font;
-        QCOMPARE(footer.Name + ' ' + NumberText(footer.Size) + ", " + header.Name + ' ' +
-                     NumberText(header.Size),
+        fonts.action("mnuPrinterSetup")->trigger();
+        // No error after it.
+        QCOMPARE(opened + ", " + fonts.printer->printerName() + fonts.printer->error(),
+                 "Printer Setup: First, Second");
+        fonts.services.runDialog = [](QDialog&) { return int(QDialog::Rejected); };
+        fonts.action("mnuFooter")->trigger();
+        fonts.action("mnuHeader")->trigger();
+        const auto font = [](const PrintFont& f) { return f.Name + ' ' + NumberText(f.Size); };
+        QCOMPARE(font(fonts.window->Settings().Footer.Font) + ", " +
+                     font(fonts.window->Settings().Header.Font),
                  "DejaVu Serif 13, DejaVu Sans Mono 11");
     }
 
     // The placement read at start-up, kept to the screen and the window and written back, in
-    // order; then the splitter dragged inside and past its limits.
-    void placement()
+    // order; then the splitter dragged inside and past its limits. Then Close, Exit and a
+    // minimised last window: what is written, whether the program ends.
+    void placementAndClosing()
     {
         QString text;
-        for (const QString& stored :
-             QStringList{"", "Left=1500|Top=750|Width=9000|Height=6000|SplitterLeft=5000",
-                         "Width=6000|SplitterLeft=5000",
-                         "Left=1e30|Top=-0|Width=1e30|Height=NaN|SplitterLeft=1e30"}) {
+        for (const QString stored :
+             {"", "Left=1500|Top=750|Width=9000|Height=6000|SplitterLeft=5000",
+              "Width=6000|SplitterLeft=5000",
+              "Left=1e30|Top=-0|Width=1e30|Height=NaN|SplitterLeft=1e30"}) {
             Sandbox s(stored.split('|', Qt::SkipEmptyParts));
             QVERIFY(s.show());
             text += stored + ": " + s.window->writes.mid(0, 5).join(' ') + '\n';
@@ -414,19 +351,15 @@ private slots:
             QTest::mouseMove(grip, QPoint(pointerX, 20));
             const int dragged = s.child("picSplitter")->x();
             QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(pointerX, 20));
-            text += QStringLiteral("drag to %1: bar at %2, %3, list at %4\n")
-                        .arg(QString::number(pointerX), QString::number(dragged),
-                             s.window->writes.last(), QString::number(s.list()->x()));
+            text +=
+                QStringLiteral("drag to %1: bar at %2, %3, list at %4\n")
+                    .arg(QString::number(pointerX), QString::number(dragged),
+                         s.window->writes.last(), QString::number(s.child("lstAlbumList")->x()));
         }
         QUENBROOK_COMPARE_GOLDEN("windows/album-printer-placement.txt", text);
-    }
 
-    // Close, Exit and a minimised last window: what is written, whether the program ends.
-    void closing()
-    {
-        QString text;
-        for (const QString& row :
-             QStringList{"close shown", "mnuClose", "minimise", "mnuExit shown"}) {
+        text.clear();
+        for (const QString row : {"close shown", "mnuClose", "minimise", "mnuExit shown"}) {
             Sandbox s({"Left=1500", "Top=750"});
             int ends = 0;
             s.services.ending.setOtherWindowVisible([&](const QWidget& window) {
@@ -434,15 +367,12 @@ private slots:
             });
             s.services.ending.setEndProgram([&] { ++ends; });
             QVERIFY(s.show());
-            if (row == "minimise") {
+            if (row == "minimise")
                 s.window->showMinimized();
-                QTRY_VERIFY(s.window->isMinimized());
-            }
+            QTRY_VERIFY(s.window->isMinimized() == (row == "minimise"));
             s.window->writes.clear();
-            if (row.startsWith("mnu"))
-                s.action(row.section(' ', 0, 0).toLatin1())->trigger();
-            else
-                s.window->close();
+            row.startsWith("mnu") ? s.action(row.section(' ', 0, 0).toLatin1())->trigger()
+                                  : void(s.window->close());
             text += QStringLiteral("%1: ends %2, %3, %4\n")
                         .arg(row, QString::number(ends), s.window->isHidden() ? "hidden" : "shown",
                              s.window->writes.join(' '));
