@@ -187,6 +187,7 @@ private slots:
         QCOMPARE(::link(QFile::encodeName(s.path("pics/a2.bmp")), latin1), 0);
         const auto removed = qScopeGuard([&] { ::unlink(latin1); });
         const QByteArray stored = contents(s.settings.fileName());
+        const QString creator = "Quenbrook " + QString::fromUtf16(quenbrook::VersionText) + ", ";
         QString out;
         for (const QString& row : dataLines("album/cli-options.rows")) {
             const bool nul = row.startsWith("-0");
@@ -198,8 +199,7 @@ private slots:
             out += "== " + row + '\n' + described(s.path("album.pdf"));
             const PdfReader pdf(s.path("album.pdf"));
             QCOMPARE(pdf.creator() + ", " + pdf.title(),
-                     "Quenbrook " + QString::fromUtf16(quenbrook::VersionText) + ", " +
-                         (nul ? "Holiday,2019" : "album"));
+                     creator + (nul ? "Holiday,2019" : "album"));
         }
         QUENBROOK_COMPARE_GOLDEN("album/cli-options.txt", out);
         QCOMPARE(contents(s.settings.fileName()), stored); // options change only this album
@@ -483,12 +483,11 @@ private slots:
             const ProgramRun run =
                 s.run({"--paper", paper[0], "--cell-width", "0.4in", "--cell-height", "0.4in", "-o",
                        "album.pdf", "pics/c.jpg"});
-            const QSizeF points = PdfReader(s.path("album.pdf")).points();
-            QVERIFY2(run.status == 0 && std::abs(points.width() - paper[1].toDouble()) < 0.05 &&
-                         std::abs(points.height() - paper[2].toDouble()) < 0.05,
-                     qPrintable(
-                         row + QString::asprintf(": %g x %g pt ", points.width(), points.height()) +
-                         run.errText()));
+            const QSizeF pt = PdfReader(s.path("album.pdf")).points();
+            QVERIFY2(run.status == 0 && std::abs(pt.width() - paper[1].toDouble()) < 0.05 &&
+                         std::abs(pt.height() - paper[2].toDouble()) < 0.05,
+                     qPrintable(row + QString::asprintf(": %g x %g ", pt.width(), pt.height()) +
+                                run.errText()));
         }
     }
 };

@@ -110,13 +110,6 @@ struct stat statusOf(const QString& path)
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info : none;
 }
 
-// A request's header announcing `length` bytes of text.
-QByteArray header(quint32 length)
-{
-    return QByteArray("QBH1\0\0\0\0\0\0\0\x2a", 12) +
-           QByteArray::fromHex(QByteArray::number(length, 16).rightJustified(8, '0'));
-}
-
 } // namespace
 
 class tst_LocalHandOff : public QObject
@@ -182,6 +175,10 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("requestMs"); // the running instance's patience with each connection
         const int never = 60000;
+        const auto header = [](quint32 length) { // announcing `length` bytes of text
+            return QByteArray("QBH1\0\0\0\0\0\0\0\x2a", 12) +
+                   QByteArray::fromHex(QByteArray::number(length, 16).rightJustified(8, '0'));
+        };
         QTest::newRow("garbage") << QByteArray("GET / HTTP/1.1\r\n\r\n") << never;
         QTest::newRow("oversized") << header(1 << 20) + QByteArray(4096, 'x') << never;
         QTest::newRow("not UTF-8") << header(2) + "\xff\xfe" << never;
