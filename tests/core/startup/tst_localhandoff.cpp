@@ -346,10 +346,9 @@ private slots:
         QCOMPARE(!handOff.endpoint().isEmpty(), usable);
         if (usable) {
             const QString folder = QFileInfo(handOff.endpoint()).path();
-            if (trouble == "runtime folder")
-                QCOMPARE(folder, runtime_->path());
-            else
-                QVERIFY2(folder.startsWith(ours) && folder != first, qPrintable(folder));
+            QVERIFY2(trouble == "runtime folder" ? folder == runtime_->path()
+                                                 : folder.startsWith(ours) && folder != first,
+                     qPrintable(folder));
             QCOMPARE(statusOf(folder).st_mode & 07777, 0700u);
             QCOMPARE(statusOf(folder).st_uid, ::geteuid());
             if (trouble != "runtime folder") // the key: the user's alone
@@ -404,11 +403,10 @@ private slots:
             QCOMPARE(::chmod(QFile::encodeName(runtime_->path()), 0711), 0);
             QCOMPARE(::chmod(QFile::encodeName(handOff.endpoint()), 0777), 0);
         }
-        const pid_t child = ::fork();
-        if (child == 0) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
             ::alarm(20);
-            if (::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 ||
-                ::setuid(nobody->pw_uid) != 0)
+            if (::setgroups(0, nullptr) || ::setgid(nobody->pw_gid) || ::setuid(nobody->pw_uid))
                 ::_exit(2);
             char byte;
             const int connection =
@@ -426,8 +424,7 @@ private slots:
             QVERIFY(!handOff.sendAndConfirm("/ViewImage /x.gif"));
         }
         int status = 0;
-        QVERIFY(
-            QTest::qWaitFor([&] { return ::waitpid(child, &status, WNOHANG) == child; }, 30000));
+        QVERIFY(QTest::qWaitFor([&] { return ::waitpid(pid, &status, WNOHANG) == pid; }, 30000));
         QCOMPARE(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
         QCOMPARE(log_, QStringList());
     }
