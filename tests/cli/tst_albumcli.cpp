@@ -135,10 +135,9 @@ QString described(const QString& file)
                 QString::asprintf("\n%s at %g, %g size %g x %g", Names[i], in(box.x() * 3.6),
                                   in(box.y() * 3.6), in(box.width() * 3.6), in(box.height() * 3.6));
     }
-    const QMultiMap<QString, QRectF> words = pdf.words(1);
-    for (auto it = words.cbegin(); it != words.cend(); ++it)
-        text += QString::asprintf("\n\"%s\" from %g, %g to %g, %g", qUtf8Printable(it.key()),
-                                  in(it->left()), in(it->top()), in(it->right()), in(it->bottom()));
+    for (const auto& [word, at] : pdf.words(1).asKeyValueRange())
+        text += QString::asprintf("\n\"%s\" from %g, %g to %g, %g", qUtf8Printable(word),
+                                  in(at.left()), in(at.top()), in(at.right()), in(at.bottom()));
     return text + '\n';
 }
 

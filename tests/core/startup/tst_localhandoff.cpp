@@ -381,9 +381,8 @@ private slots:
         int listener = -1;
         QLockFile lock(handOff.endpoint() + ".lock"); // the later start waits for its holder
         if (otherServes) {
-            QVERIFY(lock.tryLock(0));
             // Bound here, listening as the other user: that user is who a client finds.
-            QVERIFY((listener = atPath(::bind, handOff.endpoint())) >= 0);
+            QVERIFY(lock.tryLock(0) && (listener = atPath(::bind, handOff.endpoint())) >= 0);
         } else {
             QVERIFY(!handOff.PrevInstance());
             handOff.LoadServer([this](const QString& text) { log_ << text; });
