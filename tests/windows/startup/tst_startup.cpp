@@ -41,42 +41,43 @@ public:
     void LoadServer(CommandHandler run) override { handler = std::move(run); }
 };
 
-// One start of the program on its own store, with a chosen number of printers.
+// One start of the program on a store of its own holding the stored start window, with a chosen
+// number of printers.
 struct Start
 {
-    explicit Start(const QString& storeFolder, int printerCount = 1, bool running = false)
-        : store(storeFolder)
-        , printers(printerCount ? QStringList{QStringLiteral("Test")} : QStringList{})
+    explicit Start(const QString& stored = {}, int printerCount = 1, bool running = false)
+        : printers(printerCount ? QStringList{QStringLiteral("Test")} : QStringList{})
     {
         handOff.running = running;
+        if (!stored.isEmpty())
+            store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start, stored);
         program.Windows().Services().message = [this](auto, auto text, auto icon) {
             said << text + (icon == MessageIcon::Information ? "" : " (not information)");
         };
         program.Windows().Services().ending.setEndProgram([this] { ++ended; });
     }
 
-    bool printerShown() { return program.Windows().isAlbumPrinterVisible(); }
-    bool viewerShown() { return program.Windows().isAlbumViewerVisible(); }
-    QStringList printList() { return program.Windows().AlbumPrinter().PrintList(); }
-    qsizetype imageViewers() { return program.Windows().ImageViewers().size(); }
     // The windows shown, the print list, the ends and the messages since the last call.
     QString state()
     {
         const auto n = [](auto number) { return QString::number(number); };
+        MainWindows& windows = program.Windows();
         const QString text =
             QStringLiteral("sent [%1], %2, registered %3, path %4\nprinter %5, viewer %6, image "
                            "viewers %7, ended %8, list [%9]\nsaid: ")
                 .arg(handOff.sent.join(' '), handOff.handler ? "serves" : "no server",
                      n(registered),
                      store.GetSetting(App, ProgramKeys::Section, ProgramKeys::Path, "<none>"),
-                     n(printerShown()), n(viewerShown()), n(imageViewers()), n(ended),
-                     printList().join(' ')) +
+                     n(windows.isAlbumPrinterVisible()), n(windows.isAlbumViewerVisible()),
+                     n(windows.ImageViewers().size()), n(ended),
+                     windows.AlbumPrinter().PrintList().join(' ')) +
             said.join(" | ").replace("\r\n", " / ") + '\n';
         said.clear();
         return text;
     }
 
-    SettingsStore store;
+    QTemporaryDir folder;
+    SettingsStore store{folder.path()};
     TestPrinters printers;
     FakeHandOff handOff;
     int registered = 0;
@@ -97,9 +98,6 @@ class tst_Startup : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(dir_.isValid()); }
-    void cleanup() { QDir(dir_.path()).removeRecursively(); }
-
     // One start each: printers, a running instance, the stored window and the command line give
     // whether the start goes on, what it handed over or registered, the windows and messages.
     void starts()
@@ -107,7 +105,6 @@ private slots:
         QTemporaryDir files;
         const QString notPicture = files.filePath("notes.jpg.txt");
         QVERIFY(QFile(notPicture).open(QIODevice::WriteOnly));
-        const QString beach = add(samplePath("Beach.jpg"));
         const QList<std::tuple<int, bool, QString, QString>> rows{
             {1, true, "", view(samplePath("Beach.jpg"))}, // another instance runs: handed over
             {1, false, "", ""},
@@ -115,17 +112,14 @@ private slots:
             {1, false, "AlbumViewer", ""},
             {1, false, "albumprinter", ""},
             {1, false, "", "/viewimage x.jpg"}, // a lower-case switch is no command
-            {0, false, "", beach},
+            {0, false, "", add(samplePath("Beach.jpg"))},
             {1, false, "AlbumViewer", "/AddAlbumPrinterList  " + samplePath("Beach.jpg") + "  "},
             {1, false, "", add(notPicture)},
             {1, false, "", view(samplePath("portrait.gif"))},
             {1, false, "", view(notPicture)}};
         QString text;
         for (const auto& [printers, running, stored, command] : rows) {
-            QDir(dir_.path()).removeRecursively();
-            Start start(dir_.path(), printers, running);
-            if (!stored.isEmpty())
-                start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start, stored);
+            Start start(stored, printers, running);
             text += QStringLiteral("== %1 printer(s)%2, Start=%3, %4\n%5, ")
                         .arg(QString::number(printers), running ? ", running" : "", stored, command,
                              start.program.Main(command) ? "goes on" : "ends");
@@ -143,10 +137,7 @@ private slots:
         QString text;
         QVERIFY(QDir::setCurrent(QStringLiteral(QUENBROOK_SAMPLES_DIR)));
         for (int printers : {1, 0}) {
-            QDir(dir_.path()).removeRecursively();
-            Start start(dir_.path(), printers);
-            start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
-                                    ProgramKeys::StartAlbumViewer);
+            Start start(ProgramKeys::StartAlbumViewer, printers);
             QVERIFY(start.program.Main(QString()));
             text += QStringLiteral("== %1 printer(s)\n").arg(printers) + start.state();
             for (const QString& command :
@@ -173,40 +164,36 @@ private slots:
     void windowsReachEachOther()
     {
         QVERIFY(QDir::setCurrent(QStringLiteral(QUENBROOK_SAMPLES_DIR)));
-        Start start(dir_.path());
-        start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
-                                ProgramKeys::StartAlbumViewer);
+        Start start(ProgramKeys::StartAlbumViewer);
         QVERIFY(start.program.Main(QString()));
-        QVERIFY(start.viewerShown() && !start.printerShown());
-        frmAlbumViewer& viewer = start.program.Windows().AlbumViewer();
+        MainWindows& windows = start.program.Windows();
+        frmAlbumViewer& viewer = windows.AlbumViewer();
         viewer.File1()->setCurrentRow(0);
-        QVERIFY(QTest::qWaitFor([&] { return !viewer.filling(); }, 20000));
-        QVERIFY(viewer.SlotLoaded(1));
-        QTest::mouseClick(viewer.picViewer(1), Qt::LeftButton, {},
-                          viewer.picViewer(1)->rect().center());
+        QVERIFY(QTest::qWaitFor([&] { return !viewer.filling(); }, 20000) && viewer.SlotLoaded(1));
+        QTest::mouseClick(viewer.picViewer(1), Qt::LeftButton);
         const auto click = [](QWidget& window, QAction* button) {
             QTest::mouseClick(window.findChild<QToolBar*>("Toolbar")->widgetForAction(button),
                               Qt::LeftButton);
         };
         for (const char* key : {"AddToList", "AddToList", "ImageViewer", "ImageViewer"})
             click(viewer, viewer.toolbarButton(key));
-        QCOMPARE(start.printList(), (QStringList{viewer.SlotFile(1), viewer.SlotFile(1)}));
-        QVERIFY(!start.printerShown());
-        QTRY_COMPARE(start.imageViewers(), 2);
-        for (frmImageViewer* shown : start.program.Windows().ImageViewers())
+        QCOMPARE(windows.AlbumPrinter().PrintList(),
+                 (QStringList{viewer.SlotFile(1), viewer.SlotFile(1)}));
+        QVERIFY(!windows.isAlbumPrinterVisible());
+        QTRY_COMPARE(windows.ImageViewers().size(), 2);
+        for (frmImageViewer* shown : windows.ImageViewers())
             shown->close();
 
         click(viewer, viewer.toolbarButton("AlbumPrinter"));
-        QVERIFY(start.printerShown() && start.viewerShown());
-        frmAlbumPrinter& printer = start.program.Windows().AlbumPrinter();
+        QVERIFY(windows.isAlbumPrinterVisible() && windows.isAlbumViewerVisible());
+        frmAlbumPrinter& printer = windows.AlbumPrinter();
         viewer.hide();
         click(printer, printer.findChild<QAction*>("AlbumViewer"));
-        QVERIFY(start.viewerShown());
-        QCOMPARE(start.said, QStringList());
+        QVERIFY(windows.isAlbumViewerVisible());
 
         const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", QFile::encodeName(dir_.path())); // no system-information tool
-        start.program.Windows().Services().runDialog = [](QDialog& about) {
+        qputenv("PATH", QFile::encodeName(start.folder.path())); // no system-information tool
+        windows.Services().runDialog = [](QDialog& about) {
             qobject_cast<frmAbout*>(&about)->cmdSysInfo()->click();
             return 0;
         };
@@ -221,11 +208,8 @@ private slots:
     // Album Printer and Esc closes it.
     void previewOverAlbumPrinter()
     {
-        Start start(dir_.path());
-        start.store.SaveSetting(App, ProgramKeys::Section, ProgramKeys::Start,
-                                ProgramKeys::StartAlbumPrinter);
+        Start start(ProgramKeys::StartAlbumPrinter);
         QVERIFY(start.program.Main(add(samplePath("Beach.jpg"))));
-        QVERIFY(start.printerShown());
         frmAlbumPrinter& printer = start.program.Windows().AlbumPrinter();
         printer.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&printer));
@@ -242,15 +226,11 @@ private slots:
         });
         watch.start(10);
         QTest::keyClick(&printer, Qt::Key_F, Qt::AltModifier);
-        QVERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
         QCOMPARE(seen, QStringList{"Preview 100%, owner Album Printer"});
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(start.said, QStringList());
     }
-
-private:
-    QTemporaryDir dir_;
 };
 
 QUENBROOK_TEST(tst_Startup)
