@@ -29,9 +29,8 @@ namespace {
 const QString App = QStringLiteral("Quenbrook");
 const QString Folder = QStringLiteral("/opt/quenbrook");
 
-class FakeHandOff : public HandOff
+struct FakeHandOff : HandOff
 {
-public:
     bool running = false;
     QStringList sent;
     CommandHandler handler;

@@ -165,9 +165,8 @@ private slots:
             for (QString name : names) {
                 const bool executable = !name.startsWith('-');
                 QFile file(bin.filePath(name.remove(0, executable ? 0 : 1)));
-                QVERIFY(file.open(QIODevice::WriteOnly));
-                if (executable)
-                    file.setPermissions(file.permissions() | QFile::ExeOwner);
+                QVERIFY(file.open(QIODevice::WriteOnly) &&
+                        (!executable || file.setPermissions(file.permissions() | QFile::ExeOwner)));
             }
             const QByteArray oldPath = qgetenv("PATH");
             qputenv("PATH", QFile::encodeName(bin.path()));
