@@ -97,6 +97,10 @@ class tst_Startup : public QObject
     Q_OBJECT
 
 private slots:
+    // Relative paths name the samples.
+    void initTestCase() { QVERIFY(QDir::setCurrent(QStringLiteral(QUENBROOK_SAMPLES_DIR))); }
+    void cleanupTestCase() { QVERIFY(QDir::setCurrent(QDir::tempPath())); }
+
     // One start each: printers, a running instance, the stored window and the command line give
     // whether the start goes on, what it handed over or registered, the windows and messages.
     void starts()
@@ -134,7 +138,6 @@ private slots:
     void handedOverCommands()
     {
         QString text;
-        QVERIFY(QDir::setCurrent(QStringLiteral(QUENBROOK_SAMPLES_DIR)));
         for (int printers : {1, 0}) {
             Start start(ProgramKeys::StartAlbumViewer, printers);
             QVERIFY(start.program.Main(QString()));
@@ -151,7 +154,6 @@ private slots:
             start.program.Windows().AlbumViewer().toolbarButton("AlbumPrinter")->trigger();
             text += "Album Printer item: " + start.state();
         }
-        QVERIFY(QDir::setCurrent(QDir::tempPath()));
         QUENBROOK_COMPARE_GOLDEN("windows/handed-over.txt",
                                  text.replace(QStringLiteral(QUENBROOK_SAMPLES_DIR), "<samples>"));
     }
@@ -162,7 +164,6 @@ private slots:
     // the program's messages.
     void windowsReachEachOther()
     {
-        QVERIFY(QDir::setCurrent(QStringLiteral(QUENBROOK_SAMPLES_DIR)));
         Start start(ProgramKeys::StartAlbumViewer);
         QVERIFY(start.program.Main(QString()));
         MainWindows& windows = start.program.Windows();
@@ -200,7 +201,6 @@ private slots:
         qputenv("PATH", path);
         QCOMPARE(start.said,
                  QStringList{"System Information Is Unavailable At This Time (not information)"});
-        QVERIFY(QDir::setCurrent(QDir::tempPath()));
     }
 
     // Preview from the Album Printer's File menu by its keys: the preview shows modal over the
