@@ -104,9 +104,8 @@ private slots:
             surface.setOutputFileName(pdf);
             surface.printer().setPageOrientation(orientation);
             surface.printer().setPageSize(QPageSize(QPageSize::Letter));
-            const QSizeF drawable = surface.drawableInches() * 100; // hundredths of an inch
-            QCOMPARE(QSize(qRound(drawable.width()), qRound(drawable.height())),
-                     (area * 100).toSize());
+            // in hundredths of an inch
+            QCOMPARE((surface.drawableInches() * 100).toSize(), (area * 100).toSize());
             const double inch = surface.dotsPerInch();
             surface.drawPicture(blackSquare(), QRectF(0, 0, inch, inch));
             surface.endDoc(nullptr);
