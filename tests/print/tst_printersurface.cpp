@@ -50,9 +50,8 @@ private slots:
             const QStringList before = files();
             TestPrinters printers({"Office"});
             printers.setFailing(!full);
-            const std::unique_ptr<PrinterSurface> surface =
-                printer == SaveAsPdf ? std::make_unique<PrinterSurface>(printer)
-                                     : printers.open(printer);
+            const auto surface = printer == SaveAsPdf ? std::make_unique<PrinterSurface>(printer)
+                                                      : printers.open(printer);
             if (*file)
                 surface->setOutputFileName(dir.filePath(file));
             rlimit unlimited = {};
