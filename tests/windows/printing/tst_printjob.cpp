@@ -296,8 +296,7 @@ private:
                           dir_.filePath(QStringLiteral("queued%1.pdf").arg(++queued_)));
         if (pdfs.size() == 1)
             return dir_.filePath(QStringLiteral("queued%1.pdf").arg(queued_));
-        qWarning("%lld documents from the queue: %s", qlonglong(pdfs.size()),
-                 qPrintable(scheduler_.log()));
+        qWarning() << pdfs.size() << "documents from the queue:" << scheduler_.log();
         return QString();
     }
 
