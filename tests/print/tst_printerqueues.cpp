@@ -161,8 +161,8 @@ private slots:
             QVERIFY2(surface.error().isEmpty(), qPrintable(surface.error()));
         }
         cups_job_t* jobs = nullptr;
-        const int count =
-            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, qPrintable(Office), 0, CUPS_WHICHJOBS_ALL);
+        // on the default connection
+        const int count = cupsGetJobs2(nullptr, &jobs, qPrintable(Office), 0, CUPS_WHICHJOBS_ALL);
         const QString queued = count > 0 ? QString::fromUtf8(jobs[count - 1].title) : QString();
         cupsFreeJobs(count, jobs);
         QCOMPARE(queued, QCoreApplication::applicationName());
