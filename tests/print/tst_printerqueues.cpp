@@ -104,9 +104,8 @@ private slots:
             surface.setOutputFileName(pdf);
             surface.printer().setPageOrientation(orientation);
             surface.printer().setPageSize(QPageSize(QPageSize::Letter));
-            const QSizeF drawable = surface.drawableInches() * 100; // hundredths of an inch
-            QCOMPARE(QSize(qRound(drawable.width()), qRound(drawable.height())),
-                     (area * 100).toSize());
+            // in hundredths of an inch
+            QCOMPARE((surface.drawableInches() * 100).toSize(), (area * 100).toSize());
             const double inch = surface.dotsPerInch();
             surface.drawPicture(blackSquare(), QRectF(0, 0, inch, inch));
             surface.endDoc(nullptr);
@@ -162,8 +161,8 @@ private slots:
             QVERIFY2(surface.error().isEmpty(), qPrintable(surface.error()));
         }
         cups_job_t* jobs = nullptr;
-        const int count =
-            cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, qPrintable(Office), 0, CUPS_WHICHJOBS_ALL);
+        // on the default connection
+        const int count = cupsGetJobs2(nullptr, &jobs, qPrintable(Office), 0, CUPS_WHICHJOBS_ALL);
         const QString queued = count > 0 ? QString::fromUtf8(jobs[count - 1].title) : QString();
         cupsFreeJobs(count, jobs);
         QCOMPARE(queued, QCoreApplication::applicationName());

@@ -2,6 +2,7 @@
 #include "core/album/PreviewSurface.h"
 #include "print/PrinterSurface.h"
 #include "print/Printers.h"
+#include "support/TestData.h"
 #include "support/TestMain.h"
 #include "support/TestPrinters.h"
 
@@ -23,12 +24,6 @@ const QString SaveAsPdf = SaveAsPdfPrinter.toString();
 const QString Sample = QString::fromUtf16(LineSample);
 const TextLook Black{PrintFont{"Sans", 12}, 0, true};
 
-// Every file in a folder, spool files too.
-QStringList filesIn(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
-}
-
 } // namespace
 
 class tst_PrinterSurface : public QObject
@@ -45,16 +40,13 @@ private slots:
               {SaveAsPdf, "no/a.pdf", "cannot be written", false},
               {QString("Office"), "", "spool file in", true}}) {
             QTemporaryDir dir;
-            QFile older(dir.filePath(file));
-            if (QLatin1String(file) == "a.pdf")
-                QVERIFY(older.open(QIODevice::WriteOnly) && older.write("last year's") > 0);
-            older.close();
-            const QStringList before = filesIn(dir.path());
+            const bool older = QLatin1String(file) == "a.pdf";
+            if (older)
+                testsupport::savedFile(dir.path(), file, "last year's");
             TestPrinters printers({"Office"});
             printers.setFailing(!full);
-            const std::unique_ptr<PrinterSurface> surface =
-                printer == SaveAsPdf ? std::make_unique<PrinterSurface>(printer)
-                                     : printers.open(printer);
+            const auto surface = printer == SaveAsPdf ? std::make_unique<PrinterSurface>(printer)
+                                                      : printers.open(printer);
             if (*file)
                 surface->setOutputFileName(dir.filePath(file));
             rlimit unlimited = {};
@@ -67,9 +59,11 @@ private slots:
             surface->endDoc(nullptr);
             ::setrlimit(RLIMIT_FSIZE, &unlimited);
             QVERIFY2(surface->error().contains(reason), qPrintable(surface->error()));
-            QCOMPARE(filesIn(dir.path()), before);
-            QVERIFY(QLatin1String(file) != "a.pdf" ||
-                    (older.open(QIODevice::ReadOnly) && older.readAll() == "last year's"));
+            // every file, spool files too
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                     older ? QStringList{"a.pdf"} : QStringList());
+            QFile kept(dir.filePath(file));
+            QVERIFY(!older || (kept.open(QIODevice::ReadOnly) && kept.readAll() == "last year's"));
         }
     }
 
@@ -83,13 +77,11 @@ private slots:
             size.isNull() ? qunsetenv("PAPERSIZE") : qputenv("PAPERSIZE", size);
             conf.isNull() ? qunsetenv("PAPERCONF") : qputenv("PAPERCONF", conf);
         });
-        const QPageSize::PageSizeId locale =
-            QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                               : QPageSize::A4;
-        QTemporaryDir dir;
-        const QString file = dir.filePath("papersize");
-        qputenv("PAPERCONF", file.toLocal8Bit());
         using enum QPageSize::PageSizeId;
+        const auto locale =
+            QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? Letter : A4;
+        QTemporaryDir dir;
+        qputenv("PAPERCONF", dir.filePath("papersize").toLocal8Bit());
         const char* office = "# the office's paper\n\n   legal  # not letter\nletter\n";
         const std::tuple<const char*, const char*, QPageSize::PageSizeId> papers[] = {
             {"letter", "a5", Letter},      {"A5", "", A5},    {"  legal ", "", Legal},
@@ -98,9 +90,7 @@ private slots:
             {"", "#a5\n", locale},         {"", "", locale},  {"", office, Legal}};
         for (const auto& [variable, written, expected] : papers) {
             qputenv("PAPERSIZE", variable);
-            QFile out(file);
-            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(written) >= 0);
-            out.close();
+            testsupport::savedFile(dir.path(), "papersize", written);
             PrinterSurface surface(SaveAsPdf);
             QVERIFY2(DefaultsOf(SaveAsPdf).paper.id() == expected &&
                          surface.printer().pageLayout().pageSize().id() == expected,

@@ -9,8 +9,6 @@
 
 #include "support/TestData.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -49,10 +47,9 @@ public:
         for (const char* folder : {"conf", "spool", "cache", "state", "log", "pdf"})
             QDir(dir_.path()).mkpath(QLatin1String(folder));
         for (const char* name : {"conf/cupsd.conf", "conf/cups-files.conf", "cups-pdf.conf"}) {
-            QFile in(testsupport::dataPath("cups/" + QFileInfo(name).fileName()));
-            QFile out(path(name));
-            if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
-                out.write(QString::fromUtf8(in.readAll()).arg(dir_.path()).toUtf8());
+            const QStringList lines = testsupport::dataLines("cups/" + QFileInfo(name).fileName());
+            testsupport::savedFile(dir_.path(), name,
+                                   (lines.join('\n') + '\n').arg(dir_.path()).toUtf8());
         }
 
         cupsd_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
@@ -61,23 +58,20 @@ public:
                                  "mount --bind \"$1\" \"$2\" && exec \"$3\" -f -c \"$4\" -s \"$5\"",
                                  "sh", path("cups-pdf.conf"), CupsPdfConf, Cupsd,
                                  path("conf/cupsd.conf"), path("conf/cups-files.conf")});
-        const bool answered = QTest::qWaitFor(
-            [&] {
-                QLocalSocket probe;
-                probe.connectToServer(path("cups.sock"));
-                return cupsd_.state() == QProcess::NotRunning || probe.waitForConnected(100);
-            },
-            30000);
-        if (!answered || cupsd_.state() == QProcess::NotRunning)
+        const auto answers = [&] {
+            QLocalSocket probe;
+            probe.connectToServer(path("cups.sock"));
+            return cupsd_.state() == QProcess::NotRunning || probe.waitForConnected(100);
+        };
+        if (!QTest::qWaitFor(answers, 30000) || cupsd_.state() == QProcess::NotRunning)
             return "the scheduler did not start: " + cupsd_.readAll() + log();
         qputenv("CUPS_SERVER", path("cups.sock").toLocal8Bit());
         // CUPS keeps the server it was last told of.
         cupsSetServer(path("cups.sock").toLocal8Bit().constData());
-        if (const QString error = addPrinter(printer, options); !error.isEmpty())
-            return error;
-        if (QProcess::execute("lpadmin", {"-h", path("cups.sock"), "-d", printer}))
-            return "lpadmin failed: " + log();
-        return QString();
+        const QString error = addPrinter(printer, options);
+        const bool chosen = error.isEmpty() &&
+                            !QProcess::execute("lpadmin", {"-h", path("cups.sock"), "-d", printer});
+        return error.isEmpty() && !chosen ? "lpadmin failed: " + log() : error;
     }
 
     // Adds another PDF printer, with lpadmin's `options`: CUPS-PDF's own PPD unless they give one
@@ -86,11 +80,9 @@ public:
     {
         QStringList arguments{"-h", path("cups.sock"), "-p", printer, "-E", "-v", "cups-pdf:/"};
         if (!options.contains("-P"))
-            arguments << "-m"
-                      << "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd";
-        if (QProcess::execute("lpadmin", arguments + options))
-            return "lpadmin failed: " + log();
-        return QString();
+            arguments += {"-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"};
+        return QProcess::execute("lpadmin", arguments + options) ? "lpadmin failed: " + log()
+                                                                 : QString();
     }
 
     // CUPS-PDF's PPD with another imageable area for Letter ("left bottom right top" in points),
@@ -98,14 +90,13 @@ public:
     QString letterPpd(const QString& name, const QString& imageableArea) const
     {
         QFile in(QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"));
-        QFile out(path("conf") + '/' + name + ".ppd");
-        if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+        if (!in.open(QIODevice::ReadOnly))
             return QString();
-        QByteArray text = in.readAll();
-        text.replace("*ImageableArea Letter/US Letter: \"0 0 612 792\"",
-                     "*ImageableArea Letter/US Letter: \"" + imageableArea.toUtf8() + '"');
-        out.write(text);
-        return out.fileName();
+        return testsupport::savedFile(
+            path("conf"), name + ".ppd",
+            in.readAll().replace("*ImageableArea Letter/US Letter: \"0 0 612 792\"",
+                                 "*ImageableArea Letter/US Letter: \"" + imageableArea.toUtf8() +
+                                     '"'));
     }
 
     void stop()

@@ -4,10 +4,6 @@
 #include "core/album/PageSurface.h"
 #include "core/pictures/Picture.h"
 
-#include <QList>
-#include <QRectF>
-#include <QSize>
-#include <QSizeF>
 #include <QStringList>
 
 namespace quenbrook {
@@ -37,8 +33,7 @@ struct SurfaceCall
     PrintFont font{}; // text, measures
     PrintColor color = 0;
     bool transparent = false;
-    QSize natural{}; // picture: HIMETRIC
-    QSize decoded{}; // picture: the pixels it was decoded at
+    QSize natural{}, decoded{}; // picture: HIMETRIC, and the pixels it was decoded at
 
     // One line, e.g. `text "12" at (7.8, 0) font Sans 12 color 255 transparent`.
     QString toString() const;
@@ -110,12 +105,10 @@ public:
     // A raised stop abandons the document, as the printer does.
     void endDoc(const LoadStop* stop) override
     {
-        if (stopRaised(stop)) {
-            killDoc();
-            error_ = QStringLiteral("stopped");
-            return;
-        }
-        record({.kind = K::EndDoc}), documentOpen_ = false;
+        if (!stopRaised(stop))
+            record({.kind = K::EndDoc}), documentOpen_ = false;
+        else
+            killDoc(), error_ = QStringLiteral("stopped");
     }
     void killDoc() override { record({.kind = K::KillDoc}), documentOpen_ = false, ++abandoned_; }
 
@@ -126,13 +119,11 @@ private:
     double record(SurfaceCall call) const;
     void startDocument()
     {
-        if (!documentOpen_)
+        if (!std::exchange(documentOpen_, true))
             error_.clear();
-        documentOpen_ = true;
     }
 
-    QSizeF printable_;
-    QSizeF paper_;
+    QSizeF printable_, paper_;
     double pixelsPerInch_;
     PrintFont defaultFont_{QStringLiteral("Sans"), 10};
     mutable QList<SurfaceCall> calls_; // measuring is const, and recorded too

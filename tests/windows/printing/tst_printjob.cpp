@@ -68,10 +68,9 @@ private slots:
         for (int i = 0; i < Colours.size(); ++i)
             pictures_ << solidPicture(dir_, QStringLiteral("%1.bmp").arg(i),
                                       i % 2 ? QSize(200, 300) : QSize(300, 200), Colours[i]);
-        if (noScheduler_.isEmpty()) {
-            const QString error = scheduler_.start(Queue, {"-o", "PageSize=Letter"});
-            QVERIFY2(error.isEmpty(), qPrintable(error));
-        }
+        const QString error =
+            noScheduler_.isEmpty() ? scheduler_.start(Queue, {"-o", "PageSize=Letter"}) : QString();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
     }
     void cleanupTestCase() { scheduler_.stop(); }
 
@@ -130,17 +129,12 @@ private slots:
                 busy = !owner.isEnabled() && QGuiApplication::overrideCursor() &&
                        QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
             shown << text;
-            if ((trouble == "Esc" || trouble == "Cancel clicked") &&
-                text.startsWith("Print Page:2\r\n"))
-                QMetaObject::invokeMethod(
-                    window,
-                    [window, trouble] {
-                        trouble == "Esc"
-                            ? QTest::keyClick(window, Qt::Key_Escape)
-                            : QTest::mouseClick(window->findChild<QPushButton*>("cmdCancel"),
-                                                Qt::LeftButton);
-                    },
-                    Qt::QueuedConnection);
+            auto* cancel = window->findChild<QPushButton*>("cmdCancel");
+            const bool page2 = text.startsWith("Print Page:2\r\n");
+            if (page2 && trouble == "Esc")
+                QTimer::singleShot(0, window, [=] { QTest::keyClick(window, Qt::Key_Escape); });
+            if (page2 && trouble == "Cancel clicked")
+                QTimer::singleShot(0, cancel, [=] { QTest::mouseClick(cancel, Qt::LeftButton); });
         });
         PrintAlbum(&owner, list, s, printer, [&](qint32) {
             return trouble == "dialog cancelled" ? std::nullopt : std::optional(pages);
@@ -227,27 +221,22 @@ private slots:
             s.PictureMaxWidth = 6;
             s.PictureMaxHeight = 8;
             const QString pdf = dir_.filePath(QStringLiteral("file%1.pdf").arg(++queued_));
-            PrinterSurface& surface = throughCups ? queueSurface : pdfSurface;
-            if (!throughCups)
-                surface.setOutputFileName(pdf);
+            pdfSurface.setOutputFileName(pdf);
             WindowWatcher watcher;
-            QString offered;
+            std::tuple<int, int, bool> offered; // first and last page, all of them
             watcher.onModal = [&](QWidget* window) {
                 auto* dialog = qobject_cast<QPrintDialog*>(window);
                 if (!dialog)
                     return;
-                offered = QStringLiteral("%1 to %2, %3")
-                              .arg(dialog->minPage())
-                              .arg(dialog->maxPage())
-                              .arg(dialog->findChild<QAbstractButton*>("printAll")->isChecked());
+                offered = {dialog->minPage(), dialog->maxPage(),
+                           dialog->findChild<QAbstractButton*>("printAll")->isChecked()};
                 if (pages.contains(',') || throughCups) { // the field a queue offers for any list
                     dialog->findChild<QAbstractButton*>("pagesRadioButton")->click();
                     dialog->findChild<QLineEdit*>("pagesLineEdit")->setText(pages);
                 } else if (!pages.isEmpty()) {
                     dialog->findChild<QAbstractButton*>("printRange")->click();
-                    dialog->findChild<QSpinBox*>("from")->setValue(
-                        pages.section('-', 0, 0).toInt());
-                    dialog->findChild<QSpinBox*>("to")->setValue(pages.section('-', -1).toInt());
+                    dialog->findChild<QSpinBox*>("from")->setValue(pages.first(1).toInt());
+                    dialog->findChild<QSpinBox*>("to")->setValue(pages.last(1).toInt());
                 }
                 dialog->findChild<QSpinBox*>("copies")->setValue(copies);
                 auto* collated = dialog->findChild<QAbstractButton*>("collate");
@@ -257,9 +246,9 @@ private slots:
                     dialog->findChild<QAbstractButton*>("reverse")->click();
                 dialog->accept();
             };
-            RunPrintJob(nullptr, pictures_, s, surface);
+            RunPrintJob(nullptr, pictures_, s, throughCups ? queueSurface : pdfSurface);
             QCOMPARE(watcher.messages, QStringList());
-            QCOMPARE(offered, "1 to 3, 1"); // all pages
+            QCOMPARE(offered, std::tuple(1, 3, true));
             QCOMPARE(pageColours(throughCups ? queueOutput() : pdf), expected);
         }
     }
@@ -279,10 +268,7 @@ private slots:
             PrinterSurface surface(SaveAsPdf);
             surface.setOutputFileName(name);
             WindowWatcher watcher;
-            watcher.onModal = [](QWidget* window) {
-                if (auto* dialog = qobject_cast<QPrintDialog*>(window))
-                    dialog->accept();
-            };
+            watcher.onModal = [](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); };
             RunPrintJob(nullptr, pictures_, PrintSettings(), surface);
             QCOMPARE(watcher.messages,
                      name == fresh
@@ -310,8 +296,7 @@ private:
                           dir_.filePath(QStringLiteral("queued%1.pdf").arg(++queued_)));
         if (pdfs.size() == 1)
             return dir_.filePath(QStringLiteral("queued%1.pdf").arg(queued_));
-        qWarning("%lld documents from the queue: %s", qlonglong(pdfs.size()),
-                 qPrintable(scheduler_.log()));
+        qWarning() << pdfs.size() << "documents from the queue:" << scheduler_.log();
         return QString();
     }
 
