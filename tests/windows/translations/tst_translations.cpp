@@ -95,9 +95,8 @@ private slots:
                     const bool marked = xml.attributes().hasAttribute("type"); // unfinished, …
                     const QString text =
                         xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                    const QString where = name + ": " + source + " -> " + text;
                     QVERIFY2(!marked && !text.trimmed().isEmpty() && Marks(text) == Marks(source),
-                             qPrintable(where));
+                             qPrintable(name + ": " + source + " -> " + text));
                 }
             }
             QVERIFY2(!xml.hasError() && messages > 200, qPrintable(name));
@@ -110,11 +109,9 @@ private slots:
         LoadTranslations(*qApp);
         AlbumPrinterSandbox s;
         QUENBROOK_COMPARE_GOLDEN("windows/album-printer-de.txt", testsupport::dumpWindow(s.window));
-        QCOMPARE(ProgramMessages::CantOpenFile(),
-                 QStringLiteral("Die Datei kann nicht geöffnet werden!"));
+        QCOMPARE(ProgramMessages::CantOpenFile(), "Die Datei kann nicht geöffnet werden!");
         QDialogButtonBox buttons(QDialogButtonBox::Cancel);
-        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&'),
-                 QStringLiteral("Abbrechen"));
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&'), "Abbrechen");
     }
 
     // Within a menu or a dialog no two items share a mnemonic, in each language.
@@ -131,21 +128,19 @@ private slots:
             QList<QStringList> groups{{}};
             for (QAction* item : s.window.menuBar()->actions()) {
                 groups[0] << item->text();
-                QStringList texts;
+                groups << QStringList();
                 for (QAction* entry : item->menu() ? item->menu()->actions() : QList<QAction*>())
-                    texts << entry->text();
-                groups << texts;
+                    groups.last() << entry->text();
             }
             FontDialog font(nullptr, ChosenFont{});
-            QStringList texts;
+            QStringList& texts = groups.emplaceBack();
             for (const QLabel* label : font.findChildren<QLabel*>())
                 texts << label->text();
             for (const QAbstractButton* button : font.findChildren<QAbstractButton*>())
                 texts << button->text();
-            groups << texts;
+            QVERIFY(texts.contains(QString(language) == "de" ? "&Durchgestrichen" : "&Barré"));
             for (const QStringList& group : groups)
                 QVERIFY2(Repeated(group).isEmpty(), qPrintable(Repeated(group)));
-            QVERIFY(texts.contains(QString(language) == "de" ? "&Durchgestrichen" : "&Barré"));
             QCoreApplication::removeTranslator(&own);
             QCoreApplication::removeTranslator(&qt);
         }
