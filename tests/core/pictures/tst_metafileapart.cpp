@@ -124,8 +124,9 @@ private slots:
     void cleanup() { QVERIFY(helpers().isEmpty()); }
 
     // Files whose text costs far more to draw than to read are refused as too large well within
-    // the time it would take to draw them, and leave no helper behind.
-    void textFloods()
+    // the time it would take to draw them, and leave no helper behind. A file over the size limit
+    // is not even handed to the helper.
+    void tooLarge()
     {
         const std::pair<QString, QByteArray> rows[] = {
             {"text20.emf", emfTextFlood(20, 4'000)}, {"text1900.wmf", wmfTextFlood(1'900, 8'000)}};
@@ -141,6 +142,10 @@ private slots:
             QVERIFY2(refused && refused->message.startsWith(name + ": picture too large ("),
                      refused ? qPrintable(refused->message) : "loaded");
         }
+        QCOMPARE(
+            outcome(convertApart(MetafileKind::Windows, QByteArray(MaxFileBytes, '\0'))) + ", " +
+                outcome(convertApart(MetafileKind::Windows, QByteArray(MaxFileBytes + 1, '\0'))),
+            "unreadable: , too large: a file of 16 MB");
     }
 
     // A stop raised while the helper works ends the load as interrupted at once; the helper is
@@ -167,11 +172,12 @@ private slots:
                  QStringLiteral("stopped: "));
     }
 
-    // The helper's answer as the program reads it, at the edges of what it accepts.
-    void answers()
+    // The helper's answer as the program reads it, at the edges of what it accepts; and how a
+    // helper that gave no answer of its own ended, as the reason for the refusal.
+    void answersAndEndings()
     {
         const QByteArray svg = "<svg/>", bad = "unreadable: ";
-        const std::pair<QByteArray, QString> rows[] = {
+        const std::pair<QByteArray, QString> answers[] = {
             {"QBMF1 ok 5080 3810\n" + svg, "drawn, 5080 x 3810, 6 bytes of SVG"},
             {"QBMF1 ok 1 1\n" + QByteArray(MaxSvgBytes, ' '), "drawn, 1 x 1, 4194304 bytes of SVG"},
             {"QBMF1 ok 1 1\n" + QByteArray(MaxSvgBytes + 1, ' '), bad},
@@ -189,7 +195,7 @@ private slots:
             {"QBMF2 ok 1 1\n" + svg, bad},
             {"QBMF1 ok 1 1", bad},
             {"", bad}};
-        for (const auto& [answer, expected] : rows) {
+        for (const auto& [answer, expected] : answers) {
             // The answer's start and size name the row; what is read is written back the same.
             const QString row = QString::fromLatin1(answer.left(30)) +
                                 QStringLiteral(" (%1 bytes): ").arg(answer.size());
@@ -198,36 +204,22 @@ private slots:
             if (expected != bad)
                 QCOMPARE(row + outcome(decodeAnswer(encodeAnswer(read))), row + expected);
         }
-    }
 
-    // How a helper that gave no answer of its own ended, as the reason for the refusal.
-    // (answered; out of memory; other exit; out of processor time, soft and hard limit; ended
-    // from outside; crashed with half the memory or more)
-    void endings()
-    {
+        // Answered; out of memory; other exit; out of processor time, soft and hard limit; ended
+        // from outside; crashed with half the memory or more.
         const qint64 half = HelperMemoryBytes / 2;
-        const std::pair<int, qint64> rows[] = {
+        const std::pair<int, qint64> endings[] = {
             {W_EXITCODE(0, 0), 0},          {W_EXITCODE(DecodeHelper::OutOfMemoryExit, 0), 0},
             {W_EXITCODE(1, 0), 0},          {W_EXITCODE(0, SIGXCPU), 0},
             {W_EXITCODE(0, SIGKILL), 0},    {W_EXITCODE(0, SIGTERM), 0},
             {W_EXITCODE(0, SIGSEGV), half}, {W_EXITCODE(0, SIGSEGV), half + 1}};
         QStringList got;
-        for (const auto& [status, peakBytes] : rows)
+        for (const auto& [status, peakBytes] : endings)
             got << outcome(helperEnding(status, peakBytes, "QBMF1 ok 1 1\n<svg/>"));
         QCOMPARE(got, QStringList({"drawn, 1 x 1, 6 bytes of SVG", "too large: over 400 MB to draw",
                                    "unreadable: ", "too large: over 2 s to draw",
                                    "too large: over 2 s to draw",
                                    "stopped: ", "unreadable: ", "too large: over 400 MB to draw"}));
-    }
-
-    // The helper refuses what it cannot be sure to convert within the limits, as the program
-    // did itself: a file over the limit is not even handed to it.
-    void refusedBeforeTheHelper()
-    {
-        QCOMPARE(
-            outcome(convertApart(MetafileKind::Windows, QByteArray(MaxFileBytes, '\0'))) + ", " +
-                outcome(convertApart(MetafileKind::Windows, QByteArray(MaxFileBytes + 1, '\0'))),
-            "unreadable: , too large: a file of 16 MB");
     }
 };
 
