@@ -15,7 +15,7 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <functional>
 
 namespace testsupport {
 
@@ -26,7 +26,6 @@ namespace testsupport {
 class HeldLoads
 {
 public:
-    HeldLoads() = default;
     // Releases whatever is still held and waits for the loading threads, so no load outlives
     // the test.
     ~HeldLoads()
@@ -43,7 +42,6 @@ public:
         boxes_ << box;
         if (!released_ && (held_ == QLatin1String("*") || path == held_)) {
             ++holding_;
-            changed_.wakeAll();
             while (!released_ && !quenbrook::stopRaised(stop))
                 changed_.wait(&mutex_, 5);
             --holding_;
@@ -56,11 +54,7 @@ public:
         return quenbrook::PictureLoader::loadUnlessStopped(path, box, stop, rows);
     }
     // The loader for a window: this object must outlive the window's loads.
-    auto loader()
-    {
-        return [this](const QString& path, QSize box, const quenbrook::LoadStop* stop,
-                      const quenbrook::RowsDecoded& rows) { return load(path, box, stop, rows); };
-    }
+    auto loader() { return std::bind_front(&HeldLoads::load, this); }
 
     void hold(const QString& path)
     {
@@ -75,28 +69,18 @@ public:
         changed_.wakeAll();
     }
     // Loads held at this moment.
-    int holding()
-    {
-        QMutexLocker lock(&mutex_);
-        return holding_;
-    }
-    QStringList asked()
-    {
-        QMutexLocker lock(&mutex_);
-        return asked_;
-    }
-    QList<QSize> boxes()
-    {
-        QMutexLocker lock(&mutex_);
-        return boxes_;
-    }
-    QStringList stopped()
-    {
-        QMutexLocker lock(&mutex_);
-        return stopped_;
-    }
+    int holding() { return locked(holding_); }
+    QStringList asked() { return locked(asked_); }
+    QList<QSize> boxes() { return locked(boxes_); }
+    QStringList stopped() { return locked(stopped_); }
 
 private:
+    template <typename T> T locked(const T& value)
+    {
+        QMutexLocker lock(&mutex_);
+        return value;
+    }
+
     QMutex mutex_;
     QWaitCondition changed_;
     QString held_;
@@ -114,33 +98,23 @@ public:
     explicit OpenCount(const QString& path)
         : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
     {
-        if (fd_ >= 0)
-            inotify_add_watch(fd_, QFile::encodeName(path).constData(), IN_OPEN);
+        inotify_add_watch(fd_, QFile::encodeName(path).constData(), IN_OPEN);
     }
-    ~OpenCount()
-    {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    OpenCount(const OpenCount&) = delete;
-    OpenCount& operator=(const OpenCount&) = delete;
+    ~OpenCount() { close(fd_); }
+    Q_DISABLE_COPY(OpenCount)
 
-    bool valid() const { return fd_ >= 0; }
     // Opens since the last call.
     int take()
     {
         int opens = 0;
         alignas(inotify_event) char buffer[4096];
-        for (;;) {
-            const ssize_t got = read(fd_, buffer, sizeof buffer);
-            if (got <= 0)
-                return opens;
+        for (ssize_t got; (got = read(fd_, buffer, sizeof buffer)) > 0;)
             for (ssize_t at = 0; at < got;) {
                 const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
                 opens += (event->mask & IN_OPEN) ? 1 : 0;
                 at += ssize_t(sizeof(inotify_event) + event->len);
             }
-        }
+        return opens;
     }
 
 private:

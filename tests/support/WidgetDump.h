@@ -76,14 +76,14 @@ inline void widget(const QWidget& w, QStringList& out, const QString& indent)
             ? nullptr
             : QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&w));
     const QRect g = w.geometry();
+    const auto* tabs = qobject_cast<const QTabBar*>(&w);
     out << indent +
                QString::asprintf("%s \"%s\" %d,%d %dx%d focus=%d", w.metaObject()->className(),
                                  qPrintable(w.objectName()), g.x(), g.y(), g.width(), g.height(),
                                  int(w.focusPolicy())) +
                flag(w.isHidden(), "hidden") + flag(!w.isEnabled(), "disabled") +
                flag(w.acceptDrops(), "drops") + flag(w.autoFillBackground(), "fill") +
-               flag(qobject_cast<const QTabBar*>(&w) && static_cast<const QTabBar&>(w).drawBase(),
-                    "base") +
+               flag(tabs && tabs->drawBase(), "base") +
                quoted("name", a ? a->text(QAccessible::Name) : w.accessibleName()) +
                quoted("desc", a ? a->text(QAccessible::Description) : w.accessibleDescription()) +
                quoted("text", text(w));
@@ -92,11 +92,9 @@ inline void widget(const QWidget& w, QStringList& out, const QString& indent)
     // Menus are written with their actions; a scroll bar's parts are Qt's own.
     if (qobject_cast<const QScrollBar*>(&w))
         return;
-    for (const QObject* child : w.children()) {
-        const auto* sub = qobject_cast<const QWidget*>(child);
-        if (sub && !qobject_cast<const QMenu*>(sub) && !isQtPart(*sub))
+    for (const QWidget* sub : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<const QMenu*>(sub) && !isQtPart(*sub))
             widget(*sub, out, indent + "  ");
-    }
 }
 
 inline void actions(const QString& owner, const QList<QAction*>& list, QStringList& out)

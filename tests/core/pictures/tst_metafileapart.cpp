@@ -21,11 +21,9 @@
 
 using namespace quenbrook;
 using namespace quenbrook::MetafileToSvg;
+using testsupport::savedFile;
 
 namespace {
-
-// Long enough for any helper to have ended by itself, slow machine or not.
-constexpr qint64 GenerousMs = 10'000;
 
 // Each value in `size` bytes, lowest first.
 QByteArray le(int size, std::initializer_list<qint64> values)
@@ -51,21 +49,15 @@ QByteArray wmfTextFlood(int records, int chars)
                       wmfRecord(0x020C, le(2, {2160, 2880})) +
                       wmfRecord(0x02FB, le(2, {-200, 0, 0, 0, 400, 0, 0, 0, 0}) + "Arial" + '\0') +
                       wmfRecord(0x012D, le(2, {0}));
-    const QByteArray text(chars, 'W');
-    int largest = 0;
-    for (int i = 0; i < records; ++i) {
-        const QByteArray line = wmfRecord(
-            0x0521, le(2, {chars}) + text + QByteArray(chars % 2, '\0') + le(2, {10 + i, 10}));
-        largest = std::max<int>(largest, int(line.size() / 2));
-        body += line;
-    }
+    const QByteArray text = le(2, {chars}) + QByteArray(chars, 'W') + QByteArray(chars % 2, '\0');
+    for (int i = 0; i < records; ++i)
+        body += wmfRecord(0x0521, text + le(2, {10 + i, 10}));
     body += wmfRecord(0, {});
-    const QByteArray placeable = le(4, {0x9AC6CDD7}) + le(2, {0, 0, 0, 2880, 2160, 1440, 0, 0});
-    quint16 checksum = 0;
-    for (int i = 0; i < 20; i += 2)
-        checksum ^= quint16(uchar(placeable[i]) | uchar(placeable[i + 1]) << 8);
-    return placeable + le(2, {checksum, 1, 9, 0x0300}) + le(4, {(18 + body.size()) / 2}) +
-           le(2, {16}) + le(4, {largest}) + le(2, {0}) + body;
+    const int largest = 3 + (int(text.size()) + 4) / 2; // every line's record is as long
+    // The header's checksum is the exclusive or of its words before it.
+    return le(4, {0x9AC6CDD7}) + le(2, {0, 0, 0, 2880, 2160, 1440, 0, 0}) +
+           le(2, {0xCDD7 ^ 0x9AC6 ^ 2880 ^ 2160 ^ 1440, 1, 9, 0x0300}) +
+           le(4, {(18 + body.size()) / 2}) + le(2, {16}) + le(4, {largest}) + le(2, {0}) + body;
 }
 
 QByteArray emfRecord(int type, const QByteArray& body)
@@ -78,10 +70,9 @@ QByteArray emfRecord(int type, const QByteArray& body)
 // `chars` letters in a large font.
 QByteArray emfTextFlood(int records, int chars)
 {
-    QByteArray face = QByteArray("D\0e\0j\0a\0V\0u\0 \0S\0a\0n\0s\0", 22);
-    face += QByteArray(64 - face.size(), '\0');
-    QByteArray body =
-        emfRecord(82, le(4, {1, -400, 0, 0, 0, 400, 0, 0}) + face) + emfRecord(37, le(4, {1}));
+    const char face[64] = "D\0e\0j\0a\0V\0u\0 \0S\0a\0n\0s"; // the rest zeros
+    QByteArray body = emfRecord(82, le(4, {1, -400, 0, 0, 0, 400, 0, 0}) + QByteArray(face, 64)) +
+                      emfRecord(37, le(4, {1}));
     const QByteArray text = QByteArray("W\0", 2).repeated(chars);
     for (int i = 0; i < records; ++i)
         body += emfRecord(84, le(4, {0, 0, -1, -1, 1, 0x3F800000, 0x3F800000, 10, 10 + 20 * i,
@@ -96,10 +87,9 @@ QByteArray emfTextFlood(int records, int chars)
 QString outcome(const Result& result)
 {
     if (const auto* converted = std::get_if<Converted>(&result))
-        return QStringLiteral("drawn, %1 x %2, %3 bytes of SVG")
-            .arg(converted->naturalHimetric.width())
-            .arg(converted->naturalHimetric.height())
-            .arg(converted->svg.size());
+        return QString::asprintf(
+            "drawn, %d x %d, %lld bytes of SVG", converted->naturalHimetric.width(),
+            converted->naturalHimetric.height(), qint64(converted->svg.size()));
     static const char* const kinds[] = {"unreadable", "no size", "too large", "stopped"};
     const auto& failure = std::get<Failure>(result);
     return QStringLiteral("%1: %2").arg(kinds[int(failure.kind)], failure.detail);
@@ -112,13 +102,11 @@ QList<pid_t> helpers()
     const QString self = QString::number(getpid());
     for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
+        stat.open(QIODevice::ReadOnly); // one that is gone reads as nothing
         const QString line = QString::fromLatin1(stat.readAll());
         const QStringList fields = line.mid(line.lastIndexOf(u')') + 2).split(u' ');
-        if (fields.size() > 1 && fields[1] == self &&
-            line.contains(u'(' +
-                          QLatin1String(DecodeHelper::Name).left(15))) // as the kernel names it
+        // The parent, and the name as the kernel shortens it.
+        if (fields.value(1) == self && line.contains(u'(' + QLatin1String(DecodeHelper::Name, 15)))
             found << pid_t(entry.toInt());
     }
     return found;
@@ -131,18 +119,14 @@ class tst_MetafileApart : public QObject
     Q_OBJECT
     QTemporaryDir dir_;
 
-    QString saved(const QString& name, const QByteArray& bytes)
-    {
-        return testsupport::savedFile(dir_.path(), name, bytes);
-    }
-
 private slots:
     void init() { QVERIFY(helpers().isEmpty()); }
     void cleanup() { QVERIFY(helpers().isEmpty()); }
 
     // Files whose text costs far more to draw than to read are refused as too large well within
-    // the time it would take to draw them, and leave no helper behind.
-    void textFloods()
+    // the time it would take to draw them, and leave no helper behind. A file over the size limit
+    // is not even handed to the helper.
+    void tooLarge()
     {
         const std::pair<QString, QByteArray> rows[] = {
             {"text20.emf", emfTextFlood(20, 4'000)}, {"text1900.wmf", wmfTextFlood(1'900, 8'000)}};
@@ -150,25 +134,30 @@ private slots:
             QVERIFY(bytes.size() <= MaxFileBytes);
             QElapsedTimer clock;
             clock.start();
-            const PictureResult result = PictureLoader::load(saved(name, bytes), QSize(200, 150));
-            QVERIFY2(clock.elapsed() < GenerousMs, qPrintable(QString::number(clock.elapsed())));
+            const auto result =
+                PictureLoader::load(savedFile(dir_.path(), name, bytes), {200, 150});
+            // Long enough for any helper to have ended by itself, slow machine or not.
+            QVERIFY2(clock.elapsed() < 10'000, qPrintable(QString::number(clock.elapsed())));
             const auto* refused = std::get_if<PictureError>(&result);
             QVERIFY2(refused && refused->message.startsWith(name + ": picture too large ("),
                      refused ? qPrintable(refused->message) : "loaded");
         }
+        QCOMPARE(
+            outcome(convertApart(MetafileKind::Windows, QByteArray(MaxFileBytes, '\0'))) + ", " +
+                outcome(convertApart(MetafileKind::Windows, QByteArray(MaxFileBytes + 1, '\0'))),
+            "unreadable: , too large: a file of 16 MB");
     }
 
     // A stop raised while the helper works ends the load as interrupted at once; the helper is
     // killed and waited for.
     void stopWhileDrawing()
     {
-        const QString path = saved("stopped.emf", emfTextFlood(20, 4'000));
+        const QString path = savedFile(dir_.path(), "stopped.emf", emfTextFlood(20, 4'000));
         LoadStop stop(false);
         PictureResult result = PictureError{};
         std::thread load([&] { result = PictureLoader::loadUnlessStopped(path, QSize(), &stop); });
         QList<pid_t> running;
-        QTRY_VERIFY_WITH_TIMEOUT(!(running = helpers()).isEmpty(), 5'000);
-        QCOMPARE(running.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT((running = helpers()).size(), 1, 5'000);
         QTest::qWait(200);
         QElapsedTimer clock;
         clock.start();
@@ -183,11 +172,12 @@ private slots:
                  QStringLiteral("stopped: "));
     }
 
-    // The helper's answer as the program reads it, at the edges of what it accepts.
-    void answers()
+    // The helper's answer as the program reads it, at the edges of what it accepts; and how a
+    // helper that gave no answer of its own ended, as the reason for the refusal.
+    void answersAndEndings()
     {
         const QByteArray svg = "<svg/>", bad = "unreadable: ";
-        const std::pair<QByteArray, QString> rows[] = {
+        const std::pair<QByteArray, QString> answers[] = {
             {"QBMF1 ok 5080 3810\n" + svg, "drawn, 5080 x 3810, 6 bytes of SVG"},
             {"QBMF1 ok 1 1\n" + QByteArray(MaxSvgBytes, ' '), "drawn, 1 x 1, 4194304 bytes of SVG"},
             {"QBMF1 ok 1 1\n" + QByteArray(MaxSvgBytes + 1, ' '), bad},
@@ -205,7 +195,7 @@ private slots:
             {"QBMF2 ok 1 1\n" + svg, bad},
             {"QBMF1 ok 1 1", bad},
             {"", bad}};
-        for (const auto& [answer, expected] : rows) {
+        for (const auto& [answer, expected] : answers) {
             // The answer's start and size name the row; what is read is written back the same.
             const QString row = QString::fromLatin1(answer.left(30)) +
                                 QStringLiteral(" (%1 bytes): ").arg(answer.size());
@@ -214,36 +204,22 @@ private slots:
             if (expected != bad)
                 QCOMPARE(row + outcome(decodeAnswer(encodeAnswer(read))), row + expected);
         }
-    }
 
-    // How a helper that gave no answer of its own ended, as the reason for the refusal.
-    // (answered; out of memory; other exit; out of processor time, soft and hard limit; ended
-    // from outside; crashed with half the memory or more)
-    void endings()
-    {
+        // Answered; out of memory; other exit; out of processor time, soft and hard limit; ended
+        // from outside; crashed with half the memory or more.
         const qint64 half = HelperMemoryBytes / 2;
-        const std::pair<int, qint64> rows[] = {
+        const std::pair<int, qint64> endings[] = {
             {W_EXITCODE(0, 0), 0},          {W_EXITCODE(DecodeHelper::OutOfMemoryExit, 0), 0},
             {W_EXITCODE(1, 0), 0},          {W_EXITCODE(0, SIGXCPU), 0},
             {W_EXITCODE(0, SIGKILL), 0},    {W_EXITCODE(0, SIGTERM), 0},
             {W_EXITCODE(0, SIGSEGV), half}, {W_EXITCODE(0, SIGSEGV), half + 1}};
         QStringList got;
-        for (const auto& [status, peakBytes] : rows)
+        for (const auto& [status, peakBytes] : endings)
             got << outcome(helperEnding(status, peakBytes, "QBMF1 ok 1 1\n<svg/>"));
         QCOMPARE(got, QStringList({"drawn, 1 x 1, 6 bytes of SVG", "too large: over 400 MB to draw",
                                    "unreadable: ", "too large: over 2 s to draw",
                                    "too large: over 2 s to draw",
                                    "stopped: ", "unreadable: ", "too large: over 400 MB to draw"}));
-    }
-
-    // The helper refuses what it cannot be sure to convert within the limits, as the program
-    // did itself: a file over the limit is not even handed to it.
-    void refusedBeforeTheHelper()
-    {
-        QCOMPARE(
-            outcome(convertApart(MetafileKind::Windows, QByteArray(MaxFileBytes, '\0'))) + ", " +
-                outcome(convertApart(MetafileKind::Windows, QByteArray(MaxFileBytes + 1, '\0'))),
-            "unreadable: , too large: a file of 16 MB");
     }
 };
 

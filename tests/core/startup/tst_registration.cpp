@@ -7,6 +7,7 @@
 #include "core/startup/RegisterFileTypes.h"
 #include "support/Golden.h"
 #include "support/MemoryRegistry.h"
+#include "support/TestData.h"
 #include "support/TestMain.h"
 
 #include <QDirIterator>
@@ -24,9 +25,7 @@ const QString UserMimeApps = "# mine\n[Added Associations]\ntext/plain=vim.deskt
 void write(const QString& path, const QString& text)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(text.toUtf8());
+    testsupport::savedFile(QDir(), path, text.toUtf8());
 }
 
 // Every file under the folder with its bytes, after its time of change if asked.
@@ -42,12 +41,9 @@ QMap<QString, QByteArray> filesUnder(const QString& folder, bool times = true)
     return files;
 }
 
-// The type the MIME database gives files of the extension. ".jfif" is a JPEG even where the
-// database does not know the name.
+// The type the MIME database gives files of the extension.
 QString typeOf(const QString& extension)
 {
-    if (extension == "jfif")
-        return "image/jpeg";
     const QMimeType type =
         QMimeDatabase().mimeTypeForFile("x." + extension, QMimeDatabase::MatchExtension);
     return type.isDefault() ? QString() : type.name();
@@ -63,27 +59,23 @@ struct Desktop
     QTemporaryDir root;
     QString data = root.filePath("data"), config = root.filePath("config");
     QString systemData = root.filePath("sys/share"), systemConfig = root.filePath("sys/xdg");
-    QString ownPackage = data + "/mime/packages/quenbrook.xml";
 
     Desktop()
     {
-        const QString iconAlias =
-            QMimeDatabase().mimeTypeForName(typeOf("ico")).aliases().value(0, typeOf("ico"));
-        write(systemData + "/applications/viewer.desktop",
+        const QString ico = typeOf("ico"), apps = systemData + "/applications/",
+                      viewer = "=viewer.desktop\n", ours = "=quenbrook-class-quenbrook.desktop;\n";
+        const QString iconAlias = QMimeDatabase().mimeTypeForName(ico).aliases().value(0, ico);
+        write(apps + "viewer.desktop",
               "[Desktop Entry]\nType=Application\nName=Viewer\nExec=viewer %f\n");
-        write(systemData + "/applications/mimeinfo.cache",
-              "[MIME Cache]\n" + typeOf("gif") + "=viewer.desktop;\n" + typeOf("bmp") +
-                  "=missing.desktop;\n");
-        write(systemData + "/applications/defaults.list",
-              "[Default Applications]\n" + typeOf("cur") + "=viewer.desktop\n");
-        write(systemConfig + "/mimeapps.list", "[Default Applications]\n" + typeOf("jpg") +
-                                                   "=viewer.desktop\n" + iconAlias +
-                                                   "=viewer.desktop\n");
+        write(apps + "mimeinfo.cache", "[MIME Cache]\n" + typeOf("gif") + "=viewer.desktop;\n" +
+                                           typeOf("bmp") + "=missing.desktop;\n");
+        write(apps + "defaults.list", "[Default Applications]\n" + typeOf("cur") + viewer);
+        write(systemConfig + "/mimeapps.list",
+              "[Default Applications]\n" + typeOf("jpg") + viewer + iconAlias + viewer);
         write(config + "/mimeapps.list", UserMimeApps + typeOf("emf") + "=gone.desktop\n" +
-                                             StaleType + "=quenbrook-class-quenbrook.desktop;\n" +
-                                             typeOf("bmp") +
-                                             "=quenbrook-class-quenbrook.desktop;\n");
-        write(ownPackage, QString::fromUtf8(OwnMimeTypesText({{"jfif", StaleType}})));
+                                             StaleType + ours + typeOf("bmp") + ours);
+        write(data + "/mime/packages/quenbrook.xml",
+              QString::fromUtf8(OwnMimeTypesText({{"jfif", StaleType}})));
         write(data + "/applications/" + FreedesktopRegistry::ClassDesktopId("Quenbrook"),
               "[Desktop Entry]\nName=Quenbrook\nMimeType=" + StaleType + ";\n");
     }
@@ -103,8 +95,9 @@ class tst_Registration : public QObject
 {
     Q_OBJECT
 private slots:
-    // Every key with its value, for a registry where JPEG already has a class of its own.
-    void writesExactlyTheseEntries()
+    // Every key with its value, for a registry where JPEG already has a class of its own; then
+    // when a start registers.
+    void classRegistry()
     {
         MemoryRegistry registry;
         registry.setValue(".jpg", "jpegfile");
@@ -118,10 +111,7 @@ private slots:
         for (auto it = entries.cbegin(); it != entries.cend(); ++it)
             dump += it.key() + " = " + it.value() + '\n';
         QUENBROOK_COMPARE_GOLDEN("startup/class-registry.txt", dump);
-    }
 
-    void registersWhenFolderOrVersionChanged()
-    {
         QTemporaryDir dir;
         SettingsStore store(dir.path());
         auto stored = [&] {
@@ -169,10 +159,9 @@ private slots:
 
         // A later start reads the same classes back and does not touch a file.
         const auto before = filesUnder(desktop.root.path());
-        FreedesktopRegistry later = desktop.registry();
         QStringList classes;
         for (const QString extension : {"RLE", "jfif", "jpe", "xyz-unknown"})
-            classes << later.GetExtensionClass(extension);
+            classes << desktop.registry().GetExtensionClass(extension);
         QCOMPARE(classes, (QStringList{"Quenbrook", typeOf("jpg"), typeOf("jpg"), ""}));
         desktop.registerTypes();
         QCOMPARE(filesUnder(desktop.root.path()), before);
@@ -188,7 +177,7 @@ private slots:
         write(root.filePath("prefix/bin/other"), "#!/bin/sh\n");
         QVERIFY(QFile::link(program, root.filePath("link")));
         const QString share = root.filePath("prefix/share");
-        const QStringList types = PictureMimeTypes();
+        const QStringList types = PictureMimeTypes(), last = types.mid(types.size() - 1);
         const auto entry = [&](const QString& name, const QString& exec, const QStringList& listed,
                                const QString& more = {}, const QString& tryExec = {}) {
             write(share + "/applications/" + name,
@@ -202,7 +191,6 @@ private slots:
                                                               {root.filePath("elsewhere"), share});
         };
         const QString add = program + " --from-file-manager /AddAlbumPrinterList";
-        const QStringList last = types.mid(types.size() - 1);
         entry("view.desktop", "sh -c \"exec \\\"\\$0\\\" /ViewImage \\\"\\$1\\\"\" " + program,
               types);
         QVERIFY(!offers()); // no entry adds to the print list
