@@ -16,8 +16,7 @@ namespace testsupport {
 struct ProgramRun
 {
     int status = -1; // the exit code; -1 when it crashed, did not start or ran out of time
-    QByteArray out;
-    QByteArray err;
+    QByteArray out, err;
     QString errText() const { return QString::fromLocal8Bit(err); }
 };
 

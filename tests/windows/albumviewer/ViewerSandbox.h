@@ -26,7 +26,7 @@ using namespace quenbrook;
 struct Sandbox : testsupport::SettingsSandbox
 {
     QTemporaryDir folder;
-    QString dir;
+    QString dir = QFileInfo(folder.path()).canonicalFilePath();
     TestPrinters printers{{"P"}};
     WindowServices services{store, printers};
     std::unique_ptr<frmAlbumViewer> window;
@@ -36,7 +36,6 @@ struct Sandbox : testsupport::SettingsSandbox
     explicit Sandbox(const QStringList& stored = {}, const QByteArray& damaged = {})
         : SettingsSandbox("AlbumViewer")
     {
-        dir = QFileInfo(folder.path()).canonicalFilePath();
         QFile x(path("x.jpg"));
         const QDir samples(QUENBROOK_SAMPLES_DIR);
         if (!damaged.isEmpty() && x.open(QIODevice::WriteOnly))
