@@ -40,9 +40,8 @@ QStringList argumentsFor(const QObject& test, const QStringList& arguments)
 {
     static const QStringList withValue{"-o",        "-maxwarnings", "-eventdelay",
                                        "-keydelay", "-mousedelay",  "-platform"};
-    QStringList own{arguments.first()};
+    QStringList own{arguments.first()}, functions;
     bool named = false;
-    bool mine = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument.startsWith('-')) {
@@ -52,13 +51,11 @@ QStringList argumentsFor(const QObject& test, const QStringList& arguments)
         } else {
             named = true;
             const QByteArray slot = argument.section(':', 0, 0).toLatin1() + "()";
-            if (test.metaObject()->indexOfSlot(slot) >= test.metaObject()->methodOffset()) {
-                own << argument;
-                mine = true;
-            }
+            if (test.metaObject()->indexOfSlot(slot) >= test.metaObject()->methodOffset())
+                functions << argument;
         }
     }
-    return named && !mine ? QStringList() : own;
+    return named && functions.isEmpty() ? QStringList() : own + functions;
 }
 
 } // namespace
