@@ -16,8 +16,7 @@ namespace testsupport {
 struct ProgramRun
 {
     int status = -1; // the exit code; -1 when it crashed, did not start or ran out of time
-    QByteArray out;
-    QByteArray err;
+    QByteArray out, err;
     QString errText() const { return QString::fromLocal8Bit(err); }
 };
 
@@ -44,8 +43,7 @@ inline void startProgram(QProcess& process, const QString& program, const QStrin
     for (const QString& variable : options.environment)
         variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
     process.setProcessEnvironment(variables);
-    if (!options.workingDirectory.isEmpty())
-        process.setWorkingDirectory(options.workingDirectory);
+    process.setWorkingDirectory(options.workingDirectory); // empty: this process's
     if (options.inChild)
         process.setChildProcessModifier(options.inChild);
     const QString found = program.contains('/') ? program : QStandardPaths::findExecutable(program);

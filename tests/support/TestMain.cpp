@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "support/TestMain.h"
 
-#include <QMetaMethod>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,24 +34,14 @@ std::map<std::string, ChildRole>& roles()
     return all;
 }
 
-bool hasFunction(const QObject& test, const QString& name)
-{
-    const QMetaObject* meta = test.metaObject();
-    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i)
-        if (QString::fromLatin1(meta->method(i).name()) == name.section(':', 0, 0))
-            return true;
-    return false;
-}
-
 // The command line for one test class: every option, and of the test functions named, only its
 // own. Empty when functions are named and none is the class's.
 QStringList argumentsFor(const QObject& test, const QStringList& arguments)
 {
     static const QStringList withValue{"-o",        "-maxwarnings", "-eventdelay",
                                        "-keydelay", "-mousedelay",  "-platform"};
-    QStringList own{arguments.first()};
+    QStringList own{arguments.first()}, functions;
     bool named = false;
-    bool mine = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument.startsWith('-')) {
@@ -61,13 +50,12 @@ QStringList argumentsFor(const QObject& test, const QStringList& arguments)
                 own << arguments[++i];
         } else {
             named = true;
-            if (hasFunction(test, argument)) {
-                own << argument;
-                mine = true;
-            }
+            const QByteArray slot = argument.section(':', 0, 0).toLatin1() + "()";
+            if (test.metaObject()->indexOfSlot(slot) >= test.metaObject()->methodOffset())
+                functions << argument;
         }
     }
-    return named && !mine ? QStringList() : own;
+    return named && functions.isEmpty() ? QStringList() : own + functions;
 }
 
 } // namespace
@@ -89,20 +77,15 @@ int registerRole(const char* flag, ChildRole role)
 int main(int argc, char** argv)
 {
     using namespace testsupport;
-    if (argc > 1) {
-        const auto role = roles().find(argv[1]);
-        if (role != roles().end())
-            return role->second(argc, argv);
-    }
+    if (const auto role = roles().find(argc > 1 ? argv[1] : ""); role != roles().end())
+        return role->second(argc, argv);
     // Nothing a test does may reach the user's own folders.
     QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", home.filePath("cache").toLocal8Bit());
+    for (const QString place : {"data", "config", "cache"})
+        qputenv(qPrintable("XDG_" + place.toUpper() + "_HOME"), home.filePath(place).toLocal8Bit());
     TestApplication app(argc, argv);
 
-    int failures = 0;
-    int ran = 0;
+    int failures = 0, ran = 0;
     for (TestFactory make : tests()) {
         const std::unique_ptr<QObject> test(make());
         const QStringList arguments = argumentsFor(*test, app.arguments());

@@ -64,12 +64,9 @@ private:
 
 TestPrinters::TestPrinters(QStringList names, QString defaultName, QHash<QString, QFont> fonts)
     : names_(std::move(names))
-    , defaultName_(std::move(defaultName))
+    , defaultName_(defaultName.isEmpty() ? names_.value(0) : std::move(defaultName))
     , fonts_(std::move(fonts))
-{
-    if (defaultName_.isEmpty() && !names_.isEmpty())
-        defaultName_ = names_.first();
-}
+{}
 
 std::unique_ptr<PrinterSurface> TestPrinters::open(const QString& name) const
 {

@@ -11,23 +11,6 @@
 using namespace quenbrook;
 using namespace quenbrook::AlbumPrinterLayout;
 
-namespace {
-
-QString text(double value)
-{
-    return QString::number(value, 'g', 9);
-}
-QString text(const QString& value)
-{
-    return value;
-}
-QString text(const QRectF& r)
-{
-    return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
-
-} // namespace
-
 class tst_AlbumPrinterLayout : public QObject
 {
     Q_OBJECT
@@ -85,6 +68,14 @@ private slots:
             QCOMPARE(DraggedBarLeft(rightmost + step - 5000, 5000, 12000, limits),
                      qMin(rightmost, rightmost + step));
         }
+    }
+
+private:
+    static QString text(double value) { return QString::number(value, 'g', 9); }
+    static QString text(const QString& value) { return value; }
+    static QString text(const QRectF& r)
+    {
+        return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
     }
 };
 

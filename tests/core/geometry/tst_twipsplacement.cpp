@@ -31,12 +31,10 @@ private slots:
                 PlaceOnScreen({PlacementValue(texts[0], 0), PlacementValue(texts[1], 0),
                                PlacementValue(texts[2], 7605), PlacementValue(texts[3], 5670)},
                               QSizeF(12000, 9000));
-            dump += QStringLiteral("\"%1\": %2 %3 %4 %5\n")
-                        .arg(texts.join("\" \""))
-                        .arg(kept.Left)
-                        .arg(kept.Top)
-                        .arg(kept.Width)
-                        .arg(kept.Height);
+            dump += '"' + texts.join("\" \"") + "\":";
+            for (const float value : {kept.Left, kept.Top, kept.Width, kept.Height})
+                dump += ' ' + QString::number(value);
+            dump += '\n';
         }
         QUENBROOK_COMPARE_GOLDEN("geometry/placements.txt", dump);
     }

@@ -26,7 +26,7 @@ using namespace quenbrook;
 struct Sandbox : testsupport::SettingsSandbox
 {
     QTemporaryDir folder;
-    QString dir;
+    QString dir = QFileInfo(folder.path()).canonicalFilePath();
     TestPrinters printers{{"P"}};
     WindowServices services{store, printers};
     std::unique_ptr<frmAlbumViewer> window;
@@ -36,14 +36,12 @@ struct Sandbox : testsupport::SettingsSandbox
     explicit Sandbox(const QStringList& stored = {}, const QByteArray& damaged = {})
         : SettingsSandbox("AlbumViewer")
     {
-        dir = QFileInfo(folder.path()).canonicalFilePath();
         QFile x(path("x.jpg"));
-        const QDir samples(QUENBROOK_SAMPLES_DIR);
         if (!damaged.isEmpty() && x.open(QIODevice::WriteOnly))
             x.write(damaged);
         else
-            for (const QString& name : samples.entryList(QDir::Files))
-                QFile::copy(samples.filePath(name), path(name));
+            for (const QString& name : QDir(QUENBROOK_SAMPLES_DIR).entryList(QDir::Files))
+                QFile::copy(QUENBROOK_SAMPLES_DIR "/" + name, path(name));
         put(stored);
         QDir::setCurrent(dir);
         services.message = [this](QWidget* owner, const QString& text, MessageIcon icon) {
@@ -99,8 +97,7 @@ struct Sandbox : testsupport::SettingsSandbox
     }
     void click(int slot, Qt::MouseButton button = Qt::LeftButton)
     {
-        QWidget* view = window->picViewer(slot);
-        QTest::mouseClick(view, button, {}, view->rect().center());
+        QTest::mouseClick(window->picViewer(slot), button); // in the middle
     }
 };
 

@@ -27,19 +27,17 @@ private slots:
 
     void inputDuringFill_data()
     {
-        QTest::addColumn<QString>("input");
-        QTest::newRow("click on Next") << "click";
-        QTest::newRow("Down in the file list") << "key";
+        QTest::addColumn<QStringList>("input"); // given with the pointer over Next
+        QTest::newRow("click on Next") << QStringList{"click", "1"};
+        QTest::newRow("Down in the file list") << QStringList{"key", "Down"};
     }
     void inputDuringFill()
     {
-        QFETCH(QString, input);
+        QFETCH(QStringList, input);
         testsupport::HeldLoads loads; // outlives the window's loads
         Sandbox s;
         frmAlbumViewer& window = *s.window;
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(s.showActive());
         window.File1()->setFocus();
         const QStringList names = window.File1()->fileNames();
         QVERIFY(names.size() > frmAlbumViewer::SlotCount);
@@ -52,23 +50,18 @@ private slots:
         s.services.loadPicture = loads.loader();
         window.File1()->setCurrentRow(0);
         QTRY_COMPARE(loads.holding(), 1);
-        const QStringList arguments = input == "click"
-                                          ? QStringList{"mousemove", QString::number(at.x()),
-                                                        QString::number(at.y()), "click", "1"}
-                                          : QStringList{"key", "Down"};
-        QCOMPARE(QProcess::execute(xdotool_, arguments), 0);
+        const QStringList move{"mousemove", QString::number(at.x()), QString::number(at.y())};
+        QCOMPARE(QProcess::execute(xdotool_, move + input), 0);
 
         // Taken at once: the held load is given up and the fill starts again from the second file.
         QTRY_COMPARE(loads.stopped(), QStringList{s.path(names[0])});
         QVERIFY(s.settle());
         QCOMPARE(window.File1()->currentRow(), 1);
-        QStringList expected{s.path(names[0])};
-        for (int i = 0; i < frmAlbumViewer::SlotCount; ++i) {
-            expected << s.path(names[1 + i]);
-            QCOMPARE(window.SlotFile(i), s.path(names[1 + i]));
-            QVERIFY(window.SlotLoaded(i));
-        }
-        QCOMPARE(loads.asked(), expected);
+        QStringList filled; // loaded, as slotFiles() marks the others
+        for (const QString& name : names.mid(1, frmAlbumViewer::SlotCount))
+            filled << s.path(name);
+        QCOMPARE(s.slotFiles(), filled);
+        QCOMPARE(loads.asked(), QStringList{s.path(names[0])} + filled);
     }
 
 private:
