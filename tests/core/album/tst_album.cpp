@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 using namespace albumtest;
 
@@ -26,26 +27,6 @@ namespace {
 QString rounded(double v)
 {
     return QString::number(qRound64(v * 1000) / 1000.0);
-}
-
-// 2 × 2 cells of 3.5 × 4 with file names below them, a right-aligned red page number over them
-// and a centred blue footer text under them.
-PrintSettings albumSettings()
-{
-    PrintSettings s = gridSettings();
-    s.PictureMaxWidth = 3.5f;
-    s.PictureMaxHeight = 4;
-    s.PrintLabel = LabelKind::FileName;
-    s.FontColor = 0xAA00;
-    s.Header = {BandStyle::PageNumber, {}, s.Header.Font, 0xFF, BandAlignment::Right, 0.1f};
-    s.Footer = {BandStyle::Text, "Holiday", s.Footer.Font, 0xFF0000, BandAlignment::Center, 0.1f};
-    return s;
-}
-
-// The preview of the 8.5 × 11 inch paper at a zoom.
-PageView previewAt(float zoom, bool outlines = false)
-{
-    return PageView{zoom, 0.25f * zoom, 0.25f * zoom, outlines, outlines, true};
 }
 
 // Every single setting as it would be stored, "Key=Text".
@@ -108,8 +89,7 @@ private slots:
     void initTestCase()
     {
         for (int i = 0; i < 7; ++i)
-            pictures_ << solidPicture(dir_, QStringLiteral("p%1.bmp").arg(i),
-                                      QSize(96 + 48 * i, 96));
+            pictures_ << solidPicture(dir_, QString("p%1.bmp").arg(i), {96 + 48 * i, 96});
         pictures_ << solidPicture(dir_, QStringLiteral("4x1.jpg"), QSize(2000, 500));
     }
 
@@ -156,32 +136,41 @@ private slots:
     }
 
     // Pages as the printer and the preview draw them: every call they make on the surface, also
-    // past the list, with a view that is no number, and with band codes outside the named ones.
+    // past the list, with a view that is no number, and with band codes outside the named ones;
+    // the pictures fitted into their cells and the fonts and pen that draw them.
     void drawnPages()
     {
         QString out;
-        const auto page = [&](const QString& title, const PrintSettings& s, int n, qint32 number,
+        const auto page = [&](const QString& title, const PrintSettings& grid, int n, qint32 number,
                               PageView view = {}, QSizeF printable = {8, 10.5}, double ppi = 100) {
             RecordingSurface surface(printable, {8.5, 11}, ppi);
-            const PageLayout layout = layoutOf(s, n).value();
-            const PageResult result =
-                DrawAlbumPage(surface, s, layout, pictures_.mid(0, n), number, view);
-            out += logOf(QStringLiteral("%1: outcome %2").arg(title).arg(int(result.outcome)),
-                         surface);
+            const PageResult result = DrawAlbumPage(surface, grid, layoutOf(grid, n).value(),
+                                                    pictures_.mid(0, n), number, view);
+            out += logOf(title + ": outcome " + QString::number(int(result.outcome)), surface);
         };
-        const PrintSettings album = albumSettings();
-        page("page 1 of 5", album, 5, 1);
-        page("page 2 of 5", album, 5, 2);
-        page("page 12, past the list", album, 5, 12);
-        page("page 2 of 7 in the preview at 50%", album, 7, 2, previewAt(0.5, true), {4.25, 5.5});
-        page("page 0 in the preview", album, 7, 0, previewAt(0.5, true), {4.25, 5.5});
-        for (const PageView& bad :
+        // 2 × 2 cells of 3.5 × 4 with file names below them, a right-aligned red page number over
+        // them and a centred blue footer text under them.
+        PrintSettings s = gridSettings();
+        s.PictureMaxWidth = 3.5f;
+        s.PictureMaxHeight = 4;
+        s.PrintLabel = LabelKind::FileName;
+        s.FontColor = 0xAA00;
+        s.Header = {BandStyle::PageNumber, {}, s.Header.Font, 0xFF, BandAlignment::Right, 0.1f};
+        s.Footer = {BandStyle::Text,       "Holiday", s.Footer.Font, 0xFF0000,
+                    BandAlignment::Center, 0.1f};
+        // The preview of the 8.5 × 11 inch paper at a zoom.
+        const auto previewAt = [](float zoom, bool outlines = false) {
+            return PageView{zoom, 0.25f * zoom, 0.25f * zoom, outlines, outlines, true};
+        };
+        page("page 1 of 5", s, 5, 1);
+        page("page 2 of 5", s, 5, 2);
+        page("page 12, past the list", s, 5, 12);
+        page("page 2 of 7 in the preview at 50%", s, 7, 2, previewAt(0.5, true), {4.25, 5.5});
+        page("page 0 in the preview", s, 7, 0, previewAt(0.5, true), {4.25, 5.5});
+        for (const PageView& v :
              {PageView{0}, PageView{NAN}, PageView{1, INFINITY, 0}, PageView{1, 0, NAN}})
-            page(QString("zoom %1, margins %2 %3")
-                     .arg(bad.ZoomFactor)
-                     .arg(bad.MarginX)
-                     .arg(bad.MarginY),
-                 album, 5, 1, bad);
+            page(QString::asprintf("zoom %g, margins %g %g", v.ZoomFactor, v.MarginX, v.MarginY), s,
+                 5, 1, v);
         PrintSettings codes = gridSettings(); // codes that name no style or alignment
         codes.Header = {BandStyle(5), "Kept", codes.Header.Font, 0, BandAlignment(7), 0.1f};
         codes.Footer.Text = QStringLiteral("Unused");
@@ -193,6 +182,20 @@ private slots:
         QUENBROOK_COMPARE_GOLDEN("album/drawn-pages.txt", out);
     }
 
+    // Pictures fitted into a 3 × 2 cell keeping their proportions, centred; none for no size.
+    void fits()
+    {
+        QString out;
+        for (const QSizeF size :
+             {QSizeF(1600, 1200), {300, 200}, {4000, 200}, {0, 100}, {100, 0}}) {
+            const PictureFit fit = FitPicture(size.width(), size.height(), gridSettings());
+            out += QStringLiteral("fit %1 x %2 in 3 x 2: %3 x %4 at %5, %6\n")
+                       .arg(rounded(size.width()), rounded(size.height()), rounded(fit.DrawWidth),
+                            rounded(fit.DrawHeight), rounded(fit.OffsetX), rounded(fit.OffsetY));
+        }
+        QUENBROOK_COMPARE_GOLDEN("album/fits.txt", out);
+    }
+
     // The header's font is measured, then the footer's and the label's; a font without a name or
     // a usable size keeps those of the one before. The pen keeps the font set attribute by
     // attribute, the colour and the text position, which a line moves to the start of the next;
@@ -200,11 +203,11 @@ private slots:
     void fontsAndPen()
     {
         RecordingSurface surface(QSizeF(8, 10.5), QSizeF(8.5, 11), 1200);
-        PrintSettings s = gridSettings();
-        s.Header.Font = PrintFont{QStringLiteral("Head"), 18, true, false, true, false};
-        s.Footer.Font = PrintFont{QString(), 0, false, true, false, true};
-        s.PrintLabel = LabelKind::FileName;
-        QVERIFY(std::holds_alternative<PageLayout>(ComputePageLayout(s, 3, surface)));
+        PrintSettings fonts = gridSettings();
+        fonts.Header.Font = PrintFont{QStringLiteral("Head"), 18, true, false, true, false};
+        fonts.Footer.Font = PrintFont{QString(), 0, false, true, false, true};
+        fonts.PrintLabel = LabelKind::FileName;
+        QVERIFY(std::holds_alternative<PageLayout>(ComputePageLayout(fonts, 3, surface)));
         QString out = logOf("measures", surface);
 
         PagePen pen(surface, PrintUnit::Centimetre);
@@ -225,36 +228,6 @@ private slots:
         QCOMPARE(pen.currentY(), 5.08f + 0.635f + 0.635f + 2048 / 72.f * 2.54f);
         out += logOf("pen", surface);
         QUENBROOK_COMPARE_GOLDEN("album/fonts-and-pen.txt", out);
-    }
-
-    // Pictures fitted into a 3 × 2 cell keeping their proportions, centred; none for no size.
-    void fits()
-    {
-        QString out;
-        for (const QSizeF size :
-             {QSizeF(1600, 1200), {300, 200}, {4000, 200}, {0, 100}, {100, 0}}) {
-            const PictureFit fit = FitPicture(size.width(), size.height(), gridSettings());
-            out += QStringLiteral("fit %1 x %2 in 3 x 2: %3 x %4 at %5, %6\n")
-                       .arg(size.width())
-                       .arg(size.height())
-                       .arg(rounded(fit.DrawWidth), rounded(fit.DrawHeight), rounded(fit.OffsetX),
-                            rounded(fit.OffsetY));
-        }
-        QUENBROOK_COMPARE_GOLDEN("album/fits.txt", out);
-    }
-
-    // A case-insensitive mount opens "beach.jpg" as the file its folder holds as "Beach.JPG"; the
-    // label then reads as the folder spells it.
-    void spellingOnDisk()
-    {
-        QString out;
-        for (const QString entries : {"a.jpg Beach.JPG", "Beach.JPG beach.jpg", "été.JPG",
-                                      "beach.jpeg beach.jpg.bak each.jpg", ""}) {
-            const QString name = entries.startsWith("été") ? "ÉTÉ.jpg" : "beach.jpg";
-            out += "spelling of " + name + " in [" + entries +
-                   "]: " + SpellingOnDisk(name, entries.split(' ', Qt::SkipEmptyParts)) + '\n';
-        }
-        QUENBROOK_COMPARE_GOLDEN("album/spelling.txt", out);
     }
 
     // A job asked to stop abandons its document wherever the stop comes: before a picture, or
@@ -290,8 +263,19 @@ private slots:
     }
 
     // Labels of real files: the name exactly as the folder holds it; none for a file not there.
+    // A case-insensitive mount opens "beach.jpg" as the file its folder holds as "Beach.JPG"; the
+    // label then reads as the folder spells it.
     void labels()
     {
+        QString out;
+        for (const QString entries : {"a.jpg Beach.JPG", "Beach.JPG beach.jpg", "été.JPG",
+                                      "beach.jpeg beach.jpg.bak each.jpg", ""}) {
+            const QString name = entries.startsWith("été") ? "ÉTÉ.jpg" : "beach.jpg";
+            out += "spelling of " + name + " in [" + entries +
+                   "]: " + SpellingOnDisk(name, entries.split(' ', Qt::SkipEmptyParts)) + '\n';
+        }
+        QUENBROOK_COMPARE_GOLDEN("album/spelling.txt", out);
+
         QFile file(dir_.filePath("Été 2024.Bmp"));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(LabelText(LabelKind::FileName, file.fileName()), "Été 2024.Bmp");
@@ -326,10 +310,11 @@ private slots:
         }
     }
 
+    // The store as the loader reads it, and reloads after changes.
     // An empty store: the defaults, with the printer's font; reading writes nothing, and each
     // font group discards the document the printer may have opened. A reload keeps what the record
     // held for a word that names nothing.
-    void emptyStoreGivesDefaults()
+    void storeReadings()
     {
         Sandbox box;
         box.printer.setDefaultFont(PrintFont{"Sans", 10, false, true});
@@ -342,15 +327,12 @@ private slots:
         PrintSettings reloaded;
         box.loader.ReloadLabelGroup(reloaded);
         QCOMPARE(reloaded.PrintLabel, LabelKind::FileName);
-    }
 
-    // Stored texts as read, and as they would be stored again: words compare exactly, and
-    // PrintLabel keeps its value for other words; booleans are True or False in any case, or a
-    // number, else the default; colours and codes the nearest integer, ties to even, 32 bits or
-    // the default, codes that name no alignment or style kept; font sizes to four decimals,
-    // lengths in single precision, infinite gives the default.
-    void readings()
-    {
+        // Stored texts as read, and as they would be stored again: words compare exactly, and
+        // PrintLabel keeps its value for other words; booleans are True or False in any case, or a
+        // number, else the default; colours and codes the nearest integer, ties to even, 32 bits or
+        // the default, codes that name no alignment or style kept; font sizes to four decimals,
+        // lengths in single precision, infinite gives the default.
         QString out;
         // A value with blanks around it is kept here: a data file would lose the trailing one.
         for (const auto& entry :
@@ -361,13 +343,10 @@ private slots:
             out += entry + " -> " + stored(box.loaded()).filter(key).value(0) + '\n';
         }
         QUENBROOK_COMPARE_GOLDEN("album/readings.txt", out);
-    }
 
-    // After another printer was chosen and every group changed in the store, a reload takes the
-    // printer's font of the moment and only its own group: label, header, footer, distances.
-    void settingChanges()
-    {
-        QString out;
+        // After another printer was chosen and every group changed in the store, a reload takes the
+        // printer's font of the moment and only its own group: label, header, footer, distances.
+        out.clear();
         for (int group = 0; group < 4; ++group) {
             Sandbox box;
             box.put({"HeaderFontName=Courier", "HeaderFontItalic=True"});
@@ -376,36 +355,34 @@ private slots:
             box.printer.setDefaultFont(PrintFont{"Printer Font", 8, true});
             box.put({"FontColor=255", "HeaderText=Holiday", "FooterSpacing=0.5",
                      "PictureSpacingY=0.3", "Scale=CM", "Center=False"});
-            if (group == 0)
-                box.loader.ReloadLabelGroup(s);
-            else if (group == 1)
-                s.Header = box.loader.ReadBand(AlbumSettings::Header);
-            else if (group == 2)
-                s.Footer = box.loader.ReadBand(AlbumSettings::Footer);
-            else
-                box.loader.ReloadPictureDistances(s);
+            const std::function<void()> reloads[] = {
+                [&] { box.loader.ReloadLabelGroup(s); },
+                [&] { s.Header = box.loader.ReadBand(AlbumSettings::Header); },
+                [&] { s.Footer = box.loader.ReadBand(AlbumSettings::Footer); },
+                [&] { box.loader.ReloadPictureDistances(s); }};
+            reloads[group]();
             out +=
                 QStringLiteral("group %1: %2\n").arg(group).arg(changedSince(before, s).join(' '));
         }
         // The unit switch converts the seven lengths and writes them, then the unit; only the
         // unit when it stays. A length beyond single precision: the store keeps the record's.
-        Sandbox box;
-        PrintSettings s = box.loaded();
+        Sandbox units;
+        PrintSettings s = units.loaded();
         for (const PrintUnit unit :
              {PrintUnit::Centimetre, PrintUnit::Centimetre, PrintUnit::Inch}) {
             const QStringList before = stored(s);
-            box.loader.SetUnit(s, unit);
+            units.loader.SetUnit(s, unit);
             const QStringList changed = changedSince(before, s);
-            out +=
-                "unit: " + changed.join(' ') + "; written: " + box.loader.written.join(' ') + '\n';
+            out += "unit: " + changed.join(' ') + "; written: " + units.loader.written.join(' ') +
+                   '\n';
             for (const QString& line : changed)
-                QCOMPARE(box.get(line.section('=', 0, 0)), line.section('=', 1));
-            box.loader.written.clear();
+                QCOMPARE(units.get(line.section('=', 0, 0)), line.section('=', 1));
+            units.loader.written.clear();
         }
-        box.put({"PictureMaxWidth=3E38"});
-        box.loader.ReloadPictureDistances(s);
-        box.loader.SetUnit(s, PrintUnit::Centimetre);
-        QCOMPARE(box.loaded().PictureMaxWidth, s.PictureMaxWidth);
+        units.put({"PictureMaxWidth=3E38"});
+        units.loader.ReloadPictureDistances(s);
+        units.loader.SetUnit(s, PrintUnit::Centimetre);
+        QCOMPARE(units.loaded().PictureMaxWidth, s.PictureMaxWidth);
         QUENBROOK_COMPARE_GOLDEN("album/settings-changes.txt", out);
     }
 
