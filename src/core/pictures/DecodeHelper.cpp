@@ -211,8 +211,9 @@ Ending endingOf(int waitStatus, qint64 peakBytes, qint64 memoryBytes)
 
 QString notStartedReason(const Run& run)
 {
-    return (run.helperFound ? QCoreApplication::translate("PictureLoader", "%1 cannot be started")
-                            : QCoreApplication::translate("PictureLoader", "%1 is missing"))
+    return (run.end != Run::End::Missing
+                ? QCoreApplication::translate("PictureLoader", "%1 cannot be started")
+                : QCoreApplication::translate("PictureLoader", "%1 is missing"))
         .arg(QLatin1String(Name));
 }
 
@@ -235,11 +236,8 @@ Run run(const char* mode, const QByteArray& input, const Budget& budget, const L
     if (stopRaised(stop))
         return ended(Run::End::Stopped);
     const QString helper = program();
-    if (helper.isEmpty()) {
-        Run missing;
-        missing.helperFound = false;
-        return missing;
-    }
+    if (helper.isEmpty())
+        return ended(Run::End::Missing);
     OwnedFd inputFd(inputFile(input));
     int pipeEnds[2];
     if (inputFd.get() < 0 || ::pipe2(pipeEnds, O_CLOEXEC) != 0)

@@ -37,14 +37,14 @@ struct Run
         Ended,       // by itself: `status` and `peakBytes` say how
         OverTime,    // killed once ready for longer than its budget
         OverAnswer,  // killed for an answer beyond its budget
-        CannotStart, // missing, not started, or not ready in StartMs
+        Missing,     // no helper program to run
+        CannotStart, // not started, or not ready in StartMs
         Stopped,     // killed because the stop was raised
     };
     End end = End::CannotStart;
     int status = 0;       // its wait status, when it ended by itself
     qint64 peakBytes = 0; // its largest resident size
     QByteArray answer;    // what it wrote after its ready line
-    bool helperFound = true;
 };
 
 // What a helper's wait status and its largest resident size say of how it ended.

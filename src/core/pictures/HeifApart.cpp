@@ -131,6 +131,7 @@ Decoded decode(const QByteArray& file, const LoadStop* stop)
         return outOfMemory();
     case DecodeHelper::Run::End::Stopped:
         return refused(Decoded::Refusal::Stopped);
+    case DecodeHelper::Run::End::Missing:
     case DecodeHelper::Run::End::CannotStart:
         break;
     }

@@ -68,6 +68,7 @@ Result convertApart(MetafileKind kind, const QByteArray& data, const LoadStop* s
         return budgetSpent(QCoreApplication::translate("PictureLoader", "too much drawing"));
     case DecodeHelper::Run::End::Stopped:
         return stoppedFailure();
+    case DecodeHelper::Run::End::Missing:
     case DecodeHelper::Run::End::CannotStart:
         break;
     }
