@@ -21,8 +21,8 @@ namespace testsupport {
 
 // A picture loader, called from the windows' loading threads, that holds every load of the
 // file given to hold() ("*": of every file) until release() or until the load's stop is raised;
-// it then loads (or refuses, when stopped). It remembers every path and box asked for and every
-// load that was stopped.
+// it then loads (or refuses, when stopped). It remembers every path and box asked for, every
+// load that was stopped and every load that has come back.
 class HeldLoads
 {
 public:
@@ -51,7 +51,11 @@ public:
             }
         }
         lock.unlock();
-        return quenbrook::PictureLoader::loadUnlessStopped(path, box, stop, rows);
+        quenbrook::PictureResult result =
+            quenbrook::PictureLoader::loadUnlessStopped(path, box, stop, rows);
+        lock.relock();
+        answered_ << path;
+        return result;
     }
     // The loader for a window: this object must outlive the window's loads.
     auto loader() { return std::bind_front(&HeldLoads::load, this); }
@@ -73,6 +77,7 @@ public:
     QStringList asked() { return locked(asked_); }
     QList<QSize> boxes() { return locked(boxes_); }
     QStringList stopped() { return locked(stopped_); }
+    QStringList answered() { return locked(answered_); }
 
 private:
     template <typename T> T locked(const T& value)
@@ -89,6 +94,7 @@ private:
     QStringList asked_;
     QList<QSize> boxes_;
     QStringList stopped_;
+    QStringList answered_;
 };
 
 // Counts the times a file is opened, by anyone, from its making on (Linux inotify).

@@ -244,19 +244,20 @@ private slots:
         QStringList seen;
         qsizetype full = 0; // four pictures
         for (const int step : {0, 1, 1, -1, -1}) {
-            const qsizetype before = loads.asked().size(); // page 1 may have been asked twice
+            const qsizetype before = loads.asked().size();
             if (step)
                 QTest::keySequence(window, step > 0 ? QKeySequence::MoveToNextPage
                                                     : QKeySequence::MoveToPreviousPage);
             if (seen.size() == 1) {
-                QTRY_VERIFY(loads.holding() == 1 && loads.asked().contains(list[5]));
+                // pic4.bmp let go once notes.bmp has failed: a load after that is not started.
+                QTRY_VERIFY(loads.holding() == 1 && loads.answered().contains(list[5]));
                 loads.release();
             }
             QTRY_COMPARE(pages.count(), seen.size() + 1);
             if (seen.size() == 1) {
                 QStringList asked = loads.asked().mid(before);
                 asked.sort();
-                QCOMPARE(asked, (QStringList{list[5], list[4]})); // notes.bmp, pic4.bmp
+                QCOMPARE(asked.join(' '), list[5] + ' ' + list[4]); // notes.bmp, pic4.bmp
             }
             const qsizetype drawn = pixels(window->PageImage(), Qt::darkCyan);
             full = full ? full : drawn;
