@@ -34,7 +34,8 @@ inline QString quoted(const char* key, const QString& value)
 inline QString text(const QWidget& w)
 {
     if (const auto* label = qobject_cast<const QLabel*>(&w))
-        return label->text() + QString::asprintf(" align=0x%x", int(label->alignment()));
+        return label->text() + QString::asprintf(" align=0x%x", int(label->alignment())) +
+               (label->indent() >= 0 ? QString::asprintf(" indent=%d", label->indent()) : "");
     if (const auto* button = qobject_cast<const QAbstractButton*>(&w))
         return button->text() + flag(button->isChecked(), "[x]");
     if (const auto* edit = qobject_cast<const QLineEdit*>(&w))

@@ -3,18 +3,24 @@
 #include "core/program/Translations.h"
 #include "print/PrinterSurface.h"
 #include "support/Golden.h"
+#include "support/RecordingSurface.h"
 #include "support/SettingsSandbox.h"
 #include "support/TestMain.h"
 #include "support/TestPrinters.h"
 #include "support/WidgetDump.h"
 #include "windows/albumprinter/frmAlbumPrinter.h"
 #include "windows/common/WindowServices.h"
+#include "windows/dialogs/BandDialog.h"
 #include "windows/dialogs/FontDialog.h"
+#include "windows/dialogs/TabStrip.h"
+#include "windows/dialogs/frmLabel.h"
+#include "windows/dialogs/frmPrintSize.h"
 
 #include <QDialogButtonBox>
 #include <QLibraryInfo>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -55,6 +61,20 @@ QString Repeated(const QStringList& texts)
             return QString(letters[i]) + QStringLiteral(" in ") + texts.join(u'|');
     return {};
 }
+
+// Qt's and the program's texts in `language` for as long as it lives.
+struct Speaking
+{
+    explicit Speaking(const QString& language)
+    {
+        QVERIFY(own.load(QStringLiteral(":/translations/quenbrook_") + language));
+        QVERIFY(qt.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        QCoreApplication::installTranslator(&qt);
+        QCoreApplication::installTranslator(&own);
+    }
+    QTranslator own, qt;
+};
 
 struct AlbumPrinterSandbox
 {
@@ -115,12 +135,7 @@ private slots:
     void mnemonicsDiffer()
     {
         for (const char* language : {"de", "fr"}) {
-            QTranslator own, qt; // each leaves the program as it ends
-            QVERIFY(own.load(QStringLiteral(":/translations/quenbrook_") + language));
-            QVERIFY(qt.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
-            QCoreApplication::installTranslator(&qt);
-            QCoreApplication::installTranslator(&own);
+            const Speaking speaking(language); // each leaves the program as it ends
             AlbumPrinterSandbox s;
             QList<QStringList> groups{{}};
             for (QAction* item : s.window.menuBar()->actions()) {
@@ -139,6 +154,49 @@ private slots:
             for (const QStringList& group : groups)
                 QVERIFY2(Repeated(group).isEmpty(), qPrintable(Repeated(group)));
         }
+    }
+
+    // In German and French, at the desktop's font and at 14 points, each option dialog shows all
+    // of its texts: every tab within the strip and above the page, every button's text within
+    // the button, and every control within the window.
+    void dialogsHoldTheirTexts()
+    {
+        const QFont desktop = QApplication::font();
+        for (const char* language : {"de", "fr"}) {
+            const Speaking speaking(language);
+            for (const int points : {0, 14}) {
+                QFont font = desktop;
+                if (points)
+                    font.setPointSize(points);
+                QApplication::setFont(font);
+                testsupport::SettingsSandbox box;
+                RecordingSurface printer;
+                const std::unique_ptr<QDialog> dialogs[] = {
+                    std::make_unique<frmLabel>(nullptr, box.store, printer, FontChooser()),
+                    std::make_unique<frmFooter>(nullptr, box.store, printer, FontChooser()),
+                    std::make_unique<frmPrintSize>(nullptr, box.store, printer)};
+                for (const auto& dialog : dialogs) {
+                    const QString where = dialog->objectName() + ' ' + language + ' ' +
+                                          QString::number(font.pointSize()) + " pt: ";
+                    const auto* strip = dialog->findChild<TabStrip*>();
+                    const auto* page = dialog->findChildren<QFrame*>(
+                        QRegularExpression(QStringLiteral("^fra")), Qt::FindDirectChildrenOnly)[0];
+                    QVERIFY2(strip->tabBar()->sizeHint().width() <= strip->width() &&
+                                 strip->y() + strip->tabBar()->sizeHint().height() <= page->y(),
+                             qPrintable(where + "tabs"));
+                    for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                        const QString text = QString(button->text()).remove(u'&');
+                        QVERIFY2(button->fontMetrics().horizontalAdvance(text) < button->width(),
+                                 qPrintable(where + text));
+                    }
+                    for (const QWidget* control : dialog->findChildren<QWidget*>())
+                        QVERIFY2(dialog->rect().contains(control->geometry()) ||
+                                     control->parentWidget() != dialog.get(),
+                                 qPrintable(where + control->objectName()));
+                }
+            }
+        }
+        QApplication::setFont(desktop);
     }
 };
 
