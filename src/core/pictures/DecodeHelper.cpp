@@ -283,7 +283,7 @@ Run run(const char* mode, const QByteArray& input, const Budget& budget, const L
         if (!ready && run.answer.startsWith(readyLine)) {
             ready = true;
             run.answer.remove(0, readyLine.size());
-            deadline = clock.elapsed() + budget.wallMs;
+            deadline = clock.elapsed() + budget.cpuSeconds * 1000 * WallPerCpu;
         }
         if (run.answer.size() > budget.answerBytes + readyLine.size())
             return killed(*pid, Run::End::OverAnswer);

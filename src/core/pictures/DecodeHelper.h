@@ -19,12 +19,13 @@ inline constexpr char ReadyLine[] = "QBMF1 ready\n";
 inline constexpr int OutOfMemoryExit = 3;
 // A helper not ready by then, its libraries loaded, is taken as one that cannot start.
 inline constexpr qint64 StartMs = 10'000;
+// Once ready, a helper may take this many times its processor time by the clock: enough for a
+// machine whose cores are all busy, and an end for a helper that waits instead of working.
+inline constexpr qint64 WallPerCpu = 5;
 
-// What one run may spend: time from when it is ready, processor time and memory from its start,
-// and the bytes of its answer.
+// What one run may spend: processor time and memory from its start, and the bytes of its answer.
 struct Budget
 {
-    qint64 wallMs = 0;
     int cpuSeconds = 0;
     qint64 memoryBytes = 0;
     qsizetype answerBytes = 0;
@@ -35,7 +36,7 @@ struct Run
     enum class End
     {
         Ended,       // by itself: `status` and `peakBytes` say how
-        OverTime,    // killed once ready for longer than its budget
+        OverTime,    // killed once ready for longer than WallPerCpu times its processor time
         OverAnswer,  // killed for an answer beyond its budget
         Missing,     // no helper program to run
         CannotStart, // not started, or not ready in StartMs

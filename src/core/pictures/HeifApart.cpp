@@ -41,7 +41,7 @@ Decoded outOfMemory()
 Decoded outOfTime()
 {
     return overBudget(
-        QCoreApplication::translate("PictureLoader", "over %1 s to decode").arg(WallMs / 1000));
+        QCoreApplication::translate("PictureLoader", "over %1 s to decode").arg(CpuSeconds));
 }
 
 } // namespace
@@ -107,7 +107,7 @@ Decoded readAnswer(QByteArray answer)
 
 Decoded decode(const QByteArray& file, const LoadStop* stop)
 {
-    const DecodeHelper::Budget budget{WallMs, CpuSeconds, MemoryBytes,
+    const DecodeHelper::Budget budget{CpuSeconds, MemoryBytes,
                                       HeaderBytes + MaxDecodedBytes + MaxProfileBytes};
     DecodeHelper::Run run = DecodeHelper::run("heif", file, budget, stop);
     switch (run.end) {

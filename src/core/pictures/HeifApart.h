@@ -17,7 +17,6 @@ namespace quenbrook::HeifApart {
 
 // What the helper may spend on one picture. The largest photo the headers let through, about
 // 27 megapixels, takes it about 3 s and 240 MB on one core of a laptop.
-inline constexpr qint64 WallMs = 10'000;
 inline constexpr int CpuSeconds = 10;
 inline constexpr qint64 MemoryBytes = 400LL * 1024 * 1024;
 

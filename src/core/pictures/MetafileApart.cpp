@@ -17,7 +17,7 @@ Failure budgetSpent(const QString& detail)
 Failure outOfTime()
 {
     return budgetSpent(
-        QCoreApplication::translate("PictureLoader", "over %1 s to draw").arg(HelperWallMs / 1000));
+        QCoreApplication::translate("PictureLoader", "over %1 s to draw").arg(HelperCpuSeconds));
 }
 
 Failure outOfMemory()
@@ -55,8 +55,7 @@ Result convertApart(MetafileKind kind, const QByteArray& data, const LoadStop* s
     if (data.size() > MaxFileBytes)
         return tooBigFile(data.size());
     // The answer's first line and a few bytes more than the largest SVG accepted.
-    const DecodeHelper::Budget budget{HelperWallMs, HelperCpuSeconds, HelperMemoryBytes,
-                                      MaxSvgBytes + 64};
+    const DecodeHelper::Budget budget{HelperCpuSeconds, HelperMemoryBytes, MaxSvgBytes + 64};
     const DecodeHelper::Run run =
         DecodeHelper::run(kind == MetafileKind::Windows ? "wmf" : "emf", data, budget, stop);
     switch (run.end) {

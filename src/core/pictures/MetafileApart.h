@@ -12,9 +12,7 @@
 // budget, so that no record of a hostile file can make the program itself spend more than that.
 namespace quenbrook::MetafileToSvg {
 
-// What the helper may spend on one metafile: time from when it is ready, processor time and
-// memory from its start.
-inline constexpr qint64 HelperWallMs = 2'000;
+// What the helper may spend on one metafile: processor time and memory from its start.
 inline constexpr int HelperCpuSeconds = 2;
 inline constexpr qint64 HelperMemoryBytes = 400LL * 1024 * 1024;
 
