@@ -15,7 +15,6 @@
 
 #include <QBuffer>
 #include <QColorSpace>
-#include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageIOHandler>
@@ -156,19 +155,16 @@ QByteArray orientedJpeg(const QImage& image, int orientation)
 // A PNG whose header claims the size; its pixels are not there.
 QByteArray pngClaiming(quint32 width, quint32 height, int bits)
 {
-    QByteArray header;
-    QDataStream out(&header, QIODevice::WriteOnly);
-    out << quint32(13) << quint8('I') << quint8('H') << quint8('D') << quint8('R') << width
-        << height << quint8(bits) << quint8(2) << quint8(0) << quint8(0) << quint8(0);
-    // The checksum covers the type and the data.
+    // Its numbers are stored highest byte first; the checksum covers the type and the data.
+    const QByteArray header =
+        "IHDR" + le(4, {qbswap(width), qbswap(height)}) + char(bits) + QByteArray("\2\0\0\0", 4);
     quint32 crc = 0xFFFFFFFFu;
-    for (const char c : header.mid(4)) {
+    for (const char c : header) {
         crc ^= uchar(c);
         for (int k = 0; k < 8; ++k)
             crc = (crc & 1) ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
     }
-    out << (crc ^ 0xFFFFFFFFu);
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + header +
+    return QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0d", 12) + header + le(4, {qbswap(~crc)}) +
            QByteArray("\0\0\0\0IEND\xae\x42\x60\x82", 12);
 }
 
@@ -267,7 +263,7 @@ private slots:
 
     // Bitmaps whose rows are stored top first load as the pictures they are, at their own size
     // and decoded smaller, in 24 bits and in one.
-    void bitmaps()
+    void bitmapsAndIcons()
     {
         QImage image(13, 7, QImage::Format_RGB32);
         for (int y = 0; y < image.height(); ++y)
@@ -286,38 +282,13 @@ private slots:
         // transparent.
         const Picture half = loaded(dataPath("hostile/move.rle"), QSize(32, 32));
         QCOMPARE(half.decodedPixelSize(), QSize(32, 32));
-        const QImage small = painted(half, {32, 32}, {}, qRgb(0, 255, 0));
-        QCOMPARE(QList<QRgb>({small.pixel(0, 0), small.pixel(31, 31)}),
+        const QImage onGreen = painted(half, {32, 32}, {}, qRgb(0, 255, 0));
+        QCOMPARE(QList<QRgb>({onGreen.pixel(0, 0), onGreen.pixel(31, 31)}),
                  QList<QRgb>(2, qRgb(0, 255, 0)));
-    }
 
-    // A photo cut short by another program while it is read, at moments from its opening to its
-    // decoding, is loaded whole or refused as unreadable; it never takes the program down. (One cut
-    // before the load is among the replayed hostile files.)
-    void shrinkingFiles()
-    {
-        const QByteArray jpeg = written(noise(1600, 1200, 7), "jpeg");
-        for (int moment : {0, 100, 300, 1000, 2000, 4000, 8000, 16000}) {
-            const QString path = saved("shrinking.jpg", jpeg);
-            bool cut = false;
-            std::thread cutter([&, name = QFile::encodeName(path)] {
-                std::this_thread::sleep_for(std::chrono::microseconds(moment));
-                cut = ::truncate(name.constData(), jpeg.size() / 3) == 0;
-            });
-            const QString got = outcome(PictureLoader::load(path, QSize(400, 300)));
-            cutter.join();
-            QVERIFY(cut);
-            QVERIFY2(got == "shrinking.jpg: not a readable JPEG picture" ||
-                         got == "decoded 400 x 300",
-                     qPrintable(got));
-        }
-    }
-
-    // An icon's picture that is a damaged PNG is refused with the program's message, and one
-    // beside the largest picture is not even looked at; the decoder writes nothing to the
-    // terminal either way.
-    void iconsWithDamagedPngs()
-    {
+        // An icon's picture that is a damaged PNG is refused with the program's message, and one
+        // beside the largest picture is not even looked at; the decoder writes nothing to the
+        // terminal either way.
         QImage small(16, 16, QImage::Format_ARGB32);
         small.fill(qRgb(255, 0, 0));
         QByteArray damaged = written(small, "png");
@@ -348,7 +319,7 @@ private slots:
 
     // JPEGs that the program decodes itself give the pixels Qt's reader gives: at their own
     // size, scaled by eighths and to sizes in between, grey, and turned by each EXIF orientation.
-    void jpegsAsQtReadsThem()
+    void jpegs()
     {
         const QImage image = noise(640, 480, 11);
         const auto sameAsQt = [&](const QString& path, QSize target) {
@@ -372,6 +343,25 @@ private slots:
             const QString path = saved(QStringLiteral("turned%1.jpg").arg(orientation),
                                        orientedJpeg(image.copy(0, 0, 64, 48), orientation));
             QVERIFY2(sameAsQt(path, QSize()) && sameAsQt(path, QSize(20, 20)), qPrintable(path));
+        }
+
+        // A photo cut short by another program while it is read, at moments from its opening to its
+        // decoding, is loaded whole or refused as unreadable; it never takes the program down. (One
+        // cut before the load is among the replayed hostile files.)
+        const QByteArray jpeg = written(noise(1600, 1200, 7), "jpeg");
+        for (int moment : {0, 100, 300, 1000, 2000, 4000, 8000, 16000}) {
+            const QString path = saved("shrinking.jpg", jpeg);
+            bool cut = false;
+            std::thread cutter([&, name = QFile::encodeName(path)] {
+                std::this_thread::sleep_for(std::chrono::microseconds(moment));
+                cut = ::truncate(name.constData(), jpeg.size() / 3) == 0;
+            });
+            const QString got = outcome(PictureLoader::load(path, QSize(400, 300)));
+            cutter.join();
+            QVERIFY(cut);
+            QVERIFY2(got == "shrinking.jpg: not a readable JPEG picture" ||
+                         got == "decoded 400 x 300",
+                     qPrintable(got));
         }
     }
 
@@ -477,9 +467,9 @@ private slots:
         }
     }
 
-    // Every type in its place in the lists, readable by its decoder, its costs judged for a
-    // raster.
-    void pictureTypes()
+    // Which names are pictures: every type in its place in the lists, readable by its decoder, its
+    // costs judged for a raster; a folder's pictures; names that are not UTF-8.
+    void pictureNames()
     {
         for (const PictureType& type : PictureTypes()) {
             const QString extension = QLatin1String(type.extension);
@@ -496,12 +486,9 @@ private slots:
         // The windows keep their eleven types; quenbrook-album reads today's photos besides.
         QCOMPARE(PictureFileTypes(), AlbumPictureTypes().mid(0, 11));
         QVERIFY(!PictureMimeTypes().contains("image/png"));
-    }
 
-    // A folder's pictures as the file list shows them: files only, through links, hidden ones and
-    // other types left out, names not UTF-8 kept, in file-manager order; and names byte by byte.
-    void fileNames()
-    {
+        // A folder's pictures as the file list shows them: files only, through links, hidden ones
+        // and other types left out, names not UTF-8 kept, in file-manager order.
         QTemporaryDir folder;
         const QByteArray at = QFile::encodeName(folder.path()) + '/';
         for (const QByteArray name : {"b10.JPG", "B9.jpg", "a.jpg", "A.jpg", ".hidden.jpg",
