@@ -90,7 +90,7 @@ QList<pid_t> helpers()
 {
     QList<pid_t> found;
     const QString self = QString::number(getpid());
-    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList({"[1-9]*"}, QDir::Dirs)) {
         QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
         stat.open(QIODevice::ReadOnly); // one that is gone reads as nothing
         const QString line = QString::fromLatin1(stat.readAll());

@@ -502,6 +502,7 @@ private slots:
         QCOMPARE(shown, QStringList({"A.jpg", "a.jpg", "B9.jpg", "b10.JPG", "caf\uFFFD.bmp",
                                      "link.gif", "x.jpeg"}));
         QVERIFY(IsListableFolder(folder.path()) && !IsListableFolder(folder.filePath("a.jpg")));
+        QCOMPARE(::unlink(at + "caf\xE9.bmp"), 0);
 
         // A name as the system stores it comes back as the same bytes, and the file is found and
         // opened by it; what is not UTF-8 is kept byte by byte and shown as U+FFFD. In UTF-8: a
@@ -524,8 +525,8 @@ private slots:
             const QString name = FileNameFromBytes(bytes);
             QCOMPARE(std::pair(ShownFileName(name), FileNameBytes(name)), std::pair(shown, bytes));
             QTemporaryDir alone;
-            const int fd =
-                ::open(QFile::encodeName(alone.path()) + '/' + bytes, O_CREAT | O_WRONLY, 0600);
+            const QByteArray raw = QFile::encodeName(alone.path()) + '/' + bytes;
+            const int fd = ::open(raw, O_CREAT | O_WRONLY, 0600);
             QVERIFY(fd >= 0 && ::write(fd, "x", 1) == 1 && ::close(fd) == 0);
             QCOMPARE(FolderEntries(alone.path()), QStringList{name});
             const QString path = alone.path() + '/' + name;
@@ -533,6 +534,7 @@ private slots:
             QFile file;
             QCOMPARE(OpenForReading(file, path), QString());
             QCOMPARE(file.readAll(), "x");
+            QCOMPARE(::unlink(raw), 0); // QTemporaryDir cannot remove a name that is not UTF-8
         }
     }
 };
