@@ -497,11 +497,11 @@ private slots:
             QVERIFY(::close(::open(at + name, O_CREAT | O_WRONLY, 0600)) == 0);
         QVERIFY(::mkdir(at + "folder.jpg", 0700) == 0 && ::symlink("a.jpg", at + "link.gif") == 0 &&
                 ::symlink("gone.jpg", at + "broken.bmp") == 0);
-        QStringList shown;
+        QStringList listed;
         for (const QString& name : FileListNames(folder.path(), FileListPattern()))
-            shown << ShownFileName(name);
-        QCOMPARE(shown, QStringList({"A.jpg", "a.jpg", "B9.jpg", "b10.JPG", "caf\uFFFD.bmp",
-                                     "link.gif", "x.jpeg"}));
+            listed << ShownFileName(name);
+        QCOMPARE(listed, QStringList({"A.jpg", "a.jpg", "B9.jpg", "b10.JPG", "caf\uFFFD.bmp",
+                                      "link.gif", "x.jpeg"}));
         QVERIFY(IsListableFolder(folder.path()) && !IsListableFolder(folder.filePath("a.jpg")));
         QCOMPARE(::unlink(at + "caf\xE9.bmp"), 0);
 
