@@ -41,4 +41,14 @@ inline QString savedFile(const QDir& folder, const QString& name, const QByteArr
     return file.fileName();
 }
 
+// Each value in `size` bytes, lowest first: the numbers of a binary file built by hand.
+inline QByteArray le(int size, std::initializer_list<qint64> values)
+{
+    QByteArray bytes;
+    for (const qint64 v : values)
+        for (int i = 0; i < size; ++i)
+            bytes += char((v >> 8 * i) & 0xFF);
+    return bytes;
+}
+
 } // namespace testsupport

@@ -21,19 +21,9 @@
 
 using namespace quenbrook;
 using namespace quenbrook::MetafileToSvg;
-using testsupport::savedFile;
+using namespace testsupport;
 
 namespace {
-
-// Each value in `size` bytes, lowest first.
-QByteArray le(int size, std::initializer_list<qint64> values)
-{
-    QByteArray bytes;
-    for (const qint64 v : values)
-        for (int i = 0; i < size; ++i)
-            bytes += char((v >> 8 * i) & 0xFF);
-    return bytes;
-}
 
 // A Windows metafile record: its size in words, its function, its words.
 QByteArray wmfRecord(int function, const QByteArray& words)
@@ -100,7 +90,7 @@ QList<pid_t> helpers()
 {
     QList<pid_t> found;
     const QString self = QString::number(getpid());
-    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList({"[1-9]*"}, QDir::Dirs)) {
         QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
         stat.open(QIODevice::ReadOnly); // one that is gone reads as nothing
         const QString line = QString::fromLatin1(stat.readAll());
@@ -125,14 +115,15 @@ private slots:
 
     // Files whose text costs far more to draw than to read are refused as too large well within
     // the time it would take to draw them, and leave no helper behind. A file over the size limit
-    // is not even handed to the helper.
-    void tooLarge()
+    // is not even handed to the helper. A stop raised while the helper works ends the load as
+    // interrupted at once; the helper is killed and waited for.
+    void tooLargeOrStopped()
     {
         const std::pair<QString, QByteArray> rows[] = {
             {"text20.emf", emfTextFlood(20, 4'000)}, {"text1900.wmf", wmfTextFlood(1'900, 8'000)}};
+        QElapsedTimer clock;
         for (const auto& [name, bytes] : rows) {
             QVERIFY(bytes.size() <= MaxFileBytes);
-            QElapsedTimer clock;
             clock.start();
             const auto result =
                 PictureLoader::load(savedFile(dir_.path(), name, bytes), {200, 150});
@@ -146,26 +137,21 @@ private slots:
             outcome(convertApart(MetafileKind::Windows, QByteArray(MaxFileBytes, '\0'))) + ", " +
                 outcome(convertApart(MetafileKind::Windows, QByteArray(MaxFileBytes + 1, '\0'))),
             "unreadable: , too large: a file of 16 MB");
-    }
+        QVERIFY(helpers().isEmpty());
 
-    // A stop raised while the helper works ends the load as interrupted at once; the helper is
-    // killed and waited for.
-    void stopWhileDrawing()
-    {
-        const QString path = savedFile(dir_.path(), "stopped.emf", emfTextFlood(20, 4'000));
+        const QString path = dir_.filePath("text20.emf");
         LoadStop stop(false);
         PictureResult result = PictureError{};
         std::thread load([&] { result = PictureLoader::loadUnlessStopped(path, QSize(), &stop); });
         QList<pid_t> running;
         QTRY_COMPARE_WITH_TIMEOUT((running = helpers()).size(), 1, 5'000);
         QTest::qWait(200);
-        QElapsedTimer clock;
         clock.start();
         stop = true;
         load.join();
         QVERIFY2(clock.elapsed() < 1'000, qPrintable(QString::number(clock.elapsed())));
         const auto* error = std::get_if<PictureError>(&result);
-        QCOMPARE(error ? error->message : "drawn", "stopped.emf: loading was interrupted");
+        QCOMPARE(error ? error->message : "drawn", "text20.emf: loading was interrupted");
         QCOMPARE(::kill(running.first(), 0), -1); // not even a zombie
         // Raised before the load, no helper is started at all.
         QCOMPARE(outcome(convertApart(MetafileKind::Enhanced, emfTextFlood(1, 5), &stop)),

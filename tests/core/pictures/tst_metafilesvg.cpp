@@ -19,10 +19,9 @@ namespace {
 // A conversion as its golden file holds it.
 QString described(const Result& result)
 {
-    if (const auto* failure = std::get_if<Failure>(&result)) {
-        static const char* const kinds[] = {"unreadable", "no size", "too large", "stopped"};
+    static const char* const kinds[] = {"unreadable", "no size", "too large", "stopped"};
+    if (const auto* failure = std::get_if<Failure>(&result))
         return QStringLiteral("refused, %1: %2\n").arg(kinds[int(failure->kind)], failure->detail);
-    }
     const auto& converted = std::get<Converted>(result);
     return QStringLiteral("natural size %1 x %2 himetric\n")
                .arg(converted.naturalHimetric.width())
