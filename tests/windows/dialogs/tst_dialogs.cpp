@@ -94,12 +94,16 @@ QString press(Qt::Key key, QWidget* in = nullptr, Qt::KeyboardModifiers modifier
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
-// A dialog on the sandbox's store and printer, the writes it makes and the messages it shows.
+// A dialog on the sandbox's store and printer, shown and active; the writes it makes and the
+// messages it shows.
 using Opened = std::tuple<std::unique_ptr<QDialog>, const QStringList*, const QStringList*>;
 
 template <class Form, class... Chooser> Opened make(Sandbox& box, const Chooser&... chooser)
 {
     auto* dialog = new Recorded<Form>(nullptr, box.store, box.printer, chooser...);
+    dialog->show();
+    if (!QTest::qWaitForWindowActive(dialog))
+        QTest::qFail("the dialog is not active", __FILE__, __LINE__);
     return {std::unique_ptr<QDialog>(dialog), &dialog->written, &dialog->messages};
 }
 
@@ -118,7 +122,10 @@ void inChooser(QWidget& dialog, const std::function<void(QDialog&)>& work)
 {
     QTimer::singleShot(0, [&] {
         auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (chooser && chooser->objectName() == "dlgFont" && QTest::qWaitForWindowActive(chooser))
+        if (chooser && chooser->objectName() == "dlgFont" && QTest::qWaitFor([&] {
+                return QApplication::focusWidget() &&
+                       QApplication::focusWidget()->window() == chooser;
+            }))
             work(*chooser);
         if (chooser && chooser->isVisible())
             chooser->reject();
@@ -187,14 +194,12 @@ private slots:
                     checked << option->objectName();
             const int abandoned = box.printer.abandonedDocuments();
             QStringList steps = row[2].split('|', Qt::SkipEmptyParts);
-            dialog->show();
             act(*dialog,
                 steps.endsWith("Esc") || steps.endsWith("cmdCancel") ? steps : steps << "cmdOk");
             checked << (dialog->isVisible() ? "(still open)" : "");
-            text += QStringLiteral("== %1\nchecked: %2\nprinter asked: %3\nchooser: %4\n%5\n")
-                        .arg(row.join(" / "), checked.join(' '))
-                        .arg(abandoned)
-                        .arg(asked.join(' '), written->join('\n'));
+            text += "== " + row.join(" / ") + "\nchecked: " + checked.join(' ') +
+                    QStringLiteral("\nprinter asked: %1\nchooser: ").arg(abandoned) +
+                    asked.join(' ') + '\n' + written->join('\n') + '\n';
         }
         QUENBROOK_COMPARE_GOLDEN("windows/option-dialog-writes.txt", text);
 
@@ -218,7 +223,6 @@ private slots:
         for (const QStringList& row : sizes) {
             Sandbox box(row[0].split('|', Qt::SkipEmptyParts));
             const auto [dialog, written, messages] = open("frmPrintSize", box);
-            dialog->show();
             act(*dialog, row[1].split('|', Qt::SkipEmptyParts));
             QStringList shown;
             for (const QLineEdit* edit : dialog->findChildren<QLineEdit*>())
@@ -226,12 +230,11 @@ private slots:
             if (row[2] == "no printer")
                 box.printer.failAtCall(box.printer.calls().size(), "No printer is installed.");
             act(*dialog, {row[2] == "cmdCancel" ? "cmdCancel" : "cmdOk"});
-            text += QStringLiteral("== %1\n%2 %3\nprinter asked: %4%5\n%6%7\n")
-                        .arg(row.join(" / "), control<QLabel>(*dialog, "lblUnit")->text(),
-                             shown.join(' '))
-                        .arg(box.printer.abandonedDocuments())
-                        .arg(dialog->isVisible() ? ", still open" : "",
-                             messages->join('\n').replace("\r\n", " / "), written->join('\n'));
+            text += "== " + row.join(" / ") + '\n' + control<QLabel>(*dialog, "lblUnit")->text() +
+                    ' ' + shown.join(' ') +
+                    QStringLiteral("\nprinter asked: %1").arg(box.printer.abandonedDocuments()) +
+                    (dialog->isVisible() ? ", still open\n" : "\n") +
+                    messages->join('\n').replace("\r\n", " / ") + written->join('\n') + '\n';
         }
         QUENBROOK_COMPARE_GOLDEN("windows/print-size-dialog.txt", text);
     }
@@ -348,8 +351,6 @@ private slots:
         for (const auto& [form, tab, name, typed, shown, key] : rows) {
             Sandbox box;
             const auto [dialog, written, messages] = open("frm" + form, box);
-            dialog->show();
-            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
             auto* tabs = dialog->findChild<QTabBar*>();
             for (int i = 0; i < tabs->count(); ++i)
                 if (tabs->tabData(i).toString() == tab)
@@ -369,8 +370,6 @@ private slots:
 
         Sandbox box({"LabelPosition=Below", "PrintLabel=FileName"});
         const auto [header, written, messages] = open("frmHeader", box);
-        header->show();
-        QVERIFY(QTest::qWaitForWindowActive(header.get()));
         auto* text = control<QLineEdit>(*header, "txtContext");
         QVERIFY(!text->isEnabled());
         for (const int style : {2, 1, 0, 2, 1}) {
@@ -389,8 +388,6 @@ private slots:
         QVERIFY(!written->isEmpty());
 
         const std::unique_ptr<QDialog> label = std::move(std::get<0>(open("frmLabel", box)));
-        label->show();
-        QVERIFY(QTest::qWaitForWindowActive(label.get()));
         QCOMPARE(press(Qt::Key_Tab, control<QWidget>(*label, "cmdFont")), "optLabelSetting1");
         QCOMPARE(press(Qt::Key_Down), "optLabelSetting2");
         press(Qt::Key_Tab);
