@@ -205,7 +205,6 @@ private slots:
         list->setCurrentRow(2);
         QVERIFY(item(list, 1)); // up
         QCOMPARE(s.window->PrintList().mid(0, 3), (QStringList{b, all[1], all[0]}));
-        QCOMPARE(list->currentRow(), 1);
         QVERIFY(item(list, 2) && item(list, 2)); // down, down
         QCOMPARE(s.window->PrintList().mid(0, 4), (QStringList{b, all[0], all[2], all[1]}));
         QVERIFY(item(list, 0)); // View File
@@ -301,14 +300,13 @@ private slots:
             menu ? QTest::keyClick(menu, key) : void();
             return menu && !QApplication::activePopupWidget();
         };
-        using Counts = QList<qsizetype>;
         QVERIFY(fileMenu(Qt::Key_R)); // nothing to preview: counted below
         s.window->AddToPrintList(s.path("b.jpg"));
         QVERIFY(fileMenu(Qt::Key_R) && fileMenu(Qt::Key_P) && fileMenu(Qt::Key_V));
-        QCOMPARE((Counts{preview.count(), print.count(), viewer.count()}), (Counts{1, 1, 1}));
         QTest::keySequence(s.window.get(), QKeySequence::Print);
         QTest::keySequence(s.window.get(), QKeySequence::HelpContents);
-        QCOMPARE((Counts{preview.count(), print.count(), about.count()}), (Counts{1, 2, 1}));
+        QCOMPARE((QList<qsizetype>{preview.count(), print.count(), viewer.count(), about.count()}),
+                 (QList<qsizetype>{1, 2, 1, 1}));
 
         Sandbox fonts({"HeaderFontName=DejaVu Sans Mono", "HeaderFontSize=11"});
         QVERIFY(fonts.window->Settings().Footer.Font.Name != "DejaVu Serif");
