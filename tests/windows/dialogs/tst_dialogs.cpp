@@ -193,9 +193,8 @@ private slots:
                 if (option->isChecked())
                     checked << option->objectName();
             const int abandoned = box.printer.abandonedDocuments();
-            QStringList steps = row[2].split('|', Qt::SkipEmptyParts);
-            act(*dialog,
-                steps.endsWith("Esc") || steps.endsWith("cmdCancel") ? steps : steps << "cmdOk");
+            const bool closes = row[2].endsWith("Esc") || row[2].endsWith("cmdCancel");
+            act(*dialog, (row[2] + (closes ? "" : "|cmdOk")).split('|', Qt::SkipEmptyParts));
             checked << (dialog->isVisible() ? "(still open)" : "");
             text += "== " + row.join(" / ") + "\nchecked: " + checked.join(' ') +
                     QStringLiteral("\nprinter asked: %1\nchooser: ").arg(abandoned) +
@@ -304,9 +303,8 @@ private slots:
         for (const QStringList& row : rows) {
             const QString prefix = row[0] == "frmLabel" ? "" : row[0].mid(3);
             Sandbox box;
-            const QStringList stored = row[1].split('|');
             for (int i = 0; i < keys.size(); ++i)
-                box.put({prefix + keys[i] + '=' + stored[i]});
+                box.put({prefix + keys[i] + '=' + row[1].section('|', i, i)});
             QString shown = "no chooser";
             inChooser(*std::get<0>(open(row[0], box, ChooseFont)), [&](QDialog& chooser) {
                 const QFont sample = control<QLabel>(chooser, "lblSample")->font();
@@ -320,11 +318,9 @@ private slots:
                 if (chooser.isVisible()) // a disabled OK takes no click
                     control<QAbstractButton>(chooser, "cmdOk")->click();
             });
-            QStringList after;
+            text += "== " + row.join(" / ") + "\nshown: " + shown + "\nafter: ";
             for (const QString& key : keys)
-                after << box.get(prefix + key);
-            text += "== " + row.join(" / ") + "\nshown: " + shown + "\nafter: " + after.join('|') +
-                    '\n';
+                text += box.get(prefix + key) + (key == keys.last() ? '\n' : '|');
         }
         QUENBROOK_COMPARE_GOLDEN("windows/font-chooser.txt", text);
     }
