@@ -117,7 +117,7 @@ Opened open(const QString& form, Sandbox& box, const FontChooser& chooser = {})
 }
 
 // Clicks the dialog's font button and OK; `work` is done on the font chooser the button opens,
-// which is closed if `work` leaves it open.
+// once the focus is in it, and the chooser is closed if `work` leaves it open.
 void inChooser(QWidget& dialog, const std::function<void(QDialog&)>& work)
 {
     QTimer::singleShot(0, [&] {
