@@ -103,15 +103,13 @@ private slots:
             float height = 10.5f;
             const int n =
                 tweak.contains("n=") ? tweak.section("n=", 1).section(' ', 0, 0).toInt() : 5;
+            const QMap<QString, float*> places{
+                {"w", &s.PictureMaxWidth},      {"h", &s.PictureMaxHeight},
+                {"sx", &s.PictureSpacingX},     {"sy", &s.PictureSpacingY},
+                {"spacing", &s.Header.Spacing}, {"H", &height}};
             for (const QString& word : tweak.split(' '))
-                for (const auto& [name, place] : {std::pair{"w", &s.PictureMaxWidth},
-                                                  {"h", &s.PictureMaxHeight},
-                                                  {"sx", &s.PictureSpacingX},
-                                                  {"sy", &s.PictureSpacingY},
-                                                  {"spacing", &s.Header.Spacing},
-                                                  {"H", &height}})
-                    if (word.section('=', 0, 0) == QLatin1String(name))
-                        *place = word.section('=', 1).toFloat();
+                if (float* place = places.value(word.section('=', 0, 0)))
+                    *place = word.section('=', 1).toFloat();
             if (tweak.contains("labelled"))
                 s.PrintLabel = LabelKind::FileName;
             if (tweak.contains("bands"))
@@ -166,8 +164,7 @@ private slots:
         page("page 12, past the list", s, 5, 12);
         page("page 2 of 7 in the preview at 50%", s, 7, 2, previewAt(0.5, true), {4.25, 5.5});
         page("page 0 in the preview", s, 7, 0, previewAt(0.5, true), {4.25, 5.5});
-        for (const PageView& v :
-             {PageView{0}, PageView{NAN}, PageView{1, INFINITY, 0}, PageView{1, 0, NAN}})
+        for (const PageView v : {PageView{0}, {NAN}, {1, INFINITY, 0}, {1, 0, NAN}})
             page(QString::asprintf("zoom %g, margins %g %g", v.ZoomFactor, v.MarginX, v.MarginY), s,
                  5, 1, v);
         PrintSettings codes = gridSettings(); // codes that name no style or alignment
@@ -363,8 +360,7 @@ private slots:
         // unit when it stays. A length beyond single precision: the store keeps the record's.
         Sandbox units;
         PrintSettings s = units.loaded();
-        for (const PrintUnit unit :
-             {PrintUnit::Centimetre, PrintUnit::Centimetre, PrintUnit::Inch}) {
+        for (const auto unit : {PrintUnit::Centimetre, PrintUnit::Centimetre, PrintUnit::Inch}) {
             const QStringList before = stored(s);
             units.loader.SetUnit(s, unit);
             const QStringList changed = changedSince(before, s);

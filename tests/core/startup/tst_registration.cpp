@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/program/PictureFileTypes.h"
-#include "core/settings/SettingsStore.h"
 #include "core/startup/CommandLine.h"
 #include "core/startup/FreedesktopRegistry.h"
 #include "core/startup/OwnMimeTypes.h"
 #include "core/startup/RegisterFileTypes.h"
 #include "support/Golden.h"
 #include "support/MemoryRegistry.h"
+#include "support/SettingsSandbox.h"
 #include "support/TestData.h"
 #include "support/TestMain.h"
 
@@ -112,24 +112,20 @@ private slots:
             dump += it.key() + " = " + it.value() + '\n';
         QUENBROOK_COMPARE_GOLDEN("startup/class-registry.txt", dump);
 
-        QTemporaryDir dir;
-        SettingsStore store(dir.path());
-        auto stored = [&] {
-            return store.GetSetting("Quenbrook", "Quenbrook", "Path", "-") + " " +
-                   store.GetSetting("Quenbrook", "Quenbrook", "V", "-");
-        };
+        testsupport::SettingsSandbox box("Quenbrook");
+        const auto stored = [&] { return box.get("Path") + '|' + box.get("V"); };
         // Folder of this start, "V" left by an older release, registers, stored afterwards: the
         // first start stores the folder, the second the version; then moved, letter case counting.
         const std::tuple<const char*, const char*, bool, const char*> starts[] = {
-            {"/opt/q", nullptr, true, "/opt/q -"},      {"/opt/q", nullptr, true, "/opt/q 1.4.5"},
-            {"/opt/q", nullptr, false, "/opt/q 1.4.5"}, {"/opt/Q", nullptr, true, "/opt/Q 1.4.5"},
-            {"/opt/Q", nullptr, false, "/opt/Q 1.4.5"}, {"/opt/Q", "1.4.4", true, "/opt/Q 1.4.5"}};
+            {"/opt/q", nullptr, true, "/opt/q|"},       {"/opt/q", nullptr, true, "/opt/q|1.4.5"},
+            {"/opt/q", nullptr, false, "/opt/q|1.4.5"}, {"/opt/Q", nullptr, true, "/opt/Q|1.4.5"},
+            {"/opt/Q", nullptr, false, "/opt/Q|1.4.5"}, {"/opt/Q", "1.4.4", true, "/opt/Q|1.4.5"}};
         for (const auto& [folder, olderV, registers, after] : starts) {
             if (olderV)
-                store.SaveSetting("Quenbrook", "Quenbrook", "V", olderV);
+                box.put({"V=" + QString(olderV)});
             const QString before = stored();
             QStringList seen; // what the store held while registering
-            QCOMPARE(RefreshRegistration(store, folder, [&] { seen << stored(); }), registers);
+            QCOMPARE(RefreshRegistration(box.store, folder, [&] { seen << stored(); }), registers);
             QCOMPARE(seen, registers ? QStringList{before} : QStringList());
             QCOMPARE(stored(), QString(after));
         }
