@@ -174,14 +174,12 @@ private slots:
         QTest::addColumn<int>("requestMs"); // the running instance's patience with each connection
         QTest::addColumn<int>("limit");     // connections it keeps open at once
         const int all = HandOffLimits().connections;
-        const auto header = [](quint32 length) { // announcing `length` bytes of text
-            return QByteArray("QBH1\0\0\0\0\0\0\0\x2a", 12) +
-                   QByteArray::fromHex(QByteArray::number(length, 16).rightJustified(8, '0'));
-        };
+        // A request's bytes: some of a 1 MB one, one with no UTF-8 text, half of one.
+        const auto request = [](const QByteArray& text) { return HandOffRequest::Encode(1, text); };
         QTest::newRow("garbage") << QByteArray("GET / HTTP/1.1\r\n\r\n") << 60000 << all;
-        QTest::newRow("oversized") << header(1 << 20) + QByteArray(4096, 'x') << 60000 << all;
-        QTest::newRow("not UTF-8") << header(2) + "\xff\xfe" << 60000 << all;
-        QTest::newRow("half sent") << header(100) + "/AddAlbumPrinterList" << 300 << all;
+        QTest::newRow("oversized") << request(QByteArray(1 << 20, 'x')).first(4096) << 60000 << all;
+        QTest::newRow("not UTF-8") << request("\xff\xfe") << 60000 << all;
+        QTest::newRow("half sent") << request(QByteArray(100, 'x')).first(36) << 300 << all;
         QTest::newRow("silent, within the limit") << QByteArray() << 60000 << all;
         QTest::newRow("silent, beyond the limit") << QByteArray() << 60000 << 150;
     }
