@@ -129,10 +129,9 @@ QString described(const QString& file)
     const QImage page = pdf.page(1, 20);
     for (int i = 0; i < 4; ++i) {
         const QRect box = boxOf(page, Colours[i], 60);
-        if (!box.isNull())
-            text +=
-                QString::asprintf("\n%s at %g, %g size %g x %g", Names[i], in(box.x() * 3.6),
-                                  in(box.y() * 3.6), in(box.width() * 3.6), in(box.height() * 3.6));
+        if (!box.isNull()) // 20 pixels an inch
+            text += QString::asprintf("\n%s at %g, %g size %g x %g", Names[i], box.x() / 20.0,
+                                      box.y() / 20.0, box.width() / 20.0, box.height() / 20.0);
     }
     for (const auto& [word, at] : pdf.words(1).asKeyValueRange())
         text += QString::asprintf("\n\"%s\" from %g, %g to %g, %g", qUtf8Printable(word),

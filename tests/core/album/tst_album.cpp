@@ -110,8 +110,7 @@ private slots:
             for (const QString& word : tweak.split(' '))
                 if (float* place = places.value(word.section('=', 0, 0)))
                     *place = word.section('=', 1).toFloat();
-            if (tweak.contains("labelled"))
-                s.PrintLabel = LabelKind::FileName;
+            s.PrintLabel = tweak.contains("labelled") ? LabelKind::FileName : LabelKind::None;
             if (tweak.contains("bands"))
                 s.Header.Style = BandStyle::PageNumber, s.Footer.Style = BandStyle::Text;
             RecordingSurface surface(QSizeF(8, height));
