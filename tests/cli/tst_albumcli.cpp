@@ -36,9 +36,8 @@ const QRgb Colours[] = {0xDC0000, 0x00A000, 0x0000DC, 0xC800C8};
 // between two good pictures, an empty folder, and the user's settings: 2-inch cells half an
 // inch apart from the printable area's corner, no labels, no header, a footer "Stored", pictures
 // at 150 ppi.
-class Sandbox
+struct Sandbox
 {
-public:
     Sandbox()
     {
         // Neither a hidden picture nor a folder named like one is listed.
@@ -130,10 +129,9 @@ QString described(const QString& file)
     const QImage page = pdf.page(1, 20);
     for (int i = 0; i < 4; ++i) {
         const QRect box = boxOf(page, Colours[i], 60);
-        if (!box.isNull())
-            text +=
-                QString::asprintf("\n%s at %g, %g size %g x %g", Names[i], in(box.x() * 3.6),
-                                  in(box.y() * 3.6), in(box.width() * 3.6), in(box.height() * 3.6));
+        if (!box.isNull()) // 20 pixels an inch
+            text += QString::asprintf("\n%s at %g, %g size %g x %g", Names[i], box.x() / 20.0,
+                                      box.y() / 20.0, box.width() / 20.0, box.height() / 20.0);
     }
     for (const auto& [word, at] : pdf.words(1).asKeyValueRange())
         text += QString::asprintf("\n\"%s\" from %g, %g to %g, %g", qUtf8Printable(word),
@@ -187,7 +185,7 @@ private slots:
         QCOMPARE(::link(QFile::encodeName(s.path("pics/a2.bmp")), latin1), 0);
         const auto removed = qScopeGuard([&] { ::unlink(latin1); });
         const QByteArray stored = contents(s.settings.fileName());
-        const QString creator = "Quenbrook " + QString::fromUtf16(quenbrook::VersionText) + ", ";
+        const QString maker = "Quenbrook " + QString::fromUtf16(quenbrook::VersionText) + ", ";
         QString out;
         for (const QString& row : dataLines("album/cli-options.rows")) {
             const bool nul = row.startsWith("-0");
@@ -197,8 +195,7 @@ private slots:
             QVERIFY2(run.status == 0 && run.err.isEmpty(), qPrintable(row + run.errText()));
             out += "== " + row + '\n' + described(s.path("album.pdf"));
             const PdfReader pdf(s.path("album.pdf"));
-            QCOMPARE(pdf.creator() + ", " + pdf.title(),
-                     creator + (nul ? "Holiday,2019" : "album"));
+            QCOMPARE(pdf.creator() + ", " + pdf.title(), maker + (nul ? "Holiday,2019" : "album"));
         }
         QUENBROOK_COMPARE_GOLDEN("album/cli-options.txt", out);
         QCOMPARE(contents(s.settings.fileName()), stored); // options change only this album
@@ -271,14 +268,12 @@ private slots:
             const bool typed = which.contains('/');
             const QByteArray older = typed ? s.olderAlbum() : QByteArray();
             QProcess reader;
-            if (mode > 0600) // an older file there, or at the link's target
-                QVERIFY(!s.put(file, "older").isEmpty() &&
-                        ::chmod(QFile::encodeName(written).constData(), mode_t(mode)) == 0);
-            if (typed)
-                QVERIFY(QDir(s.dir.path()).mkpath("mixed/inner") &&
-                        QFile::link("mixed/inner", s.path("jump")));
-            if (which == "link")
-                QVERIFY(QFile::link("target.pdf", album));
+            // An older file there, or at the link's target.
+            QVERIFY(mode <= 0600 || (!s.put(file, "older").isEmpty() &&
+                                     ::chmod(QFile::encodeName(written), mode_t(mode)) == 0));
+            QVERIFY(!typed || (QDir(s.dir.path()).mkpath("mixed/inner") &&
+                               QFile::link("mixed/inner", s.path("jump"))));
+            QVERIFY(which != "link" || QFile::link("target.pdf", album));
             if (which == "fifo") {
                 QCOMPARE(::mkfifo(QFile::encodeName(album).constData(), 0644), 0);
                 reader.setStandardOutputFile(written);

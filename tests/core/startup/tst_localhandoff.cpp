@@ -93,10 +93,8 @@ int exitCode(QProcess& process, int ms = 20000)
 int atPath(int (*call)(int, const sockaddr*, socklen_t), const QString& path,
            int type = SOCK_STREAM)
 {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    std::copy_n(name.constData(), name.size(), address.sun_path);
+    sockaddr_un address{AF_UNIX, {}};
+    std::ranges::copy(QFile::encodeName(path), address.sun_path);
     const int fd = ::socket(AF_UNIX, type, 0);
     return call(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
                ? fd
@@ -176,14 +174,12 @@ private slots:
         QTest::addColumn<int>("requestMs"); // the running instance's patience with each connection
         QTest::addColumn<int>("limit");     // connections it keeps open at once
         const int all = HandOffLimits().connections;
-        const auto header = [](quint32 length) { // announcing `length` bytes of text
-            return QByteArray("QBH1\0\0\0\0\0\0\0\x2a", 12) +
-                   QByteArray::fromHex(QByteArray::number(length, 16).rightJustified(8, '0'));
-        };
+        // A request's bytes: some of a 1 MB one, one with no UTF-8 text, half of one.
+        const auto request = [](const QByteArray& text) { return HandOffRequest::Encode(1, text); };
         QTest::newRow("garbage") << QByteArray("GET / HTTP/1.1\r\n\r\n") << 60000 << all;
-        QTest::newRow("oversized") << header(1 << 20) + QByteArray(4096, 'x') << 60000 << all;
-        QTest::newRow("not UTF-8") << header(2) + "\xff\xfe" << 60000 << all;
-        QTest::newRow("half sent") << header(100) + "/AddAlbumPrinterList" << 300 << all;
+        QTest::newRow("oversized") << request(QByteArray(1 << 20, 'x')).first(4096) << 60000 << all;
+        QTest::newRow("not UTF-8") << request("\xff\xfe") << 60000 << all;
+        QTest::newRow("half sent") << request(QByteArray(100, 'x')).first(36) << 300 << all;
         QTest::newRow("silent, within the limit") << QByteArray() << 60000 << all;
         QTest::newRow("silent, beyond the limit") << QByteArray() << 60000 << 150;
     }
@@ -244,10 +240,9 @@ private slots:
                                   : lock.tryLock(0));
         // Its connections stay pending, each a child of the server.
         QLocalServer silent;
-        if (socket == "silent")
-            QVERIFY(silent.listen(endpoint));
-        if (socket == "stale") // closed without removing its file: connecting is refused
-            QCOMPARE(::close(atPath(::bind, endpoint)), 0);
+        QVERIFY(socket != "silent" || silent.listen(endpoint));
+        // Stale: closed without removing its file, so connecting is refused.
+        QVERIFY(socket != "stale" || ::close(atPath(::bind, endpoint)) == 0);
         const ino_t before = statusOf(endpoint).st_ino;
 
         auto later = startSender("/AddAlbumPrinterList /x.jpg", socket == "crash" ? 10000 : 200);
@@ -259,12 +254,11 @@ private slots:
         QCOMPARE(statusOf(endpoint).st_ino, before);
         if (socket == "crash")
             QCOMPARE(exitCode(instance), 0);
-        QTRY_VERIFY(std::ranges::all_of(silent.findChildren<QLocalSocket*>(), [](auto* each) {
-            return each->state() == QLocalSocket::UnconnectedState;
-        }));
         QByteArrayList received;
-        for (QLocalSocket* each : silent.findChildren<QLocalSocket*>())
+        for (QLocalSocket* each : silent.findChildren<QLocalSocket*>()) {
+            QTRY_COMPARE(each->state(), QLocalSocket::UnconnectedState);
             received << each->readAll();
+        }
         // The same request on every attempt, to the one that takes them.
         QCOMPARE(received, QByteArrayList(socket == "silent" ? 5 : 0, received.value(0)));
     }
@@ -311,16 +305,13 @@ private slots:
                                   : QString();
         QVERIFY2(first.isEmpty() || first.startsWith(ours), qPrintable(first));
         const QByteArray firstName = QFile::encodeName(first);
-        if (trouble.startsWith("our folder"))
-            QCOMPARE(::rmdir(firstName), 0);
-        if (trouble == "our folder a link") // to a private folder of the user's
-            QVERIFY(QFile::link(runtime_->path(), first));
+        QVERIFY(!trouble.startsWith("our folder") || ::rmdir(firstName) == 0);
+        // A link to a private folder of the user's.
+        QVERIFY(trouble != "our folder a link" || QFile::link(runtime_->path(), first));
         if (trouble == "our folder another user's")
             QVERIFY(::mkdir(firstName, 0700) == 0 && giveAway(first));
-        if (trouble == "key readable by others")
-            QCOMPARE(::chmod(QFile::encodeName(key), 0644), 0);
-        if (trouble == "key another user's")
-            QVERIFY(giveAway(key));
+        QVERIFY(trouble != "key readable by others" || ::chmod(QFile::encodeName(key), 0644) == 0);
+        QVERIFY(trouble != "key another user's" || giveAway(key));
         // Each folder a start takes is given away before the next start.
         QStringList taken;
         for (int i = 0; trouble.startsWith("every") && i < HandOffFolderCandidates; ++i) {
@@ -345,8 +336,7 @@ private slots:
             // their folder away again.
             QTest::failOnWarning(QRegularExpression("."));
             QVERIFY(!handOff.PrevInstance() && handOff.isServing());
-            if (trouble == "our folder another user's")
-                QCOMPARE(::rmdir(firstName), 0);
+            QVERIFY(trouble != "our folder another user's" || ::rmdir(firstName) == 0);
             LocalHandOff later;
             QCOMPARE(later.endpoint(), handOff.endpoint());
             QVERIFY(later.PrevInstance());

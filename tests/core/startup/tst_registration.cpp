@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/program/PictureFileTypes.h"
-#include "core/settings/SettingsStore.h"
 #include "core/startup/CommandLine.h"
 #include "core/startup/FreedesktopRegistry.h"
 #include "core/startup/OwnMimeTypes.h"
 #include "core/startup/RegisterFileTypes.h"
 #include "support/Golden.h"
 #include "support/MemoryRegistry.h"
+#include "support/SettingsSandbox.h"
 #include "support/TestData.h"
 #include "support/TestMain.h"
 
@@ -112,24 +112,20 @@ private slots:
             dump += it.key() + " = " + it.value() + '\n';
         QUENBROOK_COMPARE_GOLDEN("startup/class-registry.txt", dump);
 
-        QTemporaryDir dir;
-        SettingsStore store(dir.path());
-        auto stored = [&] {
-            return store.GetSetting("Quenbrook", "Quenbrook", "Path", "-") + " " +
-                   store.GetSetting("Quenbrook", "Quenbrook", "V", "-");
-        };
+        testsupport::SettingsSandbox box("Quenbrook");
+        const auto stored = [&] { return box.get("Path") + '|' + box.get("V"); };
         // Folder of this start, "V" left by an older release, registers, stored afterwards: the
         // first start stores the folder, the second the version; then moved, letter case counting.
         const std::tuple<const char*, const char*, bool, const char*> starts[] = {
-            {"/opt/q", nullptr, true, "/opt/q -"},      {"/opt/q", nullptr, true, "/opt/q 1.4.5"},
-            {"/opt/q", nullptr, false, "/opt/q 1.4.5"}, {"/opt/Q", nullptr, true, "/opt/Q 1.4.5"},
-            {"/opt/Q", nullptr, false, "/opt/Q 1.4.5"}, {"/opt/Q", "1.4.4", true, "/opt/Q 1.4.5"}};
+            {"/opt/q", nullptr, true, "/opt/q|"},       {"/opt/q", nullptr, true, "/opt/q|1.4.5"},
+            {"/opt/q", nullptr, false, "/opt/q|1.4.5"}, {"/opt/Q", nullptr, true, "/opt/Q|1.4.5"},
+            {"/opt/Q", nullptr, false, "/opt/Q|1.4.5"}, {"/opt/Q", "1.4.4", true, "/opt/Q|1.4.5"}};
         for (const auto& [folder, olderV, registers, after] : starts) {
             if (olderV)
-                store.SaveSetting("Quenbrook", "Quenbrook", "V", olderV);
+                box.put({"V=" + QString(olderV)});
             const QString before = stored();
             QStringList seen; // what the store held while registering
-            QCOMPARE(RefreshRegistration(store, folder, [&] { seen << stored(); }), registers);
+            QCOMPARE(RefreshRegistration(box.store, folder, [&] { seen << stored(); }), registers);
             QCOMPARE(seen, registers ? QStringList{before} : QStringList());
             QCOMPARE(stored(), QString(after));
         }
@@ -178,36 +174,35 @@ private slots:
         QVERIFY(QFile::link(program, root.filePath("link")));
         const QString share = root.filePath("prefix/share");
         const QStringList types = PictureMimeTypes(), last = types.mid(types.size() - 1);
+        const auto offers = [&](const QString& which = {}) {
+            return FreedesktopRegistry::InstalledEntriesOffer(which.isEmpty() ? program : which,
+                                                              {AddSwitch, ViewSwitch},
+                                                              {root.filePath("elsewhere"), share});
+        };
+        // Writes the entry; whether the entries then offer both verbs.
         const auto entry = [&](const QString& name, const QString& exec, const QStringList& listed,
                                const QString& more = {}, const QString& tryExec = {}) {
             write(share + "/applications/" + name,
                   "[Desktop Entry]\nType=Application\nName=" + name +
                       "\nTryExec=" + (tryExec.isEmpty() ? program : tryExec) + "\nExec=" + exec +
                       " %F\nMimeType=" + listed.join(';') + ";\n" + more);
-        };
-        const auto offers = [&](const QString& which = {}) {
-            return FreedesktopRegistry::InstalledEntriesOffer(which.isEmpty() ? program : which,
-                                                              {AddSwitch, ViewSwitch},
-                                                              {root.filePath("elsewhere"), share});
+            return offers();
         };
         const QString add = program + " --from-file-manager /AddAlbumPrinterList";
-        entry("view.desktop", "sh -c \"exec \\\"\\$0\\\" /ViewImage \\\"\\$1\\\"\" " + program,
-              types);
-        QVERIFY(!offers()); // no entry adds to the print list
-        entry("add.desktop", add, types.mid(0, types.size() - 1));
-        QVERIFY(!offers()); // all types but the last
-        entry("add-last.desktop", add, last);
-        QVERIFY(offers()); // the two add entries share the types between them
+        // No entry adds to the print list, then all types but the last do.
+        QVERIFY(!entry("view.desktop",
+                       "sh -c \"exec \\\"\\$0\\\" /ViewImage \\\"\\$1\\\"\" " + program, types));
+        QVERIFY(!entry("add.desktop", add, types.mid(0, types.size() - 1)));
+        // The two add entries share the types between them.
+        QVERIFY(entry("add-last.desktop", add, last));
         QVERIFY(offers(root.filePath("link")));
         QVERIFY(!offers(root.filePath("prefix/bin/other")));
         QVERIFY(!FreedesktopRegistry::InstalledEntriesOffer(program, {AddSwitch, ViewSwitch},
                                                             {root.filePath("elsewhere")}));
-        entry("add-last.desktop", add, last, "Hidden=true\n");
-        QVERIFY(!offers()); // a hidden entry offers nothing
-        entry("add-last.desktop", add, last, {}, root.filePath("link"));
-        QVERIFY(offers()); // its TryExec names the program through the link
-        entry("add-last.desktop", add, last, {}, "/usr/bin/quenbrook-old");
-        QVERIFY(!offers()); // another program's
+        QVERIFY(!entry("add-last.desktop", add, last, "Hidden=true\n")); // hidden: offers nothing
+        // Its TryExec names the program through the link; then another program's.
+        QVERIFY(entry("add-last.desktop", add, last, {}, root.filePath("link")));
+        QVERIFY(!entry("add-last.desktop", add, last, {}, "/usr/bin/quenbrook-old"));
     }
 };
 
