@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QToolBar>
+#include <QTreeView>
 
 namespace testsupport::dump {
 
@@ -78,6 +79,7 @@ inline void widget(const QWidget& w, QStringList& out, const QString& indent)
             : QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&w));
     const QRect g = w.geometry();
     const auto* tabs = qobject_cast<const QTabBar*>(&w);
+    const auto* tree = qobject_cast<const QTreeView*>(&w);
     out << indent +
                QString::asprintf("%s \"%s\" %d,%d %dx%d focus=%d", w.metaObject()->className(),
                                  qPrintable(w.objectName()), g.x(), g.y(), g.width(), g.height(),
@@ -85,6 +87,7 @@ inline void widget(const QWidget& w, QStringList& out, const QString& indent)
                flag(w.isHidden(), "hidden") + flag(!w.isEnabled(), "disabled") +
                flag(w.acceptDrops(), "drops") + flag(w.autoFillBackground(), "fill") +
                flag(tabs && tabs->drawBase(), "base") +
+               flag(tree && tree->rootIsDecorated(), "decorated") +
                quoted("name", a ? a->text(QAccessible::Name) : w.accessibleName()) +
                quoted("desc", a ? a->text(QAccessible::Description) : w.accessibleDescription()) +
                quoted("text", text(w));

@@ -197,7 +197,6 @@ void frmAlbumViewer::createControls()
     stsbarHeader = new HeaderStrip(QStringLiteral("Directory"), tr("Directory:"),
                                    QStringLiteral("Pictures"), tr("Pictures:"), client);
     stsbarHeader->setObjectName(QStringLiteral("stsbarHeader"));
-    stsbarHeader->move(0, Toolbar->height());
 
     pane_ = new FilePane(*client, services_, FilePane::RefusedDrive::StayChosen);
     pane_->setFilterButtons({button(ToolbarButton::Bitmap), button(ToolbarButton::Gif),

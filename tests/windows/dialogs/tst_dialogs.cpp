@@ -291,7 +291,7 @@ private slots:
         const QList<QStringList> rows{
             {"frmFooter", plain, ""},
             {"frmHeader", "dejavu sans|10.3333|True|True|True|True|-1", ""},
-            {"frmLabel", "Monospace|10|False|False|False|False|0", ""},
+            {"frmLabel", "Monospace|10|False|False|False|False|255", ""},
             {"frmFooter", plain, "txtSize=10.5"},
             {"frmLabel", plain, "lstFamily=DejaVu Serif|lstStyle=Italic|chkUnderline"},
             {"frmHeader", plain, "chkStrikeout|txtSize=2049"},
@@ -307,9 +307,11 @@ private slots:
                 box.put({prefix + keys[i] + '=' + row[1].section('|', i, i)});
             QString shown = "no chooser";
             inChooser(*std::get<0>(open(row[0], box, ChooseFont)), [&](QDialog& chooser) {
-                const QFont sample = control<QLabel>(chooser, "lblSample")->font();
+                const auto* sample = control<QLabel>(chooser, "lblSample");
                 shown = control<QLineEdit>(chooser, "txtStyle")->text() +
-                        (sample.italic() ? ", italic" : "") + (sample.bold() ? ", bold" : "");
+                        (sample->font().italic() ? ", italic" : "") +
+                        (sample->font().bold() ? ", bold" : "") + ", in " +
+                        sample->palette().color(QPalette::WindowText).name();
                 act(chooser, row[2].split('|', Qt::SkipEmptyParts));
                 if (row[2].contains("lstStyle"))
                     shown += ", then " + control<QLineEdit>(chooser, "txtStyle")->text();
